@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine and runs every test: the normal build
+# with all tests, the AddressSanitizer/UBSan build with all tests, and a
+# short run of every fuzz target. Exits non-zero on the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+JOBS=${JOBS:-$(nproc)}
+FUZZ_SECONDS=${FUZZ_SECONDS:-15}
+
+bash scripts/install-deps.sh
+
+run_tests() { # <build dir>
+  # Tests get a private X server (for the xcb window tests) and D-Bus session.
+  dbus-run-session -- xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" \
+    ctest --test-dir "$1" --output-on-failure -j "$JOBS" --timeout 600
+}
+
+echo "== build (RelWithDebInfo)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$JOBS"
+echo "== tests"
+run_tests build
+
+echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVYN_SANITIZE=ON -DORVYN_BUILD_BENCH=OFF
+cmake --build build-asan -j "$JOBS"
+echo "== tests under sanitizers"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$ROOT/.ci/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_tests build-asan
+unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
+
+echo "== fuzz targets (${FUZZ_SECONDS}s each)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVYN_BUILD_FUZZ=ON -DORVYN_BUILD_TESTS=OFF -DORVYN_BUILD_BENCH=OFF -DORVYN_BUILD_GUI=OFF -DORVYN_SANITIZE=ON
+cmake --build build-fuzz -j "$JOBS"
+bash scripts/run-fuzzers.sh build-fuzz/fuzz "$FUZZ_SECONDS"
+echo "== all tests passed"

@@ -1,0 +1,38 @@
+// Where the suite finds its programs, keeps its settings and puts its named
+// runtime objects. Every folder is returned with a trailing "/".
+#pragma once
+
+#include <string>
+
+namespace orvyn {
+
+// Folder of the running executable (/proc/self/exe); empty when unreadable,
+// so paths built on it become relative.
+std::string programFolder();
+
+// $ORVYN_VANTOR_HOME if set; else the program folder when the user may
+// write there; else $XDG_CONFIG_HOME/orvyn-vantor/ (~/.config/orvyn-vantor/).
+std::string settingsFolder();
+
+// Creates the settings folder and its "config/" sub-folder when missing.
+// False (with a message) when they cannot be made.
+bool ensureSettingsFolders(const std::string &folder, std::string *error = nullptr);
+
+struct RuntimeFolder {
+    std::string path;  // with trailing "/", empty on failure
+    std::string error; // why it was refused
+    bool ok() const { return !path.empty(); }
+};
+
+// $XDG_RUNTIME_DIR/orvyn-vantor/ or /tmp/orvyn-vantor-<uid>/, created mode
+// 0700. Refused when owned by another user, not a folder, or open to group
+// or others.
+RuntimeFolder runtimeFolder();
+
+// The same checks for an explicit path (used by runtimeFolder and tests).
+RuntimeFolder prepareRuntimeFolder(const std::string &path);
+
+// Makes one folder level with the given mode; true if it exists afterwards.
+bool makeFolder(const std::string &path, unsigned mode);
+
+} // namespace orvyn

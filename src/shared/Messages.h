@@ -1,0 +1,67 @@
+// Message numbers, window titles (endpoint names) and named objects that the
+// programs of the suite share. One place, so no program spells them twice.
+#pragma once
+
+#include <cstdint>
+
+namespace orvyn {
+
+// Standard window messages that cross between our programs.
+inline constexpr uint32_t WM_NULL_MSG = 0;
+inline constexpr uint32_t WM_CLOSE_MSG = 16;
+inline constexpr uint32_t WM_COPYDATA_MSG = 74;
+inline constexpr uint32_t WM_COMMAND_MSG = 273;
+inline constexpr uint32_t WM_SYSCOMMAND_MSG = 274;
+inline constexpr int64_t SC_RESTORE_CMD = 0xF120;
+
+// Option -> Monitor.
+inline constexpr uint32_t WM_CONFIG_APPLY = 1224; // wParam 0 apply, 1 defaults restored
+inline constexpr uint32_t WM_CONFIG_TAKE_1226 = 1226;
+inline constexpr uint32_t WM_CONFIG_TAKE_1227 = 1227;
+
+// Monitor -> Option.
+inline constexpr uint32_t WM_READBACK_DONE = 1254;   // configuration read back / macro read back
+inline constexpr uint32_t WM_PROFILE_CHANGED = 1255; // current profile changed
+inline constexpr uint32_t WM_APPLY_DONE = 1256;      // apply served (or could not be queued)
+inline constexpr uint32_t WM_LIGHTING_CHANGED = 1257; // colour, control or Windows-key change
+inline constexpr uint32_t WM_OPTION_1258 = 1258;
+
+// Device-access library -> Monitor.
+inline constexpr uint32_t WM_DEVICE_EVENT = 1325;  // wParam type, lParam data
+inline constexpr uint32_t WM_DEVICE_CHANGE = 1326; // wParam 1 arrived, 0 removed
+
+// Monitor -> OSD.
+inline constexpr uint32_t WM_OSD_COMMAND = 1324;  // wParam 40 profile, 50 text
+inline constexpr uint32_t WM_OSD_SETTINGS = 1326; // lParam = (v24 << 16) | (v28 & 0xFFFF)
+inline constexpr int64_t OSD_SHOW_PROFILE = 40;
+inline constexpr int64_t OSD_SHOW_TEXT = 50;
+
+// Monitor's tray callback and menu commands.
+inline constexpr uint32_t WM_TRAY_NOTIFY = 1036;
+inline constexpr int64_t CMD_CUSTOMIZER = 6001;
+inline constexpr int64_t CMD_QUIT_MONITOR = 6002;
+
+// Device worker thread message and its requests.
+inline constexpr uint32_t WM_DEVICE_REQUEST = 1649;
+enum class DeviceRequest : int64_t {
+    ApplyChanges = 1,
+    ReadEverything = 2,
+    WriteCurrentProfile = 3,
+    ReadRecordedMacro = 4,
+};
+
+// Endpoint names: the exact window titles.
+inline constexpr const char *kMonitorTitle = "Orvyn Vantor Keyboard Monitor";
+inline constexpr const char *kOptionTitle = "Orvyn Vantor Keyboard Option";
+inline constexpr const char *kOsdTitle = "Orvyn_Vantor_Keyboard_OSD";
+inline constexpr const char *kLoadMeterTitle = "PALDOR Gaming Keyboard CPU RAM OSD";
+inline constexpr const char *kMailCheckTitle = "PALDOR Gaming Keyboard Pop3";
+inline constexpr const char *kCallNotifyTitle = "PALDOR Gaming Keyboard OSD CHAT";
+
+// Named objects in the runtime folder.
+inline constexpr const char *kShareDataName = "QIRUNE_HX770_Gaming_Keyboard_Share_Data";
+inline constexpr const char *kMutexObjectName = "QIRUNE_HX770_Gaming_Keyboard_Mutex_Object";
+inline constexpr const char *kMonitorInstanceName = "QIRUNE_HX770_Gaming_Keyboard_Monitor";
+inline constexpr const char *kOptionInstanceName = "QIRUNE_HX770_Gaming_Keyboard_configure";
+
+} // namespace orvyn

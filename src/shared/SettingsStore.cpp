@@ -1,0 +1,172 @@
+#include "shared/SettingsStore.h"
+
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace orvyn {
+
+namespace {
+
+constexpr const char *kSetting = "Setting";
+
+// A number field of ProfileData with the key it is stored under. LtFlag is
+// written with a trailing blank and read without it, as the files have
+// always been.
+struct NumberKey {
+    const char *writeKey;
+    const char *readKey;
+    int32_t ProfileData::*field;
+};
+
+const NumberKey kNumberKeys[] = {
+    {"MediaOption", "MediaOption", &ProfileData::MediaOption},
+    {"HDDKeyboard", "HDDKeyboard", &ProfileData::HDDKeyboard},
+    {"LtSwitch", "LtSwitch", &ProfileData::LtSwitch},
+    {"LtEffectType", "LtEffectType", &ProfileData::LtEffectType},
+    {"LtFlag ", "LtFlag", &ProfileData::LtFlag},
+    {"LtColor", "LtColor", &ProfileData::LtColor},
+    {"LtControl", "LtControl", &ProfileData::LtControl},
+    {"LtSaving", "LtSaving", &ProfileData::LtSaving},
+    {"LtTimeout", "LtTimeout", &ProfileData::LtTimeout},
+    {"ECOMode", "ECOMode", &ProfileData::ECOMode},
+    {"PollingRate", "PollingRate", &ProfileData::PollingRate},
+};
+
+std::string slotKey(int k) { return "MacroKeyInfo" + std::to_string(k); }
+std::string modifyKey(int i) { return "ModifyKey" + std::to_string(i); }
+
+void writeProfile(IniDocument &doc, const ProfileData &profile) {
+    doc.writeText(kSetting, "ProFileName", getFixed(profile.ProFileName));
+    doc.writeText(kSetting, "GameFile", getFixed(profile.GameFile));
+    for (const NumberKey &k : kNumberKeys)
+        doc.writeNumber(kSetting, k.writeKey, profile.*k.field);
+    for (int i = 0; i < 6; ++i)
+        doc.writeNumber(kSetting, modifyKey(i), profile.ModifyKey[i]);
+    doc.writeBlock(kSetting, "standardkey", profile.standardkey, sizeof profile.standardkey);
+    for (int k = 0; k < kKeySlotCount; ++k)
+        doc.writeBlock(kSetting, slotKey(k), &profile.keys[k], sizeof profile.keys[k]);
+    doc.writeBlock(kSetting, "apmLightInfo", profile.apmLightInfo, sizeof profile.apmLightInfo);
+}
+
+void readProfile(const IniDocument &doc, ProfileData &profile) {
+    setFixed(profile.ProFileName, doc.readText(kSetting, "ProFileName", ""));
+    setFixed(profile.GameFile, doc.readText(kSetting, "GameFile", ""));
+    for (const NumberKey &k : kNumberKeys)
+        profile.*k.field = doc.readNumber(kSetting, k.readKey, -1);
+    for (int i = 0; i < 6; ++i)
+        profile.ModifyKey[i] = doc.readNumber(kSetting, modifyKey(i), -1);
+    doc.readBlock(kSetting, "standardKey", profile.standardkey, sizeof profile.standardkey);
+    doc.readBlock(kSetting, "apmLightInfo", profile.apmLightInfo, sizeof profile.apmLightInfo);
+    for (int k = 0; k < kKeySlotCount; ++k) {
+        if (!doc.readBlock(kSetting, slotKey(k), &profile.keys[k], sizeof profile.keys[k]))
+            std::memset(&profile.keys[k], 0, sizeof profile.keys[k]);
+    }
+}
+
+bool canOpenForReading(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+} // namespace
+
+AccessCode makeAccessCode(uint32_t unixSeconds) {
+    AccessCode code{};
+    for (int i = 0; i < 4; ++i)
+        code.bytes[i] = static_cast<uint8_t>(unixSeconds >> (8 * i));
+    return code;
+}
+
+AccessCode makeAccessCodeNow() { return makeAccessCode(static_cast<uint32_t>(std::time(nullptr))); }
+
+SettingsStore::SettingsStore(std::string folder) : folder_(std::move(folder)) {
+    if (!folder_.empty() && folder_.back() != '/')
+        folder_ += '/';
+}
+
+std::string SettingsStore::profilePath(int p) const {
+    return folder_ + "config/Default" + std::to_string(p) + ".gkp";
+}
+
+bool SettingsStore::saveConfig(const ConfigBlock &config) {
+    bool ok = writeCurrentProfile(config.CurrentProfile);
+    for (int p = 0; p < kProfileCount; ++p)
+        ok = saveProfile(config.profiles[p], profilePath(p)) && ok;
+    return ok;
+}
+
+bool SettingsStore::loadConfig(ConfigBlock &config, std::string_view defaultNameText) {
+    config.CurrentProfile = IniFile(configIniPath()).readNumber(kSetting, "CurrentProfile", -1);
+    for (int p = 0; p < kProfileCount; ++p) {
+        if (!loadProfile(config.profiles[p], profilePath(p)))
+            makeDefaultProfile(config.profiles[p], p, defaultNameText);
+    }
+    return true;
+}
+
+bool SettingsStore::saveProfile(const ProfileData &profile, const std::string &path) {
+    return IniFile(path).update([&](IniDocument &doc) {
+        writeProfile(doc, profile);
+        return true;
+    });
+}
+
+bool SettingsStore::loadProfile(ProfileData &profile, const std::string &path) {
+    if (!canOpenForReading(path))
+        return false;
+    IniDocument doc;
+    if (loadIniDocument(path, doc) != IniLoad::Ok)
+        return false;
+    readProfile(doc, profile);
+    return true;
+}
+
+bool SettingsStore::writeCurrentProfile(int32_t index) {
+    return IniFile(configIniPath()).writeNumber(kSetting, "CurrentProfile", index);
+}
+
+bool SettingsStore::writeDeviceState(int32_t state) {
+    return IniFile(configIniPath()).writeNumber(kSetting, "Device", state);
+}
+
+bool SettingsStore::writeAccessCode(const AccessCode &code) {
+    return IniFile(configIniPath()).writeBlock("HidAccessCode", "Code", code.bytes, sizeof code.bytes);
+}
+
+bool SettingsStore::readOsdSettings(OsdSettings &record, OsdFolder where) const {
+    std::string path = configIniPath();
+    if (where == OsdFolder::Parent) {
+        std::string base = folder_.substr(0, folder_.empty() ? 0 : folder_.size() - 1);
+        const std::size_t slash = base.rfind('/');
+        base = slash == std::string::npos ? std::string("../") : base.substr(0, slash + 1);
+        path = base + "config.ini";
+    }
+    return IniFile(path).readBlock("OSDSetting", "config", &record, sizeof record);
+}
+
+bool SettingsStore::writeOsdSettings(const OsdSettings &record) {
+    return IniFile(configIniPath()).writeBlock("OSDSetting", "config", &record, sizeof record);
+}
+
+int32_t SettingsStore::readFirmwareVersion() const {
+    return IniFile(configIniPath()).readNumber(kSetting, "FWVersion", kDefaultFirmwareVersion);
+}
+
+bool SettingsStore::writeProfileFileName(int n, std::string_view text) {
+    return IniFile(configIniPath()).writeText("Profile" + std::to_string(n), "FileName", text);
+}
+
+bool SettingsStore::writeOsdMessage(std::string_view text) {
+    return IniFile(configIniPath()).writeText("OSDData", "Message", text);
+}
+
+std::string SettingsStore::readOsdMessage() const {
+    return IniFile(configIniPath()).readText("OSDData", "Message", "");
+}
+
+} // namespace orvyn

@@ -1,0 +1,81 @@
+// Persistence of the configuration: config.ini and the five profile files
+// config/Default0-4.gkp in the settings folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "shared/ConfigBlock.h"
+#include "shared/IniFile.h"
+
+namespace orvyn {
+
+// The OSD settings record kept in config.ini ([OSDSetting] config); the bytes
+// this suite does not name belong to the OSD program.
+struct OsdSettings {
+    int32_t cpuLoad;     // 0: processor-load display on (1)
+    int32_t memoryLoad;  // 4: memory-load display on
+    int32_t unused8;     // 8
+    int32_t unused12;    // 12
+    int32_t mailCheck;   // 16: mail notifier on
+    int32_t callNotify;  // 20: voice-chat display on
+    uint16_t osdValue24; // 24: passed to the OSD window
+    uint16_t pad26;
+    uint16_t osdValue28; // 28: passed to the OSD window
+    uint8_t rest[340 - 30];
+};
+static_assert(sizeof(OsdSettings) == 340);
+static_assert(offsetof(OsdSettings, cpuLoad) == 0);
+static_assert(offsetof(OsdSettings, memoryLoad) == 4);
+static_assert(offsetof(OsdSettings, mailCheck) == 16);
+static_assert(offsetof(OsdSettings, callNotify) == 20);
+static_assert(offsetof(OsdSettings, osdValue24) == 24);
+static_assert(offsetof(OsdSettings, osdValue28) == 28);
+
+inline constexpr int32_t kDefaultFirmwareVersion = 100;
+
+// The 16-byte access code: calendar seconds (u32 little-endian) + 12 zeros.
+struct AccessCode {
+    uint8_t bytes[16];
+};
+AccessCode makeAccessCode(uint32_t unixSeconds);
+AccessCode makeAccessCodeNow();
+
+enum class OsdFolder { Program, Parent };
+
+class SettingsStore {
+public:
+    // `folder` is the settings folder with a trailing "/".
+    explicit SettingsStore(std::string folder);
+
+    const std::string &folder() const { return folder_; }
+    std::string configIniPath() const { return folder_ + "config.ini"; }
+    std::string profilePath(int p) const; // config/Default<p>.gkp
+
+    // CurrentProfile to config.ini, then every profile file. Each file is
+    // one atomic replacement. True when every write succeeded.
+    bool saveConfig(const ConfigBlock &config);
+    // CurrentProfile (default -1), then each profile from its file, or its
+    // defaults when the file cannot be opened. The caller resets first.
+    bool loadConfig(ConfigBlock &config, std::string_view defaultNameText);
+
+    static bool saveProfile(const ProfileData &profile, const std::string &path);
+    // False when the file cannot be opened (the profile is then untouched).
+    static bool loadProfile(ProfileData &profile, const std::string &path);
+
+    bool writeCurrentProfile(int32_t index);
+    bool writeDeviceState(int32_t state);
+    bool writeAccessCode(const AccessCode &code);
+    // Leaves `record` untouched when the stored block is missing or damaged.
+    bool readOsdSettings(OsdSettings &record, OsdFolder where = OsdFolder::Program) const;
+    bool writeOsdSettings(const OsdSettings &record);
+    int32_t readFirmwareVersion() const;
+    bool writeProfileFileName(int n, std::string_view text);
+    bool writeOsdMessage(std::string_view text);
+    std::string readOsdMessage() const;
+
+private:
+    std::string folder_;
+};
+
+} // namespace orvyn
