@@ -1,0 +1,236 @@
+#include "option/macro/MacroLibrary.h"
+
+#include <algorithm>
+#include <clocale>
+#include <cstring>
+#include <cwctype>
+#include <locale.h>
+
+#include "shared/IniFile.h"
+
+namespace orvyn {
+
+namespace {
+
+// A stored `number` larger than the records a settings file can hold is
+// damaged; it is cut here so a bad file cannot make us allocate without end.
+constexpr int32_t kMaxStoredMacros = static_cast<int32_t>(kIniFileMaxBytes / (2 * sizeof(MacroRecord) + 2));
+
+int clampCount(long count) {
+    return static_cast<int>(std::clamp<long>(count, 0, kMacroEventCapacity));
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Next code point of UTF-8 text; a byte that does not start a valid sequence
+// stands for itself so that any bytes still compare.
+char32_t nextCodePoint(std::string_view text, std::size_t &pos) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    const int extra = lead >= 0xF0 && lead < 0xF5   ? 3
+                      : lead >= 0xE0 && lead < 0xF0 ? 2
+                      : lead >= 0xC2 && lead < 0xE0 ? 1
+                                                    : 0;
+    char32_t cp = lead & (0x3F >> extra);
+    for (int i = 1; i <= extra; ++i) {
+        if (pos + i >= text.size() || (byte(pos + i) & 0xC0) != 0x80) {
+            ++pos;
+            return lead;
+        }
+        cp = (cp << 6) | (byte(pos + i) & 0x3F);
+    }
+    pos += static_cast<std::size_t>(extra) + 1;
+    return extra == 0 ? char32_t(lead) : cp;
+}
+
+char32_t foldCase(char32_t cp) {
+    if (cp < 0x80)
+        return (cp >= 'A' && cp <= 'Z') ? cp + ('a' - 'A') : cp;
+    // Letters beyond ASCII fold through the C library's UTF-8 tables, which
+    // do not depend on the process locale.
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    if (!utf8)
+        return cp;
+    return static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), utf8));
+}
+
+void copyKeyEvents(MacroRecord &record, const MacroKeyInfo &key) {
+    std::memcpy(record.events, key.events, sizeof record.events);
+    record.count = clampCount(key.eventCount);
+}
+
+} // namespace
+
+int MacroRecord::validCount() const {
+    return clampCount(count);
+}
+
+bool macroNamesMatch(std::string_view libraryName, std::string_view keyName) {
+    libraryName = trimmed(libraryName);
+    std::size_t a = 0, b = 0;
+    while (a < libraryName.size() && b < keyName.size()) {
+        if (foldCase(nextCodePoint(libraryName, a)) != foldCase(nextCodePoint(keyName, b)))
+            return false;
+    }
+    return a == libraryName.size() && b == keyName.size();
+}
+
+void clearKeyMacro(MacroKeyInfo &key) {
+    key.eventCount = 0;
+    std::memset(key.events, 0, sizeof key.events);
+    std::memset(key.macroName, 0, sizeof key.macroName);
+}
+
+void MacroLibrary::load() {
+    const IniDocument doc = IniFile(path_).load();
+    int32_t number = doc.readNumber(kMacroSection, kMacroCountKey, -1);
+    if (number <= 0)
+        return;
+    number = std::min(number, kMaxStoredMacros);
+    records_.reserve(records_.size() + static_cast<std::size_t>(number));
+    for (int32_t i = 0; i < number; ++i) {
+        auto record = std::make_unique<MacroRecord>();
+        std::memset(record.get(), 0, sizeof(MacroRecord));
+        if (!doc.readBlock(kMacroSection, std::to_string(i), record.get(), sizeof(MacroRecord)))
+            std::memset(record.get(), 0, sizeof(MacroRecord));
+        records_.push_back(std::move(record));
+    }
+}
+
+bool MacroLibrary::save() const {
+    return IniFile(path_).update(
+        [this](IniDocument &doc) {
+            if (!doc.writeNumber(kMacroSection, kMacroCountKey, static_cast<int32_t>(records_.size())))
+                return false;
+            for (std::size_t i = 0; i < records_.size(); ++i) {
+                if (!doc.writeBlock(kMacroSection, std::to_string(i), records_[i].get(), sizeof(MacroRecord)))
+                    return false;
+            }
+            return true;
+        },
+        IniFile::Start::Empty);
+}
+
+void MacroLibrary::reload() {
+    clear();
+    load();
+}
+
+MacroRecord *MacroLibrary::at(int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < records_.size() ? records_[index].get() : nullptr;
+}
+
+const MacroRecord *MacroLibrary::at(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < records_.size() ? records_[index].get() : nullptr;
+}
+
+MacroMatch MacroLibrary::findByName(const MacroKeyInfo &key) const {
+    MacroMatch match;
+    const std::string_view keyName = getFixed(key.macroName);
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        const MacroRecord &record = *records_[i];
+        if (!macroNamesMatch(getFixed(record.name), keyName))
+            continue;
+        match.index = static_cast<int>(i);
+        const int count = record.validCount();
+        match.same = record.count == static_cast<int32_t>(key.eventCount) &&
+                     record.repeat == key.repeatCount &&
+                     std::memcmp(record.events, key.events, sizeof(MacroEvent) * count) == 0;
+        return match;
+    }
+    return match;
+}
+
+MacroRecord &MacroLibrary::addFromKey(const MacroKeyInfo &key) {
+    auto record = std::make_unique<MacroRecord>();
+    std::memset(record.get(), 0, sizeof(MacroRecord));
+    setFixed(record->name, getFixed(key.macroName));
+    record->count = clampCount(key.eventCount);
+    std::memcpy(record->events, key.events, sizeof(MacroEvent) * record->count);
+    records_.push_back(std::move(record));
+    return *records_.back();
+}
+
+MacroRecord &MacroLibrary::create(std::string_view name) {
+    auto record = std::make_unique<MacroRecord>();
+    std::memset(record.get(), 0, sizeof(MacroRecord));
+    setFixed(record->name, name);
+    records_.push_back(std::move(record));
+    return *records_.back();
+}
+
+void MacroLibrary::remove(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < records_.size())
+        records_.erase(records_.begin() + index);
+}
+
+void MacroLibrary::collectKeyMacros(const ConfigBlock &config) {
+    for (const ProfileData &profile : config.profiles) {
+        for (int k = 0; k < kKeyboardSlotCount; ++k) {
+            const MacroKeyInfo &key = profile.keys[k];
+            if (key.assignType() != AssignType::Macro)
+                continue;
+            const MacroMatch match = findByName(key);
+            if (!match.found()) {
+                addFromKey(key);
+            } else if (!match.same) {
+                MacroRecord &record = *records_[match.index];
+                copyKeyEvents(record, key);
+                record.repeat = key.repeatCount;
+            }
+        }
+    }
+}
+
+namespace {
+
+void takeRecord(MacroKeyInfo &key, const MacroRecord &record) {
+    key.eventCount = static_cast<uint16_t>(record.validCount());
+    setFixed(key.macroName, getFixed(record.name));
+    std::memcpy(key.events, record.events, sizeof key.events);
+    key.repeatCount = record.repeat;
+}
+
+} // namespace
+
+void MacroLibrary::refreshKeys(ConfigBlock &config) const {
+    for (int p = 0; p < kProfileCount; ++p) {
+        for (int k = 0; k < kKeyboardSlotCount; ++k) {
+            MacroKeyInfo &key = config.profiles[p].keys[k];
+            if (key.assignType() != AssignType::Macro || getFixed(key.macroName).empty())
+                continue;
+            const MacroMatch match = findByName(key);
+            if (!match.found()) {
+                setFactoryKeyEntry(key, k); // its macro was deleted from the library
+                continue;
+            }
+            takeRecord(key, *records_[match.index]);
+            config.flags.keySlot[p][k] = 1;
+        }
+    }
+}
+
+bool MacroLibrary::assign(int index, ConfigBlock &config, int profile, int slot) const {
+    const MacroRecord *record = at(index);
+    if (!record || !isValidProfile(profile) || slot < 0 || slot >= kKeySlotCount)
+        return false;
+    MacroKeyInfo &key = config.profiles[profile].keys[slot];
+    key.type = static_cast<uint8_t>(AssignType::Macro);
+    key.flags = 0;
+    key.code = 0;
+    takeRecord(key, *record);
+    config.flags.keySlot[profile][slot] = 1;
+    return true;
+}
+
+} // namespace orvyn

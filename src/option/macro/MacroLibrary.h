@@ -1,0 +1,105 @@
+// Option's library of named macros, shared by all profiles and kept in
+// config/sequence.dat, and the operations that keep it in step with the
+// macros stored on the programmable keys.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/ConfigBlock.h"
+
+namespace orvyn {
+
+inline constexpr std::size_t kMacroNameField = 52;
+inline constexpr int kMacroRepeatMax = 255;
+
+// One library macro, 260 bytes, zero-filled when created.
+struct MacroRecord {
+    char name[kMacroNameField];
+    int32_t repeat; // 1..255 with the repeat switch on; 0 = switch off
+    int32_t count;  // valid events, 0..50
+    MacroEvent events[kMacroEventCapacity];
+
+    // The number of events that may be read: `count` clamped to 0..50, so a
+    // damaged record never reads past its slots.
+    int validCount() const;
+};
+static_assert(sizeof(MacroRecord) == 260);
+static_assert(offsetof(MacroRecord, name) == 0);
+static_assert(offsetof(MacroRecord, repeat) == 52);
+static_assert(offsetof(MacroRecord, count) == 56);
+static_assert(offsetof(MacroRecord, events) == 60);
+
+inline constexpr const char *kMacroSection = "Macros";
+inline constexpr const char *kMacroCountKey = "number";
+
+// Result of a name lookup: index -1 when nothing matched.
+struct MacroMatch {
+    int index = -1;
+    bool same = false; // events, count and repeat equal the key's
+    bool found() const { return index >= 0; }
+};
+
+class MacroLibrary {
+public:
+    MacroLibrary() = default;
+    explicit MacroLibrary(std::string filePath) : path_(std::move(filePath)) {}
+
+    const std::string &path() const { return path_; }
+    void setPath(std::string filePath) { path_ = std::move(filePath); }
+
+    // Appends the file's macros to the list (callers clear first). A missing
+    // file, no section or a number of 0 or less adds nothing. A damaged or
+    // missing record is appended zero-filled so indexes stay aligned.
+    void load();
+    // Replaces the file whole with the list, in list order, in one atomic
+    // write. False when it could not be written.
+    bool save() const;
+    // clear() then load(): drops every unsaved edit.
+    void reload();
+
+    void clear() { records_.clear(); }
+    std::size_t size() const { return records_.size(); }
+    bool empty() const { return records_.empty(); }
+
+    // nullptr when the index is out of range.
+    MacroRecord *at(int index);
+    const MacroRecord *at(int index) const;
+
+    // First record whose trimmed name equals the key's (untrimmed) macro
+    // name, ignoring case.
+    MacroMatch findByName(const MacroKeyInfo &key) const;
+    // Appends a record with the key's name, count and events; repeat 0.
+    MacroRecord &addFromKey(const MacroKeyInfo &key);
+    // Appends a zero-filled record with the given name.
+    MacroRecord &create(std::string_view name);
+    // Removes the record at the index; nothing when out of range.
+    void remove(int index);
+
+    // Every macro key (slots 0-14 of all profiles) into the library: unknown
+    // names are added, known ones with other content take the key's events.
+    void collectKeyMacros(const ConfigBlock &config);
+    // Every named macro key takes its library content (and gets its change
+    // flag); a key whose macro is gone falls back to its factory entry.
+    void refreshKeys(ConfigBlock &config) const;
+    // Key `slot` of profile `profile` gets macro `index`; false when either
+    // is out of range.
+    bool assign(int index, ConfigBlock &config, int profile, int slot) const;
+
+private:
+    std::string path_;
+    std::vector<std::unique_ptr<MacroRecord>> records_;
+};
+
+// Case-insensitive equality of a trimmed library name and a key name.
+bool macroNamesMatch(std::string_view libraryName, std::string_view keyName);
+
+// Clears the macro fields of a key (count, events, name) when it is given any
+// assignment other than a macro.
+void clearKeyMacro(MacroKeyInfo &key);
+
+} // namespace orvyn
