@@ -1,0 +1,29 @@
+// The one-line text that shows a key's current assignment.
+#pragma once
+
+#include <string>
+
+#include "option/keys/KeyCodeTable.h"
+#include "shared/ConfigBlock.h"
+#include "shared/UiText.h"
+
+namespace orvyn {
+
+class AssignmentText {
+public:
+    AssignmentText(const TextSource &texts, const KeyCodeTable &keys) : texts_(texts), keys_(keys) {}
+
+    std::string text(const MacroKeyInfo &entry) const;
+
+    // Name of the virtual key that a key code gives on the active layout.
+    std::string keyCodeName(uint32_t keyCode) const;
+
+private:
+    const TextSource &texts_;
+    const KeyCodeTable &keys_;
+};
+
+// File name and extension of a program path, folders cut at "/" or "\".
+std::string programFileName(std::string_view path);
+
+} // namespace orvyn
