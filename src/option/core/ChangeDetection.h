@@ -1,0 +1,16 @@
+// Which parts of the configuration Monitor has to write into the keyboard.
+#pragma once
+
+#include "shared/ConfigBlock.h"
+
+namespace orvyn {
+
+// Compares `working` with `saved` and writes the change flags into
+// `working`: the import flags keep their values, the unused group becomes 0.
+void detectChanges(const ConfigBlock &saved, ConfigBlock &working);
+
+// After restoring the defaults: every flag set except the import flags and
+// the HDD flag, so that Monitor writes every part.
+void markEverythingChanged(ConfigBlock &config);
+
+} // namespace orvyn

@@ -1,0 +1,107 @@
+// Option's configuration state and its life: loading at start-up, the two
+// copies of the record, profile selection, the apply cycle with Monitor and
+// the messages Monitor posts back. Widgets stay behind SessionView.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "option/macro/MacroLibrary.h"
+#include "platform/MessagePoster.h"
+#include "shared/ConfigBlock.h"
+#include "shared/ConfigExchange.h"
+#include "shared/SettingsStore.h"
+#include "shared/UiText.h"
+
+namespace orvyn {
+
+inline constexpr const char *kProgramVersion = "1.03";
+inline constexpr unsigned kDefaultProfileNameText = 1040;
+
+// What the session asks of the window.
+class SessionView {
+public:
+    virtual ~SessionView() = default;
+    // The pressed profile button follows `current`, then every page reloads
+    // from the working copy.
+    virtual void refresh(int current) = 0;
+    // Mouse capture + wait cursor + OK/Apply disabled, or all undone.
+    virtual void beginApplyWait() = 0;
+    virtual void endApplyWait() = 0;
+    // The version line has to be drawn again.
+    virtual void versionTextChanged() = 0;
+    // Ends the window (as the close buttons do).
+    virtual void closeWindow() = 0;
+    // Restores a minimized window, raises and activates it.
+    virtual void restoreAndActivate() = 0;
+};
+
+enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };
+enum class FirmwareRange { StartUp, AfterReadBack };
+
+// "1.05" for 105; "N/A" below 100 and, at start-up, above 500.
+std::string formatFirmwareVersion(int32_t value, FirmwareRange range);
+
+class ConfigSession {
+public:
+    // `macroPath` is config/sequence.dat in the settings folder.
+    ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
+                  std::string macroPath);
+
+    void setView(SessionView *view) { view_ = view; }
+
+    // Start-up after the window is built: `exchange` is the shared block of
+    // a running Monitor, or nullptr.
+    void initialize(ConfigExchange *exchange);
+
+    ConfigBlock &working() { return *working_; }
+    const ConfigBlock &working() const { return *working_; }
+    const ConfigBlock &saved() const { return *saved_; }
+    MacroLibrary &library() { return library_; }
+    const OsdSettings &osdSettings() const { return osd_; }
+
+    const std::string &firmwareText() const { return firmwareText_; }
+    // "Driver V<program>-Firmware V<firmware>".
+    std::string versionLine() const;
+
+    void refresh();
+    void selectProfile(int profile);
+
+    // Returns true when the session now waits for Monitor's answer.
+    bool apply(ApplyMode mode);
+    // OK: apply, then close without waiting.
+    void ok();
+    // Called once the user confirmed: defaults for every profile, every
+    // part marked changed, applied with mode 1.
+    void restoreDefaults();
+    bool waiting() const { return waiting_; }
+    // The answer came (1256), Monitor went away, or the wait limit passed.
+    void finishApply();
+
+    // The macro manager ended: accepted edits reach the keys, rejected ones
+    // are dropped by reloading the file.
+    void macroManagerClosed(bool accepted);
+
+    // Messages posted to Option's endpoint; false for ones it does not know.
+    bool handleMessage(const PostedMessage &message);
+
+private:
+    void takeSaved(); // from the block, change flags cleared
+    void readFirmware(FirmwareRange range);
+    void collectAndSaveLibrary();
+
+    SettingsStore &settings_;
+    MessagePoster &poster_;
+    const TextSource &texts_;
+    ConfigExchange *exchange_ = nullptr;
+    SessionView *view_ = nullptr;
+    std::unique_ptr<ConfigBlock> working_;
+    std::unique_ptr<ConfigBlock> saved_;
+    MacroLibrary library_;
+    OsdSettings osd_{};
+    std::string firmwareText_;
+    bool waiting_ = false;
+};
+
+} // namespace orvyn

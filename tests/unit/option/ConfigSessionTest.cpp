@@ -1,0 +1,344 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "OptionFakes.h"
+#include "option/core/ConfigSession.h"
+#include "shared/Messages.h"
+#include "support/TempDir.h"
+
+namespace orvyn {
+namespace {
+
+using namespace orvyn::testing;
+namespace fs = std::filesystem;
+
+std::unique_ptr<ConfigBlock> defaults() {
+    auto c = std::make_unique<ConfigBlock>();
+    std::memset(c.get(), 0, sizeof(ConfigBlock));
+    makeDefaultConfig(*c, "Profile");
+    return c;
+}
+
+class ConfigSessionTest : public ::testing::Test {
+protected:
+    ConfigSessionTest() {
+        fs::create_directories(dir_.file("config"));
+        session_.setView(&view_);
+    }
+    void writeFirmware(int v) {
+        ASSERT_TRUE(IniFile(settings_.configIniPath()).writeNumber("Setting", "FWVersion", v));
+    }
+    bool filesExist() const {
+        return fs::exists(settings_.configIniPath()) || fs::exists(settings_.profilePath(0));
+    }
+    const PostedMessage &lastPost() const { return poster_.posted.back(); }
+
+    test::TempDir dir_;
+    SettingsStore settings_{dir_.folder()};
+    FakePoster poster_;
+    FakeTexts texts_;
+    FakeExchange exchange_;
+    FakeView view_;
+    ConfigSession session_{settings_, poster_, texts_, dir_.file("config/sequence.dat")};
+};
+
+TEST(FirmwareVersion, StartUpRangeAndReadBackRange) {
+    EXPECT_EQ(formatFirmwareVersion(105, FirmwareRange::StartUp), "1.05");
+    EXPECT_EQ(formatFirmwareVersion(100, FirmwareRange::StartUp), "1.00");
+    EXPECT_EQ(formatFirmwareVersion(500, FirmwareRange::StartUp), "5.00");
+    EXPECT_EQ(formatFirmwareVersion(99, FirmwareRange::StartUp), "N/A");
+    EXPECT_EQ(formatFirmwareVersion(501, FirmwareRange::StartUp), "N/A");
+    EXPECT_EQ(formatFirmwareVersion(-5, FirmwareRange::StartUp), "N/A");
+    EXPECT_EQ(formatFirmwareVersion(501, FirmwareRange::AfterReadBack), "5.01");
+    EXPECT_EQ(formatFirmwareVersion(1234, FirmwareRange::AfterReadBack), "1.234");
+    EXPECT_EQ(formatFirmwareVersion(99, FirmwareRange::AfterReadBack), "N/A");
+}
+
+TEST_F(ConfigSessionTest, StartWithoutMonitorLoadsFilesOrDefaults) {
+    writeFirmware(99);
+    session_.initialize(nullptr);
+    EXPECT_EQ(session_.firmwareText(), "N/A");
+    EXPECT_EQ(session_.versionLine(), "Driver V1.03-Firmware VN/A");
+    // Fresh folder: every profile at its defaults and profile 0 current.
+    EXPECT_EQ(session_.working().CurrentProfile, 0);
+    EXPECT_STREQ(session_.working().profiles[2].ProFileName, "Profile #3");
+    EXPECT_EQ(std::memcmp(&session_.working(), &session_.saved(), sizeof(ConfigBlock)), 0);
+    ASSERT_EQ(view_.refreshes.size(), 1u);
+    EXPECT_EQ(view_.refreshes[0], 0);
+    // The (empty) library file is written at start-up.
+    EXPECT_TRUE(fs::exists(dir_.file("config/sequence.dat")));
+}
+
+TEST_F(ConfigSessionTest, StartWithMonitorTakesTheBlockAndCollectsKeyMacros) {
+    writeFirmware(501);
+    exchange_.block = defaults();
+    ConfigBlock &block = *exchange_.block;
+    block.CurrentProfile = 3;
+    block.profiles[3].LtColor = 5;
+    block.flags.lighting[1] = 1;
+    block.flags.imported[2] = 1;
+    MacroKeyInfo &key = block.profiles[1].keys[4];
+    key.type = 3;
+    setFixed(key.macroName, "FromKeyboard");
+    key.eventCount = 2;
+
+    session_.initialize(&exchange_);
+    EXPECT_EQ(session_.firmwareText(), "N/A");
+    EXPECT_EQ(session_.working().CurrentProfile, 3);
+    EXPECT_EQ(session_.working().profiles[3].LtColor, 5);
+    EXPECT_EQ(session_.saved().flags.lighting[1], 0);
+    EXPECT_EQ(session_.saved().flags.imported[2], 0);
+    ASSERT_EQ(session_.library().size(), 1u);
+    EXPECT_STREQ(session_.library().at(0)->name, "FromKeyboard");
+    MacroLibrary onDisk(dir_.file("config/sequence.dat"));
+    onDisk.load();
+    EXPECT_EQ(onDisk.size(), 1u);
+}
+
+TEST_F(ConfigSessionTest, UnreadableBlockFallsBackToTheFiles) {
+    auto stored = defaults();
+    stored->CurrentProfile = 2;
+    stored->profiles[2].PollingRate = 4;
+    ASSERT_TRUE(settings_.saveConfig(*stored));
+    exchange_.available = false;
+    session_.initialize(&exchange_);
+    EXPECT_EQ(session_.working().CurrentProfile, 2);
+    EXPECT_EQ(session_.working().profiles[2].PollingRate, 4);
+}
+
+TEST_F(ConfigSessionTest, ProfileSwitchWithoutApplyChangesNothingOutside) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    const std::string macroFile = dir_.file("config/sequence.dat");
+    fs::remove(macroFile);
+    const auto blockBefore = std::make_unique<ConfigBlock>(*exchange_.block);
+    session_.selectProfile(4);
+    session_.selectProfile(7); // not a profile: ignored
+    EXPECT_EQ(session_.working().CurrentProfile, 4);
+    EXPECT_EQ(view_.refreshes.back(), 4);
+    EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_EQ(exchange_.publishes, 0);
+    EXPECT_EQ(std::memcmp(blockBefore.get(), exchange_.block.get(), sizeof(ConfigBlock)), 0);
+    EXPECT_FALSE(filesExist());
+    EXPECT_FALSE(fs::exists(macroFile));
+}
+
+TEST_F(ConfigSessionTest, ApplyWithoutMonitorWritesFilesAndEndsAtOnce) {
+    poster_.monitorRunning = false;
+    session_.initialize(nullptr);
+    session_.working().profiles[1].LtColor = 3;
+    EXPECT_FALSE(session_.apply(ApplyMode::Apply));
+    EXPECT_FALSE(session_.waiting());
+    EXPECT_EQ(view_.begins, 1);
+    EXPECT_EQ(view_.ends, 1);
+    EXPECT_FALSE(view_.waitShown);
+    EXPECT_TRUE(poster_.posted.empty());
+
+    ConfigBlock &reread = *defaults();
+    settings_.loadConfig(reread, "Profile");
+    EXPECT_EQ(reread.profiles[1].LtColor, 3);
+    AccessCode code{};
+    EXPECT_TRUE(IniFile(settings_.configIniPath()).readBlock("HidAccessCode", "Code", code.bytes, 16));
+    EXPECT_NE(code.bytes[0] | code.bytes[1] | code.bytes[2] | code.bytes[3], 0);
+    EXPECT_EQ(session_.working().flags.lighting[1], 0); // cleared after the apply
+    EXPECT_EQ(std::memcmp(&session_.working(), &session_.saved(), sizeof(ConfigBlock)), 0);
+}
+
+TEST_F(ConfigSessionTest, ApplyWithMonitorPublishesFlagsPostsAndWaitsFor1256) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[2].LtColor = 2;
+    session_.working().profiles[0].PollingRate = 1;
+    EXPECT_TRUE(session_.apply(ApplyMode::Apply));
+    EXPECT_TRUE(session_.waiting());
+    EXPECT_TRUE(view_.waitShown);
+    ASSERT_EQ(poster_.posted.size(), 1u);
+    EXPECT_EQ(lastPost().message, WM_CONFIG_APPLY);
+    EXPECT_EQ(lastPost().wParam, 0);
+    const ChangeFlags &sent = exchange_.block->flags;
+    EXPECT_EQ(sent.lighting[2], 1);
+    EXPECT_EQ(sent.lighting[0], 0);
+    EXPECT_EQ(sent.pollingRate[0], 1);
+    EXPECT_EQ(sent.currentProfile, 0);
+    EXPECT_EQ(exchange_.block->profiles[2].LtColor, 2);
+
+    EXPECT_TRUE(session_.handleMessage(message(WM_APPLY_DONE)));
+    EXPECT_FALSE(session_.waiting());
+    EXPECT_FALSE(view_.waitShown);
+}
+
+TEST_F(ConfigSessionTest, ApplyWithoutDifferencesStillPostsAndKeepsOnlyImportFlags) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    ConfigBlock &w = session_.working();
+    w.flags.imported[3] = 1;
+    w.flags.lighting[0] = 1; // stale flags are recomputed
+    w.flags.unused[4] = 1;
+    w.flags.hddKeyboard = 1;
+    EXPECT_TRUE(session_.apply(ApplyMode::Apply));
+    ASSERT_EQ(poster_.posted.size(), 1u);
+    ChangeFlags expected{};
+    expected.imported[3] = 1;
+    EXPECT_EQ(std::memcmp(&exchange_.block->flags, &expected, sizeof expected), 0);
+}
+
+TEST_F(ConfigSessionTest, AfterApplyOnlyTheHddFlagSurvives) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[4].HDDKeyboard = 0;
+    session_.working().flags.imported[1] = 1;
+    session_.apply(ApplyMode::Apply);
+    EXPECT_EQ(exchange_.block->flags.hddKeyboard, 1);
+    EXPECT_EQ(exchange_.block->flags.imported[1], 1);
+    EXPECT_EQ(session_.working().flags.hddKeyboard, 1);
+    EXPECT_EQ(session_.working().flags.imported[1], 0);
+}
+
+TEST_F(ConfigSessionTest, OkAppliesAndClosesWithoutWaiting) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.ok();
+    EXPECT_EQ(poster_.posted.size(), 1u);
+    EXPECT_EQ(view_.closes, 1);
+}
+
+TEST_F(ConfigSessionTest, RestoreDefaultsMarksEveryPartAndAppliesWithMode1) {
+    exchange_.block = defaults();
+    exchange_.block->CurrentProfile = 2;
+    exchange_.block->profiles[1].LtColor = 6;
+    setFixed(exchange_.block->profiles[1].ProFileName, "Mine");
+    session_.initialize(&exchange_);
+    session_.working().flags.imported[0] = 1;
+    session_.restoreDefaults();
+    ASSERT_EQ(poster_.posted.size(), 1u);
+    EXPECT_EQ(lastPost().wParam, 1);
+    const ConfigBlock &sent = *exchange_.block;
+    EXPECT_EQ(sent.CurrentProfile, 0);
+    EXPECT_EQ(sent.profiles[1].LtColor, defaults()->profiles[1].LtColor);
+    EXPECT_STREQ(sent.profiles[1].ProFileName, "Profile #2");
+    EXPECT_EQ(sent.flags.currentProfile, 1);
+    for (int p = 0; p < kProfileCount; ++p) {
+        EXPECT_EQ(sent.flags.lighting[p], 1);
+        EXPECT_EQ(sent.flags.pollingRate[p], 1);
+        EXPECT_EQ(sent.flags.standardKey[p], 1);
+        EXPECT_EQ(sent.flags.modifyKey[p], 1);
+        EXPECT_EQ(sent.flags.keySlot[p][31], 1);
+    }
+    EXPECT_EQ(sent.flags.imported[0], 1);
+    EXPECT_EQ(sent.flags.imported[1], 0);
+    EXPECT_EQ(sent.flags.hddKeyboard, 0);
+    EXPECT_EQ(view_.refreshes.back(), 0);
+}
+
+TEST_F(ConfigSessionTest, ReadBackMessageReloadsEverythingAndFormatsAnyFirmware) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[0].LtColor = 4; // unapplied edit: dropped
+    writeFirmware(501);
+    exchange_.block->CurrentProfile = 1;
+    exchange_.block->flags.lighting[1] = 1;
+    MacroKeyInfo &key = exchange_.block->profiles[4].keys[14];
+    key.type = 3;
+    setFixed(key.macroName, "Recorded");
+    EXPECT_TRUE(session_.handleMessage(message(WM_READBACK_DONE)));
+    EXPECT_EQ(session_.firmwareText(), "5.01");
+    EXPECT_EQ(view_.versionChanges, 1);
+    EXPECT_EQ(session_.working().CurrentProfile, 1);
+    EXPECT_EQ(session_.working().profiles[0].LtColor, exchange_.block->profiles[0].LtColor);
+    EXPECT_EQ(session_.saved().flags.lighting[1], 0);
+    EXPECT_EQ(view_.refreshes.back(), 1);
+    ASSERT_EQ(session_.library().size(), 1u);
+    MacroLibrary onDisk(dir_.file("config/sequence.dat"));
+    onDisk.load();
+    EXPECT_EQ(onDisk.size(), 1u);
+}
+
+TEST_F(ConfigSessionTest, ProfileMessageReplacesTheWorkingCopy) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[0].PollingRate = 2;
+    exchange_.block->CurrentProfile = 4;
+    const std::size_t refreshes = view_.refreshes.size();
+    EXPECT_TRUE(session_.handleMessage(message(WM_PROFILE_CHANGED)));
+    EXPECT_EQ(session_.working().CurrentProfile, 4);
+    EXPECT_EQ(session_.working().profiles[0].PollingRate, exchange_.block->profiles[0].PollingRate);
+    EXPECT_EQ(view_.refreshes.size(), refreshes + 1);
+}
+
+TEST_F(ConfigSessionTest, LightingMessageTakesOnlyWhatTheKeyboardChanged) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    ConfigBlock &w = session_.working();
+    w.profiles[2].PollingRate = 1; // unapplied edits that stay
+    w.profiles[2].LtSwitch = 0;
+    w.profiles[0].LtColor = 6;
+    w.flags.imported[2] = 1;
+    w.flags.imported[0] = 1;
+    ProfileData &kb = exchange_.block->profiles[2];
+    exchange_.block->CurrentProfile = 2;
+    kb.LtColor = 3;
+    kb.LtControl = 16;
+    kb.ModifyKey[2] = 1;
+    kb.ModifyKey[3] = 1;
+    kb.reserved16804 = 77;
+    kb.LtEffectType = 5; // not one of the taken fields
+    EXPECT_TRUE(session_.handleMessage(message(WM_LIGHTING_CHANGED)));
+    EXPECT_EQ(w.CurrentProfile, 2);
+    EXPECT_EQ(w.profiles[2].LtColor, 3);
+    EXPECT_EQ(w.profiles[2].LtControl, 16);
+    EXPECT_EQ(w.profiles[2].ModifyKey[2], 1);
+    EXPECT_EQ(w.profiles[2].ModifyKey[3], 1);
+    EXPECT_EQ(w.profiles[2].reserved16804, 77);
+    EXPECT_NE(w.profiles[2].LtEffectType, 5);
+    EXPECT_EQ(w.profiles[2].PollingRate, 1);
+    EXPECT_EQ(w.profiles[2].LtSwitch, 0);
+    EXPECT_EQ(w.profiles[0].LtColor, 6);
+    EXPECT_EQ(w.flags.imported[2], 0);
+    EXPECT_EQ(w.flags.imported[0], 1);
+    EXPECT_EQ(session_.saved().profiles[2].LtEffectType, 5);
+    EXPECT_EQ(view_.refreshes.back(), 2);
+}
+
+TEST_F(ConfigSessionTest, LightingMessageWithABadProfileTouchesNoProfile) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    exchange_.block->CurrentProfile = 9;
+    EXPECT_TRUE(session_.handleMessage(message(WM_LIGHTING_CHANGED)));
+    EXPECT_EQ(session_.working().CurrentProfile, 9);
+}
+
+TEST_F(ConfigSessionTest, CloseRestoreAndUnknownMessages) {
+    session_.initialize(nullptr);
+    EXPECT_TRUE(session_.handleMessage(message(WM_OPTION_1258)));
+    EXPECT_TRUE(session_.handleMessage(message(WM_CLOSE_MSG)));
+    EXPECT_EQ(view_.closes, 1);
+    EXPECT_TRUE(session_.handleMessage(message(WM_SYSCOMMAND_MSG, 0xF060))); // not a restore
+    EXPECT_EQ(view_.restores, 0);
+    EXPECT_TRUE(session_.handleMessage(message(WM_SYSCOMMAND_MSG, SC_RESTORE_CMD)));
+    EXPECT_EQ(view_.restores, 1);
+    EXPECT_FALSE(session_.handleMessage(message(WM_CONFIG_APPLY)));
+}
+
+TEST_F(ConfigSessionTest, MacroManagerOutcomes) {
+    session_.initialize(nullptr);
+    MacroLibrary &lib = session_.library();
+    lib.create("Saved");
+    ASSERT_TRUE(lib.save());
+    MacroKeyInfo &key = session_.working().profiles[0].keys[2];
+    key.type = 3;
+    setFixed(key.macroName, "saved");
+    lib.at(0)->count = 1;
+    lib.at(0)->events[0] = {30, 1, 0};
+    session_.macroManagerClosed(true);
+    EXPECT_EQ(key.eventCount, 1);
+    EXPECT_EQ(session_.working().flags.keySlot[0][2], 1);
+
+    lib.create("dropped");
+    session_.macroManagerClosed(false);
+    EXPECT_EQ(lib.size(), 1u);
+}
+
+} // namespace
+} // namespace orvyn
