@@ -1,0 +1,295 @@
+#include "option/ConfigWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdlib>
+
+#include "option/core/OptionLinks.h"
+#include "option/dialogs/AdvancedPage.h"
+#include "option/dialogs/ResetWarningDialog.h"
+#include "option/skin/BitmapButton.h"
+#include "option/skin/SkinFonts.h"
+#include "option/skin/SkinResources.h"
+#include "platform/Clock.h"
+#include "shared/Messages.h"
+
+namespace orvyn {
+
+namespace {
+
+constexpr int kButtonKeys[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25};
+// The area Monitor's read-back news redraws: where the firmware number sits.
+const QRect kFirmwareArea(QPoint(308, 252), QPoint(347, 281));
+// Where the version line is drawn: bottom left of the frame, clear of the
+// buttons.
+constexpr int kVersionLeft = 24;
+constexpr int kVersionBaselineFromBottom = 14;
+constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
+constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
+
+QFont versionFont() { return skinFont(FontFace::Arial, 12, 6, 400); }
+
+} // namespace
+
+std::chrono::milliseconds ConfigWindow::applyWaitLimit() {
+    const double scale = parseTimeScale(std::getenv("ORVYN_TIME_SCALE"));
+    const auto design = std::chrono::duration_cast<std::chrono::milliseconds>(kApplyWaitDesignLimit);
+    return std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(design.count()) * scale) + 1);
+}
+
+ConfigWindow::ConfigWindow(Services services, QWidget *parent)
+    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), services_(std::move(services)) {
+    // A top-level window of its own with a task-bar entry, drawn without a
+    // frame; it keeps the system menu (close, minimize) of the desktop.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    std::vector<SkinControlSpec> controls;
+    for (int key : kButtonKeys) {
+        SkinControlSpec spec;
+        spec.section = key;
+        spec.index = key;
+        controls.push_back(spec);
+    }
+    loadSkin(QStringLiteral("skin_Config.ini"), controls);
+    connect(this, &SkinnedDialog::controlCommand, this, &ConfigWindow::buttonCommand);
+
+    const ControlPlacement pagePlace = skinFile().placement(1, "PAGEPOSITION");
+    pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
+
+    ConfigBlock &working = services_.session.working();
+    // Created in this order; each sits on the page rectangle.
+    pages_[StandardKeys] = new SkinOnlyPage(working, QStringLiteral("skin_main.ini"), this);
+    pages_[Advanced] = new AdvancedPage(working, services_.texts, this);
+    pages_[MacroKeys] = new SkinOnlyPage(working, QStringLiteral("skin_macro_control.ini"), this);
+    pages_[MediaKeys] = new SkinOnlyPage(working, QStringLiteral("skin_media_key_control.ini"), this);
+    for (ConfigPage *p : pages_) {
+        p->move(pageRect_.topLeft());
+        p->hide();
+    }
+    pages_[StandardKeys]->show();
+    shown_ = StandardKeys;
+    if (BitmapButton *b = button(StandardKeysTab))
+        b->setChecked(ButtonCheck::Pressed);
+
+    waitLimit_.setSingleShot(true);
+    connect(&waitLimit_, &QTimer::timeout, this, [this] {
+        if (services_.session.waiting())
+            services_.session.finishApply();
+    });
+    monitorWatch_.setInterval(kMonitorWatchInterval);
+    connect(&monitorWatch_, &QTimer::timeout, this, [this] {
+        // Monitor gone (crashed or quit) means no answer will come.
+        if (services_.session.waiting() && !services_.poster.exists(kMonitorTitle))
+            services_.session.finishApply();
+    });
+    services_.session.setView(this);
+}
+
+ConfigWindow::~ConfigWindow() {
+    services_.session.setView(nullptr);
+    if (waitShown_)
+        QApplication::restoreOverrideCursor();
+}
+
+AdvancedPage *ConfigWindow::advancedPage() const { return static_cast<AdvancedPage *>(pages_[Advanced]); }
+
+void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
+    const QImage icon = loadResourceIcon(kProgramIcon);
+    if (!icon.isNull())
+        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    setWindowTitle(QString::fromUtf8(kOptionTitle));
+    if (viewFailed) {
+        QMessageBox::warning(this, QStringLiteral("Option"), QStringLiteral("Could not map view of file."),
+                             QMessageBox::Ok);
+        exchange = nullptr;
+    }
+    services_.session.initialize(exchange);
+}
+
+void ConfigWindow::handleMessage(const PostedMessage &message) { services_.session.handleMessage(message); }
+
+void ConfigWindow::buttonCommand(int key) {
+    ConfigSession &session = services_.session;
+    switch (key) {
+    case StandardKeysTab:
+    case MacroKeysTab:
+    case MediaKeysTab:
+    case AdvancedTab:
+        showPage(static_cast<Page>(key - StandardKeysTab));
+        break;
+    case FirstProfile:
+    case FirstProfile + 1:
+    case FirstProfile + 2:
+    case FirstProfile + 3:
+    case FirstProfile + 4:
+        session.selectProfile(key - FirstProfile);
+        break;
+    case Minimize:
+        showMinimized();
+        break;
+    case CloseTop:
+    case CloseBottom:
+        closeWindow();
+        break;
+    case UserManual:
+        services_.shell.openFile(QString::fromStdString(userManualPath(services_.programFolder)));
+        break;
+    case WebPage:
+        services_.shell.openAddress(QString::fromStdString(webPageAddress(services_.settings)));
+        break;
+    case Ok:
+        session.ok();
+        break;
+    case Apply:
+        session.apply(ApplyMode::Apply);
+        break;
+    case RestoreDefaults:
+        restoreDefaults();
+        break;
+    default:
+        // "5" does nothing; the profile dialog, profile files and the macro
+        // manager are not part of this window yet.
+        break;
+    }
+}
+
+void ConfigWindow::showPage(Page page) {
+    if (page == shown_)
+        return;
+    pages_[shown_]->hide();
+    pages_[page]->show();
+    shown_ = page;
+    for (int tab = StandardKeysTab; tab <= AdvancedTab; ++tab) {
+        if (BitmapButton *b = button(tab)) {
+            b->setChecked(tab - StandardKeysTab == page ? ButtonCheck::Pressed : ButtonCheck::Released);
+            b->update();
+        }
+    }
+}
+
+void ConfigWindow::refresh(int current) {
+    for (int p = 0; p < kProfileCount; ++p) {
+        if (BitmapButton *b = button(FirstProfile + p)) {
+            b->setChecked(p == current ? ButtonCheck::Pressed : ButtonCheck::Released);
+            b->update();
+        }
+    }
+    for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
+        pages_[page]->reload();
+}
+
+bool ConfigWindow::runResetWarning() {
+    ResetWarningDialog dialog(this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ConfigWindow::restoreDefaults() {
+    const bool confirmed = confirmReset_ ? confirmReset_() : runResetWarning();
+    if (confirmed)
+        services_.session.restoreDefaults();
+}
+
+void ConfigWindow::beginApplyWait() {
+    if (!waitShown_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        waitShown_ = true;
+    }
+    if (isVisible())
+        grabMouse();
+    for (int key : {Ok, Apply}) {
+        if (BitmapButton *b = button(key)) {
+            b->setEnabled(false);
+            b->repaint();
+        }
+    }
+    waitLimit_.start(applyWaitLimit());
+    monitorWatch_.start();
+}
+
+void ConfigWindow::endApplyWait() {
+    waitLimit_.stop();
+    monitorWatch_.stop();
+    for (int key : {Ok, Apply}) {
+        if (BitmapButton *b = button(key)) {
+            b->setEnabled(true);
+            b->repaint();
+        }
+    }
+    if (waitShown_) {
+        QApplication::restoreOverrideCursor();
+        waitShown_ = false;
+    }
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+}
+
+void ConfigWindow::versionTextChanged() {
+    update(kFirmwareArea);
+    update(versionLineRect());
+}
+
+void ConfigWindow::closeWindow() {
+    if (waitShown_) {
+        QApplication::restoreOverrideCursor();
+        waitShown_ = false;
+    }
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+    // Closed from the event loop, as a posted close would be: the caller's
+    // work (an apply before OK) finishes first.
+    QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+}
+
+void ConfigWindow::restoreAndActivate() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+QRect ConfigWindow::versionLineRect() const {
+    const QFontMetrics metrics(versionFont());
+    const QString text = QString::fromStdString(services_.session.versionLine());
+    const int baseline = height() - kVersionBaselineFromBottom;
+    // Wide enough for any firmware text that may replace this one.
+    return QRect(kVersionLeft, baseline - metrics.ascent(), metrics.horizontalAdvance(text) + 60, metrics.height());
+}
+
+void ConfigWindow::paintSkinTexts(QPainter &painter) {
+    painter.setFont(versionFont());
+    painter.setPen(QColor(0xE6, 0xE6, 0xE6));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(QPoint(kVersionLeft, height() - kVersionBaselineFromBottom),
+                     QString::fromStdString(services_.session.versionLine()));
+}
+
+void ConfigWindow::paintEvent(QPaintEvent *event) {
+    SkinnedDialog::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        emit firstPaint();
+    }
+}
+
+void ConfigWindow::mousePressEvent(QMouseEvent *event) {
+    // While Monitor writes the keyboard the window holds the pointer and
+    // takes no clicks (not even a drag).
+    if (waitShown_) {
+        event->accept();
+        return;
+    }
+    SkinnedDialog::mousePressEvent(event);
+}
+
+void ConfigWindow::closeEvent(QCloseEvent *event) {
+    waitLimit_.stop();
+    monitorWatch_.stop();
+    SkinnedDialog::closeEvent(event);
+}
+
+} // namespace orvyn

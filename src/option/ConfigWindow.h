@@ -1,0 +1,120 @@
+// Option's main window: skinned, with 23 picture buttons and four pages on
+// one rectangle. It shows the session's working copy, applies through
+// Monitor and follows the messages Monitor posts.
+#pragma once
+
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <string>
+
+#include "option/DesktopShell.h"
+#include "option/core/ConfigSession.h"
+#include "option/dialogs/ConfigPage.h"
+#include "option/skin/SkinnedDialog.h"
+
+namespace orvyn {
+
+class AdvancedPage;
+
+class ConfigWindow final : public SkinnedDialog, public SessionView {
+    Q_OBJECT
+public:
+    // Keys of the window's buttons in skin_Config.ini [BUTTONPOS].
+    enum Button {
+        StandardKeysTab = 1,
+        MacroKeysTab = 2,
+        MediaKeysTab = 3,
+        AdvancedTab = 4,
+        Unused5 = 5,
+        ProfileDialogEdit = 6,
+        ImportProfile = 7,
+        ExportProfile = 8,
+        ProfileDialogNew = 9,
+        FirstProfile = 10, // 10-14: profiles 0-4
+        MacroManager = 15,
+        Minimize = 16,
+        CloseTop = 17,
+        UserManual = 18,
+        WebPage = 19,
+        Ok = 20,
+        Apply = 21,
+        CloseBottom = 22,
+        RestoreDefaults = 25,
+    };
+    enum Page { StandardKeys = 0, MacroKeys = 1, MediaKeys = 2, Advanced = 3 };
+
+    struct Services {
+        ConfigSession &session;
+        const TextSource &texts;
+        MessagePoster &poster;   // to see whether Monitor is still there
+        DesktopShell &shell;
+        SettingsStore &settings; // the web address setting
+        std::string programFolder;
+    };
+
+    explicit ConfigWindow(Services services, QWidget *parent = nullptr);
+    ~ConfigWindow() override;
+
+    // Start-up after building: `exchange` is Monitor's block or nullptr;
+    // `viewFailed` when the block exists but could not be mapped.
+    void initialize(ConfigExchange *exchange, bool viewFailed);
+
+    // A message posted to Option's endpoint.
+    void handleMessage(const PostedMessage &message);
+    // What a click on a button does.
+    void buttonCommand(int key);
+
+    // The longest Option waits for Monitor's answer to an apply. The slowest
+    // apply Monitor can run writes 101 reports (profile, 5 polling, 5 key
+    // matrix, 5 switch, 5 slot tables, 75 macros, 5 lighting), each held up
+    // to 16.5 s by a busy keyboard plus its pauses (about 17 s): about 29
+    // minutes, possibly behind a read-back already queued. 40 minutes covers
+    // it; the limit scales with ORVYN_TIME_SCALE like every pause.
+    static std::chrono::milliseconds applyWaitLimit();
+
+    // For tests and the benchmark.
+    ConfigPage *page(Page which) const { return pages_[which]; }
+    AdvancedPage *advancedPage() const;
+    Page shownPage() const { return shown_; }
+    BitmapButton *windowButton(int key) const { return button(key); }
+    QRect pageRect() const { return pageRect_; }
+    QRect versionLineRect() const;
+    bool applyWaitShown() const { return waitShown_; }
+    void setResetConfirmation(std::function<bool()> confirm) { confirmReset_ = std::move(confirm); }
+
+    // SessionView
+    void refresh(int current) override;
+    void beginApplyWait() override;
+    void endApplyWait() override;
+    void versionTextChanged() override;
+    void closeWindow() override;
+    void restoreAndActivate() override;
+
+signals:
+    // The first frame has been painted (start-up timing).
+    void firstPaint();
+
+protected:
+    void paintSkinTexts(QPainter &painter) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showPage(Page page);
+    void restoreDefaults();
+    bool runResetWarning();
+
+    Services services_;
+    std::array<ConfigPage *, 4> pages_{};
+    Page shown_ = StandardKeys;
+    QRect pageRect_;
+    QTimer waitLimit_;
+    QTimer monitorWatch_;
+    bool waitShown_ = false;
+    bool painted_ = false;
+    std::function<bool()> confirmReset_;
+};
+
+} // namespace orvyn

@@ -1,0 +1,16 @@
+// The confirmation shown before every profile is set back to its defaults.
+// Its whole message is in its pictures; it offers OK, Cancel and close.
+#pragma once
+
+#include "option/skin/SkinnedDialog.h"
+
+namespace orvyn {
+
+class ResetWarningDialog final : public SkinnedDialog {
+    Q_OBJECT
+public:
+    enum Section { Ok = 1, Cancel = 2, Close = 3 };
+    explicit ResetWarningDialog(QWidget *parent);
+};
+
+} // namespace orvyn
