@@ -20,7 +20,8 @@ namespace orvyn {
 
 namespace {
 
-constexpr int kButtonKeys[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25};
+constexpr int kButtonKeys[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                               13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25};
 // The area Monitor's read-back news redraws: where the firmware number sits.
 const QRect kFirmwareArea(QPoint(308, 252), QPoint(347, 281));
 // Where the version line is drawn: bottom left of the frame, clear of the
@@ -30,7 +31,9 @@ constexpr int kVersionBaselineFromBottom = 14;
 constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
 constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 
-QFont versionFont() { return skinFont(FontFace::Arial, 12, 6, 400); }
+QFont versionFont() {
+    return skinFont(FontFace::Arial, 12, 6, 400);
+}
 
 } // namespace
 
@@ -96,7 +99,9 @@ ConfigWindow::~ConfigWindow() {
         QApplication::restoreOverrideCursor();
 }
 
-AdvancedPage *ConfigWindow::advancedPage() const { return static_cast<AdvancedPage *>(pages_[Advanced]); }
+AdvancedPage *ConfigWindow::advancedPage() const {
+    return static_cast<AdvancedPage *>(pages_[Advanced]);
+}
 
 void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
     const QImage icon = loadResourceIcon(kProgramIcon);
@@ -111,7 +116,9 @@ void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
     services_.session.initialize(exchange);
 }
 
-void ConfigWindow::handleMessage(const PostedMessage &message) { services_.session.handleMessage(message); }
+void ConfigWindow::handleMessage(const PostedMessage &message) {
+    services_.session.handleMessage(message);
+}
 
 void ConfigWindow::buttonCommand(int key) {
     ConfigSession &session = services_.session;
@@ -242,7 +249,8 @@ void ConfigWindow::closeWindow() {
         releaseMouse();
     // Closed from the event loop, as a posted close would be: the caller's
     // work (an apply before OK) finishes first.
-    QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { close(); }, Qt::QueuedConnection);
 }
 
 void ConfigWindow::restoreAndActivate() {
@@ -257,7 +265,8 @@ QRect ConfigWindow::versionLineRect() const {
     const QString text = QString::fromStdString(services_.session.versionLine());
     const int baseline = height() - kVersionBaselineFromBottom;
     // Wide enough for any firmware text that may replace this one.
-    return QRect(kVersionLeft, baseline - metrics.ascent(), metrics.horizontalAdvance(text) + 60, metrics.height());
+    return QRect(kVersionLeft, baseline - metrics.ascent(), metrics.horizontalAdvance(text) + 60,
+                 metrics.height());
 }
 
 void ConfigWindow::paintSkinTexts(QPainter &painter) {

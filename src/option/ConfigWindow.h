@@ -47,7 +47,7 @@ public:
     struct Services {
         ConfigSession &session;
         const TextSource &texts;
-        MessagePoster &poster;   // to see whether Monitor is still there
+        MessagePoster &poster; // to see whether Monitor is still there
         DesktopShell &shell;
         SettingsStore &settings; // the web address setting
         std::string programFolder;

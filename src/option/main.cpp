@@ -1,3 +1,5 @@
 #include "option/OptionApp.h"
 
-int main(int argc, char **argv) { return orvyn::runOption(argc, argv); }
+int main(int argc, char **argv) {
+    return orvyn::runOption(argc, argv);
+}

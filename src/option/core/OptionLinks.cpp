@@ -9,6 +9,8 @@ std::string webPageAddress(const SettingsStore &settings) {
     return address.empty() ? std::string(kDefaultWebPage) : address;
 }
 
-std::string userManualPath(const std::string &programFolder) { return programFolder + kUserManualName; }
+std::string userManualPath(const std::string &programFolder) {
+    return programFolder + kUserManualName;
+}
 
 } // namespace orvyn

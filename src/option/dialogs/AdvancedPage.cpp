@@ -44,7 +44,7 @@ void AdvancedPage::showPolling() {
     for (int n = 1; n <= 3; ++n) {
         if (BitmapButton *b = button(Polling1 + n - 1)) {
             b->setChecked(p && pollingButtonPressed(p->PollingRate, n) ? ButtonCheck::Pressed
-                                                                      : ButtonCheck::Released);
+                                                                       : ButtonCheck::Released);
             b->update();
         }
     }

@@ -1,0 +1,370 @@
+// The configuration window driven offscreen: its buttons, the Advanced page,
+// restore defaults and Monitor's messages, with a fake block and endpoint.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "OptionFakes.h"
+#include "option/ConfigWindow.h"
+#include "option/core/OptionLinks.h"
+#include "option/dialogs/AdvancedPage.h"
+#include "option/dialogs/ResetWarningDialog.h"
+#include "option/skin/BitmapButton.h"
+#include "option/skin/SkinResources.h"
+#include "support/TempDir.h"
+
+namespace orvyn {
+namespace {
+
+using namespace orvyn::testing;
+namespace fs = std::filesystem;
+
+class FakeShell final : public DesktopShell {
+public:
+    bool openFile(const QString &path) override {
+        files.push_back(path);
+        return true;
+    }
+    bool openAddress(const QString &address) override {
+        addresses.push_back(address);
+        return true;
+    }
+    QStringList files, addresses;
+};
+
+std::unique_ptr<ConfigBlock> defaults() {
+    auto c = std::make_unique<ConfigBlock>();
+    std::memset(c.get(), 0, sizeof(ConfigBlock));
+    makeDefaultConfig(*c, "Profile");
+    return c;
+}
+
+// Runs `action` on the modal window that opens next.
+void onNextModal(std::function<void(QWidget *)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal)
+            action(modal);
+        else
+            onNextModal(action);
+    });
+}
+
+class ConfigWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setSkinFolder(QStringLiteral(ORVYN_PROGRAM_DIR "skins/")); }
+
+    ConfigWindowTest() {
+        fs::create_directories(dir_.file("config"));
+        exchange_.block = defaults();
+        exchange_.block->profiles[1].PollingRate = 2;
+        exchange_.block->profiles[1].LtColor = 7;
+        exchange_.block->profiles[1].LtControl = 3;
+    }
+
+    void start(bool withMonitor = true) {
+        poster_.monitorRunning = withMonitor;
+        window_ = std::make_unique<ConfigWindow>(
+            ConfigWindow::Services{session_, texts_, poster_, shell_, settings_, dir_.folder()});
+        window_->initialize(withMonitor ? &exchange_ : nullptr, false);
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    // A click on a window button: the real click where the skin placed it,
+    // the command itself where no skin is installed.
+    void click(SkinnedDialog &dialog, int section) {
+        BitmapButton *b = dialog.button(section);
+        ASSERT_NE(b, nullptr) << section;
+        if (b->width() > 0 && b->height() > 0 && b->isVisible())
+            QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        else
+            emit dialog.controlCommand(section);
+    }
+    void clickWindow(int key) { click(*window_, key); }
+    void clickAdvanced(int section) { click(*window_->advancedPage(), section); }
+
+    bool pressed(SkinnedDialog &dialog, int section) { return dialog.button(section)->isCheckedState(); }
+    QString caption(int section) { return window_->advancedPage()->button(section)->caption(); }
+
+    test::TempDir dir_;
+    SettingsStore settings_{dir_.folder()};
+    FakePoster poster_;
+    FakeTexts texts_;
+    FakeExchange exchange_;
+    FakeShell shell_;
+    ConfigSession session_{settings_, poster_, texts_, dir_.file("config/sequence.dat")};
+    std::unique_ptr<ConfigWindow> window_;
+};
+
+TEST_F(ConfigWindowTest, PageButtonsShowOnePageAtATime) {
+    start();
+    EXPECT_EQ(window_->shownPage(), ConfigWindow::StandardKeys);
+    EXPECT_TRUE(window_->page(ConfigWindow::StandardKeys)->isVisible());
+    EXPECT_TRUE(pressed(*window_, 1));
+    for (int key : {4, 2, 3, 1, 4}) {
+        clickWindow(key);
+        const auto shown = static_cast<ConfigWindow::Page>(key - 1);
+        EXPECT_EQ(window_->shownPage(), shown);
+        for (int p = 0; p < 4; ++p) {
+            EXPECT_EQ(window_->page(static_cast<ConfigWindow::Page>(p))->isVisible(), p == shown) << key;
+            EXPECT_EQ(pressed(*window_, p + 1), p == shown) << key;
+        }
+        EXPECT_EQ(window_->page(shown)->pos(), window_->pageRect().topLeft());
+    }
+}
+
+TEST_F(ConfigWindowTest, ProfileButtonsSelectAndRefreshWithoutWriting) {
+    start();
+    clickWindow(4);
+    clickWindow(11); // profile 1
+    EXPECT_EQ(session_.working().CurrentProfile, 1);
+    for (int key = 10; key <= 14; ++key)
+        EXPECT_EQ(pressed(*window_, key), key == 11);
+    AdvancedPage &page = *window_->advancedPage();
+    EXPECT_FALSE(pressed(page, 1));
+    EXPECT_TRUE(pressed(page, 2)); // PollingRate 2
+    EXPECT_FALSE(pressed(page, 3));
+    EXPECT_EQ(caption(5), "T1110"); // LtColor 7
+    EXPECT_EQ(caption(4), "");      // LtControl 3
+    clickWindow(10);
+    EXPECT_EQ(caption(5), "T" + QString::number(1103 + exchange_.block->profiles[0].LtColor));
+    EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_EQ(exchange_.publishes, 0);
+    EXPECT_FALSE(fs::exists(settings_.configIniPath()));
+}
+
+TEST_F(ConfigWindowTest, AdvancedEditsReachTheWorkingCopyOnly) {
+    start();
+    clickWindow(12);
+    clickWindow(4);
+    AdvancedPage &page = *window_->advancedPage();
+    clickAdvanced(3);
+    clickAdvanced(7);
+    clickAdvanced(9);
+    page.menuCommand(1004);
+    page.menuCommand(1102);
+    const ProfileData &w = session_.working().profiles[2];
+    EXPECT_EQ(w.PollingRate, 4);
+    EXPECT_TRUE(pressed(page, 3));
+    EXPECT_FALSE(pressed(page, 1) || pressed(page, 2));
+    EXPECT_EQ(w.ModifyKey[2], 1);
+    EXPECT_TRUE(pressed(page, 7));
+    EXPECT_FALSE(pressed(page, 6));
+    EXPECT_EQ(w.ECOMode, 1);
+    EXPECT_TRUE(pressed(page, 9));
+    EXPECT_EQ(w.LtControl, 8);
+    EXPECT_EQ(caption(4), "T1045");
+    EXPECT_EQ(w.LtColor, 2);
+    EXPECT_EQ(caption(5), "T1105");
+    // Other profiles and the saved copy stay as they were.
+    EXPECT_EQ(session_.saved().profiles[2].PollingRate, exchange_.block->profiles[2].PollingRate);
+    EXPECT_EQ(session_.working().profiles[3].LtColor, exchange_.block->profiles[3].LtColor);
+    EXPECT_EQ(session_.working().flags.lighting[2], 0); // the page sets no flag
+    // The menus offer six controls and only the first three colours.
+    EXPECT_EQ(page.ltControlItems().size(), 6u);
+    ASSERT_EQ(page.ltColorItems().size(), 3u);
+    EXPECT_EQ(page.ltColorItems()[2].first, 1103);
+    EXPECT_EQ(page.ltColorItems()[2].second, "T1106");
+}
+
+TEST_F(ConfigWindowTest, ApplyWithMonitorWaitsFor1256) {
+    start();
+    clickWindow(11);
+    window_->advancedPage()->menuCommand(1101);
+    clickWindow(21);
+    ASSERT_EQ(poster_.posted.size(), 1u);
+    EXPECT_EQ(exchange_.block->flags.lighting[1], 1);
+    EXPECT_EQ(exchange_.block->flags.currentProfile, 1);
+    EXPECT_FALSE(window_->windowButton(20)->isEnabled());
+    EXPECT_FALSE(window_->windowButton(21)->isEnabled());
+    EXPECT_TRUE(window_->applyWaitShown());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    window_->handleMessage(message(WM_APPLY_DONE));
+    EXPECT_TRUE(window_->windowButton(20)->isEnabled());
+    EXPECT_TRUE(window_->windowButton(21)->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ConfigWindowTest, ApplyWithoutMonitorEnablesAtOnce) {
+    start(false);
+    clickWindow(21);
+    EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_TRUE(window_->windowButton(21)->isEnabled());
+    EXPECT_FALSE(window_->applyWaitShown());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(fs::exists(settings_.profilePath(4)));
+}
+
+TEST_F(ConfigWindowTest, MonitorVanishingEndsTheWait) {
+    start();
+    clickWindow(21);
+    ASSERT_TRUE(window_->applyWaitShown());
+    poster_.monitorRunning = false;
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->applyWaitShown(), 5000);
+    EXPECT_TRUE(window_->windowButton(21)->isEnabled());
+    EXPECT_GT(ConfigWindow::applyWaitLimit(), std::chrono::minutes(30));
+}
+
+TEST_F(ConfigWindowTest, OkAppliesAndCloses) {
+    start();
+    clickWindow(20);
+    EXPECT_EQ(poster_.posted.size(), 1u);
+    QTRY_VERIFY(!window_->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ConfigWindowTest, RestoreDefaultsConfirmed) {
+    start();
+    clickWindow(12);
+    session_.working().profiles[2].LtColor = 6;
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<ResetWarningDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        emit dialog->controlCommand(ResetWarningDialog::Ok);
+    });
+    clickWindow(25);
+    ASSERT_EQ(poster_.posted.size(), 1u);
+    EXPECT_EQ(poster_.posted[0].wParam, 1);
+    EXPECT_EQ(session_.working().CurrentProfile, 0);
+    EXPECT_EQ(session_.working().profiles[2].LtColor, defaults()->profiles[2].LtColor);
+    EXPECT_EQ(exchange_.block->flags.lighting[2], 1);
+    EXPECT_EQ(exchange_.block->flags.keySlot[4][14], 1);
+    EXPECT_TRUE(pressed(*window_, 10));
+}
+
+TEST_F(ConfigWindowTest, RestoreDefaultsCancelledOrClosedChangesNothing) {
+    start();
+    session_.working().profiles[2].LtColor = 6;
+    for (int section : {ResetWarningDialog::Cancel, ResetWarningDialog::Close}) {
+        onNextModal([section](QWidget *modal) {
+            auto *dialog = qobject_cast<ResetWarningDialog *>(modal);
+            ASSERT_NE(dialog, nullptr);
+            // Enter and Escape do not end it.
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QTest::keyClick(dialog, Qt::Key_Return);
+            EXPECT_TRUE(dialog->isVisible());
+            emit dialog->controlCommand(section);
+        });
+        clickWindow(25);
+    }
+    EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_EQ(session_.working().profiles[2].LtColor, 6);
+}
+
+TEST_F(ConfigWindowTest, MessagesRefreshWhatTheyShould) {
+    start();
+    clickWindow(4);
+    session_.working().profiles[0].PollingRate = 4; // unapplied edit
+    session_.working().profiles[0].LtControl = 16;
+
+    // 1257: only colour, control and the Windows-key words come over.
+    exchange_.block->profiles[0].LtColor = 3;
+    exchange_.block->profiles[0].LtControl = 2;
+    exchange_.block->profiles[0].ModifyKey[2] = 1;
+    exchange_.block->profiles[0].PollingRate = 1;
+    window_->handleMessage(message(WM_LIGHTING_CHANGED));
+    const ProfileData &w = session_.working().profiles[0];
+    EXPECT_EQ(w.LtColor, 3);
+    EXPECT_EQ(caption(5), "T1106");
+    EXPECT_EQ(caption(4), "T1043");
+    EXPECT_TRUE(pressed(*window_->advancedPage(), 7));
+    EXPECT_EQ(w.PollingRate, 4); // kept
+    EXPECT_TRUE(pressed(*window_->advancedPage(), 3));
+
+    // 1255: the profile the keyboard switched to, edits dropped.
+    exchange_.block->CurrentProfile = 1;
+    window_->handleMessage(message(WM_PROFILE_CHANGED));
+    EXPECT_EQ(session_.working().CurrentProfile, 1);
+    EXPECT_TRUE(pressed(*window_, 11));
+    EXPECT_FALSE(pressed(*window_, 10));
+    EXPECT_EQ(caption(5), "T1110");
+    EXPECT_EQ(session_.working().profiles[0].PollingRate, 1);
+
+    // 1254: everything again, and the firmware number without upper bound.
+    ASSERT_TRUE(IniFile(settings_.configIniPath()).writeNumber("Setting", "FWVersion", 501));
+    exchange_.block->CurrentProfile = 4;
+    exchange_.block->profiles[4].PollingRate = 1;
+    window_->handleMessage(message(WM_READBACK_DONE));
+    EXPECT_EQ(session_.firmwareText(), "5.01");
+    EXPECT_TRUE(pressed(*window_, 14));
+    EXPECT_TRUE(pressed(*window_->advancedPage(), 1));
+    EXPECT_EQ(window_->shownPage(), ConfigWindow::Advanced); // the page stays
+
+    window_->handleMessage(message(WM_OPTION_1258));
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(ConfigWindowTest, Button5DoesNothing) {
+    start();
+    const auto before = std::make_unique<ConfigBlock>(session_.working());
+    clickWindow(5);
+    EXPECT_EQ(std::memcmp(before.get(), &session_.working(), sizeof(ConfigBlock)), 0);
+    EXPECT_EQ(window_->shownPage(), ConfigWindow::StandardKeys);
+    EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(ConfigWindowTest, ManualAndWebPage) {
+    start();
+    clickWindow(18);
+    ASSERT_EQ(shell_.files.size(), 1);
+    EXPECT_EQ(shell_.files[0], QString::fromStdString(dir_.folder() + "User Manual.pdf"));
+    clickWindow(19);
+    ASSERT_TRUE(IniFile(settings_.configIniPath()).writeText("Links", "WebPage", "https://example.org/kb"));
+    clickWindow(19);
+    ASSERT_EQ(shell_.addresses.size(), 2);
+    EXPECT_EQ(shell_.addresses[0], QString::fromUtf8(kDefaultWebPage));
+    EXPECT_EQ(shell_.addresses[1], "https://example.org/kb");
+}
+
+TEST_F(ConfigWindowTest, CloseMessageAndRestore) {
+    start();
+    window_->showMinimized();
+    window_->handleMessage(message(WM_SYSCOMMAND_MSG, SC_RESTORE_CMD));
+    EXPECT_FALSE(window_->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(window_->isVisible());
+    session_.working().profiles[0].LtColor = 5;
+    window_->handleMessage(message(WM_CLOSE_MSG));
+    QTRY_VERIFY(!window_->isVisible());
+    EXPECT_TRUE(poster_.posted.empty()); // closed without saving
+    EXPECT_FALSE(fs::exists(settings_.configIniPath()));
+}
+
+TEST_F(ConfigWindowTest, CloseButtonsDuringTheWaitGiveThePointerBack) {
+    start();
+    clickWindow(21);
+    ASSERT_TRUE(window_->applyWaitShown());
+    clickWindow(22);
+    QTRY_VERIFY(!window_->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ConfigWindowTest, ViewFailureIsShownAndWorksFromTheFiles) {
+    QString shown;
+    onNextModal([&shown](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->accept();
+    });
+    window_ = std::make_unique<ConfigWindow>(
+        ConfigWindow::Services{session_, texts_, poster_, shell_, settings_, dir_.folder()});
+    window_->initialize(&exchange_, true);
+    EXPECT_EQ(shown, "Could not map view of file.");
+    EXPECT_EQ(exchange_.takes, 0);
+    EXPECT_EQ(window_->windowTitle(), "Orvyn Vantor Keyboard Option");
+}
+
+} // namespace
+} // namespace orvyn
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
