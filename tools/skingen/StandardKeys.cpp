@@ -5,10 +5,11 @@ namespace orvyn::skingen {
 namespace {
 
 // Key pitch: 28 pixels across (7 per quarter key), 27 down; caps are 5
-// pixels apart. The Tab and Caps Lock caps are 3 pixels wider than their
-// quarter grid so that the Enter key beside them has exactly the outline of
-// mask 308: 34 pixels across its top row and 27 across its lower one, cut 7
-// pixels in on the left.
+// pixels apart. The Enter key has exactly the outline of mask 308: 34
+// pixels across its top row and 27 across its lower one, cut 7 pixels in on
+// the left. The Tab cap is 3 pixels wider than its quarter grid so that the
+// row ends 5 pixels before the Enter key; the Caps Lock cap is 1 pixel wider
+// so that its row ends just left of the Enter key's rectangle.
 constexpr int kQuarter = 7;
 constexpr int kGap = 5;
 constexpr int kCapHeight = 22;
@@ -53,12 +54,12 @@ const Def kKeys[] = {
     {48, "Right bracket", "]", "}", 50, 2, 4, 1, 3},
     {40, "Enter", "Enter", "", 54, 2, 0, 2, 3}, // outline of mask 308, sized below
     // Home row.
-    {57, "Caps Lock", "Caps Lock", "", 0, 3, 7, 1, 0, 3},
-    {4, "A", "A", "", 7, 3, 4, 1, 3}, {22, "S", "S", "", 11, 3, 4, 1, 3}, {7, "D", "D", "", 15, 3, 4, 1, 3},
-    {9, "F", "F", "", 19, 3, 4, 1, 3}, {10, "G", "G", "", 23, 3, 4, 1, 3}, {11, "H", "H", "", 27, 3, 4, 1, 3},
-    {13, "J", "J", "", 31, 3, 4, 1, 3}, {14, "K", "K", "", 35, 3, 4, 1, 3}, {15, "L", "L", "", 39, 3, 4, 1, 3},
-    {51, "Semicolon", ";", ":", 43, 3, 4, 1, 3}, {52, "Apostrophe", "'", "\"", 47, 3, 4, 1, 3},
-    {49, "Backslash", "\\", "|", 51, 3, 4, 1, 3},
+    {57, "Caps Lock", "Caps Lock", "", 0, 3, 7, 1, 0, 1},
+    {4, "A", "A", "", 7, 3, 4, 1, 1}, {22, "S", "S", "", 11, 3, 4, 1, 1}, {7, "D", "D", "", 15, 3, 4, 1, 1},
+    {9, "F", "F", "", 19, 3, 4, 1, 1}, {10, "G", "G", "", 23, 3, 4, 1, 1}, {11, "H", "H", "", 27, 3, 4, 1, 1},
+    {13, "J", "J", "", 31, 3, 4, 1, 1}, {14, "K", "K", "", 35, 3, 4, 1, 1}, {15, "L", "L", "", 39, 3, 4, 1, 1},
+    {51, "Semicolon", ";", ":", 43, 3, 4, 1, 1}, {52, "Apostrophe", "'", "\"", 47, 3, 4, 1, 1},
+    {49, "Backslash", "\\", "|", 51, 3, 4, 1, 1},
     // Shift row.
     {225, "Left Shift", "Shift", "", 0, 4, 9},
     {29, "Z", "Z", "", 9, 4, 4}, {27, "X", "X", "", 13, 4, 4}, {6, "C", "C", "", 17, 4, 4},
