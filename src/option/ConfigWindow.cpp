@@ -24,10 +24,9 @@ constexpr int kButtonKeys[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
                                13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25};
 // The area Monitor's read-back news redraws: where the firmware number sits.
 const QRect kFirmwareArea(QPoint(308, 252), QPoint(347, 281));
-// Where the version line is drawn: bottom left of the frame, clear of the
-// buttons.
-constexpr int kVersionLeft = 24;
-constexpr int kVersionBaselineFromBottom = 14;
+// The version line sits in the empty strip the skin leaves left of the
+// restore-defaults button, centred in its height.
+const QRect kVersionStrip(20, 452, 190, 20);
 constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
 constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 
@@ -261,19 +260,14 @@ void ConfigWindow::restoreAndActivate() {
 }
 
 QRect ConfigWindow::versionLineRect() const {
-    const QFontMetrics metrics(versionFont());
-    const QString text = QString::fromStdString(services_.session.versionLine());
-    const int baseline = height() - kVersionBaselineFromBottom;
-    // Wide enough for any firmware text that may replace this one.
-    return QRect(kVersionLeft, baseline - metrics.ascent(), metrics.horizontalAdvance(text) + 60,
-                 metrics.height());
+    return kVersionStrip;
 }
 
 void ConfigWindow::paintSkinTexts(QPainter &painter) {
     painter.setFont(versionFont());
     painter.setPen(QColor(0xE6, 0xE6, 0xE6));
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(kVersionLeft, height() - kVersionBaselineFromBottom),
+    painter.drawText(kVersionStrip, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::fromStdString(services_.session.versionLine()));
 }
 

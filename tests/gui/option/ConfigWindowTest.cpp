@@ -360,6 +360,40 @@ TEST_F(ConfigWindowTest, ViewFailureIsShownAndWorksFromTheFiles) {
     EXPECT_EQ(window_->windowTitle(), "Orvyn Vantor Keyboard Option");
 }
 
+TEST_F(ConfigWindowTest, DrawsTheSkinAndTheVersionLine) {
+    if (!fs::exists(ORVYN_PROGRAM_DIR "skins/skin_Config.ini"))
+        GTEST_SKIP() << "skin set not generated";
+    ASSERT_TRUE(IniFile(settings_.configIniPath()).writeNumber("Setting", "FWVersion", 105));
+    // The real texts where the language module is built.
+    UiTextLibrary realTexts;
+    realTexts.load(ORVYN_PROGRAM_DIR);
+    ConfigSession session(settings_, poster_, realTexts, dir_.file("config/sequence.dat"));
+    window_ = std::make_unique<ConfigWindow>(
+        ConfigWindow::Services{session, realTexts, poster_, shell_, settings_, dir_.folder()});
+    window_->initialize(&exchange_, false);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    clickWindow(4);
+    clickWindow(11);
+    window_->advancedPage()->menuCommand(1102);
+    EXPECT_EQ(session.versionLine(), "Driver V1.03-Firmware V1.05");
+    EXPECT_FALSE(window_->pageRect().isEmpty());
+    EXPECT_EQ(window_->advancedPage()->geometry().topLeft(), window_->pageRect().topLeft());
+    const QImage shot = window_->grab().toImage();
+    // The version line is drawn in light grey (E6E6E6) in its strip.
+    int light = 0;
+    const QRect strip = window_->versionLineRect();
+    for (int y = strip.top(); y <= strip.bottom(); ++y)
+        for (int x = strip.left(); x <= strip.right(); ++x)
+            if (qRed(shot.pixel(x, y)) > 200 && qGreen(shot.pixel(x, y)) > 200 &&
+                qBlue(shot.pixel(x, y)) > 200)
+                ++light;
+    EXPECT_GT(light, 40);
+    if (const char *out = std::getenv("ORVYN_RENDER_DIR"))
+        shot.save(QString::fromUtf8(out) + "/option-advanced.png");
+    window_.reset();
+}
+
 } // namespace
 } // namespace orvyn
 
