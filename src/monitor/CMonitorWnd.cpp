@@ -34,14 +34,13 @@ TraceFunction traceOrDefault(TraceFunction fn) {
 } // namespace
 
 CMonitorWnd::CMonitorWnd(MonitorServices services)
-    : s_(std::move(services)), config_(std::make_unique<ConfigBlock>()),
+    : s_(std::move(services)), config_(std::make_unique<LockedConfig>()), scratch_(std::make_unique<ConfigBlock>()),
       actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
       media_(s_.players ? *s_.players : noMediaPlayers()) {
     s_.trace = traceOrDefault(s_.trace);
     if (!s_.clock)
         s_.clock = &systemClock();
-    std::memset(config_.get(), 0, sizeof(ConfigBlock));
-    resetConfig(*config_);
+    config_->with([](ConfigBlock &c) { resetConfig(c); });
 }
 
 void CMonitorWnd::traceText(std::string_view text) { s_.trace(text); }
@@ -52,20 +51,31 @@ void CMonitorWnd::readOsdSettings() {
 }
 
 void CMonitorWnd::loadConfiguration() {
-    resetConfig(*config_);
+    ConfigBlock &loaded = *scratch_;
+    resetConfig(loaded);
     if (s_.settings) {
         const std::string nameText = s_.texts ? s_.texts->text(kDefaultProfileNameText) : std::string();
-        s_.settings->loadConfig(*config_, nameText);
+        s_.settings->loadConfig(loaded, nameText);
     }
     readOsdSettings();
-    clearChangeFlags(*config_);
+    clearChangeFlags(loaded);
+    config_->assign(loaded);
 }
 
 void CMonitorWnd::publishInitial() { publish(); }
 
+ConfigBlock CMonitorWnd::snapshot() const {
+    ConfigBlock copy;
+    config_->copyTo(copy);
+    return copy;
+}
+
 void CMonitorWnd::publish() {
-    if (s_.exchange)
-        s_.exchange->publish(*config_);
+    // The record's lock is never held while the block's mutex is taken.
+    if (!s_.exchange)
+        return;
+    config_->copyTo(*scratch_);
+    s_.exchange->publish(*scratch_);
 }
 
 void CMonitorWnd::setState(KeyboardState state) {
@@ -143,8 +153,8 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
 }
 
 void CMonitorWnd::onTakeBlock() {
-    if (s_.exchange)
-        s_.exchange->take(*config_);
+    if (s_.exchange && s_.exchange->take(*scratch_))
+        config_->assign(*scratch_);
 }
 
 void CMonitorWnd::onConfigApply(int64_t mode) {
@@ -246,13 +256,16 @@ void CMonitorWnd::dispatch(uint32_t word) {
         if (low == 0)
             s_.loop->postToSelf(WM_COMMAND_MSG, CMD_CUSTOMIZER, 0);
         else if (low <= kKeyboardSlotCount && high == 0)
-            actions_.launchKeyProgram(*config_, low);
+            actions_.launchKeyProgram(snapshotInto(), low);
         break;
     case EventType::MediaKey:
         if (low >= 0x20 && low <= 0x27) {
-            const ProfileData *profile = config_->currentProfileData();
-            if (profile)
-                media_.press(low, high, profile->MediaOption);
+            const auto option = config_->with([](const ConfigBlock &c) -> std::optional<int32_t> {
+                const ProfileData *profile = c.currentProfileData();
+                return profile ? std::optional<int32_t>(profile->MediaOption) : std::nullopt;
+            });
+            if (option)
+                media_.press(low, high, *option);
         }
         break;
     case EventType::RecordedMacro:
@@ -298,7 +311,7 @@ void CMonitorWnd::profileNotice(uint16_t data) {
     if (data < 1 || data > kProfileCount)
         return;
     const int32_t index = data - 1;
-    config_->CurrentProfile = index;
+    config_->with([index](ConfigBlock &c) { c.CurrentProfile = index; });
     if (s_.settings)
         s_.settings->writeCurrentProfile(index);
     publish();
@@ -308,36 +321,33 @@ void CMonitorWnd::profileNotice(uint16_t data) {
 
 void CMonitorWnd::lightingColourNotice(uint16_t data) {
     const uint8_t colour = data & 0xFF;
-    ProfileData *profile = config_->currentProfileData();
-    if (colour < 1 || colour > 7 || !profile)
+    if (colour < 1 || colour > 7)
         return;
     // The accepted low byte is what is stored: a stray high byte must not
     // reach the record, the settings files and the keyboard.
-    profile->LtColor = colour;
+    if (!editCurrentProfile([colour](ProfileData &p) { p.LtColor = colour; }))
+        return;
     publish();
     postToOption(WM_LIGHTING_CHANGED);
 }
 
 void CMonitorWnd::lightingControlNotice(uint16_t data) {
     const uint8_t control = data & 0xFF;
-    ProfileData *profile = config_->currentProfileData();
     const bool accepted =
         control == 1 || control == 2 || control == 4 || control == 8 || control == 16 || control == 32;
-    if (!accepted || !profile)
+    if (!accepted || !editCurrentProfile([control](ProfileData &p) { p.LtControl = control; }))
         return;
-    profile->LtControl = control;
     publish();
     postToOption(WM_LIGHTING_CHANGED);
 }
 
 void CMonitorWnd::windowsKeyNotice(uint16_t data) {
     const uint8_t low = data & 0xFF;
-    ProfileData *profile = config_->currentProfileData();
-    if (low > 1 || !profile)
+    if (low > 1)
         return;
     const bool lock = low == 0;
-    profile->ModifyKey[2] = lock ? 1 : 0;
-    profile->ModifyKey[3] = lock ? 1 : 0;
+    if (!editCurrentProfile([lock](ProfileData &p) { p.ModifyKey[2] = p.ModifyKey[3] = lock ? 1 : 0; }))
+        return;
     if (s_.settings)
         s_.settings->writeOsdMessage(lock ? "Windows Key: Lock" : "Windows Key: UnLock");
     publish();
@@ -346,7 +356,23 @@ void CMonitorWnd::windowsKeyNotice(uint16_t data) {
     postToOption(WM_LIGHTING_CHANGED);
 }
 
+const ConfigBlock &CMonitorWnd::snapshotInto() {
+    config_->copyTo(*scratch_);
+    return *scratch_;
+}
+
+bool CMonitorWnd::editCurrentProfile(const std::function<void(ProfileData &)> &edit) {
+    return config_->with([&edit](ConfigBlock &c) {
+        ProfileData *profile = c.currentProfileData();
+        if (!profile)
+            return false;
+        edit(*profile);
+        return true;
+    });
+}
+
 void CMonitorWnd::onWatchTimer() {
+    int profile = -1;
     if (!s_.foreground)
         return;
     const auto pid = s_.foreground->foregroundPid();
@@ -355,10 +381,15 @@ void CMonitorWnd::onWatchTimer() {
     const auto names = s_.processNames ? s_.processNames(*pid) : readProcessNames(*pid);
     if (!names)
         return;
-    const int profile = matchingProfile(*config_, *names);
-    if (profile < 0 || profile == config_->CurrentProfile)
+    const bool switched = config_->with([&names, &profile](ConfigBlock &c) {
+        profile = matchingProfile(c, *names);
+        if (profile < 0 || profile == c.CurrentProfile)
+            return false;
+        c.CurrentProfile = profile;
+        return true;
+    });
+    if (!switched)
         return;
-    config_->CurrentProfile = profile;
     publish();
     if (s_.worker)
         s_.worker->post(DeviceRequest::WriteCurrentProfile, 0);

@@ -14,6 +14,7 @@
 #include "monitor/HostInterfaces.h"
 #include "monitor/KeyActions.h"
 #include "monitor/MediaKeys.h"
+#include "monitor/device/LockedConfig.h"
 #include "platform/Clock.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
@@ -98,7 +99,9 @@ public:
     void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
 
     KeyboardState keyboardState() const { return state_; }
-    ConfigBlock &config() { return *config_; }
+    // Monitor's record, shared with the device worker.
+    LockedConfig &record() { return *config_; }
+    ConfigBlock snapshot() const;
     const OsdSettings &osdSettings() const { return osd_; }
     KeyActions &actions() { return actions_; }
     MediaKeys &mediaKeys() { return media_; }
@@ -116,9 +119,15 @@ private:
     void postToOsd(int64_t command, int64_t lParam);
     void traceText(std::string_view text);
     void readOsdSettings();
+    // A copy of the record in the scratch buffer.
+    const ConfigBlock &snapshotInto();
+    // Edits the current profile under the record's lock; false when no
+    // profile is selected.
+    bool editCurrentProfile(const std::function<void(ProfileData &)> &edit);
 
     MonitorServices s_;
-    std::unique_ptr<ConfigBlock> config_;
+    std::unique_ptr<LockedConfig> config_;
+    std::unique_ptr<ConfigBlock> scratch_; // main thread only
     OsdSettings osd_{};
     KeyboardState state_ = KeyboardState::NotFound;
     KeyActions actions_;

@@ -8,16 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/device/DeviceWorker.h" // KeyboardState
 #include "shared/Messages.h"
 
 namespace orvyn {
 
-// Keyboard state shared with the device worker.
-enum class KeyboardState : int32_t {
-    NotFound = 0,
-    Connected = 1,
-    Removed = 2,
-};
 
 // The device-access library operations the main thread uses.
 class KeyboardLink {

@@ -50,10 +50,12 @@ protected:
         s.clock = &clock;
         s.trace = [this](std::string_view t) { journal.add("trace " + std::string(t)); };
         wnd = std::make_unique<CMonitorWnd>(std::move(s));
-        makeDefaultConfig(wnd->config(), "Profile");
+        edit([](ConfigBlock &c) { makeDefaultConfig(c, "Profile"); });
         poster.present = {kOptionTitle, kOsdTitle};
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
+
+    template <typename F> void edit(F f) { wnd->record().with(f); }
 
     // Brings the window to the connected state and forgets the journal.
     void connect() {
@@ -149,10 +151,12 @@ TEST_F(MonitorWndTest, ReadBackTimerFiresOnce) {
 
 TEST_F(MonitorWndTest, ProgramKeyEvents) {
     connect();
-    auto &key = wnd->config().profiles[0].keys[2];
-    key.type = static_cast<uint8_t>(AssignType::LaunchProgram);
-    setFixed(key.programPath, "/usr/bin/true");
-    wnd->config().CurrentProfile = 0;
+    edit([](ConfigBlock &c) {
+        auto &key = c.profiles[0].keys[2];
+        key.type = static_cast<uint8_t>(AssignType::LaunchProgram);
+        setFixed(key.programPath, "/usr/bin/true");
+        c.CurrentProfile = 0;
+    });
 
     wnd->handle(msg(WM_DEVICE_EVENT, 0x4000, 0x0000));
     EXPECT_EQ(journal.entries, std::vector<std::string>{"self 273 6001 0"});
@@ -169,8 +173,10 @@ TEST_F(MonitorWndTest, ProgramKeyEvents) {
 
 TEST_F(MonitorWndTest, MediaAndMacroEvents) {
     connect();
-    wnd->config().CurrentProfile = 1;
-    wnd->config().profiles[1].MediaOption = 0;
+    edit([](ConfigBlock &c) {
+        c.CurrentProfile = 1;
+        c.profiles[1].MediaOption = 0;
+    });
     players.players = {{"org.mpris.MediaPlayer2.a", "A", "", MediaPlayer::Status::Playing}};
 
     wnd->dispatch(0x60000020);
@@ -187,19 +193,20 @@ TEST_F(MonitorWndTest, MediaAndMacroEvents) {
 
 TEST_F(MonitorWndTest, UnknownEventWordsAndMessagesAreIgnored) {
     connect();
-    const ConfigBlock before = wnd->config();
+    const ConfigBlock before = wnd->snapshot();
     for (uint32_t word : {0x00000000u, 0x0FFF0001u, 0x80000001u, 0xFFFFFFFFu, 0x7F000003u, 0x10010001u})
         wnd->dispatch(word);
     EXPECT_EQ(wnd->handle(msg(999, 1, 2)), 0);
     EXPECT_EQ(wnd->handle(msg(WM_COMMAND_MSG, 1234, 0)), 0);
     EXPECT_TRUE(journal.entries.empty());
-    EXPECT_EQ(std::memcmp(&before, &wnd->config(), sizeof before), 0);
+    const ConfigBlock after = wnd->snapshot();
+    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
 }
 
 TEST_F(MonitorWndTest, ProfileNoticeWritesPublishesAndTellsOptionThenOsd) {
     connect();
     wnd->dispatch(0x10000003);
-    EXPECT_EQ(wnd->config().CurrentProfile, 2);
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 2);
     EXPECT_EQ(ini().readNumber("Setting", "CurrentProfile", -1), 2);
     const std::vector<std::string> expected = {"publish", kOption + "1255 0 0",
                                                kOsd + "1324 40 " + std::to_string(2 << 16)};
@@ -211,47 +218,47 @@ TEST_F(MonitorWndTest, ProfileNoticeWritesPublishesAndTellsOptionThenOsd) {
     wnd->dispatch(0x10000006);
     wnd->dispatch(0x10000101); // the whole data word counts
     EXPECT_TRUE(journal.entries.empty());
-    EXPECT_EQ(wnd->config().CurrentProfile, 2);
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 2);
 }
 
 TEST_F(MonitorWndTest, LightingNotices) {
     connect();
-    wnd->config().CurrentProfile = 1;
+    edit([](ConfigBlock &c) { c.CurrentProfile = 1; });
     wnd->dispatch(0x20000005);
-    EXPECT_EQ(wnd->config().profiles[1].LtColor, 5);
+    EXPECT_EQ(wnd->snapshot().profiles[1].LtColor, 5);
     EXPECT_EQ(journal.entries, (std::vector<std::string>{"publish", kOption + "1257 0 0"}));
 
     journal.entries.clear();
     wnd->dispatch(0x30000010);
-    EXPECT_EQ(wnd->config().profiles[1].LtControl, 16);
+    EXPECT_EQ(wnd->snapshot().profiles[1].LtControl, 16);
     EXPECT_EQ(journal.entries, (std::vector<std::string>{"publish", kOption + "1257 0 0"}));
 
     journal.entries.clear();
-    const int32_t control = wnd->config().profiles[1].LtControl;
+    const int32_t control = wnd->snapshot().profiles[1].LtControl;
     for (uint32_t word : {0x30000003u, 0x30000000u, 0x30000040u, 0x20000000u, 0x20000008u})
         wnd->dispatch(word);
     EXPECT_TRUE(journal.entries.empty());
-    EXPECT_EQ(wnd->config().profiles[1].LtControl, control);
-    EXPECT_EQ(wnd->config().profiles[1].LtColor, 5);
+    EXPECT_EQ(wnd->snapshot().profiles[1].LtControl, control);
+    EXPECT_EQ(wnd->snapshot().profiles[1].LtColor, 5);
 
     // A stray high byte never reaches the record.
     wnd->dispatch(0x20000203);
-    EXPECT_EQ(wnd->config().profiles[1].LtColor, 3);
+    EXPECT_EQ(wnd->snapshot().profiles[1].LtColor, 3);
 }
 
 TEST_F(MonitorWndTest, WindowsKeyTellsOsdBeforeOption) {
     connect();
-    wnd->config().CurrentProfile = 4;
+    edit([](ConfigBlock &c) { c.CurrentProfile = 4; });
     wnd->dispatch(0x50000000);
-    EXPECT_EQ(wnd->config().profiles[4].ModifyKey[2], 1);
-    EXPECT_EQ(wnd->config().profiles[4].ModifyKey[3], 1);
+    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[2], 1);
+    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[3], 1);
     EXPECT_EQ(settings->readOsdMessage(), "Windows Key: Lock");
     EXPECT_EQ(journal.entries,
               (std::vector<std::string>{"publish", kOsd + "1324 50 0", kOption + "1257 0 0"}));
 
     wnd->dispatch(0x50000001);
-    EXPECT_EQ(wnd->config().profiles[4].ModifyKey[2], 0);
-    EXPECT_EQ(wnd->config().profiles[4].ModifyKey[3], 0);
+    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[2], 0);
+    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[3], 0);
     EXPECT_EQ(settings->readOsdMessage(), "Windows Key: UnLock");
 
     journal.entries.clear();
@@ -268,7 +275,7 @@ TEST_F(MonitorWndTest, NoticesWithoutOptionOrOsdStillPublish) {
 
 TEST_F(MonitorWndTest, NoticesWithoutSelectedProfileChangeNothing) {
     connect();
-    wnd->config().CurrentProfile = -1;
+    edit([](ConfigBlock &c) { c.CurrentProfile = -1; });
     wnd->dispatch(0x20000003);
     wnd->dispatch(0x50000000);
     EXPECT_TRUE(journal.entries.empty());
@@ -282,11 +289,11 @@ TEST_F(MonitorWndTest, HandOverWhileConnectedQueuesApply) {
     osd.osdValue28 = 0x34;
     ASSERT_TRUE(settings->writeOsdSettings(osd));
     shell.programs = {"/opt/orvyn/Applets/MailCheck"};
-    exchange.block = wnd->config();
+    exchange.block = wnd->snapshot();
     exchange.block.profiles[0].LtColor = 6;
 
     EXPECT_EQ(wnd->handle(msg(WM_CONFIG_APPLY, 1, 0)), 0);
-    EXPECT_EQ(wnd->config().profiles[0].LtColor, 6);
+    EXPECT_EQ(wnd->snapshot().profiles[0].LtColor, 6);
     const std::vector<std::string> expected = {"take", kOsd + "1326 0 " + std::to_string((0x12 << 16) | 0x34),
                                                "open /opt/orvyn/Applets/MailCheck", "request 1 1"};
     EXPECT_EQ(journal.entries, expected);
@@ -398,9 +405,11 @@ TEST_F(MonitorWndTest, ShutdownOrder) {
 
 TEST_F(MonitorWndTest, ForegroundWatchSwitchesToTheFirstMatchingProfile) {
     connect();
-    wnd->config().CurrentProfile = 0;
-    setFixed(wnd->config().profiles[2].GameFile, "  D:\\Games\\Quake.EXE ");
-    setFixed(wnd->config().profiles[3].GameFile, "quake.exe");
+    edit([](ConfigBlock &c) {
+        c.CurrentProfile = 0;
+        setFixed(c.profiles[2].GameFile, "  D:\\Games\\Quake.EXE ");
+        setFixed(c.profiles[3].GameFile, "quake.exe");
+    });
     names = {"quake.exe", "quake.exe", "quake.exe"};
 
     foreground.pid = std::nullopt;
@@ -411,7 +420,7 @@ TEST_F(MonitorWndTest, ForegroundWatchSwitchesToTheFirstMatchingProfile) {
 
     foreground.pid = 42;
     wnd->onWatchTimer();
-    EXPECT_EQ(wnd->config().CurrentProfile, 2);
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 2);
     const std::vector<std::string> expected = {"publish", "request 3 0", kOption + "1255 0 0",
                                                kOsd + "1324 40 " + std::to_string(2 << 16)};
     EXPECT_EQ(journal.entries, expected);
