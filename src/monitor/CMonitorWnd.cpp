@@ -34,7 +34,8 @@ TraceFunction traceOrDefault(TraceFunction fn) {
 } // namespace
 
 CMonitorWnd::CMonitorWnd(MonitorServices services)
-    : s_(std::move(services)), config_(std::make_unique<LockedConfig>()), scratch_(std::make_unique<ConfigBlock>()),
+    : s_(std::move(services)), config_(std::make_unique<LockedConfig>()),
+      scratch_(std::make_unique<ConfigBlock>()),
       actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
       media_(s_.players ? *s_.players : noMediaPlayers()) {
     s_.trace = traceOrDefault(s_.trace);
@@ -43,7 +44,9 @@ CMonitorWnd::CMonitorWnd(MonitorServices services)
     config_->with([](ConfigBlock &c) { resetConfig(c); });
 }
 
-void CMonitorWnd::traceText(std::string_view text) { s_.trace(text); }
+void CMonitorWnd::traceText(std::string_view text) {
+    s_.trace(text);
+}
 
 void CMonitorWnd::readOsdSettings() {
     if (s_.settings)
@@ -62,7 +65,9 @@ void CMonitorWnd::loadConfiguration() {
     config_->assign(loaded);
 }
 
-void CMonitorWnd::publishInitial() { publish(); }
+void CMonitorWnd::publishInitial() {
+    publish();
+}
 
 ConfigBlock CMonitorWnd::snapshot() const {
     ConfigBlock copy;
@@ -301,7 +306,9 @@ void CMonitorWnd::removal() {
     actions_.closeOption();
 }
 
-void CMonitorWnd::postToOption(uint32_t message) { s_.poster->post(kOptionTitle, message); }
+void CMonitorWnd::postToOption(uint32_t message) {
+    s_.poster->post(kOptionTitle, message);
+}
 
 void CMonitorWnd::postToOsd(int64_t command, int64_t lParam) {
     s_.poster->post(kOsdTitle, WM_OSD_COMMAND, command, lParam);

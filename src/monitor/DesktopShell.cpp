@@ -113,7 +113,8 @@ bool DesktopShell::open(const std::string &path) {
     if (path.empty())
         return false;
     constexpr std::string_view suffix = ".desktop";
-    if (path.size() > suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0) {
+    if (path.size() > suffix.size() &&
+        path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0) {
         std::ifstream in(path, std::ios::binary);
         if (in) {
             std::ostringstream text;

@@ -13,7 +13,6 @@
 
 namespace orvyn {
 
-
 // The device-access library operations the main thread uses.
 class KeyboardLink {
 public:
@@ -63,7 +62,7 @@ public:
 class MainLoop {
 public:
     virtual ~MainLoop() = default;
-    virtual void startWatchTimer() = 0;    // timer 500, every 2000 ms
+    virtual void startWatchTimer() = 0; // timer 500, every 2000 ms
     virtual void stopWatchTimer() = 0;
     virtual void startReadBackTimer() = 0; // timer 502, once after 200 ms
     virtual void stopReadBackTimer() = 0;

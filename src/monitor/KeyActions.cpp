@@ -68,10 +68,13 @@ void KeyActions::refreshApplets(const OsdSettings &settings) {
     refreshOne(kCallNotifyApplet, settings.callNotify == 1);
 }
 
-void KeyActions::closeOption() { poster_.post(kOptionTitle, WM_CLOSE_MSG); }
+void KeyActions::closeOption() {
+    poster_.post(kOptionTitle, WM_CLOSE_MSG);
+}
 
 void KeyActions::closeHelpers() {
-    for (const HelperProgram *helper : {&kLoadMeterApplet, &kMailCheckApplet, &kCallNotifyApplet, &kOsdProgram})
+    for (const HelperProgram *helper :
+         {&kLoadMeterApplet, &kMailCheckApplet, &kCallNotifyApplet, &kOsdProgram})
         poster_.post(helper->title, WM_CLOSE_MSG);
 }
 

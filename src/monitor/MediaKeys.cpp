@@ -71,7 +71,8 @@ void MediaKeys::press(uint8_t code, uint8_t flag, int32_t mediaOption) {
         if (static_cast<MediaChoice>(mediaOption) == MediaChoice::Winamp) {
             // Alternates whatever the player's real state: the first press
             // after start-up always plays.
-            players_.command(player->busName, alternatingPlaying_ ? PlayerCommand::Pause : PlayerCommand::Play);
+            players_.command(player->busName,
+                             alternatingPlaying_ ? PlayerCommand::Pause : PlayerCommand::Play);
             alternatingPlaying_ = !alternatingPlaying_;
         } else {
             players_.command(player->busName, PlayerCommand::PlayPause);

@@ -11,8 +11,8 @@ namespace orvyn {
 
 // One running MPRIS player.
 struct MediaPlayer {
-    std::string busName;  // org.mpris.MediaPlayer2.<name>[.instance]
-    std::string identity; // its Identity property
+    std::string busName;      // org.mpris.MediaPlayer2.<name>[.instance]
+    std::string identity;     // its Identity property
     std::string desktopEntry; // its DesktopEntry property (may be empty)
     enum class Status { Stopped, Paused, Playing } status = Status::Stopped;
 };

@@ -32,14 +32,15 @@ bool DesktopNotices::notify(const QString &summary, const QString &body) {
     if (!bus.isConnected())
         return false;
     if (lastId_ != 0) {
-        QDBusMessage close = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("CloseNotification"));
+        QDBusMessage close =
+            QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("CloseNotification"));
         close << lastId_;
         bus.call(close, QDBus::Block, kCallTimeoutMs);
         lastId_ = 0;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    call << QStringLiteral("Orvyn Vantor Keyboard") << uint32_t(0) << QStringLiteral("orvyn-vantor") << summary
-         << body << QStringList() << QVariantMap() << int32_t(kNoticeMs);
+    call << QStringLiteral("Orvyn Vantor Keyboard") << uint32_t(0) << QStringLiteral("orvyn-vantor")
+         << summary << body << QStringList() << QVariantMap() << int32_t(kNoticeMs);
     const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;
@@ -66,7 +67,8 @@ void DesktopNotices::showOverlay(const QString &summary, const QString &body) {
     overlay_->adjustSize();
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        overlay_->move(area.center().x() - overlay_->width() / 2, area.bottom() - overlay_->height() - area.height() / 8);
+        overlay_->move(area.center().x() - overlay_->width() / 2,
+                       area.bottom() - overlay_->height() - area.height() / 8);
     }
     overlay_->show();
     overlay_->raise();

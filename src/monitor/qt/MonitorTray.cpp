@@ -26,12 +26,14 @@ QString fromText(const std::string &text, int max) {
 
 } // namespace
 
-MonitorTray::MonitorTray(const TextSource &texts, std::string programFolder, std::function<void(int64_t)> onMouse,
-                         std::function<void(int64_t)> onCommand)
+MonitorTray::MonitorTray(const TextSource &texts, std::string programFolder,
+                         std::function<void(int64_t)> onMouse, std::function<void(int64_t)> onCommand)
     : texts_(texts), programFolder_(std::move(programFolder)), onMouse_(std::move(onMouse)),
       onCommand_(std::move(onCommand)) {}
 
-MonitorTray::~MonitorTray() { remove(); }
+MonitorTray::~MonitorTray() {
+    remove();
+}
 
 QIcon MonitorTray::findIcon(const std::string &programFolder) {
     const QString folder = QString::fromStdString(programFolder);
@@ -63,7 +65,8 @@ QIcon MonitorTray::findIcon(const std::string &programFolder) {
 }
 
 bool MonitorTray::statusNotifierHost() {
-    QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+    QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                           QStringLiteral("/StatusNotifierWatcher"),
                            QStringLiteral("org.kde.StatusNotifierWatcher"), QDBusConnection::sessionBus());
     if (!watcher.isValid())
         return false;

@@ -23,9 +23,10 @@ const QString kRootInterface = QStringLiteral("org.mpris.MediaPlayer2");
 const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
 constexpr int kCallTimeoutMs = 500;
 
-QVariant property(QDBusConnection &bus, const QString &service, const QString &interface, const QString &name) {
-    QDBusMessage call = QDBusMessage::createMethodCall(service, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                       QStringLiteral("Get"));
+QVariant property(QDBusConnection &bus, const QString &service, const QString &interface,
+                  const QString &name) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     call << interface << name;
     const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -61,10 +62,12 @@ std::vector<MediaPlayer> MprisPlayers::running() {
             continue;
         MediaPlayer player;
         player.busName = name.toStdString();
-        player.identity = property(bus_, name, kRootInterface, QStringLiteral("Identity")).toString().toStdString();
+        player.identity =
+            property(bus_, name, kRootInterface, QStringLiteral("Identity")).toString().toStdString();
         player.desktopEntry =
             property(bus_, name, kRootInterface, QStringLiteral("DesktopEntry")).toString().toStdString();
-        const QString status = property(bus_, name, kPlayerInterface, QStringLiteral("PlaybackStatus")).toString();
+        const QString status =
+            property(bus_, name, kPlayerInterface, QStringLiteral("PlaybackStatus")).toString();
         player.status = status == QLatin1String("Playing")  ? MediaPlayer::Status::Playing
                         : status == QLatin1String("Paused") ? MediaPlayer::Status::Paused
                                                             : MediaPlayer::Status::Stopped;
@@ -124,8 +127,8 @@ std::string MprisPlayers::findPlayerDesktopFile(const std::string &nameHint) {
     if (nameHint.empty()) {
         // The desktop's default application for audio files.
         QProcess query;
-        query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                                 QStringLiteral("audio/mpeg")});
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("audio/mpeg")});
         if (!query.waitForFinished(2000) || query.exitCode() != 0)
             return {};
         const QString id = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();

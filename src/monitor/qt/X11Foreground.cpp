@@ -36,9 +36,13 @@ std::optional<uint32_t> cardinalProperty(xcb_connection_t *c, uint32_t window, u
 
 } // namespace
 
-X11Foreground::X11Foreground() { connect(); }
+X11Foreground::X11Foreground() {
+    connect();
+}
 
-X11Foreground::~X11Foreground() { disconnect(); }
+X11Foreground::~X11Foreground() {
+    disconnect();
+}
 
 bool X11Foreground::connect() {
     const char *display = std::getenv("DISPLAY");

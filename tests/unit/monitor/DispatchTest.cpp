@@ -94,10 +94,15 @@ TEST_F(MonitorWndTest, StartWithKeyboardOpensTimersTrayAndOption) {
     EXPECT_EQ(clock.pauses(), std::vector<Millis>{Millis(1000)});
     EXPECT_EQ(wnd->keyboardState(), KeyboardState::Connected);
     EXPECT_EQ(worker.state, KeyboardState::Connected);
-    const std::vector<std::string> expected = {
-        "openMonitor", "openFeature", "watchStart", "readBackStart", "trayAdd",
-        "trace CMonitorWnd OnCustomizer\n", "trace CMonitorWnd OnCustomizer hWnd==NULL\n",
-        "open /opt/orvyn/Option", "open /opt/orvyn/OSD"};
+    const std::vector<std::string> expected = {"openMonitor",
+                                               "openFeature",
+                                               "watchStart",
+                                               "readBackStart",
+                                               "trayAdd",
+                                               "trace CMonitorWnd OnCustomizer\n",
+                                               "trace CMonitorWnd OnCustomizer hWnd==NULL\n",
+                                               "open /opt/orvyn/Option",
+                                               "open /opt/orvyn/OSD"};
     EXPECT_EQ(journal.entries, expected);
     EXPECT_EQ(ini().readNumber("Setting", "Device", -1), 1);
 }
@@ -397,9 +402,14 @@ TEST_F(MonitorWndTest, ShutdownOrder) {
     connect();
     poster.present = {kOptionTitle, kOsdTitle, kLoadMeterTitle};
     wnd->shutdown();
-    const std::vector<std::string> expected = {
-        "report16", "watchStop", "readBackStop", kOption + "16 0 0", std::string("post ") + kLoadMeterTitle + " 16 0 0",
-        kOsd + "16 0 0", "cancel", "stopWorker"};
+    const std::vector<std::string> expected = {"report16",
+                                               "watchStop",
+                                               "readBackStop",
+                                               kOption + "16 0 0",
+                                               std::string("post ") + kLoadMeterTitle + " 16 0 0",
+                                               kOsd + "16 0 0",
+                                               "cancel",
+                                               "stopWorker"};
     EXPECT_EQ(journal.entries, expected);
 }
 

@@ -23,8 +23,8 @@ TEST(ForegroundMatch, LowerProfileWinsWhenTwoNameTheSameGame) {
 }
 
 TEST(ForegroundMatch, GameFileWithFolderMatchesTheNameAlone) {
-    const ConfigBlock config = configWithGames({{2, " C:\\Program Files\\Shooter\\shooter.exe  "},
-                                                {4, "/home/u/games/native-game"}});
+    const ConfigBlock config = configWithGames(
+        {{2, " C:\\Program Files\\Shooter\\shooter.exe  "}, {4, "/home/u/games/native-game"}});
     EXPECT_EQ(matchingProfile(config, {"shooter.exe", "", ""}), 2);
     EXPECT_EQ(matchingProfile(config, {"native-game", "native-game", "native-game"}), 4);
     EXPECT_EQ(matchingProfile(config, {"other", "other", "other"}), -1);
@@ -71,8 +71,8 @@ protected:
 };
 
 TEST_F(ProcTree, ReadsWineProcessNames) {
-    makeProcess(100, "/usr/lib/wine/wine64-preloader",
-                std::string("C:\\Games\\Game.exe\0-windowed\0", 28), "Game.exe\n");
+    makeProcess(100, "/usr/lib/wine/wine64-preloader", std::string("C:\\Games\\Game.exe\0-windowed\0", 28),
+                "Game.exe\n");
     const auto names = readProcessNames(100, root);
     ASSERT_TRUE(names);
     EXPECT_EQ(names->exeName, "wine64-preloader");

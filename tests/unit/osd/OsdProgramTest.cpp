@@ -52,7 +52,8 @@ TEST_F(OsdTest, ProfileNoticeNamesTheProfileWhenItsFileIsReadable) {
     setFixed(profile->ProFileName, "Racing");
     ASSERT_TRUE(SettingsStore::saveProfile(*profile, settings->profilePath(3)));
     osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_PROFILE, 3 << 16));
-    const std::vector<std::pair<std::string, std::string>> expected = {{"Profile 2", ""}, {"Profile 4", "Racing"}};
+    const std::vector<std::pair<std::string, std::string>> expected = {{"Profile 2", ""},
+                                                                       {"Profile 4", "Racing"}};
     EXPECT_EQ(display.shown, expected);
 }
 
