@@ -1,0 +1,407 @@
+#include "monitor/CMonitorWnd.h"
+
+#include <cstring>
+
+#include "platform/Trace.h"
+#include "shared/Messages.h"
+
+namespace orvyn {
+
+namespace {
+
+constexpr Millis kCreationPause{1000};
+constexpr Millis kArrivalPause{8000};
+constexpr unsigned kDefaultProfileNameText = 1040;
+
+class NoMediaPlayers final : public MediaPlayers {
+public:
+    std::vector<MediaPlayer> running() override { return {}; }
+    bool command(const std::string &, PlayerCommand) override { return false; }
+    bool launch(const std::string &) override { return false; }
+};
+
+NoMediaPlayers &noMediaPlayers() {
+    static NoMediaPlayers none;
+    return none;
+}
+
+TraceFunction traceOrDefault(TraceFunction fn) {
+    if (fn)
+        return fn;
+    return [](std::string_view text) { trace(text); };
+}
+
+} // namespace
+
+CMonitorWnd::CMonitorWnd(MonitorServices services)
+    : s_(std::move(services)), config_(std::make_unique<LockedConfig>()),
+      scratch_(std::make_unique<ConfigBlock>()),
+      actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
+      media_(s_.players ? *s_.players : noMediaPlayers()) {
+    s_.trace = traceOrDefault(s_.trace);
+    if (!s_.clock)
+        s_.clock = &systemClock();
+    config_->with([](ConfigBlock &c) { resetConfig(c); });
+}
+
+void CMonitorWnd::traceText(std::string_view text) {
+    s_.trace(text);
+}
+
+void CMonitorWnd::readOsdSettings() {
+    if (s_.settings)
+        s_.settings->readOsdSettings(osd_);
+}
+
+void CMonitorWnd::loadConfiguration() {
+    ConfigBlock &loaded = *scratch_;
+    resetConfig(loaded);
+    if (s_.settings) {
+        const std::string nameText = s_.texts ? s_.texts->text(kDefaultProfileNameText) : std::string();
+        s_.settings->loadConfig(loaded, nameText);
+    }
+    readOsdSettings();
+    clearChangeFlags(loaded);
+    config_->assign(loaded);
+}
+
+void CMonitorWnd::publishInitial() {
+    publish();
+}
+
+ConfigBlock CMonitorWnd::snapshot() const {
+    ConfigBlock copy;
+    config_->copyTo(copy);
+    return copy;
+}
+
+void CMonitorWnd::publish() {
+    // The record's lock is never held while the block's mutex is taken.
+    if (!s_.exchange)
+        return;
+    config_->copyTo(*scratch_);
+    s_.exchange->publish(*scratch_);
+}
+
+void CMonitorWnd::setState(KeyboardState state) {
+    state_ = state;
+    if (s_.worker)
+        s_.worker->setKeyboardState(state);
+}
+
+void CMonitorWnd::startKeyboard(bool openOption) {
+    s_.clock->sleep(kCreationPause);
+    bool opened = false;
+    if (s_.keyboard) {
+        s_.keyboard->openMonitor();
+        opened = s_.keyboard->openFeatureDevice();
+    }
+    if (opened) {
+        s_.loop->startWatchTimer();
+        s_.loop->startReadBackTimer();
+        s_.tray->add();
+        setState(KeyboardState::Connected);
+        if (openOption)
+            actions_.OnCustomizer();
+    } else {
+        setState(KeyboardState::NotFound);
+    }
+    if (s_.settings)
+        s_.settings->writeDeviceState(opened ? 1 : 0);
+    actions_.startOsd();
+    actions_.refreshApplets(osd_);
+}
+
+void CMonitorWnd::shutdown() {
+    if (s_.keyboard)
+        s_.keyboard->sendClosingReport();
+    s_.loop->stopWatchTimer();
+    s_.loop->stopReadBackTimer();
+    actions_.closeOption();
+    actions_.closeHelpers();
+    if (s_.worker) {
+        s_.worker->cancelIfBusy();
+        s_.worker->stop();
+    }
+}
+
+int64_t CMonitorWnd::handle(const PostedMessage &m) {
+    switch (m.message) {
+    case WM_CONFIG_APPLY:
+        onConfigApply(m.wParam);
+        return 0;
+    case WM_CONFIG_TAKE_1226:
+    case WM_CONFIG_TAKE_1227:
+        onTakeBlock();
+        return 0;
+    case WM_COPYDATA_MSG:
+        return m.hasCopyData ? onCopyData(m.copyData) : 0;
+    case WM_TRAY_NOTIFY:
+        OnSystrayNotify(m.lParam);
+        return 0;
+    case WM_COMMAND_MSG:
+        onCommand(m.wParam);
+        return 0;
+    case WM_DEVICE_EVENT:
+        onDeviceEvent(m.wParam, m.lParam);
+        return 1;
+    case WM_DEVICE_CHANGE:
+        onDeviceChange(m.wParam);
+        return 1;
+    case WM_CLOSE_MSG:
+        if (close_)
+            close_();
+        return 0;
+    default:
+        return 0; // anything else is not ours
+    }
+}
+
+void CMonitorWnd::onTakeBlock() {
+    if (s_.exchange && s_.exchange->take(*scratch_))
+        config_->assign(*scratch_);
+}
+
+void CMonitorWnd::onConfigApply(int64_t mode) {
+    onTakeBlock();
+    readOsdSettings();
+    const int64_t osdValues = (static_cast<int64_t>(osd_.osdValue24) << 16) | osd_.osdValue28;
+    s_.poster->post(kOsdTitle, WM_OSD_SETTINGS, 0, osdValues);
+    bool queued = false;
+    if (state_ == KeyboardState::Connected) {
+        actions_.refreshApplets(osd_);
+        queued = s_.worker && s_.worker->post(DeviceRequest::ApplyChanges, mode);
+    }
+    if (!queued) {
+        // Option waits for this answer; it must come even when nothing can
+        // be written to the keyboard.
+        if (!s_.poster->post(kOptionTitle, WM_APPLY_DONE))
+            traceText("OnApplyAllSetting Don't find Merak Option Dialog\n");
+        traceText("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+    }
+}
+
+int64_t CMonitorWnd::onCopyData(const std::vector<uint8_t> &block) {
+    if (block.size() != kCopyDataNoticeSize)
+        return 1;
+    const char *begin = reinterpret_cast<const char *>(block.data()) + 1;
+    const char *end = reinterpret_cast<const char *>(block.data()) + block.size();
+    const char *nul = static_cast<const char *>(std::memchr(begin, 0, static_cast<std::size_t>(end - begin)));
+    const std::string text(begin, nul ? nul : end);
+    if (s_.settings)
+        s_.settings->writeOsdMessage(text);
+    if (state_ == KeyboardState::Connected)
+        postToOsd(OSD_SHOW_TEXT, 0);
+    return 1;
+}
+
+void CMonitorWnd::onCommand(int64_t command) {
+    if (command == CMD_CUSTOMIZER)
+        actions_.OnCustomizer();
+    else if (command == CMD_QUIT_MONITOR)
+        s_.loop->postToSelf(WM_CLOSE_MSG, 0, 0);
+}
+
+void CMonitorWnd::OnSystrayNotify(int64_t mouseMessage) {
+    switch (mouseMessage) {
+    case kMouseLeftDoubleClick:
+        traceText("OnSystrayNotify WM_LBUTTONDBLCLK\n");
+        actions_.OnCustomizer();
+        break;
+    case kMouseLeftDown:
+    case kMouseRightDown:
+        // The hidden window has no pop-up to raise; the tray shows its own
+        // context menu.
+        break;
+    default:
+        break;
+    }
+}
+
+void CMonitorWnd::onDeviceEvent(int64_t wParam, int64_t lParam) {
+    dispatch(static_cast<uint32_t>(((wParam & 0xFFFF) << 16) | (lParam & 0xFFFF)));
+}
+
+void CMonitorWnd::onDeviceChange(int64_t wParam) {
+    const uint32_t data = wParam == 0 ? 2 : (wParam == 1 ? 1 : 0);
+    dispatch(0x7F000000u + data);
+}
+
+void CMonitorWnd::onReadBackTimer() {
+    s_.loop->stopReadBackTimer();
+    if (s_.worker)
+        s_.worker->post(DeviceRequest::ReadEverything, 0);
+}
+
+void CMonitorWnd::dispatch(uint32_t word) {
+    const auto type = static_cast<uint16_t>(word >> 16);
+    const auto data = static_cast<uint16_t>(word & 0xFFFF);
+    const auto low = static_cast<uint8_t>(data & 0xFF);
+    const auto high = static_cast<uint8_t>(data >> 8);
+    switch (static_cast<EventType>(type)) {
+    case EventType::DeviceChange:
+        if (data == 1 && state_ != KeyboardState::Connected)
+            arrival();
+        else if (data == 2 && state_ != KeyboardState::Removed)
+            removal();
+        break;
+    case EventType::Profile:
+        profileNotice(data);
+        break;
+    case EventType::LightingColour:
+        lightingColourNotice(data);
+        break;
+    case EventType::LightingControl:
+        lightingControlNotice(data);
+        break;
+    case EventType::WindowsKey:
+        windowsKeyNotice(data);
+        break;
+    case EventType::ProgramKey:
+        if (low == 0)
+            s_.loop->postToSelf(WM_COMMAND_MSG, CMD_CUSTOMIZER, 0);
+        else if (low <= kKeyboardSlotCount && high == 0)
+            actions_.launchKeyProgram(snapshotInto(), low);
+        break;
+    case EventType::MediaKey:
+        if (low >= 0x20 && low <= 0x27) {
+            const auto option = config_->with([](const ConfigBlock &c) -> std::optional<int32_t> {
+                const ProfileData *profile = c.currentProfileData();
+                return profile ? std::optional<int32_t>(profile->MediaOption) : std::nullopt;
+            });
+            if (option)
+                media_.press(low, high, *option);
+        }
+        break;
+    case EventType::RecordedMacro:
+        if (s_.worker)
+            s_.worker->post(DeviceRequest::ReadRecordedMacro, data);
+        break;
+    }
+}
+
+void CMonitorWnd::arrival() {
+    setState(KeyboardState::Connected);
+    s_.clock->sleep(kArrivalPause);
+    if (s_.keyboard)
+        s_.keyboard->openFeatureDevice();
+    if (s_.worker)
+        s_.worker->post(DeviceRequest::ReadEverything, 0);
+    s_.tray->add();
+    if (s_.settings)
+        s_.settings->writeDeviceState(1);
+    s_.loop->startWatchTimer();
+}
+
+void CMonitorWnd::removal() {
+    setState(KeyboardState::Removed);
+    if (s_.keyboard)
+        s_.keyboard->closeFeatureDevice();
+    if (s_.worker)
+        s_.worker->cancelIfBusy();
+    s_.tray->remove();
+    s_.loop->stopWatchTimer();
+    if (s_.settings)
+        s_.settings->writeDeviceState(0);
+    actions_.closeOption();
+}
+
+void CMonitorWnd::postToOption(uint32_t message) {
+    s_.poster->post(kOptionTitle, message);
+}
+
+void CMonitorWnd::postToOsd(int64_t command, int64_t lParam) {
+    s_.poster->post(kOsdTitle, WM_OSD_COMMAND, command, lParam);
+}
+
+void CMonitorWnd::profileNotice(uint16_t data) {
+    if (data < 1 || data > kProfileCount)
+        return;
+    const int32_t index = data - 1;
+    config_->with([index](ConfigBlock &c) { c.CurrentProfile = index; });
+    if (s_.settings)
+        s_.settings->writeCurrentProfile(index);
+    publish();
+    postToOption(WM_PROFILE_CHANGED);
+    postToOsd(OSD_SHOW_PROFILE, static_cast<int64_t>(index) << 16);
+}
+
+void CMonitorWnd::lightingColourNotice(uint16_t data) {
+    const uint8_t colour = data & 0xFF;
+    if (colour < 1 || colour > 7)
+        return;
+    // The accepted low byte is what is stored: a stray high byte must not
+    // reach the record, the settings files and the keyboard.
+    if (!editCurrentProfile([colour](ProfileData &p) { p.LtColor = colour; }))
+        return;
+    publish();
+    postToOption(WM_LIGHTING_CHANGED);
+}
+
+void CMonitorWnd::lightingControlNotice(uint16_t data) {
+    const uint8_t control = data & 0xFF;
+    const bool accepted =
+        control == 1 || control == 2 || control == 4 || control == 8 || control == 16 || control == 32;
+    if (!accepted || !editCurrentProfile([control](ProfileData &p) { p.LtControl = control; }))
+        return;
+    publish();
+    postToOption(WM_LIGHTING_CHANGED);
+}
+
+void CMonitorWnd::windowsKeyNotice(uint16_t data) {
+    const uint8_t low = data & 0xFF;
+    if (low > 1)
+        return;
+    const bool lock = low == 0;
+    if (!editCurrentProfile([lock](ProfileData &p) { p.ModifyKey[2] = p.ModifyKey[3] = lock ? 1 : 0; }))
+        return;
+    if (s_.settings)
+        s_.settings->writeOsdMessage(lock ? "Windows Key: Lock" : "Windows Key: UnLock");
+    publish();
+    // The OSD hears of it before Option.
+    postToOsd(OSD_SHOW_TEXT, 0);
+    postToOption(WM_LIGHTING_CHANGED);
+}
+
+const ConfigBlock &CMonitorWnd::snapshotInto() {
+    config_->copyTo(*scratch_);
+    return *scratch_;
+}
+
+bool CMonitorWnd::editCurrentProfile(const std::function<void(ProfileData &)> &edit) {
+    return config_->with([&edit](ConfigBlock &c) {
+        ProfileData *profile = c.currentProfileData();
+        if (!profile)
+            return false;
+        edit(*profile);
+        return true;
+    });
+}
+
+void CMonitorWnd::onWatchTimer() {
+    int profile = -1;
+    if (!s_.foreground)
+        return;
+    const auto pid = s_.foreground->foregroundPid();
+    if (!pid)
+        return;
+    const auto names = s_.processNames ? s_.processNames(*pid) : readProcessNames(*pid);
+    if (!names)
+        return;
+    const bool switched = config_->with([&names, &profile](ConfigBlock &c) {
+        profile = matchingProfile(c, *names);
+        if (profile < 0 || profile == c.CurrentProfile)
+            return false;
+        c.CurrentProfile = profile;
+        return true;
+    });
+    if (!switched)
+        return;
+    publish();
+    if (s_.worker)
+        s_.worker->post(DeviceRequest::WriteCurrentProfile, 0);
+    postToOption(WM_PROFILE_CHANGED);
+    postToOsd(OSD_SHOW_PROFILE, static_cast<int64_t>(profile) << 16);
+}
+
+} // namespace orvyn

@@ -1,0 +1,138 @@
+// Monitor's hidden main window: it owns Monitor's copy of the configuration
+// record and the OSD settings, keeps the keyboard state, and turns every
+// message it receives (from Option, the device library, the tray, other
+// programs) into work. Free of Qt and OS calls: the collaborators come in
+// through MonitorServices.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "monitor/ForegroundWatch.h"
+#include "monitor/HostInterfaces.h"
+#include "monitor/KeyActions.h"
+#include "monitor/MediaKeys.h"
+#include "monitor/device/LockedConfig.h"
+#include "platform/Clock.h"
+#include "platform/MessagePoster.h"
+#include "shared/ConfigBlock.h"
+#include "shared/ConfigExchange.h"
+#include "shared/SettingsStore.h"
+#include "shared/UiText.h"
+
+namespace orvyn {
+
+using ProcessNamesReader = std::function<std::optional<ProcessNames>(pid_t)>;
+
+struct MonitorServices {
+    std::string programFolder; // with trailing "/"
+    SettingsStore *settings = nullptr;
+    const TextSource *texts = nullptr;
+    KeyboardLink *keyboard = nullptr;   // null when the device library is missing
+    WorkerControl *worker = nullptr;    // null when no worker runs
+    ConfigExchange *exchange = nullptr; // null without a shared block
+    MessagePoster *poster = nullptr;
+    Shell *shell = nullptr;
+    MediaPlayers *players = nullptr;
+    ForegroundSource *foreground = nullptr; // null: the watch finds nothing
+    ProcessNamesReader processNames;        // empty: reads /proc
+    TrayControl *tray = nullptr;
+    MainLoop *loop = nullptr;
+    Clock *clock = nullptr;
+    TraceFunction trace; // empty: the process's trace()
+};
+
+// Event types of the keyboard's event words (high 16 bits).
+enum class EventType : uint16_t {
+    Profile = 0x1000,
+    LightingColour = 0x2000,
+    LightingControl = 0x3000,
+    ProgramKey = 0x4000,
+    WindowsKey = 0x5000,
+    MediaKey = 0x6000,
+    RecordedMacro = 0x7000,
+    DeviceChange = 0x7F00,
+};
+
+inline constexpr std::size_t kCopyDataNoticeSize = 151;
+inline constexpr int64_t kMouseLeftDown = 0x201;
+inline constexpr int64_t kMouseLeftDoubleClick = 0x203;
+inline constexpr int64_t kMouseRightDown = 0x204;
+
+class CMonitorWnd {
+public:
+    explicit CMonitorWnd(MonitorServices services);
+
+    // Start-up steps around the program's own resources: the configuration
+    // reset and loaded from the settings files, the OSD settings read, the
+    // change flags cleared.
+    void loadConfiguration();
+    // Publishes the record into the shared block (when there is one).
+    void publishInitial();
+    // The pause, opening the keyboard, timers, tray, Device in config.ini,
+    // the OSD and the applets. `openOption`: the command line asked for it.
+    void startKeyboard(bool openOption);
+    // Shutdown steps before the library and the block are released: closing
+    // report, timers, Option, applets and OSD closed, worker stopped.
+    void shutdown();
+
+    // One message posted to the main window; the handler's result.
+    int64_t handle(const PostedMessage &message);
+
+    // Handlers of the message table.
+    void onConfigApply(int64_t mode);
+    void onTakeBlock();
+    int64_t onCopyData(const std::vector<uint8_t> &block);
+    void onCommand(int64_t command);
+    void OnSystrayNotify(int64_t mouseMessage);
+    void onDeviceEvent(int64_t wParam, int64_t lParam);
+    void onDeviceChange(int64_t wParam);
+    void onReadBackTimer();
+    void onWatchTimer();
+
+    // The event word dispatch.
+    void dispatch(uint32_t eventWord);
+
+    // Asks the event loop to end (WM_CLOSE to the main window).
+    void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
+
+    KeyboardState keyboardState() const { return state_; }
+    // Monitor's record, shared with the device worker.
+    LockedConfig &record() { return *config_; }
+    ConfigBlock snapshot() const;
+    const OsdSettings &osdSettings() const { return osd_; }
+    KeyActions &actions() { return actions_; }
+    MediaKeys &mediaKeys() { return media_; }
+
+private:
+    void setState(KeyboardState state);
+    void arrival();
+    void removal();
+    void profileNotice(uint16_t data);
+    void lightingColourNotice(uint16_t data);
+    void lightingControlNotice(uint16_t data);
+    void windowsKeyNotice(uint16_t data);
+    void publish();
+    void postToOption(uint32_t message);
+    void postToOsd(int64_t command, int64_t lParam);
+    void traceText(std::string_view text);
+    void readOsdSettings();
+    // A copy of the record in the scratch buffer.
+    const ConfigBlock &snapshotInto();
+    // Edits the current profile under the record's lock; false when no
+    // profile is selected.
+    bool editCurrentProfile(const std::function<void(ProfileData &)> &edit);
+
+    MonitorServices s_;
+    std::unique_ptr<LockedConfig> config_;
+    std::unique_ptr<ConfigBlock> scratch_; // main thread only
+    OsdSettings osd_{};
+    KeyboardState state_ = KeyboardState::NotFound;
+    KeyActions actions_;
+    MediaKeys media_;
+    std::function<void()> close_;
+};
+
+} // namespace orvyn

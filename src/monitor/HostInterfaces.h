@@ -1,0 +1,76 @@
+// The collaborators of Monitor's logic: everything that touches the device
+// library, the worker thread, the desktop or the event loop sits behind one
+// of these small interfaces so that the logic runs headless with fakes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "monitor/device/DeviceWorker.h" // KeyboardState
+#include "shared/Messages.h"
+
+namespace orvyn {
+
+// The device-access library operations the main thread uses.
+class KeyboardLink {
+public:
+    virtual ~KeyboardLink() = default;
+    // Open_DevMonitor with the main window's sink and messages 1325/1326.
+    virtual bool openMonitor() = 0;
+    virtual bool openFeatureDevice() = 0;
+    virtual bool closeFeatureDevice() = 0;
+    virtual bool closeMonitor() = 0;
+    // Report 16, sent from the main thread at shutdown.
+    virtual bool sendClosingReport() = 0;
+};
+
+// The device worker thread as the main thread sees it.
+class WorkerControl {
+public:
+    virtual ~WorkerControl() = default;
+    virtual void setKeyboardState(KeyboardState state) = 0;
+    // Thread message 1649; false when it could not be queued.
+    virtual bool post(DeviceRequest request, int64_t argument) = 0;
+    virtual void cancelIfBusy() = 0;
+    // WM_QUIT, then wait up to the grace time for the thread to end.
+    virtual void stop() = 0;
+};
+
+// Starting programs and opening files the way the desktop does.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // The "open" verb: an executable starts detached without a shell, a
+    // .desktop file launches its application, anything else goes to the
+    // desktop's opener. No error is shown.
+    virtual bool open(const std::string &path) = 0;
+    // True when `path` names a file that can be started.
+    virtual bool isProgram(const std::string &path) = 0;
+};
+
+// The notification-area icon.
+class TrayControl {
+public:
+    virtual ~TrayControl() = default;
+    virtual void add() = 0;
+    virtual void remove() = 0;
+};
+
+// Timers and self-posting of the hidden main window.
+class MainLoop {
+public:
+    virtual ~MainLoop() = default;
+    virtual void startWatchTimer() = 0; // timer 500, every 2000 ms
+    virtual void stopWatchTimer() = 0;
+    virtual void startReadBackTimer() = 0; // timer 502, once after 200 ms
+    virtual void stopReadBackTimer() = 0;
+    // A message posted to the main window itself (handled later, in order).
+    virtual void postToSelf(uint32_t message, int64_t wParam, int64_t lParam) = 0;
+};
+
+// Where debug traces go (stderr with ORVYN_TRACE=1 in the program).
+using TraceFunction = std::function<void(std::string_view)>;
+
+} // namespace orvyn

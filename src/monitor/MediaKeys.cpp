@@ -1,0 +1,89 @@
+#include "monitor/MediaKeys.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orvyn {
+
+namespace {
+
+std::string lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+} // namespace
+
+std::optional<std::string> MediaKeys::nameHint(int32_t mediaOption) {
+    switch (static_cast<MediaChoice>(mediaOption)) {
+    case MediaChoice::DefaultPlayer:
+        return std::string();
+    case MediaChoice::ITunes:
+        return std::string("itunes");
+    case MediaChoice::RealPlayer:
+        return std::string("realplay");
+    case MediaChoice::Winamp:
+        return std::string("winamp");
+    }
+    return std::nullopt;
+}
+
+std::optional<MediaPlayer> MediaKeys::choose(const std::vector<MediaPlayer> &running, int32_t mediaOption) {
+    const auto hint = nameHint(mediaOption);
+    if (!hint)
+        return std::nullopt;
+    for (const MediaPlayer &player : running) {
+        if (hint->empty())
+            return player; // the most recently active one
+        if (lower(player.identity).find(*hint) != std::string::npos ||
+            lower(player.desktopEntry).find(*hint) != std::string::npos)
+            return player;
+    }
+    return std::nullopt;
+}
+
+void MediaKeys::press(uint8_t code, uint8_t flag, int32_t mediaOption) {
+    if (flag != 0 || code < kMediaKeyPlayer || code > kMediaKeyStop)
+        return;
+    const auto hint = nameHint(mediaOption);
+    if (!hint)
+        return;
+    const auto player = choose(players_.running(), mediaOption);
+    if (code == kMediaKeyPlayer) {
+        if (player)
+            players_.command(player->busName, PlayerCommand::Raise);
+        else
+            players_.launch(*hint);
+        return;
+    }
+    if (!player)
+        return; // transport keys reach only a running player
+    switch (code) {
+    case kMediaKeyNext:
+        players_.command(player->busName, PlayerCommand::Next);
+        break;
+    case kMediaKeyPrevious:
+        players_.command(player->busName, PlayerCommand::Previous);
+        break;
+    case kMediaKeyPlayPause:
+        if (static_cast<MediaChoice>(mediaOption) == MediaChoice::Winamp) {
+            // Alternates whatever the player's real state: the first press
+            // after start-up always plays.
+            players_.command(player->busName,
+                             alternatingPlaying_ ? PlayerCommand::Pause : PlayerCommand::Play);
+            alternatingPlaying_ = !alternatingPlaying_;
+        } else {
+            players_.command(player->busName, PlayerCommand::PlayPause);
+        }
+        break;
+    case kMediaKeyStop:
+        players_.command(player->busName, PlayerCommand::Stop);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace orvyn

@@ -1,0 +1,282 @@
+#include "monitor/qt/MonitorHost.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "monitor/device/FeatureReports.h"
+#include "platform/Folders.h"
+#include "platform/Trace.h"
+
+namespace orvyn {
+
+namespace {
+
+constexpr int kWatchIntervalMs = 2000;
+constexpr int kReadBackDelayMs = 200;
+
+// A design interval scaled like every other pause of the suite.
+int scaledInterval(int designMs) {
+    double scale = 1.0;
+    if (auto *real = dynamic_cast<RealClock *>(&systemClock()))
+        scale = real->scale();
+    return std::max(1, static_cast<int>(std::lround(designMs * scale)));
+}
+
+void sinkPost(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam) {
+    auto *sink = static_cast<QtDeviceSink *>(self);
+    if (!sink || !sink->host)
+        return;
+    PostedMessage m;
+    m.message = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    sink->host->deliverFromAnyThread(m);
+}
+
+// SIGTERM (session end) and SIGINT close Monitor the normal way.
+int signalPipe[2] = {-1, -1};
+void onTerminate(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+bool LibraryKeyboard::openMonitor() {
+    return library_.openDevMonitor(&sink_, WM_DEVICE_EVENT, WM_DEVICE_CHANGE);
+}
+
+bool LibraryKeyboard::closeFeatureDevice() {
+    library_.closeFeatureDevice();
+    return true;
+}
+
+bool LibraryKeyboard::closeMonitor() {
+    library_.closeDevMonitor();
+    return true;
+}
+
+bool LibraryKeyboard::sendClosingReport() {
+    Report report = encodeClosing();
+    return library_.setFeature(report.data(), report.length);
+}
+
+void WorkerAdapter::setKeyboardState(KeyboardState state) {
+    if (worker_)
+        worker_->setKeyboardState(state);
+}
+
+bool WorkerAdapter::post(DeviceRequest request, int64_t argument) {
+    return worker_ && worker_->post(request, argument);
+}
+
+void WorkerAdapter::cancelIfBusy() {
+    if (worker_)
+        worker_->cancelIfBusy();
+}
+
+void WorkerAdapter::stop() {
+    if (worker_)
+        abandoned_ = worker_->stop() == DeviceWorker::StopResult::Abandoned;
+}
+
+MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
+    : runtimeFolder_(std::move(runtimeFolder)), openOption_(openOption), poster_(runtimeFolder_) {
+    sink_.post = &sinkPost;
+    sink_.host = this;
+    watchTimer_.setInterval(scaledInterval(kWatchIntervalMs));
+    readBackTimer_.setSingleShot(true);
+    readBackTimer_.setInterval(scaledInterval(kReadBackDelayMs));
+    connect(&watchTimer_, &QTimer::timeout, this, [this] {
+        if (wnd_)
+            wnd_->onWatchTimer();
+    });
+    connect(&readBackTimer_, &QTimer::timeout, this, [this] {
+        if (wnd_)
+            wnd_->onReadBackTimer();
+    });
+    connect(&listener_, &EndpointListener::messageReceived, this, &MonitorHost::deliver);
+}
+
+MonitorHost::~MonitorHost() {
+    destroy();
+}
+
+bool MonitorHost::create() {
+    if (listener_.bind(runtimeFolder_, kMonitorTitle) != BindResult::Bound) {
+        std::fprintf(stderr, "Monitor: cannot receive messages: %s\n", listener_.endpoint().error().c_str());
+        return false;
+    }
+    // Folders, language library, the INI helper.
+    programFolder_ = programFolder();
+    texts_.load(programFolder_);
+    const std::string settingsPath = settingsFolder();
+    std::string error;
+    if (!ensureSettingsFolders(settingsPath, &error))
+        std::fprintf(stderr, "Monitor: %s\n", error.c_str());
+    settings_ = std::make_unique<SettingsStore>(settingsPath);
+    // The device-access library.
+    if (library_.load(programFolder_))
+        keyboard_ = std::make_unique<LibraryKeyboard>(library_, sink_);
+    else
+        trace("Monitor: " + library_.error() + "\n");
+
+    players_ = std::make_unique<MprisPlayers>(shell_);
+    foreground_ = std::make_unique<X11Foreground>();
+    tray_ = std::make_unique<MonitorTray>(
+        texts_, programFolder_, [this](int64_t mouse) { postToSelf(WM_TRAY_NOTIFY, 102, mouse); },
+        [this](int64_t command) { postToSelf(WM_COMMAND_MSG, command, 0); });
+
+    MonitorServices services;
+    services.programFolder = programFolder_;
+    services.settings = settings_.get();
+    services.texts = &texts_;
+    services.keyboard = keyboard_.get();
+    services.worker = &workerAdapter_;
+    services.exchange = &shared_;
+    services.poster = &poster_;
+    services.shell = &shell_;
+    services.players = players_.get();
+    services.foreground = foreground_.get();
+    services.tray = tray_.get();
+    services.loop = this;
+    services.clock = &systemClock();
+    wnd_ = std::make_unique<CMonitorWnd>(std::move(services));
+    wnd_->setCloseHandler([this] { close(); });
+
+    // The configuration, then the mutex and the block.
+    wnd_->loadConfiguration();
+    shared_.create(runtimeFolder_);
+    if (shared_.mutexState() != SharedObjectState::Ready) {
+        std::fprintf(stderr, "Monitor: cannot create the shared mutex: %s\n", shared_.error().c_str());
+        return false;
+    }
+    wnd_->publishInitial();
+    // The device worker.
+    worker_ = std::make_unique<DeviceWorker>(
+        DeviceWorkerServices{library_, systemClock(), wnd_->record(), *settings_, shared_, poster_});
+    if (worker_->start())
+        workerAdapter_.attach(worker_.get());
+    created_ = true;
+    wnd_->startKeyboard(openOption_);
+    return true;
+}
+
+void MonitorHost::destroy() {
+    if (!created_ || destroyed_)
+        return;
+    destroyed_ = true;
+    wnd_->shutdown(); // closing report, timers, Option/applets/OSD, worker
+    if (keyboard_) {
+        keyboard_->closeMonitor();
+        keyboard_->closeFeatureDevice();
+    }
+    sink_.host = nullptr;
+    if (workerAdapter_.abandoned())
+        library_.abandon(); // its thread may still be inside the module
+    else
+        library_.unload();
+    shared_.close();
+    tray_->remove();
+    texts_.unload();
+    listener_.close();
+}
+
+void MonitorHost::close() {
+    destroy();
+    QCoreApplication::quit();
+}
+
+void MonitorHost::startWatchTimer() {
+    watchTimer_.start();
+}
+void MonitorHost::stopWatchTimer() {
+    watchTimer_.stop();
+}
+void MonitorHost::startReadBackTimer() {
+    readBackTimer_.start();
+}
+void MonitorHost::stopReadBackTimer() {
+    readBackTimer_.stop();
+}
+
+void MonitorHost::postToSelf(uint32_t message, int64_t wParam, int64_t lParam) {
+    PostedMessage m;
+    m.message = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    QMetaObject::invokeMethod(
+        this, [this, m] { deliver(m); }, Qt::QueuedConnection);
+}
+
+void MonitorHost::deliverFromAnyThread(const PostedMessage &message) {
+    QMetaObject::invokeMethod(
+        this, [this, message] { deliver(message); }, Qt::QueuedConnection);
+}
+
+void MonitorHost::deliver(const PostedMessage &message) {
+    if (wnd_ && !destroyed_)
+        wnd_->handle(message);
+}
+
+bool CMonitorApp::openOptionRequested(int argc, char **argv) {
+    return argc > 1 && argv[1] && argv[1][0] == '1';
+}
+
+int CMonitorApp::run(int argc, char **argv) {
+    const bool openOption = openOptionRequested(argc, argv);
+    const RuntimeFolder runtime = runtimeFolder();
+    if (!runtime.ok()) {
+        std::fprintf(stderr, "Monitor: %s\n", runtime.error.c_str());
+        return 1;
+    }
+    InstanceLock lock;
+    switch (lock.acquire(runtime.path, kMonitorInstanceName)) {
+    case LockResult::Acquired:
+        break;
+    case LockResult::AlreadyHeld:
+        // The running Monitor raises or starts Option for us.
+        if (openOption)
+            EndpointPoster(runtime.path).post(kMonitorTitle, WM_COMMAND_MSG, CMD_CUSTOMIZER, 0);
+        return 0;
+    case LockResult::Error:
+        std::fprintf(stderr, "Monitor: %s\n", lock.error().c_str());
+        return 1;
+    }
+
+    // Without any display Monitor still runs (no tray then).
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Monitor"));
+
+    MonitorHost host(runtime.path, openOption);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
+        auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&host] {
+            char byte;
+            [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
+            host.postToSelf(WM_CLOSE_MSG, 0, 0);
+        });
+        struct sigaction action {};
+        action.sa_handler = onTerminate;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGTERM, &action, nullptr);
+        ::sigaction(SIGINT, &action, nullptr);
+    }
+    if (!host.create())
+        return 1;
+    const int code = app.exec();
+    host.destroy();
+    return code;
+}
+
+} // namespace orvyn

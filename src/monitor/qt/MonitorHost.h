@@ -1,0 +1,121 @@
+// The Monitor program around its hidden main window: the instance lock and
+// command line (CMonitorApp), and the event-loop side of the window
+// (endpoint, timers, tray, device sink, the start-up and shutdown order).
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "monitor/CMonitorWnd.h"
+#include "monitor/DesktopShell.h"
+#include "monitor/device/DeviceLibrary.h"
+#include "monitor/device/DeviceWorker.h"
+#include "monitor/qt/MonitorTray.h"
+#include "monitor/qt/MprisPlayers.h"
+#include "monitor/qt/X11Foreground.h"
+#include "platform/Endpoint.h"
+#include "platform/InstanceLock.h"
+#include "platform/qt/EndpointListener.h"
+#include "shared/SharedBlock.h"
+#include "shared/UiText.h"
+
+namespace orvyn {
+
+class MonitorHost;
+
+// What the device module posts through: queued to the main thread.
+struct QtDeviceSink : DevBridgeSink {
+    MonitorHost *host = nullptr;
+};
+
+// The bound device library as the main window uses it.
+class LibraryKeyboard final : public KeyboardLink {
+public:
+    LibraryKeyboard(DeviceLibrary &library, DevBridgeSink &sink) : library_(library), sink_(sink) {}
+    bool openMonitor() override;
+    bool openFeatureDevice() override { return library_.openFeatureDevice(); }
+    bool closeFeatureDevice() override;
+    bool closeMonitor() override;
+    bool sendClosingReport() override;
+
+private:
+    DeviceLibrary &library_;
+    DevBridgeSink &sink_;
+};
+
+// The device worker as the main window uses it.
+class WorkerAdapter final : public WorkerControl {
+public:
+    void attach(DeviceWorker *worker) { worker_ = worker; }
+    void setKeyboardState(KeyboardState state) override;
+    bool post(DeviceRequest request, int64_t argument) override;
+    void cancelIfBusy() override;
+    void stop() override;
+    bool abandoned() const { return abandoned_; }
+
+private:
+    DeviceWorker *worker_ = nullptr;
+    bool abandoned_ = false;
+};
+
+class MonitorHost final : public QObject, public MainLoop {
+public:
+    MonitorHost(std::string runtimeFolder, bool openOption);
+    ~MonitorHost() override;
+
+    // The main window's creation, in the design's order. False when it
+    // fails (the process must then end).
+    bool create();
+    // The main window's destruction, in the design's order.
+    void destroy();
+
+    void startWatchTimer() override;
+    void stopWatchTimer() override;
+    void startReadBackTimer() override;
+    void stopReadBackTimer() override;
+    void postToSelf(uint32_t message, int64_t wParam, int64_t lParam) override;
+
+    // A message for the main window from any thread.
+    void deliverFromAnyThread(const PostedMessage &message);
+
+private:
+    void deliver(const PostedMessage &message);
+    void close();
+
+    std::string runtimeFolder_;
+    bool openOption_;
+    std::string programFolder_;
+    UiTextLibrary texts_;
+    std::unique_ptr<SettingsStore> settings_;
+    DeviceLibrary library_;
+    QtDeviceSink sink_;
+    std::unique_ptr<LibraryKeyboard> keyboard_;
+    SharedConfigBlock shared_;
+    EndpointPoster poster_;
+    EndpointListener listener_;
+    DesktopShell shell_;
+    std::unique_ptr<MprisPlayers> players_;
+    std::unique_ptr<X11Foreground> foreground_;
+    std::unique_ptr<MonitorTray> tray_;
+    WorkerAdapter workerAdapter_;
+    std::unique_ptr<CMonitorWnd> wnd_;
+    std::unique_ptr<DeviceWorker> worker_;
+    QTimer watchTimer_;
+    QTimer readBackTimer_;
+    bool created_ = false;
+    bool destroyed_ = false;
+};
+
+// The application object: single instance and command line.
+class CMonitorApp {
+public:
+    // The first argument after the program name; "1..." asks for Option.
+    static bool openOptionRequested(int argc, char **argv);
+    // Runs the program; the process exit code.
+    int run(int argc, char **argv);
+};
+
+} // namespace orvyn

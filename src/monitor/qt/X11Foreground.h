@@ -1,0 +1,34 @@
+// The process of the active window on an X11 display: _NET_ACTIVE_WINDOW on
+// the root window, then that window's _NET_WM_PID. Without an X server the
+// source finds nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "monitor/ForegroundWatch.h"
+
+struct xcb_connection_t;
+
+namespace orvyn {
+
+class X11Foreground final : public ForegroundSource {
+public:
+    X11Foreground();
+    ~X11Foreground() override;
+    X11Foreground(const X11Foreground &) = delete;
+    X11Foreground &operator=(const X11Foreground &) = delete;
+
+    std::optional<pid_t> foregroundPid() override;
+    bool connected() const { return connection_ != nullptr; }
+
+private:
+    bool connect();
+    void disconnect();
+
+    xcb_connection_t *connection_ = nullptr;
+    uint32_t root_ = 0;
+    uint32_t activeWindowAtom_ = 0;
+    uint32_t pidAtom_ = 0;
+};
+
+} // namespace orvyn

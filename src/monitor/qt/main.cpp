@@ -1,0 +1,6 @@
+// Monitor: the resident program that talks to the keyboard.
+#include "monitor/qt/MonitorHost.h"
+
+int main(int argc, char **argv) {
+    return orvyn::CMonitorApp().run(argc, argv);
+}

@@ -1,0 +1,50 @@
+#include "osd/OsdProgram.h"
+
+#include <memory>
+
+#include "shared/Messages.h"
+
+namespace orvyn {
+
+OsdProgram::OsdProgram(SettingsStore &settings, NoticeDisplay &display, std::function<void()> quit)
+    : settings_(settings), display_(display), quit_(std::move(quit)) {}
+
+void OsdProgram::handle(const PostedMessage &m) {
+    switch (m.message) {
+    case WM_OSD_COMMAND:
+        if (m.wParam == OSD_SHOW_PROFILE)
+            showProfile(static_cast<int>((m.lParam >> 16) & 0xFFFF));
+        else if (m.wParam == OSD_SHOW_TEXT)
+            showStoredText();
+        break;
+    case WM_OSD_SETTINGS:
+        value24_ = static_cast<uint16_t>((m.lParam >> 16) & 0xFFFF);
+        value28_ = static_cast<uint16_t>(m.lParam & 0xFFFF);
+        break;
+    case WM_CLOSE_MSG:
+        if (quit_)
+            quit_();
+        break;
+    default:
+        break;
+    }
+}
+
+void OsdProgram::showProfile(int index) {
+    if (!isValidProfile(index))
+        return;
+    std::string name;
+    auto profile = std::make_unique<ProfileData>();
+    *profile = ProfileData{};
+    if (SettingsStore::loadProfile(*profile, settings_.profilePath(index)))
+        name = std::string(getFixed(profile->ProFileName));
+    display_.show("Profile " + std::to_string(index + 1), name);
+}
+
+void OsdProgram::showStoredText() {
+    const std::string text = settings_.readOsdMessage();
+    if (!text.empty())
+        display_.show(text, "");
+}
+
+} // namespace orvyn

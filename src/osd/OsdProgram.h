@@ -1,0 +1,45 @@
+// The on-screen display's answers to Monitor's messages: which notice to
+// show for a profile change or a stored text, and the two settings values.
+// Free of Qt; the notice itself goes to a NoticeDisplay.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/MessagePoster.h"
+#include "shared/SettingsStore.h"
+
+namespace orvyn {
+
+class NoticeDisplay {
+public:
+    virtual ~NoticeDisplay() = default;
+    // Shows one notice, replacing the one shown before.
+    virtual void show(const std::string &summary, const std::string &body) = 0;
+};
+
+class OsdProgram {
+public:
+    OsdProgram(SettingsStore &settings, NoticeDisplay &display, std::function<void()> quit);
+
+    // One message from Monitor; anything not ours is ignored.
+    void handle(const PostedMessage &message);
+
+    // "Profile N" and the profile's name when its file can be read.
+    void showProfile(int index);
+    // The text stored in OSDData/Message; nothing for an empty text.
+    void showStoredText();
+
+    uint16_t settingsValue24() const { return value24_; }
+    uint16_t settingsValue28() const { return value28_; }
+
+private:
+    SettingsStore &settings_;
+    NoticeDisplay &display_;
+    std::function<void()> quit_;
+    uint16_t value24_ = 0;
+    uint16_t value28_ = 0;
+};
+
+} // namespace orvyn

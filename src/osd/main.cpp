@@ -1,0 +1,42 @@
+// OSD: shows Monitor's notices (profile changes, Windows-key lock, relayed
+// texts) through the desktop's notification service.
+#include <QApplication>
+#include <cstdio>
+
+#include "osd/DesktopNotices.h"
+#include "osd/OsdProgram.h"
+#include "platform/Folders.h"
+#include "platform/qt/EndpointListener.h"
+#include "shared/Messages.h"
+
+int main(int argc, char **argv) {
+    using namespace orvyn;
+    const RuntimeFolder runtime = runtimeFolder();
+    if (!runtime.ok()) {
+        std::fprintf(stderr, "OSD: %s\n", runtime.error.c_str());
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("OSD"));
+
+    EndpointListener listener;
+    switch (listener.bind(runtime.path, kOsdTitle)) {
+    case BindResult::Bound:
+        break;
+    case BindResult::Taken:
+        return 0; // one OSD is enough
+    case BindResult::Error:
+        std::fprintf(stderr, "OSD: %s\n", listener.endpoint().error().c_str());
+        return 1;
+    }
+    SettingsStore settings(settingsFolder());
+    DesktopNotices notices;
+    OsdProgram osd(settings, notices, [] { QCoreApplication::quit(); });
+    QObject::connect(&listener, &EndpointListener::messageReceived, &app,
+                     [&osd](const PostedMessage &message) { osd.handle(message); });
+    return app.exec();
+}

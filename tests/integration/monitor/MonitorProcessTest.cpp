@@ -1,0 +1,442 @@
+// Monitor as a real process: an emulated keyboard served from this test, test
+// endpoints standing in for Option, the OSD and an applet, and a private
+// program folder whose Option and OSD are scripts that leave a mark.
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <optional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+#include "integration/platform/Child.h"
+#include "kbsim/EmulatorServer.h"
+#include "kbsim/KeyboardModel.h"
+#include "platform/Datagram.h"
+#include "platform/Endpoint.h"
+#include "shared/IniFile.h"
+#include "shared/Messages.h"
+#include "shared/SharedBlock.h"
+#include "support/TempRuntime.h"
+
+namespace orvyn::test {
+namespace {
+
+using namespace std::chrono_literals;
+constexpr auto kPatience = 10s; // only bounds a hang
+constexpr auto kQuiet = 300ms;  // how long "nothing arrives" is watched
+
+// A test endpoint: receives datagrams at a title and keeps the kernel's
+// receive time of each, so the order across two endpoints can be checked.
+class TestEndpoint {
+public:
+    struct Received {
+        PostedMessage message;
+        std::chrono::nanoseconds stamp;
+    };
+
+    TestEndpoint(const std::string &runtime, const std::string &title) {
+        path_ = runtime + title;
+        fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::strncpy(addr.sun_path, path_.c_str(), sizeof addr.sun_path - 1);
+        ::unlink(path_.c_str());
+        if (::bind(fd_, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0)
+            throw std::runtime_error("bind " + path_);
+        const int on = 1;
+        ::setsockopt(fd_, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
+    }
+    ~TestEndpoint() {
+        ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+
+    // The next message, or nullopt after `limit`.
+    std::optional<Received>
+    next(std::chrono::milliseconds limit = std::chrono::duration_cast<std::chrono::milliseconds>(kPatience)) {
+        pollfd p{fd_, POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(limit.count())) <= 0)
+            return std::nullopt;
+        uint8_t buffer[kMaxDatagramSize + 1];
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(timespec))];
+        iovec iov{buffer, sizeof buffer};
+        msghdr header{};
+        header.msg_iov = &iov;
+        header.msg_iovlen = 1;
+        header.msg_control = control;
+        header.msg_controllen = sizeof control;
+        const ssize_t n = ::recvmsg(fd_, &header, 0);
+        if (n < 0)
+            return std::nullopt;
+        Received r;
+        const auto decoded = decodeDatagram(std::span<const uint8_t>(buffer, static_cast<std::size_t>(n)));
+        if (!decoded)
+            throw std::runtime_error("malformed datagram from Monitor");
+        r.message = *decoded;
+        r.stamp = {};
+        for (cmsghdr *c = CMSG_FIRSTHDR(&header); c; c = CMSG_NXTHDR(&header, c)) {
+            if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SCM_TIMESTAMPNS) {
+                timespec ts;
+                std::memcpy(&ts, CMSG_DATA(c), sizeof ts);
+                r.stamp = std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+            }
+        }
+        return r;
+    }
+    // The next message with this number, skipping others.
+    std::optional<Received> waitFor(uint32_t message) {
+        const auto end = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < end) {
+            auto r = next(std::chrono::duration_cast<std::chrono::milliseconds>(
+                end - std::chrono::steady_clock::now()));
+            if (r && r->message.message == message)
+                return r;
+        }
+        return std::nullopt;
+    }
+    // True when nothing arrives for a while.
+    bool quiet() { return !next(std::chrono::duration_cast<std::chrono::milliseconds>(kQuiet)); }
+    void drain() {
+        while (next(0ms)) {
+        }
+    }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+};
+
+class MonitorProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("ORVYN_KEYBOARD", "emulator", 1);
+        ::setenv("ORVYN_TIME_SCALE", "0.01", 1);
+        ::setenv("ORVYN_KEYBOARD_SOCKET", (runtime.runtime() + "keyboard.sock").c_str(), 1);
+        ::unsetenv("DISPLAY"); // headless: no tray, no foreground watch
+        ::unsetenv("WAYLAND_DISPLAY");
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        home = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
+
+        // A program folder of our own: the real Monitor and modules, and
+        // scripts in place of Option, the OSD and the load display.
+        programs = runtime.base() + "/bin/";
+        std::filesystem::create_directories(programs + "Applets");
+        std::filesystem::copy_file(std::string(ORVYN_PROGRAM_DIR) + "Monitor", programs + "Monitor");
+        for (const char *module : {"devbridge.so", "uitext.so"})
+            std::filesystem::create_symlink(std::string(ORVYN_PROGRAM_DIR) + module, programs + module);
+        for (const char *script : {"Option", "OSD", "Applets/LoadMeter"})
+            writeMarkerScript(programs + script);
+        server = std::make_unique<EmulatorServer>(model, clock, runtime.runtime() + "keyboard.sock");
+    }
+    void TearDown() override {
+        if (monitor) {
+            monitor->kill(SIGTERM);
+            monitor->wait();
+        }
+        server->stop();
+    }
+
+    void writeMarkerScript(const std::string &path) {
+        std::ofstream(path) << "#!/bin/sh\necho started >> \"$0.started\"\n";
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    }
+    bool started(const std::string &program, std::chrono::milliseconds limit = 3000ms) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            if (std::filesystem::exists(programs + program + ".started"))
+                return true;
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
+    }
+
+    std::unique_ptr<Child> startMonitor(std::vector<std::string> args = {}) {
+        args.insert(args.begin(), programs + "Monitor");
+        return std::make_unique<Child>(args);
+    }
+    // Monitor receives at its title.
+    bool monitorListening() {
+        EndpointPoster poster(runtime.runtime());
+        const auto end = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < end) {
+            if (poster.exists(kMonitorTitle))
+                return true;
+            std::this_thread::sleep_for(5ms);
+        }
+        return false;
+    }
+    // Starts Monitor with the keyboard plugged and waits for its first
+    // read-back to be announced to Option.
+    void startConnected(std::vector<std::string> args = {}) {
+        ASSERT_TRUE(server->start());
+        monitor = startMonitor(std::move(args));
+        ASSERT_TRUE(option.waitFor(WM_READBACK_DONE)) << "no read-back announced";
+    }
+    bool post(uint32_t message, int64_t wParam = 0, int64_t lParam = 0) {
+        return EndpointPoster(runtime.runtime()).post(kMonitorTitle, message, wParam, lParam);
+    }
+    bool postCopyData(std::size_t size, const std::string &text) {
+        PostedMessage m;
+        m.message = WM_COPYDATA_MSG;
+        m.hasCopyData = true;
+        m.copyData.assign(size, 0);
+        std::memcpy(m.copyData.data() + 1, text.data(), std::min(text.size(), size - 1));
+        return EndpointPoster(runtime.runtime()).post(kMonitorTitle, m);
+    }
+    IniDocument configIni() const {
+        IniDocument doc;
+        loadIniDocument(home + "config.ini", doc);
+        return doc;
+    }
+    bool waitForIni(const char *section, const char *key, int32_t value) {
+        const auto end = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < end) {
+            if (configIni().readNumber(section, key, INT32_MIN) == value)
+                return true;
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
+    }
+    bool monitorEnds(int *code = nullptr) {
+        for (int i = 0; i < 1000; ++i) {
+            int status = 0;
+            const pid_t r = ::waitpid(monitor->pid(), &status, WNOHANG);
+            if (r == monitor->pid()) {
+                if (code)
+                    *code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                monitor.reset(); // already reaped: nothing left to end
+                return true;
+            }
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
+    }
+
+    TempRuntime runtime;
+    std::string home;
+    std::string programs;
+    RealClock clock{0.01};
+    KeyboardModel model{clock};
+    std::unique_ptr<EmulatorServer> server;
+    TestEndpoint option{runtime.runtime(), kOptionTitle};
+    TestEndpoint osd{runtime.runtime(), kOsdTitle};
+    std::unique_ptr<Child> monitor;
+};
+
+TEST_F(MonitorProcessTest, StartsReadsBackAndStartsTheOsd) {
+    startConnected();
+    EXPECT_TRUE(waitForIni("Setting", "Device", 1));
+    EXPECT_TRUE(started("OSD"));
+    EXPECT_FALSE(std::filesystem::exists(programs + "Option.started"));
+    // The block and mutex exist while Monitor runs.
+    EXPECT_TRUE(std::filesystem::exists(runtime.runtime() + kShareDataName));
+}
+
+TEST_F(MonitorProcessTest, ProfileEventsReachOptionOsdBlockAndSettings) {
+    startConnected();
+    option.drain();
+    ASSERT_TRUE(server->sendEvent(0x1000, 0)); // out of range
+    ASSERT_TRUE(server->sendEvent(0x1000, 6)); // out of range
+    ASSERT_TRUE(server->sendEvent(0x1000, 3));
+    auto toOption = option.next();
+    ASSERT_TRUE(toOption);
+    EXPECT_EQ(toOption->message.message, WM_PROFILE_CHANGED); // nothing came for 0 and 6
+    auto toOsd = osd.waitFor(WM_OSD_COMMAND);
+    ASSERT_TRUE(toOsd);
+    EXPECT_EQ(toOsd->message.wParam, OSD_SHOW_PROFILE);
+    EXPECT_EQ(toOsd->message.lParam, 2 << 16);
+    EXPECT_EQ(configIni().readNumber("Setting", "CurrentProfile", -1), 2);
+
+    SharedConfigBlock block;
+    block.open(runtime.runtime());
+    auto config = std::make_unique<ConfigBlock>();
+    ASSERT_TRUE(block.take(*config));
+    EXPECT_EQ(config->CurrentProfile, 2);
+}
+
+TEST_F(MonitorProcessTest, LightingAndWindowsKeyNotices) {
+    startConnected();
+    option.drain();
+    ASSERT_TRUE(server->sendEvent(0x3000, 3)); // not a lighting control value
+    ASSERT_TRUE(server->sendEvent(0x3000, 4));
+    auto first = option.next();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->message.message, WM_LIGHTING_CHANGED);
+    EXPECT_TRUE(option.quiet()); // only one notice: 3 was ignored
+
+    osd.drain();
+    ASSERT_TRUE(server->sendEvent(0x5000, 0));
+    auto toOsd = osd.waitFor(WM_OSD_COMMAND);
+    auto toOption = option.waitFor(WM_LIGHTING_CHANGED);
+    ASSERT_TRUE(toOsd && toOption);
+    EXPECT_EQ(toOsd->message.wParam, OSD_SHOW_TEXT);
+    EXPECT_LT(toOsd->stamp, toOption->stamp) << "the OSD hears of the lock before Option";
+    EXPECT_EQ(configIni().readText("OSDData", "Message", ""), "Windows Key: Lock");
+}
+
+TEST_F(MonitorProcessTest, ProgramKeyEvents) {
+    startConnected();
+    option.drain();
+    ASSERT_TRUE(server->sendEvent(0x4000, 0x0105)); // high byte set: nothing
+    ASSERT_TRUE(server->sendEvent(0x6000, 0x0028)); // outside the media codes: nothing
+    ASSERT_TRUE(server->sendEvent(0x4000, 0x0000)); // the configuration key
+    auto raise = option.next();
+    ASSERT_TRUE(raise);
+    EXPECT_EQ(raise->message.message, WM_SYSCOMMAND_MSG);
+    EXPECT_EQ(raise->message.wParam, SC_RESTORE_CMD);
+}
+
+TEST_F(MonitorProcessTest, RemovalClosesOptionAndArrivalReadsBackAgain) {
+    startConnected();
+    server->unplug();
+    auto close = option.waitFor(WM_CLOSE_MSG);
+    ASSERT_TRUE(close);
+    EXPECT_TRUE(waitForIni("Setting", "Device", 0));
+    ASSERT_TRUE(server->plug());
+    EXPECT_TRUE(option.waitFor(WM_READBACK_DONE)) << "arrival must read the keyboard back";
+    EXPECT_TRUE(waitForIni("Setting", "Device", 1));
+    // A second round works the same.
+    server->unplug();
+    EXPECT_TRUE(option.waitFor(WM_CLOSE_MSG));
+    ASSERT_TRUE(server->plug());
+    EXPECT_TRUE(option.waitFor(WM_READBACK_DONE));
+}
+
+TEST_F(MonitorProcessTest, ApplyIsWrittenToTheKeyboardAndAnswered) {
+    startConnected();
+    SharedConfigBlock block;
+    block.open(runtime.runtime());
+    auto config = std::make_unique<ConfigBlock>();
+    ASSERT_TRUE(block.take(*config));
+    config->profiles[1].LtColor = 6;
+    config->flags.lighting[1] = 1;
+    ASSERT_TRUE(block.publish(*config));
+    option.drain();
+    ASSERT_TRUE(post(WM_CONFIG_APPLY, 0));
+    ASSERT_TRUE(option.waitFor(WM_APPLY_DONE));
+    EXPECT_EQ(model.memory().profiles[1].lighting[6], 6);
+}
+
+TEST_F(MonitorProcessTest, ApplyWhileDisconnectedIsAnsweredAtOnce) {
+    monitor = startMonitor(); // no keyboard
+    ASSERT_TRUE(monitorListening());
+    ASSERT_TRUE(waitForIni("Setting", "Device", 0));
+    ASSERT_TRUE(post(WM_CONFIG_APPLY, 0));
+    EXPECT_TRUE(option.waitFor(WM_APPLY_DONE));
+}
+
+TEST_F(MonitorProcessTest, RelayedNoticeMustBeExactly151Bytes) {
+    startConnected();
+    osd.drain();
+    ASSERT_TRUE(postCopyData(150, "one short"));
+    ASSERT_TRUE(postCopyData(152, "one long"));
+    ASSERT_TRUE(postCopyData(151, "You have mail"));
+    auto shown = osd.waitFor(WM_OSD_COMMAND);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->message.wParam, OSD_SHOW_TEXT);
+    EXPECT_EQ(configIni().readText("OSDData", "Message", ""), "You have mail");
+    EXPECT_TRUE(osd.quiet());
+}
+
+TEST_F(MonitorProcessTest, BadInputIsIgnoredAndMonitorKeepsRunning) {
+    startConnected();
+    option.drain();
+    // Raw garbage of several shapes straight at Monitor's socket.
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const std::string path = runtime.runtime() + kMonitorTitle;
+    std::strncpy(addr.sun_path, path.c_str(), sizeof addr.sun_path - 1);
+    std::vector<std::vector<uint8_t>> junk = {{},
+                                              {1, 2, 3},
+                                              std::vector<uint8_t>(23, 0xFF),
+                                              std::vector<uint8_t>(25, 0),
+                                              std::vector<uint8_t>(4096, 0x41)};
+    std::vector<uint8_t> reserved(24, 0);
+    reserved[0] = 0xC8; // 1224 with a non-zero reserved word
+    reserved[1] = 0x04;
+    reserved[4] = 1;
+    junk.push_back(reserved);
+    for (const auto &bytes : junk)
+        ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+    ::close(fd);
+    // Foreign messages and event words outside the table.
+    ASSERT_TRUE(post(12345, 1, 2));
+    ASSERT_TRUE(post(WM_COMMAND_MSG, 9999, 0));
+    ASSERT_TRUE(post(WM_DEVICE_EVENT, 0x0BAD, 0xBEEF)); // an event word nobody sends
+    ASSERT_TRUE(server->sendEvent(0x0FFF, 1));
+    ASSERT_TRUE(server->sendEvent(0x7F00, 9));
+    EXPECT_TRUE(option.quiet());
+    // Still alive and answering.
+    ASSERT_TRUE(server->sendEvent(0x1000, 2));
+    EXPECT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+}
+
+TEST_F(MonitorProcessTest, SecondInstanceWithOneRaisesOptionAndEnds) {
+    startConnected();
+    option.drain();
+    Child second({programs + "Monitor", "1"});
+    EXPECT_EQ(second.wait(), 0);
+    auto raise = option.waitFor(WM_SYSCOMMAND_MSG);
+    ASSERT_TRUE(raise);
+    EXPECT_EQ(raise->message.wParam, SC_RESTORE_CMD);
+
+    // Without "1" the second one just ends.
+    Child third({programs + "Monitor"});
+    EXPECT_EQ(third.wait(), 0);
+    EXPECT_TRUE(option.quiet());
+}
+
+TEST_F(MonitorProcessTest, StartedWithOneStartsOptionOnlyWithAKeyboard) {
+    // No keyboard: Option is not started.
+    monitor = startMonitor({"1"});
+    ASSERT_TRUE(monitorListening());
+    ASSERT_TRUE(waitForIni("Setting", "Device", 0));
+    EXPECT_FALSE(started("Option", 300ms));
+    EXPECT_FALSE(option.next(100ms)) << "Option must not be raised without a keyboard";
+    post(WM_COMMAND_MSG, CMD_QUIT_MONITOR);
+    ASSERT_TRUE(monitorEnds());
+}
+
+TEST_F(MonitorProcessTest, StartedWithOneAndAKeyboardRaisesOption) {
+    ASSERT_TRUE(server->start());
+    monitor = startMonitor({"1"});
+    // Raised during start-up, before the first read-back is announced.
+    EXPECT_TRUE(option.waitFor(WM_SYSCOMMAND_MSG));
+    EXPECT_TRUE(option.waitFor(WM_READBACK_DONE));
+}
+
+TEST_F(MonitorProcessTest, ShutdownClosesOptionOsdAndAppletsAndCleansUp) {
+    TestEndpoint applet(runtime.runtime(), kLoadMeterTitle);
+    startConnected();
+    option.drain();
+    osd.drain();
+    ASSERT_TRUE(post(WM_COMMAND_MSG, CMD_QUIT_MONITOR));
+    EXPECT_TRUE(option.waitFor(WM_CLOSE_MSG));
+    EXPECT_TRUE(osd.waitFor(WM_CLOSE_MSG));
+    EXPECT_TRUE(applet.waitFor(WM_CLOSE_MSG));
+    int code = -1;
+    ASSERT_TRUE(monitorEnds(&code));
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(std::filesystem::exists(runtime.runtime() + kShareDataName));
+    EXPECT_FALSE(std::filesystem::exists(runtime.runtime() + kMonitorTitle));
+}
+
+TEST_F(MonitorProcessTest, TerminationSignalShutsDownTheSameWay) {
+    startConnected();
+    option.drain();
+    monitor->kill(SIGTERM);
+    EXPECT_TRUE(option.waitFor(WM_CLOSE_MSG));
+    int code = -1;
+    ASSERT_TRUE(monitorEnds(&code));
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(std::filesystem::exists(runtime.runtime() + kMutexObjectName));
+}
+
+} // namespace
+} // namespace orvyn::test

@@ -1,0 +1,101 @@
+// Matching the foreground process against the profiles' game files, and
+// reading a process's names from a proc tree.
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "monitor/ForegroundWatch.h"
+
+namespace orvyn {
+namespace {
+
+ConfigBlock configWithGames(std::initializer_list<std::pair<int, const char *>> games) {
+    ConfigBlock config{};
+    for (const auto &[p, game] : games)
+        setFixed(config.profiles[p].GameFile, game);
+    return config;
+}
+
+TEST(ForegroundMatch, LowerProfileWinsWhenTwoNameTheSameGame) {
+    const ConfigBlock config = configWithGames({{1, "game.exe"}, {3, "GAME.EXE"}});
+    EXPECT_EQ(matchingProfile(config, {"game.exe", "", ""}), 1);
+}
+
+TEST(ForegroundMatch, GameFileWithFolderMatchesTheNameAlone) {
+    const ConfigBlock config = configWithGames(
+        {{2, " C:\\Program Files\\Shooter\\shooter.exe  "}, {4, "/home/u/games/native-game"}});
+    EXPECT_EQ(matchingProfile(config, {"shooter.exe", "", ""}), 2);
+    EXPECT_EQ(matchingProfile(config, {"native-game", "native-game", "native-game"}), 4);
+    EXPECT_EQ(matchingProfile(config, {"other", "other", "other"}), -1);
+}
+
+TEST(ForegroundMatch, WineProcessMatchesThroughArgvAndComm) {
+    const ConfigBlock config = configWithGames({{0, "C:\\Games\\game.exe"}});
+    // The executable is Wine's loader; argv[0] is the Windows path.
+    EXPECT_EQ(matchingProfile(config, {"wine64-preloader", "game.exe", "game.exe"}), 0);
+    // Only the comm name is left.
+    EXPECT_EQ(matchingProfile(config, {"wine64-preloader", "", "game.exe"}), 0);
+}
+
+TEST(ForegroundMatch, CommIsAPrefixOnlyWhenTheKernelCutIt) {
+    const ConfigBlock config = configWithGames({{0, "averylongprogramname.exe"}, {1, "short.exe"}});
+    EXPECT_EQ(matchingProfile(config, {"loader", "", "averylongprogra"}), 0);
+    // A short comm is the whole name, not a prefix.
+    EXPECT_EQ(matchingProfile(config, {"loader", "", "short"}), -1);
+}
+
+TEST(ForegroundMatch, BlankGameFilesAreSkipped) {
+    const ConfigBlock config = configWithGames({{0, "   "}, {1, "C:\\Games\\"}});
+    EXPECT_EQ(matchingProfile(config, {"", "", ""}), -1);
+    EXPECT_EQ(gameFileName(" \\x\\Quake.Exe "), "quake.exe");
+}
+
+class ProcTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/proc-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(root); }
+    void makeProcess(int pid, const std::string &exe, const std::string &cmdline, const std::string &comm) {
+        const std::string dir = root + "/" + std::to_string(pid);
+        std::filesystem::create_directories(dir);
+        if (!exe.empty())
+            std::filesystem::create_symlink(exe, dir + "/exe");
+        std::ofstream(dir + "/cmdline", std::ios::binary) << cmdline;
+        std::ofstream(dir + "/comm", std::ios::binary) << comm;
+    }
+    std::string root;
+};
+
+TEST_F(ProcTree, ReadsWineProcessNames) {
+    makeProcess(100, "/usr/lib/wine/wine64-preloader", std::string("C:\\Games\\Game.exe\0-windowed\0", 28),
+                "Game.exe\n");
+    const auto names = readProcessNames(100, root);
+    ASSERT_TRUE(names);
+    EXPECT_EQ(names->exeName, "wine64-preloader");
+    EXPECT_EQ(names->argvName, "game.exe");
+    EXPECT_EQ(names->comm, "game.exe");
+}
+
+TEST_F(ProcTree, MissingProcessAndUnreadableParts) {
+    EXPECT_FALSE(readProcessNames(555, root));
+    EXPECT_FALSE(readProcessNames(0, root));
+    makeProcess(101, "", "", ""); // a kernel thread: no exe, empty cmdline
+    EXPECT_FALSE(readProcessNames(101, root));
+    makeProcess(102, "/opt/game/bin/Game (deleted)", "", "Game\n");
+    const auto names = readProcessNames(102, root);
+    ASSERT_TRUE(names);
+    EXPECT_EQ(names->exeName, "game");
+}
+
+TEST(ForegroundMatch, ReadsThisProcess) {
+    const auto names = readProcessNames(::getpid());
+    ASSERT_TRUE(names);
+    EXPECT_EQ(names->exeName, "monitor_logic_test");
+}
+
+} // namespace
+} // namespace orvyn

@@ -1,0 +1,102 @@
+// The OSD's answers to Monitor's messages, and its overlay when no
+// notification service is on the bus.
+#include <QApplication>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "osd/DesktopNotices.h"
+#include "osd/OsdProgram.h"
+#include "shared/Messages.h"
+
+namespace orvyn {
+namespace {
+
+struct RecordingDisplay final : NoticeDisplay {
+    std::vector<std::pair<std::string, std::string>> shown;
+    void show(const std::string &s, const std::string &b) override { shown.emplace_back(s, b); }
+};
+
+PostedMessage msg(uint32_t m, int64_t w, int64_t l) {
+    PostedMessage p;
+    p.message = m;
+    p.wParam = w;
+    p.lParam = l;
+    return p;
+}
+
+class OsdTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/osd-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder = std::string(pattern) + "/";
+        std::filesystem::create_directories(folder + "config");
+        settings = std::make_unique<SettingsStore>(folder);
+        osd = std::make_unique<OsdProgram>(*settings, display, [this] { quitCalls++; });
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string folder;
+    std::unique_ptr<SettingsStore> settings;
+    RecordingDisplay display;
+    int quitCalls = 0;
+    std::unique_ptr<OsdProgram> osd;
+};
+
+TEST_F(OsdTest, ProfileNoticeNamesTheProfileWhenItsFileIsReadable) {
+    osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_PROFILE, 1 << 16)); // no file yet
+    auto profile = std::make_unique<ProfileData>();
+    *profile = ProfileData{};
+    makeDefaultProfile(*profile, 3, "Profile");
+    setFixed(profile->ProFileName, "Racing");
+    ASSERT_TRUE(SettingsStore::saveProfile(*profile, settings->profilePath(3)));
+    osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_PROFILE, 3 << 16));
+    const std::vector<std::pair<std::string, std::string>> expected = {{"Profile 2", ""},
+                                                                       {"Profile 4", "Racing"}};
+    EXPECT_EQ(display.shown, expected);
+}
+
+TEST_F(OsdTest, TextNoticeShowsTheStoredMessage) {
+    ASSERT_TRUE(settings->writeOsdMessage("Windows Key: Lock"));
+    osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_TEXT, 0));
+    ASSERT_EQ(display.shown.size(), 1u);
+    EXPECT_EQ(display.shown[0].first, "Windows Key: Lock");
+}
+
+TEST_F(OsdTest, BadIndexesUnknownCommandsAndEmptyTextShowNothing) {
+    osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_PROFILE, 5 << 16));
+    osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_PROFILE, -1));
+    osd->handle(msg(WM_OSD_COMMAND, 41, 0));
+    osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_TEXT, 0)); // nothing stored
+    osd->handle(msg(4242, 0, 0));
+    EXPECT_TRUE(display.shown.empty());
+    EXPECT_EQ(quitCalls, 0);
+}
+
+TEST_F(OsdTest, SettingsValuesAndClose) {
+    osd->handle(msg(WM_OSD_SETTINGS, 0, (0x1234 << 16) | 0xABCD));
+    EXPECT_EQ(osd->settingsValue24(), 0x1234);
+    EXPECT_EQ(osd->settingsValue28(), 0xABCD);
+    osd->handle(msg(WM_CLOSE_MSG, 0, 0));
+    EXPECT_EQ(quitCalls, 1);
+}
+
+TEST(DesktopNoticesTest, OverlayWhenNoServiceAnswers) {
+    // A private, empty session bus address: nobody answers Notify.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    int argc = 1;
+    char name[] = "osd_test";
+    char *argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    DesktopNotices notices;
+    notices.show("Profile 1", "Default <b>");
+    ASSERT_NE(notices.overlay(), nullptr);
+    EXPECT_TRUE(notices.overlay()->isVisible());
+    EXPECT_TRUE(notices.overlay()->text().contains("Profile 1"));
+    EXPECT_TRUE(notices.overlay()->text().contains("&lt;b&gt;")); // shown as text, not markup
+    EXPECT_TRUE(notices.overlay()->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+} // namespace
+} // namespace orvyn
