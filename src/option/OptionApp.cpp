@@ -67,6 +67,7 @@ int runOption(int argc, char **argv) {
         std::fprintf(stderr, "Option: cannot receive messages: %s\n", endpoint.endpoint().error().c_str());
     QObject::connect(&endpoint, &EndpointListener::messageReceived, &window, &ConfigWindow::handleMessage);
 
+    QObject::connect(&window, &ConfigWindow::firstPaint, [] { trace("Option: first frame painted\n"); });
     window.initialize(block.hasBlock() ? &block : nullptr, viewFailed);
     window.show();
     const int code = app.exec();

@@ -100,8 +100,13 @@ bool ConfigSession::apply(ApplyMode mode) {
     if (!library_.save())
         trace("Option: the macro library could not be saved\n");
     waiting_ = posted;
-    if (!posted && view_)
-        view_->endApplyWait();
+    if (posted) {
+        trace("Option: apply handed to Monitor, waiting\n");
+    } else {
+        trace("Option: apply done without Monitor\n");
+        if (view_)
+            view_->endApplyWait();
+    }
     return posted;
 }
 
@@ -119,6 +124,8 @@ void ConfigSession::restoreDefaults() {
 }
 
 void ConfigSession::finishApply() {
+    if (waiting_)
+        trace("Option: Monitor answered, OK/Apply enabled\n");
     waiting_ = false;
     if (view_)
         view_->endApplyWait();

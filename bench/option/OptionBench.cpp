@@ -1,0 +1,187 @@
+// Timed figures of Option, printed as text:
+//  1. start of the Option program to its first painted frame (median);
+//  2. Apply with Monitor absent (files written, controls back at once);
+//  3. Apply of one lighting change through a real Monitor and the keyboard
+//     emulator in real time (ORVYN_TIME_SCALE=1), above the protocol's own
+//     pauses for one lighting report (100 ms first pause of the completion
+//     wait + the 200 ms pause after it).
+// Usage: option_bench [runs]
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <poll.h>
+#include <string>
+#include <vector>
+
+#include "integration/platform/Child.h"
+#include "kbsim/EmulatorServer.h"
+#include "kbsim/KeyboardModel.h"
+#include "option/core/ConfigSession.h"
+#include "platform/Endpoint.h"
+#include "shared/Messages.h"
+#include "shared/SharedBlock.h"
+#include "support/TempRuntime.h"
+
+namespace {
+
+using namespace orvyn;
+using Clock = std::chrono::steady_clock;
+constexpr double kLightingPausesMs = 300.0;
+
+double ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void print(const char *what, const std::vector<double> &v, double target) {
+    const double med = median(v);
+    const double worst = v.empty() ? 0 : *std::max_element(v.begin(), v.end());
+    std::printf("%-58s median %7.1f ms  max %7.1f ms  (%zu runs, target <= %.0f ms: %s)\n", what, med, worst,
+                v.size(), target, med <= target ? "met" : "NOT met");
+}
+
+class NoTexts final : public TextSource {
+public:
+    std::string text(unsigned id) const override { return id == kDefaultProfileNameText ? "Profile" : ""; }
+};
+
+std::vector<double> startUp(int runs) {
+    std::vector<double> times;
+    ::setenv("ORVYN_TRACE", "1", 1);
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        test::Child option({"/bin/sh", "-c", std::string("exec '") + ORVYN_PROGRAM_DIR + "Option' 2>&1"});
+        bool painted = false;
+        while (auto line = option.readLine(20)) {
+            if (line->find("Option: first frame painted") != std::string::npos) {
+                times.push_back(ms(Clock::now() - start));
+                painted = true;
+                break;
+            }
+        }
+        option.kill(SIGTERM);
+        option.wait();
+        if (!painted) {
+            std::fprintf(stderr, "Option did not paint\n");
+            break;
+        }
+    }
+    ::unsetenv("ORVYN_TRACE");
+    return times;
+}
+
+std::vector<double> applyWithoutMonitor(const std::string &runtime, const std::string &home, int runs) {
+    SettingsStore settings(home);
+    EndpointPoster poster(runtime); // nobody receives: Monitor is absent
+    NoTexts texts;
+    ConfigSession session(settings, poster, texts, home + "config/sequence.dat");
+    session.initialize(nullptr);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        session.working().profiles[1].LtColor = 1 + i % 3;
+        const auto start = Clock::now();
+        if (session.apply(ApplyMode::Apply))
+            std::fprintf(stderr, "unexpected: Monitor found\n");
+        times.push_back(ms(Clock::now() - start));
+    }
+    return times;
+}
+
+bool waitFor(Endpoint &endpoint, uint32_t message, std::chrono::seconds limit) {
+    const auto end = Clock::now() + limit;
+    while (Clock::now() < end) {
+        pollfd p{endpoint.fd(), POLLIN, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+        if (::poll(&p, 1, static_cast<int>(std::max<int64_t>(left.count(), 0))) <= 0)
+            continue;
+        for (const PostedMessage &m : endpoint.receive())
+            if (m.message == message)
+                return true;
+    }
+    return false;
+}
+
+std::vector<double> applyThroughMonitor(const std::string &runtime, const std::string &home, int runs) {
+    std::vector<double> above;
+    RealClock clock(1.0);
+    KeyboardModel model(clock);
+    model.setTracing(true);
+    const std::string socket = runtime + "keyboard.sock";
+    EmulatorServer server(model, clock, socket);
+    std::string error;
+    if (!server.start(&error)) {
+        std::fprintf(stderr, "emulator: %s\n", error.c_str());
+        return above;
+    }
+    Endpoint option; // this program stands where Option's window receives
+    if (option.bind(runtime, kOptionTitle) != BindResult::Bound) {
+        std::fprintf(stderr, "cannot bind Option's endpoint\n");
+        return above;
+    }
+    ::setenv("ORVYN_KEYBOARD", "emulator", 1);
+    ::setenv("ORVYN_KEYBOARD_SOCKET", socket.c_str(), 1);
+    ::setenv("ORVYN_TIME_SCALE", "1", 1);
+    test::Child monitor({std::string(ORVYN_PROGRAM_DIR) + "Monitor"});
+    // The read-back at start-up ends with 1254.
+    if (!waitFor(option, WM_READBACK_DONE, std::chrono::seconds(90))) {
+        std::fprintf(stderr, "Monitor did not read the keyboard back\n");
+        return above;
+    }
+    SharedConfigBlock block;
+    block.open(runtime);
+    SettingsStore settings(home);
+    EndpointPoster poster(runtime);
+    NoTexts texts;
+    ConfigSession session(settings, poster, texts, home + "config/sequence.dat");
+    session.initialize(block.hasBlock() ? &block : nullptr);
+    for (int i = 0; i < runs; ++i) {
+        ProfileData &p = session.working().profiles[1];
+        p.LtColor = p.LtColor % 3 + 1;
+        model.clearTraces();
+        const auto start = Clock::now();
+        if (!session.apply(ApplyMode::Apply) || !waitFor(option, WM_APPLY_DONE, std::chrono::seconds(30))) {
+            std::fprintf(stderr, "apply was not answered\n");
+            break;
+        }
+        const double elapsed = ms(Clock::now() - start);
+        session.finishApply();
+        int lightingReports = 0, others = 0;
+        for (const ReportTrace &t : model.traces()) {
+            if (t.kind != ReportTrace::Kind::Set)
+                continue;
+            (t.bytes.size() > 2 && t.bytes[0] == 10 && t.bytes[2] == 1 ? lightingReports : others)++;
+        }
+        if (lightingReports != 1 || others != 0)
+            std::fprintf(stderr, "run %d: %d lighting reports, %d others\n", i, lightingReports, others);
+        above.push_back(elapsed - kLightingPausesMs);
+    }
+    monitor.kill(SIGTERM);
+    monitor.wait();
+    server.stop();
+    return above;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    if (!std::getenv("DISPLAY"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    orvyn::test::TempRuntime temp;
+    const std::string home = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
+    std::filesystem::create_directories(home + "config");
+
+    print("Option start to first painted frame", startUp(runs), 300);
+    print("Apply with Monitor absent", applyWithoutMonitor(temp.runtime(), home, runs), 50);
+    print("Apply of one lighting change, above the protocol's pauses",
+          applyThroughMonitor(temp.runtime(), home, 5), 20);
+    return 0;
+}
