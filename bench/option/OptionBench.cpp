@@ -3,8 +3,9 @@
 //  2. Apply with Monitor absent (files written, controls back at once);
 //  3. Apply of one lighting change through a real Monitor and the keyboard
 //     emulator in real time (ORVYN_TIME_SCALE=1), above the protocol's own
-//     pauses for one lighting report (100 ms first pause of the completion
-//     wait + the 200 ms pause after it).
+//     pauses: the 200 ms pause after each profile's macro step (5 x 200 ms,
+//     taken whether or not a macro is sent), the 100 ms first pause of the
+//     lighting report's completion wait and the 200 ms pause after it.
 // Usage: option_bench [runs]
 #include <algorithm>
 #include <chrono>
@@ -30,7 +31,7 @@ namespace {
 
 using namespace orvyn;
 using Clock = std::chrono::steady_clock;
-constexpr double kLightingPausesMs = 300.0;
+constexpr double kLightingPausesMs = 5 * 200.0 + 100.0 + 200.0;
 
 double ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -147,7 +148,8 @@ std::vector<double> applyThroughMonitor(const std::string &runtime, const std::s
         p.LtColor = p.LtColor % 3 + 1;
         model.clearTraces();
         const auto start = Clock::now();
-        if (!session.apply(ApplyMode::Apply) || !waitFor(option, WM_APPLY_DONE, std::chrono::seconds(30))) {
+        const bool posted = session.apply(ApplyMode::Apply);
+        if (!posted || !waitFor(option, WM_APPLY_DONE, std::chrono::seconds(30))) {
             std::fprintf(stderr, "apply was not answered\n");
             break;
         }

@@ -65,6 +65,16 @@ void ConfigSession::initialize(ConfigExchange *exchange) {
     refresh();
 }
 
+void ConfigSession::saveOsdSettings() {
+    // Monitor reads them again on every apply; unchanged ones need no
+    // rewrite of config.ini before Monitor is told.
+    auto stored = std::make_unique<OsdSettings>();
+    std::memset(stored.get(), 0, sizeof(OsdSettings));
+    if (settings_.readOsdSettings(*stored) && std::memcmp(stored.get(), &osd_, sizeof osd_) == 0)
+        return;
+    settings_.writeOsdSettings(osd_);
+}
+
 void ConfigSession::collectAndSaveLibrary() {
     library_.collectKeyMacros(*working_);
     if (!library_.save())
@@ -90,7 +100,7 @@ bool ConfigSession::apply(ApplyMode mode) {
         detectChanges(*saved_, *working_);
     if (exchange_)
         exchange_->publish(*working_);
-    settings_.writeOsdSettings(osd_);
+    saveOsdSettings();
     const bool posted = poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), 0);
     if (!settings_.saveConfig(*working_))
         trace("Option: the settings files could not be written\n");

@@ -90,6 +90,7 @@ private:
     void takeSaved(); // from the block, change flags cleared
     void readFirmware(FirmwareRange range);
     void collectAndSaveLibrary();
+    void saveOsdSettings();
 
     SettingsStore &settings_;
     MessagePoster &poster_;

@@ -4,6 +4,8 @@
 #include <clocale>
 #include <cstring>
 #include <cwctype>
+#include <fstream>
+#include <iterator>
 #include <locale.h>
 
 #include "shared/IniFile.h"
@@ -108,17 +110,23 @@ void MacroLibrary::load() {
 }
 
 bool MacroLibrary::save() const {
-    return IniFile(path_).update(
-        [this](IniDocument &doc) {
-            if (!doc.writeNumber(kMacroSection, kMacroCountKey, static_cast<int32_t>(records_.size())))
-                return false;
-            for (std::size_t i = 0; i < records_.size(); ++i) {
-                if (!doc.writeBlock(kMacroSection, std::to_string(i), records_[i].get(), sizeof(MacroRecord)))
-                    return false;
-            }
+    IniDocument doc;
+    if (!doc.writeNumber(kMacroSection, kMacroCountKey, static_cast<int32_t>(records_.size())))
+        return false;
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        if (!doc.writeBlock(kMacroSection, std::to_string(i), records_[i].get(), sizeof(MacroRecord)))
+            return false;
+    }
+    const std::string contents = doc.serialize();
+    // Every apply saves the library; a file that already holds exactly this
+    // is left alone (no rewrite, no flush to disk).
+    std::ifstream current(path_, std::ios::binary);
+    if (current) {
+        std::string stored((std::istreambuf_iterator<char>(current)), std::istreambuf_iterator<char>());
+        if (stored == contents)
             return true;
-        },
-        IniFile::Start::Empty);
+    }
+    return replaceFileAtomically(path_, contents);
 }
 
 void MacroLibrary::reload() {

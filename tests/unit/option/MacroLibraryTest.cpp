@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "option/macro/MacroLibrary.h"
 #include "shared/IniFile.h"
@@ -143,6 +144,25 @@ TEST_F(MacroLibraryTest, SaveReplacesTheWholeFile) {
     const std::string text = readFile();
     EXPECT_EQ(text.find("stale"), std::string::npos);
     EXPECT_EQ(text.find("Other"), std::string::npos);
+}
+
+TEST_F(MacroLibraryTest, SavingUnchangedContentLeavesTheFileAlone) {
+    MacroLibrary lib(path_);
+    lib.create("same");
+    ASSERT_TRUE(lib.save());
+    struct stat before {};
+    ASSERT_EQ(::stat(path_.c_str(), &before), 0);
+    ASSERT_TRUE(lib.save());
+    struct stat after {};
+    ASSERT_EQ(::stat(path_.c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino); // not replaced
+    lib.at(0)->repeat = 2;
+    ASSERT_TRUE(lib.save());
+    ASSERT_EQ(::stat(path_.c_str(), &after), 0);
+    EXPECT_NE(before.st_ino, after.st_ino); // changed content is written
+    MacroLibrary again(path_);
+    again.load();
+    EXPECT_EQ(again.at(0)->repeat, 2);
 }
 
 TEST_F(MacroLibraryTest, SaveFailureIsReported) {
