@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <poll.h>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "integration/platform/Child.h"
@@ -136,6 +137,11 @@ std::vector<double> applyThroughMonitor(const std::string &runtime, const std::s
         std::fprintf(stderr, "Monitor did not read the keyboard back\n");
         return above;
     }
+    // The read-back's closing report follows 1254: let the keyboard go quiet.
+    for (std::size_t seen = SIZE_MAX; model.traces().size() != seen;) {
+        seen = model.traces().size();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
     SharedConfigBlock block;
     block.open(runtime);
     SettingsStore settings(home);
@@ -155,14 +161,19 @@ std::vector<double> applyThroughMonitor(const std::string &runtime, const std::s
         }
         const double elapsed = ms(Clock::now() - start);
         session.finishApply();
-        int lightingReports = 0, others = 0;
+        int lightingReports = 0;
+        std::string others;
         for (const ReportTrace &t : model.traces()) {
-            if (t.kind != ReportTrace::Kind::Set)
+            if (t.kind != ReportTrace::Kind::Set || t.bytes.size() < 3)
                 continue;
-            (t.bytes.size() > 2 && t.bytes[0] == 10 && t.bytes[2] == 1 ? lightingReports : others)++;
+            if (t.bytes[0] == 10 && t.bytes[2] == 1)
+                ++lightingReports;
+            else
+                others += " " + std::to_string(t.bytes[0]) + "/" + std::to_string(t.bytes[2]);
         }
-        if (lightingReports != 1 || others != 0)
-            std::fprintf(stderr, "run %d: %d lighting reports, %d others\n", i, lightingReports, others);
+        if (lightingReports != 1 || !others.empty())
+            std::fprintf(stderr, "run %d: %d lighting reports of profile 2; others (id/byte 2):%s\n", i,
+                         lightingReports, others.c_str());
         above.push_back(elapsed - kLightingPausesMs);
     }
     monitor.kill(SIGTERM);

@@ -143,7 +143,7 @@ TEST_F(ConfigSessionTest, ApplyWithoutMonitorWritesFilesAndEndsAtOnce) {
     EXPECT_TRUE(IniFile(settings_.configIniPath()).readBlock("HidAccessCode", "Code", code.bytes, 16));
     EXPECT_NE(code.bytes[0] | code.bytes[1] | code.bytes[2] | code.bytes[3], 0);
     OsdSettings osd{};
-    EXPECT_TRUE(settings_.readOsdSettings(osd)); // written although Option never changed them
+    EXPECT_TRUE(settings_.readOsdSettings(osd));        // written although Option never changed them
     EXPECT_EQ(session_.working().flags.lighting[1], 0); // cleared after the apply
     EXPECT_EQ(std::memcmp(&session_.working(), &session_.saved(), sizeof(ConfigBlock)), 0);
 }
