@@ -37,7 +37,7 @@ struct CellMap {
         for (int n = 0; n < kStandardKeyCount; ++n) {
             cell[n] = -1;
             for (int c = 0; c < kKeyMatrixCells; ++c) {
-                if (kFactoryKeyMatrix[c] == kDefaultStandardKeys[n]) {
+                if (kFactoryKeyCells[c] == kDefaultStandardKeys[n]) {
                     cell[n] = c;
                     break;
                 }
@@ -53,7 +53,7 @@ const CellMap &cellMap() {
 
 } // namespace
 
-const uint8_t kFactoryKeyMatrix[kKeyMatrixCells] = {
+const uint8_t kFactoryKeyCells[kKeyMatrixCells] = {
     29,  30, 146, 187, 230, 185, 148, 152, 6,   32,  0,   176, 177, 199, 228, 193, // 0-15
     9,   58, 62,  189, 0,   190, 191, 179, 225, 24,  63,  59,  0,   40,  0,   0,   // 16-31
     224, 14, 19,  0,   0,   0,   41,  183, 44,  12,  135, 212, 180, 139, 138, 136, // 32-47
@@ -106,7 +106,7 @@ Report encodeKeyMatrix(const ProfileData &profile, int p) {
     r[1] = static_cast<uint8_t>(report_length::KeyMatrix);
     r[2] = low(p);
     uint8_t *cells = r.data() + 8;
-    std::memcpy(cells, kFactoryKeyMatrix, kKeyMatrixCells);
+    std::memcpy(cells, kFactoryKeyCells, kKeyMatrixCells);
     for (int n = 0; n < kStandardKeyCount; ++n) {
         const int c = keyMatrixCell(n);
         if (c >= 0)

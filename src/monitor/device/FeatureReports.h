@@ -68,6 +68,7 @@ struct Report {
     Report(uint8_t id, uint32_t len) : length(len) { bytes[0] = id; }
     uint8_t id() const { return bytes[0]; }
     uint8_t *data() { return bytes.data(); }
+    const uint8_t *data() const { return bytes.data(); }
     std::span<const uint8_t> view() const { return {bytes.data(), length}; }
     uint8_t &operator[](std::size_t i) { return bytes[i]; }
     uint8_t operator[](std::size_t i) const { return bytes[i]; }
@@ -134,7 +135,7 @@ std::string macroKeyName(int p, int s);
 // --- Key matrix ----------------------------------------------------------
 
 inline constexpr int kKeyMatrixCells = 160;
-extern const uint8_t kFactoryKeyMatrix[kKeyMatrixCells];
+extern const uint8_t kFactoryKeyCells[kKeyMatrixCells];
 // The matrix cell of standard-key position n (0-103); -1 when the key has
 // no cell (it is then neither sent nor read).
 int keyMatrixCell(int position);
