@@ -301,7 +301,8 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
 
     std::memset(key.events, 0, sizeof key.events);
     const int claimed = reply[29];
-    // The reply holds 50 entries at most, whatever its count says.
+    // The reply holds 50 entries at most. A count beyond that names entries
+    // that are not there: only the 50 are walked and the macro is empty.
     const int walked = std::min(claimed, kMacroEntryCapacity);
     int events = claimed;
     int event = 0;
@@ -325,7 +326,7 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
         extension = 0;
         ++event;
     }
-    if (events < 0 || events > kMacroEventCapacity) {
+    if (events < 0 || events > kMacroEventCapacity || claimed > kMacroEntryCapacity) {
         // More events than a slot holds: the macro is taken as empty.
         events = 0;
         std::memset(key.events, 0, sizeof key.events);

@@ -161,6 +161,15 @@ TEST(MacroRead, SixtyEntriesWithoutExtensionGiveAnEmptyMacro) {
     for (const MacroEvent &e : key.events)
         EXPECT_EQ(e.key, 0);
     EXPECT_EQ(key.type, 3);
+
+    // Even when enough of the 50 entries present are extensions: the count
+    // names entries the report does not hold.
+    for (int i = 0; i < 20; i += 2)
+        entries[i] = 1;
+    key = macroKey({{9, 1, 500}});
+    ASSERT_TRUE(decodeMacro(macroReply(entries, 60).view(), key, 0, 5, MacroNaming::KeepName));
+    EXPECT_EQ(key.eventCount, 0);
+    EXPECT_EQ(key.events[0].key, 0);
 }
 
 TEST(MacroRead, ExtensionsAddToTheDelayOfThePreviousStep) {

@@ -197,12 +197,12 @@ std::string profileDifferences(const ProfileData &a, const ProfileData &b) {
     ORVYN_FIELD(ProFileName)
     ORVYN_FIELD(GameFile)
     ORVYN_FIELD(MediaOption)
-    ORVYN_FIELD(HDDKeyboard) ORVYN_FIELD(LtSwitch) ORVYN_FIELD(LtEffectType) ORVYN_FIELD(LtFlag)
-        ORVYN_FIELD(LtColor) ORVYN_FIELD(LtControl) ORVYN_FIELD(LtSaving) ORVYN_FIELD(LtTimeout)
-            ORVYN_FIELD(ECOMode) ORVYN_FIELD(PollingRate) ORVYN_FIELD(ModifyKey) ORVYN_FIELD(standardkey)
-                ORVYN_FIELD(apmLightInfo)
+    ORVYN_FIELD(HDDKeyboard)
+    ORVYN_FIELD(LtSwitch) ORVYN_FIELD(LtEffectType) ORVYN_FIELD(LtFlag) ORVYN_FIELD(LtColor)
+        ORVYN_FIELD(LtControl) ORVYN_FIELD(LtSaving) ORVYN_FIELD(LtTimeout) ORVYN_FIELD(ECOMode)
+            ORVYN_FIELD(PollingRate) ORVYN_FIELD(ModifyKey) ORVYN_FIELD(standardkey) ORVYN_FIELD(apmLightInfo)
 #undef ORVYN_FIELD
-                    for (int s = 0; s < kKeySlotCount; ++s) {
+                for (int s = 0; s < kKeySlotCount; ++s) {
         if (std::memcmp(&a.keys[s], &b.keys[s], sizeof a.keys[s]) != 0)
             out << " keys[" << s << "]";
     }
