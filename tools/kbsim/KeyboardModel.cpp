@@ -405,6 +405,13 @@ void KeyboardModel::setMemory(const KeyboardMemory &memory) {
         memory_.currentProfile = 0;
 }
 
+void KeyboardModel::update(const std::function<void(KeyboardMemory &)> &change) {
+    std::lock_guard lock(mutex_);
+    change(memory_);
+    if (memory_.currentProfile >= kProfileCount)
+        memory_.currentProfile = 0;
+}
+
 ProfileMemory KeyboardModel::profile(int p) const {
     std::lock_guard lock(mutex_);
     return memory_.profiles[isValidProfile(p) ? p : 0];

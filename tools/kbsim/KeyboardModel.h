@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -140,6 +141,8 @@ public:
 
     KeyboardMemory memory() const;
     void setMemory(const KeyboardMemory &memory);
+    // Changes the memory in place, atomically with respect to reports.
+    void update(const std::function<void(KeyboardMemory &)> &change);
     ProfileMemory profile(int p) const; // p must be 0-4
     void setProfile(int p, const ProfileMemory &profile);
     int currentProfile() const;
