@@ -42,7 +42,8 @@ Report macroReply(const Bytes &entries, uint8_t count, const char *name = "") {
     r[4] = 1;
     std::memcpy(r.data() + 5, name, std::strlen(name));
     r[29] = count;
-    std::memcpy(r.data() + 30, entries.data(), std::min<std::size_t>(entries.size(), 100));
+    if (!entries.empty())
+        std::memcpy(r.data() + 30, entries.data(), std::min<std::size_t>(entries.size(), 100));
     return r;
 }
 
