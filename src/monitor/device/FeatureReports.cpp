@@ -205,10 +205,12 @@ unsigned delayUnits(unsigned milliseconds) {
 }
 
 DelaySplit splitDelayUnits(unsigned d) {
-    const unsigned over = d - kDelayFieldMax; // d >= 128, so over >= 1
+    if (d <= kDelayFieldMax)
+        return {0, 0, static_cast<uint8_t>(d)};
+    const unsigned over = d - kDelayFieldMax;
     if (d <= 381)
         return {1, static_cast<uint8_t>(over), static_cast<uint8_t>(kDelayFieldMax)};
-    // Kinds 2 and 4 count in steps of two and four units. The value is
+    // Kinds 2 and 3 count in steps of two and four units. The value is
     // rounded up, so the remainder lands in 124-127 instead of 128-130 (which
     // would spill into the release bit); extension + remainder is still d.
     const unsigned multiplier = d <= 636 ? 2 : 4;
