@@ -36,7 +36,13 @@ SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(par
     setFont(QFont(QStringLiteral("Liberation Sans"), 10));
 }
 
-SkinnedDialog::~SkinnedDialog() = default;
+SkinnedDialog::~SkinnedDialog() {
+    // Tearing the window down moves the focus away from its controls once
+    // this object is only half there; their notifications must not reach it
+    // (or a window built on it) any more.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->blockSignals(true);
+}
 
 void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpec> controls,
                              WindowPictures keep) {

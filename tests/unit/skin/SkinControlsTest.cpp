@@ -192,6 +192,14 @@ TEST_F(SkinnedWindowTest, EditReportsFocusLossAndChanges) {
     // Clicking a button takes the focus, so the edit commits first.
     QTest::mouseClick(window->button(1), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(killFocus.size(), 1);
+
+    // Closing the window with the edit focused reaches nobody: the window
+    // is already half gone when the focus moves.
+    edit->setFocus();
+    int late = 0;
+    QObject::connect(window.get(), &SkinnedDialog::editKillFocus, [&late] { ++late; });
+    window.reset();
+    EXPECT_EQ(late, 0);
 }
 
 TEST_F(SkinnedWindowTest, CaptionIsWhiteFivePixelsInAndVerticallyCentred) {
