@@ -78,8 +78,10 @@ StatePicture BitmapButton::currentPicture() const {
 }
 
 void BitmapButton::notifyHover(bool entered) {
+    QuickHelp &help = QuickHelp::instance();
+    help.setText(entered, helpText_);
     emit skinHover(entered, index_);
-    QuickHelp::instance().publish(entered, helpText_);
+    help.announce(entered);
 }
 
 void BitmapButton::paintEvent(QPaintEvent *) {
