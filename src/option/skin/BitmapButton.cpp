@@ -60,6 +60,11 @@ void BitmapButton::setImages(const StatePictures &windowPictures, const QRect &r
     update();
 }
 
+void BitmapButton::setStatePictures(const StatePictures &pictures) {
+    pictures_ = pictures;
+    update();
+}
+
 void BitmapButton::setChecked(ButtonCheck check) {
     const bool value = check == ButtonCheck::Pressed;
     if (value == checked_)

@@ -8,6 +8,7 @@
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinnedDialog.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -106,6 +107,24 @@ TEST_F(SkinnedWindowTest, ControlsFollowTheSkinAndTheWindowSettings) {
     EXPECT_TRUE(window->windowPictures()[0].isNull()); // discarded after cutting
 }
 
+TEST_F(SkinnedWindowTest, SkinningAgainReplacesTheControls) {
+    auto window = makeWindow();
+    QPointer<BitmapButton> old = window->button(1);
+    window->loadSkin("skin_test.ini", {{1, SkinControlKind::Button, 9}});
+    EXPECT_TRUE(old.isNull());
+    ASSERT_NE(window->button(1), nullptr);
+    EXPECT_EQ(window->button(1)->index(), 9);
+    EXPECT_EQ(window->button(3), nullptr);
+    EXPECT_EQ(window->findChildren<BitmapButton *>().size(), 1);
+    // The background is the Normal picture.
+    EXPECT_EQ(window->background().pixel(0, 0), qRgb(30, 30, 30));
+
+    // A button-sized set of pictures replaces the cut ones.
+    const QImage red = solid(50, 30, Qt::red);
+    window->button(1)->setStatePictures({red, red, red, red});
+    EXPECT_EQ(window->button(1)->grab().toImage().pixel(10, 10), qRgb(255, 0, 0));
+}
+
 TEST_F(SkinnedWindowTest, MissingSkinStillBuildsAWindow) {
     SkinnedDialog window(SkinWindowKind::ModalPopup);
     window.loadSkin("no_such_skin.ini", {{1, SkinControlKind::Button, 1}});
@@ -192,6 +211,14 @@ TEST_F(SkinnedWindowTest, EditReportsFocusLossAndChanges) {
     // Clicking a button takes the focus, so the edit commits first.
     QTest::mouseClick(window->button(1), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(killFocus.size(), 1);
+
+    // Closing the window with the edit focused reaches nobody: the window
+    // is already half gone when the focus moves.
+    edit->setFocus();
+    int late = 0;
+    QObject::connect(window.get(), &SkinnedDialog::editKillFocus, [&late] { ++late; });
+    window.reset();
+    EXPECT_EQ(late, 0);
 }
 
 TEST_F(SkinnedWindowTest, CaptionIsWhiteFivePixelsInAndVerticallyCentred) {
