@@ -261,14 +261,13 @@ std::unique_ptr<GalleryWindow> macroManager(bool recording) {
     if (recording) {
         // While recording the record button shows the stop pictures and the
         // first six controls are disabled.
-        const QRect r = w->controlRect(7);
         StatePictures stop;
-        const char *names3[] = {"stop_record_normal.jpg", "stop_record_over.jpg", "stop_record_down.jpg",
-                                "stop_record_normal.jpg"};
+        const char *files[] = {"stop_record_normal.jpg", "stop_record_over.jpg", "stop_record_down.jpg",
+                               "stop_record_normal.jpg"};
         for (int i = 0; i < 4; ++i)
-            stop[i] = QImage(skinFolder() + QString::fromLatin1(names3[i]));
+            stop[i] = QImage(skinFolder() + QString::fromLatin1(files[i]));
         if (BitmapButton *b = w->button(7))
-            b->setImages(stop, QRect(QPoint(0, 0), r.size()));
+            b->setStatePictures(stop);
         for (int s = 1; s <= 5; ++s) {
             if (BitmapButton *b = w->button(s))
                 b->setEnabled(false);
