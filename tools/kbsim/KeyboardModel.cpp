@@ -1,0 +1,621 @@
+#include "kbsim/KeyboardModel.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "shared/ConfigBlock.h"
+#include "shared/IniFile.h"
+
+namespace orvyn {
+
+namespace report {
+std::size_t lengthOf(uint8_t id) {
+    switch (id) {
+    case kRequest:
+        return kRequestLength;
+    case kCurrentProfile:
+        return kCurrentProfileLength;
+    case kKeyMatrix:
+        return kKeyMatrixLength;
+    case kSwitches:
+        return kSwitchesLength;
+    case kAssignments:
+        return kAssignmentsLength;
+    case kMacro:
+        return kMacroLength;
+    case kLighting:
+        return kLightingLength;
+    case kPolling:
+        return kPollingLength;
+    case kClosing:
+        return kClosingLength;
+    case kAccessCode:
+        return kAccessCodeLength;
+    default:
+        return 0;
+    }
+}
+} // namespace report
+
+const uint8_t kFactoryKeyMatrix[kMatrixCells] = {
+    29,  30, 146, 187, 230, 185, 148, 152, 6,   32,  0,   176, 177, 199, 228, 193, // 0-15
+    9,   58, 62,  189, 0,   190, 191, 179, 225, 24,  63,  59,  0,   40,  0,   0,   // 16-31
+    224, 14, 19,  0,   0,   0,   41,  183, 44,  12,  135, 212, 180, 139, 138, 136, // 32-47
+    4,   61, 18,  198, 100, 145, 144, 204, 43,  53,  64,  28,  77,  36,  51,  231, // 48-63
+    22,  45, 65,  54,  47,  37,  73,  17,  7,   46,  66,  0,   48,  38,  52,  206, // 64-79
+    26,  42, 68,  70,  74,  76,  11,  55,  8,   15,  69,  213, 72,  75,  50,  56,  // 80-95
+    20,  13, 67,  24,  49,  39,  78,  33,  5,   35,  204, 83,  95,  92,  89,  203, // 96-111
+    25,  34, 202, 84,  96,  93,  90,  98,  21,  0,   160, 85,  97,  94,  91,  99,  // 112-127
+    23,  60, 161, 86,  87,  133, 88,  205, 27,  31,  197, 186, 196, 229, 178, 184, // 128-143
+    101, 10, 82,  80,  81,  16,  226, 79,  57,  162, 165, 166, 167, 168, 169, 170, // 144-159
+};
+
+namespace {
+
+constexpr uint8_t kProfileMarks[kProfileCount] = {1, 3, 2, 5, 4};
+
+bool isSubject(uint8_t subject) {
+    using namespace report;
+    return subject < kMacroSlots || subject == kSubjectPolling || subject == kSubjectKeyMatrix ||
+           subject == kSubjectSwitches || subject == kSubjectAssignments || subject == kSubjectLighting;
+}
+
+// The report id whose read the subject prepares.
+uint8_t reportOfSubject(uint8_t subject) {
+    using namespace report;
+    switch (subject) {
+    case kSubjectPolling:
+        return kPolling;
+    case kSubjectKeyMatrix:
+        return kKeyMatrix;
+    case kSubjectSwitches:
+        return kSwitches;
+    case kSubjectAssignments:
+        return kAssignments;
+    case kSubjectLighting:
+        return kLighting;
+    default:
+        return kMacro;
+    }
+}
+
+// Factory assignment in the three-byte form of report 8.
+void factoryAssignment(uint8_t (&out)[3], int slot) {
+    const FactoryKeyEntry &e = kFactoryKeyEntries[slot];
+    out[0] = e.type;
+    out[1] = 0;
+    out[2] = 0;
+    switch (static_cast<AssignType>(e.type)) {
+    case AssignType::KeyCombination:
+        out[1] = e.flags;
+        out[2] = static_cast<uint8_t>(e.code & 0xFF);
+        break;
+    case AssignType::KeyboardFunction:
+        out[1] = e.flags;
+        break;
+    case AssignType::SingleKey:
+        out[2] = static_cast<uint8_t>(e.code & 0xFF);
+        break;
+    default:
+        break;
+    }
+}
+
+// State file header.
+constexpr char kStateMagic[8] = {'O', 'V', 'K', 'B', 'S', 'I', 'M', '\0'};
+constexpr uint32_t kStateVersion = 1;
+
+struct StateHeader {
+    char magic[8];
+    uint32_t version;
+    uint32_t bodySize;
+    uint32_t checksum; // FNV-1a over the body
+    uint32_t reserved;
+};
+static_assert(sizeof(StateHeader) == 24);
+static_assert(offsetof(StateHeader, magic) == 0);
+static_assert(offsetof(StateHeader, version) == 8);
+static_assert(offsetof(StateHeader, bodySize) == 12);
+static_assert(offsetof(StateHeader, checksum) == 16);
+static_assert(offsetof(StateHeader, reserved) == 20);
+
+uint32_t fnv1a(const void *data, std::size_t size) {
+    const auto *p = static_cast<const uint8_t *>(data);
+    uint32_t h = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i) {
+        h ^= p[i];
+        h *= 16777619u;
+    }
+    return h;
+}
+
+void setError(std::string *error, std::string text) {
+    if (error)
+        *error = std::move(text);
+}
+
+} // namespace
+
+void makeEmptyMacro(uint8_t (&macro)[report::kMacroLength], int profile, int slot) {
+    std::memset(macro, 0, sizeof macro);
+    macro[0] = report::kMacro;
+    macro[1] = static_cast<uint8_t>(report::kMacroLength);
+    macro[2] = static_cast<uint8_t>(profile);
+    macro[3] = static_cast<uint8_t>(slot);
+    macro[4] = 1; // repeat once
+}
+
+ProfileMemory factoryProfile(int profile) {
+    ProfileMemory m{};
+    std::memcpy(m.matrix, kFactoryKeyMatrix, sizeof m.matrix);
+    for (int s = 0; s < kMacroSlots; ++s) {
+        factoryAssignment(m.assignments[s], s);
+        makeEmptyMacro(m.macros[s], profile, s);
+    }
+    // The record's lighting defaults: on, effect 0, colour 1, control 4,
+    // power saving on.
+    const uint8_t lighting[report::kLightingLength] = {report::kLighting,
+                                                       static_cast<uint8_t>(report::kLightingLength),
+                                                       static_cast<uint8_t>(profile),
+                                                       1,
+                                                       1,
+                                                       0,
+                                                       1,
+                                                       0,
+                                                       4,
+                                                       5,
+                                                       1,
+                                                       kProfileMarks[profile],
+                                                       7};
+    std::memcpy(m.lighting, lighting, sizeof lighting);
+    m.pollingCode = 2;   // PollingRate 2
+    m.switchBits = 0x3F; // all six switches on
+    return m;
+}
+
+KeyboardMemory factoryMemory() {
+    KeyboardMemory m{};
+    m.currentProfile = 0;
+    for (int p = 0; p < kProfileCount; ++p)
+        m.profiles[p] = factoryProfile(p);
+    return m;
+}
+
+KeyboardModel::KeyboardModel(Clock &clock) : clock_(clock), memory_(factoryMemory()) {}
+
+bool KeyboardModel::setFeature(const uint8_t *report, std::size_t length) {
+    std::lock_guard lock(mutex_);
+    bool ok = false;
+    if (report && length > 0 && length == report::lengthOf(report[0])) {
+        bool valid = false;
+        ok = applySet(report, length, valid);
+        if (ok) {
+            lastWriteFailed_ = !valid;
+            busyUntil_ = clock_.now() + busyTime_;
+        }
+    }
+    trace(ReportTrace::Kind::Set, ok, report, report ? length : 0);
+    return ok;
+}
+
+bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) {
+    using namespace report;
+    (void)length;
+    const uint8_t id = r[0];
+    // Every report but 5, 16 and 17 names a profile in byte 2.
+    const int p = r[2];
+    const bool profileOk = p < kProfileCount;
+    valid = false;
+    switch (id) {
+    case kRequest:
+        // 4, profile, subject.
+        subjectNamed_ = r[1] < kProfileCount && isSubject(r[2]);
+        subjectProfile_ = r[1];
+        subject_ = r[2];
+        valid = subjectNamed_;
+        return true;
+    case kCurrentProfile:
+        if (p < kProfileCount) {
+            memory_.currentProfile = static_cast<uint8_t>(p);
+            valid = true;
+        }
+        return true;
+    case kKeyMatrix:
+        if (profileOk) {
+            std::memcpy(memory_.profiles[p].matrix, r + 8, kMatrixCells);
+            valid = true;
+        }
+        return true;
+    case kSwitches:
+        if (profileOk) {
+            memory_.profiles[p].switchBits = r[3];
+            valid = true;
+        }
+        return true;
+    case kAssignments:
+        if (profileOk) {
+            std::memcpy(memory_.profiles[p].assignments, r + 3, sizeof memory_.profiles[p].assignments);
+            valid = true;
+        }
+        return true;
+    case kMacro: {
+        const int slot = r[3];
+        const std::size_t entryBytes = std::size_t{r[29]} * 2;
+        if (profileOk && slot < kMacroSlots && entryBytes <= kMacroEntryBytesMax) {
+            std::memcpy(memory_.profiles[p].macros[slot], r, kMacroLength);
+            valid = true;
+        }
+        return true;
+    }
+    case kLighting:
+        if (profileOk) {
+            std::memcpy(memory_.profiles[p].lighting, r, kLightingLength);
+            valid = true;
+        }
+        return true;
+    case kPolling:
+        if (profileOk) {
+            memory_.profiles[p].pollingCode = r[3];
+            valid = true;
+        }
+        return true;
+    case kClosing:
+        ++closingCount_;
+        valid = true;
+        return true;
+    case kAccessCode:
+        std::memcpy(memory_.accessCode, r + 2, sizeof memory_.accessCode);
+        valid = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool KeyboardModel::getFeature(uint8_t *report, std::size_t length) {
+    std::lock_guard lock(mutex_);
+    if (!report || length == 0) {
+        trace(ReportTrace::Kind::Get, false, report, 0);
+        return false;
+    }
+    std::vector<uint8_t> request(report, report + length);
+    const bool ok = length == report::lengthOf(report[0]) && answerGet(report, length);
+    if (ok)
+        trace(ReportTrace::Kind::Get, true, report, length);
+    else
+        trace(ReportTrace::Kind::Get, false, request.data(), request.size());
+    return ok;
+}
+
+bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
+    using namespace report;
+    const uint8_t id = r[0];
+    if (id == kRequest) {
+        std::memset(r, 0, length);
+        r[0] = kRequest;
+        r[1] = statusLocked();
+        return true;
+    }
+    if (id == kCurrentProfile) {
+        std::memset(r, 0, length);
+        r[0] = kCurrentProfile;
+        r[1] = static_cast<uint8_t>(kCurrentProfileLength);
+        r[2] = memory_.currentProfile;
+        return true;
+    }
+    if (id != kKeyMatrix && id != kSwitches && id != kAssignments && id != kMacro && id != kLighting &&
+        id != kPolling)
+        return false;
+    // The other reads answer for the subject that report 4 named last.
+    if (!subjectNamed_ || reportOfSubject(subject_) != id)
+        return false;
+    const int p = subjectProfile_;
+    const ProfileMemory &m = memory_.profiles[p];
+    std::memset(r, 0, length);
+    r[0] = id;
+    r[1] = static_cast<uint8_t>(length);
+    r[2] = static_cast<uint8_t>(p);
+    switch (id) {
+    case kKeyMatrix:
+        std::memcpy(r + 8, m.matrix, kMatrixCells);
+        break;
+    case kSwitches:
+        r[3] = m.switchBits;
+        break;
+    case kAssignments:
+        std::memcpy(r + 3, m.assignments, sizeof m.assignments);
+        break;
+    case kMacro:
+        std::memcpy(r, m.macros[subject_], kMacroLength);
+        r[0] = kMacro;
+        r[1] = static_cast<uint8_t>(kMacroLength);
+        r[2] = static_cast<uint8_t>(p);
+        r[3] = subject_;
+        break;
+    case kLighting:
+        std::memcpy(r, m.lighting, kLightingLength);
+        r[0] = kLighting;
+        r[1] = static_cast<uint8_t>(kLightingLength);
+        r[2] = static_cast<uint8_t>(p);
+        break;
+    case kPolling:
+        r[3] = m.pollingCode;
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+uint8_t KeyboardModel::statusLocked() const {
+    if (alwaysBusy_ || clock_.now() < busyUntil_)
+        return report::kStatusBusy;
+    return lastWriteFailed_ ? report::kStatusFailed : report::kStatusDone;
+}
+
+uint8_t KeyboardModel::status() const {
+    std::lock_guard lock(mutex_);
+    return statusLocked();
+}
+
+void KeyboardModel::trace(ReportTrace::Kind kind, bool ok, const uint8_t *bytes, std::size_t length) {
+    if (!tracing_)
+        return;
+    ReportTrace t{kind, ok, {}};
+    if (bytes)
+        t.bytes.assign(bytes, bytes + length);
+    traces_.push_back(std::move(t));
+}
+
+void KeyboardModel::setBusyTime(Millis t) {
+    std::lock_guard lock(mutex_);
+    busyTime_ = t < Millis{0} ? Millis{0} : t;
+}
+
+Millis KeyboardModel::busyTime() const {
+    std::lock_guard lock(mutex_);
+    return busyTime_;
+}
+
+void KeyboardModel::setAlwaysBusy(bool busy) {
+    std::lock_guard lock(mutex_);
+    alwaysBusy_ = busy;
+}
+
+bool KeyboardModel::alwaysBusy() const {
+    std::lock_guard lock(mutex_);
+    return alwaysBusy_;
+}
+
+KeyboardMemory KeyboardModel::memory() const {
+    std::lock_guard lock(mutex_);
+    return memory_;
+}
+
+void KeyboardModel::setMemory(const KeyboardMemory &memory) {
+    std::lock_guard lock(mutex_);
+    memory_ = memory;
+    if (memory_.currentProfile >= kProfileCount)
+        memory_.currentProfile = 0;
+}
+
+void KeyboardModel::update(const std::function<void(KeyboardMemory &)> &change) {
+    std::lock_guard lock(mutex_);
+    change(memory_);
+    if (memory_.currentProfile >= kProfileCount)
+        memory_.currentProfile = 0;
+}
+
+ProfileMemory KeyboardModel::profile(int p) const {
+    std::lock_guard lock(mutex_);
+    return memory_.profiles[isValidProfile(p) ? p : 0];
+}
+
+void KeyboardModel::setProfile(int p, const ProfileMemory &profile) {
+    std::lock_guard lock(mutex_);
+    if (isValidProfile(p))
+        memory_.profiles[p] = profile;
+}
+
+int KeyboardModel::currentProfile() const {
+    std::lock_guard lock(mutex_);
+    return memory_.currentProfile;
+}
+
+void KeyboardModel::setCurrentProfile(int p) {
+    std::lock_guard lock(mutex_);
+    if (isValidProfile(p))
+        memory_.currentProfile = static_cast<uint8_t>(p);
+}
+
+std::array<uint8_t, 16> KeyboardModel::accessCode() const {
+    std::lock_guard lock(mutex_);
+    std::array<uint8_t, 16> code{};
+    std::memcpy(code.data(), memory_.accessCode, code.size());
+    return code;
+}
+
+int KeyboardModel::closingCount() const {
+    std::lock_guard lock(mutex_);
+    return closingCount_;
+}
+
+bool KeyboardModel::recordMacro(int slot, const std::vector<RecordedStep> &steps) {
+    if (slot < 0 || slot >= kMacroSlots || steps.size() > kMacroEntryBytesMax / 2)
+        return false;
+    std::lock_guard lock(mutex_);
+    const int p = memory_.currentProfile;
+    ProfileMemory &m = memory_.profiles[p];
+    uint8_t(&macro)[report::kMacroLength] = m.macros[slot];
+    makeEmptyMacro(macro, p, slot);
+    std::size_t at = kMacroHeaderBytes;
+    for (const RecordedStep &s : steps) {
+        macro[at++] = s.key;
+        macro[at++] = static_cast<uint8_t>((s.delayUnits & 0x7F) | (s.release ? 0x80 : 0));
+    }
+    macro[29] = static_cast<uint8_t>(steps.size());
+    m.assignments[slot][0] = static_cast<uint8_t>(AssignType::Macro);
+    m.assignments[slot][1] = 0;
+    m.assignments[slot][2] = 0;
+    return true;
+}
+
+void KeyboardModel::factoryReset() {
+    std::lock_guard lock(mutex_);
+    uint8_t code[sizeof memory_.accessCode];
+    std::memcpy(code, memory_.accessCode, sizeof code);
+    memory_ = factoryMemory();
+    // The access code is the host's pairing, not part of the settings.
+    std::memcpy(memory_.accessCode, code, sizeof code);
+}
+
+bool KeyboardModel::save(const std::string &path, std::string *error) const {
+    KeyboardMemory body = memory();
+    StateHeader header{};
+    std::memcpy(header.magic, kStateMagic, sizeof header.magic);
+    header.version = kStateVersion;
+    header.bodySize = sizeof body;
+    header.checksum = fnv1a(&body, sizeof body);
+    std::string bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    bytes.append(reinterpret_cast<const char *>(&body), sizeof body);
+    if (!replaceFileAtomically(path, bytes)) {
+        setError(error, "cannot write the state file " + path);
+        return false;
+    }
+    return true;
+}
+
+bool KeyboardModel::load(const std::string &path, std::string *error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        setError(error, "cannot open the state file " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    // One byte more than a valid file, to notice a longer one.
+    char buffer[sizeof(StateHeader) + sizeof(KeyboardMemory) + 1];
+    std::size_t got = 0;
+    while (got < sizeof buffer) {
+        const ssize_t n = ::read(fd, buffer + got, sizeof buffer - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            setError(error, "cannot read the state file " + path + ": " + std::strerror(errno));
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (got != sizeof(StateHeader) + sizeof(KeyboardMemory)) {
+        setError(error, "the state file " + path + " has the wrong size");
+        return false;
+    }
+    StateHeader header;
+    std::memcpy(&header, buffer, sizeof header);
+    KeyboardMemory body;
+    std::memcpy(&body, buffer + sizeof header, sizeof body);
+    if (std::memcmp(header.magic, kStateMagic, sizeof header.magic) != 0 || header.version != kStateVersion ||
+        header.bodySize != sizeof body) {
+        setError(error, "the state file " + path + " is not a keyboard state of this version");
+        return false;
+    }
+    if (header.checksum != fnv1a(&body, sizeof body)) {
+        setError(error, "the state file " + path + " is damaged (checksum)");
+        return false;
+    }
+    if (body.currentProfile >= kProfileCount) {
+        setError(error, "the state file " + path + " names a profile out of range");
+        return false;
+    }
+    setMemory(body);
+    return true;
+}
+
+void KeyboardModel::setTracing(bool on) {
+    std::lock_guard lock(mutex_);
+    tracing_ = on;
+}
+
+std::vector<ReportTrace> KeyboardModel::traces() const {
+    std::lock_guard lock(mutex_);
+    return traces_;
+}
+
+void KeyboardModel::clearTraces() {
+    std::lock_guard lock(mutex_);
+    traces_.clear();
+}
+
+namespace {
+void appendBytes(std::ostringstream &out, const uint8_t *bytes, std::size_t n) {
+    char buf[4];
+    for (std::size_t i = 0; i < n; ++i) {
+        std::snprintf(buf, sizeof buf, i ? " %u" : "%u", unsigned{bytes[i]});
+        out << buf;
+    }
+}
+} // namespace
+
+std::string KeyboardModel::describe() const {
+    const KeyboardMemory m = memory();
+    std::ostringstream out;
+    out << "current profile: " << int{m.currentProfile} << "\n";
+    out << "access code:";
+    for (uint8_t b : m.accessCode) {
+        char buf[4];
+        std::snprintf(buf, sizeof buf, " %02X", unsigned{b});
+        out << buf;
+    }
+    out << "\nstatus: " << int{status()} << ", busy time " << busyTime().count() << " ms"
+        << (alwaysBusy() ? ", always busy" : "") << "\n";
+    for (int p = 0; p < kProfileCount; ++p) {
+        const ProfileMemory &pm = m.profiles[p];
+        out << "profile " << p << ":\n";
+        out << "  polling code " << int{pm.pollingCode} << ", switch bits 0x" << std::hex
+            << int{pm.switchBits} << std::dec << "\n";
+        out << "  lighting: ";
+        appendBytes(out, pm.lighting, sizeof pm.lighting);
+        out << "\n  assignments (type b1 b2):";
+        for (int s = 0; s < kMacroSlots; ++s) {
+            out << (s % 5 == 0 ? "\n   " : "  ") << " " << s << ": ";
+            appendBytes(out, pm.assignments[s], 3);
+        }
+        out << "\n";
+        for (int s = 0; s < kMacroSlots; ++s) {
+            const uint8_t *macro = pm.macros[s];
+            const std::size_t entries = std::min<std::size_t>(macro[29], kMacroEntryBytesMax / 2);
+            if (entries == 0 && macro[5] == 0)
+                continue;
+            out << "  macro " << s << ": repeat " << int{macro[4]} << ", name \""
+                << fixedString(reinterpret_cast<const char *>(macro + 5), 24) << "\", " << entries
+                << " entries:";
+            for (std::size_t e = 0; e < entries; ++e) {
+                char buf[16];
+                std::snprintf(buf, sizeof buf, " %u/%02X", unsigned{macro[30 + 2 * e]},
+                              unsigned{macro[31 + 2 * e]});
+                out << buf;
+            }
+            out << "\n";
+        }
+        int changed = 0;
+        for (int c = 0; c < kMatrixCells; ++c) {
+            if (pm.matrix[c] != kFactoryKeyMatrix[c]) {
+                if (changed++ == 0)
+                    out << "  key matrix cells changed from factory:";
+                out << " " << c << "=" << int{pm.matrix[c]};
+            }
+        }
+        out << (changed ? "\n" : "  key matrix: factory\n");
+    }
+    return out.str();
+}
+
+} // namespace orvyn
