@@ -108,8 +108,8 @@ RuntimeFolder prepareRuntimeFolder(const std::string &path) {
     if ((st.st_mode & 077) != 0) {
         char mode[8];
         std::snprintf(mode, sizeof mode, "%03o", static_cast<unsigned>(st.st_mode & 0777));
-        result.error = "the runtime folder " + bare + " is open to other users (mode " + mode +
-                       "); it must be 0700";
+        result.error =
+            "the runtime folder " + bare + " is open to other users (mode " + mode + "); it must be 0700";
         return result;
     }
     result.path = dir;

@@ -5,7 +5,9 @@
 
 namespace orvyn {
 
-LoadedModule::~LoadedModule() { close(); }
+LoadedModule::~LoadedModule() {
+    close();
+}
 
 LoadedModule::LoadedModule(LoadedModule &&other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)), error_(std::move(other.error_)) {}

@@ -22,9 +22,7 @@ public:
     void *symbol(const char *name) const;
     const std::string &error() const { return error_; }
 
-    template <typename Fn> Fn function(const char *name) const {
-        return reinterpret_cast<Fn>(symbol(name));
-    }
+    template <typename Fn> Fn function(const char *name) const { return reinterpret_cast<Fn>(symbol(name)); }
 
 private:
     void *handle_ = nullptr;

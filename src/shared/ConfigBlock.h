@@ -10,11 +10,11 @@
 namespace orvyn {
 
 inline constexpr int kProfileCount = 5;
-inline constexpr int kKeySlotCount = 32;     // stored per profile
+inline constexpr int kKeySlotCount = 32;      // stored per profile
 inline constexpr int kKeyboardSlotCount = 15; // slots 0-14 reach the keyboard
 inline constexpr int kStandardKeyCount = 104;
 inline constexpr int kMacroEventCapacity = 50;
-inline constexpr int kProfileNameMax = 249;  // characters, without the NUL
+inline constexpr int kProfileNameMax = 249; // characters, without the NUL
 inline constexpr int kGameFileMax = 501;
 inline constexpr int kProgramPathMax = 259;
 
@@ -56,11 +56,11 @@ inline constexpr uint8_t kModWin = 8;
 
 // One key slot, 496 bytes.
 struct MacroKeyInfo {
-    uint8_t slot;      // slot number in a default profile; not interpreted
-    uint8_t type;      // AssignType
-    uint8_t flags;     // type-dependent
-    uint8_t reserved;  // 0
-    uint16_t code;     // type-dependent
+    uint8_t slot;     // slot number in a default profile; not interpreted
+    uint8_t type;     // AssignType
+    uint8_t flags;    // type-dependent
+    uint8_t reserved; // 0
+    uint16_t code;    // type-dependent
     char macroName[24];
     uint16_t eventCount;
     int32_t repeatCount;
@@ -177,7 +177,9 @@ struct FactoryKeyEntry {
 extern const FactoryKeyEntry kFactoryKeyEntries[kKeyboardSlotCount];
 
 // True when the index names one of the five profiles.
-constexpr bool isValidProfile(int index) { return index >= 0 && index < kProfileCount; }
+constexpr bool isValidProfile(int index) {
+    return index >= 0 && index < kProfileCount;
+}
 
 // CurrentProfile = -1; the profiles, the per-key flags and the flags up to
 // 84871 zeroed. The polling-rate flags are left untouched.

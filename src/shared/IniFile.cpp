@@ -13,7 +13,9 @@ namespace orvyn {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -23,7 +25,9 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -275,7 +279,8 @@ std::optional<std::pair<std::size_t, std::size_t>> IniDocument::sectionRange(std
     return std::nullopt;
 }
 
-std::optional<std::size_t> IniDocument::keyLine(std::size_t begin, std::size_t end, std::string_view key) const {
+std::optional<std::size_t> IniDocument::keyLine(std::size_t begin, std::size_t end,
+                                                std::string_view key) const {
     key = trim(key);
     for (std::size_t i = begin; i < end; ++i) {
         auto name = keyName(lines_[i].text);
@@ -295,7 +300,9 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
     return std::string(valuePart(lines_[*line].text));
 }
 
-bool IniDocument::hasSection(std::string_view section) const { return sectionRange(section).has_value(); }
+bool IniDocument::hasSection(std::string_view section) const {
+    return sectionRange(section).has_value();
+}
 
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     if (!validName(section, false) || !validName(key, true))
@@ -332,7 +339,8 @@ bool IniDocument::remove(std::string_view section, std::string_view key) {
     return true;
 }
 
-std::string IniDocument::readText(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string IniDocument::readText(std::string_view section, std::string_view key,
+                                  std::string_view fallback) const {
     std::string v = value(section, key).value_or(std::string(fallback));
     if (v.size() > kIniTextMax)
         v.resize(kIniTextMax);
@@ -346,7 +354,8 @@ int32_t IniDocument::readNumber(std::string_view section, std::string_view key, 
     return parseIniNumber(*v);
 }
 
-bool IniDocument::readBlock(std::string_view section, std::string_view key, void *out, std::size_t size) const {
+bool IniDocument::readBlock(std::string_view section, std::string_view key, void *out,
+                            std::size_t size) const {
     auto v = value(section, key);
     return v && decodeBlock(*v, out, size);
 }
@@ -359,7 +368,8 @@ bool IniDocument::writeNumber(std::string_view section, std::string_view key, in
     return set(section, key, std::to_string(value));
 }
 
-bool IniDocument::writeBlock(std::string_view section, std::string_view key, const void *data, std::size_t size) {
+bool IniDocument::writeBlock(std::string_view section, std::string_view key, const void *data,
+                             std::size_t size) {
     return set(section, key, encodeBlock(data, size));
 }
 
@@ -399,7 +409,8 @@ bool replaceFileAtomically(const std::string &path, std::string_view contents) {
     return replaceUnlocked(path, contents);
 }
 
-std::string IniFile::readText(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string IniFile::readText(std::string_view section, std::string_view key,
+                              std::string_view fallback) const {
     return load().readText(section, key, fallback);
 }
 

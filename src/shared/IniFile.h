@@ -14,7 +14,7 @@
 
 namespace orvyn {
 
-inline constexpr std::size_t kIniTextMax = 2047; // characters read into a 2048-byte buffer
+inline constexpr std::size_t kIniTextMax = 2047;           // characters read into a 2048-byte buffer
 inline constexpr std::size_t kIniFileMaxBytes = 16u << 20; // larger files are refused
 
 // Structure encoding of a block: two upper-case hex digits per byte, then a

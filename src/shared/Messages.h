@@ -20,9 +20,9 @@ inline constexpr uint32_t WM_CONFIG_TAKE_1226 = 1226;
 inline constexpr uint32_t WM_CONFIG_TAKE_1227 = 1227;
 
 // Monitor -> Option.
-inline constexpr uint32_t WM_READBACK_DONE = 1254;   // configuration read back / macro read back
-inline constexpr uint32_t WM_PROFILE_CHANGED = 1255; // current profile changed
-inline constexpr uint32_t WM_APPLY_DONE = 1256;      // apply served (or could not be queued)
+inline constexpr uint32_t WM_READBACK_DONE = 1254;    // configuration read back / macro read back
+inline constexpr uint32_t WM_PROFILE_CHANGED = 1255;  // current profile changed
+inline constexpr uint32_t WM_APPLY_DONE = 1256;       // apply served (or could not be queued)
 inline constexpr uint32_t WM_LIGHTING_CHANGED = 1257; // colour, control or Windows-key change
 inline constexpr uint32_t WM_OPTION_1258 = 1258;
 

@@ -34,8 +34,12 @@ const NumberKey kNumberKeys[] = {
     {"PollingRate", "PollingRate", &ProfileData::PollingRate},
 };
 
-std::string slotKey(int k) { return "MacroKeyInfo" + std::to_string(k); }
-std::string modifyKey(int i) { return "ModifyKey" + std::to_string(i); }
+std::string slotKey(int k) {
+    return "MacroKeyInfo" + std::to_string(k);
+}
+std::string modifyKey(int i) {
+    return "ModifyKey" + std::to_string(i);
+}
 
 void writeProfile(IniDocument &doc, const ProfileData &profile) {
     doc.writeText(kSetting, "ProFileName", getFixed(profile.ProFileName));
@@ -82,7 +86,9 @@ AccessCode makeAccessCode(uint32_t unixSeconds) {
     return code;
 }
 
-AccessCode makeAccessCodeNow() { return makeAccessCode(static_cast<uint32_t>(std::time(nullptr))); }
+AccessCode makeAccessCodeNow() {
+    return makeAccessCode(static_cast<uint32_t>(std::time(nullptr)));
+}
 
 SettingsStore::SettingsStore(std::string folder) : folder_(std::move(folder)) {
     if (!folder_.empty() && folder_.back() != '/')

@@ -2,7 +2,9 @@
 
 namespace orvyn {
 
-bool UiTextLibrary::load(const std::string &programFolder) { return loadFile(programFolder + "uitext.so"); }
+bool UiTextLibrary::load(const std::string &programFolder) {
+    return loadFile(programFolder + "uitext.so");
+}
 
 bool UiTextLibrary::loadFile(const std::string &modulePath) {
     unload();

@@ -101,7 +101,8 @@ extern "C" __attribute__((visibility("default"))) int uitext_load_string(unsigne
         if (e.id != id)
             continue;
         const std::size_t len = std::strlen(e.text);
-        const std::size_t n = len < static_cast<std::size_t>(size - 1) ? len : static_cast<std::size_t>(size - 1);
+        const std::size_t n =
+            len < static_cast<std::size_t>(size - 1) ? len : static_cast<std::size_t>(size - 1);
         std::memcpy(buf, e.text, n);
         buf[n] = '\0';
         return static_cast<int>(n);

@@ -1,0 +1,66 @@
+#include "platform/InstanceLock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <utility>
+
+namespace orvyn {
+
+InstanceLock::~InstanceLock() {
+    release();
+}
+
+InstanceLock::InstanceLock(InstanceLock &&other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(std::move(other.error_)) {}
+
+InstanceLock &InstanceLock::operator=(InstanceLock &&other) noexcept {
+    if (this != &other) {
+        release();
+        fd_ = std::exchange(other.fd_, -1);
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+LockResult InstanceLock::acquire(const std::string &runtimeFolder, const std::string &name) {
+    release();
+    error_.clear();
+    if (name.empty() || name.find('/') != std::string::npos) {
+        error_ = "invalid instance lock name \"" + name + "\"";
+        return LockResult::Error;
+    }
+    const std::string path = runtimeFolder + name + ".lock";
+    // Each acquire opens its own file description, so two InstanceLocks in
+    // one process exclude each other too.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        error_ = "cannot open " + path + ": " + std::strerror(errno);
+        return LockResult::Error;
+    }
+    int rc;
+    do {
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK)
+            return LockResult::AlreadyHeld;
+        error_ = "cannot lock " + path + ": " + std::strerror(err);
+        return LockResult::Error;
+    }
+    fd_ = fd;
+    return LockResult::Acquired;
+}
+
+void InstanceLock::release() {
+    if (fd_ >= 0) {
+        ::close(fd_); // closing the only description drops the flock
+        fd_ = -1;
+    }
+}
+
+} // namespace orvyn

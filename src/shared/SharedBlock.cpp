@@ -1,0 +1,82 @@
+#include "shared/SharedBlock.h"
+
+#include "shared/Messages.h"
+
+#include <cstring>
+
+namespace orvyn {
+
+namespace {
+
+SharedObjectState stateOf(SharedFileResult r) {
+    switch (r) {
+    case SharedFileResult::Ready:
+        return SharedObjectState::Ready;
+    case SharedFileResult::Missing:
+        return SharedObjectState::Absent;
+    case SharedFileResult::Invalid:
+    case SharedFileResult::Error:
+        break;
+    }
+    return SharedObjectState::Failed;
+}
+
+void appendError(std::string &to, const std::string &error) {
+    if (error.empty())
+        return;
+    if (!to.empty())
+        to += "; ";
+    to += error;
+}
+
+} // namespace
+
+SharedConfigBlock::~SharedConfigBlock() {
+    close();
+}
+
+void SharedConfigBlock::create(const std::string &runtimeFolder) {
+    close();
+    mutexState_ = stateOf(mutex_.create(runtimeFolder + kMutexObjectName));
+    appendError(error_, mutex_.error());
+    blockState_ = stateOf(block_.create(runtimeFolder + kShareDataName, sizeof(ConfigBlock)));
+    appendError(error_, block_.error());
+}
+
+void SharedConfigBlock::open(const std::string &runtimeFolder) {
+    close();
+    mutexState_ = stateOf(mutex_.open(runtimeFolder + kMutexObjectName));
+    appendError(error_, mutex_.error());
+    blockState_ = stateOf(block_.open(runtimeFolder + kShareDataName, sizeof(ConfigBlock)));
+    appendError(error_, block_.error());
+}
+
+void SharedConfigBlock::close() {
+    block_.close();
+    mutex_.close();
+    blockState_ = SharedObjectState::Absent;
+    mutexState_ = SharedObjectState::Absent;
+    error_.clear();
+}
+
+bool SharedConfigBlock::publish(const ConfigBlock &config) {
+    if (!block_.isMapped())
+        return false;
+    MutexGuard guard(mutex_);
+    if (!guard.locked())
+        return false;
+    std::memcpy(block_.data(), &config, sizeof config);
+    return true;
+}
+
+bool SharedConfigBlock::take(ConfigBlock &config) {
+    if (!block_.isMapped())
+        return false;
+    MutexGuard guard(mutex_);
+    if (!guard.locked())
+        return false;
+    std::memcpy(&config, block_.data(), sizeof config);
+    return true;
+}
+
+} // namespace orvyn

@@ -1,0 +1,78 @@
+#include "../../support/TempRuntime.h"
+#include "platform/Folders.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvyn {
+namespace {
+
+mode_t modeOf(const std::string &path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+TEST(RuntimeFolder, CreatedPrivateUnderXdgRuntimeDir) {
+    test::TempRuntime tmp;
+    EXPECT_EQ(tmp.runtime(), tmp.base() + "/orvyn-vantor/");
+    EXPECT_EQ(modeOf(tmp.runtime()), 0700u);
+    // Asking again accepts the folder it made.
+    const RuntimeFolder again = runtimeFolder();
+    EXPECT_TRUE(again.ok()) << again.error;
+    EXPECT_EQ(again.path, tmp.runtime());
+}
+
+TEST(RuntimeFolder, OpenToGroupOrOthersIsRefused) {
+    test::TempRuntime tmp;
+    for (mode_t mode : {0750u, 0705u, 0770u, 0777u, 0701u}) {
+        ASSERT_EQ(::chmod(tmp.runtime().c_str(), mode), 0);
+        const RuntimeFolder f = runtimeFolder();
+        EXPECT_FALSE(f.ok()) << std::oct << mode;
+        EXPECT_NE(f.error.find("must be 0700"), std::string::npos) << f.error;
+    }
+    // The refused folder is left as it was, not silently tightened.
+    EXPECT_EQ(modeOf(tmp.runtime()), 0701u);
+}
+
+TEST(RuntimeFolder, OwnedByAnotherUserIsRefused) {
+    test::TempRuntime tmp;
+    std::string folder;
+    if (::geteuid() == 0) {
+        folder = tmp.runtime();
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    } else {
+        folder = "/usr"; // owned by root, and we are not root
+    }
+    const RuntimeFolder f = prepareRuntimeFolder(folder);
+    EXPECT_FALSE(f.ok());
+    EXPECT_NE(f.error.find("belongs to another user"), std::string::npos) << f.error;
+}
+
+TEST(RuntimeFolder, SymlinkOrFileInItsPlaceIsRefused) {
+    test::TempRuntime tmp;
+    const std::string target = tmp.base() + "/elsewhere";
+    ASSERT_EQ(::mkdir(target.c_str(), 0700), 0);
+    const std::string link = tmp.base() + "/link";
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    EXPECT_FALSE(prepareRuntimeFolder(link).ok()) << "a symlink could redirect every named object";
+
+    const std::string file = tmp.base() + "/file";
+    FILE *f = std::fopen(file.c_str(), "w");
+    ASSERT_TRUE(f);
+    std::fclose(f);
+    const RuntimeFolder r = prepareRuntimeFolder(file);
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.error.empty());
+}
+
+TEST(RuntimeFolder, MissingParentIsAnError) {
+    test::TempRuntime tmp;
+    const RuntimeFolder r = prepareRuntimeFolder(tmp.base() + "/no/such/place");
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.error.find("cannot create"), std::string::npos) << r.error;
+}
+
+} // namespace
+} // namespace orvyn
