@@ -1,0 +1,104 @@
+// The device worker: one thread that serves Monitor's keyboard requests
+// (thread message 1649) one at a time while the keyboard is connected —
+// apply the changed parts, read everything back, write the current profile,
+// read back a macro recorded on the keyboard.
+//
+// Ownership and sharing: Monitor owns every collaborator (the device link,
+// its LockedConfig, the settings store, the shared-block exchange and the
+// message poster) and keeps them alive until stop() has returned Ended or
+// NotRunning. The worker touches Monitor's record only through LockedConfig,
+// one access at a time; an apply works on a snapshot taken when it starts, a
+// read-back decodes each reply into the live record as it arrives. The
+// worker publishes snapshots to the shared block; the block's named mutex is
+// held only for that copy and never together with the record's lock.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "monitor/device/DeviceLink.h"
+#include "monitor/device/LockedConfig.h"
+#include "platform/Clock.h"
+#include "platform/MessagePoster.h"
+#include "platform/ThreadQueue.h"
+#include "shared/ConfigExchange.h"
+#include "shared/Messages.h"
+#include "shared/SettingsStore.h"
+
+namespace orvyn {
+
+// Monitor's keyboard state; requests are served only while Connected.
+enum class KeyboardState : int { NotFound = 0, Connected = 1, Removed = 2 };
+
+struct DeviceWorkerServices {
+    DeviceLink &link;
+    Clock &clock;
+    LockedConfig &config;
+    SettingsStore &store;
+    ConfigExchange &exchange;
+    MessagePoster &poster;
+    // The access code sent with report 17 and kept in config.ini.
+    std::function<AccessCode()> newAccessCode = makeAccessCodeNow;
+};
+
+class DeviceWorker {
+public:
+    explicit DeviceWorker(const DeviceWorkerServices &services);
+    // Stops the thread (see stop()).
+    ~DeviceWorker();
+    DeviceWorker(const DeviceWorker &) = delete;
+    DeviceWorker &operator=(const DeviceWorker &) = delete;
+
+    // Starts the worker thread; false when it is already running or was
+    // stopped.
+    bool start();
+
+    // Queues request 1649 / `request` with its argument; false when the
+    // thread is not running (the caller then answers for it).
+    bool post(DeviceRequest request, int64_t argument = 0);
+    bool postMessage(const ThreadMessage &message);
+
+    // The keyboard state the worker serves by; kept here so that both
+    // threads read one value.
+    void setKeyboardState(KeyboardState state);
+    KeyboardState keyboardState() const;
+
+    // Ends a running request at its next 100 ms step (removal, shutdown).
+    void cancelIfBusy();
+    bool isBusy() const;
+
+    // Waits (real time) until every queued message has been served or
+    // dropped; false on time-out.
+    bool waitUntilIdle(std::chrono::milliseconds timeout);
+
+    enum class StopResult {
+        Ended,      // the thread has ended
+        NotRunning, // it was never started
+        // The thread did not end within the grace: it is inside a call into
+        // the device module that does not return. It is detached; from now
+        // on it makes no further module call and touches no collaborator
+        // except the clock. The caller must keep the module mapped
+        // (DeviceLibrary::abandon) and the clock alive until the process
+        // ends; a std::thread cannot be killed.
+        Abandoned,
+    };
+    // Cancels a running request, drops queued ones, ends the thread and
+    // waits up to `grace` (real time) for it.
+    StopResult stop(std::chrono::milliseconds grace = std::chrono::milliseconds(1000));
+
+    // Serves one message on the calling thread exactly as the worker thread
+    // would (tests, or a caller without the thread).
+    void serve(const ThreadMessage &message);
+
+    struct Core;
+
+private:
+    std::shared_ptr<Core> core_;
+    bool started_ = false;
+    bool stopped_ = false;
+};
+
+} // namespace orvyn
