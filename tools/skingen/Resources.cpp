@@ -41,12 +41,13 @@ QImage delayIcon() {
     return image;
 }
 
-// Key rows: an arrow down for a press, up for a release.
+// Key rows: an arrow down for a press, up for a release. Both stay light so
+// that they read on the red of a selected row too.
 QImage keyArrowIcon(bool press) {
     QImage image = iconCanvas(11, 14);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor color = press ? QColor(255, 58, 64) : QColor(200, 200, 208);
+    const QColor color = press ? QColor(245, 245, 248) : QColor(150, 150, 160);
     p.setPen(Qt::NoPen);
     p.setBrush(color);
     QPolygonF arrow;

@@ -312,7 +312,7 @@ void drawKeyLegend(QPainter &p, const QRectF &r, const Control &c, State s) {
     }
     // Long legends in the narrow face so that they fit their caps.
     if (small) {
-        QFont f = headingFont(r.width() < 28 ? 8 : 10);
+        QFont f = headingFont(r.width() < 28 ? 9 : 10);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
         p.setFont(f);
     } else {

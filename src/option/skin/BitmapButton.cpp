@@ -60,6 +60,11 @@ void BitmapButton::setImages(const StatePictures &windowPictures, const QRect &r
     update();
 }
 
+void BitmapButton::setStatePictures(const StatePictures &pictures) {
+    pictures_ = pictures;
+    update();
+}
+
 void BitmapButton::setChecked(ButtonCheck check) {
     const bool value = check == ButtonCheck::Pressed;
     if (value == checked_)
@@ -78,8 +83,10 @@ StatePicture BitmapButton::currentPicture() const {
 }
 
 void BitmapButton::notifyHover(bool entered) {
+    QuickHelp &help = QuickHelp::instance();
+    help.setText(entered, helpText_);
     emit skinHover(entered, index_);
-    QuickHelp::instance().publish(entered, helpText_);
+    help.announce(entered);
 }
 
 void BitmapButton::paintEvent(QPaintEvent *) {

@@ -30,6 +30,9 @@ public:
 
     // Cuts the four state pictures out of the full-window pictures at `rect`.
     void setImages(const StatePictures &windowPictures, const QRect &rect);
+    // Takes four pictures of the button's own size (a window that swaps a
+    // button's look uses this).
+    void setStatePictures(const StatePictures &pictures);
     const QImage &statePicture(StatePicture which) const { return pictures_[static_cast<int>(which)]; }
 
     void setHelpText(const QString &text) { helpText_ = text; }

@@ -7,9 +7,4 @@ QuickHelp &QuickHelp::instance() {
     return help;
 }
 
-void QuickHelp::publish(bool entered, const QString &helpText) {
-    text_ = entered ? helpText : QString();
-    emit quickHelp(entered);
-}
-
 } // namespace orvyn

@@ -16,7 +16,9 @@ public:
     QString text() const { return text_; }
 
     // A button was entered (with its help text) or left (text cleared).
-    void publish(bool entered, const QString &helpText);
+    // The text changes first, so whoever hears of the hover reads it.
+    void setText(bool entered, const QString &helpText) { text_ = entered ? helpText : QString(); }
+    void announce(bool entered) { emit quickHelp(entered); }
 
 signals:
     void quickHelp(bool entered);

@@ -20,7 +20,7 @@ QFont skinFont(FontFace face, int cellHeight, int averageWidth, int weight) {
     if (face == FontFace::Arial) {
         font.setFamilies(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     } else {
-        font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies(QStringList{QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans")});
     }
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(qtWeight(weight));

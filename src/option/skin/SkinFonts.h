@@ -1,7 +1,7 @@
 // The faces the windows ask for, mapped to fonts a Linux desktop has:
 // "Arial" is drawn with Liberation Sans (same metrics); "Eurostile", a wide
-// squared display face, with DejaVu Sans Condensed (DejaVu Sans where the
-// condensed faces are not installed).
+// squared display face, with Liberation Sans Narrow (the skin set's heading
+// face; DejaVu Sans where it is not installed).
 #pragma once
 
 #include <QFont>

@@ -36,10 +36,21 @@ SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(par
     setFont(QFont(QStringLiteral("Liberation Sans"), 10));
 }
 
-SkinnedDialog::~SkinnedDialog() = default;
+SkinnedDialog::~SkinnedDialog() {
+    // Tearing the window down moves the focus away from its controls once
+    // this object is only half there; their notifications must not reach it
+    // (or a window built on it) any more.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->blockSignals(true);
+}
 
 void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpec> controls,
                              WindowPictures keep) {
+    // A window skinned again drops the controls of its previous skin.
+    for (auto &[section, control] : controls_)
+        delete control.widget.data();
+    controls_.clear();
+
     const QString folder = skinFolder();
     skin_ = SkinFile::load((folder + fileName).toStdString());
 
@@ -55,7 +66,10 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpe
     LoadSkinImage(pathOf(SkinPicture::Over), windowPictures_[1]);
     LoadSkinImage(pathOf(SkinPicture::Down), windowPictures_[2]);
     LoadSkinImage(pathOf(SkinPicture::Disable), windowPictures_[3]);
-    const QSize size = LoadSkinImage(pathOf(SkinPicture::Normal), background_);
+    // The background is the "Normal" picture; pictures are shared, not
+    // decoded twice.
+    background_ = windowPictures_[0];
+    const QSize size = background_.size();
 
     // A page sits at the top-left of its parent; a popup is centred over
     // its owner by QDialog when it opens, as long as it was never moved.
@@ -114,14 +128,14 @@ BitmapButton *SkinnedDialog::button(int section) const {
     auto it = controls_.find(section);
     if (it == controls_.end() || it->second.kind != SkinControlKind::Button)
         return nullptr;
-    return static_cast<BitmapButton *>(it->second.widget);
+    return static_cast<BitmapButton *>(it->second.widget.data());
 }
 
 BitmapEdit *SkinnedDialog::edit(int section) const {
     auto it = controls_.find(section);
     if (it == controls_.end() || it->second.kind != SkinControlKind::Edit)
         return nullptr;
-    return static_cast<BitmapEdit *>(it->second.widget);
+    return static_cast<BitmapEdit *>(it->second.widget.data());
 }
 
 ControlPlacement SkinnedDialog::placement(int section) const {

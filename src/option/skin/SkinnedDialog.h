@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <map>
 #include <optional>
@@ -93,7 +94,7 @@ protected:
 private:
     struct Control {
         ControlPlacement placement;
-        QWidget *widget = nullptr;
+        QPointer<QWidget> widget;
         SkinControlKind kind = SkinControlKind::PlaceOnly;
     };
 

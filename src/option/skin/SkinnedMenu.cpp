@@ -4,6 +4,8 @@
 #include "option/skin/SkinResources.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
@@ -218,6 +220,9 @@ QAction *SkinnedMenu::appendSubmenu(SkinnedMenu *submenu, const QString &text, I
 
 void SkinnedMenu::setItemWidth(int pixels) {
     itemWidth_ = std::max(0, pixels);
+    // The menu measures its items again only after a style or font change.
+    QEvent changed(QEvent::StyleChange);
+    QCoreApplication::sendEvent(this, &changed);
     updateGeometry();
     update();
 }
