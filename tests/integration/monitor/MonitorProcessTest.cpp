@@ -438,5 +438,31 @@ TEST_F(MonitorProcessTest, TerminationSignalShutsDownTheSameWay) {
     EXPECT_FALSE(std::filesystem::exists(runtime.runtime() + kMutexObjectName));
 }
 
+TEST_F(MonitorProcessTest, WithTheKbsimProgram) {
+    // The emulator as its own program, driven through its command line.
+    const std::string kbsim = std::string(ORVYN_PROGRAM_DIR) + "kbsim";
+    Child keyboard({kbsim, "serve"});
+    auto kbsimSays = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), kbsim);
+        Child command(args);
+        return command.wait();
+    };
+    for (int i = 0; i < 500 && kbsimSays({"state"}) != 0; ++i)
+        std::this_thread::sleep_for(10ms);
+    monitor = startMonitor();
+    ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
+    ASSERT_EQ(kbsimSays({"press", "profile", "4"}), 0);
+    EXPECT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+    auto shown = osd.waitFor(WM_OSD_COMMAND);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->message.lParam, 3 << 16);
+    ASSERT_EQ(kbsimSays({"unplug"}), 0);
+    EXPECT_TRUE(option.waitFor(WM_CLOSE_MSG));
+    ASSERT_EQ(kbsimSays({"plug"}), 0);
+    EXPECT_TRUE(option.waitFor(WM_READBACK_DONE));
+    kbsimSays({"quit"});
+    keyboard.wait();
+}
+
 } // namespace
 } // namespace orvyn::test
