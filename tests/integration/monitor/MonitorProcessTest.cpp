@@ -250,7 +250,7 @@ TEST_F(MonitorProcessTest, ProfileEventsReachOptionOsdBlockAndSettings) {
     ASSERT_TRUE(toOsd);
     EXPECT_EQ(toOsd->message.wParam, OSD_SHOW_PROFILE);
     EXPECT_EQ(toOsd->message.lParam, 2 << 16);
-    EXPECT_EQ(configIni().readNumber("Setting", "CurrentProfile", -1), 2);
+    EXPECT_TRUE(waitForIni("Setting", "CurrentProfile", 2));
 
     SharedConfigBlock block;
     block.open(runtime.runtime());
