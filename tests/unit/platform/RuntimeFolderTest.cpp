@@ -43,7 +43,7 @@ TEST(RuntimeFolder, OwnedByAnotherUserIsRefused) {
         folder = tmp.runtime();
         ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     } else {
-        folder = "/"; // owned by root, and we are not root
+        folder = "/usr"; // owned by root, and we are not root
     }
     const RuntimeFolder f = prepareRuntimeFolder(folder);
     EXPECT_FALSE(f.ok());
