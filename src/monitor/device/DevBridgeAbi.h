@@ -1,24 +1,20 @@
-// The C interface of devbridge.so: the sink through which the module posts
-// messages and the six exported functions, bound by name at run time.
+// The C interface of devbridge.so as Monitor binds it: the sink through
+// which the module posts messages (from devbridge.h) and the six names looked
+// up at run time with their function types.
 #pragma once
 
 #include <cstdint>
 
-extern "C" {
-typedef struct DevBridgeSink DevBridgeSink;
-struct DevBridgeSink {
-    void (*post)(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam);
-};
-}
+#include "devbridge/devbridge.h"
 
 namespace orvyn::devbridge_abi {
 
-using OpenDevMonitorFn = int (*)(DevBridgeSink *window, uint32_t eventMessage, uint32_t deviceMessage);
-using OpenFeatureDeviceFn = int (*)(void);
-using CloseFeatureDeviceFn = int (*)(void);
-using CloseDevMonitorFn = int (*)(void);
-using SetFeatureFn = int (*)(uint8_t *report, uint32_t length);
-using GetFeatureFn = int (*)(uint8_t *report, uint32_t length);
+using OpenDevMonitorFn = Open_DevMonitor_fn;
+using OpenFeatureDeviceFn = Open_FeatureDevice_fn;
+using CloseFeatureDeviceFn = Close_FeatureDevice_fn;
+using CloseDevMonitorFn = Close_DevMonitor_fn;
+using SetFeatureFn = SetFeature_fn;
+using GetFeatureFn = GetFeature_fn;
 
 inline constexpr const char *kOpenDevMonitor = "Open_DevMonitor";
 inline constexpr const char *kOpenFeatureDevice = "Open_FeatureDevice";

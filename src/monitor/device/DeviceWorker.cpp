@@ -82,8 +82,9 @@ struct DeviceWorker::Core {
     std::condition_variable endChanged;
     bool ended = false;
 
-    // Held while the settings store, the shared block or the poster is in
-    // use, so stop() cannot abandon the thread in the middle of such a use.
+    // Held while the settings store, the shared block or the poster (and,
+    // right after a module call, the record) is in use, so stop() cannot
+    // abandon the thread in the middle of such a use.
     std::mutex collaboratorMutex;
 
     bool cancelled() const { return cancel || stopping; }
@@ -350,10 +351,12 @@ struct DeviceWorker::Core {
         if (macroIsSent(key))
             commands.write(encodeMacro(key, p, s));
 
+        // The write above may be the call a stopping Monitor gave up on:
+        // from here on the record is touched only while not abandoned.
         auto snapshot = std::make_unique<ConfigBlock>();
-        services.config.copyTo(*snapshot);
         AccessCode code{};
         useCollaborators([&] {
+            services.config.copyTo(*snapshot);
             services.exchange.publish(*snapshot);
             services.poster.post(kOptionTitle, WM_READBACK_DONE);
             code = services.newAccessCode ? services.newAccessCode() : makeAccessCodeNow();

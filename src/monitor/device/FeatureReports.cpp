@@ -37,7 +37,7 @@ struct CellMap {
         for (int n = 0; n < kStandardKeyCount; ++n) {
             cell[n] = -1;
             for (int c = 0; c < kKeyMatrixCells; ++c) {
-                if (kFactoryKeyMatrix[c] == kDefaultStandardKeys[n]) {
+                if (kFactoryKeyCells[c] == kDefaultStandardKeys[n]) {
                     cell[n] = c;
                     break;
                 }
@@ -53,7 +53,7 @@ const CellMap &cellMap() {
 
 } // namespace
 
-const uint8_t kFactoryKeyMatrix[kKeyMatrixCells] = {
+const uint8_t kFactoryKeyCells[kKeyMatrixCells] = {
     29,  30, 146, 187, 230, 185, 148, 152, 6,   32,  0,   176, 177, 199, 228, 193, // 0-15
     9,   58, 62,  189, 0,   190, 191, 179, 225, 24,  63,  59,  0,   40,  0,   0,   // 16-31
     224, 14, 19,  0,   0,   0,   41,  183, 44,  12,  135, 212, 180, 139, 138, 136, // 32-47
@@ -106,7 +106,7 @@ Report encodeKeyMatrix(const ProfileData &profile, int p) {
     r[1] = static_cast<uint8_t>(report_length::KeyMatrix);
     r[2] = low(p);
     uint8_t *cells = r.data() + 8;
-    std::memcpy(cells, kFactoryKeyMatrix, kKeyMatrixCells);
+    std::memcpy(cells, kFactoryKeyCells, kKeyMatrixCells);
     for (int n = 0; n < kStandardKeyCount; ++n) {
         const int c = keyMatrixCell(n);
         if (c >= 0)
@@ -205,10 +205,12 @@ unsigned delayUnits(unsigned milliseconds) {
 }
 
 DelaySplit splitDelayUnits(unsigned d) {
-    const unsigned over = d - kDelayFieldMax; // d >= 128, so over >= 1
+    if (d <= kDelayFieldMax)
+        return {0, 0, static_cast<uint8_t>(d)};
+    const unsigned over = d - kDelayFieldMax;
     if (d <= 381)
         return {1, static_cast<uint8_t>(over), static_cast<uint8_t>(kDelayFieldMax)};
-    // Kinds 2 and 4 count in steps of two and four units. The value is
+    // Kinds 2 and 3 count in steps of two and four units. The value is
     // rounded up, so the remainder lands in 124-127 instead of 128-130 (which
     // would spill into the release bit); extension + remainder is still d.
     const unsigned multiplier = d <= 636 ? 2 : 4;
@@ -301,7 +303,8 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
 
     std::memset(key.events, 0, sizeof key.events);
     const int claimed = reply[29];
-    // The reply holds 50 entries at most, whatever its count says.
+    // The reply holds 50 entries at most. A count beyond that names entries
+    // that are not there: only the 50 are walked and the macro is empty.
     const int walked = std::min(claimed, kMacroEntryCapacity);
     int events = claimed;
     int event = 0;
@@ -325,7 +328,7 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
         extension = 0;
         ++event;
     }
-    if (events < 0 || events > kMacroEventCapacity) {
+    if (events < 0 || events > kMacroEventCapacity || claimed > kMacroEntryCapacity) {
         // More events than a slot holds: the macro is taken as empty.
         events = 0;
         std::memset(key.events, 0, sizeof key.events);

@@ -65,9 +65,12 @@ struct Report {
     uint32_t length = 0;
 
     Report() = default;
-    Report(uint8_t id, uint32_t len) : length(len) { bytes[0] = id; }
+    Report(uint8_t id, uint32_t len) : length(len < kMaxReportLength ? len : kMaxReportLength) {
+        bytes[0] = id;
+    }
     uint8_t id() const { return bytes[0]; }
     uint8_t *data() { return bytes.data(); }
+    const uint8_t *data() const { return bytes.data(); }
     std::span<const uint8_t> view() const { return {bytes.data(), length}; }
     uint8_t &operator[](std::size_t i) { return bytes[i]; }
     uint8_t operator[](std::size_t i) const { return bytes[i]; }
@@ -97,9 +100,9 @@ bool macroIsSent(const MacroKeyInfo &key);
 // Report 9 of profile p, slot s.
 Report encodeMacro(const MacroKeyInfo &key, int p, int s);
 
-// One extension entry of a macro delay, for a delay unit d of 128 or more:
-// kind 1, 2 or 3 multiplies `value` by 1, 2 or 4; `remainder` (0-127) goes
-// into the key entry's 7-bit delay field.
+// One extension entry of a macro delay of d units: kind 1, 2 or 3 multiplies
+// `value` by 1, 2 or 4; `remainder` (0-127) goes into the key entry's 7-bit
+// delay field. Kind 0 (no extension) for d of 127 or less.
 struct DelaySplit {
     uint8_t kind;
     uint8_t value;
@@ -134,7 +137,7 @@ std::string macroKeyName(int p, int s);
 // --- Key matrix ----------------------------------------------------------
 
 inline constexpr int kKeyMatrixCells = 160;
-extern const uint8_t kFactoryKeyMatrix[kKeyMatrixCells];
+extern const uint8_t kFactoryKeyCells[kKeyMatrixCells];
 // The matrix cell of standard-key position n (0-103); -1 when the key has
 // no cell (it is then neither sent nor read).
 int keyMatrixCell(int position);
