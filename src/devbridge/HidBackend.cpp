@@ -47,8 +47,11 @@ void HidBackend::run(std::optional<std::string> present) {
     uint8_t buffer[64];
 
     auto openEvents = [&] {
-        if (present && !events && Clock::now() >= reopenAt)
-            events = api_.open(*present);
+        if (!present || events || Clock::now() < reopenAt)
+            return;
+        events = api_.open(*present);
+        if (!events) // no access yet, or gone again: try now and then
+            reopenAt = Clock::now() + std::chrono::milliseconds(kReopenDelayMs);
     };
     openEvents();
     while (!stop_) {

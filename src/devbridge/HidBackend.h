@@ -61,7 +61,7 @@ public:
 
     // How long the watcher blocks in one read or wait; bounds stop latency.
     static constexpr int kSliceMs = 50;
-    // After a failed input read the event handle is reopened no sooner.
+    // After a failed input read or open, the event handle is retried no sooner.
     static constexpr int kReopenDelayMs = 1000;
 
 private:

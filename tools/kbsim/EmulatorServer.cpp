@@ -241,6 +241,11 @@ void EmulatorServer::setOnWrite(std::function<void()> onWrite) {
     onWrite_ = std::move(onWrite);
 }
 
+bool EmulatorServer::logging() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<bool>(log_);
+}
+
 void EmulatorServer::log(std::string_view line) {
     LogFn log;
     {
@@ -259,11 +264,13 @@ void EmulatorServer::sendPacket(const std::vector<uint8_t> &packet) {
         dropHostLocal("send failed");
         return;
     }
-    log("-> " + emu::describePacket(packet.data(), packet.size()));
+    if (logging())
+        log("-> " + emu::describePacket(packet.data(), packet.size()));
 }
 
 void EmulatorServer::serveRequest(const uint8_t *data, std::size_t size) {
-    log("<- " + emu::describePacket(data, size));
+    if (logging())
+        log("<- " + emu::describePacket(data, size));
     const auto packet = emu::parsePacket(data, size);
     if (!packet || !emu::isValidRequest(*packet)) {
         // Answer what can be answered, so the host does not wait for nothing.

@@ -64,6 +64,7 @@ private:
     void dropHostLocal(const char *why);
     void serveRequest(const uint8_t *data, std::size_t size);
     void sendPacket(const std::vector<uint8_t> &packet);
+    bool logging() const;
     void log(std::string_view line);
     void run();
 
