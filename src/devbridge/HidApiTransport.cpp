@@ -20,11 +20,6 @@ std::mutex &hidGlobalMutex() {
     return mutex;
 }
 
-bool ensureHidInit() {
-    static bool ok = hid_init() == 0;
-    return ok;
-}
-
 class HidapiDevice final : public HidDevice {
 public:
     explicit HidapiDevice(hid_device *handle) : handle_(handle) {}
@@ -86,10 +81,24 @@ private:
 
 } // namespace
 
+HidapiTransport::~HidapiTransport() {
+    // hidapi keeps its last error text until hid_exit; the module may be
+    // unloaded and loaded again.
+    std::lock_guard lock(hidGlobalMutex());
+    if (initialised_)
+        hid_exit();
+}
+
+bool HidapiTransport::ensureInitLocked() {
+    if (!initialised_)
+        initialised_ = hid_init() == 0;
+    return initialised_;
+}
+
 std::vector<HidDeviceInfo> HidapiTransport::enumerate(uint16_t vendorId, uint16_t productId) {
     std::lock_guard lock(hidGlobalMutex());
     std::vector<HidDeviceInfo> result;
-    if (!ensureHidInit())
+    if (!ensureInitLocked())
         return result;
     hid_device_info *list = hid_enumerate(vendorId, productId);
     for (hid_device_info *d = list; d; d = d->next) {
@@ -108,7 +117,7 @@ std::vector<HidDeviceInfo> HidapiTransport::enumerate(uint16_t vendorId, uint16_
 
 std::unique_ptr<HidDevice> HidapiTransport::open(const std::string &path) {
     std::lock_guard lock(hidGlobalMutex());
-    if (!ensureHidInit())
+    if (!ensureInitLocked())
         return nullptr;
     hid_device *handle = hid_open_path(path.c_str());
     if (!handle)

@@ -11,10 +11,19 @@
 namespace orvyn::devbridge {
 
 // hidapi with its global calls (init, enumerate, open, close) serialised.
+// Devices it opened must be closed before it is destroyed.
 class HidapiTransport final : public HidApi {
 public:
+    HidapiTransport() = default;
+    ~HidapiTransport() override;
+    HidapiTransport(const HidapiTransport &) = delete;
+    HidapiTransport &operator=(const HidapiTransport &) = delete;
     std::vector<HidDeviceInfo> enumerate(uint16_t vendorId, uint16_t productId) override;
     std::unique_ptr<HidDevice> open(const std::string &path) override;
+
+private:
+    bool ensureInitLocked();
+    bool initialised_ = false;
 };
 
 // Reports a change once per period (the fallback without udevd).

@@ -16,7 +16,8 @@ void RealClock::sleep(Millis duration) {
 }
 
 Millis RealClock::now() const {
-    return std::chrono::duration_cast<Millis>(std::chrono::steady_clock::now().time_since_epoch());
+    const auto real = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch());
+    return Millis(static_cast<Millis::rep>(real.count() / scale_));
 }
 
 void VirtualClock::sleep(Millis duration) {

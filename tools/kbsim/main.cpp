@@ -24,22 +24,6 @@ using namespace orvyn;
 
 namespace {
 
-// The keyboard's own time in design milliseconds: with ORVYN_TIME_SCALE the
-// busy time and reply delays shrink along with the host's pauses.
-class DesignClock final : public Clock {
-public:
-    explicit DesignClock(double scale) : real_(scale) {}
-    void sleep(Millis duration) override { real_.sleep(duration); }
-    Millis now() const override {
-        const auto real = std::chrono::steady_clock::now().time_since_epoch();
-        return Millis{
-            static_cast<int64_t>(std::chrono::duration<double, std::milli>(real).count() / real_.scale())};
-    }
-
-private:
-    RealClock real_;
-};
-
 class PacketLog {
 public:
     bool open(const std::string &path) {
@@ -124,7 +108,8 @@ int serve(const std::vector<std::string> &args) {
     sigaddset(&signals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-    DesignClock clock(parseTimeScale(std::getenv("ORVYN_TIME_SCALE")));
+    // The keyboard's busy time and reply delays shrink with the host's pauses.
+    RealClock clock(parseTimeScale(std::getenv("ORVYN_TIME_SCALE")));
     KeyboardModel model(clock);
     struct stat st;
     if (::stat(statePath.c_str(), &st) == 0) {

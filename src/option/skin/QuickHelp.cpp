@@ -1,0 +1,10 @@
+#include "option/skin/QuickHelp.h"
+
+namespace orvyn {
+
+QuickHelp &QuickHelp::instance() {
+    static QuickHelp help;
+    return help;
+}
+
+} // namespace orvyn

@@ -1,0 +1,217 @@
+#include "option/skin/SkinnedDialog.h"
+
+#include "option/skin/SkinImage.h"
+#include "option/skin/SkinResources.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+
+namespace orvyn {
+
+namespace {
+
+QRect rectOf(const ControlPlacement &p) {
+    return QRect(p.left, p.top, p.width(), p.height());
+}
+
+// Qt removes a window's mask when given an empty region; a mask that is
+// white everywhere must instead leave nothing of the window visible.
+QRegion nothingVisible() {
+    return QRegion(-1, -1, 1, 1);
+}
+
+} // namespace
+
+SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(parent), kind_(kind) {
+    if (kind == SkinWindowKind::ChildPage)
+        setWindowFlags(Qt::Widget);
+    else
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // The background picture covers every pixel: nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+}
+
+SkinnedDialog::~SkinnedDialog() {
+    // Tearing the window down moves the focus away from its controls once
+    // this object is only half there; their notifications must not reach it
+    // (or a window built on it) any more.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->blockSignals(true);
+}
+
+void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpec> controls,
+                             WindowPictures keep) {
+    // A window skinned again drops the controls of its previous skin.
+    for (auto &[section, control] : controls_)
+        delete control.widget.data();
+    controls_.clear();
+
+    const QString folder = skinFolder();
+    skin_ = SkinFile::load((folder + fileName).toStdString());
+
+    std::string names[5];
+    for (SkinPicture picture : kSkinPictureOrder)
+        names[static_cast<int>(picture)] = skin_.pictureName(picture);
+    auto pathOf = [&](SkinPicture picture) {
+        return folder + QString::fromStdString(names[static_cast<int>(picture)]);
+    };
+
+    LoadSkinImage(pathOf(SkinPicture::Mask), mask_);
+    LoadSkinImage(pathOf(SkinPicture::Normal), windowPictures_[0]);
+    LoadSkinImage(pathOf(SkinPicture::Over), windowPictures_[1]);
+    LoadSkinImage(pathOf(SkinPicture::Down), windowPictures_[2]);
+    LoadSkinImage(pathOf(SkinPicture::Disable), windowPictures_[3]);
+    // The background is the "Normal" picture; pictures are shared, not
+    // decoded twice.
+    background_ = windowPictures_[0];
+    const QSize size = background_.size();
+
+    // A page sits at the top-left of its parent; a popup is centred over
+    // its owner by QDialog when it opens, as long as it was never moved.
+    if (kind_ == SkinWindowKind::ChildPage)
+        move(0, 0);
+    if (!size.isEmpty())
+        setFixedSize(size);
+
+    std::sort(controls.begin(), controls.end(),
+              [](const SkinControlSpec &a, const SkinControlSpec &b) { return a.section < b.section; });
+    for (const SkinControlSpec &spec : controls)
+        createControl(spec);
+
+    if (keep == WindowPictures::Discard)
+        windowPictures_ = StatePictures();
+
+    outline_ = RegionFromMask(mask_, kMaskTransparent, kMaskTolerance);
+    if (outline_)
+        setMask(outline_->isEmpty() ? nothingVisible() : *outline_);
+    else
+        clearMask();
+    update();
+}
+
+void SkinnedDialog::createControl(const SkinControlSpec &spec) {
+    Control control;
+    control.placement = skin_.placement(spec.section);
+    control.kind = spec.kind;
+    const QRect rect = rectOf(control.placement);
+    const int section = spec.section;
+
+    if (spec.kind == SkinControlKind::Button) {
+        auto *button = new BitmapButton(this);
+        button->setGeometry(rect);
+        button->setImages(windowPictures_, rect);
+        button->setHelpText(QString::fromUtf8(control.placement.help));
+        button->setIndex(spec.index);
+        button->setToggleMode(spec.toggleMode);
+        button->setChecked(spec.initial);
+        connect(button, &BitmapButton::command, this, [this, section] { emit controlCommand(section); });
+        connect(button, &BitmapButton::skinHover, this, &SkinnedDialog::skinHover);
+        button->show();
+        control.widget = button;
+    } else if (spec.kind == SkinControlKind::Edit) {
+        auto *edit = new BitmapEdit(this);
+        edit->setGeometry(rect);
+        connect(edit, &BitmapEdit::editKillFocus, this, &SkinnedDialog::editKillFocus);
+        connect(edit, &BitmapEdit::editChanged, this, &SkinnedDialog::editChanged);
+        edit->show();
+        control.widget = edit;
+    }
+    controls_[section] = control;
+}
+
+BitmapButton *SkinnedDialog::button(int section) const {
+    auto it = controls_.find(section);
+    if (it == controls_.end() || it->second.kind != SkinControlKind::Button)
+        return nullptr;
+    return static_cast<BitmapButton *>(it->second.widget.data());
+}
+
+BitmapEdit *SkinnedDialog::edit(int section) const {
+    auto it = controls_.find(section);
+    if (it == controls_.end() || it->second.kind != SkinControlKind::Edit)
+        return nullptr;
+    return static_cast<BitmapEdit *>(it->second.widget.data());
+}
+
+ControlPlacement SkinnedDialog::placement(int section) const {
+    auto it = controls_.find(section);
+    if (it != controls_.end())
+        return it->second.placement;
+    return ParseControlLine("");
+}
+
+QRect SkinnedDialog::controlRect(int section) const {
+    return rectOf(placement(section));
+}
+
+int SkinnedDialog::sectionOf(const QObject *control) const {
+    for (const auto &[section, entry] : controls_) {
+        if (entry.widget != nullptr && entry.widget == control)
+            return section;
+    }
+    return -1;
+}
+
+void SkinnedDialog::paintSkinTexts(QPainter &) {}
+
+void SkinnedDialog::paintEvent(QPaintEvent *) {
+    // Qt paints into the window's back buffer and shows the result in one
+    // transfer: the background and the texts never flicker.
+    QPainter painter(this);
+    if (background_.isNull())
+        painter.fillRect(rect(), QColor(18, 18, 18));
+    else
+        painter.drawImage(QPoint(0, 0), background_);
+    paintSkinTexts(painter);
+}
+
+void SkinnedDialog::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    // A press on the surface itself (controls take their own presses) drags
+    // the whole top-level window, from any point.
+    event->accept();
+    QWidget *top = window();
+    QWindow *handle = top->windowHandle();
+    if (handle != nullptr && handle->startSystemMove())
+        return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - top->frameGeometry().topLeft();
+}
+
+void SkinnedDialog::mouseMoveEvent(QMouseEvent *event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        window()->move(event->globalPosition().toPoint() - dragOffset_);
+        event->accept();
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void SkinnedDialog::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        dragging_ = false;
+    QDialog::mouseReleaseEvent(event);
+}
+
+void SkinnedDialog::keyPressEvent(QKeyEvent *event) {
+    // Neither key closes a skinned window; it closes through its buttons.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+} // namespace orvyn

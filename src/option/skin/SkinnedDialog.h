@@ -1,0 +1,115 @@
+// A borderless window drawn entirely from pictures: a page inside the main
+// window or a modal popup. Its skin file names the background, the three
+// other control-state pictures and a mask that gives the outline, and
+// places every control.
+#pragma once
+
+#include "option/skin/BitmapButton.h"
+#include "option/skin/BitmapEdit.h"
+#include "option/skin/ControlLine.h"
+#include "option/skin/SkinFile.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QRegion>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace orvyn {
+
+enum class SkinWindowKind { ChildPage, ModalPopup };
+
+// What a window puts at one of its control sections.
+enum class SkinControlKind {
+    Button,   // a BitmapButton with its state pictures and help text
+    Edit,     // a BitmapEdit on the rectangle
+    PlaceOnly // only the placement; the window makes its own control there
+};
+
+// A control section and the window's own settings for it.
+struct SkinControlSpec {
+    int section = 0;
+    SkinControlKind kind = SkinControlKind::Button;
+    int index = 0; // sent with hover notifications
+    ToggleMode toggleMode = ToggleMode::Push;
+    ButtonCheck initial = ButtonCheck::Released;
+};
+
+// Whether the window keeps the full-window state pictures after its
+// controls have theirs (a window that re-cuts pictures later keeps them).
+enum class WindowPictures { Discard, Keep };
+
+class SkinnedDialog : public QDialog {
+    Q_OBJECT
+public:
+    SkinnedDialog(SkinWindowKind kind, QWidget *parent = nullptr);
+    ~SkinnedDialog() override;
+
+    // Builds the window from <skin folder><fileName>: pictures, size,
+    // controls in ascending section order, outline. Missing files, keys and
+    // pictures leave their part empty; the window is built regardless.
+    void loadSkin(const QString &fileName, std::vector<SkinControlSpec> controls,
+                  WindowPictures keep = WindowPictures::Discard);
+
+    SkinWindowKind kind() const { return kind_; }
+    const SkinFile &skinFile() const { return skin_; }
+    const QImage &background() const { return background_; }
+    const QImage &maskPicture() const { return mask_; }
+    // The full-window state pictures (only while kept).
+    const StatePictures &windowPictures() const { return windowPictures_; }
+    // The outline set from the mask; nullopt when the window is rectangular.
+    const std::optional<QRegion> &outline() const { return outline_; }
+
+    BitmapButton *button(int section) const;
+    BitmapEdit *edit(int section) const;
+    // The parsed control line of a section the window defines (zero-filled
+    // when it does not define it).
+    ControlPlacement placement(int section) const;
+    QRect controlRect(int section) const;
+    // The section of a control created by loadSkin(), or -1.
+    int sectionOf(const QObject *control) const;
+
+signals:
+    // A control was clicked.
+    void controlCommand(int section);
+    // A button of this window was entered or left.
+    void skinHover(bool entered, int index);
+    // A BitmapEdit of this window lost the focus / changed.
+    void editKillFocus();
+    void editChanged();
+
+protected:
+    // Draws the window's own texts over the background.
+    virtual void paintSkinTexts(QPainter &painter);
+
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct Control {
+        ControlPlacement placement;
+        QPointer<QWidget> widget;
+        SkinControlKind kind = SkinControlKind::PlaceOnly;
+    };
+
+    void createControl(const SkinControlSpec &spec);
+
+    SkinWindowKind kind_;
+    SkinFile skin_;
+    QImage mask_;
+    QImage background_;
+    StatePictures windowPictures_;
+    std::optional<QRegion> outline_;
+    std::map<int, Control> controls_;
+    // Manual dragging when the window system cannot move the window itself.
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};
+
+} // namespace orvyn

@@ -1,0 +1,364 @@
+// Picture buttons, the edit field, the shaped Enter key and skinned windows
+// (offscreen: behaviour and drawing, not window shapes).
+#include "SkinTestKit.h"
+
+#include "option/skin/BitmapButton.h"
+#include "option/skin/BitmapEdit.h"
+#include "option/skin/QuickHelp.h"
+#include "option/skin/RgnButton.h"
+#include "option/skin/SkinnedDialog.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace orvyn {
+namespace {
+
+using skintest::solid;
+
+TEST(ButtonPicture, ToggleCheckedAndDisabledShowsDisable) {
+    for (bool pressed : {false, true})
+        for (bool hover : {false, true})
+            EXPECT_EQ(chooseButtonPicture(ToggleMode::Toggle, true, true, pressed, hover),
+                      StatePicture::Disable);
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Toggle, true, false, false, true), StatePicture::Down);
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Toggle, false, false, true, false), StatePicture::Normal);
+}
+
+TEST(ButtonPicture, PushCheckedAndDisabledShowsDisableOnlyWhenIdle) {
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, true, true, false, false), StatePicture::Disable);
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, true, true, true, false), StatePicture::Down);
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, true, true, false, true), StatePicture::Over);
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, true, false, false, true), StatePicture::Down);
+    EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, false, false, false, false), StatePicture::Normal);
+}
+
+// A popup window with two neighbouring buttons and an edit field.
+class SkinnedWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        skintest::app();
+        folder.writeWindow("skin_test.ini", 200, 100, QImage(),
+                           "[BUTTONPOS]\n"
+                           "3=Right,60,10,50,30,Help of the right one\n"
+                           "1=Left,10,10,50,30, Help of the left one \n"
+                           "2=Name,10,60,120,20,\n"
+                           "4=Toggle,120,10,40,30,\n"
+                           "5=List,130,50,60,40,\n");
+    }
+
+    std::unique_ptr<SkinnedDialog> makeWindow() {
+        auto window = std::make_unique<SkinnedDialog>(SkinWindowKind::ModalPopup);
+        window->loadSkin("skin_test.ini",
+                         {{3, SkinControlKind::Button, 301},
+                          {1, SkinControlKind::Button, 300},
+                          {2, SkinControlKind::Edit},
+                          {4, SkinControlKind::Button, 7, ToggleMode::Toggle, ButtonCheck::Pressed},
+                          {5, SkinControlKind::PlaceOnly}});
+        return window;
+    }
+
+    void showActive(QWidget &window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    skintest::SkinFolder folder;
+};
+
+TEST_F(SkinnedWindowTest, ControlsFollowTheSkinAndTheWindowSettings) {
+    auto window = makeWindow();
+    EXPECT_EQ(window->size(), QSize(200, 100));
+    EXPECT_FALSE(window->outline().has_value()); // no mask: rectangular
+    BitmapButton *left = window->button(1);
+    BitmapButton *right = window->button(3);
+    BitmapButton *toggle = window->button(4);
+    ASSERT_TRUE(left && right && toggle);
+    EXPECT_EQ(left->geometry(), QRect(10, 10, 50, 30));
+    EXPECT_EQ(left->helpText(), "Help of the left one");
+    EXPECT_EQ(left->index(), 300);
+    EXPECT_EQ(right->index(), 301);
+    EXPECT_EQ(toggle->toggleMode(), ToggleMode::Toggle);
+    EXPECT_TRUE(toggle->isCheckedState());
+    EXPECT_FALSE(left->isCheckedState());
+    ASSERT_NE(window->edit(2), nullptr);
+    EXPECT_EQ(window->edit(2)->geometry(), QRect(10, 60, 120, 20));
+    EXPECT_EQ(window->button(5), nullptr);
+    EXPECT_EQ(window->controlRect(5), QRect(130, 50, 60, 40));
+    EXPECT_EQ(window->sectionOf(right), 3);
+
+    // Created in ascending section order: the child list shows it.
+    const QList<QWidget *> children = window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_GE(children.size(), 4);
+    EXPECT_EQ(children[0], left);
+    EXPECT_EQ(children[1], window->edit(2));
+    EXPECT_EQ(children[2], right);
+
+    // State pictures are cut from the window pictures at the button.
+    EXPECT_EQ(left->statePicture(StatePicture::Normal).pixel(0, 0), qRgb(30, 30, 30));
+    EXPECT_EQ(left->statePicture(StatePicture::Over).pixel(0, 0), qRgb(0, 0, 200));
+    EXPECT_EQ(left->statePicture(StatePicture::Down).size(), QSize(50, 30));
+    EXPECT_TRUE(window->windowPictures()[0].isNull()); // discarded after cutting
+}
+
+TEST_F(SkinnedWindowTest, SkinningAgainReplacesTheControls) {
+    auto window = makeWindow();
+    QPointer<BitmapButton> old = window->button(1);
+    window->loadSkin("skin_test.ini", {{1, SkinControlKind::Button, 9}});
+    EXPECT_TRUE(old.isNull());
+    ASSERT_NE(window->button(1), nullptr);
+    EXPECT_EQ(window->button(1)->index(), 9);
+    EXPECT_EQ(window->button(3), nullptr);
+    EXPECT_EQ(window->findChildren<BitmapButton *>().size(), 1);
+    // The background is the Normal picture.
+    EXPECT_EQ(window->background().pixel(0, 0), qRgb(30, 30, 30));
+
+    // A button-sized set of pictures replaces the cut ones.
+    const QImage red = solid(50, 30, Qt::red);
+    window->button(1)->setStatePictures({red, red, red, red});
+    EXPECT_EQ(window->button(1)->grab().toImage().pixel(10, 10), qRgb(255, 0, 0));
+}
+
+TEST_F(SkinnedWindowTest, MissingSkinStillBuildsAWindow) {
+    SkinnedDialog window(SkinWindowKind::ModalPopup);
+    window.loadSkin("no_such_skin.ini", {{1, SkinControlKind::Button, 1}});
+    EXPECT_FALSE(window.outline().has_value());
+    ASSERT_NE(window.button(1), nullptr);
+    EXPECT_TRUE(window.button(1)->geometry().isEmpty());
+    EXPECT_FALSE(window.grab().isNull()); // paints without pictures
+}
+
+TEST_F(SkinnedWindowTest, HoverSaysLeftBeforeEnteredBetweenNeighbours) {
+    auto window = makeWindow();
+    showActive(*window);
+    std::vector<std::tuple<bool, int, std::string>> seen;
+    QObject::connect(window.get(), &SkinnedDialog::skinHover, [&](bool entered, int index) {
+        seen.emplace_back(entered, index, QuickHelpText().toStdString());
+    });
+    QSignalSpy help(&QuickHelp::instance(), &QuickHelp::quickHelp);
+
+    QTest::mouseMove(window.get(), QPoint(150, 90)); // surface, no button
+    QTest::mouseMove(window.get(), QPoint(30, 20));  // left button
+    QTest::mouseMove(window.get(), QPoint(80, 20));  // straight onto the right one
+    QTest::mouseMove(window.get(), QPoint(150, 90));
+
+    using Event = std::tuple<bool, int, std::string>;
+    const std::vector<Event> expected = {Event{true, 300, "Help of the left one"}, Event{false, 300, ""},
+                                         Event{true, 301, "Help of the right one"}, Event{false, 301, ""}};
+    EXPECT_EQ(seen, expected);
+    ASSERT_EQ(help.size(), 4);
+    EXPECT_TRUE(help[0][0].toBool());
+    EXPECT_FALSE(help[1][0].toBool());
+    EXPECT_TRUE(QuickHelpText().isEmpty());
+}
+
+TEST_F(SkinnedWindowTest, ClicksReachTheWindowAsCommandsOfTheirSection) {
+    auto window = makeWindow();
+    showActive(*window);
+    QSignalSpy commands(window.get(), &SkinnedDialog::controlCommand);
+
+    QTest::mouseClick(window->button(1), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(commands.size(), 1);
+    EXPECT_EQ(commands[0][0].toInt(), 1);
+
+    // A push button released away from itself does not click.
+    QTest::mousePress(window->button(3), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(window->button(3), Qt::LeftButton, {}, QPoint(-40, 50));
+    EXPECT_EQ(commands.size(), 1);
+
+    // A toggle flips on every release and tells the window each time.
+    BitmapButton *toggle = window->button(4);
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(toggle->isCheckedState());
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(toggle->isCheckedState());
+    ASSERT_EQ(commands.size(), 3);
+    EXPECT_EQ(commands[2][0].toInt(), 4);
+}
+
+TEST_F(SkinnedWindowTest, EnterAndEscapeDoNotCloseTheWindow) {
+    auto window = makeWindow();
+    bool visibleAfterKeys = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTest::keyClick(window->edit(2), Qt::Key_Escape);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QTest::keyClick(window->edit(2), Qt::Key_Enter);
+        visibleAfterKeys = window->isVisible();
+        window->done(42);
+    });
+    EXPECT_EQ(window->exec(), 42);
+    EXPECT_TRUE(visibleAfterKeys);
+}
+
+TEST_F(SkinnedWindowTest, EditReportsFocusLossAndChanges) {
+    auto window = makeWindow();
+    showActive(*window);
+    QSignalSpy killFocus(window.get(), &SkinnedDialog::editKillFocus);
+    QSignalSpy changed(window.get(), &SkinnedDialog::editChanged);
+    BitmapEdit *edit = window->edit(2);
+    EXPECT_EQ(edit->textColour(), QColor(0x24, 0x24, 0x24));
+    EXPECT_EQ(edit->backgroundColour(), QColor(255, 255, 255));
+    edit->setFocus();
+    QTest::keyClicks(edit, "12");
+    EXPECT_EQ(changed.size(), 2);
+    // Clicking a button takes the focus, so the edit commits first.
+    QTest::mouseClick(window->button(1), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(killFocus.size(), 1);
+
+    // Closing the window with the edit focused reaches nobody: the window
+    // is already half gone when the focus moves.
+    edit->setFocus();
+    int late = 0;
+    QObject::connect(window.get(), &SkinnedDialog::editKillFocus, [&late] { ++late; });
+    window.reset();
+    EXPECT_EQ(late, 0);
+}
+
+TEST_F(SkinnedWindowTest, CaptionIsWhiteFivePixelsInAndVerticallyCentred) {
+    auto window = makeWindow();
+    BitmapButton *button = window->button(1);
+    const QImage bare = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(bare, button->statePicture(StatePicture::Normal).convertToFormat(QImage::Format_RGB32));
+
+    button->setCaption("HIH");
+    const QImage drawn = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int minX = INT_MAX, maxX = -1, minY = INT_MAX, maxY = -1;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qRed(drawn.pixel(x, y)) > 128) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    ASSERT_GE(maxX, 0) << "no caption drawn";
+    EXPECT_GE(minX, 5);
+    EXPECT_LE(minX, 7); // "H" starts at its side bearing
+    // Capitals sit in the upper part of the text line, which is centred.
+    const int middle = (minY + maxY) / 2;
+    EXPECT_GE(middle, drawn.height() / 2 - 4);
+    EXPECT_LE(middle, drawn.height() / 2 + 1);
+    EXPECT_EQ(drawn.pixel(2, 2), qRgb(30, 30, 30)); // picture around it kept
+    // White text: the brightest pixel is a light grey (edges are smoothed).
+    QRgb brightest = 0;
+    for (int y = minY; y <= maxY; ++y)
+        for (int x = minX; x <= maxX; ++x)
+            if (qRed(drawn.pixel(x, y)) > qRed(brightest))
+                brightest = drawn.pixel(x, y);
+    EXPECT_GE(qRed(brightest), 200);
+    EXPECT_EQ(qRed(brightest), qGreen(brightest));
+    EXPECT_EQ(qRed(brightest), qBlue(brightest));
+}
+
+TEST_F(SkinnedWindowTest, PagesSitAtTheParentsCornerAndDragWithoutAWindowSystem) {
+    QWidget top;
+    top.resize(400, 300);
+    SkinnedDialog page(SkinWindowKind::ChildPage, &top);
+    page.loadSkin("skin_test.ini", {{1, SkinControlKind::Button, 300}});
+    EXPECT_FALSE(page.isWindow());
+    EXPECT_EQ(page.geometry(), QRect(0, 0, 200, 100));
+    top.move(100, 100);
+    showActive(top);
+    // Offscreen has no window manager to move windows: the manual drag.
+    const QPoint before = top.pos();
+    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(150, 90));
+    QMouseEvent move(QEvent::MouseMove, QPointF(170, 95), page.mapToGlobal(QPointF(170, 95)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &move);
+    QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(170, 95));
+    EXPECT_EQ(top.pos(), before + QPoint(20, 5));
+}
+
+class RgnButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        skintest::app();
+        folder.savePicture("resources/bitmap308.bmp", skintest::enterKeyMask());
+        parent.resize(100, 100);
+        StatePictures pictures = {solid(100, 100, QColor(1, 1, 1)), solid(100, 100, QColor(2, 2, 2)),
+                                  solid(100, 100, QColor(3, 3, 3)), solid(100, 100, QColor(4, 4, 4))};
+        key = new RgnButton(&parent);
+        key->setImages(pictures, QRect(20, 10, 34, 49));
+        key->setMaskResource(308);
+        key->create("Enter", QRect(20, 10, 34, 49));
+    }
+
+    skintest::SkinFolder folder;
+    QWidget parent;
+    RgnButton *key = nullptr;
+};
+
+TEST_F(RgnButtonTest, ShapeComesFromTheEnterMask) {
+    EXPECT_EQ(key->index(), RgnButton::kDefaultIndex);
+    EXPECT_EQ(key->geometry(), QRect(20, 10, 34, 49));
+    EXPECT_TRUE(key->hitRegion().xored(QRegion(0, 0, 34, 22).united(QRegion(7, 22, 27, 27))).isEmpty());
+    EXPECT_TRUE(key->mask().xored(key->hitRegion()).isEmpty());
+}
+
+TEST_F(RgnButtonTest, ReleasedOutsideTheOutlineGivesNoCommand) {
+    QSignalSpy commands(key, &RgnButton::command);
+    QSignalSpy hover(key, &RgnButton::skinHover);
+    QTest::mousePress(key, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(key->state(), RgnButton::State::Down);
+    EXPECT_TRUE(key->captured());
+    EXPECT_EQ(key->currentPicture(), StatePicture::Down);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 40), key->mapToGlobal(QPointF(3, 40)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(key, &move);
+    EXPECT_FALSE(key->pressedInside());
+    // Inside the key's rectangle, but in the cut-out corner.
+    QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(3, 40));
+    EXPECT_EQ(commands.size(), 0);
+    EXPECT_EQ(key->state(), RgnButton::State::Normal);
+    EXPECT_FALSE(key->captured());
+    ASSERT_GE(hover.size(), 1);
+    EXPECT_FALSE(hover.last()[0].toBool());
+    EXPECT_EQ(hover.last()[1].toInt(), RgnButton::kDefaultIndex);
+
+    QTest::mousePress(key, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(10, 40));
+    EXPECT_EQ(commands.size(), 1);
+}
+
+TEST_F(RgnButtonTest, ToggleFlipsOnlyAfterAPressInside) {
+    key->setToggleMode(ToggleMode::Toggle);
+    QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_TRUE(key->toggled());
+    EXPECT_EQ(key->currentPicture(), StatePicture::Down);
+    QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(2, 45)); // pressed outside the outline
+    EXPECT_TRUE(key->toggled());
+    QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_FALSE(key->toggled());
+}
+
+TEST_F(RgnButtonTest, DisabledKeyPaintsItsDisabledPicture) {
+    key->setEnabled(false);
+    const QImage shown = key->grab().toImage();
+    EXPECT_EQ(key->state(), RgnButton::State::Disabled);
+    EXPECT_EQ(shown.pixel(20, 10) & 0xFFFFFF, 0x040404u);
+    key->setEnabled(true);
+    key->grab();
+    EXPECT_EQ(key->state(), RgnButton::State::Normal);
+}
+
+TEST(RgnButtonWithoutMask, WholeRectangleStillClicks) {
+    skintest::app();
+    skintest::SkinFolder folder; // no resources
+    QWidget parent;
+    auto *key = new RgnButton(&parent);
+    key->setMaskResource(308);
+    key->create("Enter", QRect(0, 0, 34, 49));
+    QSignalSpy commands(key, &RgnButton::command);
+    QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(2, 45));
+    EXPECT_EQ(commands.size(), 1);
+}
+
+} // namespace
+} // namespace orvyn
