@@ -319,11 +319,14 @@ void CMonitorWnd::profileNotice(uint16_t data) {
         return;
     const int32_t index = data - 1;
     config_->with([index](ConfigBlock &c) { c.CurrentProfile = index; });
-    if (s_.settings)
-        s_.settings->writeCurrentProfile(index);
     publish();
     postToOption(WM_PROFILE_CHANGED);
     postToOsd(OSD_SHOW_PROFILE, static_cast<int64_t>(index) << 16);
+    // Neither Option nor the OSD reads this value on the notices; the file
+    // is flushed to disk, which can take tens of milliseconds, so it is
+    // written after they have been told.
+    if (s_.settings)
+        s_.settings->writeCurrentProfile(index);
 }
 
 void CMonitorWnd::lightingColourNotice(uint16_t data) {

@@ -19,6 +19,8 @@ constexpr unsigned kTextOpenOption = 1000;
 constexpr unsigned kTextQuit = 1001;
 constexpr unsigned kTextTip = 1002;
 constexpr int kTipMax = 127;
+constexpr int kTrayRetryMs = 3000;
+constexpr int kTrayRetries = 40; // two minutes
 
 QString fromText(const std::string &text, int max) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(std::min<std::size_t>(text.size(), max)));
@@ -29,7 +31,14 @@ QString fromText(const std::string &text, int max) {
 MonitorTray::MonitorTray(const TextSource &texts, std::string programFolder,
                          std::function<void(int64_t)> onMouse, std::function<void(int64_t)> onCommand)
     : texts_(texts), programFolder_(std::move(programFolder)), onMouse_(std::move(onMouse)),
-      onCommand_(std::move(onCommand)) {}
+      onCommand_(std::move(onCommand)) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(kTrayRetryMs);
+    connect(&retry_, &QTimer::timeout, this, [this] {
+        if (wanted_)
+            show();
+    });
+}
 
 MonitorTray::~MonitorTray() {
     remove();
@@ -74,8 +83,23 @@ bool MonitorTray::statusNotifierHost() {
 }
 
 void MonitorTray::add() {
-    if (icon_ || !QSystemTrayIcon::isSystemTrayAvailable())
-        return; // no tray host: no icon, nothing else changes
+    wanted_ = true;
+    // Without a real display there will never be a tray host.
+    const QString platform = QGuiApplication::platformName();
+    const bool headless = platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    retriesLeft_ = headless ? 0 : kTrayRetries;
+    show();
+}
+
+void MonitorTray::show() {
+    if (icon_)
+        return;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // No tray host: no icon, nothing else changes.
+        if (retriesLeft_-- > 0)
+            retry_.start();
+        return;
+    }
     menu_ = std::make_unique<QMenu>();
     QAction *open = menu_->addAction(fromText(texts_.text(kTextOpenOption), 259));
     menu_->setDefaultAction(open);
@@ -92,6 +116,8 @@ void MonitorTray::add() {
 }
 
 void MonitorTray::remove() {
+    wanted_ = false;
+    retry_.stop();
     if (icon_)
         icon_->hide();
     icon_.reset();

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -37,6 +38,7 @@ public:
 
 private:
     void activated(QSystemTrayIcon::ActivationReason reason);
+    void show();
 
     const TextSource &texts_;
     std::string programFolder_;
@@ -44,6 +46,11 @@ private:
     std::function<void(int64_t)> onCommand_;
     std::unique_ptr<QMenu> menu_;
     std::unique_ptr<QSystemTrayIcon> icon_;
+    // At session start the panel may come up after Monitor: while the icon
+    // is wanted and no tray host is there yet, look again now and then.
+    bool wanted_ = false;
+    int retriesLeft_ = 0;
+    QTimer retry_;
 };
 
 } // namespace orvyn

@@ -20,7 +20,9 @@
 #include "platform/Endpoint.h"
 #include "shared/IniFile.h"
 #include "shared/Messages.h"
+#include "shared/SettingsStore.h"
 #include "shared/SharedBlock.h"
+#include "support/FakeActiveWindow.h"
 #include "support/TempRuntime.h"
 
 namespace orvyn::test {
@@ -29,6 +31,10 @@ namespace {
 using namespace std::chrono_literals;
 constexpr auto kPatience = 10s; // only bounds a hang
 constexpr auto kQuiet = 300ms;  // how long "nothing arrives" is watched
+
+// The X display the tests were started with (the fixture hides it from
+// Monitor unless a test needs it).
+const std::string gDisplay = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
 
 // A test endpoint: receives datagrams at a title and keeps the kernel's
 // receive time of each, so the order across two endpoints can be checked.
@@ -250,7 +256,7 @@ TEST_F(MonitorProcessTest, ProfileEventsReachOptionOsdBlockAndSettings) {
     ASSERT_TRUE(toOsd);
     EXPECT_EQ(toOsd->message.wParam, OSD_SHOW_PROFILE);
     EXPECT_EQ(toOsd->message.lParam, 2 << 16);
-    EXPECT_EQ(configIni().readNumber("Setting", "CurrentProfile", -1), 2);
+    EXPECT_TRUE(waitForIni("Setting", "CurrentProfile", 2));
 
     SharedConfigBlock block;
     block.open(runtime.runtime());
@@ -436,6 +442,59 @@ TEST_F(MonitorProcessTest, TerminationSignalShutsDownTheSameWay) {
     ASSERT_TRUE(monitorEnds(&code));
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(std::filesystem::exists(runtime.runtime() + kMutexObjectName));
+}
+
+TEST_F(MonitorProcessTest, ForegroundGameSwitchesTheProfile) {
+    if (gDisplay.empty())
+        GTEST_SKIP() << "no X display";
+    ::setenv("DISPLAY", gDisplay.c_str(), 1);
+    // Profile 4 (index 3) lists this test program as its game, with a folder.
+    auto profile = std::make_unique<ProfileData>();
+    *profile = ProfileData{};
+    makeDefaultProfile(*profile, 3, "Profile");
+    setFixed(profile->GameFile, "C:\\Games\\monitor_process_test");
+    std::filesystem::create_directories(home + "config");
+    ASSERT_TRUE(SettingsStore::saveProfile(*profile, home + "config/Default3.gkp"));
+    startConnected();
+    osd.drain();
+    FakeActiveWindow active(static_cast<uint32_t>(::getpid()));
+    ASSERT_TRUE(active.ok());
+    ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+    auto shown = osd.waitFor(WM_OSD_COMMAND);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->message.lParam, 3 << 16);
+    // The switch reaches the keyboard (request 3).
+    for (int i = 0; i < 500 && model.currentProfile() != 3; ++i)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_EQ(model.currentProfile(), 3);
+    // The game staying in front switches nothing more.
+    EXPECT_TRUE(option.quiet());
+}
+
+TEST_F(MonitorProcessTest, WithTheKbsimProgram) {
+    // The emulator as its own program, driven through its command line.
+    const std::string kbsim = std::string(ORVYN_PROGRAM_DIR) + "kbsim";
+    Child keyboard({kbsim, "serve"});
+    auto kbsimSays = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), kbsim);
+        Child command(args);
+        return command.wait();
+    };
+    for (int i = 0; i < 500 && kbsimSays({"state"}) != 0; ++i)
+        std::this_thread::sleep_for(10ms);
+    monitor = startMonitor();
+    ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
+    ASSERT_EQ(kbsimSays({"press", "profile", "4"}), 0);
+    EXPECT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+    auto shown = osd.waitFor(WM_OSD_COMMAND);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->message.lParam, 3 << 16);
+    ASSERT_EQ(kbsimSays({"unplug"}), 0);
+    EXPECT_TRUE(option.waitFor(WM_CLOSE_MSG));
+    ASSERT_EQ(kbsimSays({"plug"}), 0);
+    EXPECT_TRUE(option.waitFor(WM_READBACK_DONE));
+    kbsimSays({"quit"});
+    keyboard.wait();
 }
 
 } // namespace
