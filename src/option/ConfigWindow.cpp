@@ -246,6 +246,10 @@ void ConfigWindow::closeWindow() {
     }
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
+    // A confirmation still open (Monitor closing us meanwhile) ends as
+    // declined, so nothing is applied after the window went away.
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this)
+        modal->close();
     // Closed from the event loop, as a posted close would be: the caller's
     // work (an apply before OK) finishes first.
     QMetaObject::invokeMethod(

@@ -335,6 +335,17 @@ TEST_F(ConfigWindowTest, CloseMessageAndRestore) {
     EXPECT_FALSE(fs::exists(settings_.configIniPath()));
 }
 
+TEST_F(ConfigWindowTest, CloseMessageDuringTheResetWarningDeclinesIt) {
+    start();
+    onNextModal([this](QWidget *modal) {
+        ASSERT_NE(qobject_cast<ResetWarningDialog *>(modal), nullptr);
+        window_->handleMessage(message(WM_CLOSE_MSG)); // the keyboard was unplugged
+    });
+    clickWindow(25);
+    EXPECT_TRUE(poster_.posted.empty());
+    QTRY_VERIFY(!window_->isVisible());
+}
+
 TEST_F(ConfigWindowTest, CloseButtonsDuringTheWaitGiveThePointerBack) {
     start();
     clickWindow(21);

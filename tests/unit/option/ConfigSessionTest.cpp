@@ -136,9 +136,9 @@ TEST_F(ConfigSessionTest, ApplyWithoutMonitorWritesFilesAndEndsAtOnce) {
     EXPECT_FALSE(view_.waitShown);
     EXPECT_TRUE(poster_.posted.empty());
 
-    ConfigBlock &reread = *defaults();
-    settings_.loadConfig(reread, "Profile");
-    EXPECT_EQ(reread.profiles[1].LtColor, 3);
+    auto reread = defaults();
+    settings_.loadConfig(*reread, "Profile");
+    EXPECT_EQ(reread->profiles[1].LtColor, 3);
     AccessCode code{};
     EXPECT_TRUE(IniFile(settings_.configIniPath()).readBlock("HidAccessCode", "Code", code.bytes, 16));
     EXPECT_NE(code.bytes[0] | code.bytes[1] | code.bytes[2] | code.bytes[3], 0);
