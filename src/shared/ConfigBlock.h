@@ -168,6 +168,12 @@ static_assert(offsetof(ConfigBlock, flags) + offsetof(ChangeFlags, pollingRate) 
 // The factory order of the 104 standard keys; also the default remap table.
 extern const uint8_t kDefaultStandardKeys[kStandardKeyCount];
 
+// The keyboard's 160-cell key matrix as it leaves the factory: the key code
+// each cell sends. Each standard key belongs to the first cell holding its
+// default code.
+inline constexpr int kKeyMatrixCells = 160;
+extern const uint8_t kFactoryKeyMatrix[kKeyMatrixCells];
+
 // Factory entry (type, flags, code) of key slots 0-14.
 struct FactoryKeyEntry {
     uint8_t type;

@@ -43,19 +43,6 @@ std::size_t lengthOf(uint8_t id) {
 }
 } // namespace report
 
-const uint8_t kFactoryKeyMatrix[kMatrixCells] = {
-    29,  30, 146, 187, 230, 185, 148, 152, 6,   32,  0,   176, 177, 199, 228, 193, // 0-15
-    9,   58, 62,  189, 0,   190, 191, 179, 225, 24,  63,  59,  0,   40,  0,   0,   // 16-31
-    224, 14, 19,  0,   0,   0,   41,  183, 44,  12,  135, 212, 180, 139, 138, 136, // 32-47
-    4,   61, 18,  198, 100, 145, 144, 204, 43,  53,  64,  28,  77,  36,  51,  231, // 48-63
-    22,  45, 65,  54,  47,  37,  73,  17,  7,   46,  66,  0,   48,  38,  52,  206, // 64-79
-    26,  42, 68,  70,  74,  76,  11,  55,  8,   15,  69,  213, 72,  75,  50,  56,  // 80-95
-    20,  13, 67,  24,  49,  39,  78,  33,  5,   35,  204, 83,  95,  92,  89,  203, // 96-111
-    25,  34, 202, 84,  96,  93,  90,  98,  21,  0,   160, 85,  97,  94,  91,  99,  // 112-127
-    23,  60, 161, 86,  87,  133, 88,  205, 27,  31,  197, 186, 196, 229, 178, 184, // 128-143
-    101, 10, 82,  80,  81,  16,  226, 79,  57,  162, 165, 166, 167, 168, 169, 170, // 144-159
-};
-
 namespace {
 
 constexpr uint8_t kProfileMarks[kProfileCount] = {1, 3, 2, 5, 4};
@@ -228,7 +215,7 @@ bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) 
         return true;
     case kKeyMatrix:
         if (profileOk) {
-            std::memcpy(memory_.profiles[p].matrix, r + 8, kMatrixCells);
+            std::memcpy(memory_.profiles[p].matrix, r + 8, kKeyMatrixCells);
             valid = true;
         }
         return true;
@@ -323,7 +310,7 @@ bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
     r[2] = static_cast<uint8_t>(p);
     switch (id) {
     case kKeyMatrix:
-        std::memcpy(r + 8, m.matrix, kMatrixCells);
+        std::memcpy(r + 8, m.matrix, kKeyMatrixCells);
         break;
     case kSwitches:
         r[3] = m.switchBits;
@@ -606,7 +593,7 @@ std::string KeyboardModel::describe() const {
             out << "\n";
         }
         int changed = 0;
-        for (int c = 0; c < kMatrixCells; ++c) {
+        for (int c = 0; c < kKeyMatrixCells; ++c) {
             if (pm.matrix[c] != kFactoryKeyMatrix[c]) {
                 if (changed++ == 0)
                     out << "  key matrix cells changed from factory:";

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "shared/ConfigBlock.h"
 
 namespace orvyn {
 
@@ -56,18 +57,14 @@ inline constexpr uint8_t kStatusBusy = 3;
 std::size_t lengthOf(uint8_t id);
 } // namespace report
 
-inline constexpr int kMatrixCells = 160;
 inline constexpr int kMacroSlots = 15;
 inline constexpr std::size_t kMacroHeaderBytes = 30; // entries begin at byte 30
 inline constexpr std::size_t kMacroEntryBytesMax = 100;
 
-// The factory key matrix: the code each of the 160 cells sends.
-extern const uint8_t kFactoryKeyMatrix[kMatrixCells];
-
 // One profile as the keyboard keeps it. Everything is held in the byte form
 // the reports carry, so a read returns exactly what was written.
 struct ProfileMemory {
-    uint8_t matrix[kMatrixCells];                      // report 6, bytes 8-167
+    uint8_t matrix[kKeyMatrixCells];                   // report 6, bytes 8-167
     uint8_t assignments[kMacroSlots][3];               // report 8, bytes 3-47
     uint8_t macros[kMacroSlots][report::kMacroLength]; // whole report 9 per slot
     uint8_t lighting[report::kLightingLength];         // whole report 10

@@ -136,8 +136,6 @@ std::string macroKeyName(int p, int s);
 
 // --- Key matrix ----------------------------------------------------------
 
-inline constexpr int kKeyMatrixCells = 160;
-extern const uint8_t kFactoryKeyCells[kKeyMatrixCells];
 // The matrix cell of standard-key position n (0-103); -1 when the key has
 // no cell (it is then neither sent nor read).
 int keyMatrixCell(int position);

@@ -331,7 +331,7 @@ TEST(KeyMatrix, EveryPositionButTwoHasItsOwnCell) {
             continue;
         }
         ASSERT_GE(c, 0) << n;
-        EXPECT_EQ(kFactoryKeyCells[c], kDefaultStandardKeys[n]) << n;
+        EXPECT_EQ(kFactoryKeyMatrix[c], kDefaultStandardKeys[n]) << n;
         cells.insert(c);
     }
     EXPECT_EQ(cells.size(), 102u);
@@ -343,7 +343,7 @@ TEST(KeyMatrix, DefaultsSendTheFactoryTableAndARemapMovesOneCell) {
     Report r = encodeKeyMatrix(profile, 1);
     EXPECT_EQ(r.length, 168u);
     EXPECT_EQ((Bytes{r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7]}), (Bytes{6, 168, 1, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(std::memcmp(r.data() + 8, kFactoryKeyCells, 160), 0);
+    EXPECT_EQ(std::memcmp(r.data() + 8, kFactoryKeyMatrix, 160), 0);
 
     profile.standardkey[45] = 5;  // position 45 (A, code 4) now sends B
     profile.standardkey[14] = 99; // no cell: not sent
@@ -351,7 +351,7 @@ TEST(KeyMatrix, DefaultsSendTheFactoryTableAndARemapMovesOneCell) {
     EXPECT_EQ(r[8 + keyMatrixCell(45)], 5);
     int differing = 0;
     for (int c = 0; c < 160; ++c)
-        differing += r[8 + c] != kFactoryKeyCells[c];
+        differing += r[8 + c] != kFactoryKeyMatrix[c];
     EXPECT_EQ(differing, 1);
 
     ProfileData back{};

@@ -52,7 +52,7 @@ TEST_F(KeyboardModelTest, FactoryStateMatchesTheKeyboardDefaults) {
     // Every standard key but two finds its cell in the factory matrix.
     int missing = 0;
     for (uint8_t code : kDefaultStandardKeys)
-        missing += std::memchr(kFactoryKeyMatrix, code, kMatrixCells) == nullptr;
+        missing += std::memchr(kFactoryKeyMatrix, code, kKeyMatrixCells) == nullptr;
     EXPECT_EQ(missing, 2); // 71 and 220
 }
 
