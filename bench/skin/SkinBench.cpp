@@ -67,12 +67,12 @@ void BM_RegionOneByOne_InPlace(benchmark::State &state) {
 }
 BENCHMARK(BM_RegionOneByOne_InPlace)->Arg(64)->Arg(16)->Unit(benchmark::kMillisecond);
 
-std::vector<SkinControlSpec> configWindowButtons() {
-    std::vector<SkinControlSpec> specs;
+std::vector<SkinControlSetup> configWindowButtons() {
+    std::vector<SkinControlSetup> setups;
     for (int key = 1; key <= 22; ++key)
-        specs.push_back({key, SkinControlKind::Button, key});
-    specs.push_back({25, SkinControlKind::Button, 25});
-    return specs;
+        setups.push_back({key, SkinControlKind::Button, key});
+    setups.push_back({25, SkinControlKind::Button, 25});
+    return setups;
 }
 
 void BM_BuildConfigWindow(benchmark::State &state) {

@@ -50,12 +50,12 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
                    Qt::WindowMinimizeButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    std::vector<SkinControlSpec> controls;
+    std::vector<SkinControlSetup> controls;
     for (int key : kButtonKeys) {
-        SkinControlSpec spec;
-        spec.section = key;
-        spec.index = key;
-        controls.push_back(spec);
+        SkinControlSetup setup;
+        setup.section = key;
+        setup.index = key;
+        controls.push_back(setup);
     }
     loadSkin(QStringLiteral("skin_Config.ini"), controls);
     connect(this, &SkinnedDialog::controlCommand, this, &ConfigWindow::buttonCommand);

@@ -19,12 +19,12 @@ QString textOf(const TextSource &texts, unsigned id) {
 
 AdvancedPage::AdvancedPage(ConfigBlock &working, const TextSource &texts, QWidget *parent)
     : ConfigPage(working, parent), texts_(texts) {
-    std::vector<SkinControlSpec> controls;
+    std::vector<SkinControlSetup> controls;
     for (int section = Polling1; section <= EcoOn; ++section) {
-        SkinControlSpec spec;
-        spec.section = section;
-        spec.index = section;
-        controls.push_back(spec);
+        SkinControlSetup setup;
+        setup.section = section;
+        setup.index = section;
+        controls.push_back(setup);
     }
     loadSkin(QStringLiteral("Skin_Advance.ini"), controls);
     connect(this, &SkinnedDialog::controlCommand, this, &AdvancedPage::onCommand);

@@ -3,12 +3,12 @@
 namespace orvyn {
 
 ResetWarningDialog::ResetWarningDialog(QWidget *parent) : SkinnedDialog(SkinWindowKind::ModalPopup, parent) {
-    std::vector<SkinControlSpec> controls;
+    std::vector<SkinControlSetup> controls;
     for (int section : {Ok, Cancel, Close}) {
-        SkinControlSpec spec;
-        spec.section = section;
-        spec.index = section;
-        controls.push_back(spec);
+        SkinControlSetup setup;
+        setup.section = section;
+        setup.index = section;
+        controls.push_back(setup);
     }
     loadSkin(QStringLiteral("skin_reset_warn.ini"), controls);
     connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {

@@ -44,7 +44,7 @@ SkinnedDialog::~SkinnedDialog() {
         child->blockSignals(true);
 }
 
-void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpec> controls,
+void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSetup> controls,
                              WindowPictures keep) {
     // A window skinned again drops the controls of its previous skin.
     for (auto &[section, control] : controls_)
@@ -79,9 +79,9 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpe
         setFixedSize(size);
 
     std::sort(controls.begin(), controls.end(),
-              [](const SkinControlSpec &a, const SkinControlSpec &b) { return a.section < b.section; });
-    for (const SkinControlSpec &spec : controls)
-        createControl(spec);
+              [](const SkinControlSetup &a, const SkinControlSetup &b) { return a.section < b.section; });
+    for (const SkinControlSetup &setup : controls)
+        createControl(setup);
 
     if (keep == WindowPictures::Discard)
         windowPictures_ = StatePictures();
@@ -94,26 +94,26 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSpe
     update();
 }
 
-void SkinnedDialog::createControl(const SkinControlSpec &spec) {
+void SkinnedDialog::createControl(const SkinControlSetup &setup) {
     Control control;
-    control.placement = skin_.placement(spec.section);
-    control.kind = spec.kind;
+    control.placement = skin_.placement(setup.section);
+    control.kind = setup.kind;
     const QRect rect = rectOf(control.placement);
-    const int section = spec.section;
+    const int section = setup.section;
 
-    if (spec.kind == SkinControlKind::Button) {
+    if (setup.kind == SkinControlKind::Button) {
         auto *button = new BitmapButton(this);
         button->setGeometry(rect);
         button->setImages(windowPictures_, rect);
         button->setHelpText(QString::fromUtf8(control.placement.help));
-        button->setIndex(spec.index);
-        button->setToggleMode(spec.toggleMode);
-        button->setChecked(spec.initial);
+        button->setIndex(setup.index);
+        button->setToggleMode(setup.toggleMode);
+        button->setChecked(setup.initial);
         connect(button, &BitmapButton::command, this, [this, section] { emit controlCommand(section); });
         connect(button, &BitmapButton::skinHover, this, &SkinnedDialog::skinHover);
         button->show();
         control.widget = button;
-    } else if (spec.kind == SkinControlKind::Edit) {
+    } else if (setup.kind == SkinControlKind::Edit) {
         auto *edit = new BitmapEdit(this);
         edit->setGeometry(rect);
         connect(edit, &BitmapEdit::editKillFocus, this, &SkinnedDialog::editKillFocus);

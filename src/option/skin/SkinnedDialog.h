@@ -30,7 +30,7 @@ enum class SkinControlKind {
 };
 
 // A control section and the window's own settings for it.
-struct SkinControlSpec {
+struct SkinControlSetup {
     int section = 0;
     SkinControlKind kind = SkinControlKind::Button;
     int index = 0; // sent with hover notifications
@@ -51,7 +51,7 @@ public:
     // Builds the window from <skin folder><fileName>: pictures, size,
     // controls in ascending section order, outline. Missing files, keys and
     // pictures leave their part empty; the window is built regardless.
-    void loadSkin(const QString &fileName, std::vector<SkinControlSpec> controls,
+    void loadSkin(const QString &fileName, std::vector<SkinControlSetup> controls,
                   WindowPictures keep = WindowPictures::Discard);
 
     SkinWindowKind kind() const { return kind_; }
@@ -98,7 +98,7 @@ private:
         SkinControlKind kind = SkinControlKind::PlaceOnly;
     };
 
-    void createControl(const SkinControlSpec &spec);
+    void createControl(const SkinControlSetup &setup);
 
     SkinWindowKind kind_;
     SkinFile skin_;

@@ -69,13 +69,13 @@ TEST_F(SkinWindows, EveryWindowBuildsWithPicturesForEveryButton) {
     for (const WindowCase &c : kWindows) {
         SCOPED_TRACE(c.file);
         SkinnedDialog w(c.kind);
-        std::vector<SkinControlSpec> specs;
+        std::vector<SkinControlSetup> setups;
         for (int s : c.sections) {
-            SkinControlSpec spec;
-            spec.section = s;
-            specs.push_back(spec);
+            SkinControlSetup setup;
+            setup.section = s;
+            setups.push_back(setup);
         }
-        w.loadSkin(QString::fromLatin1(c.file), specs);
+        w.loadSkin(QString::fromLatin1(c.file), setups);
         ASSERT_FALSE(w.background().isNull());
         EXPECT_EQ(w.size(), w.background().size());
         for (int s : c.sections) {

@@ -28,30 +28,30 @@ protected:
     }
 };
 
-using Specs = std::vector<SkinControlSpec>;
+using Setups = std::vector<SkinControlSetup>;
 
-Specs buttons(std::initializer_list<std::pair<int, int>> ranges, ToggleMode mode = ToggleMode::Push) {
-    Specs specs;
+Setups buttons(std::initializer_list<std::pair<int, int>> ranges, ToggleMode mode = ToggleMode::Push) {
+    Setups setups;
     for (auto [first, last] : ranges) {
         for (int s = first; s <= last; ++s) {
-            SkinControlSpec spec;
-            spec.section = s;
-            spec.toggleMode = mode;
-            specs.push_back(spec);
+            SkinControlSetup setup;
+            setup.section = s;
+            setup.toggleMode = mode;
+            setups.push_back(setup);
         }
     }
-    return specs;
+    return setups;
 }
 
-SkinControlSpec spec(int section, SkinControlKind kind, ToggleMode mode = ToggleMode::Push) {
-    SkinControlSpec s;
+SkinControlSetup setup(int section, SkinControlKind kind, ToggleMode mode = ToggleMode::Push) {
+    SkinControlSetup s;
     s.section = section;
     s.kind = kind;
     s.toggleMode = mode;
     return s;
 }
 
-Specs operator+(Specs a, const Specs &b) {
+Setups operator+(Setups a, const Setups &b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
@@ -146,14 +146,14 @@ std::unique_ptr<GalleryWindow> configWindow() {
 }
 
 void standardKeys(GalleryWindow &w) {
-    Specs specs;
+    Setups setups;
     for (int p = 0; p < 104; ++p) {
-        SkinControlSpec s;
+        SkinControlSetup s;
         s.section = 40 + p;
         s.index = 300 + p;
-        specs.push_back(s);
+        setups.push_back(s);
     }
-    w.loadSkin(QStringLiteral("skin_main.ini"), specs, WindowPictures::Keep);
+    w.loadSkin(QStringLiteral("skin_main.ini"), setups, WindowPictures::Keep);
     const StatePictures &full = w.windowPictures();
     // A few remapped keys: their normal look is cut from the Down picture.
     for (int position : {44, 45, 32, 46, 47}) {
@@ -172,14 +172,14 @@ void standardKeys(GalleryWindow &w) {
 }
 
 void macroKeys(GalleryWindow &w) {
-    Specs specs;
+    Setups setups;
     for (int n = 1; n <= 15; ++n) {
-        SkinControlSpec s;
+        SkinControlSetup s;
         s.section = n;
         s.index = 99 + n;
-        specs.push_back(s);
+        setups.push_back(s);
     }
-    w.loadSkin(QStringLiteral("skin_macro_control.ini"), specs);
+    w.loadSkin(QStringLiteral("skin_macro_control.ini"), setups);
     const char *texts[] = {"Profile Switch",   "Lighting Mode", "Lighting Colour",
                            "Windows Key Lock", "Page Down",     "Macro: Rocket Jump",
                            "Ctrl+2",           "Ctrl+3",        "Ctrl+4",
@@ -190,8 +190,8 @@ void macroKeys(GalleryWindow &w) {
 }
 
 void mediaKeys(GalleryWindow &w) {
-    Specs specs = buttons({{9, 14}, {20, 20}});
-    w.loadSkin(QStringLiteral("skin_media_key_control.ini"), specs);
+    Setups setups = buttons({{9, 14}, {20, 20}});
+    w.loadSkin(QStringLiteral("skin_media_key_control.ini"), setups);
     const char *texts[] = {"Play/Pause", "Stop", "Previous Track", "Next Track", "Volume Up", "Mute"};
     for (int i = 0; i < 6; ++i)
         caption(w, 9 + i, QString::fromUtf8(texts[i]));
@@ -222,17 +222,17 @@ std::unique_ptr<GalleryWindow> configWithPage(int tab, const std::function<void(
     return main;
 }
 
-std::unique_ptr<GalleryWindow> popup(const QString &file, const Specs &specs) {
+std::unique_ptr<GalleryWindow> popup(const QString &file, const Setups &setups) {
     auto w = std::make_unique<GalleryWindow>(SkinWindowKind::ModalPopup);
-    w->loadSkin(file, specs);
+    w->loadSkin(file, setups);
     return w;
 }
 
 std::unique_ptr<GalleryWindow> macroManager(bool recording) {
     auto w = popup(QStringLiteral("skin_macro_manager.ini"),
                    buttons({{1, 5}, {7, 7}}) + buttons({{8, 9}}, ToggleMode::Toggle) +
-                       Specs{spec(6, SkinControlKind::PlaceOnly), spec(10, SkinControlKind::Edit),
-                             spec(11, SkinControlKind::PlaceOnly)});
+                       Setups{setup(6, SkinControlKind::PlaceOnly), setup(10, SkinControlKind::Edit),
+                             setup(11, SkinControlKind::PlaceOnly)});
     check(*w, 9);
     editText(*w, 10, QStringLiteral("3"), Qt::white);
     QListWidget *names = darkList(*w, 6);
@@ -278,7 +278,7 @@ std::unique_ptr<GalleryWindow> macroManager(bool recording) {
 }
 
 std::unique_ptr<GalleryWindow> shortcut() {
-    auto w = popup(QStringLiteral("skin_shortcut.ini"), Specs{spec(10, SkinControlKind::Edit)} +
+    auto w = popup(QStringLiteral("skin_shortcut.ini"), Setups{setup(10, SkinControlKind::Edit)} +
                                                             buttons({{2, 4}}) +
                                                             buttons({{5, 9}}, ToggleMode::Toggle));
     editText(*w, 10, QStringLiteral("F5"), Qt::white, true);
@@ -289,7 +289,7 @@ std::unique_ptr<GalleryWindow> shortcut() {
 
 std::unique_ptr<GalleryWindow> swapKey() {
     auto w = popup(QStringLiteral("skin_swap_key.ini"),
-                   Specs{spec(1, SkinControlKind::Edit), spec(9, SkinControlKind::PlaceOnly)} +
+                   Setups{setup(1, SkinControlKind::Edit), setup(9, SkinControlKind::PlaceOnly)} +
                        buttons({{2, 6}}) + buttons({{7, 8}}, ToggleMode::Toggle));
     editText(*w, 1, QStringLiteral("Left Ctrl"), Qt::white, true);
     caption(*w, 6, QStringLiteral("Left Button"));
@@ -344,7 +344,7 @@ std::vector<GalleryShot> renderGallery() {
 
     auto profile =
         popup(QStringLiteral("skin_profile.ini"),
-              Specs{spec(1, SkinControlKind::Edit), spec(2, SkinControlKind::Edit)} + buttons({{3, 6}}));
+              Setups{setup(1, SkinControlKind::Edit), setup(2, SkinControlKind::Edit)} + buttons({{3, 6}}));
     editText(*profile, 1, QStringLiteral("Profile #1"), QColor(0xE6, 0xE6, 0xE6));
     editText(*profile, 2, QStringLiteral("/usr/games/openarena"), QColor(0xE6, 0xE6, 0xE6));
     add(QStringLiteral("profile.png"), *profile);
@@ -353,7 +353,7 @@ std::vector<GalleryShot> renderGallery() {
     add(QStringLiteral("macro_manager_recording.png"), *macroManager(true));
 
     auto launch = popup(QStringLiteral("skin_lanuch_program.ini"),
-                        Specs{spec(1, SkinControlKind::Edit)} + buttons({{2, 5}}));
+                        Setups{setup(1, SkinControlKind::Edit)} + buttons({{2, 5}}));
     editText(*launch, 1, QStringLiteral("/usr/bin/obs"), QColor(229, 229, 229));
     add(QStringLiteral("launch_program.png"), *launch);
 
