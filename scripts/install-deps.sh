@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libhidapi-dev libudev-dev
-  libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data
+  libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-res0-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool xauth dbus dbus-x11

@@ -1,12 +1,14 @@
 // Makes a window of this X display "active" the way a window manager does:
-// the window carries _NET_WM_PID and the root window's _NET_ACTIVE_WINDOW
-// names it. Without a display nothing happens (ok() is false). The root
-// property is removed again afterwards.
+// the window carries _NET_WM_PID (unless no pid is given, as for programs
+// that never set it) and the root window's _NET_ACTIVE_WINDOW names it.
+// Without a display nothing happens (ok() is false). The root property is
+// removed again afterwards.
 #pragma once
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -14,7 +16,7 @@ namespace orvyn::test {
 
 class FakeActiveWindow {
 public:
-    explicit FakeActiveWindow(uint32_t pid) {
+    explicit FakeActiveWindow(std::optional<uint32_t> pid) {
         const char *display = std::getenv("DISPLAY");
         if (!display || !*display)
             return;
@@ -40,7 +42,8 @@ public:
         window_ = xcb_generate_id(c_);
         xcb_create_window(c_, XCB_COPY_FROM_PARENT, window_, root_, 0, 0, 10, 10, 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, it.data->root_visual, 0, nullptr);
-        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, pidAtom, XCB_ATOM_CARDINAL, 32, 1, &pid);
+        if (pid)
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, pidAtom, XCB_ATOM_CARDINAL, 32, 1, &*pid);
         xcb_change_property(c_, XCB_PROP_MODE_REPLACE, root_, active_, XCB_ATOM_WINDOW, 32, 1, &window_);
         roundTrip(); // the server has applied it before anyone else asks
         ok_ = xcb_connection_has_error(c_) == 0;
@@ -57,6 +60,14 @@ public:
     FakeActiveWindow &operator=(const FakeActiveWindow &) = delete;
 
     bool ok() const { return ok_; }
+    // Whether the server can name the process behind a window (X-Resource).
+    bool serverHasClientIds() {
+        static const char name[] = "X-Resource";
+        auto *reply = xcb_query_extension_reply(c_, xcb_query_extension(c_, sizeof name - 1, name), nullptr);
+        const bool present = reply && reply->present;
+        std::free(reply);
+        return present;
+    }
     // No window is active any more (the connection stays).
     void clear() {
         if (!c_)

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 namespace orvyn {
@@ -32,6 +33,12 @@ std::optional<uint32_t> cardinalProperty(xcb_connection_t *c, uint32_t window, u
     }
     std::free(reply);
     return value;
+}
+
+std::optional<pid_t> validPid(uint32_t value) {
+    if (value == 0 || value > static_cast<uint32_t>(INT32_MAX))
+        return std::nullopt;
+    return static_cast<pid_t>(value);
 }
 
 } // namespace
@@ -65,7 +72,44 @@ bool X11Foreground::connect() {
     root_ = it.data->root;
     activeWindowAtom_ = internAtom(c, "_NET_ACTIVE_WINDOW");
     pidAtom_ = internAtom(c, "_NET_WM_PID");
+    clientIds_ = serverKnowsClientIds();
     return true;
+}
+
+// Client id queries came with version 1.2 of the X-Resource extension.
+bool X11Foreground::serverKnowsClientIds() {
+    const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection_, &xcb_res_id);
+    if (!extension || !extension->present)
+        return false;
+    xcb_res_query_version_reply_t *reply =
+        xcb_res_query_version_reply(connection_, xcb_res_query_version(connection_, 1, 2), nullptr);
+    if (!reply)
+        return false;
+    const bool known = reply->server_major > 1 || (reply->server_major == 1 && reply->server_minor >= 2);
+    std::free(reply);
+    return known;
+}
+
+// The process of the local client that created the window. The server names
+// no process for clients across the network or for windows gone meanwhile.
+std::optional<pid_t> X11Foreground::clientPid(uint32_t window) {
+    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    xcb_generic_error_t *error = nullptr;
+    xcb_res_query_client_ids_reply_t *reply =
+        xcb_res_query_client_ids_reply(connection_, xcb_res_query_client_ids(connection_, 1, &spec), &error);
+    std::free(error);
+    if (!reply)
+        return std::nullopt;
+    std::optional<pid_t> pid;
+    for (auto it = xcb_res_query_client_ids_ids_iterator(reply); it.rem && !pid;
+         xcb_res_client_id_value_next(&it)) {
+        if (!(it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) ||
+            xcb_res_client_id_value_value_length(it.data) < 1)
+            continue;
+        pid = validPid(*xcb_res_client_id_value_value(it.data));
+    }
+    std::free(reply);
+    return pid;
 }
 
 void X11Foreground::disconnect() {
@@ -79,15 +123,20 @@ std::optional<pid_t> X11Foreground::foregroundPid() {
         disconnect(); // the X server went away; try a new connection
     if (!connection_ && !connect())
         return std::nullopt;
-    if (activeWindowAtom_ == XCB_ATOM_NONE || pidAtom_ == XCB_ATOM_NONE)
+    if (activeWindowAtom_ == XCB_ATOM_NONE)
         return std::nullopt; // no EWMH window manager
     const auto window = cardinalProperty(connection_, root_, activeWindowAtom_, XCB_ATOM_WINDOW);
     if (!window || *window == XCB_WINDOW_NONE)
         return std::nullopt;
-    const auto pid = cardinalProperty(connection_, *window, pidAtom_, XCB_ATOM_CARDINAL);
-    if (!pid || *pid == 0 || *pid > static_cast<uint32_t>(INT32_MAX))
+    if (pidAtom_ != XCB_ATOM_NONE) {
+        const auto property = cardinalProperty(connection_, *window, pidAtom_, XCB_ATOM_CARDINAL);
+        if (const auto pid = property ? validPid(*property) : std::nullopt)
+            return pid;
+    }
+    // No usable _NET_WM_PID: ask the server which client made the window.
+    if (!clientIds_)
         return std::nullopt;
-    return static_cast<pid_t>(*pid);
+    return clientPid(*window);
 }
 
 } // namespace orvyn

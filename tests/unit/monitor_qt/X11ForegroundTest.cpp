@@ -1,5 +1,6 @@
 // The foreground source on a real X display (xvfb in CI).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "monitor/qt/X11Foreground.h"
 #include "support/FakeActiveWindow.h"
@@ -25,6 +26,24 @@ TEST(X11ForegroundTest, NoActiveWindowFindsNothing) {
     EXPECT_EQ(source.foregroundPid(), std::optional<pid_t>(1));
     active.clear();
     EXPECT_FALSE(source.foregroundPid());
+}
+
+// A window without a usable _NET_WM_PID belongs to whichever process created
+// it: here the test itself, which made the window on its own connection.
+TEST(X11ForegroundTest, WindowWithoutPidLeadsToTheClientThatMadeIt) {
+    const auto self = static_cast<uint32_t>(::getpid());
+    for (const auto property : {std::optional<uint32_t>(), std::optional<uint32_t>(0)}) {
+        SCOPED_TRACE(property ? "_NET_WM_PID 0" : "no _NET_WM_PID");
+        test::FakeActiveWindow active(property);
+        if (!active.ok())
+            GTEST_SKIP() << "no X display";
+        X11Foreground source;
+        ASSERT_TRUE(source.connected());
+        if (active.serverHasClientIds())
+            EXPECT_EQ(source.foregroundPid(), std::optional<pid_t>(static_cast<pid_t>(self)));
+        else
+            EXPECT_FALSE(source.foregroundPid()); // nothing to ask
+    }
 }
 
 } // namespace
