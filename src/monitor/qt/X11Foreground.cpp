@@ -93,10 +93,10 @@ bool X11Foreground::serverKnowsClientIds() {
 // The process of the local client that created the window. The server names
 // no process for clients across the network or for windows gone meanwhile.
 std::optional<pid_t> X11Foreground::clientPid(uint32_t window) {
-    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const xcb_res_client_id_spec_t wanted{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
     xcb_generic_error_t *error = nullptr;
-    xcb_res_query_client_ids_reply_t *reply =
-        xcb_res_query_client_ids_reply(connection_, xcb_res_query_client_ids(connection_, 1, &spec), &error);
+    xcb_res_query_client_ids_reply_t *reply = xcb_res_query_client_ids_reply(
+        connection_, xcb_res_query_client_ids(connection_, 1, &wanted), &error);
     std::free(error);
     if (!reply)
         return std::nullopt;

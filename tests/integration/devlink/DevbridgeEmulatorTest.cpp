@@ -16,6 +16,7 @@
 #include "kbsim/KeyboardModel.h"
 #include "platform/Module.h"
 #include "shared/Messages.h"
+#include "support/RecordingSink.h"
 
 namespace orvyn {
 namespace {
@@ -23,38 +24,8 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 constexpr auto kWaitLimit = std::chrono::seconds(10); // only bounds a hang
 
-struct Posted {
-    uint32_t message, wParam, lParam;
-    bool operator==(const Posted &) const = default;
-};
-
-// The "window": records what the library posts, from any thread.
-struct RecordingSink {
-    DevBridgeSink base{&RecordingSink::post};
-    std::mutex mutex;
-    std::condition_variable cv;
-    std::vector<Posted> posted;
-
-    static void post(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam) {
-        auto *sink = reinterpret_cast<RecordingSink *>(self);
-        std::lock_guard lock(sink->mutex);
-        sink->posted.push_back({message, wParam, lParam});
-        sink->cv.notify_all();
-    }
-    bool waitFor(const Posted &p) {
-        std::unique_lock lock(mutex);
-        return cv.wait_for(lock, kWaitLimit, [&] {
-            for (const auto &q : posted)
-                if (q == p)
-                    return true;
-            return false;
-        });
-    }
-    std::vector<Posted> take() {
-        std::lock_guard lock(mutex);
-        return std::exchange(posted, {});
-    }
-};
+using test::Posted;
+using test::RecordingSink;
 
 struct Library {
     LoadedModule module;

@@ -17,6 +17,7 @@
 
 #include "devbridge/EmulatorBackend.h"
 #include "kbsim/KbsimControl.h"
+#include "support/RecordingSink.h"
 
 extern char **environ;
 
@@ -25,28 +26,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct Posted {
-    uint32_t message, wParam, lParam;
-    bool operator==(const Posted &) const = default;
-};
-
-struct RecordingSink {
-    DevBridgeSink base{&RecordingSink::post};
-    std::mutex mutex;
-    std::condition_variable cv;
-    std::vector<Posted> posted;
-    static void post(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam) {
-        auto *sink = reinterpret_cast<RecordingSink *>(self);
-        std::lock_guard lock(sink->mutex);
-        sink->posted.push_back({message, wParam, lParam});
-        sink->cv.notify_all();
-    }
-    bool waitFor(const Posted &p) {
-        std::unique_lock lock(mutex);
-        return cv.wait_for(lock, std::chrono::seconds(10),
-                           [&] { return std::find(posted.begin(), posted.end(), p) != posted.end(); });
-    }
-};
+using test::Posted;
+using test::RecordingSink;
 
 class KbsimProgramTest : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 // The hid backend's logic with a fake transport: which interface is used,
 // what reaches the device, and what is posted on arrival, removal and input.
 #include "devbridge/HidBackend.h"
+#include "support/RecordingSink.h"
 
 #include <algorithm>
 #include <atomic>
@@ -16,29 +17,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct Posted {
-    uint32_t message, wParam, lParam;
-    bool operator==(const Posted &) const = default;
-};
-
-struct RecordingSink {
-    DevBridgeSink base{&RecordingSink::post};
-    std::mutex mutex;
-    std::condition_variable cv;
-    std::vector<Posted> posted;
-    static void post(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam) {
-        auto *sink = reinterpret_cast<RecordingSink *>(self);
-        std::lock_guard lock(sink->mutex);
-        sink->posted.push_back({message, wParam, lParam});
-        sink->cv.notify_all();
-    }
-    // Waits (bounded, only against a hang) until `count` messages arrived.
-    std::vector<Posted> waitForCount(std::size_t count) {
-        std::unique_lock lock(mutex);
-        cv.wait_for(lock, std::chrono::seconds(10), [&] { return posted.size() >= count; });
-        return posted;
-    }
-};
+using test::Posted;
+using test::RecordingSink;
 
 struct DeviceState {
     std::mutex mutex;
