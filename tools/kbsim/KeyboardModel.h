@@ -13,45 +13,45 @@
 
 #include "platform/Clock.h"
 #include "shared/ConfigBlock.h"
+#include "shared/FeatureReportIds.h"
 
 namespace orvyn {
 
 // Report ids and fixed lengths the keyboard accepts.
 namespace report {
-inline constexpr uint8_t kRequest = 4; // write: name the subject of a read; read: status
-inline constexpr uint8_t kCurrentProfile = 5;
-inline constexpr uint8_t kKeyMatrix = 6;
-inline constexpr uint8_t kSwitches = 7;
-inline constexpr uint8_t kAssignments = 8;
-inline constexpr uint8_t kMacro = 9;
-inline constexpr uint8_t kLighting = 10;
-inline constexpr uint8_t kPolling = 11;
-inline constexpr uint8_t kClosing = 16;
-inline constexpr uint8_t kAccessCode = 17;
+inline constexpr uint8_t kRequest = report_id::Status; // write: name a read's subject; read: status
+inline constexpr uint8_t kCurrentProfile = report_id::CurrentProfile;
+inline constexpr uint8_t kKeyMatrix = report_id::KeyMatrix;
+inline constexpr uint8_t kSwitches = report_id::Switches;
+inline constexpr uint8_t kAssignments = report_id::Assignments;
+inline constexpr uint8_t kMacro = report_id::Macro;
+inline constexpr uint8_t kLighting = report_id::Lighting;
+inline constexpr uint8_t kPolling = report_id::PollingRate;
+inline constexpr uint8_t kClosing = report_id::Closing;
+inline constexpr uint8_t kAccessCode = report_id::HidAccessCode;
 
-inline constexpr std::size_t kRequestLength = 3;
-inline constexpr std::size_t kCurrentProfileLength = 3;
-inline constexpr std::size_t kKeyMatrixLength = 168;
-inline constexpr std::size_t kSwitchesLength = 4;
-inline constexpr std::size_t kAssignmentsLength = 48;
-inline constexpr std::size_t kMacroLength = 130;
-inline constexpr std::size_t kLightingLength = 13;
-inline constexpr std::size_t kPollingLength = 8;
-inline constexpr std::size_t kClosingLength = 3;
-inline constexpr std::size_t kAccessCodeLength = 18;
-inline constexpr std::size_t kMaxLength = 168;
+inline constexpr std::size_t kRequestLength = report_length::Status;
+inline constexpr std::size_t kCurrentProfileLength = report_length::CurrentProfile;
+inline constexpr std::size_t kKeyMatrixLength = report_length::KeyMatrix;
+inline constexpr std::size_t kSwitchesLength = report_length::Switches;
+inline constexpr std::size_t kAssignmentsLength = report_length::Assignments;
+inline constexpr std::size_t kMacroLength = report_length::Macro;
+inline constexpr std::size_t kLightingLength = report_length::Lighting;
+inline constexpr std::size_t kPollingLength = report_length::PollingRate;
+inline constexpr std::size_t kClosingLength = report_length::Closing;
+inline constexpr std::size_t kAccessCodeLength = report_length::HidAccessCode;
+inline constexpr std::size_t kMaxLength = kMaxReportLength;
 
 // Subjects named by report 4 (besides a macro slot 0-14).
-inline constexpr uint8_t kSubjectPolling = 128;
-inline constexpr uint8_t kSubjectKeyMatrix = 64;
-inline constexpr uint8_t kSubjectSwitches = 80;
-inline constexpr uint8_t kSubjectAssignments = 96;
-inline constexpr uint8_t kSubjectLighting = 112;
+inline constexpr uint8_t kSubjectPolling = static_cast<uint8_t>(ReadSubject::PollingRate);
+inline constexpr uint8_t kSubjectKeyMatrix = static_cast<uint8_t>(ReadSubject::KeyMatrix);
+inline constexpr uint8_t kSubjectSwitches = static_cast<uint8_t>(ReadSubject::Switches);
+inline constexpr uint8_t kSubjectAssignments = static_cast<uint8_t>(ReadSubject::Assignments);
+inline constexpr uint8_t kSubjectLighting = static_cast<uint8_t>(ReadSubject::Lighting);
 
-// Status byte of a report-4 read.
-inline constexpr uint8_t kStatusDone = 1;
-inline constexpr uint8_t kStatusFailed = 2;
-inline constexpr uint8_t kStatusBusy = 3;
+using orvyn::kStatusBusy;
+using orvyn::kStatusDone;
+using orvyn::kStatusFailed;
 
 // The fixed length of a report id, 0 for ids the keyboard does not know.
 std::size_t lengthOf(uint8_t id);

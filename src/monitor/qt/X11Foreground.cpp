@@ -103,7 +103,9 @@ std::optional<pid_t> X11Foreground::clientPid(uint32_t window) {
     std::optional<pid_t> pid;
     for (auto it = xcb_res_query_client_ids_ids_iterator(reply); it.rem && !pid;
          xcb_res_client_id_value_next(&it)) {
-        if (!(it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) ||
+        // The first member says which kind of client id this value is.
+        [[maybe_unused]] const auto &[client, valueLength] = *it.data;
+        if (!(client.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) ||
             xcb_res_client_id_value_value_length(it.data) < 1)
             continue;
         pid = validPid(*xcb_res_client_id_value_value(it.data));
