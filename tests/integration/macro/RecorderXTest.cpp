@@ -139,6 +139,24 @@ TEST_F(RecorderXTest, AGrabHeldByAnotherClientMakesStartFail) {
     EXPECT_TRUE(recorder.start(&target_));
 }
 
+TEST_F(RecorderXTest, StartedFromTheEventLoopRightAfterShowTakesTheKeyboard) {
+    // What a dialog that records for its whole life does in its showEvent().
+    Target fresh;
+    fresh.resize(100, 80);
+    bool taken = false;
+    fresh.show();
+    QMetaObject::invokeMethod(
+        &fresh, [&] { taken = KeystrokeRecorder::instance().start(&fresh); }, Qt::QueuedConnection);
+    QTest::qWait(50);
+    EXPECT_TRUE(taken);
+    shell("xdotool key b");
+    QElapsedTimer timer;
+    timer.start();
+    while (fresh.keys.size() < 2 && timer.elapsed() < 3000)
+        QTest::qWait(10);
+    EXPECT_EQ(fresh.keys.size(), 2u);
+}
+
 } // namespace
 } // namespace orvyn
 

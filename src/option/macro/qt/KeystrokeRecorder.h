@@ -16,9 +16,15 @@
 //         return SkinnedDialog::event(e);
 //     }
 //
-// Start it once the window is shown. The grab ends with stop(), when the
-// target is hidden or destroyed, and at exit; the X server drops it by itself
-// when Option dies, whatever kills it.
+// Start it once the window is shown: a dialog that records for its whole
+// life posts the start from its showEvent(), so it runs after the window was
+// mapped:
+//
+//     QMetaObject::invokeMethod(this, [this] { KeystrokeRecorder::instance().start(this); },
+//                               Qt::QueuedConnection);
+//
+// The grab ends with stop(), when the target is hidden or destroyed, and at
+// exit; the X server drops it by itself when Option dies, whatever kills it.
 #pragma once
 
 #include <QEvent>
