@@ -90,6 +90,7 @@ public:
     void versionTextChanged() override;
     void closeWindow() override;
     void restoreAndActivate() override;
+    void tellUser(SessionNotice notice, const std::string &text) override;
 
 signals:
     // The first frame has been painted (start-up timing).
@@ -103,6 +104,7 @@ protected:
 
 private:
     void showPage(Page page);
+    void showNotice(const QString &text);
     void restoreDefaults();
     bool runResetWarning();
 
@@ -112,6 +114,7 @@ private:
     QRect pageRect_;
     QTimer waitLimit_;
     QTimer monitorWatch_;
+    QWidget *waitShield_ = nullptr;
     bool waitShown_ = false;
     bool painted_ = false;
     std::function<bool()> confirmReset_;
