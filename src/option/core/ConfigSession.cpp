@@ -109,6 +109,7 @@ void ConfigSession::tell(SessionNotice notice) {
                "to it until it can be read again.";
         break;
     }
+    trace("Option: told the user: " + text + "\n");
     if (view_)
         view_->tellUser(notice, text);
 }
