@@ -99,6 +99,10 @@ void ConfigSession::tell(SessionNotice notice) {
         text = "The settings were saved, but they could not be sent to the keyboard because the Monitor "
                "program is not running. Start Monitor and apply again to change the keyboard.";
         break;
+    case SessionNotice::KeyboardAbsent:
+        text = "The settings were saved, but no keyboard is connected, so the keyboard did not receive "
+               "them. Connect it and apply again.";
+        break;
     case SessionNotice::ApplyUnconfirmed:
         text = "The settings were saved, but Monitor did not confirm that the keyboard received them. "
                "Make sure Monitor is running and apply again.";
@@ -177,6 +181,10 @@ void ConfigSession::finishApply(ApplyEnd end) {
         return;
     if (end == ApplyEnd::Answered) {
         trace("Option: Monitor answered, OK/Apply enabled\n");
+        // Monitor answers at once when it has no keyboard open; it notes
+        // that in config.ini before it takes any apply.
+        if (settings_.readDeviceState() == 0)
+            tell(SessionNotice::KeyboardAbsent);
     } else {
         trace(end == ApplyEnd::MonitorGone ? "Option: Monitor went away during the apply\n"
                                            : "Option: Monitor did not answer the apply in time\n");

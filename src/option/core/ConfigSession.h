@@ -23,6 +23,7 @@ inline constexpr unsigned kDefaultProfileNameText = 1040;
 enum class SessionNotice {
     AppliedWithoutMonitor, // saved, but nothing could be handed to Monitor
     ApplyUnconfirmed,      // saved and handed over, but Monitor never answered
+    KeyboardAbsent,        // Monitor answered, but it has no keyboard to write
     MacroLibraryUnreadable,
 };
 

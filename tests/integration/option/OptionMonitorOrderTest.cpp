@@ -220,6 +220,20 @@ TEST_F(OptionMonitorOrderTest, OptionFirstThenMonitorKilledAndStartedAgain) {
     clickApply();
     expectAnswered();
     EXPECT_EQ(pollingWrites(), (std::vector<std::pair<int, int>>{{kKeyboardProfile, 2}}));
+
+    // Unplugged: Monitor closes Option. Opened again, an Apply that Monitor
+    // answers without a keyboard says so.
+    server_->unplug();
+    EXPECT_TRUE(ends(*option_, 15));
+    startOption();
+    if (HasFatalFailure())
+        return;
+    choosePolling(k125Hz);
+    clickApply();
+    expectAnswered();
+    EXPECT_TRUE(waitForLine(*option_, "Option: told the user: The settings were saved, but no keyboard is "
+                                      "connected"));
+    dismissNotice();
 }
 
 // Monitor gone and its block with it, though something still answers at

@@ -222,7 +222,7 @@ TEST_F(ConfigSessionTest, ApplyWithMonitorPublishesFlagsPostsAndWaitsFor1256) {
     EXPECT_TRUE(view_.notices.empty());
 }
 
-TEST_F(ConfigSessionTest, AWaitEndedWithoutAnAnswerIsTold) {
+TEST_F(ConfigSessionTest, AnApplyTheKeyboardMayNotHaveIsTold) {
     exchange_.block = defaults();
     session_.initialize(&exchange_);
     for (ApplyEnd end : {ApplyEnd::MonitorGone, ApplyEnd::TimedOut}) {
@@ -239,6 +239,17 @@ TEST_F(ConfigSessionTest, AWaitEndedWithoutAnAnswerIsTold) {
     session_.handleMessage(message(WM_APPLY_DONE));
     session_.finishApply(ApplyEnd::MonitorGone);
     EXPECT_EQ(view_.notices.size(), 2u);
+    // Monitor answered, but has no keyboard open.
+    ASSERT_TRUE(settings_.writeDeviceState(0));
+    ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+    session_.handleMessage(message(WM_APPLY_DONE));
+    ASSERT_EQ(view_.notices.size(), 3u);
+    EXPECT_EQ(view_.notices[2], SessionNotice::KeyboardAbsent);
+    EXPECT_NE(view_.noticeTexts[2].find("no keyboard is connected"), std::string::npos);
+    ASSERT_TRUE(settings_.writeDeviceState(1));
+    ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+    session_.handleMessage(message(WM_APPLY_DONE));
+    EXPECT_EQ(view_.notices.size(), 3u);
 }
 
 TEST_F(ConfigSessionTest, ApplyWithoutDifferencesStillPostsAndKeepsOnlyImportFlags) {
