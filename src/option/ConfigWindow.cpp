@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cstdlib>
 
 #include "option/core/OptionLinks.h"
@@ -32,6 +33,23 @@ constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 QFont versionFont() {
     return skinFont(FontFace::Arial, 12, 6, 400);
 }
+
+// Lies over the whole window while Monitor writes the keyboard: it takes
+// every click meant for the window or its controls and shows the busy
+// cursor, while the pointer stays free for other programs.
+class WaitShield final : public QWidget {
+public:
+    explicit WaitShield(QWidget *parent) : QWidget(parent) {
+        setCursor(Qt::WaitCursor);
+        hide();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
+    void wheelEvent(QWheelEvent *event) override { event->accept(); }
+};
 
 } // namespace
 
@@ -70,24 +88,23 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     if (BitmapButton *b = button(StandardKeysTab))
         b->setChecked(ButtonCheck::Pressed);
 
+    waitShield_ = new WaitShield(this);
     waitLimit_.setSingleShot(true);
     connect(&waitLimit_, &QTimer::timeout, this, [this] {
         if (services_.session.waiting())
-            services_.session.finishApply();
+            services_.session.finishApply(ApplyEnd::TimedOut);
     });
     monitorWatch_.setInterval(kMonitorWatchInterval);
     connect(&monitorWatch_, &QTimer::timeout, this, [this] {
         // Monitor gone (crashed or quit) means no answer will come.
         if (services_.session.waiting() && !services_.poster.exists(kMonitorTitle))
-            services_.session.finishApply();
+            services_.session.finishApply(ApplyEnd::MonitorGone);
     });
     services_.session.setView(this);
 }
 
 ConfigWindow::~ConfigWindow() {
     services_.session.setView(nullptr);
-    if (waitShown_)
-        QApplication::restoreOverrideCursor();
 }
 
 AdvancedPage *ConfigWindow::advancedPage() const {
@@ -99,11 +116,11 @@ void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
     if (!icon.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     setWindowTitle(QString::fromUtf8(kOptionTitle));
-    if (viewFailed) {
+    // The block is still handed on: a Monitor that starts again later puts a
+    // new one in place, which the session then reaches.
+    if (viewFailed)
         QMessageBox::warning(this, QStringLiteral("Option"), QStringLiteral("Could not map view of file."),
                              QMessageBox::Ok);
-        exchange = nullptr;
-    }
     services_.session.initialize(exchange);
 }
 
@@ -193,12 +210,12 @@ void ConfigWindow::restoreDefaults() {
 }
 
 void ConfigWindow::beginApplyWait() {
-    if (!waitShown_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        waitShown_ = true;
-    }
-    if (isVisible())
-        grabMouse();
+    // No pointer grab: during a long apply the rest of the desktop stays
+    // usable; only this window ignores clicks.
+    waitShown_ = true;
+    waitShield_->setGeometry(rect());
+    waitShield_->raise();
+    waitShield_->show();
     for (int key : {Ok, Apply}) {
         if (BitmapButton *b = button(key)) {
             b->setEnabled(false);
@@ -218,12 +235,8 @@ void ConfigWindow::endApplyWait() {
             b->repaint();
         }
     }
-    if (waitShown_) {
-        QApplication::restoreOverrideCursor();
-        waitShown_ = false;
-    }
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
+    waitShown_ = false;
+    waitShield_->hide();
 }
 
 void ConfigWindow::versionTextChanged() {
@@ -232,12 +245,8 @@ void ConfigWindow::versionTextChanged() {
 }
 
 void ConfigWindow::closeWindow() {
-    if (waitShown_) {
-        QApplication::restoreOverrideCursor();
-        waitShown_ = false;
-    }
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
+    waitShown_ = false;
+    waitShield_->hide();
     // A confirmation still open (Monitor closing us meanwhile) ends as
     // declined, so nothing is applied after the window went away.
     if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this)
@@ -253,6 +262,21 @@ void ConfigWindow::restoreAndActivate() {
     show();
     raise();
     activateWindow();
+}
+
+void ConfigWindow::tellUser(SessionNotice, const std::string &text) {
+    const QString message = QString::fromStdString(text);
+    if (isVisible()) {
+        showNotice(message);
+        return;
+    }
+    // Told during start-up: shown once the window is on the screen.
+    QMetaObject::invokeMethod(
+        this, [this, message] { showNotice(message); }, Qt::QueuedConnection);
+}
+
+void ConfigWindow::showNotice(const QString &text) {
+    QMessageBox::warning(this, QStringLiteral("Option"), text, QMessageBox::Ok);
 }
 
 QRect ConfigWindow::versionLineRect() const {
@@ -276,8 +300,8 @@ void ConfigWindow::paintEvent(QPaintEvent *event) {
 }
 
 void ConfigWindow::mousePressEvent(QMouseEvent *event) {
-    // While Monitor writes the keyboard the window holds the pointer and
-    // takes no clicks (not even a drag).
+    // While Monitor writes the keyboard the window takes no clicks (not even
+    // a drag).
     if (waitShown_) {
         event->accept();
         return;

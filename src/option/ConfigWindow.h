@@ -72,6 +72,7 @@ public:
     void versionTextChanged() override;
     void closeWindow() override;
     void restoreAndActivate() override;
+    void tellUser(SessionNotice notice, const std::string &text) override;
 
 signals:
     // The first frame has been painted (start-up timing).
@@ -85,6 +86,7 @@ protected:
 
 private:
     void showPage(Page page);
+    void showNotice(const QString &text);
     void restoreDefaults();
     bool runResetWarning();
 
@@ -94,6 +96,7 @@ private:
     QRect pageRect_;
     QTimer waitLimit_;
     QTimer monitorWatch_;
+    QWidget *waitShield_ = nullptr;
     bool waitShown_ = false;
     bool painted_ = false;
     std::function<bool()> confirmReset_;

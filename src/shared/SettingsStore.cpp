@@ -140,6 +140,10 @@ bool SettingsStore::writeDeviceState(int32_t state) {
     return IniFile(configIniPath()).writeNumber(kSetting, "Device", state);
 }
 
+int32_t SettingsStore::readDeviceState() const {
+    return IniFile(configIniPath()).readNumber(kSetting, "Device", -1);
+}
+
 bool SettingsStore::writeAccessCode(const AccessCode &code) {
     return IniFile(configIniPath()).writeBlock("HidAccessCode", "Code", code.bytes, sizeof code.bytes);
 }

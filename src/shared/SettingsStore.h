@@ -65,6 +65,8 @@ public:
 
     bool writeCurrentProfile(int32_t index);
     bool writeDeviceState(int32_t state);
+    // 1 when Monitor has the keyboard open, 0 when not; -1 when not written.
+    int32_t readDeviceState() const;
     bool writeAccessCode(const AccessCode &code);
     // Leaves `record` untouched when the stored block is missing or damaged.
     bool readOsdSettings(OsdSettings &record, OsdFolder where = OsdFolder::Program) const;

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <thread>
 
+#include "XDriving.h"
 #include "integration/platform/Child.h"
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
@@ -27,38 +28,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-// Output of a shell command, trimmed; empty on failure.
-std::string shell(const std::string &command) {
-    std::string out;
-    if (FILE *p = ::popen(command.c_str(), "r")) {
-        char buf[256];
-        while (std::fgets(buf, sizeof buf, p))
-            out += buf;
-        ::pclose(p);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-bool haveXdotool() {
-    return std::getenv("DISPLAY") && !shell("command -v xdotool").empty();
-}
-
-bool waitForLine(Child &child, const std::string &text, int seconds = 20) {
-    while (auto line = child.readLine(seconds))
-        if (line->find(text) != std::string::npos)
-            return true;
-    return false;
-}
-
-// True once the process has ended (its output closed), within `seconds`.
-bool ends(Child &child, int seconds = 10) {
-    while (child.readLine(seconds)) {
-    }
-    return child.outputEnded();
-}
 
 class OptionProcessTest : public ::testing::Test {
 protected:
@@ -147,35 +116,6 @@ TEST_F(OptionProcessTest, SecondInstanceEndsSilentlyAndTheFirstClosesOnRequest) 
     EXPECT_TRUE(ends(*first));
     EXPECT_EQ(first->wait(), 0);
     EXPECT_FALSE(fs::exists(home_ + "config/Default0.gkp")); // closed without saving
-}
-
-// Clicks at a point of a window given in the window's own coordinates.
-void click(const std::string &window, int x, int y) {
-    shell("xdotool mousemove --sync --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
-          " click 1");
-    std::this_thread::sleep_for(150ms);
-}
-
-struct Place {
-    int x = 0, y = 0, w = 0, h = 0;
-};
-
-// A control's rectangle from its line in a skin file ("name,x,y,w,h,help").
-Place place(const std::string &skin, int key, const char *group = "BUTTONPOS") {
-    const std::string line =
-        IniFile(std::string(ORVYN_PROGRAM_DIR) + "skins/" + skin).readText(std::to_string(key), group, "");
-    std::stringstream s(line);
-    std::string name;
-    Place r;
-    char comma;
-    std::getline(s, name, ',');
-    s >> r.x >> comma >> r.y >> comma >> r.w >> comma >> r.h;
-    return r;
-}
-
-std::pair<int, int> centre(const std::string &skin, int key) {
-    const Place r = place(skin, key);
-    return {r.x + r.w / 2, r.y + r.h / 2};
 }
 
 TEST_F(OptionProcessTest, LightingApplyAndRestoreDefaultsReachTheKeyboard) {
