@@ -96,8 +96,14 @@ void ConfigSession::selectProfile(int profile) {
 bool ConfigSession::apply(ApplyMode mode) {
     if (view_)
         view_->beginApplyWait();
-    if (mode == ApplyMode::Apply)
+    if (mode == ApplyMode::Apply) {
         detectChanges(*saved_, *working_);
+        for (int p = 0; p < kProfileCount; ++p) {
+            if (imported_[p])
+                markProfileImported(*working_, p);
+        }
+    }
+    imported_ = {};
     if (exchange_)
         exchange_->publish(*working_);
     saveOsdSettings();
@@ -133,6 +139,27 @@ void ConfigSession::restoreDefaults() {
     apply(ApplyMode::DefaultsRestored);
 }
 
+TransferResult ConfigSession::importProfile(const std::string &path) {
+    const int p = working_->CurrentProfile;
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to import into. Nothing was imported."};
+    TransferResult result = importProfileFile(path, settings_.folder(), working_->profiles[p]);
+    if (!result.ok)
+        return result;
+    markProfileImported(*working_, p);
+    imported_[p] = true;
+    library_.collectKeyMacros(*working_);
+    refresh();
+    return result;
+}
+
+TransferResult ConfigSession::exportProfile(const std::string &path) {
+    const int p = working_->CurrentProfile;
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to export."};
+    return exportProfileFile(working_->profiles[p], p, path, settings_);
+}
+
 void ConfigSession::finishApply() {
     if (waiting_)
         trace("Option: Monitor answered, OK/Apply enabled\n");
@@ -163,12 +190,14 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
             view_->versionTextChanged();
         takeSaved();
         *working_ = *saved_;
+        imported_ = {};
         refresh();
         collectAndSaveLibrary();
         return true;
     case WM_PROFILE_CHANGED:
         takeSaved();
         *working_ = *saved_;
+        imported_ = {};
         refresh();
         return true;
     case WM_APPLY_DONE:
@@ -189,8 +218,10 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
             to.reserved16804 = from.reserved16804;
         }
         refresh();
-        if (isValidProfile(p))
+        if (isValidProfile(p)) {
             working_->flags.imported[p] = 0;
+            imported_[p] = false;
+        }
         return true;
     }
     case WM_OPTION_1258:
