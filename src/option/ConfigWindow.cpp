@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -134,8 +135,20 @@ void ConfigWindow::buttonCommand(int key) {
     case CloseBottom:
         closeWindow();
         break;
+    case ProfileNew:
+        editProfile(ProfileDialog::Mode::New);
+        break;
+    case ProfileEdit:
+        editProfile(ProfileDialog::Mode::Edit);
+        break;
+    case ImportProfile:
+        importProfile();
+        break;
+    case ExportProfile:
+        exportProfile();
+        break;
     case UserManual:
-        services_.shell.openFile(QString::fromStdString(userManualPath(services_.programFolder)));
+        openUserManual();
         break;
     case WebPage:
         services_.shell.openAddress(QString::fromStdString(webPageAddress(services_.settings)));
@@ -150,8 +163,7 @@ void ConfigWindow::buttonCommand(int key) {
         restoreDefaults();
         break;
     default:
-        // "5" does nothing; the profile dialog, profile files and the macro
-        // manager are not part of this window yet.
+        // "5" does nothing; the macro manager is not part of this window yet.
         break;
     }
 }
@@ -179,6 +191,68 @@ void ConfigWindow::refresh(int current) {
     }
     for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
         pages_[page]->reload();
+}
+
+void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
+    ProfileData *profile = services_.session.working().currentProfileData();
+    if (profile == nullptr)
+        return;
+    FileChooser &files = services_.files ? *services_.files : qtFiles_;
+    // Name and game program are saved by the next Apply with the rest; the
+    // pages show neither, so nothing is refreshed.
+    ProfileDialog dialog(*profile, mode, files, this);
+    dialog.exec();
+}
+
+namespace {
+
+FileRequest profileFileRequest(FileChoice choice, const std::string &settingsFolder) {
+    FileRequest request;
+    request.choice = choice;
+    request.title = choice == FileChoice::Open ? QStringLiteral("Import a profile")
+                                               : QStringLiteral("Export the profile");
+    request.folder = QString::fromStdString(settingsFolder) + QStringLiteral("config/");
+    request.filters = {QStringLiteral("Gaming Keyboard Profile(*.gkp)"), QStringLiteral("All files (*)")};
+    request.selectedFilter = request.filters.constFirst();
+    request.defaultSuffix = QStringLiteral("gkp");
+    return request;
+}
+
+} // namespace
+
+void ConfigWindow::importProfile() {
+    FileChooser &files = services_.files ? *services_.files : qtFiles_;
+    const QString path =
+        files.choose(this, profileFileRequest(FileChoice::Open, services_.settings.folder()));
+    if (path.isEmpty())
+        return;
+    const TransferResult result = services_.session.importProfile(path.toStdString());
+    if (!result.message.empty())
+        tell(QString::fromStdString(result.message));
+}
+
+void ConfigWindow::exportProfile() {
+    FileChooser &files = services_.files ? *services_.files : qtFiles_;
+    const QString path =
+        files.choose(this, profileFileRequest(FileChoice::Save, services_.settings.folder()));
+    if (path.isEmpty())
+        return;
+    const TransferResult result = services_.session.exportProfile(path.toStdString());
+    if (!result.message.empty())
+        tell(QString::fromStdString(result.message));
+}
+
+void ConfigWindow::openUserManual() {
+    const QString path = QString::fromStdString(userManualPath(services_.programFolder));
+    if (services_.shell.openFile(path))
+        return;
+    tell(QFileInfo::exists(path)
+             ? QStringLiteral("No program could show the user manual %1. Install a PDF viewer.").arg(path)
+             : QStringLiteral("The user manual is missing. It was looked for at %1.").arg(path));
+}
+
+void ConfigWindow::tell(const QString &text) {
+    QMessageBox::information(this, QStringLiteral("Option"), text, QMessageBox::Ok);
 }
 
 bool ConfigWindow::runResetWarning() {
