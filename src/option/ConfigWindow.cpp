@@ -15,6 +15,7 @@
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
 #include "platform/Clock.h"
+#include "platform/Trace.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -227,6 +228,7 @@ void ConfigWindow::importProfile() {
     if (path.isEmpty())
         return;
     const TransferResult result = services_.session.importProfile(path.toStdString());
+    trace(result.ok ? "Option: profile imported\n" : "Option: profile import refused\n");
     if (!result.message.empty())
         tell(QString::fromStdString(result.message));
 }
@@ -238,6 +240,7 @@ void ConfigWindow::exportProfile() {
     if (path.isEmpty())
         return;
     const TransferResult result = services_.session.exportProfile(path.toStdString());
+    trace(result.ok ? "Option: profile exported\n" : "Option: profile export failed\n");
     if (!result.message.empty())
         tell(QString::fromStdString(result.message));
 }
