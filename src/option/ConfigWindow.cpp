@@ -143,10 +143,10 @@ void ConfigWindow::buttonCommand(int key) {
         editProfile(ProfileDialog::Mode::Edit);
         break;
     case ImportProfile:
-        importProfile();
+        transferProfile(FileChoice::Open);
         break;
     case ExportProfile:
-        exportProfile();
+        transferProfile(FileChoice::Save);
         break;
     case UserManual:
         openUserManual();
@@ -198,10 +198,9 @@ void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
     ProfileData *profile = services_.session.working().currentProfileData();
     if (profile == nullptr)
         return;
-    FileChooser &files = services_.files ? *services_.files : qtFiles_;
     // Name and game program are saved by the next Apply with the rest; the
     // pages show neither, so nothing is refreshed.
-    ProfileDialog dialog(*profile, mode, files, this);
+    ProfileDialog dialog(*profile, mode, fileChooser(), this);
     dialog.exec();
 }
 
@@ -221,28 +220,24 @@ FileRequest profileFileRequest(FileChoice choice, const std::string &settingsFol
 
 } // namespace
 
-void ConfigWindow::importProfile() {
-    FileChooser &files = services_.files ? *services_.files : qtFiles_;
-    const QString path =
-        files.choose(this, profileFileRequest(FileChoice::Open, services_.settings.folder()));
+void ConfigWindow::transferProfile(FileChoice choice) {
+    const QString path = fileChooser().choose(this, profileFileRequest(choice, services_.settings.folder()));
     if (path.isEmpty())
         return;
-    const TransferResult result = services_.session.importProfile(path.toStdString());
-    trace(result.ok ? "Option: profile imported\n" : "Option: profile import refused\n");
+    const bool importing = choice == FileChoice::Open;
+    ConfigSession &session = services_.session;
+    const TransferResult result =
+        importing ? session.importProfile(path.toStdString()) : session.exportProfile(path.toStdString());
+    if (importing)
+        trace(result.ok ? "Option: profile imported\n" : "Option: profile import refused\n");
+    else
+        trace(result.ok ? "Option: profile exported\n" : "Option: profile export failed\n");
     if (!result.message.empty())
         tell(QString::fromStdString(result.message));
 }
 
-void ConfigWindow::exportProfile() {
-    FileChooser &files = services_.files ? *services_.files : qtFiles_;
-    const QString path =
-        files.choose(this, profileFileRequest(FileChoice::Save, services_.settings.folder()));
-    if (path.isEmpty())
-        return;
-    const TransferResult result = services_.session.exportProfile(path.toStdString());
-    trace(result.ok ? "Option: profile exported\n" : "Option: profile export failed\n");
-    if (!result.message.empty())
-        tell(QString::fromStdString(result.message));
+FileChooser &ConfigWindow::fileChooser() {
+    return services_.files ? *services_.files : qtFiles_;
 }
 
 void ConfigWindow::openUserManual() {

@@ -90,8 +90,9 @@ private:
     void showPage(Page page);
     void restoreDefaults();
     void editProfile(ProfileDialog::Mode mode);
-    void importProfile();
-    void exportProfile();
+    // Import (Open) or export (Save) through a file dialog.
+    void transferProfile(FileChoice choice);
+    FileChooser &fileChooser();
     void openUserManual();
     void tell(const QString &text);
     bool runResetWarning();
