@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,7 @@
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
 #include "platform/Clock.h"
+#include "platform/Trace.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -151,8 +153,20 @@ void ConfigWindow::buttonCommand(int key) {
     case CloseBottom:
         closeWindow();
         break;
+    case ProfileNew:
+        editProfile(ProfileDialog::Mode::New);
+        break;
+    case ProfileEdit:
+        editProfile(ProfileDialog::Mode::Edit);
+        break;
+    case ImportProfile:
+        transferProfile(FileChoice::Open);
+        break;
+    case ExportProfile:
+        transferProfile(FileChoice::Save);
+        break;
     case UserManual:
-        services_.shell.openFile(QString::fromStdString(userManualPath(services_.programFolder)));
+        openUserManual();
         break;
     case WebPage:
         services_.shell.openAddress(QString::fromStdString(webPageAddress(services_.settings)));
@@ -167,8 +181,7 @@ void ConfigWindow::buttonCommand(int key) {
         restoreDefaults();
         break;
     default:
-        // "5" does nothing; the profile dialog, profile files and the macro
-        // manager are not part of this window yet.
+        // "5" does nothing; the macro manager is not part of this window yet.
         break;
     }
 }
@@ -196,6 +209,65 @@ void ConfigWindow::refresh(int current) {
     }
     for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
         pages_[page]->reload();
+}
+
+void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
+    ProfileData *profile = services_.session.working().currentProfileData();
+    if (profile == nullptr)
+        return;
+    // Name and game program are saved by the next Apply with the rest; the
+    // pages show neither, so nothing is refreshed.
+    ProfileDialog dialog(*profile, mode, fileChooser(), this);
+    dialog.exec();
+}
+
+namespace {
+
+FileRequest profileFileRequest(FileChoice choice, const std::string &settingsFolder) {
+    FileRequest request;
+    request.choice = choice;
+    request.title = choice == FileChoice::Open ? QStringLiteral("Import a profile")
+                                               : QStringLiteral("Export the profile");
+    request.folder = QString::fromStdString(settingsFolder) + QStringLiteral("config/");
+    request.filters = {QStringLiteral("Gaming Keyboard Profile(*.gkp)"), QStringLiteral("All files (*)")};
+    request.selectedFilter = request.filters.constFirst();
+    request.defaultSuffix = QStringLiteral("gkp");
+    return request;
+}
+
+} // namespace
+
+void ConfigWindow::transferProfile(FileChoice choice) {
+    const QString path = fileChooser().choose(this, profileFileRequest(choice, services_.settings.folder()));
+    if (path.isEmpty())
+        return;
+    const bool importing = choice == FileChoice::Open;
+    ConfigSession &session = services_.session;
+    const TransferResult result =
+        importing ? session.importProfile(path.toStdString()) : session.exportProfile(path.toStdString());
+    if (importing)
+        trace(result.ok ? "Option: profile imported\n" : "Option: profile import refused\n");
+    else
+        trace(result.ok ? "Option: profile exported\n" : "Option: profile export failed\n");
+    if (!result.message.empty())
+        tell(QString::fromStdString(result.message));
+}
+
+FileChooser &ConfigWindow::fileChooser() {
+    return services_.files ? *services_.files : qtFiles_;
+}
+
+void ConfigWindow::openUserManual() {
+    const QString path = QString::fromStdString(userManualPath(services_.programFolder));
+    if (services_.shell.openFile(path))
+        return;
+    tell(QFileInfo::exists(path)
+             ? QStringLiteral("No program could show the user manual %1. Install a PDF viewer.").arg(path)
+             : QStringLiteral("The user manual is missing. It was looked for at %1.").arg(path));
+}
+
+void ConfigWindow::tell(const QString &text) {
+    QMessageBox::information(this, QStringLiteral("Option"), text, QMessageBox::Ok);
 }
 
 bool ConfigWindow::runResetWarning() {

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "option/DesktopShell.h"
+#include "option/FileChooser.h"
+#include "option/ProfileDialog.h"
 #include "option/core/ConfigSession.h"
 #include "option/dialogs/ConfigPage.h"
 #include "option/skin/SkinNames.h"
@@ -33,6 +35,7 @@ public:
         DesktopShell &shell;
         SettingsStore &settings; // the web address setting
         std::string programFolder;
+        FileChooser *files = nullptr; // nullptr: Qt's file dialog
     };
 
     explicit ConfigWindow(Services services, QWidget *parent = nullptr);
@@ -88,6 +91,12 @@ private:
     void showPage(Page page);
     void showNotice(const QString &text);
     void restoreDefaults();
+    void editProfile(ProfileDialog::Mode mode);
+    // Import (Open) or export (Save) through a file dialog.
+    void transferProfile(FileChoice choice);
+    FileChooser &fileChooser();
+    void openUserManual();
+    void tell(const QString &text);
     bool runResetWarning();
 
     Services services_;
@@ -100,6 +109,7 @@ private:
     bool waitShown_ = false;
     bool painted_ = false;
     std::function<bool()> confirmReset_;
+    QtFileChooser qtFiles_;
 };
 
 } // namespace orvyn

@@ -133,8 +133,14 @@ void ConfigSession::selectProfile(int profile) {
 bool ConfigSession::apply(ApplyMode mode) {
     if (view_)
         view_->beginApplyWait();
-    if (mode == ApplyMode::Apply)
+    if (mode == ApplyMode::Apply) {
         detectChanges(*saved_, *working_);
+        for (int p = 0; p < kProfileCount; ++p) {
+            if (imported_[p])
+                markProfileImported(*working_, p);
+        }
+    }
+    imported_ = {};
     // Monitor learns of the record only through the block: a message
     // without it would make Monitor write whatever the block held before.
     const bool published = exchange_ && exchange_->publish(*working_);
@@ -170,6 +176,27 @@ void ConfigSession::restoreDefaults() {
     markEverythingChanged(*working_);
     refresh();
     apply(ApplyMode::DefaultsRestored);
+}
+
+TransferResult ConfigSession::importProfile(const std::string &path) {
+    const int p = working_->CurrentProfile;
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to import into. Nothing was imported."};
+    TransferResult result = importProfileFile(path, settings_.folder(), working_->profiles[p]);
+    if (!result.ok)
+        return result;
+    markProfileImported(*working_, p);
+    imported_[p] = true;
+    library_.collectKeyMacros(*working_);
+    refresh();
+    return result;
+}
+
+TransferResult ConfigSession::exportProfile(const std::string &path) {
+    const int p = working_->CurrentProfile;
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to export."};
+    return exportProfileFile(working_->profiles[p], p, path, settings_);
 }
 
 void ConfigSession::finishApply(ApplyEnd end) {
@@ -226,6 +253,7 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
         trace("Option: took the keyboard's configuration, profile " + std::to_string(saved_->CurrentProfile) +
               "\n");
         *working_ = *saved_;
+        imported_ = {};
         refresh();
         collectAndSaveLibrary();
         return true;
@@ -233,6 +261,7 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
         if (!takeSaved())
             return true;
         *working_ = *saved_;
+        imported_ = {};
         refresh();
         return true;
     case WM_APPLY_DONE:
@@ -254,8 +283,10 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
             to.reserved16804 = from.reserved16804;
         }
         refresh();
-        if (isValidProfile(p))
+        if (isValidProfile(p)) {
             working_->flags.imported[p] = 0;
+            imported_[p] = false;
+        }
         return true;
     }
     case WM_OPTION_1258:

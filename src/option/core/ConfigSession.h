@@ -3,10 +3,12 @@
 // the messages Monitor posts back. Widgets stay behind SessionView.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "option/core/ProfileFiles.h"
 #include "option/macro/MacroLibrary.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
@@ -98,6 +100,13 @@ public:
     // are dropped by reloading the file.
     void macroManagerClosed(bool accepted);
 
+    // The current profile from a profile file: the whole profile is marked
+    // changed (and stays so through the next Apply), its macros join the
+    // library, the window refreshes. A refused file changes nothing.
+    TransferResult importProfile(const std::string &path);
+    // The current profile into a profile file.
+    TransferResult exportProfile(const std::string &path);
+
     // Messages posted to Option's endpoint; false for ones it does not know.
     bool handleMessage(const PostedMessage &message);
 
@@ -124,6 +133,9 @@ private:
     std::string firmwareText_;
     bool waiting_ = false;
     bool libraryWarned_ = false;
+    // Profiles imported since the last apply: Apply sends them whole even
+    // where they equal what was saved.
+    std::array<bool, kProfileCount> imported_{};
 };
 
 } // namespace orvyn

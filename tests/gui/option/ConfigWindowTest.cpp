@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "OptionFakes.h"
+#include "WindowFakes.h"
 #include "option/ConfigWindow.h"
 #include "option/core/OptionLinks.h"
 #include "option/dialogs/AdvancedPage.h"
@@ -22,19 +23,6 @@ namespace {
 
 using namespace orvyn::testing;
 namespace fs = std::filesystem;
-
-class FakeShell final : public DesktopShell {
-public:
-    bool openFile(const QString &path) override {
-        files.push_back(path);
-        return true;
-    }
-    bool openAddress(const QString &address) override {
-        addresses.push_back(address);
-        return true;
-    }
-    QStringList files, addresses;
-};
 
 std::unique_ptr<ConfigBlock> defaults() {
     auto c = std::make_unique<ConfigBlock>();
