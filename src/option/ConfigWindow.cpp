@@ -10,6 +10,8 @@
 #include "option/core/OptionLinks.h"
 #include "option/dialogs/AdvancedPage.h"
 #include "option/dialogs/ResetWarningDialog.h"
+#include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
@@ -157,9 +159,12 @@ void ConfigWindow::buttonCommand(int key) {
     case RestoreDefaults:
         restoreDefaults();
         break;
+    case MacroManager:
+        openMacroManager();
+        break;
     default:
-        // "5" does nothing; the profile dialog, profile files and the macro
-        // manager are not part of this window yet.
+        // "5" does nothing; the profile dialog and profile files are not
+        // part of this window yet.
         break;
     }
 }
@@ -187,6 +192,18 @@ void ConfigWindow::refresh(int current) {
     }
     for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
         pages_[page]->reload();
+}
+
+void ConfigWindow::openMacroManager() {
+    ConfigSession &session = services_.session;
+    MacroManagerDialog manager(session.library(), KeystrokeRecorder::instance().layout(), services_.texts,
+                               nullptr, this);
+    const bool accepted = manager.exec() == QDialog::Accepted;
+    // OK: the library is saved and the macro keys take its macros; otherwise
+    // every edit made in the manager is dropped.
+    session.macroManagerClosed(accepted);
+    if (accepted)
+        pages_[MacroKeys]->reload();
 }
 
 bool ConfigWindow::runResetWarning() {

@@ -105,6 +105,7 @@ private:
     void showPage(Page page);
     void restoreDefaults();
     bool runResetWarning();
+    void openMacroManager();
 
     Services services_;
     std::array<ConfigPage *, 4> pages_{};
