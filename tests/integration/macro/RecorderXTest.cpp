@@ -17,6 +17,8 @@
 
 #include "integration/platform/Child.h"
 #include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/MacroManagerDialog.h"
+#include "option/skin/SkinResources.h"
 
 namespace orvyn {
 namespace {
@@ -137,6 +139,39 @@ TEST_F(RecorderXTest, AGrabHeldByAnotherClientMakesStartFail) {
     holder.closeStdin();
     holder.wait();
     EXPECT_TRUE(recorder.start(&target_));
+}
+
+class NoTexts final : public TextSource {
+public:
+    std::string text(unsigned) const override { return {}; }
+};
+
+TEST_F(RecorderXTest, TheManagerShowsRecordingWhenAnotherClientHoldsTheKeyboard) {
+    setSkinFolder(QStringLiteral(ORVYN_PROGRAM_DIR "skins/"));
+    MacroLibrary library;
+    library.create("m");
+    const NoTexts texts;
+    const auto layout = makeUsLayout();
+    Child holder({ORVYN_WITNESS, "grab"});
+    ASSERT_EQ(holder.readLine(10).value_or(""), "grabbed");
+
+    MacroManagerDialog manager(library, *layout, texts, nullptr);
+    manager.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&manager));
+    QTest::mouseClick(manager.button(MacroManagerDialog::Record), Qt::LeftButton);
+    EXPECT_TRUE(manager.recording());
+    EXPECT_TRUE(KeystrokeRecorder::instance().running());
+    EXPECT_FALSE(KeystrokeRecorder::instance().grabbed());
+    EXPECT_EQ(manager.button(MacroManagerDialog::Record)->statePicture(StatePicture::Normal),
+              QImage(skinFolder() + "stop_record_normal.jpg"));
+    EXPECT_FALSE(manager.button(MacroManagerDialog::Ok)->isEnabled());
+    shell("xdotool key a");
+    QTest::qWait(200);
+    EXPECT_EQ(manager.editor().steps().count, 0) << "no keystroke arrives";
+
+    QTest::mouseClick(manager.button(MacroManagerDialog::Record), Qt::LeftButton);
+    EXPECT_FALSE(manager.recording());
+    EXPECT_TRUE(manager.button(MacroManagerDialog::Ok)->isEnabled());
 }
 
 TEST_F(RecorderXTest, StartedFromTheEventLoopRightAfterShowTakesTheKeyboard) {
