@@ -77,7 +77,7 @@ protected:
                 KeystrokeRecorder::instance().keyEvent(x, KeyDirection::Press, time += 10);
                 KeystrokeRecorder::instance().keyEvent(x, KeyDirection::Release, time += 10);
             }
-            QCoreApplication::processEvents();
+            QTest::qWait(10);
             QTest::mouseClick(manager->button(MacroManagerDialog::Record), Qt::LeftButton);
             QTest::mouseClick(manager->button(leave), Qt::LeftButton);
         });

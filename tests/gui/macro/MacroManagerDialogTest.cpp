@@ -110,7 +110,7 @@ protected:
     void type(uint32_t xKeycode, uint32_t time) {
         KeystrokeRecorder::instance().keyEvent(xKeycode, KeyDirection::Press, time);
         KeystrokeRecorder::instance().keyEvent(xKeycode, KeyDirection::Release, time + 40);
-        QCoreApplication::processEvents();
+        QTest::qWait(5); // the release waits for the loop to turn once
     }
     void rightClickEvents() {
         QTest::mouseClick(dialog_->eventsList()->viewport(), Qt::RightButton, {}, QPoint(20, 5));

@@ -141,6 +141,28 @@ TEST_F(RecorderXTest, AGrabHeldByAnotherClientMakesStartFail) {
     EXPECT_TRUE(recorder.start(&target_));
 }
 
+TEST_F(RecorderXTest, AHeldKeyRepeatsItsPressOnlyAndRecordsAsTwoSteps) {
+    ASSERT_TRUE(KeystrokeRecorder::instance().start(&target_));
+    // The server repeats a held key; a client that asked for it gets the
+    // repeats as presses alone, never as release and press pairs.
+    shell("xdotool keydown a sleep 1 keyup a");
+    ASSERT_TRUE(waitForKeys(2));
+    QTest::qWait(100);
+    int releases = 0;
+    for (const Keystroke &k : target_.keys)
+        releases += k.released() ? 1 : 0;
+    EXPECT_EQ(releases, 1);
+    EXPECT_TRUE(target_.keys.back().released());
+
+    const KeyCodeTable keys(KeystrokeRecorder::instance().layout());
+    MacroRecording recording(keys);
+    recording.beginRun(-1);
+    MacroSteps steps;
+    for (const Keystroke &k : target_.keys)
+        recording.take(k, steps);
+    EXPECT_EQ(steps.count, 2);
+}
+
 class NoTexts final : public TextSource {
 public:
     std::string text(unsigned) const override { return {}; }
