@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -85,7 +86,7 @@ protected:
         MacroRecord &r = library_.create(name);
         r.repeat = repeat;
         r.count = static_cast<int>(events.size());
-        std::memcpy(r.events, events.data(), events.size() * sizeof(MacroEvent));
+        std::copy(events.begin(), events.end(), r.events);
         return r;
     }
     MacroManagerDialog &open(const MacroKeyInfo *key = nullptr) {
