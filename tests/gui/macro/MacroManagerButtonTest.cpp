@@ -77,7 +77,8 @@ protected:
                 KeystrokeRecorder::instance().keyEvent(x, KeyDirection::Press, time += 10);
                 KeystrokeRecorder::instance().keyEvent(x, KeyDirection::Release, time += 10);
             }
-            QTest::qWait(10);
+            const int steps = static_cast<int>(2 * keys.size());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return manager->editor().steps().count == steps; }, 2000));
             QTest::mouseClick(manager->button(MacroManagerDialog::Record), Qt::LeftButton);
             QTest::mouseClick(manager->button(leave), Qt::LeftButton);
         });

@@ -109,9 +109,17 @@ protected:
     }
     // One key typed while recording, through the recorder's X edge.
     void type(uint32_t xKeycode, uint32_t time) {
+        const int before = dialog_->editor().steps().count;
+        const bool listening = KeystrokeRecorder::instance().running();
         KeystrokeRecorder::instance().keyEvent(xKeycode, KeyDirection::Press, time);
         KeystrokeRecorder::instance().keyEvent(xKeycode, KeyDirection::Release, time + 40);
-        QTest::qWait(5); // the release waits for the loop to turn once
+        // The release waits for the event loop to turn once.
+        if (listening) {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return dialog_->editor().steps().count >= before + 2 || !dialog_->recording(); },
+                2000));
+        }
+        QCoreApplication::processEvents();
     }
     void rightClickEvents() {
         QTest::mouseClick(dialog_->eventsList()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
