@@ -12,6 +12,8 @@
 #include "option/core/OptionLinks.h"
 #include "option/dialogs/AdvancedPage.h"
 #include "option/dialogs/ResetWarningDialog.h"
+#include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
@@ -180,8 +182,11 @@ void ConfigWindow::buttonCommand(int key) {
     case RestoreDefaults:
         restoreDefaults();
         break;
+    case MacroManager:
+        openMacroManager();
+        break;
     default:
-        // "5" does nothing; the macro manager is not part of this window yet.
+        // "5" does nothing.
         break;
     }
 }
@@ -268,6 +273,18 @@ void ConfigWindow::openUserManual() {
 
 void ConfigWindow::tell(const QString &text) {
     QMessageBox::information(this, QStringLiteral("Option"), text, QMessageBox::Ok);
+}
+
+void ConfigWindow::openMacroManager() {
+    ConfigSession &session = services_.session;
+    MacroManagerDialog manager(session.library(), KeystrokeRecorder::instance().layout(), services_.texts,
+                               nullptr, this);
+    const bool accepted = manager.exec() == QDialog::Accepted;
+    // OK: the library is saved and the macro keys take its macros; otherwise
+    // every edit made in the manager is dropped.
+    session.macroManagerClosed(accepted);
+    if (accepted)
+        pages_[MacroKeys]->reload();
 }
 
 bool ConfigWindow::runResetWarning() {

@@ -98,6 +98,7 @@ private:
     void openUserManual();
     void tell(const QString &text);
     bool runResetWarning();
+    void openMacroManager();
 
     Services services_;
     std::array<ConfigPage *, 4> pages_{};
