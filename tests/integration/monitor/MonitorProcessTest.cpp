@@ -117,6 +117,28 @@ private:
     int fd_ = -1;
 };
 
+// An environment variable set for one test and restored afterwards.
+class ScopedVariable {
+public:
+    ScopedVariable(const char *name, const std::string &value) : name_(name) {
+        if (const char *old = std::getenv(name))
+            old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    const char *name_;
+    std::optional<std::string> old_;
+};
+
 class MonitorProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -501,7 +523,9 @@ TEST_F(MonitorProcessTest, MissingProgramIsReportedNotOpened) {
     const std::string tools = runtime.base() + "/tools/";
     std::filesystem::create_directories(tools);
     writeMarkerScript(tools + "xdg-open");
-    ::setenv("PATH", (tools + ":" + std::getenv("PATH")).c_str(), 1);
+    const ScopedVariable path("PATH", tools + ":" + std::getenv("PATH"));
+    // No notification service, whatever bus the test runs on.
+    const ScopedVariable bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
     auto profile = std::make_unique<ProfileData>();
     *profile = ProfileData{};
     makeDefaultProfile(*profile, 0, "Profile");

@@ -226,7 +226,7 @@ TEST_F(HidBackendTest, UnusableKeyboardIsReportedOncePerArrival) {
         backend->openFeature();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    ASSERT_GE(hid.openAttempts, 4) << "the watcher retries the event handle";
+    ASSERT_GE(hid.openAttempts, 4) << "Monitor and the watcher keep trying";
     EXPECT_EQ(recorder.take(), std::vector<Posted>{unusable});
 
     hid.removeAll();
