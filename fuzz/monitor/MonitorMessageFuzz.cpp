@@ -18,7 +18,7 @@ struct NullPoster final : MessagePoster {
     bool post(const std::string &, const PostedMessage &) override { return true; }
 };
 struct NullShell final : Shell {
-    bool open(const std::string &) override { return true; }
+    LaunchOutcome open(const std::string &) override { return {true, {}}; }
     bool isProgram(const std::string &) override { return true; }
 };
 struct NullTray final : TrayControl {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "monitor/DeviceAccessNotice.h"
 #include "platform/Trace.h"
 #include "shared/Messages.h"
 
@@ -18,6 +19,7 @@ public:
     std::vector<MediaPlayer> running() override { return {}; }
     bool command(const std::string &, PlayerCommand) override { return false; }
     bool launch(const std::string &) override { return false; }
+    bool installed(const std::string &) override { return false; }
 };
 
 NoMediaPlayers &noMediaPlayers() {
@@ -42,6 +44,8 @@ CMonitorWnd::CMonitorWnd(MonitorServices services)
     if (!s_.clock)
         s_.clock = &systemClock();
     config_->with([](ConfigBlock &c) { resetConfig(c); });
+    actions_.setNotifier(s_.notifier);
+    actions_.setUserTime(s_.userTime);
 }
 
 void CMonitorWnd::traceText(std::string_view text) {
@@ -146,7 +150,7 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
         onDeviceEvent(m.wParam, m.lParam);
         return 1;
     case WM_DEVICE_CHANGE:
-        onDeviceChange(m.wParam);
+        onDeviceChange(m.wParam, m.lParam);
         return 1;
     case WM_CLOSE_MSG:
         if (close_)
@@ -222,7 +226,15 @@ void CMonitorWnd::onDeviceEvent(int64_t wParam, int64_t lParam) {
     dispatch(static_cast<uint32_t>(((wParam & 0xFFFF) << 16) | (lParam & 0xFFFF)));
 }
 
-void CMonitorWnd::onDeviceChange(int64_t wParam) {
+void CMonitorWnd::onDeviceChange(int64_t wParam, int64_t lParam) {
+    if (wParam == kDeviceUnusable) {
+        // The library says this once per arrival; silence would look dead.
+        const DeviceAccessNotice notice = deviceAccessNotice(static_cast<int>(lParam), s_.programFolder);
+        traceText("Monitor: " + notice.summary + ". " + notice.body + "\n");
+        if (s_.notifier)
+            s_.notifier->notify(notice.summary, notice.body);
+        return;
+    }
     const uint32_t data = wParam == 0 ? 2 : (wParam == 1 ? 1 : 0);
     dispatch(0x7F000000u + data);
 }
@@ -382,18 +394,32 @@ bool CMonitorWnd::editCurrentProfile(const std::function<void(ProfileData &)> &e
 }
 
 void CMonitorWnd::onWatchTimer() {
-    int profile = -1;
     if (!s_.foreground)
         return;
     const auto pid = s_.foreground->foregroundPid();
     if (!pid)
         return;
-    const auto names = s_.processNames ? s_.processNames(*pid) : readProcessNames(*pid);
+    const auto namesOf = [this](pid_t p) {
+        return s_.processNames ? s_.processNames(p) : readProcessNames(p);
+    };
+    const auto names = namesOf(*pid);
     if (!names)
         return;
-    const bool switched = config_->with([&names, &profile](ConfigBlock &c) {
-        profile = matchingProfile(c, *names);
-        if (profile < 0 || profile == c.CurrentProfile)
+    const ConfigBlock &config = snapshotInto();
+    int profile = matchingProfile(config, *names);
+    if (profile < 0) {
+        // A launcher's window: the game may be one of its descendants.
+        for (const pid_t child : s_.descendants ? s_.descendants(*pid) : readDescendants(*pid)) {
+            const auto childNames = namesOf(child);
+            profile = childNames ? matchingProfile(config, *childNames) : -1;
+            if (profile >= 0)
+                break;
+        }
+    }
+    if (profile < 0)
+        return;
+    const bool switched = config_->with([profile](ConfigBlock &c) {
+        if (profile == c.CurrentProfile)
             return false;
         c.CurrentProfile = profile;
         return true;

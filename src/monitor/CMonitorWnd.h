@@ -25,6 +25,7 @@
 namespace orvyn {
 
 using ProcessNamesReader = std::function<std::optional<ProcessNames>(pid_t)>;
+using DescendantsReader = std::function<std::vector<pid_t>(pid_t)>;
 
 struct MonitorServices {
     std::string programFolder; // with trailing "/"
@@ -38,10 +39,13 @@ struct MonitorServices {
     MediaPlayers *players = nullptr;
     ForegroundSource *foreground = nullptr; // null: the watch finds nothing
     ProcessNamesReader processNames;        // empty: reads /proc
+    DescendantsReader descendants;          // empty: reads /proc
     TrayControl *tray = nullptr;
     MainLoop *loop = nullptr;
     Clock *clock = nullptr;
-    TraceFunction trace; // empty: the process's trace()
+    Notifier *notifier = nullptr;       // null: problems go to the trace only
+    UserTimeSource *userTime = nullptr; // null: no focus hand-over
+    TraceFunction trace;                // empty: the process's trace()
 };
 
 // Event types of the keyboard's event words (high 16 bits).
@@ -88,7 +92,7 @@ public:
     void onCommand(int64_t command);
     void OnSystrayNotify(int64_t mouseMessage);
     void onDeviceEvent(int64_t wParam, int64_t lParam);
-    void onDeviceChange(int64_t wParam);
+    void onDeviceChange(int64_t wParam, int64_t lParam = 0);
     void onReadBackTimer();
     void onWatchTimer();
 

@@ -9,6 +9,7 @@
 
 #include "platform/MessagePoster.h"
 #include "shared/SettingsStore.h"
+#include "shared/UiText.h"
 
 namespace orvyn {
 
@@ -21,12 +22,14 @@ public:
 
 class OsdProgram {
 public:
-    OsdProgram(SettingsStore &settings, NoticeDisplay &display, std::function<void()> quit);
+    OsdProgram(SettingsStore &settings, const TextSource &texts, NoticeDisplay &display,
+               std::function<void()> quit);
 
     // One message from Monitor; anything not ours is ignored.
     void handle(const PostedMessage &message);
 
-    // "Profile N" and the profile's name when its file can be read.
+    // "Profile N" (the word from the language library) and the profile's
+    // name when its file can be read.
     void showProfile(int index);
     // The text stored in OSDData/Message; nothing for an empty text.
     void showStoredText();
@@ -36,6 +39,7 @@ public:
 
 private:
     SettingsStore &settings_;
+    const TextSource &texts_;
     NoticeDisplay &display_;
     std::function<void()> quit_;
     uint16_t value24_ = 0;

@@ -5,7 +5,9 @@
 
 #include "osd/DesktopNotices.h"
 #include "osd/OsdProgram.h"
+#include "osd/X11Fullscreen.h"
 #include "platform/Folders.h"
+#include "platform/QtPlatformChoice.h"
 #include "platform/qt/EndpointListener.h"
 #include "shared/Messages.h"
 
@@ -16,10 +18,14 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "OSD: %s\n", runtime.error.c_str());
         return 1;
     }
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // X11 (XWayland too) when there is one: only there can the overlay
+    // stay above a fullscreen game. Never through the environment.
+    std::vector<std::string> storage;
+    std::vector<char *> args = argumentsWithPlatform(
+        argc, argv, choosePlatform(PlatformPreference::X11WhenPresent, DisplayEnvironment::current()),
+        storage);
+    int appArgc = static_cast<int>(args.size()) - 1;
+    QApplication app(appArgc, args.data());
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("OSD"));
 
@@ -34,8 +40,11 @@ int main(int argc, char **argv) {
         return 1;
     }
     SettingsStore settings(settingsFolder());
-    DesktopNotices notices;
-    OsdProgram osd(settings, notices, [] { QCoreApplication::quit(); });
+    UiTextLibrary texts;
+    texts.load(programFolder());
+    X11Fullscreen fullscreen;
+    DesktopNotices notices([&fullscreen] { return fullscreen.activeWindowIsFullscreen(); });
+    OsdProgram osd(settings, texts, notices, [] { QCoreApplication::quit(); });
     QObject::connect(&listener, &EndpointListener::messageReceived, &app,
                      [&osd](const PostedMessage &message) { osd.handle(message); });
     return app.exec();

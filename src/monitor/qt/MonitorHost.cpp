@@ -6,11 +6,13 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include "monitor/device/FeatureReports.h"
 #include "platform/Folders.h"
+#include "platform/QtPlatformChoice.h"
 #include "platform/Trace.h"
 
 namespace orvyn {
@@ -123,8 +125,11 @@ bool MonitorHost::create() {
     else
         trace("Monitor: " + library_.error() + "\n");
 
-    players_ = std::make_unique<MprisPlayers>(shell_);
     foreground_ = std::make_unique<X11Foreground>();
+    shell_ = std::make_unique<DesktopShell>([this] { return startupId(); });
+    notifier_ = std::make_unique<SessionNotifier>(
+        [this](const std::string &summary, const std::string &body) { noticeThroughOsd(summary, body); });
+    players_ = std::make_unique<MprisPlayers>(*shell_);
     tray_ = std::make_unique<MonitorTray>(
         texts_, programFolder_, [this](int64_t mouse) { postToSelf(WM_TRAY_NOTIFY, 102, mouse); },
         [this](int64_t command) { postToSelf(WM_COMMAND_MSG, command, 0); });
@@ -137,7 +142,9 @@ bool MonitorHost::create() {
     services.worker = &workerAdapter_;
     services.exchange = &shared_;
     services.poster = &poster_;
-    services.shell = &shell_;
+    services.shell = shell_.get();
+    services.notifier = notifier_.get();
+    services.userTime = foreground_.get();
     services.players = players_.get();
     services.foreground = foreground_.get();
     services.tray = tray_.get();
@@ -190,6 +197,21 @@ void MonitorHost::destroy() {
     listener_.close();
 }
 
+std::string MonitorHost::startupId() {
+    static unsigned sequence = 0;
+    const auto time = foreground_ ? foreground_->serverTime() : std::nullopt;
+    if (!time)
+        return {};
+    return "orvyn-vantor-Monitor-" + std::to_string(::getpid()) + "-" + std::to_string(++sequence) + "_TIME" +
+           std::to_string(*time);
+}
+
+void MonitorHost::noticeThroughOsd(const std::string &summary, const std::string &body) {
+    if (settings_)
+        settings_->writeOsdMessage(body.empty() ? summary : summary + ": " + body);
+    poster_.post(kOsdTitle, WM_OSD_COMMAND, OSD_SHOW_TEXT, 0);
+}
+
 void MonitorHost::close() {
     destroy();
     QCoreApplication::quit();
@@ -231,6 +253,32 @@ bool CMonitorApp::openOptionRequested(int argc, char **argv) {
     return argc > 1 && argv[1] && argv[1][0] == '1';
 }
 
+bool CMonitorApp::quitRequested(int argc, char **argv) {
+    return argc > 1 && argv[1] && std::string_view(argv[1]) == "--quit";
+}
+
+namespace {
+
+// Posts the running Monitor its close and waits until it has ended (its
+// instance lock is free again).
+int quitRunningMonitor(const std::string &runtime) {
+    if (!EndpointPoster(runtime).post(kMonitorTitle, WM_CLOSE_MSG, 0, 0)) {
+        std::fprintf(stderr, "Monitor: no Monitor is running\n");
+        return 1;
+    }
+    constexpr int kWaitMs = 15000;
+    for (int waited = 0; waited < kWaitMs; waited += 50) {
+        InstanceLock probe;
+        if (probe.acquire(runtime, kMonitorInstanceName) == LockResult::Acquired)
+            return 0;
+        ::usleep(50 * 1000);
+    }
+    std::fprintf(stderr, "Monitor: the running Monitor did not end within %d s\n", kWaitMs / 1000);
+    return 1;
+}
+
+} // namespace
+
 int CMonitorApp::run(int argc, char **argv) {
     const bool openOption = openOptionRequested(argc, argv);
     const RuntimeFolder runtime = runtimeFolder();
@@ -238,6 +286,8 @@ int CMonitorApp::run(int argc, char **argv) {
         std::fprintf(stderr, "Monitor: %s\n", runtime.error.c_str());
         return 1;
     }
+    if (quitRequested(argc, argv))
+        return quitRunningMonitor(runtime.path);
     InstanceLock lock;
     switch (lock.acquire(runtime.path, kMonitorInstanceName)) {
     case LockResult::Acquired:
@@ -253,10 +303,11 @@ int CMonitorApp::run(int argc, char **argv) {
     }
 
     // Without any display Monitor still runs (no tray then).
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    std::vector<std::string> storage;
+    std::vector<char *> args = argumentsWithPlatform(
+        argc, argv, choosePlatform(PlatformPreference::Default, DisplayEnvironment::current()), storage);
+    int appArgc = static_cast<int>(args.size()) - 1;
+    QApplication app(appArgc, args.data());
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Monitor"));
 

@@ -1,5 +1,6 @@
 // The main window's message table, keyboard state machine, event dispatch
 // and keyboard notices, against recording fakes.
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -43,8 +44,13 @@ protected:
         s.processNames = [this](pid_t pid) -> std::optional<ProcessNames> {
             if (pid == 42)
                 return names;
+            if (const auto it = otherNames.find(pid); it != otherNames.end())
+                return it->second;
             return std::nullopt;
         };
+        s.descendants = [this](pid_t pid) { return descendants[pid]; };
+        s.notifier = &notifier;
+        s.userTime = &userTime;
         s.tray = &tray;
         s.loop = &loop;
         s.clock = &clock;
@@ -81,6 +87,10 @@ protected:
     FakePlayers players{journal};
     FakeForeground foreground;
     ProcessNames names;
+    std::map<pid_t, ProcessNames> otherNames;
+    std::map<pid_t, std::vector<pid_t>> descendants;
+    FakeNotifier notifier{journal};
+    FakeUserTime userTime;
     FakeTray tray{journal};
     FakeLoop loop{journal};
     VirtualClock clock;
@@ -88,7 +98,7 @@ protected:
 };
 
 TEST_F(MonitorWndTest, StartWithKeyboardOpensTimersTrayAndOption) {
-    shell.programs = {"/opt/orvyn/OSD"};
+    shell.programs = {"/opt/orvyn/OSD", "/opt/orvyn/Option"};
     poster.present = {kOsdTitle};
     wnd->startKeyboard(true);
     EXPECT_EQ(clock.pauses(), std::vector<Millis>{Millis(1000)});
@@ -439,6 +449,64 @@ TEST_F(MonitorWndTest, ForegroundWatchSwitchesToTheFirstMatchingProfile) {
     journal.entries.clear();
     wnd->onWatchTimer();
     EXPECT_TRUE(journal.entries.empty());
+}
+
+// What goes wrong on the desktop is said, not swallowed: a keyboard Monitor
+// may not open, a program key whose program is not there. Option is raised
+// with the display server's time, and started only when it is a program.
+TEST_F(MonitorWndTest, ProblemsAreToldAndOptionIsStartedOnlyWhenThere) {
+    connect();
+    wnd->handle(msg(WM_DEVICE_CHANGE, kDeviceUnusable, EACCES));
+    ASSERT_EQ(journal.entries.size(), 2u);
+    EXPECT_TRUE(journal.entries[0].starts_with("trace Monitor: The keyboard is connected, but this user"));
+    EXPECT_TRUE(
+        journal.entries[1].starts_with("notice The keyboard is connected, but this user may not use it | "));
+    EXPECT_NE(journal.entries[1].find("udev"), std::string::npos);
+    EXPECT_EQ(wnd->keyboardState(), KeyboardState::Connected) << "a notice changes no state";
+
+    journal.entries.clear();
+    edit([](ConfigBlock &c) {
+        auto &key = c.profiles[0].keys[2];
+        key.type = static_cast<uint8_t>(AssignType::LaunchProgram);
+        setFixed(key.programPath, "C:\\Games\\game.exe");
+        c.CurrentProfile = 0;
+    });
+    shell.failures["C:\\Games\\game.exe"] = "not found: C:\\Games\\game.exe";
+    wnd->dispatch(0x40000003);
+    EXPECT_EQ(journal.entries.back(), "notice not found: C:\\Games\\game.exe | Program key 3");
+
+    journal.entries.clear();
+    poster.present = {kOsdTitle};
+    wnd->onCommand(CMD_CUSTOMIZER); // Option is not in the program folder
+    EXPECT_FALSE(journal.contains("open /opt/orvyn/Option"));
+    poster.present = {kOptionTitle};
+    userTime.time = 123456;
+    wnd->onCommand(CMD_CUSTOMIZER);
+    EXPECT_EQ(journal.entries.back(), kOption + "274 61728 123456");
+}
+
+// Under gamescope or a game store the active window belongs to the
+// launcher; the game is found among its descendants.
+TEST_F(MonitorWndTest, ForegroundWatchFindsTheGameBelowALauncher) {
+    connect();
+    edit([](ConfigBlock &c) {
+        c.CurrentProfile = 0;
+        setFixed(c.profiles[4].GameFile, "C:\\Games\\Racer.exe");
+    });
+    names = {"gamescope", "gamescope", "gamescope"};
+    otherNames[43] = {"steam", "steam", "steam"};
+    otherNames[45] = {"wine64-preloader", "racer.exe", "racer.exe"};
+    descendants[42] = {43, 44, 45}; // 44 is gone meanwhile
+    foreground.pid = 42;
+    wnd->onWatchTimer();
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 4);
+    EXPECT_TRUE(journal.contains(kOsd + "1324 40 " + std::to_string(4 << 16)));
+
+    // The launcher's own name still wins over its children's.
+    journal.entries.clear();
+    edit([](ConfigBlock &c) { setFixed(c.profiles[1].GameFile, "gamescope"); });
+    wnd->onWatchTimer();
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Recording fakes for the collaborators of Monitor's logic.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -104,13 +105,31 @@ public:
 class FakeShell final : public Shell {
 public:
     explicit FakeShell(Journal &j) : journal(j) {}
-    bool open(const std::string &path) override {
+    LaunchOutcome open(const std::string &path) override {
         journal.add("open " + path);
-        return true;
+        if (failures.count(path))
+            return {false, failures.at(path)};
+        return {true, {}};
     }
     bool isProgram(const std::string &path) override { return programs.count(path) > 0; }
     Journal &journal;
     std::set<std::string> programs;
+    std::map<std::string, std::string> failures; // path -> problem
+};
+
+class FakeNotifier final : public Notifier {
+public:
+    explicit FakeNotifier(Journal &j) : journal(j) {}
+    void notify(const std::string &summary, const std::string &body) override {
+        journal.add("notice " + summary + " | " + body);
+    }
+    Journal &journal;
+};
+
+class FakeUserTime final : public UserTimeSource {
+public:
+    std::optional<uint32_t> serverTime() override { return time; }
+    std::optional<uint32_t> time;
 };
 
 class FakeTray final : public TrayControl {
@@ -153,8 +172,10 @@ public:
         journal.add("launch " + hint);
         return true;
     }
+    bool installed(const std::string &hint) override { return installedApps.count(hint) > 0; }
     Journal &journal;
     std::vector<MediaPlayer> players;
+    std::set<std::string> installedApps;
 };
 
 } // namespace orvyn::test
