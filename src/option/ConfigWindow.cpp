@@ -7,13 +7,18 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "option/MediaKeyPage.h"
+#include "option/StandardKeyPage.h"
 #include "option/core/OptionLinks.h"
 #include "option/dialogs/AdvancedPage.h"
+#include "option/dialogs/MacroKeyPage.h"
 #include "option/dialogs/ResetWarningDialog.h"
+#include "option/keys/KeyboardLayout.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
 #include "platform/Clock.h"
+#include "platform/Trace.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -63,12 +68,17 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     const ControlPlacement pagePlace = skinFile().placement(1, "PAGEPOSITION");
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
 
-    ConfigBlock &working = services_.session.working();
+    if (!services_.keys) {
+        ownLayout_ = makeSystemLayout();
+        ownKeys_ = std::make_unique<KeyCodeTable>(*ownLayout_);
+        services_.keys = ownKeys_.get();
+    }
+    const KeyPageServices keyPages{services_.session, services_.texts, *services_.keys};
     // Created in this order; each sits on the page rectangle.
-    pages_[StandardKeys] = new SkinOnlyPage(working, QStringLiteral("skin_main.ini"), this);
-    pages_[Advanced] = new AdvancedPage(working, services_.texts, this);
-    pages_[MacroKeys] = new SkinOnlyPage(working, QStringLiteral("skin_macro_control.ini"), this);
-    pages_[MediaKeys] = new SkinOnlyPage(working, QStringLiteral("skin_media_key_control.ini"), this);
+    pages_[StandardKeys] = new StandardKeyPage(keyPages, this);
+    pages_[Advanced] = new AdvancedPage(services_.session.working(), services_.texts, this);
+    pages_[MacroKeys] = new MacroKeyPage(keyPages, this);
+    pages_[MediaKeys] = new MediaKeyPage(keyPages, this);
     for (ConfigPage *p : pages_) {
         p->move(pageRect_.topLeft());
         p->hide();
@@ -100,6 +110,18 @@ ConfigWindow::~ConfigWindow() {
 
 AdvancedPage *ConfigWindow::advancedPage() const {
     return static_cast<AdvancedPage *>(pages_[Advanced]);
+}
+
+StandardKeyPage *ConfigWindow::standardKeyPage() const {
+    return static_cast<StandardKeyPage *>(pages_[StandardKeys]);
+}
+
+MacroKeyPage *ConfigWindow::macroKeyPage() const {
+    return static_cast<MacroKeyPage *>(pages_[MacroKeys]);
+}
+
+MediaKeyPage *ConfigWindow::mediaKeyPage() const {
+    return static_cast<MediaKeyPage *>(pages_[MediaKeys]);
 }
 
 void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
@@ -187,6 +209,36 @@ void ConfigWindow::refresh(int current) {
     }
     for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
         pages_[page]->reload();
+    if (traceEnabled())
+        trace("Option: pages show " + keyPagesSummary() + "\n");
+}
+
+std::string ConfigWindow::keyPagesSummary() const {
+    std::string line = "remapped=";
+    const char *separator = "";
+    const ConfigBlock &working = services_.session.working();
+    for (int p = 0; p < kStandardKeyCount; ++p) {
+        if (!standardKeyPage()->shownRemapped(p))
+            continue;
+        const ProfileData *profile = working.currentProfileData();
+        line += separator + std::to_string(p) + ":" + std::to_string(profile ? profile->standardkey[p] : 0);
+        separator = ",";
+    }
+    auto captions = [](std::string name, auto &&buttonOf, int count) {
+        std::string part = " " + name + "=";
+        for (int i = 0; i < count; ++i) {
+            const BitmapButton *b = buttonOf(i);
+            part += (i ? "|" : "") + (b ? b->caption().toStdString() : std::string());
+        }
+        return part;
+    };
+    line += captions(
+        "keys", [this](int slot) { return macroKeyPage()->keyButton(slot); }, MacroKeyPage::kButtonCount);
+    line += captions(
+        "media", [this](int key) { return mediaKeyPage()->mediaKeyButton(key); }, kMediaKeyCount);
+    const BitmapButton *player = mediaKeyPage()->playerButton();
+    line += " player=" + (player ? player->caption().toStdString() : std::string());
+    return line;
 }
 
 bool ConfigWindow::runResetWarning() {

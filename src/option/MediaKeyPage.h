@@ -1,0 +1,35 @@
+// The page of the six media keys (key slots 8-13, the programmable keys G9
+// to G14) and of the media player they drive.
+#pragma once
+
+#include "option/dialogs/KeySlotPage.h"
+
+namespace orvyn {
+
+class MediaKeyPage final : public KeySlotPage {
+    Q_OBJECT
+public:
+    static constexpr int kFirstKeySection = 9; // sections 9-14: media keys 0-5
+    static constexpr int kPlayerSection = 20;
+    static constexpr int kFirstHoverIndex = 100;
+
+    MediaKeyPage(const KeyPageServices &services, QWidget *parent);
+
+    void reload() override;
+    BitmapButton *mediaKeyButton(int mediaKey) const { return button(kFirstKeySection + mediaKey); }
+    BitmapButton *playerButton() const { return button(kPlayerSection); }
+    // The media key whose menu opened last (0-5), or -1.
+    int menuMediaKey() const { return menuSlot() < 0 ? -1 : menuSlot() - kFirstMediaKeySlot; }
+
+    // A command of the player menu (5001-5004).
+    void playerCommand(int command);
+
+protected:
+    void reloadCaptions() override;
+
+private:
+    void openPlayerMenu();
+    void showPlayer();
+};
+
+} // namespace orvyn

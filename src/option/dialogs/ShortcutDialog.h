@@ -1,0 +1,44 @@
+// The key-combination dialog: one key, captured by pressing it, plus any of
+// Ctrl, Shift, Alt and Win, or explicitly no modifier. Every keystroke goes
+// to the dialog while it is open; Enter and Escape are keys like the others.
+#pragma once
+
+#include "option/core/KeyCapture.h"
+#include "option/skin/SkinnedDialog.h"
+
+namespace orvyn {
+
+class ShortcutDialog final : public SkinnedDialog {
+    Q_OBJECT
+public:
+    // Skin sections of the dialog's controls.
+    enum Section {
+        KeyName = 10,
+        Ok = 2,
+        Cancel = 3,
+        Close = 4,
+        NoModifierToggle = 5, // 5-9: no modifier, Ctrl, Shift, Alt, Win
+    };
+
+    ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent);
+
+    BitmapButton *toggle(ShortcutChoice::Toggle which) const {
+        return button(NoModifierToggle + static_cast<int>(which));
+    }
+
+    // The key and modifiers; read them after the dialog ended with OK.
+    const ShortcutChoice &choice() const { return choice_; }
+
+    // One captured keystroke (presses and releases alike): virtual key and
+    // low-level flags (bit 0 extended, bit 7 released).
+    void recordedKey(uint32_t virtualKey, uint32_t flags);
+
+private:
+    void onCommand(int section);
+    void showToggles();
+
+    ShortcutChoice choice_;
+    const KeyCodeTable &keys_;
+};
+
+} // namespace orvyn
