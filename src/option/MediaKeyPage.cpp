@@ -36,11 +36,17 @@ MediaKeyPage::MediaKeyPage(const KeyPageServices &services, QWidget *parent)
 }
 
 void MediaKeyPage::reload() {
-    reloadCaptions();
+    showCaptions();
     showPlayer();
+    redrawNow();
 }
 
 void MediaKeyPage::reloadCaptions() {
+    showCaptions();
+    redrawNow();
+}
+
+void MediaKeyPage::showCaptions() {
     for (int key = 0; key < kMediaKeyCount; ++key)
         showAssignment(mediaKeyButton(key), kFirstMediaKeySlot + key);
 }
@@ -49,7 +55,7 @@ void MediaKeyPage::showPlayer() {
     if (BitmapButton *b = playerButton()) {
         const ProfileData *p = profile();
         b->setCaption(p ? fromView(playerCaption(p->MediaOption)) : QString());
-        b->repaint();
+        b->update();
     }
 }
 
@@ -75,6 +81,7 @@ void MediaKeyPage::playerCommand(int command) {
     // The player goes to Monitor with the whole record: no change flag.
     p->MediaOption = *option;
     showPlayer();
+    redrawNow();
 }
 
 } // namespace orvyn

@@ -29,6 +29,7 @@ protected:
 
 private:
     void openPlayerMenu();
+    void showCaptions();
     void showPlayer();
 };
 

@@ -59,25 +59,28 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
 }
 
 void StandardKeyPage::reload() {
+    bool changed = false;
     for (int p = 0; p < kStandardKeyCount; ++p)
-        showKey(p);
+        changed = showKey(p) || changed;
+    // One synchronous redraw of the keys that changed their look.
+    if (changed && isVisible())
+        repaint();
 }
 
-void StandardKeyPage::showKey(int position) {
+bool StandardKeyPage::showKey(int position) {
     const ProfileData *profile = working_.currentProfileData();
     const bool remapped = profile && standardKeyRemapped(*profile, position);
+    if (remapped == shownRemapped_[position])
+        return false;
     const KeyLooks &looks = looks_[position];
     shownRemapped_[position] = remapped;
     if (position == kEnterPosition && enter_) {
-        const QRect rect(QPoint(0, 0), enter_->size());
-        enter_->setImages(remapped ? looks.remapped : looks.plain, rect);
-        enter_->repaint();
-        return;
+        enter_->setImages(remapped ? looks.remapped : looks.plain, QRect(QPoint(0, 0), enter_->size()));
+        return true;
     }
-    if (BitmapButton *b = keyButton(position)) {
+    if (BitmapButton *b = keyButton(position))
         b->setStatePictures(remapped ? looks.remapped : looks.plain);
-        b->repaint();
-    }
+    return true;
 }
 
 void StandardKeyPage::keyClicked(int position) {
@@ -89,8 +92,8 @@ void StandardKeyPage::keyClicked(int position) {
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The edit belongs to the profile the dialog was opened on.
-    if (storeStandardKey(working_, profileIndex, position, dialog.resultCode()))
-        showKey(position);
+    if (storeStandardKey(working_, profileIndex, position, dialog.resultCode()) && showKey(position))
+        repaint();
 }
 
 } // namespace orvyn

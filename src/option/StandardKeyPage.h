@@ -40,10 +40,12 @@ private:
         StatePictures remapped;
     };
 
-    void showKey(int position);
+    // Gives a key the look of its entry; true when the look changed.
+    bool showKey(int position);
 
     KeyPageServices services_;
     std::array<KeyLooks, kStandardKeyCount> looks_;
+    // The look each key shows; the skin gives every key its plain look.
     std::array<bool, kStandardKeyCount> shownRemapped_{};
     RgnButton *enter_ = nullptr;
 };

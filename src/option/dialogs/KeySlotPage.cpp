@@ -15,7 +15,12 @@ void KeySlotPage::showAssignment(BitmapButton *button, int slot) {
         return;
     const ProfileData *p = profile();
     button->setCaption(p ? QString::fromStdString(assignmentText_.text(p->keys[slot])) : QString());
-    button->repaint();
+    button->update();
+}
+
+void KeySlotPage::redrawNow() {
+    if (isVisible())
+        repaint();
 }
 
 void KeySlotPage::openKeyMenu(int slot, BitmapButton *button) {

@@ -42,8 +42,10 @@ protected:
     // Opens the key-function menu for `slot` below `button`, then applies
     // the chosen command.
     void openKeyMenu(int slot, BitmapButton *button);
-    // Sets a button's caption to its slot's assignment and redraws it now.
+    // Sets a button's caption to its slot's assignment.
     void showAssignment(BitmapButton *button, int slot);
+    // Draws the page and its buttons now, as the captions stand.
+    void redrawNow();
     // Shows every slot's assignment again after a change.
     virtual void reloadCaptions() = 0;
 

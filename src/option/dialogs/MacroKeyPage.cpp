@@ -21,6 +21,7 @@ MacroKeyPage::MacroKeyPage(const KeyPageServices &services, QWidget *parent)
 void MacroKeyPage::reload() {
     for (int slot = 0; slot < kButtonCount; ++slot)
         showAssignment(keyButton(slot), slot);
+    redrawNow();
 }
 
 } // namespace orvyn
