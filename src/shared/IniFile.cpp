@@ -1,13 +1,10 @@
 #include "shared/IniFile.h"
 
+#include "platform/FileAccess.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orvyn {
 
@@ -89,84 +86,6 @@ int hexDigit(char c) {
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
-}
-
-std::string folderOf(const std::string &path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-std::string baseOf(const std::string &path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Advisory lock on a folder: serialises read-modify-write cycles of the
-// programs that share the settings folder. Best effort: without it the write
-// is still atomic, only concurrent edits may race.
-class FolderLock {
-public:
-    explicit FolderLock(const std::string &folder) {
-        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ >= 0) {
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
-        }
-    }
-    ~FolderLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // releases the lock
-    }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
-
-private:
-    int fd_ = -1;
-};
-
-bool replaceUnlocked(const std::string &path, std::string_view contents) {
-    const std::string folder = folderOf(path);
-    // One temporary name per file: writers are serialised by the folder lock,
-    // and a crash leaves at most this one file behind, reused next time.
-    const std::string temp = folder + "/." + baseOf(path) + ".tmp~";
-    mode_t mode = 0644;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
-        mode = st.st_mode & 07777;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    bool ok = writeAll(fd, contents) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0)
-        ok = false;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // Make the rename itself durable.
-    const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return true;
 }
 
 } // namespace
@@ -375,38 +294,13 @@ bool IniDocument::writeBlock(std::string_view section, std::string_view key, con
 
 IniLoad loadIniDocument(const std::string &path, IniDocument &doc) {
     doc = IniDocument();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? IniLoad::Missing : IniLoad::Unreadable;
-    std::string bytes;
-    char buf[65536];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ok = false;
-            break;
-        }
-        if (n == 0)
-            break;
-        if (bytes.size() + static_cast<std::size_t>(n) > kIniFileMaxBytes) {
-            ok = false;
-            break;
-        }
-        bytes.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    if (!ok)
+    const FileRead file = readRegularFile(path, kIniFileMaxBytes);
+    if (file.status == ReadStatus::Missing)
+        return IniLoad::Missing;
+    if (!file.ok())
         return IniLoad::Unreadable;
-    doc = IniDocument::parse(bytes);
+    doc = IniDocument::parse(file.contents);
     return IniLoad::Ok;
-}
-
-bool replaceFileAtomically(const std::string &path, std::string_view contents) {
-    FolderLock lock(folderOf(path));
-    return replaceUnlocked(path, contents);
 }
 
 std::string IniFile::readText(std::string_view section, std::string_view key,
@@ -435,13 +329,13 @@ bool IniFile::writeBlock(std::string_view section, std::string_view key, const v
 }
 
 bool IniFile::update(const std::function<bool(IniDocument &)> &edit, Start start) {
-    FolderLock lock(folderOf(path_));
+    FolderLock lock(folderOfPath(path_));
     IniDocument doc;
     if (start == Start::FromFile && loadIniDocument(path_, doc) == IniLoad::Unreadable)
         return false; // never replace a file we could not read: its keys would be lost
     if (!edit(doc))
         return false;
-    return replaceUnlocked(path_, doc.serialize());
+    return replaceFileAtomically(path_, doc.serialize());
 }
 
 IniDocument IniFile::load() const {

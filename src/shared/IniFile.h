@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileAccess.h" // replaceFileAtomically, for the files beside the INI ones
+
 namespace orvyn {
 
 inline constexpr std::size_t kIniTextMax = 2047;           // characters read into a 2048-byte buffer
@@ -79,12 +81,6 @@ enum class IniLoad { Ok, Missing, Unreadable };
 // IniLoad::Missing; a file that cannot be read (or is larger than
 // kIniFileMaxBytes) gives IniLoad::Unreadable.
 IniLoad loadIniDocument(const std::string &path, IniDocument &doc);
-
-// Replaces the file at `path` with `contents` atomically: a temporary file in
-// the same folder is written, flushed to disk and renamed over the old one.
-// On any failure (full disk, no folder, no permission) the old file stays
-// untouched and false is returned.
-bool replaceFileAtomically(const std::string &path, std::string_view contents);
 
 // The INI helper: one file path and the six operations, each a whole-file
 // read (and, for writes, one atomic replacement). update() applies many

@@ -1,0 +1,48 @@
+#include "option/macro/LaunchProgram.h"
+
+#include <cstring>
+
+#include "option/macro/MacroLibrary.h"
+
+namespace orvyn {
+
+namespace {
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::string programPathOf(const MacroKeyInfo &key) {
+    if (key.assignType() != AssignType::LaunchProgram)
+        return {};
+    return std::string(getFixed(key.programPath));
+}
+
+bool programPathFits(std::string_view path) {
+    return path.size() <= kProgramPathMaxBytes;
+}
+
+bool assignProgram(ConfigBlock &config, int profile, int slot, std::string_view path) {
+    if (profile < 0 || profile >= kProfileCount || slot < 0 || slot >= kKeyboardSlotCount)
+        return false;
+    if (path.size() > kProgramPathMaxBytes) {
+        // Never half a character at the end.
+        std::size_t cut = kProgramPathMaxBytes;
+        while (cut > 0 && isContinuationByte(path[cut]))
+            --cut;
+        path = path.substr(0, cut);
+    }
+    MacroKeyInfo &key = config.profiles[profile].keys[slot];
+    key.type = static_cast<uint8_t>(AssignType::LaunchProgram);
+    key.flags = static_cast<uint8_t>(slot + 1);
+    key.code = 0;
+    clearKeyMacro(key);
+    std::memset(key.programPath, 0, sizeof key.programPath);
+    std::memcpy(key.programPath, path.data(), path.size());
+    config.flags.keySlot[profile][slot] = 1;
+    return true;
+}
+
+} // namespace orvyn
