@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "option/ConfigWindow.h"
-#include "option/keys/KeyCodeTable.h"
+#include "option/keys/KeyboardLayout.h"
 #include "option/skin/SkinResources.h"
 
 namespace {
@@ -75,10 +75,9 @@ int main(int argc, char **argv) {
     NoMonitor poster;
     NoShell shell;
     const auto layout = makeSystemLayout();
-    const KeyCodeTable keys(*layout);
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
     ConfigWindow window(
-        ConfigWindow::Services{session, texts, poster, shell, settings, ORVYN_PROGRAM_DIR, &keys});
+        ConfigWindow::Services{session, texts, poster, shell, settings, ORVYN_PROGRAM_DIR, layout.get()});
     window.initialize(nullptr, false);
     varyProfiles(session.working());
     window.show();

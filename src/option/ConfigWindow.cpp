@@ -14,6 +14,7 @@
 #include "option/dialogs/MacroKeyPage.h"
 #include "option/dialogs/ResetWarningDialog.h"
 #include "option/keys/KeyboardLayout.h"
+#include "option/macro/qt/KeystrokeRecorder.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
@@ -68,12 +69,10 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     const ControlPlacement pagePlace = skinFile().placement(1, "PAGEPOSITION");
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
 
-    if (!services_.keys) {
-        ownLayout_ = makeSystemLayout();
-        ownKeys_ = std::make_unique<KeyCodeTable>(*ownLayout_);
-        services_.keys = ownKeys_.get();
-    }
-    const KeyPageServices keyPages{services_.session, services_.texts, *services_.keys};
+    const KeyboardLayout &layout =
+        services_.layout ? *services_.layout : KeystrokeRecorder::instance().layout();
+    keys_ = std::make_unique<KeyCodeTable>(layout);
+    const KeyPageServices keyPages{services_.session, services_.texts, layout, *keys_};
     // Created in this order; each sits on the page rectangle.
     pages_[StandardKeys] = new StandardKeyPage(keyPages, this);
     pages_[Advanced] = new AdvancedPage(services_.session.working(), services_.texts, this);

@@ -57,8 +57,9 @@ public:
         DesktopShell &shell;
         SettingsStore &settings; // the web address setting
         std::string programFolder;
-        // Key codes and names; nullptr: those of the active keyboard layout.
-        const KeyCodeTable *keys = nullptr;
+        // The keyboard layout key names follow; nullptr: the active one
+        // (the keystroke recorder's).
+        const KeyboardLayout *layout = nullptr;
     };
 
     explicit ConfigWindow(Services services, QWidget *parent = nullptr);
@@ -122,8 +123,7 @@ private:
     bool runResetWarning();
 
     Services services_;
-    std::unique_ptr<KeyboardLayout> ownLayout_;
-    std::unique_ptr<KeyCodeTable> ownKeys_;
+    std::unique_ptr<KeyCodeTable> keys_;
     std::array<ConfigPage *, 4> pages_{};
     Page shown_ = StandardKeys;
     QRect pageRect_;

@@ -9,14 +9,11 @@
 #include <string>
 
 #include "option/keys/KeyCodeTable.h"
+#include "option/macro/Keystroke.h"
 #include "shared/ConfigBlock.h"
 #include "shared/UiText.h"
 
 namespace orvyn {
-
-// Low-level flags that come with a captured keystroke.
-inline constexpr uint32_t kKeyFlagExtended = 0x01;
-inline constexpr uint32_t kKeyFlagReleased = 0x80;
 
 // The virtual key a captured keystroke stands for: Return with the extended
 // flag is the keypad's Enter (108), told apart from the main Enter (13).

@@ -160,21 +160,6 @@ void assignKeyCombination(ConfigBlock &config, int profile, int slot, uint8_t ke
         setAssignment(config, profile, slot, AssignType::KeyCombination, modifiers, keyCode);
 }
 
-void assignProgram(ConfigBlock &config, int profile, int slot, std::string_view path) {
-    MacroKeyInfo *key = slotOf(config, profile, slot);
-    if (!key)
-        return;
-    setFixed(key->programPath, path);
-    // The flags byte tells the keyboard's event which key it was: slot + 1.
-    setAssignment(config, profile, slot, AssignType::LaunchProgram, static_cast<uint8_t>(slot + 1), 0);
-}
-
-std::string programPathOf(const MacroKeyInfo &key) {
-    if (key.assignType() != AssignType::LaunchProgram)
-        return {};
-    return std::string(getFixed(key.programPath));
-}
-
 std::span<const PlayerMenuEntry> playerMenuEntries() {
     return kPlayerEntries;
 }

@@ -73,14 +73,9 @@ enum class KeyCommandResult {
 KeyCommandResult applyKeyCommand(ConfigBlock &config, int profile, int slot, int command,
                                  const MacroLibrary &library);
 
-// Key code and modifier bits confirmed in the shortcut dialog.
+// Key code and modifier bits confirmed in the shortcut dialog. (The
+// launch-program dialog's result is assignProgram() of LaunchProgram.h.)
 void assignKeyCombination(ConfigBlock &config, int profile, int slot, uint8_t keyCode, uint8_t modifiers);
-// The program confirmed in the launch-program dialog; the path is cut to
-// what the 260-byte field holds with its NUL.
-void assignProgram(ConfigBlock &config, int profile, int slot, std::string_view path);
-// The path the launch-program dialog starts with: the slot's own when it
-// already launches a program, else empty.
-std::string programPathOf(const MacroKeyInfo &key);
 
 // The media-player choice of the media keys (MediaOption 0-3).
 struct PlayerMenuEntry {

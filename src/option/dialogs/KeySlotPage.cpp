@@ -1,7 +1,11 @@
 #include "option/dialogs/KeySlotPage.h"
 
 #include "option/dialogs/ShortcutDialog.h"
+#include "option/macro/LaunchProgram.h"
+#include "option/macro/qt/LaunchProgramDialog.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/BitmapButton.h"
+#include "platform/Trace.h"
 
 namespace orvyn {
 
@@ -56,9 +60,10 @@ void KeySlotPage::keyCommand(int command) {
         runShortcutDialog(slot);
         break;
     case KeyCommandResult::OpenLaunchProgram:
+        runLaunchProgramDialog(slot);
+        break;
     case KeyCommandResult::OpenMacroManager:
-        // Not wired yet: the launch-program dialog and the macro manager
-        // are still to come. Until then these entries change nothing.
+        runMacroManager();
         break;
     case KeyCommandResult::Ignored:
         break;
@@ -76,6 +81,34 @@ void KeySlotPage::runShortcutDialog(int slot) {
     assignKeyCombination(working_, profileIndex, slot, dialog.choice().keyCode(),
                          dialog.choice().modifierBits());
     reloadCaptions();
+}
+
+void KeySlotPage::runLaunchProgramDialog(int slot) {
+    const int profileIndex = menuProfile_;
+    const QString path = QString::fromStdString(programPathOf(working_.profiles[profileIndex].keys[slot]));
+    LaunchProgramDialog dialog(path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    assignProgram(working_, profileIndex, slot, dialog.path().toStdString());
+    reloadCaptions();
+}
+
+void KeySlotPage::runMacroManager() {
+    ConfigSession &session = services_.session;
+    MacroManagerDialog dialog(session.library(), services_.layout, services_.texts, &currentKey_, this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted && managerAccepted_ == ManagerAccepted::SaveOnly) {
+        // From the media keys the library is only kept; the keys' copies
+        // of its macros stay as they are.
+        if (!session.library().save())
+            trace("Option: the macro library could not be saved\n");
+        return;
+    }
+    // OK: saved and every macro key takes its library content; otherwise
+    // the library is read again, dropping the manager's edits.
+    session.macroManagerClosed(accepted);
+    if (accepted)
+        reloadCaptions();
 }
 
 } // namespace orvyn

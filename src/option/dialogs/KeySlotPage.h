@@ -16,7 +16,8 @@ class BitmapButton;
 struct KeyPageServices {
     ConfigSession &session; // the working copy and the macro library
     const TextSource &texts;
-    const KeyCodeTable &keys;
+    const KeyboardLayout &layout;
+    const KeyCodeTable &keys; // over `layout`
 };
 
 class KeySlotPage : public ConfigPage {
@@ -54,6 +55,8 @@ protected:
 
 private:
     void runShortcutDialog(int slot);
+    void runLaunchProgramDialog(int slot);
+    void runMacroManager();
 
     KeyFunctionMenu::Widths widths_;
     ManagerAccepted managerAccepted_;

@@ -1,5 +1,7 @@
 #include "option/dialogs/ShortcutDialog.h"
 
+#include "option/dialogs/KeyCaptureRecorder.h"
+
 namespace orvyn {
 
 ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent)
@@ -35,6 +37,29 @@ ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable
         e->setText(QString::fromStdString(keyNameOfCode(choice_.keyCode(), keys_)));
     }
     showToggles();
+}
+
+ShortcutDialog::~ShortcutDialog() {
+    stopRecorder(this);
+}
+
+bool ShortcutDialog::event(QEvent *event) {
+    if (event->type() == RecordedKeyEvent::kType) {
+        const Keystroke &k = static_cast<RecordedKeyEvent *>(event)->keystroke();
+        recordedKey(k.virtualKey, k.flags);
+        return true;
+    }
+    return SkinnedDialog::event(event);
+}
+
+void ShortcutDialog::showEvent(QShowEvent *event) {
+    SkinnedDialog::showEvent(event);
+    startRecorder(this);
+}
+
+void ShortcutDialog::done(int result) {
+    stopRecorder(this);
+    SkinnedDialog::done(result);
 }
 
 void ShortcutDialog::recordedKey(uint32_t virtualKey, uint32_t flags) {

@@ -21,6 +21,7 @@ public:
     };
 
     ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent);
+    ~ShortcutDialog() override;
 
     BitmapButton *toggle(ShortcutChoice::Toggle which) const {
         return button(NoModifierToggle + static_cast<int>(which));
@@ -30,8 +31,15 @@ public:
     const ShortcutChoice &choice() const { return choice_; }
 
     // One captured keystroke (presses and releases alike): virtual key and
-    // low-level flags (bit 0 extended, bit 7 released).
+    // low-level flags (bit 0 extended, bit 7 released). The whole keyboard
+    // comes here from when the dialog shows until it ends.
     void recordedKey(uint32_t virtualKey, uint32_t flags);
+
+protected:
+    // Keystrokes from the recorder arrive here.
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
 
 private:
     void onCommand(int section);

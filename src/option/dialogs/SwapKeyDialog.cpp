@@ -1,5 +1,7 @@
 #include "option/dialogs/SwapKeyDialog.h"
 
+#include "option/dialogs/KeyCaptureRecorder.h"
+
 #include <QPainter>
 
 #include "option/skin/SkinFonts.h"
@@ -43,6 +45,29 @@ SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTab
     }
     showFunction();
     showMode();
+}
+
+SwapKeyDialog::~SwapKeyDialog() {
+    stopRecorder(this);
+}
+
+bool SwapKeyDialog::event(QEvent *event) {
+    if (event->type() == RecordedKeyEvent::kType) {
+        const Keystroke &k = static_cast<RecordedKeyEvent *>(event)->keystroke();
+        recordedKey(k.virtualKey, k.flags);
+        return true;
+    }
+    return SkinnedDialog::event(event);
+}
+
+void SwapKeyDialog::showEvent(QShowEvent *event) {
+    SkinnedDialog::showEvent(event);
+    startRecorder(this);
+}
+
+void SwapKeyDialog::done(int result) {
+    stopRecorder(this);
+    SkinnedDialog::done(result);
 }
 
 void SwapKeyDialog::recordedKey(uint32_t virtualKey, uint32_t flags) {

@@ -18,6 +18,8 @@
 #include "option/dialogs/ShortcutDialog.h"
 #include "option/dialogs/SwapKeyDialog.h"
 #include "option/keys/KeyboardLayout.h"
+#include "option/macro/qt/LaunchProgramDialog.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinResources.h"
@@ -79,6 +81,7 @@ struct SeenMenus {
 
 // Chooses `command` in the menu that opens next, first opening the submenu
 // titled `submenu` when one is given; each step is a real click on the item.
+// Command 0 only looks at the submenu and closes the menus.
 void chooseInNextMenu(int command, const QString &submenu = {}, SeenMenus *seen = nullptr) {
     when([] { return qobject_cast<SkinnedMenu *>(QApplication::activePopupWidget()) != nullptr; },
          [=] {
@@ -111,6 +114,11 @@ void chooseInNextMenu(int command, const QString &submenu = {}, SeenMenus *seen 
                                                             SkinnedMenu::checkOf(a));
                       }
                       QAction *entry = actionWith(*sub, command);
+                      if (command == 0) {
+                          sub->close();
+                          top->close();
+                          return;
+                      }
                       if (!entry) {
                           ADD_FAILURE() << "no entry " << command;
                           top->close();
@@ -155,7 +163,7 @@ protected:
 
     void start() {
         window_ = std::make_unique<ConfigWindow>(
-            ConfigWindow::Services{session_, texts_, poster_, shell_, settings_, dir_.folder(), &keys_});
+            ConfigWindow::Services{session_, texts_, poster_, shell_, settings_, dir_.folder(), us_.get()});
         window_->initialize(&exchange_, false);
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -181,7 +189,6 @@ protected:
     FakeExchange exchange_;
     NoShell shell_;
     std::unique_ptr<KeyboardLayout> us_ = makeUsLayout();
-    KeyCodeTable keys_{*us_};
     ConfigSession session_{settings_, poster_, texts_, dir_.file("config/sequence.dat")};
     std::unique_ptr<ConfigWindow> window_;
 };
@@ -221,7 +228,7 @@ TEST_F(KeyPagesTest, MediaKeyMenuAssignsFunctionsAndTheMacroPageShowsTheSameSlot
     // A mouse function on media key 5 (slot 13); the empty library's macro
     // submenu offers only the manager.
     seen = {};
-    chooseInNextMenu(1049, "T1071", &seen);
+    chooseInNextMenu(0, "T1071", &seen);
     click(media.mediaKeyButton(5));
     ASSERT_EQ(seen.subEntries.size(), 1u);
     EXPECT_EQ(std::get<0>(seen.subEntries[0]), 1049);
@@ -352,6 +359,104 @@ TEST_F(KeyPagesTest, ShortcutDialogFromTheMenuCapturesKeysAndTogglesModifiers) {
         click(page.keyButton(5));
         EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof(ConfigBlock)), 0) << way;
     }
+}
+
+TEST_F(KeyPagesTest, LaunchProgramAndMacroManagerFromTheMenus) {
+    writeLibrary({"Burst", "Spare"});
+    ConfigBlock &block = *exchange_.block;
+    for (int s : {4, 9}) { // G5, and G10 = media key 1
+        MacroKeyInfo &key = block.profiles[0].keys[s];
+        key.type = static_cast<uint8_t>(AssignType::Macro);
+        setFixed(key.macroName, "Burst");
+        key.eventCount = 2;
+        key.repeatCount = 2;
+        key.events[0] = {5, 1, 30};
+        key.events[1] = {5, 2, 0};
+    }
+    start();
+    showPage(2);
+    MacroKeyPage &page = *window_->macroKeyPage();
+
+    // A program for G3: the dialog starts empty for a key without one.
+    chooseInNextMenu(1003);
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<LaunchProgramDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->edit(LaunchProgramDialog::PathField)->text(), "");
+        dialog->edit(LaunchProgramDialog::PathField)->setText("/usr/games/frozen-bubble");
+        click(dialog->button(LaunchProgramDialog::Ok));
+    });
+    click(page.keyButton(2));
+    EXPECT_EQ(slot(0, 2).type, static_cast<uint8_t>(AssignType::LaunchProgram));
+    EXPECT_EQ(slot(0, 2).flags, 3);
+    EXPECT_EQ(getFixed(slot(0, 2).programPath), "/usr/games/frozen-bubble");
+    EXPECT_EQ(macroCaption(2), "frozen-bubble");
+    expectKeyFlags(0, 2, 1);
+
+    // Reopened it shows the key's program; Cancel keeps everything.
+    working().flags = {};
+    auto before = std::make_unique<ConfigBlock>(working());
+    chooseInNextMenu(1003);
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<LaunchProgramDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->edit(LaunchProgramDialog::PathField)->text(), "/usr/games/frozen-bubble");
+        dialog->edit(LaunchProgramDialog::PathField)->setText("/bin/false");
+        click(dialog->button(LaunchProgramDialog::Cancel));
+    });
+    click(page.keyButton(2));
+    EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof(ConfigBlock)), 0);
+
+    // The manager cancelled: its edits are dropped by reading the file
+    // again, and no key changes.
+    MacroLibrary &library = session_.library();
+    chooseInNextMenu(1049, "T1071");
+    onNextModal([&library](QWidget *modal) {
+        auto *dialog = qobject_cast<MacroManagerDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        library.create("Scratch");
+        library.at(0)->events[0].key = 9;
+        click(dialog->button(MacroManagerDialog::Cancel));
+    });
+    click(page.keyButton(4));
+    ASSERT_EQ(library.size(), 2u);
+    EXPECT_EQ(library.at(0)->events[0].key, 5);
+    EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof(ConfigBlock)), 0);
+
+    // From the media keys, OK only keeps the library: the keys keep their
+    // copies of the macro.
+    showPage(3);
+    chooseInNextMenu(1049, "T1071");
+    onNextModal([&library](QWidget *modal) {
+        auto *dialog = qobject_cast<MacroManagerDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        library.at(0)->events[0].key = 9;
+        click(dialog->button(MacroManagerDialog::Ok));
+    });
+    click(window_->mediaKeyPage()->mediaKeyButton(1));
+    EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof(ConfigBlock)), 0);
+    MacroLibrary saved(dir_.file("config/sequence.dat"));
+    saved.load();
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved.at(0)->events[0].key, 9);
+
+    // From the macro keys, OK also brings the edited macro to every key
+    // that plays it, marked changed.
+    showPage(2);
+    chooseInNextMenu(1049, "T1071");
+    onNextModal([&library](QWidget *modal) {
+        auto *dialog = qobject_cast<MacroManagerDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        library.at(0)->events[1].key = 6;
+        click(dialog->button(MacroManagerDialog::Ok));
+    });
+    click(page.keyButton(4));
+    for (int s : {4, 9}) {
+        EXPECT_EQ(slot(0, s).events[0].key, 9) << s;
+        EXPECT_EQ(slot(0, s).events[1].key, 6) << s;
+        EXPECT_EQ(working().flags.keySlot[0][s], 1) << s;
+    }
+    EXPECT_EQ(macroCaption(4), "Burst");
 }
 
 TEST_F(KeyPagesTest, PlayerChoiceShowsAtOnceWithoutAChangeFlag) {

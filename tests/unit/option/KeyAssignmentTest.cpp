@@ -166,7 +166,7 @@ TEST(KeyFunctionCommands, LibraryMacroCommandTakesTheMacroAndFactoryEntriesFollo
     EXPECT_EQ(getFixed(config->profiles[1].keys[14].macroName), ""); // the macro went with 1040
 }
 
-TEST(KeyFunctionCommands, DialogResultsBecomeCombinationsAndProgramKeys) {
+TEST(KeyFunctionCommands, ShortcutResultBecomesACombination) {
     auto config = defaults();
     MacroKeyInfo &key = config->profiles[0].keys[4];
     setFixed(key.macroName, "Old");
@@ -178,23 +178,6 @@ TEST(KeyFunctionCommands, DialogResultsBecomeCombinationsAndProgramKeys) {
     EXPECT_EQ(getFixed(key.macroName), "");
     EXPECT_EQ(key.eventCount, 0);
     expectOnlyFlag(*config, 0, 4);
-
-    // A 259-character path fits whole; a longer one is cut so the NUL fits.
-    const std::string path259 = "/" + std::string(258, 'p');
-    assignProgram(*config, 0, 4, path259);
-    EXPECT_EQ(key.type, static_cast<uint8_t>(AssignType::LaunchProgram));
-    EXPECT_EQ(key.flags, 5); // the fifth key of the profile
-    EXPECT_EQ(key.code, 0);
-    EXPECT_EQ(getFixed(key.programPath), path259);
-    EXPECT_EQ(programPathOf(key), path259);
-    assignProgram(*config, 0, 4, path259 + "xyz");
-    EXPECT_EQ(getFixed(key.programPath), path259);
-    assignProgram(*config, 0, 4, "");
-    EXPECT_EQ(key.type, static_cast<uint8_t>(AssignType::LaunchProgram)); // still a program key
-    EXPECT_EQ(programPathOf(key), "");
-    // Only program keys hand their path to the dialog.
-    setFixed(config->profiles[0].keys[5].programPath, "/stale");
-    EXPECT_EQ(programPathOf(config->profiles[0].keys[5]), "");
 }
 
 TEST(KeyFunctionMenuLayout, EntriesInOrderAndTheSlotsMacroCheckedInAnyLetterCase) {

@@ -145,7 +145,8 @@ int main(int argc, char **argv) {
     const auto layout = makeUsLayout();
     const KeyCodeTable keys(*layout);
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
-    ConfigWindow window(ConfigWindow::Services{session, texts, poster, shell, settings, program, &keys});
+    ConfigWindow window(
+        ConfigWindow::Services{session, texts, poster, shell, settings, program, layout.get()});
     window.initialize(nullptr, false);
     sampleProfile(session.working(), session.library());
     session.refresh();
