@@ -67,22 +67,15 @@ void BM_RegionOneByOne_InPlace(benchmark::State &state) {
 }
 BENCHMARK(BM_RegionOneByOne_InPlace)->Arg(64)->Arg(16)->Unit(benchmark::kMillisecond);
 
-std::vector<SkinControlSetup> configWindowButtons() {
-    std::vector<SkinControlSetup> setups;
-    for (int key = 1; key <= 22; ++key)
-        setups.push_back({key, SkinControlKind::Button, key});
-    setups.push_back({25, SkinControlKind::Button, 25});
-    return setups;
-}
-
 void BM_BuildConfigWindow(benchmark::State &state) {
-    if (!QFileInfo::exists(skinFolder() + QStringLiteral("skin_Config.ini"))) {
+    const QString file = QString::fromLatin1(ConfigWindowSkin::kFile);
+    if (!QFileInfo::exists(skinFolder() + file)) {
         state.SkipWithError("no skin set: build the skins (skin_Config.ini) into the program folder first");
         return;
     }
     for (auto _ : state) {
         SkinnedDialog window(SkinWindowKind::ModalPopup);
-        window.loadSkin(QStringLiteral("skin_Config.ini"), configWindowButtons());
+        window.loadSkin(file, pushButtons(ConfigWindowSkin::kButtons));
         benchmark::DoNotOptimize(window.outline());
     }
 }

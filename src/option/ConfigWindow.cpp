@@ -26,13 +26,12 @@ namespace orvyn {
 
 namespace {
 
-constexpr int kButtonKeys[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
-                               13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25};
 // The area Monitor's read-back news redraws: where the firmware number sits.
 const QRect kFirmwareArea(QPoint(308, 252), QPoint(347, 281));
 // The version line sits in the empty strip the skin leaves left of the
 // restore-defaults button, centred in its height.
-const QRect kVersionStrip(20, 452, 190, 20);
+const QRect kVersionStrip(ConfigWindowSkin::kVersionLine.x, ConfigWindowSkin::kVersionLine.y,
+                          ConfigWindowSkin::kVersionLine.width, ConfigWindowSkin::kVersionLine.height);
 constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
 constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 
@@ -56,17 +55,10 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
                    Qt::WindowMinimizeButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    std::vector<SkinControlSetup> controls;
-    for (int key : kButtonKeys) {
-        SkinControlSetup setup;
-        setup.section = key;
-        setup.index = key;
-        controls.push_back(setup);
-    }
-    loadSkin(QStringLiteral("skin_Config.ini"), controls);
+    loadSkin(QString::fromLatin1(ConfigWindowSkin::kFile), pushButtons(ConfigWindowSkin::kButtons));
     connect(this, &SkinnedDialog::controlCommand, this, &ConfigWindow::buttonCommand);
 
-    const ControlPlacement pagePlace = skinFile().placement(1, "PAGEPOSITION");
+    const ControlPlacement pagePlace = skinFile().placement(ConfigWindowSkin::kPageLine, kPageGroup);
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
 
     const KeyboardLayout &layout =

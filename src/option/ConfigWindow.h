@@ -12,6 +12,7 @@
 #include "option/DesktopShell.h"
 #include "option/core/ConfigSession.h"
 #include "option/dialogs/ConfigPage.h"
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 
 namespace orvyn {
@@ -26,28 +27,9 @@ class StandardKeyPage;
 class ConfigWindow final : public SkinnedDialog, public SessionView {
     Q_OBJECT
 public:
-    // Keys of the window's buttons in skin_Config.ini [BUTTONPOS].
-    enum Button {
-        StandardKeysTab = 1,
-        MacroKeysTab = 2,
-        MediaKeysTab = 3,
-        AdvancedTab = 4,
-        Unused5 = 5,
-        ProfileDialogEdit = 6,
-        ImportProfile = 7,
-        ExportProfile = 8,
-        ProfileDialogNew = 9,
-        FirstProfile = 10, // 10-14: profiles 0-4
-        MacroManager = 15,
-        Minimize = 16,
-        CloseTop = 17,
-        UserManual = 18,
-        WebPage = 19,
-        Ok = 20,
-        Apply = 21,
-        CloseBottom = 22,
-        RestoreDefaults = 25,
-    };
+    // Keys of the window's buttons in its skin file.
+    using Button = ConfigWindowSkin::Section;
+    using enum ConfigWindowSkin::Section;
     enum Page { StandardKeys = 0, MacroKeys = 1, MediaKeys = 2, Advanced = 3 };
 
     struct Services {

@@ -26,7 +26,7 @@ MediaKeyPage::MediaKeyPage(const KeyPageServices &services, QWidget *parent)
     player.section = kPlayerSection;
     player.index = kFirstHoverIndex + kMediaKeyCount;
     controls.push_back(player);
-    loadSkin(QStringLiteral("skin_media_key_control.ini"), controls);
+    loadSkin(QString::fromLatin1(MediaKeyPageSkin::kFile), controls);
     connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
         if (section == kPlayerSection)
             openPlayerMenu();

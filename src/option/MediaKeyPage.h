@@ -3,15 +3,16 @@
 #pragma once
 
 #include "option/dialogs/KeySlotPage.h"
+#include "option/skin/SkinNames.h"
 
 namespace orvyn {
 
 class MediaKeyPage final : public KeySlotPage {
     Q_OBJECT
 public:
-    static constexpr int kFirstKeySection = 9; // sections 9-14: media keys 0-5
-    static constexpr int kPlayerSection = 20;
-    static constexpr int kFirstHoverIndex = 100;
+    static constexpr int kFirstKeySection = MediaKeyPageSkin::kFirstKey; // media keys 0-5
+    static constexpr int kPlayerSection = MediaKeyPageSkin::Player;
+    static constexpr int kFirstHoverIndex = 100; // + media key
 
     MediaKeyPage(const KeyPageServices &services, QWidget *parent);
 

@@ -24,13 +24,13 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
     std::vector<SkinControlSetup> controls;
     for (int p = 0; p < kStandardKeyCount; ++p) {
         SkinControlSetup setup;
-        setup.section = kFirstKeySection + p;
+        setup.section = StandardKeyPageSkin::section(p);
         setup.index = kFirstHoverIndex + p;
         controls.push_back(setup);
     }
-    loadSkin(QStringLiteral("skin_main.ini"), controls);
+    loadSkin(QString::fromLatin1(StandardKeyPageSkin::kFile), controls);
     connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
-        const int position = section - kFirstKeySection;
+        const int position = section - StandardKeyPageSkin::kFirstKey;
         if (position >= 0 && position < kStandardKeyCount)
             keyClicked(position);
     });
@@ -48,7 +48,7 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
     // rectangular one.
     if (BitmapButton *hidden = keyButton(kEnterPosition)) {
         hidden->hide();
-        const QRect rect = controlRect(kFirstKeySection + kEnterPosition);
+        const QRect rect = controlRect(StandardKeyPageSkin::section(kEnterPosition));
         enter_ = new RgnButton(this);
         enter_->setMaskResource(kEnterKeyMaskBitmap);
         enter_->setImages(looks_[kEnterPosition].plain, QRect(QPoint(0, 0), rect.size()));

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "option/dialogs/KeySlotPage.h"
+#include "option/skin/SkinNames.h"
 
 namespace orvyn {
 
@@ -14,16 +15,15 @@ class RgnButton;
 class StandardKeyPage final : public ConfigPage {
     Q_OBJECT
 public:
-    static constexpr int kFirstKeySection = 40; // sections 40-143: positions 0-103
-    static constexpr int kFirstHoverIndex = 300;
-    static constexpr int kEnterPosition = 43;
+    static constexpr int kFirstHoverIndex = 300; // + position
+    static constexpr int kEnterPosition = StandardKeyPageSkin::kEnterPosition;
 
     StandardKeyPage(const KeyPageServices &services, QWidget *parent);
 
     void reload() override;
 
     // The picture button of a position (the Enter key's one stays hidden).
-    BitmapButton *keyButton(int position) const { return button(kFirstKeySection + position); }
+    BitmapButton *keyButton(int position) const { return button(StandardKeyPageSkin::section(position)); }
     // The shaped Enter key, or nullptr when it could not be made.
     RgnButton *enterKey() const { return enter_; }
     // Whether a position is drawn remapped (pressed).

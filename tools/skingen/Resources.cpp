@@ -1,11 +1,16 @@
 #include "SkinPainter.h"
 #include "SkinSet.h"
+#include "option/skin/SkinNames.h"
 
 #include <QPainter>
 
 namespace orvyn::skingen {
 
 namespace {
+
+template <typename Resource> QString name(Resource resource) {
+    return QString::fromStdString(resourceFile(resource));
+}
 
 // A picture whose transparent pixels are also black, so it reads the same
 // whether it is drawn through its alpha channel or with black as the
@@ -119,13 +124,13 @@ QImage programIcon(int size) {
 
 std::vector<NamedImage> resourcePictures() {
     return {
-        {QStringLiteral("bitmap308.bmp"), enterKeyMask(), "BMP"},
-        {QStringLiteral("icon128.png"), programIcon(256), "PNG"},
-        {QStringLiteral("icon135.png"), delayIcon(), "PNG"},
-        {QStringLiteral("icon137.png"), keyArrowIcon(false), "PNG"},
-        {QStringLiteral("icon138.png"), keyArrowIcon(true), "PNG"},
-        {QStringLiteral("icon145.png"), submenuArrowIcon(), "PNG"},
-        {QStringLiteral("icon146.png"), mouseIcon(), "PNG"},
+        {name(SkinBitmap::EnterKeyMask), enterKeyMask(), "BMP"},
+        {name(SkinIcon::Program), programIcon(256), "PNG"},
+        {name(SkinIcon::DelayRow), delayIcon(), "PNG"},
+        {name(SkinIcon::KeyReleaseRow), keyArrowIcon(false), "PNG"},
+        {name(SkinIcon::KeyPressRow), keyArrowIcon(true), "PNG"},
+        {name(SkinIcon::SubmenuArrow), submenuArrowIcon(), "PNG"},
+        {name(SkinIcon::MouseRow), mouseIcon(), "PNG"},
     };
 }
 

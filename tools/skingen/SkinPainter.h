@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainterPath>
 
 namespace orvyn::skingen {
@@ -25,6 +26,9 @@ inline const QColor redHigh{255, 58, 64};
 inline const QColor redDark{125, 10, 15};
 inline const QColor redDeep{52, 6, 8};
 } // namespace palette
+
+// A top-to-bottom gradient over `r`.
+QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom);
 
 // Body text: the metric twin of the face the programs use for their texts.
 QFont bodyFont(int pixelSize, bool bold = false);

@@ -11,11 +11,6 @@
 
 namespace orvyn::skingen {
 
-// Position of the page rectangle of the main window and where the main
-// window draws its version line (the skin leaves that strip empty).
-inline constexpr QRect kPageRect{220, 108, 720, 312};
-inline constexpr QRect kVersionLineRect{20, 452, 190, 20};
-
 // The thirteen windows, each with its skin file name.
 std::vector<SkinWindow> skinSet();
 

@@ -2,6 +2,8 @@
 // order of the remap table.
 #pragma once
 
+#include "option/skin/SkinNames.h"
+
 #include <QRect>
 #include <QString>
 
@@ -19,7 +21,7 @@ struct StandardKey {
     QRect rect;       // relative to the top-left key (Escape)
 };
 
-inline constexpr int kEnterPosition = 43;
+inline constexpr int kEnterPosition = StandardKeyPageSkin::kEnterPosition;
 inline constexpr int kEnterWidth = 34; // mask 308
 inline constexpr int kEnterHeight = 49;
 

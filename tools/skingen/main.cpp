@@ -4,6 +4,7 @@
 #include "SkinWriter.h"
 #include "StandardKeys.h"
 
+#include "option/skin/SkinNames.h"
 #include "shared/ConfigBlock.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ int main(int argc, char **argv) {
     if (!programFolder.endsWith(QLatin1Char('/')))
         programFolder += QLatin1Char('/');
     const QString skins = programFolder + QStringLiteral("skins/");
-    const QString resources = skins + QStringLiteral("resources/");
+    const QString resources = skins + QString::fromLatin1(orvyn::kResourceFolder);
 
     for (const char *family : {"Liberation Sans", "Liberation Sans Narrow"}) {
         if (!QFontDatabase::hasFamily(QString::fromLatin1(family)))

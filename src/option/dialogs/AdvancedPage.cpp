@@ -19,14 +19,9 @@ QString textOf(const TextSource &texts, unsigned id) {
 
 AdvancedPage::AdvancedPage(ConfigBlock &working, const TextSource &texts, QWidget *parent)
     : ConfigPage(working, parent), texts_(texts) {
-    std::vector<SkinControlSetup> controls;
-    for (int section = Polling1; section <= EcoOn; ++section) {
-        SkinControlSetup setup;
-        setup.section = section;
-        setup.index = section;
-        controls.push_back(setup);
-    }
-    loadSkin(QStringLiteral("Skin_Advance.ini"), controls);
+    loadSkin(QString::fromLatin1(AdvancedPageSkin::kFile),
+             pushButtons({Polling1, Polling2, Polling4, LtControlMenu, LtColorMenu, WinLockOff, WinLockOn,
+                          EcoOff, EcoOn}));
     connect(this, &SkinnedDialog::controlCommand, this, &AdvancedPage::onCommand);
 }
 

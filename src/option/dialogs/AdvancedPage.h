@@ -4,6 +4,7 @@
 #pragma once
 
 #include "option/dialogs/ConfigPage.h"
+#include "option/skin/SkinNames.h"
 #include "shared/UiText.h"
 
 namespace orvyn {
@@ -14,17 +15,8 @@ class AdvancedPage final : public ConfigPage {
     Q_OBJECT
 public:
     // Skin sections of the page's buttons.
-    enum Section {
-        Polling1 = 1,
-        Polling2 = 2,
-        Polling4 = 3,
-        LtControlMenu = 4,
-        LtColorMenu = 5,
-        WinLockOff = 6,
-        WinLockOn = 7,
-        EcoOff = 8,
-        EcoOn = 9,
-    };
+    using Section = AdvancedPageSkin::Section;
+    using enum AdvancedPageSkin::Section;
 
     AdvancedPage(ConfigBlock &working, const TextSource &texts, QWidget *parent);
 

@@ -7,14 +7,15 @@ MacroKeyPage::MacroKeyPage(const KeyPageServices &services, QWidget *parent)
     std::vector<SkinControlSetup> controls;
     for (int slot = 0; slot < kButtonCount; ++slot) {
         SkinControlSetup setup;
-        setup.section = slot + 1;
+        setup.section = MacroKeyPageSkin::kFirstKey + slot;
         setup.index = kFirstHoverIndex + slot;
         controls.push_back(setup);
     }
-    loadSkin(QStringLiteral("skin_macro_control.ini"), controls);
+    loadSkin(QString::fromLatin1(MacroKeyPageSkin::kFile), controls);
     connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
-        if (section >= 1 && section <= kButtonCount)
-            openKeyMenu(section - 1, button(section));
+        const int slot = section - MacroKeyPageSkin::kFirstKey;
+        if (slot >= 0 && slot < kButtonCount)
+            openKeyMenu(slot, button(section));
     });
 }
 

@@ -3,20 +3,21 @@
 #pragma once
 
 #include "option/dialogs/KeySlotPage.h"
+#include "option/skin/SkinNames.h"
 
 namespace orvyn {
 
 class MacroKeyPage final : public KeySlotPage {
     Q_OBJECT
 public:
-    static constexpr int kButtonCount = 15; // sections 1-15: slots 0-14
-    static constexpr int kFirstHoverIndex = 100;
+    static constexpr int kButtonCount = MacroKeyPageSkin::kKeyCount; // slots 0-14
+    static constexpr int kFirstHoverIndex = 100;                     // + slot
 
     MacroKeyPage(const KeyPageServices &services, QWidget *parent);
 
     void reload() override;
     // The button of key slot `slot` (0-14).
-    BitmapButton *keyButton(int slot) const { return button(slot + 1); }
+    BitmapButton *keyButton(int slot) const { return button(MacroKeyPageSkin::kFirstKey + slot); }
 
 protected:
     void reloadCaptions() override { reload(); }

@@ -3,14 +3,7 @@
 namespace orvyn {
 
 ResetWarningDialog::ResetWarningDialog(QWidget *parent) : SkinnedDialog(SkinWindowKind::ModalPopup, parent) {
-    std::vector<SkinControlSetup> controls;
-    for (int section : {Ok, Cancel, Close}) {
-        SkinControlSetup setup;
-        setup.section = section;
-        setup.index = section;
-        controls.push_back(setup);
-    }
-    loadSkin(QStringLiteral("skin_reset_warn.ini"), controls);
+    loadSkin(QString::fromLatin1(ResetWarningSkin::kFile), pushButtons({Ok, Cancel, Close}));
     connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
         if (section == Ok)
             accept();

@@ -2,6 +2,7 @@
 // Its whole message is in its pictures; it offers OK, Cancel and close.
 #pragma once
 
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 
 namespace orvyn {
@@ -9,7 +10,9 @@ namespace orvyn {
 class ResetWarningDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Section { Ok = 1, Cancel = 2, Close = 3 };
+    using Section = ResetWarningSkin::Section;
+    using enum ResetWarningSkin::Section;
+
     explicit ResetWarningDialog(QWidget *parent);
 };
 

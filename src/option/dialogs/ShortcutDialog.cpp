@@ -19,12 +19,12 @@ ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable
     }
     for (int t = 0; t < ShortcutChoice::kToggleCount; ++t) {
         SkinControlSetup setup;
-        setup.section = NoModifierToggle + t;
+        setup.section = NoModifier + t;
         setup.index = setup.section;
         setup.toggleMode = ToggleMode::Toggle;
         controls.push_back(setup);
     }
-    loadSkin(QStringLiteral("skin_shortcut.ini"), controls);
+    loadSkin(QString::fromLatin1(ShortcutDialogSkin::kFile), controls);
     setWindowTitle(QStringLiteral("Z.ORBA Shortcut Dialog"));
     connect(this, &SkinnedDialog::controlCommand, this, &ShortcutDialog::onCommand);
 
@@ -80,7 +80,7 @@ void ShortcutDialog::onCommand(int section) {
     default:
         break;
     }
-    const int toggle = section - NoModifierToggle;
+    const int toggle = section - NoModifier;
     if (toggle < 0 || toggle >= ShortcutChoice::kToggleCount)
         return;
     // The toggle has flipped itself; its flag follows its look.
@@ -92,7 +92,7 @@ void ShortcutDialog::onCommand(int section) {
 void ShortcutDialog::showToggles() {
     const auto looks = choice_.toggleLooks();
     for (int t = 0; t < ShortcutChoice::kToggleCount; ++t) {
-        BitmapButton *b = button(NoModifierToggle + t);
+        BitmapButton *b = toggle(static_cast<ShortcutChoice::Toggle>(t));
         if (!b)
             continue;
         if (looks[t].checked)

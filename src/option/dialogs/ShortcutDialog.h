@@ -4,6 +4,7 @@
 #pragma once
 
 #include "option/core/KeyCapture.h"
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 
 namespace orvyn {
@@ -11,20 +12,15 @@ namespace orvyn {
 class ShortcutDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
-    // Skin sections of the dialog's controls.
-    enum Section {
-        KeyName = 10,
-        Ok = 2,
-        Cancel = 3,
-        Close = 4,
-        NoModifierToggle = 5, // 5-9: no modifier, Ctrl, Shift, Alt, Win
-    };
+    // The toggles are sections NoModifier to Win, in the choice's order.
+    using Section = ShortcutDialogSkin::Section;
+    using enum ShortcutDialogSkin::Section;
 
     ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent);
     ~ShortcutDialog() override;
 
     BitmapButton *toggle(ShortcutChoice::Toggle which) const {
-        return button(NoModifierToggle + static_cast<int>(which));
+        return button(NoModifier + static_cast<int>(which));
     }
 
     // The key and modifiers; read them after the dialog ended with OK.

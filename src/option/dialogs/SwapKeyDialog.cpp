@@ -11,7 +11,7 @@ namespace orvyn {
 
 namespace {
 
-constexpr int kFunctionMenuWidth = 107;
+constexpr int kMouseFunctionWidth = 107;
 
 } // namespace
 
@@ -20,19 +20,19 @@ SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTab
     : SkinnedDialog(SkinWindowKind::ModalPopup, parent), texts_(texts),
       choice_(position, initialCode, keys, texts) {
     std::vector<SkinControlSetup> controls;
-    for (int section = NewKey; section <= TitleSpot; ++section) {
+    for (int section = NewKey; section <= TitleText; ++section) {
         SkinControlSetup setup;
         setup.section = section;
         setup.index = section;
         if (section == NewKey)
             setup.kind = SkinControlKind::Edit;
-        else if (section == TitleSpot)
+        else if (section == TitleText)
             setup.kind = SkinControlKind::PlaceOnly;
-        else if (section == KeyMode || section == FunctionMode)
+        else if (section == ModeKey || section == ModeMouse)
             setup.toggleMode = ToggleMode::Toggle;
         controls.push_back(setup);
     }
-    loadSkin(QStringLiteral("skin_swap_key.ini"), controls);
+    loadSkin(QString::fromLatin1(SwapKeyDialogSkin::kFile), controls);
     setWindowTitle(QStringLiteral("Swap key Dialog"));
     connect(this, &SkinnedDialog::controlCommand, this, &SwapKeyDialog::onCommand);
 
@@ -99,20 +99,20 @@ void SwapKeyDialog::onCommand(int section) {
     case Close:
         reject();
         break;
-    case Restore:
+    case Default:
         if (const auto name = choice_.restore()) {
             setKeyText(*name);
             showMode();
         }
         break;
-    case FunctionMenu:
+    case MouseFunction:
         openFunctionMenu();
         break;
-    case KeyMode:
+    case ModeKey:
         choice_.setMode(SwapKeyChoice::Mode::Key);
         showMode();
         break;
-    case FunctionMode:
+    case ModeMouse:
         choice_.setMode(SwapKeyChoice::Mode::MouseFunction);
         showMode();
         break;
@@ -122,13 +122,13 @@ void SwapKeyDialog::onCommand(int section) {
 }
 
 void SwapKeyDialog::openFunctionMenu() {
-    BitmapButton *b = button(FunctionMenu);
+    BitmapButton *b = button(MouseFunction);
     if (!b)
         return;
     SkinnedMenu menu(skinFont(FontFace::Arial, 14, 0, 400), this);
     for (const auto &[command, text] : functionMenuItems())
         menu.append(command, text);
-    menu.setItemWidth(kFunctionMenuWidth);
+    menu.setItemWidth(kMouseFunctionWidth);
     const int command = menu.run(b->mapToGlobal(QPoint(1, b->height())));
     // The button lost the pointer to the menu: it must not stay lit.
     b->setHover(false);
@@ -140,7 +140,7 @@ void SwapKeyDialog::openFunctionMenu() {
 }
 
 void SwapKeyDialog::showFunction() {
-    if (BitmapButton *b = button(FunctionMenu)) {
+    if (BitmapButton *b = button(MouseFunction)) {
         b->setCaption(QString::fromStdString(choice_.functionName()));
         b->repaint();
     }
@@ -148,18 +148,18 @@ void SwapKeyDialog::showFunction() {
 
 void SwapKeyDialog::showMode() {
     const bool function = choice_.mode() == SwapKeyChoice::Mode::MouseFunction;
-    if (BitmapButton *b = button(KeyMode)) {
+    if (BitmapButton *b = button(ModeKey)) {
         b->setChecked(function ? ButtonCheck::Released : ButtonCheck::Pressed);
         b->update();
     }
-    if (BitmapButton *b = button(FunctionMode)) {
+    if (BitmapButton *b = button(ModeMouse)) {
         b->setChecked(function ? ButtonCheck::Pressed : ButtonCheck::Released);
         b->update();
     }
 }
 
 void SwapKeyDialog::paintSkinTexts(QPainter &painter) {
-    const QPoint corner = controlRect(TitleSpot).topLeft();
+    const QPoint corner = controlRect(TitleText).topLeft();
     painter.setFont(skinFont(FontFace::Arial, 16, 0, 700));
     painter.setPen(QColor(255, 0, 0));
     painter.setBackgroundMode(Qt::TransparentMode);

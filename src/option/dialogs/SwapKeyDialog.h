@@ -4,6 +4,7 @@
 #pragma once
 
 #include "option/core/KeyCapture.h"
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 
 namespace orvyn {
@@ -13,17 +14,8 @@ class SkinnedMenu;
 class SwapKeyDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Section {
-        NewKey = 1,
-        Ok = 2,
-        Cancel = 3,
-        Close = 4,
-        Restore = 5,
-        FunctionMenu = 6,
-        KeyMode = 7,
-        FunctionMode = 8,
-        TitleSpot = 9,
-    };
+    using Section = SwapKeyDialogSkin::Section;
+    using enum SwapKeyDialogSkin::Section;
 
     // `position` 0-103 of the remap table, `initialCode` its entry now.
     SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTable &keys, const TextSource &texts,

@@ -12,9 +12,9 @@ QString &chosenSkinFolder() {
     return folder;
 }
 
-QImage loadResource(const QString &name) {
+QImage loadResource(const std::string &name) {
     QImage image;
-    LoadSkinImage(skinFolder() + QStringLiteral("resources/") + name, image);
+    LoadSkinImage(skinFolder() + QString::fromLatin1(kResourceFolder) + QString::fromStdString(name), image);
     return image;
 }
 
@@ -35,11 +35,11 @@ void setSkinFolder(const QString &folder) {
 }
 
 QImage loadResourceBitmap(int id) {
-    return loadResource(QStringLiteral("bitmap%1.bmp").arg(id));
+    return loadResource(resourceBitmapFile(id));
 }
 
 QImage loadResourceIcon(int id) {
-    return loadResource(QStringLiteral("icon%1.png").arg(id));
+    return loadResource(resourceIconFile(id));
 }
 
 } // namespace orvyn

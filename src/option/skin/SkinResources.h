@@ -3,14 +3,16 @@
 // bitmap<ID>.bmp and icon<ID>.png.
 #pragma once
 
+#include "option/skin/SkinNames.h"
+
 #include <QImage>
 #include <QString>
 
 namespace orvyn {
 
-inline constexpr int kEnterKeyMaskBitmap = 308; // outline of the Enter key
-inline constexpr int kProgramIcon = 128;
-inline constexpr int kSubmenuArrowIcon = 145;
+inline constexpr int kEnterKeyMaskBitmap = static_cast<int>(SkinBitmap::EnterKeyMask);
+inline constexpr int kProgramIcon = static_cast<int>(SkinIcon::Program);
+inline constexpr int kSubmenuArrowIcon = static_cast<int>(SkinIcon::SubmenuArrow);
 
 // <program folder>skins/, or what setSkinFolder() chose. Always ends in "/".
 QString skinFolder();
@@ -20,5 +22,8 @@ void setSkinFolder(const QString &folder);
 // Empty image when the file is missing or cannot be decoded.
 QImage loadResourceBitmap(int id);
 QImage loadResourceIcon(int id);
+inline QImage loadResourceIcon(SkinIcon icon) {
+    return loadResourceIcon(static_cast<int>(icon));
+}
 
 } // namespace orvyn

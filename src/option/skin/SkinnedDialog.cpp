@@ -25,6 +25,21 @@ QRegion nothingVisible() {
 
 } // namespace
 
+std::vector<SkinControlSetup> pushButtons(std::span<const int> sections) {
+    std::vector<SkinControlSetup> setups;
+    for (int section : sections) {
+        SkinControlSetup setup;
+        setup.section = section;
+        setup.index = section;
+        setups.push_back(setup);
+    }
+    return setups;
+}
+
+std::vector<SkinControlSetup> pushButtons(std::initializer_list<int> sections) {
+    return pushButtons(std::span<const int>(sections.begin(), sections.size()));
+}
+
 SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(parent), kind_(kind) {
     if (kind == SkinWindowKind::ChildPage)
         setWindowFlags(Qt::Widget);

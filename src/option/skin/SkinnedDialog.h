@@ -14,8 +14,10 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRegion>
+#include <initializer_list>
 #include <map>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvyn {
@@ -37,6 +39,10 @@ struct SkinControlSetup {
     ToggleMode toggleMode = ToggleMode::Push;
     ButtonCheck initial = ButtonCheck::Released;
 };
+
+// Push buttons at `sections`, each with its section number as hover index.
+std::vector<SkinControlSetup> pushButtons(std::span<const int> sections);
+std::vector<SkinControlSetup> pushButtons(std::initializer_list<int> sections);
 
 // Whether the window keeps the full-window state pictures after its
 // controls have theirs (a window that re-cuts pictures later keeps them).

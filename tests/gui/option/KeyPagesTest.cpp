@@ -517,14 +517,14 @@ TEST_F(KeyPagesTest, StandardKeysShowRemapsAndTheSwapDialogStoresItsResult) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Swap key Dialog");
         EXPECT_EQ(dialog->choice().titleText(), "T1026");
-        EXPECT_TRUE(dialog->button(SwapKeyDialog::FunctionMode)->isCheckedState());
-        EXPECT_FALSE(dialog->button(SwapKeyDialog::KeyMode)->isCheckedState());
-        EXPECT_EQ(dialog->button(SwapKeyDialog::FunctionMenu)->caption(), "T1026");
+        EXPECT_TRUE(dialog->button(SwapKeyDialog::ModeMouse)->isCheckedState());
+        EXPECT_FALSE(dialog->button(SwapKeyDialog::ModeKey)->isCheckedState());
+        EXPECT_EQ(dialog->button(SwapKeyDialog::MouseFunction)->caption(), "T1026");
         SeenMenus seen;
         chooseInNextMenu(1004, {}, &seen);
-        click(dialog->button(SwapKeyDialog::FunctionMenu));
+        click(dialog->button(SwapKeyDialog::MouseFunction));
         EXPECT_EQ(seen.topWidth, 107);
-        EXPECT_EQ(dialog->button(SwapKeyDialog::FunctionMenu)->caption(), "T1027");
+        EXPECT_EQ(dialog->button(SwapKeyDialog::MouseFunction)->caption(), "T1027");
         dialog->recordedKey(0x43, 0); // shown, but OK stores the function
         EXPECT_EQ(dialog->edit(SwapKeyDialog::NewKey)->text(), "C");
         click(dialog->button(SwapKeyDialog::Ok));
@@ -540,7 +540,7 @@ TEST_F(KeyPagesTest, StandardKeysShowRemapsAndTheSwapDialogStoresItsResult) {
         auto *dialog = qobject_cast<SwapKeyDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->choice().titleText(), "(Enter)");
-        click(dialog->button(SwapKeyDialog::Restore));
+        click(dialog->button(SwapKeyDialog::Default));
         EXPECT_EQ(dialog->edit(SwapKeyDialog::NewKey)->text(), "Enter");
         click(dialog->button(SwapKeyDialog::Ok));
     });

@@ -8,6 +8,7 @@
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinnedDialog.h"
 
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -36,6 +37,53 @@ TEST(ButtonPicture, PushCheckedAndDisabledShowsDisableOnlyWhenIdle) {
     EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, true, true, false, true), StatePicture::Over);
     EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, true, false, false, true), StatePicture::Down);
     EXPECT_EQ(chooseButtonPicture(ToggleMode::Push, false, false, false, false), StatePicture::Normal);
+}
+
+TEST(ButtonPicture, ShapedKeyShowsItsStateUnlessToggled) {
+    using S = RgnButton::State;
+    const std::tuple<bool, S, StatePicture> table[] = {
+        {false, S::Normal, StatePicture::Normal}, {false, S::Over, StatePicture::Over},
+        {false, S::Down, StatePicture::Down},     {false, S::Disabled, StatePicture::Disable},
+        {true, S::Normal, StatePicture::Down},    {true, S::Disabled, StatePicture::Down},
+    };
+    for (const auto &[toggled, state, picture] : table)
+        EXPECT_EQ(RgnButton::choosePicture(toggled, state), picture) << toggled << int(state);
+}
+
+// The drawing every skinned button shares, on an image: the picture from the
+// corner (black without one), the caption white at x = 5, centred in height.
+TEST(SkinControlPaint, PictureThenCaption) {
+    skintest::app();
+    const QSize size(60, 30);
+    auto paint = [&](const QImage &picture, const QString &caption) {
+        QImage out(size, QImage::Format_RGB32);
+        out.fill(Qt::magenta);
+        QPainter painter(&out);
+        paintSkinControl(painter, size, picture, caption);
+        return out;
+    };
+    EXPECT_EQ(paint(QImage(), QString()), solid(60, 30, Qt::black).convertToFormat(QImage::Format_RGB32));
+    const QImage blue = solid(60, 30, QColor(0, 0, 200));
+    EXPECT_EQ(paint(blue, QString()), blue.convertToFormat(QImage::Format_RGB32));
+    // A smaller picture covers only its own area.
+    const QImage small = paint(solid(20, 10, QColor(0, 0, 200)), QString());
+    EXPECT_EQ(small.pixel(19, 9), qRgb(0, 0, 200));
+    EXPECT_EQ(small.pixel(20, 10), qRgb(255, 0, 255));
+
+    const QImage captioned = paint(blue, QStringLiteral("II"));
+    int minX = INT_MAX, minY = INT_MAX, maxY = -1;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (qRed(captioned.pixel(x, y)) > 128) {
+                minX = std::min(minX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    ASSERT_GE(maxY, 0) << "no caption drawn";
+    EXPECT_GE(minX, 5);
+    EXPECT_LE(minX, 7);
+    EXPECT_LE(std::abs((minY + maxY) / 2 - 15), 4);
+    EXPECT_EQ(captioned.pixel(59, 0), qRgb(0, 0, 200));
 }
 
 // A popup window with two neighbouring buttons and an edit field.

@@ -2,6 +2,7 @@
 
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinFonts.h"
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinResources.h"
 #include "option/skin/SkinnedDialog.h"
 
@@ -29,6 +30,10 @@ protected:
 };
 
 using Setups = std::vector<SkinControlSetup>;
+
+QString file(const char *name) {
+    return QString::fromLatin1(name);
+}
 
 Setups buttons(std::initializer_list<std::pair<int, int>> ranges, ToggleMode mode = ToggleMode::Push) {
     Setups setups;
@@ -130,11 +135,11 @@ QListWidget *darkList(SkinnedDialog &w, int section) {
 
 std::unique_ptr<GalleryWindow> configWindow() {
     auto w = std::make_unique<GalleryWindow>(SkinWindowKind::ModalPopup);
-    w->loadSkin(QStringLiteral("skin_Config.ini"), buttons({{1, 22}, {25, 25}}));
-    check(*w, 10);
+    w->loadSkin(file(ConfigWindowSkin::kFile), pushButtons(ConfigWindowSkin::kButtons));
+    check(*w, ConfigWindowSkin::FirstProfile);
     const QRect version = [&] {
         // The strip the skin leaves for the version line, left of RESTORE DEFAULTS.
-        const QRect restore = w->controlRect(25);
+        const QRect restore = w->controlRect(ConfigWindowSkin::RestoreDefaults);
         return QRect(20, restore.top(), restore.left() - 30, restore.height());
     }();
     w->texts = [version](QPainter &p) {
@@ -146,23 +151,24 @@ std::unique_ptr<GalleryWindow> configWindow() {
 }
 
 void standardKeys(GalleryWindow &w) {
+    using SP = StandardKeyPageSkin;
     Setups setups;
-    for (int p = 0; p < 104; ++p) {
+    for (int p = 0; p < SP::kKeyCount; ++p) {
         SkinControlSetup s;
-        s.section = 40 + p;
+        s.section = SP::section(p);
         s.index = 300 + p;
         setups.push_back(s);
     }
-    w.loadSkin(QStringLiteral("skin_main.ini"), setups, WindowPictures::Keep);
+    w.loadSkin(file(SP::kFile), setups, WindowPictures::Keep);
     const StatePictures &full = w.windowPictures();
     // A few remapped keys: their normal look is cut from the Down picture.
     for (int position : {44, 45, 32, 46, 47}) {
-        if (BitmapButton *b = w.button(40 + position))
-            b->setImages({full[2], full[1], full[2], full[3]}, w.controlRect(40 + position));
+        if (BitmapButton *b = w.button(SP::section(position)))
+            b->setImages({full[2], full[1], full[2], full[3]}, w.controlRect(SP::section(position)));
     }
     // The Enter key: its picture button is hidden and the shaped button takes its place.
-    const QRect enterRect = w.controlRect(40 + 43);
-    if (BitmapButton *b = w.button(40 + 43))
+    const QRect enterRect = w.controlRect(SP::section(SP::kEnterPosition));
+    if (BitmapButton *b = w.button(SP::section(SP::kEnterPosition)))
         b->hide();
     auto *enter = new RgnButton(&w);
     enter->setMaskResource(kEnterKeyMaskBitmap);
@@ -172,48 +178,52 @@ void standardKeys(GalleryWindow &w) {
 }
 
 void macroKeys(GalleryWindow &w) {
+    using MK = MacroKeyPageSkin;
     Setups setups;
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 0; n < MK::kKeyCount; ++n) {
         SkinControlSetup s;
-        s.section = n;
-        s.index = 99 + n;
+        s.section = MK::kFirstKey + n;
+        s.index = 100 + n;
         setups.push_back(s);
     }
-    w.loadSkin(QStringLiteral("skin_macro_control.ini"), setups);
+    w.loadSkin(file(MK::kFile), setups);
     const char *texts[] = {"Profile Switch",   "Lighting Mode", "Lighting Colour",
                            "Windows Key Lock", "Page Down",     "Macro: Rocket Jump",
                            "Ctrl+2",           "Ctrl+3",        "Ctrl+4",
                            "Ctrl+5",           "Insert",        "Home",
                            "Page Up",          "Delete",        "Run: steam"};
-    for (int n = 1; n <= 15; ++n)
-        caption(w, n, QString::fromUtf8(texts[n - 1]));
+    for (int n = 0; n < MK::kKeyCount; ++n)
+        caption(w, MK::kFirstKey + n, QString::fromUtf8(texts[n]));
 }
 
 void mediaKeys(GalleryWindow &w) {
-    Setups setups = buttons({{9, 14}, {20, 20}});
-    w.loadSkin(QStringLiteral("skin_media_key_control.ini"), setups);
+    using MK = MediaKeyPageSkin;
+    w.loadSkin(file(MK::kFile),
+               buttons({{MK::kFirstKey, MK::kFirstKey + MK::kKeyCount - 1}, {MK::Player, MK::Player}}));
     const char *texts[] = {"Play/Pause", "Stop", "Previous Track", "Next Track", "Volume Up", "Mute"};
-    for (int i = 0; i < 6; ++i)
-        caption(w, 9 + i, QString::fromUtf8(texts[i]));
-    caption(w, 20, QStringLiteral("Windows Media player"));
+    for (int i = 0; i < MK::kKeyCount; ++i)
+        caption(w, MK::kFirstKey + i, QString::fromUtf8(texts[i]));
+    caption(w, MK::Player, QStringLiteral("Windows Media player"));
 }
 
 void advanced(GalleryWindow &w) {
-    w.loadSkin(QStringLiteral("Skin_Advance.ini"), buttons({{1, 9}}));
-    check(w, 2);
-    check(w, 7);
-    check(w, 9);
-    caption(w, 4, QStringLiteral("Wave"));
-    caption(w, 5, QStringLiteral("Red"));
+    using AP = AdvancedPageSkin;
+    w.loadSkin(file(AP::kFile), buttons({{AP::Polling1, AP::EcoOn}}));
+    check(w, AP::Polling2);
+    check(w, AP::WinLockOn);
+    check(w, AP::EcoOn);
+    caption(w, AP::LtControlMenu, QStringLiteral("Wave"));
+    caption(w, AP::LtColorMenu, QStringLiteral("Red"));
 }
 
 // A page inside the main window, as Option shows it.
 std::unique_ptr<GalleryWindow> configWithPage(int tab, const std::function<void(GalleryWindow &)> &build) {
     auto main = configWindow();
-    if (BitmapButton *b = main->button(1))
-        b->setChecked(tab == 1 ? ButtonCheck::Pressed : ButtonCheck::Released);
+    if (BitmapButton *b = main->button(ConfigWindowSkin::StandardKeysTab))
+        b->setChecked(tab == ConfigWindowSkin::StandardKeysTab ? ButtonCheck::Pressed
+                                                               : ButtonCheck::Released);
     check(*main, tab);
-    const ControlPlacement place = main->skinFile().placement(1, "PAGEPOSITION");
+    const ControlPlacement place = main->skinFile().placement(ConfigWindowSkin::kPageLine, kPageGroup);
     const QRect pageRect(place.left, place.top, place.width(), place.height());
     auto *page = new GalleryWindow(SkinWindowKind::ChildPage, main.get());
     build(*page);
@@ -222,26 +232,29 @@ std::unique_ptr<GalleryWindow> configWithPage(int tab, const std::function<void(
     return main;
 }
 
-std::unique_ptr<GalleryWindow> popup(const QString &file, const Setups &setups) {
+std::unique_ptr<GalleryWindow> popup(const char *skinFile, const Setups &setups) {
     auto w = std::make_unique<GalleryWindow>(SkinWindowKind::ModalPopup);
-    w->loadSkin(file, setups);
+    w->loadSkin(file(skinFile), setups);
     return w;
 }
 
 std::unique_ptr<GalleryWindow> macroManager(bool recording) {
-    auto w = popup(QStringLiteral("skin_macro_manager.ini"),
-                   buttons({{1, 5}, {7, 7}}) + buttons({{8, 9}}, ToggleMode::Toggle) +
-                       Setups{setup(6, SkinControlKind::PlaceOnly), setup(10, SkinControlKind::Edit),
-                             setup(11, SkinControlKind::PlaceOnly)});
-    check(*w, 9);
-    editText(*w, 10, QStringLiteral("3"), Qt::white);
-    QListWidget *names = darkList(*w, 6);
+    using MM = MacroManagerSkin;
+    auto w = popup(MM::kFile, buttons({{MM::Ok, MM::DeleteMacro}, {MM::Record, MM::Record}}) +
+                                  buttons({{MM::RecordDelays, MM::Repeat}}, ToggleMode::Toggle) +
+                                  Setups{setup(MM::MacroList, SkinControlKind::PlaceOnly),
+                                         setup(MM::RepeatCount, SkinControlKind::Edit),
+                                         setup(MM::EventList, SkinControlKind::PlaceOnly)});
+    check(*w, MM::Repeat);
+    editText(*w, MM::RepeatCount, QStringLiteral("3"), Qt::white);
+    QListWidget *names = darkList(*w, MM::MacroList);
     for (const char *name : {"Rocket Jump", "Build Wall", "Quick Scope", "Reload Cancel", "Chat: gg"})
         names->addItem(QString::fromUtf8(name));
     names->setCurrentRow(0);
-    QListWidget *events = darkList(*w, 11);
-    const QImage press = loadResourceIcon(138), release = loadResourceIcon(137),
-                 delay = loadResourceIcon(135), mouse = loadResourceIcon(146);
+    QListWidget *events = darkList(*w, MM::EventList);
+    const QImage press = loadResourceIcon(SkinIcon::KeyPressRow),
+                 release = loadResourceIcon(SkinIcon::KeyReleaseRow),
+                 delay = loadResourceIcon(SkinIcon::DelayRow), mouse = loadResourceIcon(SkinIcon::MouseRow);
     const struct {
         const QImage *icon;
         const char *text;
@@ -262,13 +275,11 @@ std::unique_ptr<GalleryWindow> macroManager(bool recording) {
         // While recording the record button shows the stop pictures and the
         // first six controls are disabled.
         StatePictures stop;
-        const char *files[] = {"stop_record_normal.jpg", "stop_record_over.jpg", "stop_record_down.jpg",
-                               "stop_record_normal.jpg"};
         for (int i = 0; i < 4; ++i)
-            stop[i] = QImage(skinFolder() + QString::fromLatin1(files[i]));
-        if (BitmapButton *b = w->button(7))
+            stop[i] = QImage(skinFolder() + file(MM::kStopRecordPictures[i == 3 ? 0 : i]));
+        if (BitmapButton *b = w->button(MM::Record))
             b->setStatePictures(stop);
-        for (int s = 1; s <= 5; ++s) {
+        for (int s = MM::Ok; s <= MM::DeleteMacro; ++s) {
             if (BitmapButton *b = w->button(s))
                 b->setEnabled(false);
         }
@@ -278,23 +289,26 @@ std::unique_ptr<GalleryWindow> macroManager(bool recording) {
 }
 
 std::unique_ptr<GalleryWindow> shortcut() {
-    auto w = popup(QStringLiteral("skin_shortcut.ini"), Setups{setup(10, SkinControlKind::Edit)} +
-                                                            buttons({{2, 4}}) +
-                                                            buttons({{5, 9}}, ToggleMode::Toggle));
-    editText(*w, 10, QStringLiteral("F5"), Qt::white, true);
-    check(*w, 6);
-    check(*w, 7);
+    using SD = ShortcutDialogSkin;
+    auto w =
+        popup(SD::kFile, Setups{setup(SD::KeyName, SkinControlKind::Edit)} + buttons({{SD::Ok, SD::Close}}) +
+                             buttons({{SD::NoModifier, SD::Win}}, ToggleMode::Toggle));
+    editText(*w, SD::KeyName, QStringLiteral("F5"), Qt::white, true);
+    check(*w, SD::Ctrl);
+    check(*w, SD::Shift);
     return w;
 }
 
 std::unique_ptr<GalleryWindow> swapKey() {
-    auto w = popup(QStringLiteral("skin_swap_key.ini"),
-                   Setups{setup(1, SkinControlKind::Edit), setup(9, SkinControlKind::PlaceOnly)} +
-                       buttons({{2, 6}}) + buttons({{7, 8}}, ToggleMode::Toggle));
-    editText(*w, 1, QStringLiteral("Left Ctrl"), Qt::white, true);
-    caption(*w, 6, QStringLiteral("Left Button"));
-    check(*w, 7);
-    const QPoint title = w->controlRect(9).topLeft();
+    using SK = SwapKeyDialogSkin;
+    auto w = popup(SK::kFile, Setups{setup(SK::NewKey, SkinControlKind::Edit),
+                                     setup(SK::TitleText, SkinControlKind::PlaceOnly)} +
+                                  buttons({{SK::Ok, SK::MouseFunction}}) +
+                                  buttons({{SK::ModeKey, SK::ModeMouse}}, ToggleMode::Toggle));
+    editText(*w, SK::NewKey, QStringLiteral("Left Ctrl"), Qt::white, true);
+    caption(*w, SK::MouseFunction, QStringLiteral("Left Button"));
+    check(*w, SK::ModeKey);
+    const QPoint title = w->controlRect(SK::TitleText).topLeft();
     w->texts = [title](QPainter &p) {
         const QFont f = skinFont(FontFace::Arial, 16, 0, 700);
         p.setFont(f);
@@ -314,10 +328,10 @@ std::vector<GalleryShot> renderGallery() {
         int tab;
         const char *name;
         std::function<void(GalleryWindow &)> build;
-    } pages[] = {{1, "config_key_mapping.png", standardKeys},
-                 {2, "config_macro_keys.png", macroKeys},
-                 {3, "config_media_keys.png", mediaKeys},
-                 {4, "config_advanced.png", advanced}};
+    } pages[] = {{ConfigWindowSkin::StandardKeysTab, "config_key_mapping.png", standardKeys},
+                 {ConfigWindowSkin::MacroKeysTab, "config_macro_keys.png", macroKeys},
+                 {ConfigWindowSkin::MediaKeysTab, "config_media_keys.png", mediaKeys},
+                 {ConfigWindowSkin::AdvancedTab, "config_advanced.png", advanced}};
     for (const auto &page : pages) {
         auto w = configWithPage(page.tab, page.build);
         add(QString::fromLatin1(page.name), *w);
@@ -342,25 +356,27 @@ std::vector<GalleryShot> renderGallery() {
         add(QStringLiteral("key_mapping_all_down.png"), page);
     }
 
-    auto profile =
-        popup(QStringLiteral("skin_profile.ini"),
-              Setups{setup(1, SkinControlKind::Edit), setup(2, SkinControlKind::Edit)} + buttons({{3, 6}}));
-    editText(*profile, 1, QStringLiteral("Profile #1"), QColor(0xE6, 0xE6, 0xE6));
-    editText(*profile, 2, QStringLiteral("/usr/games/openarena"), QColor(0xE6, 0xE6, 0xE6));
+    using PD = ProfileDialogSkin;
+    auto profile = popup(PD::kFile, Setups{setup(PD::NameField, SkinControlKind::Edit),
+                                           setup(PD::GameField, SkinControlKind::Edit)} +
+                                        buttons({{PD::Browse, PD::Close}}));
+    editText(*profile, PD::NameField, QStringLiteral("Profile #1"), QColor(0xE6, 0xE6, 0xE6));
+    editText(*profile, PD::GameField, QStringLiteral("/usr/games/openarena"), QColor(0xE6, 0xE6, 0xE6));
     add(QStringLiteral("profile.png"), *profile);
 
     add(QStringLiteral("macro_manager.png"), *macroManager(false));
     add(QStringLiteral("macro_manager_recording.png"), *macroManager(true));
 
-    auto launch = popup(QStringLiteral("skin_lanuch_program.ini"),
-                        Setups{setup(1, SkinControlKind::Edit)} + buttons({{2, 5}}));
-    editText(*launch, 1, QStringLiteral("/usr/bin/obs"), QColor(229, 229, 229));
+    using LP = LaunchProgramSkin;
+    auto launch = popup(LP::kFile, Setups{setup(LP::PathField, SkinControlKind::Edit)} +
+                                       buttons({{LP::Browse, LP::Close}}));
+    editText(*launch, LP::PathField, QStringLiteral("/usr/bin/obs"), QColor(229, 229, 229));
     add(QStringLiteral("launch_program.png"), *launch);
 
-    for (auto [file, name] : {std::pair{"skin_delete_macro_warn.ini", "delete_macro_warn.png"},
-                              std::pair{"skin_macro_set_warn.ini", "macro_set_warn.png"},
-                              std::pair{"skin_reset_warn.ini", "reset_warn.png"}}) {
-        auto w = popup(QString::fromLatin1(file), buttons({{1, 3}}));
+    for (auto [skinFile, name] : {std::pair{DeleteMacroWarningSkin::kFile, "delete_macro_warn.png"},
+                                  std::pair{NoMacroWarningSkin::kFile, "macro_set_warn.png"},
+                                  std::pair{ResetWarningSkin::kFile, "reset_warn.png"}}) {
+        auto w = popup(skinFile, buttons({{WarningSkin::Ok, WarningSkin::Close}}));
         add(QString::fromLatin1(name), *w);
     }
 

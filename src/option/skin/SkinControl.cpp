@@ -1,0 +1,166 @@
+#include "option/skin/SkinControl.h"
+
+#include "option/skin/QuickHelp.h"
+#include "option/skin/SkinFonts.h"
+#include "option/skin/SkinImage.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orvyn {
+
+namespace {
+
+const QFont &captionFont() {
+    static const QFont font = skinFont(FontFace::Arial, 14, 6, 400);
+    return font;
+}
+
+} // namespace
+
+void paintSkinControl(QPainter &painter, QSize size, const QImage &picture, const QString &caption) {
+    if (picture.isNull())
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+    else
+        painter.drawImage(QPoint(0, 0), picture, QRect(QPoint(0, 0), size));
+    if (caption.isEmpty())
+        return;
+    painter.save();
+    painter.setFont(captionFont());
+    painter.setPen(QColor(255, 255, 255));
+    const QFontMetrics metrics(captionFont());
+    const int top = size.height() / 2 - metrics.height() / 2;
+    painter.drawText(QPoint(5, top + metrics.ascent()), caption);
+    painter.restore();
+}
+
+SkinControl::SkinControl(QWidget *parent, QuickHelpUse quickHelp, HoverEnd hoverEnd, int index)
+    : QAbstractButton(parent), quickHelp_(quickHelp), hoverEnd_(hoverEnd), index_(index) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (toggleMode_ == ToggleMode::Push)
+            emit command();
+    });
+}
+
+void SkinControl::setImages(const StatePictures &windowPictures, const QRect &rect) {
+    for (std::size_t i = 0; i < pictures_.size(); ++i) {
+        pictures_[i] = QImage();
+        CropStateImage(pictures_[i], windowPictures[i], rect.left(), rect.top(), rect.left() + rect.width(),
+                       rect.top() + rect.height());
+    }
+    update();
+}
+
+void SkinControl::setStatePictures(const StatePictures &pictures) {
+    pictures_ = pictures;
+    update();
+}
+
+void SkinControl::setChecked(ButtonCheck check) {
+    const bool value = check == ButtonCheck::Pressed;
+    if (value == checked_)
+        return;
+    checked_ = value;
+    update();
+}
+
+void SkinControl::setHover(bool hover) {
+    hover_ = hover;
+    notifyHover(hover);
+}
+
+void SkinControl::notifyHover(bool entered) {
+    if (quickHelp_ == QuickHelpUse::Silent) {
+        emit skinHover(entered, index_);
+        return;
+    }
+    // The text changes first, so whoever hears of the hover reads it.
+    QuickHelp &help = QuickHelp::instance();
+    help.setText(entered, helpText_);
+    emit skinHover(entered, index_);
+    help.announce(entered);
+}
+
+void SkinControl::endHover() {
+    hover_ = false;
+    notifyHover(false);
+    update();
+}
+
+void SkinControl::paintEvent(QPaintEvent *) {
+    // Painted into Qt's back buffer and flushed in one go, so the caption
+    // never flickers over the picture.
+    QPainter painter(this);
+    paintSkinControl(painter, size(), statePicture(currentPicture()), caption_);
+}
+
+void SkinControl::enterEvent(QEnterEvent *event) {
+    QAbstractButton::enterEvent(event);
+    // A drag that started elsewhere (or on this control) does not light it.
+    if (hover_ || (QApplication::mouseButtons() & Qt::LeftButton))
+        return;
+    if (QApplication::activeWindow() == nullptr || parentWidget() == nullptr)
+        return;
+    hover_ = true;
+    notifyHover(true);
+    update();
+}
+
+void SkinControl::leaveEvent(QEvent *event) {
+    QAbstractButton::leaveEvent(event);
+    if (captured_ && hoverEnd_ == HoverEnd::OnLeaveOrRelease)
+        return; // the release ends it
+    if (hover_)
+        endHover();
+}
+
+void SkinControl::focusOutEvent(QFocusEvent *event) {
+    QAbstractButton::focusOutEvent(event);
+    // Only a lit control says "left": clicking one button moves the focus
+    // away from another, and that must not wipe the quick help of the
+    // button now under the pointer.
+    if (hover_)
+        endHover();
+}
+
+void SkinControl::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton) {
+        QWidget *top = window();
+        if (top != nullptr && !top->isActiveWindow())
+            top->activateWindow();
+    }
+    // Presses the control when the point hits it; a press beside a shaped
+    // control goes on to the window underneath.
+    QAbstractButton::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && isDown())
+        captured_ = true;
+}
+
+void SkinControl::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
+    }
+    const bool pressedHere = captured_;
+    captured_ = false;
+    if (pressedHere && hoverEnd_ == HoverEnd::OnLeaveOrRelease)
+        endHover();
+    if (pressedHere && toggleMode_ == ToggleMode::Toggle) {
+        // Every release after a press on the control flips it, wherever
+        // the pointer is now.
+        setDown(false);
+        checked_ = !checked_;
+        update();
+        event->accept();
+        emit command();
+        return;
+    }
+    // Push: a click only when released on the control.
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+} // namespace orvyn

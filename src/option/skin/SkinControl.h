@@ -1,0 +1,108 @@
+// What every skinned button shares: four state pictures cut out of its
+// window's full-window pictures, the pointer-over, pressed, checked and
+// disabled states, quick help and the hover and command notifications.
+// A control only says where it can be hit and which picture a state shows.
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <array>
+
+class QPainter;
+
+namespace orvyn {
+
+enum class ToggleMode { Push, Toggle };
+enum class ButtonCheck { Released, Pressed };
+
+// The four state pictures of a control, in this order.
+enum class StatePicture { Normal = 0, Over = 1, Down = 2, Disable = 3 };
+using StatePictures = std::array<QImage, 4>;
+
+// Draws a control of `size`: its picture from the top-left corner (black
+// where there is none) and, when there is one, the caption in white at
+// x = 5, centred in the height.
+void paintSkinControl(QPainter &painter, QSize size, const QImage &picture, const QString &caption);
+
+// Whether the control publishes its help text as quick help while the
+// pointer is over it.
+enum class QuickHelpUse { Publish, Silent };
+// When the control stops counting as under the pointer: only when the
+// pointer leaves, or also when a press on it ends (and a leave during the
+// press waits for the release).
+enum class HoverEnd { OnLeave, OnLeaveOrRelease };
+
+class SkinControl : public QAbstractButton {
+    Q_OBJECT
+public:
+    // Cuts the four state pictures out of the full-window pictures at `rect`.
+    void setImages(const StatePictures &windowPictures, const QRect &rect);
+    // Takes four pictures of the control's own size (a window that swaps a
+    // control's look uses this).
+    void setStatePictures(const StatePictures &pictures);
+    const QImage &statePicture(StatePicture which) const { return pictures_[static_cast<int>(which)]; }
+
+    void setHelpText(const QString &text) { helpText_ = text; }
+    const QString &helpText() const { return helpText_; }
+
+    // The caller redraws (repaint()) after changing the caption.
+    void setCaption(const QString &caption) { caption_ = caption; }
+    const QString &caption() const { return caption_; }
+
+    void setChecked(ButtonCheck check);
+    bool isCheckedState() const { return checked_; }
+
+    void setToggleMode(ToggleMode mode) { toggleMode_ = mode; }
+    ToggleMode toggleMode() const { return toggleMode_; }
+
+    // Sets the hover flag and sends the matching notification.
+    void setHover(bool hover);
+    bool hover() const { return hover_; }
+
+    void setIndex(int index) { index_ = index; }
+    int index() const { return index_; }
+
+    // The left button went down on the control and has not come up yet.
+    bool captured() const { return captured_; }
+    // While captured: whether the pointer is on the control.
+    bool pressedInside() const { return captured_ && isDown(); }
+
+    // The picture the control shows now.
+    virtual StatePicture currentPicture() const = 0;
+
+signals:
+    // The pointer entered (true) or left (false) the control.
+    void skinHover(bool entered, int index);
+    // The control was clicked (push: released on it; toggle: every release
+    // after a press on it, which flips it).
+    void command();
+
+protected:
+    SkinControl(QWidget *parent, QuickHelpUse quickHelp, HoverEnd hoverEnd, int index);
+
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void notifyHover(bool entered);
+    void endHover();
+
+    const QuickHelpUse quickHelp_;
+    const HoverEnd hoverEnd_;
+    StatePictures pictures_;
+    QString helpText_;
+    QString caption_;
+    bool checked_ = false;
+    ToggleMode toggleMode_ = ToggleMode::Push;
+    bool hover_ = false;
+    bool captured_ = false;
+    int index_ = 0;
+};
+
+} // namespace orvyn
