@@ -64,7 +64,7 @@ void sampleProfile(ConfigBlock &config, const MacroLibrary &library) {
     setKey(p.keys[8], AssignType::MediaFunction, 0, 197); // the longest media text
     setKey(p.keys[9], AssignType::MediaFunction, 0, 176);
     setKey(p.keys[10], AssignType::MediaFunction, 0, 184);
-    setKey(p.keys[11], AssignType::MediaFunction, 0, 189);
+    setKey(p.keys[11], AssignType::SingleKey, 0, 75);
     setKey(p.keys[12], AssignType::KeyCombination, kModCtrl, 6);
     setKey(p.keys[13], AssignType::MediaFunction, 0, 192);
     setKey(p.keys[14], AssignType::KeyboardFunction, 6, 0);
