@@ -166,20 +166,6 @@ TEST(KeyFunctionCommands, LibraryMacroCommandTakesTheMacroAndFactoryEntriesFollo
     EXPECT_EQ(getFixed(config->profiles[1].keys[14].macroName), ""); // the macro went with 1040
 }
 
-TEST(KeyFunctionCommands, ShortcutResultBecomesACombination) {
-    auto config = defaults();
-    MacroKeyInfo &key = config->profiles[0].keys[4];
-    setFixed(key.macroName, "Old");
-    key.eventCount = 1;
-    assignKeyCombination(*config, 0, 4, 4, kModCtrl | kModAlt);
-    EXPECT_EQ(key.type, static_cast<uint8_t>(AssignType::KeyCombination));
-    EXPECT_EQ(key.flags, kModCtrl | kModAlt);
-    EXPECT_EQ(key.code, 4);
-    EXPECT_EQ(getFixed(key.macroName), "");
-    EXPECT_EQ(key.eventCount, 0);
-    expectOnlyFlag(*config, 0, 4);
-}
-
 TEST(KeyFunctionMenuLayout, EntriesInOrderAndTheSlotsMacroCheckedInAnyLetterCase) {
     FakeTexts texts;
     MacroLibrary library;
@@ -368,14 +354,6 @@ TEST_F(KeyCaptureTest, SwapKeyModesFunctionsRestoreAndResults) {
     EXPECT_FALSE(win.restore().has_value());
     EXPECT_EQ(win.resultCode(), 5);
     EXPECT_EQ(win.mode(), SwapKeyChoice::Mode::MouseFunction);
-}
-
-TEST_F(KeyCaptureTest, TitleFollowsTheLayout) {
-    auto azerty = makeFrenchAzertyLayout();
-    KeyCodeTable french(*azerty);
-    EXPECT_EQ(SwapKeyChoice(45, 4, french, texts_).titleText(), "Q");
-    EXPECT_EQ(SwapKeyChoice(45, 4, keys_, texts_).titleText(), "A");
-    EXPECT_EQ(SwapKeyChoice(70, 220, keys_, texts_).titleText(), "");
 }
 
 TEST(StandardKeyRemap, LookAndStoreRules) {
