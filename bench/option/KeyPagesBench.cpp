@@ -76,8 +76,8 @@ int main(int argc, char **argv) {
     NoShell shell;
     const auto layout = makeSystemLayout();
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
-    ConfigWindow window(
-        ConfigWindow::Services{session, texts, poster, shell, settings, ORVYN_PROGRAM_DIR, layout.get()});
+    ConfigWindow window(ConfigWindow::Services{session, texts, poster, shell, settings, ORVYN_PROGRAM_DIR,
+                                               nullptr, layout.get()});
     window.initialize(nullptr, false);
     varyProfiles(session.working());
     window.show();

@@ -160,7 +160,7 @@ std::vector<double> applyThroughMonitor(const std::string &runtime, const std::s
             break;
         }
         const double elapsed = ms(Clock::now() - start);
-        session.finishApply();
+        session.finishApply(ApplyEnd::Answered);
         int lightingReports = 0;
         std::string others;
         for (const ReportTrace &t : model.traces()) {

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cstdlib>
 
 #include "option/MediaKeyPage.h"
@@ -38,6 +40,23 @@ constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 QFont versionFont() {
     return skinFont(FontFace::Arial, 12, 6, 400);
 }
+
+// Lies over the whole window while Monitor writes the keyboard: it takes
+// every click meant for the window or its controls and shows the busy
+// cursor, while the pointer stays free for other programs.
+class WaitShield final : public QWidget {
+public:
+    explicit WaitShield(QWidget *parent) : QWidget(parent) {
+        setCursor(Qt::WaitCursor);
+        hide();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
+    void wheelEvent(QWheelEvent *event) override { event->accept(); }
+};
 
 } // namespace
 
@@ -79,24 +98,23 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     if (BitmapButton *b = button(StandardKeysTab))
         b->setChecked(ButtonCheck::Pressed);
 
+    waitShield_ = new WaitShield(this);
     waitLimit_.setSingleShot(true);
     connect(&waitLimit_, &QTimer::timeout, this, [this] {
         if (services_.session.waiting())
-            services_.session.finishApply();
+            services_.session.finishApply(ApplyEnd::TimedOut);
     });
     monitorWatch_.setInterval(kMonitorWatchInterval);
     connect(&monitorWatch_, &QTimer::timeout, this, [this] {
         // Monitor gone (crashed or quit) means no answer will come.
         if (services_.session.waiting() && !services_.poster.exists(kMonitorTitle))
-            services_.session.finishApply();
+            services_.session.finishApply(ApplyEnd::MonitorGone);
     });
     services_.session.setView(this);
 }
 
 ConfigWindow::~ConfigWindow() {
     services_.session.setView(nullptr);
-    if (waitShown_)
-        QApplication::restoreOverrideCursor();
 }
 
 AdvancedPage *ConfigWindow::advancedPage() const {
@@ -120,11 +138,11 @@ void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
     if (!icon.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     setWindowTitle(QString::fromUtf8(kOptionTitle));
-    if (viewFailed) {
+    // The block is still handed on: a Monitor that starts again later puts a
+    // new one in place, which the session then reaches.
+    if (viewFailed)
         QMessageBox::warning(this, QStringLiteral("Option"), QStringLiteral("Could not map view of file."),
                              QMessageBox::Ok);
-        exchange = nullptr;
-    }
     services_.session.initialize(exchange);
 }
 
@@ -155,8 +173,20 @@ void ConfigWindow::buttonCommand(int key) {
     case CloseBottom:
         closeWindow();
         break;
+    case ProfileNew:
+        editProfile(ProfileDialog::Mode::New);
+        break;
+    case ProfileEdit:
+        editProfile(ProfileDialog::Mode::Edit);
+        break;
+    case ImportProfile:
+        transferProfile(FileChoice::Open);
+        break;
+    case ExportProfile:
+        transferProfile(FileChoice::Save);
+        break;
     case UserManual:
-        services_.shell.openFile(QString::fromStdString(userManualPath(services_.programFolder)));
+        openUserManual();
         break;
     case WebPage:
         services_.shell.openAddress(QString::fromStdString(webPageAddress(services_.settings)));
@@ -171,8 +201,7 @@ void ConfigWindow::buttonCommand(int key) {
         restoreDefaults();
         break;
     default:
-        // "5" does nothing; the profile dialog, profile files and the macro
-        // manager are not part of this window yet.
+        // "5" does nothing; the macro manager is not part of this window yet.
         break;
     }
 }
@@ -232,6 +261,65 @@ std::string ConfigWindow::keyPagesSummary() const {
     return line;
 }
 
+void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
+    ProfileData *profile = services_.session.working().currentProfileData();
+    if (profile == nullptr)
+        return;
+    // Name and game program are saved by the next Apply with the rest; the
+    // pages show neither, so nothing is refreshed.
+    ProfileDialog dialog(*profile, mode, fileChooser(), this);
+    dialog.exec();
+}
+
+namespace {
+
+FileRequest profileFileRequest(FileChoice choice, const std::string &settingsFolder) {
+    FileRequest request;
+    request.choice = choice;
+    request.title = choice == FileChoice::Open ? QStringLiteral("Import a profile")
+                                               : QStringLiteral("Export the profile");
+    request.folder = QString::fromStdString(settingsFolder) + QStringLiteral("config/");
+    request.filters = {QStringLiteral("Gaming Keyboard Profile(*.gkp)"), QStringLiteral("All files (*)")};
+    request.selectedFilter = request.filters.constFirst();
+    request.defaultSuffix = QStringLiteral("gkp");
+    return request;
+}
+
+} // namespace
+
+void ConfigWindow::transferProfile(FileChoice choice) {
+    const QString path = fileChooser().choose(this, profileFileRequest(choice, services_.settings.folder()));
+    if (path.isEmpty())
+        return;
+    const bool importing = choice == FileChoice::Open;
+    ConfigSession &session = services_.session;
+    const TransferResult result =
+        importing ? session.importProfile(path.toStdString()) : session.exportProfile(path.toStdString());
+    if (importing)
+        trace(result.ok ? "Option: profile imported\n" : "Option: profile import refused\n");
+    else
+        trace(result.ok ? "Option: profile exported\n" : "Option: profile export failed\n");
+    if (!result.message.empty())
+        tell(QString::fromStdString(result.message));
+}
+
+FileChooser &ConfigWindow::fileChooser() {
+    return services_.files ? *services_.files : qtFiles_;
+}
+
+void ConfigWindow::openUserManual() {
+    const QString path = QString::fromStdString(userManualPath(services_.programFolder));
+    if (services_.shell.openFile(path))
+        return;
+    tell(QFileInfo::exists(path)
+             ? QStringLiteral("No program could show the user manual %1. Install a PDF viewer.").arg(path)
+             : QStringLiteral("The user manual is missing. It was looked for at %1.").arg(path));
+}
+
+void ConfigWindow::tell(const QString &text) {
+    QMessageBox::information(this, QStringLiteral("Option"), text, QMessageBox::Ok);
+}
+
 bool ConfigWindow::runResetWarning() {
     ResetWarningDialog dialog(this);
     return dialog.exec() == QDialog::Accepted;
@@ -244,12 +332,12 @@ void ConfigWindow::restoreDefaults() {
 }
 
 void ConfigWindow::beginApplyWait() {
-    if (!waitShown_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        waitShown_ = true;
-    }
-    if (isVisible())
-        grabMouse();
+    // No pointer grab: during a long apply the rest of the desktop stays
+    // usable; only this window ignores clicks.
+    waitShown_ = true;
+    waitShield_->setGeometry(rect());
+    waitShield_->raise();
+    waitShield_->show();
     for (int key : {Ok, Apply}) {
         if (BitmapButton *b = button(key)) {
             b->setEnabled(false);
@@ -269,12 +357,8 @@ void ConfigWindow::endApplyWait() {
             b->repaint();
         }
     }
-    if (waitShown_) {
-        QApplication::restoreOverrideCursor();
-        waitShown_ = false;
-    }
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
+    waitShown_ = false;
+    waitShield_->hide();
 }
 
 void ConfigWindow::versionTextChanged() {
@@ -283,12 +367,8 @@ void ConfigWindow::versionTextChanged() {
 }
 
 void ConfigWindow::closeWindow() {
-    if (waitShown_) {
-        QApplication::restoreOverrideCursor();
-        waitShown_ = false;
-    }
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
+    waitShown_ = false;
+    waitShield_->hide();
     // A confirmation still open (Monitor closing us meanwhile) ends as
     // declined, so nothing is applied after the window went away.
     if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this)
@@ -304,6 +384,21 @@ void ConfigWindow::restoreAndActivate() {
     show();
     raise();
     activateWindow();
+}
+
+void ConfigWindow::tellUser(SessionNotice, const std::string &text) {
+    const QString message = QString::fromStdString(text);
+    if (isVisible()) {
+        showNotice(message);
+        return;
+    }
+    // Told during start-up: shown once the window is on the screen.
+    QMetaObject::invokeMethod(
+        this, [this, message] { showNotice(message); }, Qt::QueuedConnection);
+}
+
+void ConfigWindow::showNotice(const QString &text) {
+    QMessageBox::warning(this, QStringLiteral("Option"), text, QMessageBox::Ok);
 }
 
 QRect ConfigWindow::versionLineRect() const {
@@ -327,8 +422,8 @@ void ConfigWindow::paintEvent(QPaintEvent *event) {
 }
 
 void ConfigWindow::mousePressEvent(QMouseEvent *event) {
-    // While Monitor writes the keyboard the window holds the pointer and
-    // takes no clicks (not even a drag).
+    // While Monitor writes the keyboard the window takes no clicks (not even
+    // a drag).
     if (waitShown_) {
         event->accept();
         return;

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "option/DesktopShell.h"
+#include "option/FileChooser.h"
+#include "option/ProfileDialog.h"
 #include "option/core/ConfigSession.h"
 #include "option/dialogs/ConfigPage.h"
 #include "option/skin/SkinNames.h"
@@ -39,6 +41,7 @@ public:
         DesktopShell &shell;
         SettingsStore &settings; // the web address setting
         std::string programFolder;
+        FileChooser *files = nullptr; // nullptr: Qt's file dialog
         // The keyboard layout key names follow; nullptr: the active one
         // (the keystroke recorder's).
         const KeyboardLayout *layout = nullptr;
@@ -88,6 +91,7 @@ public:
     void versionTextChanged() override;
     void closeWindow() override;
     void restoreAndActivate() override;
+    void tellUser(SessionNotice notice, const std::string &text) override;
 
 signals:
     // The first frame has been painted (start-up timing).
@@ -101,7 +105,14 @@ protected:
 
 private:
     void showPage(Page page);
+    void showNotice(const QString &text);
     void restoreDefaults();
+    void editProfile(ProfileDialog::Mode mode);
+    // Import (Open) or export (Save) through a file dialog.
+    void transferProfile(FileChoice choice);
+    FileChooser &fileChooser();
+    void openUserManual();
+    void tell(const QString &text);
     bool runResetWarning();
 
     Services services_;
@@ -111,9 +122,11 @@ private:
     QRect pageRect_;
     QTimer waitLimit_;
     QTimer monitorWatch_;
+    QWidget *waitShield_ = nullptr;
     bool waitShown_ = false;
     bool painted_ = false;
     std::function<bool()> confirmReset_;
+    QtFileChooser qtFiles_;
 };
 
 } // namespace orvyn

@@ -54,6 +54,8 @@ int runOption(int argc, char **argv) {
     QtDesktopShell shell;
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
 
+    // Monitor may start after us, or start again while we run: the block
+    // follows it (see SharedConfigBlock::attach).
     SharedConfigBlock block;
     block.open(runtime.path);
     const bool viewFailed = block.blockState() == SharedObjectState::Failed;
@@ -68,7 +70,7 @@ int runOption(int argc, char **argv) {
     QObject::connect(&endpoint, &EndpointListener::messageReceived, &window, &ConfigWindow::handleMessage);
 
     QObject::connect(&window, &ConfigWindow::firstPaint, [] { trace("Option: first frame painted\n"); });
-    window.initialize(block.hasBlock() ? &block : nullptr, viewFailed);
+    window.initialize(&block, viewFailed);
     window.show();
     const int code = app.exec();
     endpoint.close();

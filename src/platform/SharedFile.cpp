@@ -130,6 +130,11 @@ SharedFileResult SharedBlockFile::open(const std::string &path, std::size_t size
     return SharedFileResult::Ready;
 }
 
+bool SharedBlockFile::isStillInPlace() const {
+    struct stat st {};
+    return data_ && ::lstat(path_.c_str(), &st) == 0 && st.st_dev == dev_ && st.st_ino == ino_;
+}
+
 void SharedBlockFile::close() {
     if (!data_)
         return;

@@ -44,6 +44,9 @@ public:
 
     bool isMapped() const { return data_ != nullptr; }
     bool isOwner() const { return owner_; }
+    // True while the file at the path is still the one mapped (same device
+    // and inode): an owner that started again has put a new one in place.
+    bool isStillInPlace() const;
     void *data() const { return data_; }
     std::size_t size() const { return size_; }
     const std::string &error() const { return error_; }
@@ -77,6 +80,7 @@ public:
     SharedFileResult open(const std::string &path);
     void close() { file_.close(); }
     bool isOpen() const { return file_.isMapped(); }
+    bool isStillInPlace() const { return file_.isStillInPlace(); }
     const std::string &error() const { return file_.error(); }
 
     // Waits without time-out. A holder that dies does not block us:

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace orvyn {
@@ -41,7 +42,9 @@ std::string modifyKey(int i) {
     return "ModifyKey" + std::to_string(i);
 }
 
-void writeProfile(IniDocument &doc, const ProfileData &profile) {
+} // namespace
+
+void writeProfileKeys(IniDocument &doc, const ProfileData &profile) {
     doc.writeText(kSetting, "ProFileName", getFixed(profile.ProFileName));
     doc.writeText(kSetting, "GameFile", getFixed(profile.GameFile));
     for (const NumberKey &k : kNumberKeys)
@@ -54,7 +57,7 @@ void writeProfile(IniDocument &doc, const ProfileData &profile) {
     doc.writeBlock(kSetting, "apmLightInfo", profile.apmLightInfo, sizeof profile.apmLightInfo);
 }
 
-void readProfile(const IniDocument &doc, ProfileData &profile) {
+void readProfileKeys(const IniDocument &doc, ProfileData &profile) {
     setFixed(profile.ProFileName, doc.readText(kSetting, "ProFileName", ""));
     setFixed(profile.GameFile, doc.readText(kSetting, "GameFile", ""));
     for (const NumberKey &k : kNumberKeys)
@@ -68,6 +71,28 @@ void readProfile(const IniDocument &doc, ProfileData &profile) {
             std::memset(&profile.keys[k], 0, sizeof profile.keys[k]);
     }
 }
+
+ProfileBlocks inspectProfileBlocks(const IniDocument &doc) {
+    ProfileBlocks blocks;
+    blocks.hasSection = doc.hasSection(kSetting);
+    // True when the block is there and decodes.
+    auto inspect = [&](const std::string &key, void *into, std::size_t size) {
+        if (!doc.value(kSetting, key))
+            return false;
+        if (doc.readBlock(kSetting, key, into, size))
+            return true;
+        if (blocks.firstDamaged.empty())
+            blocks.firstDamaged = key;
+        return false;
+    };
+    auto scratch = std::make_unique<ProfileData>();
+    inspect("standardKey", scratch->standardkey, sizeof scratch->standardkey);
+    for (int k = 0; k < kKeySlotCount; ++k)
+        blocks.validKeySlots += inspect(slotKey(k), &scratch->keys[k], sizeof scratch->keys[k]) ? 1 : 0;
+    return blocks;
+}
+
+namespace {
 
 bool canOpenForReading(const std::string &path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -117,7 +142,7 @@ bool SettingsStore::loadConfig(ConfigBlock &config, std::string_view defaultName
 
 bool SettingsStore::saveProfile(const ProfileData &profile, const std::string &path) {
     return IniFile(path).update([&](IniDocument &doc) {
-        writeProfile(doc, profile);
+        writeProfileKeys(doc, profile);
         return true;
     });
 }
@@ -128,7 +153,7 @@ bool SettingsStore::loadProfile(ProfileData &profile, const std::string &path) {
     IniDocument doc;
     if (loadIniDocument(path, doc) != IniLoad::Ok)
         return false;
-    readProfile(doc, profile);
+    readProfileKeys(doc, profile);
     return true;
 }
 
@@ -138,6 +163,10 @@ bool SettingsStore::writeCurrentProfile(int32_t index) {
 
 bool SettingsStore::writeDeviceState(int32_t state) {
     return IniFile(configIniPath()).writeNumber(kSetting, "Device", state);
+}
+
+int32_t SettingsStore::readDeviceState() const {
+    return IniFile(configIniPath()).readNumber(kSetting, "Device", -1);
 }
 
 bool SettingsStore::writeAccessCode(const AccessCode &code) {

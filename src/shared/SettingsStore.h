@@ -43,6 +43,24 @@ AccessCode makeAccessCodeNow();
 
 enum class OsdFolder { Program, Parent };
 
+// Every key of one profile, in file order, into the section "Setting".
+void writeProfileKeys(IniDocument &doc, const ProfileData &profile);
+// The profile's keys from a parsed profile file: missing numbers -1, missing
+// texts empty, a missing or damaged key slot all zero; the remap table and
+// apmLightInfo stay as they were when missing or damaged.
+void readProfileKeys(const IniDocument &doc, ProfileData &profile);
+
+// What a parsed file holds of a profile's blocks: whether it has the
+// section at all, how many of the 32 key slots decode, and the first block
+// (key slot or remap table) that is there but damaged (wrong length or
+// checksum).
+struct ProfileBlocks {
+    bool hasSection = false;
+    int validKeySlots = 0;
+    std::string firstDamaged;
+};
+ProfileBlocks inspectProfileBlocks(const IniDocument &doc);
+
 class SettingsStore {
 public:
     // `folder` is the settings folder with a trailing "/".
@@ -65,6 +83,8 @@ public:
 
     bool writeCurrentProfile(int32_t index);
     bool writeDeviceState(int32_t state);
+    // 1 when Monitor has the keyboard open, 0 when not; -1 when not written.
+    int32_t readDeviceState() const;
     bool writeAccessCode(const AccessCode &code);
     // Leaves `record` untouched when the stored block is missing or damaged.
     bool readOsdSettings(OsdSettings &record, OsdFolder where = OsdFolder::Program) const;

@@ -37,6 +37,8 @@ SharedConfigBlock::~SharedConfigBlock() {
 
 void SharedConfigBlock::create(const std::string &runtimeFolder) {
     close();
+    side_ = Side::Owner;
+    folder_ = runtimeFolder;
     mutexState_ = stateOf(mutex_.create(runtimeFolder + kMutexObjectName));
     appendError(error_, mutex_.error());
     blockState_ = stateOf(block_.create(runtimeFolder + kShareDataName, sizeof(ConfigBlock)));
@@ -45,22 +47,39 @@ void SharedConfigBlock::create(const std::string &runtimeFolder) {
 
 void SharedConfigBlock::open(const std::string &runtimeFolder) {
     close();
-    mutexState_ = stateOf(mutex_.open(runtimeFolder + kMutexObjectName));
+    side_ = Side::Peer;
+    folder_ = runtimeFolder;
+    openObjects();
+}
+
+void SharedConfigBlock::openObjects() {
+    block_.close();
+    mutex_.close();
+    error_.clear();
+    mutexState_ = stateOf(mutex_.open(folder_ + kMutexObjectName));
     appendError(error_, mutex_.error());
-    blockState_ = stateOf(block_.open(runtimeFolder + kShareDataName, sizeof(ConfigBlock)));
+    blockState_ = stateOf(block_.open(folder_ + kShareDataName, sizeof(ConfigBlock)));
     appendError(error_, block_.error());
+}
+
+bool SharedConfigBlock::attach() {
+    if (side_ == Side::Peer && !(block_.isStillInPlace() && mutex_.isStillInPlace()))
+        openObjects();
+    return block_.isMapped() && mutex_.isOpen();
 }
 
 void SharedConfigBlock::close() {
     block_.close();
     mutex_.close();
+    side_ = Side::None;
+    folder_.clear();
     blockState_ = SharedObjectState::Absent;
     mutexState_ = SharedObjectState::Absent;
     error_.clear();
 }
 
 bool SharedConfigBlock::publish(const ConfigBlock &config) {
-    if (!block_.isMapped())
+    if (!attach())
         return false;
     MutexGuard guard(mutex_);
     if (!guard.locked())
@@ -70,7 +89,7 @@ bool SharedConfigBlock::publish(const ConfigBlock &config) {
 }
 
 bool SharedConfigBlock::take(ConfigBlock &config) {
-    if (!block_.isMapped())
+    if (!attach())
         return false;
     MutexGuard guard(mutex_);
     if (!guard.locked())

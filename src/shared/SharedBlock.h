@@ -2,13 +2,14 @@
 // runtime folder file QIRUNE_HX770_Gaming_Keyboard_Share_Data, guarded by the
 // robust mutex in QIRUNE_HX770_Gaming_Keyboard_Mutex_Object. Monitor creates
 // both (replacing leftovers of a crash; its instance lock proves no other
-// Monitor owns them) and removes them when it ends; Option opens them when
-// they exist and never looks again later.
+// Monitor owns them) and removes them when it ends. Option may start before
+// Monitor and outlive a Monitor that is restarted, so its side looks again
+// before every copy and follows the files now in place.
 //
 // Only whole-block copies cross: publish() and take() wait for the mutex
 // without time-out, copy all 84892 bytes and release it. Without a block, a
 // mutex, or a successful wait the copy is skipped silently and the result is
-// false; callers still post their messages.
+// false.
 #pragma once
 
 #include "platform/SharedFile.h"
@@ -32,8 +33,14 @@ public:
     // Monitor, at start-up: the mutex first, then the block (zero-filled).
     // Either may fail on its own; check the states.
     void create(const std::string &runtimeFolder);
-    // Option, at start-up: opens what Monitor made.
+    // Option, at start-up: opens what Monitor made, if it is there. From then
+    // on every publish() and take() first calls attach().
     void open(const std::string &runtimeFolder);
+    // Option: makes sure the block and mutex held are the ones now at their
+    // names (by device and inode), opening them when none is held and again
+    // when a Monitor that started since has put new ones in place. True when
+    // both are mapped. Monitor's own objects are never replaced.
+    bool attach();
     // Unmaps; when created by this object, removes both files.
     void close();
 
@@ -47,6 +54,11 @@ public:
     bool take(ConfigBlock &config) override;
 
 private:
+    enum class Side { None, Owner, Peer };
+    void openObjects();
+
+    Side side_ = Side::None;
+    std::string folder_;
     SharedBlockFile block_;
     RobustMutex mutex_;
     SharedObjectState blockState_ = SharedObjectState::Absent;

@@ -196,9 +196,11 @@ void drawLaunchProgramChrome(QPainter &p) {
 void drawProfileChrome(QPainter &p) {
     label(p, QRect(20, 52, 300, 20), QStringLiteral("PROFILE NAME"));
     label(p, QRect(20, 118, 300, 20), QStringLiteral("GAME PROGRAM"));
-    dimText(p, QRect(20, 138, 460, 16),
-            QStringLiteral("The keyboard switches to this profile when this program comes to the front."),
-            11);
+    dimText(
+        p, QRect(20, 138, 460, 16),
+        QStringLiteral(
+            "Matched by file name only (like game.exe): when it comes to the front, this profile is used."),
+        11);
 }
 
 void drawShortcutChrome(QPainter &p) {

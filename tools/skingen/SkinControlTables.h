@@ -156,7 +156,7 @@ inline constexpr ControlRow kProfileControls[] = {
     {PD::NameField, "PROFILE_NAME", {22, 78, 250, 24}, Look::EditField, "",
      "Name of the profile (20 characters).", Glyph::None, kProfileField},
     {PD::GameField, "GAME_PROGRAM", {22, 164, 346, 24}, Look::EditField, "",
-     "Program that selects this profile when it comes to the front.", Glyph::None, kProfileField},
+     "The game: a program of this file name in front selects this profile.", Glyph::None, kProfileField},
     {PD::Browse, "BROWSE", {380, 160, 104, 32}, Look::Button, "BROWSE...",
      "Choose the game program in a file dialog."},
     {PD::Ok, "OK", {272, 212, 104, 32}, Look::PrimaryButton, "OK",

@@ -109,10 +109,6 @@ MonitorHost::~MonitorHost() {
 }
 
 bool MonitorHost::create() {
-    if (listener_.bind(runtimeFolder_, kMonitorTitle) != BindResult::Bound) {
-        std::fprintf(stderr, "Monitor: cannot receive messages: %s\n", listener_.endpoint().error().c_str());
-        return false;
-    }
     // Folders, language library, the INI helper.
     programFolder_ = programFolder();
     texts_.load(programFolder_);
@@ -158,6 +154,12 @@ bool MonitorHost::create() {
         return false;
     }
     wnd_->publishInitial();
+    // Reachable only now: an Option that sees our endpoint finds our block
+    // in place, so what it publishes before posting 1224 is what we take.
+    if (listener_.bind(runtimeFolder_, kMonitorTitle) != BindResult::Bound) {
+        std::fprintf(stderr, "Monitor: cannot receive messages: %s\n", listener_.endpoint().error().c_str());
+        return false;
+    }
     // The device worker.
     worker_ = std::make_unique<DeviceWorker>(
         DeviceWorkerServices{library_, systemClock(), wnd_->record(), *settings_, shared_, poster_});

@@ -54,4 +54,16 @@ void markEverythingChanged(ConfigBlock &config) {
     f.currentProfile = 1;
 }
 
+void markProfileImported(ConfigBlock &config, int p) {
+    if (!isValidProfile(p))
+        return;
+    ChangeFlags &f = config.flags;
+    for (int32_t &flag : f.keySlot[p])
+        flag = 1;
+    f.lighting[p] = 1;
+    f.standardKey[p] = 1;
+    f.modifyKey[p] = 1;
+    f.imported[p] = 1;
+}
+
 } // namespace orvyn

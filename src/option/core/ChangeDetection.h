@@ -13,4 +13,8 @@ void detectChanges(const ConfigBlock &saved, ConfigBlock &working);
 // the HDD flag, so that Monitor writes every part.
 void markEverythingChanged(ConfigBlock &config);
 
+// After importing profile `p` from a file: its 32 key slots, lighting, remap
+// table, switches and import flag set; the polling rate and HDD flags not.
+void markProfileImported(ConfigBlock &config, int p);
+
 } // namespace orvyn

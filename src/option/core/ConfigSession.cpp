@@ -38,13 +38,7 @@ void ConfigSession::initialize(ConfigExchange *exchange) {
     saved_->CurrentProfile = -1;
     readFirmware(FirmwareRange::StartUp);
 
-    bool loaded = false;
-    if (exchange_) {
-        loaded = exchange_->take(*saved_);
-        if (loaded)
-            clearChangeFlags(*saved_);
-    }
-    if (!loaded) {
+    if (!takeSaved()) {
         // No Monitor (or its block could not be read): the settings files.
         // A record left all zero here would be applied over the files.
         std::memset(saved_.get(), 0, sizeof(ConfigBlock));
@@ -59,6 +53,7 @@ void ConfigSession::initialize(ConfigExchange *exchange) {
 
     library_.clear();
     library_.load();
+    checkLibraryFile();
     settings_.readOsdSettings(osd_);
     *working_ = *saved_;
     collectAndSaveLibrary();
@@ -77,8 +72,50 @@ void ConfigSession::saveOsdSettings() {
 
 void ConfigSession::collectAndSaveLibrary() {
     library_.collectKeyMacros(*working_);
-    if (!library_.save())
+    saveLibrary();
+}
+
+void ConfigSession::saveLibrary() {
+    if (library_.save())
+        return;
+    if (library_.fileState() == MacroFileState::Unreadable)
+        checkLibraryFile();
+    else
         trace("Option: the macro library could not be saved\n");
+}
+
+void ConfigSession::checkLibraryFile() {
+    if (library_.fileState() != MacroFileState::Unreadable || libraryWarned_)
+        return;
+    trace("Option: " + library_.path() + " cannot be read; it is left as it is\n");
+    libraryWarned_ = true;
+    tell(SessionNotice::MacroLibraryUnreadable);
+}
+
+void ConfigSession::tell(SessionNotice notice) {
+    std::string text;
+    switch (notice) {
+    case SessionNotice::AppliedWithoutMonitor:
+        text = "The settings were saved, but they could not be sent to the keyboard because the Monitor "
+               "program is not running. Start Monitor and apply again to change the keyboard.";
+        break;
+    case SessionNotice::KeyboardAbsent:
+        text = "The settings were saved, but no keyboard is connected, so the keyboard did not receive "
+               "them. Connect it and apply again.";
+        break;
+    case SessionNotice::ApplyUnconfirmed:
+        text = "The settings were saved, but Monitor did not confirm that the keyboard received them. "
+               "Make sure Monitor is running and apply again.";
+        break;
+    case SessionNotice::MacroLibraryUnreadable:
+        text = "The macro library " + library_.path() +
+               " cannot be read. It is left as it is: macros recorded or changed now are not saved "
+               "to it until it can be read again.";
+        break;
+    }
+    trace("Option: told the user: " + text + "\n");
+    if (view_)
+        view_->tellUser(notice, text);
 }
 
 void ConfigSession::refresh() {
@@ -96,19 +133,26 @@ void ConfigSession::selectProfile(int profile) {
 bool ConfigSession::apply(ApplyMode mode) {
     if (view_)
         view_->beginApplyWait();
-    if (mode == ApplyMode::Apply)
+    if (mode == ApplyMode::Apply) {
         detectChanges(*saved_, *working_);
-    if (exchange_)
-        exchange_->publish(*working_);
+        for (int p = 0; p < kProfileCount; ++p) {
+            if (imported_[p])
+                markProfileImported(*working_, p);
+        }
+    }
+    imported_ = {};
+    // Monitor learns of the record only through the block: a message
+    // without it would make Monitor write whatever the block held before.
+    const bool published = exchange_ && exchange_->publish(*working_);
     saveOsdSettings();
-    const bool posted = poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), 0);
+    const bool posted =
+        published && poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), 0);
     if (!settings_.saveConfig(*working_))
         trace("Option: the settings files could not be written\n");
     settings_.writeAccessCode(makeAccessCodeNow());
     clearChangeFlags(*working_);
     *saved_ = *working_;
-    if (!library_.save())
-        trace("Option: the macro library could not be saved\n");
+    saveLibrary();
     waiting_ = posted;
     if (posted) {
         trace("Option: apply handed to Monitor, waiting\n");
@@ -116,6 +160,7 @@ bool ConfigSession::apply(ApplyMode mode) {
         trace("Option: apply done without Monitor\n");
         if (view_)
             view_->endApplyWait();
+        tell(SessionNotice::AppliedWithoutMonitor);
     }
     return posted;
 }
@@ -133,26 +178,66 @@ void ConfigSession::restoreDefaults() {
     apply(ApplyMode::DefaultsRestored);
 }
 
-void ConfigSession::finishApply() {
-    if (waiting_)
-        trace("Option: Monitor answered, OK/Apply enabled\n");
+TransferResult ConfigSession::importProfile(const std::string &path) {
+    const int p = working_->CurrentProfile;
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to import into. Nothing was imported."};
+    TransferResult result = importProfileFile(path, settings_.folder(), working_->profiles[p]);
+    if (!result.ok)
+        return result;
+    markProfileImported(*working_, p);
+    imported_[p] = true;
+    library_.collectKeyMacros(*working_);
+    refresh();
+    return result;
+}
+
+TransferResult ConfigSession::exportProfile(const std::string &path) {
+    const int p = working_->CurrentProfile;
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to export."};
+    return exportProfileFile(working_->profiles[p], p, path, settings_);
+}
+
+void ConfigSession::finishApply(ApplyEnd end) {
+    const bool wasWaiting = waiting_;
     waiting_ = false;
     if (view_)
         view_->endApplyWait();
+    if (!wasWaiting)
+        return;
+    if (end == ApplyEnd::Answered) {
+        trace("Option: Monitor answered, OK/Apply enabled\n");
+        // Monitor answers at once when it has no keyboard open; it notes
+        // that in config.ini before it takes any apply.
+        if (settings_.readDeviceState() == 0)
+            tell(SessionNotice::KeyboardAbsent);
+    } else {
+        trace(end == ApplyEnd::MonitorGone ? "Option: Monitor went away during the apply\n"
+                                           : "Option: Monitor did not answer the apply in time\n");
+        tell(SessionNotice::ApplyUnconfirmed);
+    }
 }
 
 void ConfigSession::macroManagerClosed(bool accepted) {
     if (accepted) {
-        library_.save();
+        saveLibrary();
         library_.refreshKeys(*working_);
     } else {
         library_.reload();
+        checkLibraryFile();
     }
 }
 
-void ConfigSession::takeSaved() {
-    if (exchange_ && exchange_->take(*saved_))
-        clearChangeFlags(*saved_);
+bool ConfigSession::takeSaved() {
+    if (!exchange_ || !exchange_->take(*saved_))
+        return false;
+    clearChangeFlags(*saved_);
+    // A Monitor that has not met the keyboard yet holds no current profile;
+    // the pages show, and Apply stores, profile 0 as the settings files do.
+    if (!isValidProfile(saved_->CurrentProfile))
+        saved_->CurrentProfile = 0;
+    return true;
 }
 
 bool ConfigSession::handleMessage(const PostedMessage &message) {
@@ -161,21 +246,30 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
         readFirmware(FirmwareRange::AfterReadBack);
         if (view_)
             view_->versionTextChanged();
-        takeSaved();
+        // Without the block the news cannot be read: the user's unapplied
+        // edits stay rather than being replaced by the old saved copy.
+        if (!takeSaved())
+            return true;
+        trace("Option: took the keyboard's configuration, profile " + std::to_string(saved_->CurrentProfile) +
+              "\n");
         *working_ = *saved_;
+        imported_ = {};
         refresh();
         collectAndSaveLibrary();
         return true;
     case WM_PROFILE_CHANGED:
-        takeSaved();
+        if (!takeSaved())
+            return true;
         *working_ = *saved_;
+        imported_ = {};
         refresh();
         return true;
     case WM_APPLY_DONE:
-        finishApply();
+        finishApply(ApplyEnd::Answered);
         return true;
     case WM_LIGHTING_CHANGED: {
-        takeSaved();
+        if (!takeSaved())
+            return true;
         const int p = saved_->CurrentProfile;
         working_->CurrentProfile = p;
         if (isValidProfile(p)) {
@@ -189,8 +283,10 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
             to.reserved16804 = from.reserved16804;
         }
         refresh();
-        if (isValidProfile(p))
+        if (isValidProfile(p)) {
             working_->flags.imported[p] = 0;
+            imported_[p] = false;
+        }
         return true;
     }
     case WM_OPTION_1258:

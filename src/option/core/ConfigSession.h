@@ -3,10 +3,12 @@
 // the messages Monitor posts back. Widgets stay behind SessionView.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "option/core/ProfileFiles.h"
 #include "option/macro/MacroLibrary.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
@@ -18,6 +20,14 @@ namespace orvyn {
 
 inline constexpr const char *kProgramVersion = "1.03";
 inline constexpr unsigned kDefaultProfileNameText = 1040;
+
+// What the user has to be told; the session gives the text.
+enum class SessionNotice {
+    AppliedWithoutMonitor, // saved, but nothing could be handed to Monitor
+    ApplyUnconfirmed,      // saved and handed over, but Monitor never answered
+    KeyboardAbsent,        // Monitor answered, but it has no keyboard to write
+    MacroLibraryUnreadable,
+};
 
 // What the session asks of the window.
 class SessionView {
@@ -35,9 +45,13 @@ public:
     virtual void closeWindow() = 0;
     // Restores a minimized window, raises and activates it.
     virtual void restoreAndActivate() = 0;
+    // A message for the user, shown once the window can show it.
+    virtual void tellUser(SessionNotice notice, const std::string &text) = 0;
 };
 
 enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };
+// Why a wait for Monitor's answer ended.
+enum class ApplyEnd { Answered, MonitorGone, TimedOut };
 enum class FirmwareRange { StartUp, AfterReadBack };
 
 // "1.05" for 105; "N/A" below 100 and, at start-up, above 500.
@@ -51,8 +65,8 @@ public:
 
     void setView(SessionView *view) { view_ = view; }
 
-    // Start-up after the window is built: `exchange` is the shared block of
-    // a running Monitor, or nullptr.
+    // Start-up after the window is built: `exchange` is Monitor's shared
+    // block (it may come and go while Option runs), or nullptr.
     void initialize(ConfigExchange *exchange);
 
     ConfigBlock &working() { return *working_; }
@@ -68,7 +82,9 @@ public:
     void refresh();
     void selectProfile(int profile);
 
-    // Returns true when the session now waits for Monitor's answer.
+    // Returns true when the session now waits for Monitor's answer. When the
+    // record cannot be handed to Monitor the files are still saved and the
+    // user is told that the keyboard did not get it.
     bool apply(ApplyMode mode);
     // OK: apply, then close without waiting.
     void ok();
@@ -76,21 +92,34 @@ public:
     // part marked changed, applied with mode 1.
     void restoreDefaults();
     bool waiting() const { return waiting_; }
-    // The answer came (1256), Monitor went away, or the wait limit passed.
-    void finishApply();
+    // The answer came (1256), Monitor went away, or the wait limit passed;
+    // in the last two cases the user is told.
+    void finishApply(ApplyEnd end);
 
     // The macro manager ended: accepted edits reach the keys, rejected ones
     // are dropped by reloading the file.
     void macroManagerClosed(bool accepted);
 
+    // The current profile from a profile file: the whole profile is marked
+    // changed (and stays so through the next Apply), its macros join the
+    // library, the window refreshes. A refused file changes nothing.
+    TransferResult importProfile(const std::string &path);
+    // The current profile into a profile file.
+    TransferResult exportProfile(const std::string &path);
+
     // Messages posted to Option's endpoint; false for ones it does not know.
     bool handleMessage(const PostedMessage &message);
 
 private:
-    void takeSaved(); // from the block, change flags cleared
+    // From the block, change flags cleared; false (nothing changed) when
+    // the block cannot be read.
+    bool takeSaved();
     void readFirmware(FirmwareRange range);
     void collectAndSaveLibrary();
+    void saveLibrary();
+    void checkLibraryFile();
     void saveOsdSettings();
+    void tell(SessionNotice notice);
 
     SettingsStore &settings_;
     MessagePoster &poster_;
@@ -103,6 +132,10 @@ private:
     OsdSettings osd_{};
     std::string firmwareText_;
     bool waiting_ = false;
+    bool libraryWarned_ = false;
+    // Profiles imported since the last apply: Apply sends them whole even
+    // where they equal what was saved.
+    std::array<bool, kProfileCount> imported_{};
 };
 
 } // namespace orvyn

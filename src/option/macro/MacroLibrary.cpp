@@ -4,9 +4,8 @@
 #include <clocale>
 #include <cstring>
 #include <cwctype>
-#include <fstream>
-#include <iterator>
 #include <locale.h>
+#include <string>
 
 #include "shared/IniFile.h"
 
@@ -14,9 +13,23 @@ namespace orvyn {
 
 namespace {
 
-// A stored `number` larger than the records a settings file can hold is
-// damaged; it is cut here so a bad file cannot make us allocate without end.
-constexpr int32_t kMaxStoredMacros = static_cast<int32_t>(kIniFileMaxBytes / (2 * sizeof(MacroRecord) + 2));
+// The largest file a library of kMaxStoredMacros records makes: the section
+// line, "number=<count>", and per record "<index>=" with the 522 digits of
+// its encoding, each line ended by one "\n".
+constexpr std::size_t decimalDigits(std::size_t n) {
+    std::size_t digits = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++digits;
+    }
+    return digits;
+}
+constexpr std::size_t kLargestLibraryFile =
+    std::char_traits<char>::length(kMacroSection) + 3 + std::char_traits<char>::length(kMacroCountKey) + 1 +
+    decimalDigits(kMaxStoredMacros) + 1 +
+    static_cast<std::size_t>(kMaxStoredMacros) *
+        (decimalDigits(kMaxStoredMacros - 1) + 1 + 2 * (sizeof(MacroRecord) + 1) + 1);
+static_assert(kLargestLibraryFile <= kIniFileMaxBytes, "a full library must read back whole");
 
 int clampCount(long count) {
     return static_cast<int>(std::clamp<long>(count, 0, kMacroEventCapacity));
@@ -94,11 +107,26 @@ void clearKeyMacro(MacroKeyInfo &key) {
 }
 
 void MacroLibrary::load() {
-    const IniDocument doc = IniFile(path_).load();
-    int32_t number = doc.readNumber(kMacroSection, kMacroCountKey, -1);
-    if (number <= 0)
+    IniDocument doc;
+    int32_t number = -1;
+    switch (loadIniDocument(path_, doc)) {
+    case IniLoad::Missing:
+        fileState_ = MacroFileState::Missing;
+        break;
+    case IniLoad::Unreadable:
+        fileState_ = MacroFileState::Unreadable;
+        break;
+    case IniLoad::Ok:
+        number = doc.readNumber(kMacroSection, kMacroCountKey, -1);
+        // More than this program ever writes: taking a part and saving it
+        // later would drop the rest.
+        fileState_ = number > kMaxStoredMacros ? MacroFileState::Unreadable : MacroFileState::Readable;
+        break;
+    }
+    if (number <= 0 || fileState_ == MacroFileState::Unreadable) {
+        records_.clear();
         return;
-    number = std::min(number, kMaxStoredMacros);
+    }
     records_.reserve(records_.size() + static_cast<std::size_t>(number));
     for (int32_t i = 0; i < number; ++i) {
         auto record = std::make_unique<MacroRecord>();
@@ -109,7 +137,11 @@ void MacroLibrary::load() {
     }
 }
 
-bool MacroLibrary::save() const {
+bool MacroLibrary::save() {
+    if (fileState_ == MacroFileState::Unreadable)
+        return false;
+    if (records_.size() > static_cast<std::size_t>(kMaxStoredMacros))
+        return false;
     IniDocument doc;
     if (!doc.writeNumber(kMacroSection, kMacroCountKey, static_cast<int32_t>(records_.size())))
         return false;
@@ -118,15 +150,27 @@ bool MacroLibrary::save() const {
             return false;
     }
     const std::string contents = doc.serialize();
-    // Every apply saves the library; a file that already holds exactly this
-    // is left alone (no rewrite, no flush to disk).
-    std::ifstream current(path_, std::ios::binary);
-    if (current) {
-        std::string stored((std::istreambuf_iterator<char>(current)), std::istreambuf_iterator<char>());
-        if (stored == contents)
+    // A file that appeared, or became unreadable, since the last load is
+    // still not ours to overwrite. Every apply saves the library; a file
+    // that already holds exactly this is left alone (no rewrite, no flush).
+    IniDocument current;
+    switch (loadIniDocument(path_, current)) {
+    case IniLoad::Unreadable:
+        fileState_ = MacroFileState::Unreadable;
+        return false;
+    case IniLoad::Ok:
+        if (current.serialize() == contents) {
+            fileState_ = MacroFileState::Readable;
             return true;
+        }
+        break;
+    case IniLoad::Missing:
+        break;
     }
-    return replaceFileAtomically(path_, contents);
+    if (!replaceFileAtomically(path_, contents))
+        return false;
+    fileState_ = MacroFileState::Readable;
+    return true;
 }
 
 void MacroLibrary::reload() {

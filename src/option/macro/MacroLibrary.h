@@ -37,6 +37,21 @@ static_assert(offsetof(MacroRecord, events) == 60);
 inline constexpr const char *kMacroSection = "Macros";
 inline constexpr const char *kMacroCountKey = "number";
 
+// The most macros a library file holds. Every key menu lists the whole
+// library, so this is far beyond use; its file stays far below the size the
+// settings-file reader accepts, so a library this program wrote can always
+// be read back whole.
+inline constexpr int32_t kMaxStoredMacros = 1000;
+
+// What the last load or save found at the library's path.
+enum class MacroFileState {
+    Missing,    // no file yet: the next save creates it
+    Readable,   // read whole
+    Unreadable, // exists but could not be read whole (permissions, I/O
+                // error, too large, more macros than kMaxStoredMacros):
+                // left as it is, never overwritten
+};
+
 // Result of a name lookup: index -1 when nothing matched.
 struct MacroMatch {
     int index = -1;
@@ -52,15 +67,21 @@ public:
     const std::string &path() const { return path_; }
     void setPath(std::string filePath) { path_ = std::move(filePath); }
 
-    // Appends the file's macros to the list (callers clear first). A missing
-    // file, no section or a number of 0 or less adds nothing. A damaged or
-    // missing record is appended zero-filled so indexes stay aligned.
+    // Appends the file's macros to the list (callers clear first). A number
+    // of 0 or less (also a missing file or section) empties the list, as
+    // does a file that cannot be read whole, which is marked Unreadable. A
+    // damaged or missing record is appended zero-filled so indexes stay
+    // aligned.
     void load();
     // Replaces the file whole with the list, in list order, in one atomic
-    // write. False when it could not be written.
-    bool save() const;
+    // write. False, and the file untouched, when it could not be written,
+    // when the list is longer than kMaxStoredMacros, or when the file at the
+    // path is (or at the last load was) unreadable: saving over a file we
+    // could not read would lose the macros it holds.
+    bool save();
     // clear() then load(): drops every unsaved edit.
     void reload();
+    MacroFileState fileState() const { return fileState_; }
 
     void clear() { records_.clear(); }
     std::size_t size() const { return records_.size(); }
@@ -93,6 +114,7 @@ public:
 private:
     std::string path_;
     std::vector<std::unique_ptr<MacroRecord>> records_;
+    MacroFileState fileState_ = MacroFileState::Missing;
 };
 
 // Case-insensitive equality of a trimmed library name and a key name.

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "OptionFakes.h"
+#include "WindowFakes.h"
 #include "option/ConfigWindow.h"
 #include "option/core/OptionLinks.h"
 #include "option/dialogs/AdvancedPage.h"
@@ -22,19 +23,6 @@ namespace {
 
 using namespace orvyn::testing;
 namespace fs = std::filesystem;
-
-class FakeShell final : public DesktopShell {
-public:
-    bool openFile(const QString &path) override {
-        files.push_back(path);
-        return true;
-    }
-    bool openAddress(const QString &address) override {
-        addresses.push_back(address);
-        return true;
-    }
-    QStringList files, addresses;
-};
 
 std::unique_ptr<ConfigBlock> defaults() {
     auto c = std::make_unique<ConfigBlock>();
@@ -183,20 +171,43 @@ TEST_F(ConfigWindowTest, ApplyWithMonitorWaitsFor1256) {
     EXPECT_FALSE(window_->windowButton(20)->isEnabled());
     EXPECT_FALSE(window_->windowButton(21)->isEnabled());
     EXPECT_TRUE(window_->applyWaitShown());
-    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    // The busy cursor over this window only, and no pointer grab.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    BitmapButton *profile3 = window_->windowButton(12);
+    const QPoint onProfile3 = profile3->geometry().center();
+    QWidget *over = window_->childAt(onProfile3);
+    ASSERT_NE(over, nullptr);
+    EXPECT_NE(over, profile3);
+    EXPECT_EQ(over->cursor().shape(), Qt::WaitCursor);
+    // A click reaching the window goes nowhere.
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onProfile3);
+    EXPECT_EQ(session_.working().CurrentProfile, 1);
     window_->handleMessage(message(WM_APPLY_DONE));
     EXPECT_TRUE(window_->windowButton(20)->isEnabled());
     EXPECT_TRUE(window_->windowButton(21)->isEnabled());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(window_->childAt(onProfile3), profile3);
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onProfile3);
+    EXPECT_EQ(session_.working().CurrentProfile, 2);
 }
 
-TEST_F(ConfigWindowTest, ApplyWithoutMonitorEnablesAtOnce) {
+TEST_F(ConfigWindowTest, ApplyWithoutMonitorEnablesAtOnceAndSaysSo) {
     start(false);
+    QString told;
+    bool enabledMeanwhile = false;
+    onNextModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        told = box->text();
+        enabledMeanwhile = window_->windowButton(21)->isEnabled() && !window_->applyWaitShown();
+        box->accept();
+    });
     clickWindow(21);
     EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_TRUE(told.contains(QStringLiteral("saved")));
+    EXPECT_TRUE(enabledMeanwhile);
     EXPECT_TRUE(window_->windowButton(21)->isEnabled());
     EXPECT_FALSE(window_->applyWaitShown());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(fs::exists(settings_.profilePath(4)));
 }
 
@@ -204,8 +215,14 @@ TEST_F(ConfigWindowTest, MonitorVanishingEndsTheWait) {
     start();
     clickWindow(21);
     ASSERT_TRUE(window_->applyWaitShown());
+    QString told;
+    onNextModal([&told](QWidget *modal) {
+        told = qobject_cast<QMessageBox *>(modal)->text();
+        modal->close();
+    });
     poster_.monitorRunning = false;
     QTRY_VERIFY_WITH_TIMEOUT(!window_->applyWaitShown(), 5000);
+    QTRY_VERIFY(told.contains(QStringLiteral("did not confirm")));
     EXPECT_TRUE(window_->windowButton(21)->isEnabled());
     EXPECT_GT(ConfigWindow::applyWaitLimit(), std::chrono::minutes(30));
 }
@@ -215,7 +232,7 @@ TEST_F(ConfigWindowTest, OkAppliesAndCloses) {
     clickWindow(20);
     EXPECT_EQ(poster_.posted.size(), 1u);
     QTRY_VERIFY(!window_->isVisible());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(window_->applyWaitShown());
 }
 
 TEST_F(ConfigWindowTest, RestoreDefaultsConfirmed) {
@@ -352,7 +369,7 @@ TEST_F(ConfigWindowTest, CloseButtonsDuringTheWaitGiveThePointerBack) {
     ASSERT_TRUE(window_->applyWaitShown());
     clickWindow(22);
     QTRY_VERIFY(!window_->isVisible());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(window_->applyWaitShown());
 }
 
 TEST_F(ConfigWindowTest, ViewFailureIsShownAndWorksFromTheFiles) {
@@ -365,6 +382,7 @@ TEST_F(ConfigWindowTest, ViewFailureIsShownAndWorksFromTheFiles) {
     });
     window_ = std::make_unique<ConfigWindow>(
         ConfigWindow::Services{session_, texts_, poster_, shell_, settings_, dir_.folder()});
+    exchange_.available = false; // the block that could not be mapped
     window_->initialize(&exchange_, true);
     EXPECT_EQ(shown, "Could not map view of file.");
     EXPECT_EQ(exchange_.takes, 0);

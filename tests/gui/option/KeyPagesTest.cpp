@@ -162,8 +162,8 @@ protected:
     }
 
     void start() {
-        window_ = std::make_unique<ConfigWindow>(
-            ConfigWindow::Services{session_, texts_, poster_, shell_, settings_, dir_.folder(), us_.get()});
+        window_ = std::make_unique<ConfigWindow>(ConfigWindow::Services{
+            session_, texts_, poster_, shell_, settings_, dir_.folder(), nullptr, us_.get()});
         window_->initialize(&exchange_, false);
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));

@@ -1,140 +1,19 @@
 // Option as a real process: alone (instance lock, closing by message) and
 // with a real Monitor and an emulated keyboard served from this test, its
 // window clicked on the X server with xdotool.
-#include <gtest/gtest.h>
+#include "OptionProcessKit.h"
 
 #include <algorithm>
 #include <array>
-#include <chrono>
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
-#include <sstream>
-#include <thread>
 
-#include "integration/platform/Child.h"
-#include "kbsim/EmulatorServer.h"
-#include "kbsim/KeyboardModel.h"
 #include "option/macro/MacroLibrary.h"
-#include "platform/Endpoint.h"
-#include "shared/IniFile.h"
-#include "shared/Messages.h"
 #include "shared/SharedBlock.h"
-#include "support/TempRuntime.h"
 
 namespace orvyn::test {
 namespace {
-
-using namespace std::chrono_literals;
-namespace fs = std::filesystem;
-
-// Output of a shell command, trimmed; empty on failure.
-std::string shell(const std::string &command) {
-    std::string out;
-    if (FILE *p = ::popen(command.c_str(), "r")) {
-        char buf[256];
-        while (std::fgets(buf, sizeof buf, p))
-            out += buf;
-        ::pclose(p);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-bool haveXdotool() {
-    return std::getenv("DISPLAY") && !shell("command -v xdotool").empty();
-}
-
-bool waitForLine(Child &child, const std::string &text, int seconds = 20) {
-    while (auto line = child.readLine(seconds))
-        if (line->find(text) != std::string::npos)
-            return true;
-    return false;
-}
-
-// True once the process has ended (its output closed), within `seconds`.
-bool ends(Child &child, int seconds = 10) {
-    while (child.readLine(seconds)) {
-    }
-    return child.outputEnded();
-}
-
-class OptionProcessTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ::setenv("ORVYN_TRACE", "1", 1);
-        ::setenv("ORVYN_TIME_SCALE", "0.01", 1);
-        ::setenv("ORVYN_KEYBOARD", "emulator", 1);
-        ::setenv("ORVYN_KEYBOARD_SOCKET", (runtime_.runtime() + "keyboard.sock").c_str(), 1);
-        home_ = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
-        fs::create_directories(home_ + "config");
-        // A program folder of our own without the OSD and applets, so that
-        // nothing Monitor starts outlives the test.
-        programs_ = runtime_.base() + "/bin/";
-        fs::create_directories(programs_);
-        for (const char *program : {"Monitor", "Option"})
-            fs::copy_file(std::string(ORVYN_PROGRAM_DIR) + program, programs_ + program);
-        for (const char *shared : {"devbridge.so", "uitext.so", "skins"})
-            fs::create_symlink(std::string(ORVYN_PROGRAM_DIR) + shared, programs_ + shared);
-    }
-    void TearDown() override {
-        if (monitor_) {
-            monitor_->kill(SIGTERM);
-            monitor_->wait();
-        }
-        if (server_)
-            server_->stop();
-    }
-
-    // The emulated keyboard and a real Monitor that has read it back.
-    void startKeyboardAndMonitor() {
-        model_.setTracing(true);
-        server_ = std::make_unique<EmulatorServer>(model_, clock_, runtime_.runtime() + "keyboard.sock");
-        std::string error;
-        ASSERT_TRUE(server_->start(&error)) << error;
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1); // Monitor needs no window
-        monitor_ = std::make_unique<Child>(std::vector<std::string>{programs_ + "Monitor"});
-        // The read-back is over when the keyboard has been quiet for a while.
-        std::size_t seen = 0;
-        int quietRounds = 0;
-        for (int i = 0; i < 200 && quietRounds < 5; ++i) {
-            std::this_thread::sleep_for(100ms);
-            const std::size_t now = model_.traces().size();
-            quietRounds = now > 0 && now == seen ? quietRounds + 1 : 0;
-            seen = now;
-        }
-        ASSERT_EQ(quietRounds, 5) << "Monitor did not read the keyboard back";
-        ASSERT_TRUE(poster_.exists(kMonitorTitle));
-    }
-
-    std::vector<std::vector<uint8_t>> writes() const {
-        std::vector<std::vector<uint8_t>> out;
-        for (const ReportTrace &t : model_.traces())
-            if (t.kind == ReportTrace::Kind::Set && t.ok)
-                out.push_back(t.bytes);
-        return out;
-    }
-
-    // Option started through a shell so its traces (stderr) arrive as lines.
-    std::unique_ptr<Child> startOption() {
-        return std::make_unique<Child>(
-            std::vector<std::string>{"/bin/sh", "-c", "exec '" + programs_ + "Option' 2>&1"});
-    }
-
-    TempRuntime runtime_;
-    std::string home_;
-    std::string programs_;
-    RealClock clock_{0.01};
-    KeyboardModel model_{clock_};
-    std::unique_ptr<EmulatorServer> server_;
-    std::unique_ptr<Child> monitor_;
-    EndpointPoster poster_{runtime_.runtime()};
-};
 
 TEST_F(OptionProcessTest, SecondInstanceEndsSilentlyAndTheFirstClosesOnRequest) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -151,35 +30,6 @@ TEST_F(OptionProcessTest, SecondInstanceEndsSilentlyAndTheFirstClosesOnRequest) 
     EXPECT_TRUE(ends(*first));
     EXPECT_EQ(first->wait(), 0);
     EXPECT_FALSE(fs::exists(home_ + "config/Default0.gkp")); // closed without saving
-}
-
-// Clicks at a point of a window given in the window's own coordinates.
-void click(const std::string &window, int x, int y) {
-    shell("xdotool mousemove --sync --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
-          " click 1");
-    std::this_thread::sleep_for(150ms);
-}
-
-struct Place {
-    int x = 0, y = 0, w = 0, h = 0;
-};
-
-// A control's rectangle from its line in a skin file ("name,x,y,w,h,help").
-Place place(const std::string &skin, int key, const char *group = "BUTTONPOS") {
-    const std::string line =
-        IniFile(std::string(ORVYN_PROGRAM_DIR) + "skins/" + skin).readText(std::to_string(key), group, "");
-    std::stringstream s(line);
-    std::string name;
-    Place r;
-    char comma;
-    std::getline(s, name, ',');
-    s >> r.x >> comma >> r.y >> comma >> r.w >> comma >> r.h;
-    return r;
-}
-
-std::pair<int, int> centre(const std::string &skin, int key) {
-    const Place r = place(skin, key);
-    return {r.x + r.w / 2, r.y + r.h / 2};
 }
 
 TEST_F(OptionProcessTest, LightingApplyAndRestoreDefaultsReachTheKeyboard) {

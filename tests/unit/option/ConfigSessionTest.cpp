@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sys/stat.h>
 
 #include "OptionFakes.h"
 #include "option/core/ConfigSession.h"
 #include "shared/Messages.h"
+#include "support/FileAccess.h"
 #include "support/TempDir.h"
 
 namespace orvyn {
@@ -135,6 +138,7 @@ TEST_F(ConfigSessionTest, ApplyWithoutMonitorWritesFilesAndEndsAtOnce) {
     EXPECT_EQ(view_.ends, 1);
     EXPECT_FALSE(view_.waitShown);
     EXPECT_TRUE(poster_.posted.empty());
+    EXPECT_EQ(view_.notices, std::vector<SessionNotice>{SessionNotice::AppliedWithoutMonitor});
 
     auto reread = defaults();
     settings_.loadConfig(*reread, "Profile");
@@ -146,6 +150,52 @@ TEST_F(ConfigSessionTest, ApplyWithoutMonitorWritesFilesAndEndsAtOnce) {
     EXPECT_TRUE(settings_.readOsdSettings(osd));        // written although Option never changed them
     EXPECT_EQ(session_.working().flags.lighting[1], 0); // cleared after the apply
     EXPECT_EQ(std::memcmp(&session_.working(), &session_.saved(), sizeof(ConfigBlock)), 0);
+}
+
+// Whatever keeps the record from Monitor, the files are saved, nothing
+// waits, and the user learns that the keyboard did not get it.
+TEST(ConfigSessionApply, ThatCannotReachMonitorSavesPostsNothingAndSaysSo) {
+    struct Case {
+        const char *what;
+        bool haveBlock;     // a block object at all
+        bool blockWritable; // publish succeeds
+        bool endpoint;      // Monitor's endpoint answers
+    };
+    const Case cases[] = {
+        {"Monitor never seen", false, false, false},
+        {"block gone, endpoint still there", true, false, true},
+        {"stale block of a killed Monitor", true, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        fs::create_directories(dir.file("config"));
+        SettingsStore settings(dir.folder());
+        FakePoster poster;
+        FakeTexts texts;
+        FakeExchange exchange;
+        exchange.block = defaults();
+        FakeView view;
+        ConfigSession session(settings, poster, texts, dir.file("config/sequence.dat"));
+        session.setView(&view);
+        session.initialize(c.haveBlock ? &exchange : nullptr);
+        exchange.available = c.blockWritable;
+        poster.monitorRunning = c.endpoint;
+
+        session.working().profiles[3].PollingRate = 1;
+        EXPECT_FALSE(session.apply(ApplyMode::Apply));
+        EXPECT_FALSE(session.waiting());
+        EXPECT_TRUE(poster.posted.empty());
+        EXPECT_EQ(view.begins, 1);
+        EXPECT_EQ(view.ends, 1);
+        ASSERT_EQ(view.notices.size(), 1u);
+        EXPECT_EQ(view.notices[0], SessionNotice::AppliedWithoutMonitor);
+        EXPECT_NE(view.noticeTexts[0].find("saved"), std::string::npos);
+        EXPECT_NE(view.noticeTexts[0].find("not running"), std::string::npos);
+        auto reread = defaults();
+        ASSERT_TRUE(settings.loadConfig(*reread, "Profile"));
+        EXPECT_EQ(reread->profiles[3].PollingRate, 1);
+    }
 }
 
 TEST_F(ConfigSessionTest, ApplyWithMonitorPublishesFlagsPostsAndWaitsFor1256) {
@@ -169,6 +219,37 @@ TEST_F(ConfigSessionTest, ApplyWithMonitorPublishesFlagsPostsAndWaitsFor1256) {
     EXPECT_TRUE(session_.handleMessage(message(WM_APPLY_DONE)));
     EXPECT_FALSE(session_.waiting());
     EXPECT_FALSE(view_.waitShown);
+    EXPECT_TRUE(view_.notices.empty());
+}
+
+TEST_F(ConfigSessionTest, AnApplyTheKeyboardMayNotHaveIsTold) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    for (ApplyEnd end : {ApplyEnd::MonitorGone, ApplyEnd::TimedOut}) {
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+        session_.finishApply(end);
+        EXPECT_FALSE(session_.waiting());
+        EXPECT_FALSE(view_.waitShown);
+    }
+    EXPECT_EQ(view_.notices,
+              (std::vector<SessionNotice>{SessionNotice::ApplyUnconfirmed, SessionNotice::ApplyUnconfirmed}));
+    EXPECT_NE(view_.noticeTexts[0].find("saved"), std::string::npos);
+    // Nothing to tell once the answer came, or when nothing was waiting.
+    ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+    session_.handleMessage(message(WM_APPLY_DONE));
+    session_.finishApply(ApplyEnd::MonitorGone);
+    EXPECT_EQ(view_.notices.size(), 2u);
+    // Monitor answered, but has no keyboard open.
+    ASSERT_TRUE(settings_.writeDeviceState(0));
+    ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+    session_.handleMessage(message(WM_APPLY_DONE));
+    ASSERT_EQ(view_.notices.size(), 3u);
+    EXPECT_EQ(view_.notices[2], SessionNotice::KeyboardAbsent);
+    EXPECT_NE(view_.noticeTexts[2].find("no keyboard is connected"), std::string::npos);
+    ASSERT_TRUE(settings_.writeDeviceState(1));
+    ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+    session_.handleMessage(message(WM_APPLY_DONE));
+    EXPECT_EQ(view_.notices.size(), 3u);
 }
 
 TEST_F(ConfigSessionTest, ApplyWithoutDifferencesStillPostsAndKeepsOnlyImportFlags) {
@@ -257,6 +338,104 @@ TEST_F(ConfigSessionTest, ReadBackMessageReloadsEverythingAndFormatsAnyFirmware)
     EXPECT_EQ(onDisk.size(), 1u);
 }
 
+// Monitor's news that cannot be read (its block gone) must not cost the
+// user the edits not applied yet.
+TEST_F(ConfigSessionTest, FailedTakeKeepsTheWorkingCopyAndItsEdits) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[2].PollingRate = 1;
+    session_.working().CurrentProfile = 3;
+    const auto working = std::make_unique<ConfigBlock>(session_.working());
+    const auto saved = std::make_unique<ConfigBlock>(session_.saved());
+    exchange_.block->profiles[2].PollingRate = 4;
+    exchange_.available = false;
+    const std::size_t refreshes = view_.refreshes.size();
+    for (uint32_t m : {WM_READBACK_DONE, WM_PROFILE_CHANGED, WM_LIGHTING_CHANGED}) {
+        EXPECT_TRUE(session_.handleMessage(message(m)));
+        EXPECT_EQ(std::memcmp(working.get(), &session_.working(), sizeof(ConfigBlock)), 0) << m;
+        EXPECT_EQ(std::memcmp(saved.get(), &session_.saved(), sizeof(ConfigBlock)), 0) << m;
+    }
+    EXPECT_EQ(view_.refreshes.size(), refreshes);
+}
+
+// A Monitor that has not met the keyboard yet holds profile -1.
+TEST_F(ConfigSessionTest, BlockWithoutACurrentProfileGivesProfile0AndApplyNeverStoresMinus1) {
+    exchange_.block = defaults();
+    exchange_.block->CurrentProfile = -1;
+    session_.initialize(&exchange_);
+    EXPECT_EQ(session_.working().CurrentProfile, 0);
+    EXPECT_EQ(session_.saved().CurrentProfile, 0);
+    EXPECT_EQ(view_.refreshes.back(), 0);
+    session_.apply(ApplyMode::Apply);
+    EXPECT_EQ(exchange_.block->CurrentProfile, 0);
+    EXPECT_EQ(IniFile(settings_.configIniPath()).readNumber("Setting", "CurrentProfile", -7), 0);
+
+    exchange_.block->CurrentProfile = 5;
+    session_.handleMessage(message(WM_PROFILE_CHANGED));
+    EXPECT_EQ(session_.working().CurrentProfile, 0);
+}
+
+// A library file that exists but cannot be read is neither written at
+// start-up nor by any later save, and the user hears of it once.
+TEST(ConfigSessionLibrary, UnreadableFileIsLeftAloneAndToldOnce) {
+    const fs::perms readable =
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    struct Case {
+        const char *what;
+        std::string contents;
+        fs::perms mode;
+    };
+    const Case cases[] = {
+        {"mode 000", "[Macros]\nnumber=0\n", fs::perms::none},
+        {"over the size limit", "[Macros]\nnumber=0\n;" + std::string(kIniFileMaxBytes, 'x') + "\n",
+         readable},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        fs::create_directories(dir.file("config"));
+        fs::permissions(dir.path(), fs::perms::all);
+        fs::permissions(dir.file("config"), fs::perms::all);
+        const std::string library = dir.file("config/sequence.dat");
+        std::ofstream(library) << c.contents;
+        fs::permissions(library, c.mode);
+        struct stat before {};
+        ASSERT_EQ(::stat(library.c_str(), &before), 0);
+
+        ASSERT_TRUE(test::withOrdinaryFileAccess([&] {
+            SettingsStore settings(dir.folder());
+            FakePoster poster;
+            FakeTexts texts;
+            FakeExchange exchange;
+            exchange.block = defaults();
+            MacroKeyInfo &key = exchange.block->profiles[0].keys[1];
+            key.type = 3;
+            setFixed(key.macroName, "FromKeyboard");
+            FakeView view;
+            ConfigSession session(settings, poster, texts, library);
+            session.setView(&view);
+            session.initialize(&exchange);
+            ASSERT_EQ(session.library().size(), 1u); // the keys' macros are still at hand
+            session.apply(ApplyMode::Apply);
+            session.handleMessage(message(WM_APPLY_DONE));
+            session.handleMessage(message(WM_READBACK_DONE));
+            session.macroManagerClosed(true);
+            session.macroManagerClosed(false);
+            session.apply(ApplyMode::Apply);
+            EXPECT_EQ(view.notices, std::vector<SessionNotice>{SessionNotice::MacroLibraryUnreadable});
+            EXPECT_NE(view.noticeTexts.at(0).find("sequence.dat"), std::string::npos);
+        }));
+        struct stat after {};
+        ASSERT_EQ(::stat(library.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_size, before.st_size);
+        fs::permissions(library, readable);
+        std::ifstream in(library);
+        const std::string now((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_TRUE(now == c.contents);
+    }
+}
+
 TEST_F(ConfigSessionTest, ProfileMessageReplacesTheWorkingCopy) {
     exchange_.block = defaults();
     session_.initialize(&exchange_);
@@ -303,12 +482,14 @@ TEST_F(ConfigSessionTest, LightingMessageTakesOnlyWhatTheKeyboardChanged) {
     EXPECT_EQ(view_.refreshes.back(), 2);
 }
 
-TEST_F(ConfigSessionTest, LightingMessageWithABadProfileTouchesNoProfile) {
+TEST_F(ConfigSessionTest, LightingMessageWithABadProfileFallsBackToProfile0) {
     exchange_.block = defaults();
     session_.initialize(&exchange_);
     exchange_.block->CurrentProfile = 9;
+    exchange_.block->profiles[0].LtColor = 6;
     EXPECT_TRUE(session_.handleMessage(message(WM_LIGHTING_CHANGED)));
-    EXPECT_EQ(session_.working().CurrentProfile, 9);
+    EXPECT_EQ(session_.working().CurrentProfile, 0);
+    EXPECT_EQ(session_.working().profiles[0].LtColor, 6);
 }
 
 TEST_F(ConfigSessionTest, CloseRestoreAndUnknownMessages) {

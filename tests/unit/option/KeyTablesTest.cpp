@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
+#include <tuple>
 
 #include "option/keys/AssignmentText.h"
 #include "option/keys/KeyCodeTable.h"
@@ -52,9 +55,78 @@ TEST(KeyCodeTable, UsLayoutRoundTripsEveryRow) {
         ASSERT_TRUE(code.has_value());
         EXPECT_EQ(*code, static_cast<uint32_t>(row.keyCode));
     }
-    EXPECT_EQ(*table.virtualKey(88), 0x6Cu); // keypad Enter
-    EXPECT_EQ(*table.virtualKey(224), 0xA2u);
-    EXPECT_EQ(*table.virtualKey(129), 0xB7u);
+}
+
+// The tables as written down in key_tables.txt.
+struct KeyTablesText {
+    std::map<int32_t, std::pair<int32_t, int32_t>> rows; // key code -> (virtual key, scan code)
+    std::map<uint32_t, std::string> names;               // virtual key -> name
+};
+
+KeyTablesText readKeyTablesText() {
+    KeyTablesText out;
+    std::ifstream in(ORVYN_SOURCE_DIR "tests/unit/option/key_tables.txt");
+    EXPECT_TRUE(in.is_open());
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string kind;
+        fields >> kind;
+        if (kind == "code") {
+            int32_t code = 0, vk = 0, scan = 0;
+            fields >> std::dec >> code >> std::hex >> vk >> scan;
+            EXPECT_TRUE(fields) << line;
+            EXPECT_TRUE(out.rows.emplace(code, std::make_pair(vk, scan)).second) << line;
+        } else if (kind == "name") {
+            uint32_t vk = 0;
+            fields >> std::hex >> vk;
+            fields.get(); // the blank before the name
+            std::string name;
+            std::getline(fields, name);
+            EXPECT_FALSE(name.empty()) << line;
+            EXPECT_TRUE(out.names.emplace(vk, name).second) << line;
+        } else {
+            EXPECT_TRUE(kind.empty() || kind[0] == '#') << line;
+        }
+    }
+    return out;
+}
+
+TEST(KeyTables, MatchTheirWrittenTextInBothDirections) {
+    const KeyTablesText text = readKeyTablesText();
+    ASSERT_EQ(text.rows.size(), 128u);
+    ASSERT_EQ(text.names.size(), 112u);
+
+    // Every written row is in the table, and nothing else is.
+    std::map<int32_t, std::pair<int32_t, int32_t>> table;
+    for (const KeyCodeRow &row : KeyCodeTable::rows())
+        table.emplace(row.keyCode, std::make_pair(row.virtualKey, row.scanCode));
+    EXPECT_EQ(table.size(), text.rows.size());
+    for (const auto &[code, entry] : text.rows) {
+        const auto row = table.find(code);
+        ASSERT_NE(row, table.end()) << "no row for key code " << code;
+        EXPECT_EQ(row->second.first, entry.first) << "virtual key of key code " << code;
+        EXPECT_EQ(row->second.second, entry.second) << "scan code of key code " << code;
+    }
+
+    // Both conversions, on the layout whose positions are the rows' own.
+    auto us = makeUsLayout();
+    KeyCodeTable codes(*us);
+    for (const auto &[code, entry] : text.rows) {
+        const auto vk = codes.virtualKey(static_cast<uint32_t>(code));
+        ASSERT_TRUE(vk.has_value()) << "key code " << code;
+        EXPECT_EQ(*vk, static_cast<uint32_t>(entry.first)) << "key code " << code;
+        const auto back = codes.keyCode(static_cast<uint32_t>(entry.first));
+        ASSERT_TRUE(back.has_value()) << "virtual key " << entry.first;
+        EXPECT_EQ(*back, static_cast<uint32_t>(code)) << "virtual key " << entry.first;
+    }
+
+    // Every virtual key has the written name, or none when it has no line.
+    for (uint32_t vk = 0; vk < 256; ++vk) {
+        const auto written = text.names.find(vk);
+        EXPECT_EQ(keyName(vk), written == text.names.end() ? std::string() : written->second)
+            << "virtual key " << std::hex << vk;
+    }
 }
 
 void expectFrenchPositions(const KeyboardLayout &layout) {
@@ -113,19 +185,6 @@ TEST(ScanCodes, EvdevMapping) {
             EXPECT_EQ(evdevFromScanCode(scan), evdev);
         }
     }
-}
-
-TEST(KeyNames, NamedAndUnnamedKeys) {
-    EXPECT_EQ(keyName(0x21), "Page UP");
-    EXPECT_EQ(keyName(0x6C), "(Enter)");
-    EXPECT_EQ(keyName(0x65), "(5)");
-    EXPECT_EQ(keyName(0x7B), "F12");
-    EXPECT_EQ(keyName(0xDC), "\\");
-    EXPECT_EQ(keyName(0xF5), "Button 5");
-    EXPECT_EQ(keyName(0x0C), "");
-    EXPECT_EQ(keyName(0xE2), "");
-    EXPECT_EQ(keyName(0x2A), "");
-    EXPECT_EQ(keyName(0x7C), "");
 }
 
 class AssignmentTextTest : public ::testing::Test {

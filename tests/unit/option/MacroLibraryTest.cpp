@@ -9,6 +9,7 @@
 
 #include "option/macro/MacroLibrary.h"
 #include "shared/IniFile.h"
+#include "support/FileAccess.h"
 
 namespace orvyn {
 namespace {
@@ -95,6 +96,101 @@ TEST_F(MacroLibraryTest, NumberZeroMissingSectionOrFileGiveAnEmptyLibrary) {
     const std::string text = readFile();
     EXPECT_NE(text.find("number=0"), std::string::npos);
     EXPECT_EQ(text.find("0="), std::string::npos);
+
+    // A list that holds macros is emptied, not appended to.
+    for (const char *stored : {"[Macros]\nnumber=0\n", "[Macros]\nnumber=-4\n", "[Other]\nx=1\n"}) {
+        writeFile(stored);
+        lib.create("held");
+        lib.load();
+        EXPECT_TRUE(lib.empty()) << stored;
+    }
+    fs::remove(path_);
+    lib.create("held");
+    lib.load();
+    EXPECT_TRUE(lib.empty());
+    EXPECT_EQ(lib.fileState(), MacroFileState::Missing);
+}
+
+TEST_F(MacroLibraryTest, FullLibraryReadsBackWholeAndOneMoreIsNotWritten) {
+    MacroLibrary lib(path_);
+    for (int i = 0; i < kMaxStoredMacros; ++i) {
+        MacroRecord &r = lib.create("macro number " + std::to_string(i) + " with the longest name allowed");
+        r.repeat = i % 256;
+        r.count = kMacroEventCapacity;
+        for (int e = 0; e < kMacroEventCapacity; ++e)
+            r.events[e] = {static_cast<uint8_t>(i + e), static_cast<uint8_t>(1 + e % 2),
+                           static_cast<uint16_t>(65535 - i - e)};
+    }
+    ASSERT_TRUE(lib.save());
+    EXPECT_LE(fs::file_size(path_), kIniFileMaxBytes);
+    MacroLibrary again(path_);
+    again.load();
+    EXPECT_EQ(again.fileState(), MacroFileState::Readable);
+    ASSERT_EQ(again.size(), lib.size());
+    for (int i = 0; i < kMaxStoredMacros; ++i)
+        ASSERT_EQ(std::memcmp(again.at(i), lib.at(i), sizeof(MacroRecord)), 0) << i;
+
+    // One more would make a file this program refuses to take whole.
+    const std::string before = readFile();
+    lib.create("one too many");
+    EXPECT_FALSE(lib.save());
+    EXPECT_EQ(readFile(), before);
+}
+
+// A file that exists but cannot be read whole is left exactly as it is:
+// saving the list over it would lose the macros it holds.
+TEST_F(MacroLibraryTest, UnreadableFileIsNeverOverwritten) {
+    fs::permissions(folder_, fs::perms::all);
+    fs::permissions(folder_ + "/config", fs::perms::all);
+    const std::string good = "[Macros]\nnumber=1\n0=" + encodeBlock(std::string(260, 'x').data(), 260) + "\n";
+    struct Case {
+        const char *what;
+        std::string contents;
+        fs::perms mode;
+    };
+    const fs::perms readable =
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    const Case cases[] = {
+        {"mode 000", good, fs::perms::none},
+        {"over the size limit", good + std::string(kIniFileMaxBytes, ';') + "\n", readable},
+        {"more macros than are ever written",
+         "[Macros]\nnumber=" + std::to_string(kMaxStoredMacros + 1) + "\n", readable},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(c.contents);
+        fs::permissions(path_, c.mode);
+        struct stat before {};
+        ASSERT_EQ(::stat(path_.c_str(), &before), 0);
+        ASSERT_TRUE(test::withOrdinaryFileAccess([&] {
+            MacroLibrary lib(path_);
+            lib.create("held");
+            lib.load();
+            EXPECT_EQ(lib.fileState(), MacroFileState::Unreadable);
+            EXPECT_TRUE(lib.empty());
+            lib.create("new");
+            EXPECT_FALSE(lib.save());
+            EXPECT_FALSE(lib.save());
+        }));
+        struct stat after {};
+        ASSERT_EQ(::stat(path_.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        fs::permissions(path_, fs::perms::owner_all);
+        EXPECT_EQ(readFile(), c.contents);
+    }
+
+    // Read once, unreadable by the time of the save: still not replaced.
+    writeFile(good);
+    fs::permissions(path_, readable);
+    MacroLibrary lib(path_);
+    ASSERT_TRUE(test::withOrdinaryFileAccess([&] { lib.load(); }));
+    ASSERT_EQ(lib.size(), 1u);
+    fs::permissions(path_, fs::perms::none);
+    lib.create("new");
+    ASSERT_TRUE(test::withOrdinaryFileAccess([&] { EXPECT_FALSE(lib.save()); }));
+    EXPECT_EQ(lib.fileState(), MacroFileState::Unreadable);
+    fs::permissions(path_, fs::perms::owner_all);
+    EXPECT_EQ(readFile(), good);
 }
 
 TEST_F(MacroLibraryTest, DamagedOrMissingRecordsKeepTheirIndexZeroFilled) {

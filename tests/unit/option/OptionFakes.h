@@ -76,8 +76,14 @@ public:
     void versionTextChanged() override { ++versionChanges; }
     void closeWindow() override { ++closes; }
     void restoreAndActivate() override { ++restores; }
+    void tellUser(SessionNotice notice, const std::string &text) override {
+        notices.push_back(notice);
+        noticeTexts.push_back(text);
+    }
 
     std::vector<int> refreshes;
+    std::vector<SessionNotice> notices;
+    std::vector<std::string> noticeTexts;
     int begins = 0, ends = 0, versionChanges = 0, closes = 0, restores = 0;
     bool waitShown = false;
 };

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <thread>
 
 namespace orvyn {
 namespace {
@@ -80,11 +81,13 @@ TEST(SharedBlock, MonitorCreatesOptionOpensAndBothCopyWholeBlocks) {
     ASSERT_TRUE(monitor.take(*got));
     EXPECT_TRUE(allBytes(*got, 0xA5));
 
-    // Monitor ends normally: its objects go; Option's mapping stays usable.
+    // Monitor ends normally: its objects go, and with them Option's copies
+    // (nobody would take what Option publishes now).
     monitor.close();
     EXPECT_FALSE(info(tmp.runtime() + kShareDataName).exists);
     EXPECT_FALSE(info(tmp.runtime() + kMutexObjectName).exists);
-    EXPECT_TRUE(option.take(*got));
+    EXPECT_FALSE(option.take(*got));
+    EXPECT_FALSE(option.publish(*got));
 
     // The peer closing removes nothing.
     SharedConfigBlock again;
@@ -93,6 +96,52 @@ TEST(SharedBlock, MonitorCreatesOptionOpensAndBothCopyWholeBlocks) {
     peer.open(tmp.runtime());
     peer.close();
     EXPECT_TRUE(info(tmp.runtime() + kShareDataName).exists);
+}
+
+// Option opened before Monitor, or kept open while Monitor is restarted:
+// every copy reaches the block now at the name, never an unlinked one.
+TEST(SharedBlock, OptionFollowsTheBlockOfEachMonitor) {
+    test::TempRuntime tmp;
+    SharedConfigBlock option;
+    option.open(tmp.runtime());
+    ASSERT_FALSE(option.hasBlock());
+    auto got = filled(0);
+
+    auto first = std::make_unique<SharedConfigBlock>();
+    first->create(tmp.runtime());
+    ASSERT_TRUE(option.publish(*filled(0x11)));
+    ASSERT_TRUE(first->take(*got));
+    EXPECT_TRUE(allBytes(*got, 0x11));
+
+    // A second Monitor after the first was killed (its files stay behind
+    // until the new ones are renamed over them).
+    SharedConfigBlock second;
+    second.create(tmp.runtime());
+    ASSERT_TRUE(second.publish(*filled(0x22)));
+    ASSERT_TRUE(option.take(*got));
+    EXPECT_TRUE(allBytes(*got, 0x22));
+    ASSERT_TRUE(option.publish(*filled(0x33)));
+    ASSERT_TRUE(second.take(*got));
+    EXPECT_TRUE(allBytes(*got, 0x33));
+    ASSERT_TRUE(first->take(*got));
+    EXPECT_TRUE(allBytes(*got, 0x11)) << "the killed Monitor's block got nothing";
+    first.reset(); // its files are no longer its own: left in place
+    EXPECT_TRUE(info(tmp.runtime() + kShareDataName).exists);
+    ASSERT_TRUE(option.take(*got));
+    EXPECT_TRUE(allBytes(*got, 0x33));
+
+    // Only the mutex replaced: Option takes the new one as well.
+    const FileInfo blockBefore = info(tmp.runtime() + kShareDataName);
+    RobustMutex newMutex;
+    ASSERT_EQ(newMutex.create(tmp.runtime() + kMutexObjectName), SharedFileResult::Ready);
+    ASSERT_EQ(newMutex.lock(), MutexLock::Acquired);
+    std::thread attempt([&] { EXPECT_TRUE(option.publish(*filled(0x44))); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(second.take(*got));
+    EXPECT_TRUE(allBytes(*got, 0x33)) << "the copy waits for the new mutex";
+    newMutex.unlock();
+    attempt.join();
+    EXPECT_EQ(info(tmp.runtime() + kShareDataName).inode, blockBefore.inode);
 }
 
 TEST(SharedBlock, WithoutMonitorEveryCopyIsSkipped) {

@@ -146,7 +146,7 @@ int main(int argc, char **argv) {
     const KeyCodeTable keys(*layout);
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
     ConfigWindow window(
-        ConfigWindow::Services{session, texts, poster, shell, settings, program, layout.get()});
+        ConfigWindow::Services{session, texts, poster, shell, settings, program, nullptr, layout.get()});
     window.initialize(nullptr, false);
     sampleProfile(session.working(), session.library());
     session.refresh();

@@ -1,0 +1,144 @@
+#include "option/core/ProfileFiles.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "shared/IniFile.h"
+
+namespace orvyn {
+
+namespace {
+
+std::string quoted(const std::string &path) {
+    return "\"" + path + "\"";
+}
+
+// The whole file, provided it is a regular file of at most `limit` bytes.
+// Empty `why` on success.
+std::string readBounded(const std::string &path, std::uintmax_t limit, std::string &why) {
+    // Non-blocking so that a FIFO chosen by mistake cannot hang the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        why = errno == ENOENT ? "The file " + quoted(path) + " does not exist."
+                              : "The file " + quoted(path) + " cannot be read: " + std::strerror(errno) + ".";
+        return {};
+    }
+    std::string data;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        why = "The file " + quoted(path) + " cannot be read: " + std::strerror(errno) + ".";
+    } else if (!S_ISREG(st.st_mode)) {
+        why = quoted(path) + " is not a file.";
+    } else if (static_cast<std::uintmax_t>(st.st_size) > limit) {
+        why = quoted(path) + " is not a profile file: it is larger than " + std::to_string(limit >> 20) +
+              " MB (a profile file has about 33 KB).";
+    } else {
+        data.resize(static_cast<std::size_t>(st.st_size));
+        std::size_t done = 0;
+        while (done < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                why = "The file " + quoted(path) + " cannot be read: " + std::strerror(errno) + ".";
+                break;
+            }
+            if (n == 0)
+                break; // shrank meanwhile: what was there is what counts
+            done += static_cast<std::size_t>(n);
+        }
+        data.resize(done);
+    }
+    ::close(fd);
+    if (!why.empty())
+        data.clear();
+    return data;
+}
+
+// Why `bytes` are not a usable profile file, or empty when they are.
+std::string profileFileFault(const std::string &path, const std::string &bytes, IniDocument &doc) {
+    if (bytes.empty())
+        return quoted(path) + " is not a profile file: it is empty.";
+    doc = IniDocument::parse(bytes);
+    const ProfileBlocks blocks = inspectProfileBlocks(doc);
+    if (!blocks.hasSection)
+        return quoted(path) + " is not a profile file: it has no [Setting] section.";
+    if (!blocks.firstDamaged.empty())
+        return quoted(path) + " is a damaged profile file: its block " + blocks.firstDamaged +
+               " does not check out.";
+    if (blocks.validKeySlots == 0)
+        return quoted(path) + " is not a profile file: it holds none of the key blocks of a profile.";
+    return {};
+}
+
+std::string folderWithSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+std::string profileFileTitle(std::string_view path) {
+    const auto slash = path.rfind('/');
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    if (dot != std::string_view::npos)
+        name = name.substr(0, dot);
+    return std::string(name);
+}
+
+TransferResult importProfileFile(const std::string &source, const std::string &settingsFolder,
+                                 ProfileData &profile) {
+    TransferResult result;
+    std::string why;
+    const std::string bytes = readBounded(source, kProfileFileMaxBytes, why);
+    IniDocument doc;
+    if (why.empty())
+        why = profileFileFault(source, bytes, doc);
+    if (!why.empty()) {
+        result.message = why + " Nothing was imported.";
+        return result;
+    }
+    const std::string folder = folderWithSlash(settingsFolder);
+    const std::string copy = folder + profileFileTitle(source) + kProfileFileSuffix;
+    if (!replaceFileAtomically(copy, bytes)) {
+        result.message =
+            "The profile file could not be copied into the settings folder " + quoted(folder) +
+            ". Check that you may write there and that the disk is not full. Nothing was imported.";
+        return result;
+    }
+    auto loaded = std::make_unique<ProfileData>(profile);
+    readProfileKeys(doc, *loaded);
+    profile = *loaded;
+    result.ok = true;
+    return result;
+}
+
+TransferResult exportProfileFile(const ProfileData &profile, int profileIndex, const std::string &target,
+                                 SettingsStore &settings) {
+    TransferResult result;
+    IniDocument doc;
+    writeProfileKeys(doc, profile);
+    const std::string bytes = doc.serialize();
+    if (!replaceFileAtomically(target, bytes)) {
+        result.message = "The profile could not be written to " + quoted(target) +
+                         ". Check that the folder exists, that you may write there and that the disk is not "
+                         "full. A file that was there is left as it was.";
+        return result;
+    }
+    result.ok = true;
+    const std::string title = profileFileTitle(target);
+    const std::string copy = settings.folder() + "config/" + title + kProfileFileSuffix;
+    const bool named = settings.writeProfileFileName(profileIndex + 1, title);
+    if (!replaceFileAtomically(copy, bytes) || !named)
+        result.message = "The profile was exported to " + quoted(target) + ", but its copy " + quoted(copy) +
+                         " and its name in config.ini could not all be written.";
+    return result;
+}
+
+} // namespace orvyn

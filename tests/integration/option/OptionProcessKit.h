@@ -1,0 +1,106 @@
+// Option, Monitor and an emulated keyboard as real processes for window
+// tests: the fixture that starts them (the xdotool helpers are in
+// XDriving.h).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "XDriving.h"
+#include "integration/platform/Child.h"
+#include "kbsim/EmulatorServer.h"
+#include "kbsim/KeyboardModel.h"
+#include "platform/Endpoint.h"
+#include "shared/IniFile.h"
+#include "shared/Messages.h"
+#include "support/TempRuntime.h"
+
+namespace orvyn::test {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+class OptionProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("ORVYN_TRACE", "1", 1);
+        ::setenv("ORVYN_TIME_SCALE", "0.01", 1);
+        ::setenv("ORVYN_KEYBOARD", "emulator", 1);
+        ::setenv("ORVYN_KEYBOARD_SOCKET", (runtime_.runtime() + "keyboard.sock").c_str(), 1);
+        home_ = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
+        fs::create_directories(home_ + "config");
+        // A program folder of our own without the OSD and applets, so that
+        // nothing Monitor starts outlives the test.
+        programs_ = runtime_.base() + "/bin/";
+        fs::create_directories(programs_);
+        for (const char *program : {"Monitor", "Option"})
+            fs::copy_file(std::string(ORVYN_PROGRAM_DIR) + program, programs_ + program);
+        for (const char *shared : {"devbridge.so", "uitext.so", "skins"})
+            fs::create_symlink(std::string(ORVYN_PROGRAM_DIR) + shared, programs_ + shared);
+    }
+    void TearDown() override {
+        if (monitor_) {
+            monitor_->kill(SIGTERM);
+            monitor_->wait();
+        }
+        if (server_)
+            server_->stop();
+    }
+
+    // The emulated keyboard and a real Monitor that has read it back.
+    void startKeyboardAndMonitor() {
+        model_.setTracing(true);
+        server_ = std::make_unique<EmulatorServer>(model_, clock_, runtime_.runtime() + "keyboard.sock");
+        std::string error;
+        ASSERT_TRUE(server_->start(&error)) << error;
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1); // Monitor needs no window
+        monitor_ = std::make_unique<Child>(std::vector<std::string>{programs_ + "Monitor"});
+        // The read-back is over when the keyboard has been quiet for a while.
+        std::size_t seen = 0;
+        int quietRounds = 0;
+        for (int i = 0; i < 200 && quietRounds < 5; ++i) {
+            std::this_thread::sleep_for(100ms);
+            const std::size_t now = model_.traces().size();
+            quietRounds = now > 0 && now == seen ? quietRounds + 1 : 0;
+            seen = now;
+        }
+        ASSERT_EQ(quietRounds, 5) << "Monitor did not read the keyboard back";
+        ASSERT_TRUE(poster_.exists(kMonitorTitle));
+    }
+
+    std::vector<std::vector<uint8_t>> writes() const {
+        std::vector<std::vector<uint8_t>> out;
+        for (const ReportTrace &t : model_.traces())
+            if (t.kind == ReportTrace::Kind::Set && t.ok)
+                out.push_back(t.bytes);
+        return out;
+    }
+
+    // Option started through a shell so its traces (stderr) arrive as lines.
+    std::unique_ptr<Child> startOption() {
+        return std::make_unique<Child>(
+            std::vector<std::string>{"/bin/sh", "-c", "exec '" + programs_ + "Option' 2>&1"});
+    }
+
+    TempRuntime runtime_;
+    std::string home_;
+    std::string programs_;
+    RealClock clock_{0.01};
+    KeyboardModel model_{clock_};
+    std::unique_ptr<EmulatorServer> server_;
+    std::unique_ptr<Child> monitor_;
+    EndpointPoster poster_{runtime_.runtime()};
+};
+
+} // namespace orvyn::test
