@@ -17,6 +17,7 @@
 #include "option/dialogs/ResetWarningDialog.h"
 #include "option/keys/KeyboardLayout.h"
 #include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
@@ -80,8 +81,9 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     const ControlPlacement pagePlace = skinFile().placement(ConfigWindowSkin::kPageLine, kPageGroup);
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
 
-    const KeyboardLayout &layout =
-        services_.layout ? *services_.layout : KeystrokeRecorder::instance().layout();
+    if (!services_.layout)
+        services_.layout = &KeystrokeRecorder::instance().layout();
+    const KeyboardLayout &layout = *services_.layout;
     keys_ = std::make_unique<KeyCodeTable>(layout);
     const KeyPageServices keyPages{services_.session, services_.texts, layout, *keys_};
     // Created in this order; each sits on the page rectangle.
@@ -200,8 +202,11 @@ void ConfigWindow::buttonCommand(int key) {
     case RestoreDefaults:
         restoreDefaults();
         break;
+    case MacroManager:
+        openMacroManager();
+        break;
     default:
-        // "5" does nothing; the macro manager is not part of this window yet.
+        // "5" does nothing.
         break;
     }
 }
@@ -318,6 +323,17 @@ void ConfigWindow::openUserManual() {
 
 void ConfigWindow::tell(const QString &text) {
     QMessageBox::information(this, QStringLiteral("Option"), text, QMessageBox::Ok);
+}
+
+void ConfigWindow::openMacroManager() {
+    ConfigSession &session = services_.session;
+    MacroManagerDialog manager(session.library(), *services_.layout, services_.texts, nullptr, this);
+    const bool accepted = manager.exec() == QDialog::Accepted;
+    // OK: the library is saved and the macro keys take its macros; otherwise
+    // every edit made in the manager is dropped.
+    session.macroManagerClosed(accepted);
+    if (accepted)
+        pages_[MacroKeys]->reload();
 }
 
 bool ConfigWindow::runResetWarning() {

@@ -114,6 +114,7 @@ private:
     void openUserManual();
     void tell(const QString &text);
     bool runResetWarning();
+    void openMacroManager();
 
     Services services_;
     std::unique_ptr<KeyCodeTable> keys_;

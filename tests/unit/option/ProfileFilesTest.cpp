@@ -77,7 +77,7 @@ protected:
     // What the block carries after the next Apply.
     const ChangeFlags &appliedFlags() {
         session_.apply(ApplyMode::Apply);
-        session_.finishApply();
+        session_.finishApply(ApplyEnd::Answered);
         return exchange_.block->flags;
     }
 
@@ -148,7 +148,7 @@ TEST_F(ProfileFilesTest, AnImportIsSentWholeByTheNextApplyOnly) {
     session_.selectProfile(1);
     ASSERT_TRUE(session_.exportProfile(outside("same.gkp")).ok);
     session_.apply(ApplyMode::Apply);
-    session_.finishApply();
+    session_.finishApply(ApplyEnd::Answered);
     ASSERT_TRUE(session_.importProfile(outside("same.gkp")).ok);
     const ChangeFlags &sent = appliedFlags();
     for (int k = 0; k < kKeySlotCount; ++k)
