@@ -4,8 +4,6 @@
 #include <clocale>
 #include <cstring>
 #include <cwctype>
-#include <fstream>
-#include <iterator>
 #include <locale.h>
 
 #include "shared/IniFile.h"
@@ -16,7 +14,8 @@ namespace {
 
 // A stored `number` larger than the records a settings file can hold is
 // damaged; it is cut here so a bad file cannot make us allocate without end.
-constexpr int32_t kMaxStoredMacros = static_cast<int32_t>(kIniFileMaxBytes / (2 * sizeof(MacroRecord) + 2));
+constexpr int32_t kMaxStoredMacros =
+    static_cast<int32_t>(kMacroLibraryMaxBytes / (2 * sizeof(MacroRecord) + 2));
 
 int clampCount(long count) {
     return static_cast<int>(std::clamp<long>(count, 0, kMacroEventCapacity));
@@ -94,7 +93,7 @@ void clearKeyMacro(MacroKeyInfo &key) {
 }
 
 void MacroLibrary::load() {
-    const IniDocument doc = IniFile(path_).load();
+    const IniDocument doc = IniFile(path_, kMacroLibraryMaxBytes).load();
     int32_t number = doc.readNumber(kMacroSection, kMacroCountKey, -1);
     if (number <= 0)
         return;
@@ -120,12 +119,9 @@ bool MacroLibrary::save() const {
     const std::string contents = doc.serialize();
     // Every apply saves the library; a file that already holds exactly this
     // is left alone (no rewrite, no flush to disk).
-    std::ifstream current(path_, std::ios::binary);
-    if (current) {
-        std::string stored((std::istreambuf_iterator<char>(current)), std::istreambuf_iterator<char>());
-        if (stored == contents)
-            return true;
-    }
+    const FileRead current = readRegularFile(path_, contents.size());
+    if (current.ok() && current.contents == contents)
+        return true;
     return replaceFileAtomically(path_, contents);
 }
 
