@@ -6,9 +6,10 @@
 // they exist and never looks again later.
 //
 // Only whole-block copies cross: publish() and take() wait for the mutex
-// without time-out, copy all 84892 bytes and release it. Without a block, a
-// mutex, or a successful wait the copy is skipped silently and the result is
-// false; callers still post their messages.
+// (at most kMutexWaitLimit), copy all 84892 bytes and release it. Without a
+// block, a mutex, a successful wait or a block file of its full size the
+// copy is skipped silently and the result is false; callers still post their
+// messages.
 #pragma once
 
 #include "platform/SharedFile.h"
