@@ -220,6 +220,15 @@ IniDocument IniDocument::parse(std::string_view bytes) {
             addLine(body, line);
         }
     }
+    // Runs grew by doubling; a long one would keep up to twice its size.
+    auto tighten = [](std::vector<Piece> &pieces) {
+        for (Piece &p : pieces)
+            if (p.kind == PieceKind::Run)
+                p.text.shrink_to_fit();
+    };
+    tighten(doc.preamble_);
+    for (Section &s : doc.sections_)
+        tighten(s.body);
     return doc;
 }
 
