@@ -608,11 +608,16 @@ protected:
 
 TEST_F(MonitorRealTime, ABouncingCableGivesOneReadBackAfterTheLastArrivalAndMonitorKeepsAnswering) {
     using Clock = std::chrono::steady_clock;
-    std::mutex logMutex;
-    std::vector<std::pair<Clock::time_point, std::string>> packets;
-    server->setLog([&](std::string_view line) {
-        std::lock_guard lock(logMutex);
-        packets.emplace_back(Clock::now(), std::string(line));
+    // The server outlives this test body (it logs the disconnect at the
+    // fixture's end), so the log is shared with it.
+    struct PacketLog {
+        std::mutex mutex;
+        std::vector<std::pair<Clock::time_point, std::string>> lines;
+    };
+    auto log = std::make_shared<PacketLog>();
+    server->setLog([log](std::string_view line) {
+        std::lock_guard lock(log->mutex);
+        log->lines.emplace_back(Clock::now(), std::string(line));
     });
     monitor = startMonitor(); // no keyboard yet
     ASSERT_TRUE(monitorListening());
@@ -667,10 +672,10 @@ TEST_F(MonitorRealTime, ABouncingCableGivesOneReadBackAfterTheLastArrivalAndMoni
     ASSERT_TRUE(plugged);
     EXPECT_EQ(readBacks, 1);
 
-    std::lock_guard lock(logMutex);
+    std::lock_guard lock(log->mutex);
     Clock::time_point lastConnect{}, firstRequest{};
     int connects = 0;
-    for (const auto &[at, line] : packets) {
+    for (const auto &[at, line] : log->lines) {
         if (line == "host connected") {
             lastConnect = at;
             ++connects;
