@@ -1,6 +1,11 @@
 #include "monitor/CMonitorWnd.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include "monitor/DeviceAccessNotice.h"
 #include "platform/Trace.h"
@@ -11,8 +16,11 @@ namespace orvyn {
 namespace {
 
 constexpr Millis kCreationPause{1000};
-constexpr Millis kArrivalPause{8000};
 constexpr unsigned kDefaultProfileNameText = 1040;
+// A slow keyboard must not hold up the end of the session.
+constexpr std::chrono::milliseconds kClosingReportLimit{1000};
+// Requests that arrive during the arrival pause; more are refused.
+constexpr std::size_t kMaxHeldRequests = 16;
 
 class NoMediaPlayers final : public MediaPlayers {
 public:
@@ -25,6 +33,32 @@ public:
 NoMediaPlayers &noMediaPlayers() {
     static NoMediaPlayers none;
     return none;
+}
+
+// Runs `call` on a thread of its own and waits at most `limit` for it.
+// False when it did not return in time; the thread then finishes alone and
+// must touch nothing that its caller is about to free.
+bool callWithin(std::function<void()> call, std::chrono::milliseconds limit) {
+    struct State {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool returned = false;
+    };
+    auto state = std::make_shared<State>();
+    try {
+        std::thread([state, call = std::move(call)] {
+            call();
+            {
+                std::lock_guard lock(state->mutex);
+                state->returned = true;
+            }
+            state->done.notify_all();
+        }).detach();
+    } catch (const std::system_error &) {
+        return false; // no thread: the call was not made
+    }
+    std::unique_lock lock(state->mutex);
+    return state->done.wait_for(lock, limit, [&] { return state->returned; });
 }
 
 TraceFunction traceOrDefault(TraceFunction fn) {
@@ -117,10 +151,17 @@ void CMonitorWnd::startKeyboard(bool openOption) {
 }
 
 void CMonitorWnd::shutdown() {
-    if (s_.keyboard)
-        s_.keyboard->sendClosingReport();
+    if (s_.keyboard) {
+        KeyboardLink *keyboard = s_.keyboard;
+        closingAbandoned_ = !callWithin([keyboard] { keyboard->sendClosingReport(); }, kClosingReportLimit);
+        if (closingAbandoned_)
+            traceText("Monitor: the closing report got no answer within a second\n");
+    }
     s_.loop->stopWatchTimer();
     s_.loop->stopReadBackTimer();
+    s_.loop->stopArrivalTimer();
+    arrivalPending_ = false;
+    held_.clear();
     actions_.closeOption();
     actions_.closeHelpers();
     if (s_.worker) {
@@ -161,28 +202,58 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
     }
 }
 
+int64_t CMonitorWnd::handleFromOutside(const PostedMessage &m) {
+    if (m.message == WM_DEVICE_EVENT || m.message == WM_DEVICE_CHANGE) {
+        traceText("Monitor: refused a keyboard message from another process\n");
+        return 0;
+    }
+    return handle(m);
+}
+
 void CMonitorWnd::onTakeBlock() {
     if (s_.exchange && s_.exchange->take(*scratch_))
         config_->assign(*scratch_);
 }
 
 void CMonitorWnd::onConfigApply(int64_t mode) {
-    onTakeBlock();
+    // Without the block's record (a stuck holder of its mutex, a cut block
+    // file) there is nothing to write: the old record's flags would only
+    // send the previous apply again.
+    const bool taken = !s_.exchange || s_.exchange->take(*scratch_);
+    if (s_.exchange && taken)
+        config_->assign(*scratch_);
+    if (!taken)
+        traceText("OnApplyAllSetting the shared block could not be taken\n");
     readOsdSettings();
     const int64_t osdValues = (static_cast<int64_t>(osd_.osdValue24) << 16) | osd_.osdValue28;
     s_.poster->post(kOsdTitle, WM_OSD_SETTINGS, 0, osdValues);
     bool queued = false;
     if (state_ == KeyboardState::Connected) {
         actions_.refreshApplets(osd_);
-        queued = s_.worker && s_.worker->post(DeviceRequest::ApplyChanges, mode);
+        queued = taken && postToWorker(DeviceRequest::ApplyChanges, mode);
     }
-    if (!queued) {
-        // Option waits for this answer; it must come even when nothing can
-        // be written to the keyboard.
-        if (!s_.poster->post(kOptionTitle, WM_APPLY_DONE))
-            traceText("OnApplyAllSetting Don't find Merak Option Dialog\n");
-        traceText("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+    if (!queued)
+        answerApplyAtOnce();
+}
+
+void CMonitorWnd::answerApplyAtOnce() {
+    // Option waits for this answer; it must come even when nothing can be
+    // written to the keyboard.
+    if (!s_.poster->post(kOptionTitle, WM_APPLY_DONE))
+        traceText("OnApplyAllSetting Don't find Merak Option Dialog\n");
+    traceText("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+}
+
+bool CMonitorWnd::postToWorker(DeviceRequest request, int64_t argument) {
+    if (!s_.worker)
+        return false;
+    if (arrivalPending_) {
+        if (held_.size() >= kMaxHeldRequests)
+            return false;
+        held_.emplace_back(request, argument);
+        return true;
     }
+    return s_.worker->post(request, argument);
 }
 
 int64_t CMonitorWnd::onCopyData(const std::vector<uint8_t> &block) {
@@ -286,19 +357,35 @@ void CMonitorWnd::dispatch(uint32_t word) {
         }
         break;
     case EventType::RecordedMacro:
-        if (s_.worker)
-            s_.worker->post(DeviceRequest::ReadRecordedMacro, data);
+        postToWorker(DeviceRequest::ReadRecordedMacro, data);
         break;
     }
 }
 
 void CMonitorWnd::arrival() {
     setState(KeyboardState::Connected);
-    s_.clock->sleep(kArrivalPause);
+    // The keyboard needs a pause before it answers; the loop keeps serving
+    // meanwhile. A bouncing cable starts the pause again at every arrival,
+    // so the read-back comes once, after the last one.
+    arrivalPending_ = true;
+    s_.loop->startArrivalTimer();
+}
+
+void CMonitorWnd::onArrivalTimer() {
+    s_.loop->stopArrivalTimer();
+    if (!arrivalPending_)
+        return;
+    arrivalPending_ = false;
     if (s_.keyboard)
         s_.keyboard->openFeatureDevice();
     if (s_.worker)
         s_.worker->post(DeviceRequest::ReadEverything, 0);
+    // What came during the pause follows the read-back, as it would have
+    // behind a pause that blocked the loop.
+    for (const auto &[request, argument] : std::exchange(held_, {})) {
+        if (!s_.worker->post(request, argument) && request == DeviceRequest::ApplyChanges)
+            answerApplyAtOnce();
+    }
     s_.tray->add();
     if (s_.settings)
         s_.settings->writeDeviceState(1);
@@ -307,6 +394,16 @@ void CMonitorWnd::arrival() {
 
 void CMonitorWnd::removal() {
     setState(KeyboardState::Removed);
+    if (arrivalPending_) {
+        arrivalPending_ = false;
+        s_.loop->stopArrivalTimer();
+    }
+    // Applies held for the keyboard that went again get the answer of an
+    // apply without a keyboard.
+    for (const auto &held : std::exchange(held_, {})) {
+        if (held.first == DeviceRequest::ApplyChanges)
+            answerApplyAtOnce();
+    }
     if (s_.keyboard)
         s_.keyboard->closeFeatureDevice();
     if (s_.worker)
@@ -427,8 +524,7 @@ void CMonitorWnd::onWatchTimer() {
     if (!switched)
         return;
     publish();
-    if (s_.worker)
-        s_.worker->post(DeviceRequest::WriteCurrentProfile, 0);
+    postToWorker(DeviceRequest::WriteCurrentProfile, 0);
     postToOption(WM_PROFILE_CHANGED);
     postToOsd(OSD_SHOW_PROFILE, static_cast<int64_t>(profile) << 16);
 }

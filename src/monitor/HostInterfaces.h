@@ -89,6 +89,10 @@ public:
     virtual void stopWatchTimer() = 0;
     virtual void startReadBackTimer() = 0; // timer 502, once after 200 ms
     virtual void stopReadBackTimer() = 0;
+    // The pause the keyboard needs after it arrives: once after 8000 ms;
+    // starting it while it runs starts it again.
+    virtual void startArrivalTimer() = 0;
+    virtual void stopArrivalTimer() = 0;
     // A message posted to the main window itself (handled later, in order).
     virtual void postToSelf(uint32_t message, int64_t wParam, int64_t lParam) = 0;
 };

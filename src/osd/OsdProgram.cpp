@@ -37,6 +37,16 @@ void OsdProgram::handle(const PostedMessage &m) {
     }
 }
 
+void OsdProgram::monitorChecked(bool present) {
+    if (present) {
+        monitorSeen_ = true;
+    } else if (monitorSeen_) {
+        monitorSeen_ = false; // quit once
+        if (quit_)
+            quit_();
+    }
+}
+
 void OsdProgram::showProfile(int index) {
     if (!isValidProfile(index))
         return;

@@ -34,6 +34,11 @@ public:
     // The text stored in OSDData/Message; nothing for an empty text.
     void showStoredText();
 
+    // Monitor's endpoint was looked at: `present` says whether it answers.
+    // The OSD ends once Monitor has been seen and is gone, so a Monitor that
+    // is killed (and cannot close it) does not leave it behind.
+    void monitorChecked(bool present);
+
     uint16_t settingsValue24() const { return value24_; }
     uint16_t settingsValue28() const { return value28_; }
 
@@ -44,6 +49,7 @@ private:
     std::function<void()> quit_;
     uint16_t value24_ = 0;
     uint16_t value28_ = 0;
+    bool monitorSeen_ = false;
 };
 
 } // namespace orvyn

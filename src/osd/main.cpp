@@ -1,11 +1,13 @@
 // OSD: shows Monitor's notices (profile changes, Windows-key lock, relayed
 // texts) through the desktop's notification service.
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 #include "osd/DesktopNotices.h"
 #include "osd/OsdProgram.h"
 #include "osd/X11Fullscreen.h"
+#include "platform/Endpoint.h"
 #include "platform/Folders.h"
 #include "platform/QtPlatformChoice.h"
 #include "platform/qt/EndpointListener.h"
@@ -39,7 +41,13 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "OSD: %s\n", listener.endpoint().error().c_str());
         return 1;
     }
-    SettingsStore settings(settingsFolder());
+    const std::string settingsPath = settingsFolder();
+    std::string error;
+    if (!ensureSettingsFolders(settingsPath, &error)) {
+        std::fprintf(stderr, "OSD: %s\n", error.c_str());
+        return 1;
+    }
+    SettingsStore settings(settingsPath);
     UiTextLibrary texts;
     texts.load(programFolder());
     X11Fullscreen fullscreen;
@@ -47,5 +55,14 @@ int main(int argc, char **argv) {
     OsdProgram osd(settings, texts, notices, [] { QCoreApplication::quit(); });
     QObject::connect(&listener, &EndpointListener::messageReceived, &app,
                      [&osd](const PostedMessage &message) { osd.handle(message); });
+    // Monitor starts the OSD detached, so no parent-death signal reaches
+    // it; Monitor's endpoint refuses datagrams as soon as Monitor is gone,
+    // however it ended.
+    EndpointPoster poster(runtime.path);
+    QTimer monitorWatch;
+    QObject::connect(&monitorWatch, &QTimer::timeout, &app,
+                     [&] { osd.monitorChecked(poster.exists(kMonitorTitle)); });
+    monitorWatch.start(1000);
+    osd.monitorChecked(poster.exists(kMonitorTitle));
     return app.exec();
 }

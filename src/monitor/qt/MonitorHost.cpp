@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kWatchIntervalMs = 2000;
 constexpr int kReadBackDelayMs = 200;
+constexpr int kArrivalPauseMs = 8000;
 
 // A design interval scaled like every other pause of the suite.
 int scaledInterval(int designMs) {
@@ -95,6 +96,8 @@ MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
     watchTimer_.setInterval(scaledInterval(kWatchIntervalMs));
     readBackTimer_.setSingleShot(true);
     readBackTimer_.setInterval(scaledInterval(kReadBackDelayMs));
+    arrivalTimer_.setSingleShot(true);
+    arrivalTimer_.setInterval(scaledInterval(kArrivalPauseMs));
     connect(&watchTimer_, &QTimer::timeout, this, [this] {
         if (wnd_)
             wnd_->onWatchTimer();
@@ -103,7 +106,15 @@ MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
         if (wnd_)
             wnd_->onReadBackTimer();
     });
-    connect(&listener_, &EndpointListener::messageReceived, this, &MonitorHost::deliver);
+    connect(&arrivalTimer_, &QTimer::timeout, this, [this] {
+        if (wnd_)
+            wnd_->onArrivalTimer();
+    });
+    // What arrives at the endpoint comes from other processes.
+    connect(&listener_, &EndpointListener::messageReceived, this, [this](const PostedMessage &message) {
+        if (wnd_ && !destroyed_)
+            wnd_->handleFromOutside(message);
+    });
 }
 
 MonitorHost::~MonitorHost() {
@@ -116,8 +127,10 @@ bool MonitorHost::create() {
     texts_.load(programFolder_);
     const std::string settingsPath = settingsFolder();
     std::string error;
-    if (!ensureSettingsFolders(settingsPath, &error))
+    if (!ensureSettingsFolders(settingsPath, &error)) {
         std::fprintf(stderr, "Monitor: %s\n", error.c_str());
+        return false;
+    }
     settings_ = std::make_unique<SettingsStore>(settingsPath);
     // The device-access library.
     if (library_.load(programFolder_))
@@ -156,8 +169,10 @@ bool MonitorHost::create() {
     // The configuration, then the mutex and the block.
     wnd_->loadConfiguration();
     shared_.create(runtimeFolder_);
-    if (shared_.mutexState() != SharedObjectState::Ready) {
-        std::fprintf(stderr, "Monitor: cannot create the shared mutex: %s\n", shared_.error().c_str());
+    // Without the block an apply could only be answered, never done.
+    if (shared_.mutexState() != SharedObjectState::Ready || !shared_.hasBlock()) {
+        std::fprintf(stderr, "Monitor: cannot create the shared configuration block: %s\n",
+                     shared_.error().c_str());
         return false;
     }
     wnd_->publishInitial();
@@ -187,8 +202,8 @@ void MonitorHost::destroy() {
         keyboard_->closeFeatureDevice();
     }
     sink_.host = nullptr;
-    if (workerAdapter_.abandoned())
-        library_.abandon(); // its thread may still be inside the module
+    if (workerAdapter_.abandoned() || wnd_->closingReportAbandoned())
+        library_.abandon(); // a thread may still be inside the module
     else
         library_.unload();
     shared_.close();
@@ -228,6 +243,12 @@ void MonitorHost::startReadBackTimer() {
 }
 void MonitorHost::stopReadBackTimer() {
     readBackTimer_.stop();
+}
+void MonitorHost::startArrivalTimer() {
+    arrivalTimer_.start();
+}
+void MonitorHost::stopArrivalTimer() {
+    arrivalTimer_.stop();
 }
 
 void MonitorHost::postToSelf(uint32_t message, int64_t wParam, int64_t lParam) {

@@ -77,6 +77,8 @@ public:
     void stopWatchTimer() override;
     void startReadBackTimer() override;
     void stopReadBackTimer() override;
+    void startArrivalTimer() override;
+    void stopArrivalTimer() override;
     void postToSelf(uint32_t message, int64_t wParam, int64_t lParam) override;
 
     // A message for the main window from any thread.
@@ -111,6 +113,7 @@ private:
     std::unique_ptr<DeviceWorker> worker_;
     QTimer watchTimer_;
     QTimer readBackTimer_;
+    QTimer arrivalTimer_;
     bool created_ = false;
     bool destroyed_ = false;
 };

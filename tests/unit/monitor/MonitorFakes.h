@@ -53,11 +53,14 @@ public:
     }
     bool take(ConfigBlock &config) override {
         journal.add("take");
+        if (!takes)
+            return false;
         config = block;
         return true;
     }
     Journal &journal;
     ConfigBlock block{};
+    bool takes = true;
 };
 
 class FakeKeyboard final : public KeyboardLink {
@@ -147,6 +150,8 @@ public:
     void stopWatchTimer() override { journal.add("watchStop"); }
     void startReadBackTimer() override { journal.add("readBackStart"); }
     void stopReadBackTimer() override { journal.add("readBackStop"); }
+    void startArrivalTimer() override { journal.add("arrivalStart"); }
+    void stopArrivalTimer() override { journal.add("arrivalStop"); }
     void postToSelf(uint32_t m, int64_t w, int64_t l) override {
         journal.add("self " + std::to_string(m) + " " + std::to_string(w) + " " + std::to_string(l));
     }

@@ -215,6 +215,36 @@ TEST_F(MacroLibraryTest, HugeStoredNumberIsBounded) {
     EXPECT_LT(lib.size(), 100000u);
 }
 
+TEST_F(MacroLibraryTest, FifoDeviceOrHugeFileGivesAnEmptyLibraryWithoutHanging) {
+    for (int kind = 0; kind < 3; ++kind) {
+        SCOPED_TRACE(kind);
+        fs::remove(path_);
+        if (kind == 0)
+            ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); // no writer: a blocking open would wait forever
+        else if (kind == 1)
+            fs::create_symlink("/dev/zero", path_);
+        else {
+            writeFile("[Macros]\nnumber=1\n");
+            ASSERT_EQ(::truncate(path_.c_str(), 100L << 20), 0);
+        }
+        MacroLibrary lib(path_);
+        lib.load();
+        EXPECT_EQ(lib.size(), 0u);
+    }
+}
+
+TEST_F(MacroLibraryTest, AFullLibraryLoadsEveryRecordByItsIndex) {
+    MacroLibrary lib(path_);
+    for (int i = 0; i < 5000; ++i)
+        lib.create("m" + std::to_string(i)).repeat = i % 255;
+    ASSERT_TRUE(lib.save());
+    MacroLibrary again(path_);
+    again.load();
+    ASSERT_EQ(again.size(), 5000u);
+    EXPECT_STREQ(again.at(4999)->name, "m4999");
+    EXPECT_EQ(again.at(1234)->repeat, 1234 % 255);
+}
+
 TEST_F(MacroLibraryTest, DeletingTheSecondOfThreeRenumbersTheFile) {
     MacroLibrary lib(path_);
     lib.create("a");

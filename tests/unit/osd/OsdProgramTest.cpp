@@ -87,6 +87,21 @@ TEST_F(OsdTest, SettingsValuesAndClose) {
     EXPECT_EQ(quitCalls, 1);
 }
 
+TEST_F(OsdTest, EndsOnceMonitorHasBeenSeenAndIsGone) {
+    // Started by hand before Monitor: it waits for one.
+    osd->monitorChecked(false);
+    osd->monitorChecked(false);
+    EXPECT_EQ(quitCalls, 0);
+    osd->monitorChecked(true);
+    osd->monitorChecked(true);
+    EXPECT_EQ(quitCalls, 0);
+    // Monitor killed: its endpoint no longer answers.
+    osd->monitorChecked(false);
+    EXPECT_EQ(quitCalls, 1);
+    osd->monitorChecked(false);
+    EXPECT_EQ(quitCalls, 1) << "once is enough";
+}
+
 TEST(DesktopNoticesTest, OverlayWhenNoServiceAnswers) {
     // A private, empty session bus address: nobody answers Notify.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
