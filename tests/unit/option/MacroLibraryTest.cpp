@@ -152,7 +152,7 @@ TEST_F(MacroLibraryTest, UnreadableFileIsNeverOverwritten) {
         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
     const Case cases[] = {
         {"mode 000", good, fs::perms::none},
-        {"over the size limit", good + std::string(kIniFileMaxBytes, ';') + "\n", readable},
+        {"over the size limit", good + std::string(kMacroLibraryMaxBytes, ';') + "\n", readable},
         {"more macros than are ever written",
          "[Macros]\nnumber=" + std::to_string(kMaxStoredMacros + 1) + "\n", readable},
     };
@@ -235,14 +235,14 @@ TEST_F(MacroLibraryTest, FifoDeviceOrHugeFileGivesAnEmptyLibraryWithoutHanging) 
 
 TEST_F(MacroLibraryTest, AFullLibraryLoadsEveryRecordByItsIndex) {
     MacroLibrary lib(path_);
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < kMaxStoredMacros; ++i)
         lib.create("m" + std::to_string(i)).repeat = i % 255;
     ASSERT_TRUE(lib.save());
     MacroLibrary again(path_);
     again.load();
-    ASSERT_EQ(again.size(), 5000u);
-    EXPECT_STREQ(again.at(4999)->name, "m4999");
-    EXPECT_EQ(again.at(1234)->repeat, 1234 % 255);
+    ASSERT_EQ(again.size(), static_cast<std::size_t>(kMaxStoredMacros));
+    EXPECT_STREQ(again.at(kMaxStoredMacros - 1)->name, ("m" + std::to_string(kMaxStoredMacros - 1)).c_str());
+    EXPECT_EQ(again.at(567)->repeat, 567 % 255);
 }
 
 TEST_F(MacroLibraryTest, DeletingTheSecondOfThreeRenumbersTheFile) {
