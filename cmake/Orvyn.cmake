@@ -21,6 +21,10 @@ function(orvyn_add_gtest name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(ORVYN_TEST_PCH)
+    target_compile_options(${name} PRIVATE -fPIC)
+    target_precompile_headers(${name} REUSE_FROM orvyn_test_pch)
+  endif()
   target_compile_definitions(${name} PRIVATE
     ORVYN_PROGRAM_DIR="${ORVYN_PROGRAM_DIR}/"
     ORVYN_SOURCE_DIR="${CMAKE_SOURCE_DIR}/")
