@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <string>
 
@@ -89,6 +91,66 @@ void BM_LoadConfig(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_LoadConfig)->Unit(benchmark::kMillisecond);
+
+// A settings file of 16 MB of blank lines with one key at the end: parsed
+// once, lookups and a rewrite. "heap_MB" is what the parsed document holds.
+void BM_Parse16MBOfBlankLines(benchmark::State &state) {
+    std::string text(16u << 20, '\n');
+    text += "[Setting]\nCurrentProfile=3\n";
+    // Large blocks are mapped on their own and counted apart.
+    auto heapInUse = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return static_cast<double>(m.uordblks + m.hblkhd);
+    };
+    double heapMb = 0;
+    for (auto _ : state) {
+        const double before = heapInUse();
+        IniDocument doc = IniDocument::parse(text);
+        heapMb = (heapInUse() - before) / (1 << 20);
+        benchmark::DoNotOptimize(doc.readNumber("Setting", "CurrentProfile", -1));
+        doc.writeNumber("Setting", "Device", 1);
+        benchmark::DoNotOptimize(doc.serialize().size());
+    }
+    state.counters["heap_MB"] = heapMb;
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_Parse16MBOfBlankLines)->Unit(benchmark::kMillisecond);
+
+// The same file as config.ini: refused by its size before it is read.
+void BM_LoadConfigWith16MBConfigIni(benchmark::State &state) {
+    Folder folder;
+    SettingsStore store(folder.path);
+    store.setProblemHandler([](const std::string &) {});
+    auto config = defaultConfig();
+    store.saveConfig(*config);
+    {
+        std::ofstream out(folder.path + "config.ini", std::ios::binary | std::ios::trunc);
+        out << std::string(16u << 20, '\n') << "[Setting]\nCurrentProfile=3\n";
+    }
+    for (auto _ : state) {
+        resetConfig(*config);
+        benchmark::DoNotOptimize(store.loadConfig(*config, "Profile"));
+    }
+}
+BENCHMARK(BM_LoadConfigWith16MBConfigIni)->Unit(benchmark::kMillisecond);
+
+// At the size limit of a settings file (1 MiB of blank lines): read and
+// parsed once per load.
+void BM_LoadConfigWith1MBConfigIni(benchmark::State &state) {
+    Folder folder;
+    SettingsStore store(folder.path);
+    auto config = defaultConfig();
+    store.saveConfig(*config);
+    {
+        std::ofstream out(folder.path + "config.ini", std::ios::binary | std::ios::trunc);
+        out << std::string(kSettingsFileMaxBytes - 64, '\n') << "[Setting]\nCurrentProfile=3\n";
+    }
+    for (auto _ : state) {
+        resetConfig(*config);
+        benchmark::DoNotOptimize(store.loadConfig(*config, "Profile"));
+    }
+}
+BENCHMARK(BM_LoadConfigWith1MBConfigIni)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvyn

@@ -18,7 +18,7 @@ struct NullPoster final : MessagePoster {
     bool post(const std::string &, const PostedMessage &) override { return true; }
 };
 struct NullShell final : Shell {
-    bool open(const std::string &) override { return true; }
+    LaunchOutcome open(const std::string &) override { return {true, {}}; }
     bool isProgram(const std::string &) override { return true; }
 };
 struct NullTray final : TrayControl {
@@ -30,6 +30,8 @@ struct NullLoop final : MainLoop {
     void stopWatchTimer() override {}
     void startReadBackTimer() override {}
     void stopReadBackTimer() override {}
+    void startArrivalTimer() override {}
+    void stopArrivalTimer() override {}
     void postToSelf(uint32_t, int64_t, int64_t) override {}
 };
 struct NullWorker final : WorkerControl {
@@ -74,8 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     while (rest.size() >= 2) {
         const std::size_t length = std::min<std::size_t>(rest[0] | (rest[1] << 8), rest.size() - 2);
         const auto message = decodeDatagram(rest.subspan(2, length));
-        if (message)
+        if (message) {
             wnd.handle(*message);
+            // Let an arrival's pause end now and then, so held requests go out.
+            if (message->message == WM_DEVICE_CHANGE && (message->lParam & 1))
+                wnd.onArrivalTimer();
+        }
         rest = rest.subspan(2 + length);
     }
     return 0;

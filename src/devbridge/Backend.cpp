@@ -32,4 +32,10 @@ void MessageSink::postDevice(bool arrived) {
         sink_->post(sink_, deviceMessage_, arrived ? 1u : 0u, 0u);
 }
 
+void MessageSink::postUnusable(int error) {
+    std::lock_guard lock(mutex_);
+    if (sink_ && sink_->post)
+        sink_->post(sink_, deviceMessage_, DEVBRIDGE_DEVICE_UNUSABLE, static_cast<uint32_t>(error));
+}
+
 } // namespace orvyn::devbridge

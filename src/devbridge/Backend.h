@@ -19,6 +19,8 @@ public:
     bool active() const;
     void postEvent(uint16_t type, uint16_t data);
     void postDevice(bool arrived);
+    // The keyboard is there but cannot be opened (`error` is an errno value).
+    void postUnusable(int error);
 
 private:
     mutable std::mutex mutex_;

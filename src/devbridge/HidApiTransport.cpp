@@ -1,5 +1,6 @@
 #include "devbridge/HidApiTransport.h"
 
+#include <cerrno>
 #include <hidapi/hidapi.h>
 #include <libudev.h>
 #include <mutex>
@@ -115,14 +116,21 @@ std::vector<HidDeviceInfo> HidapiTransport::enumerate(uint16_t vendorId, uint16_
     return result;
 }
 
-std::unique_ptr<HidDevice> HidapiTransport::open(const std::string &path) {
+HidOpenResult HidapiTransport::open(const std::string &path) {
     std::lock_guard lock(hidGlobalMutex());
-    if (!ensureInitLocked())
-        return nullptr;
+    HidOpenResult result;
+    if (!ensureInitLocked()) {
+        result.error = EIO;
+        return result;
+    }
     hid_device *handle = hid_open_path(path.c_str());
-    if (!handle)
-        return nullptr;
-    return std::make_unique<HidapiDevice>(handle);
+    if (!handle) {
+        // hidapi keeps only a text; ask the node itself why.
+        result.error = ::access(path.c_str(), R_OK | W_OK) != 0 ? errno : EIO;
+        return result;
+    }
+    result.device = std::make_unique<HidapiDevice>(handle);
+    return result;
 }
 
 PollingWatch::PollingWatch(std::chrono::milliseconds period)

@@ -19,7 +19,7 @@ public:
     HidapiTransport(const HidapiTransport &) = delete;
     HidapiTransport &operator=(const HidapiTransport &) = delete;
     std::vector<HidDeviceInfo> enumerate(uint16_t vendorId, uint16_t productId) override;
-    std::unique_ptr<HidDevice> open(const std::string &path) override;
+    HidOpenResult open(const std::string &path) override;
 
 private:
     bool ensureInitLocked();

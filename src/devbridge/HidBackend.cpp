@@ -1,5 +1,6 @@
 #include "devbridge/HidBackend.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 
@@ -13,6 +14,17 @@ HidBackend::HidBackend(MessageSink &sink, HidApi &api, WatchFactory makeWatch, I
 HidBackend::~HidBackend() {
     stopMonitor();
     closeFeature();
+}
+
+std::unique_ptr<HidDevice> HidBackend::openDevice(const std::string &path) {
+    HidOpenResult opened = api_.open(path);
+    if (!opened.device && opened.error != 0 && opened.error != ENOENT && opened.error != ENODEV &&
+        !unusableReported_.exchange(true)) {
+        trace("devbridge: cannot open " + path + ": " + std::strerror(opened.error) +
+              (opened.error == EACCES || opened.error == EPERM ? " (is the udev rule installed?)" : ""));
+        sink_.postUnusable(opened.error);
+    }
+    return std::move(opened.device);
 }
 
 std::optional<HidDeviceInfo> HidBackend::findKeyboard() {
@@ -49,7 +61,7 @@ void HidBackend::run(std::optional<std::string> present) {
     auto openEvents = [&] {
         if (!present || events || Clock::now() < reopenAt)
             return;
-        events = api_.open(*present);
+        events = openDevice(*present);
         if (!events) // no access yet, or gone again: try now and then
             reopenAt = Clock::now() + std::chrono::milliseconds(kReopenDelayMs);
     };
@@ -77,11 +89,13 @@ void HidBackend::run(std::optional<std::string> present) {
             if (present && (!now || now->path != *present)) {
                 events.reset();
                 present.reset();
+                unusableReported_ = false;
                 sink_.postDevice(false);
             }
             if (!present && now) {
                 present = now->path;
                 reopenAt = {};
+                unusableReported_ = false;
                 sink_.postDevice(true);
             }
         }
@@ -97,9 +111,7 @@ bool HidBackend::openFeature() {
     const auto keyboard = findKeyboard();
     if (!keyboard)
         return false;
-    feature_ = api_.open(keyboard->path);
-    if (!feature_)
-        trace("devbridge: cannot open " + keyboard->path + " (is the udev rule installed?)");
+    feature_ = openDevice(keyboard->path);
     return feature_ != nullptr;
 }
 

@@ -29,11 +29,17 @@ public:
     virtual int readInput(uint8_t *report, std::size_t length, int timeoutMs) = 0;
 };
 
+// An open device, or why there is none.
+struct HidOpenResult {
+    std::unique_ptr<HidDevice> device;
+    int error = 0; // errno of a failed open (EACCES: no permission)
+};
+
 class HidApi {
 public:
     virtual ~HidApi() = default;
     virtual std::vector<HidDeviceInfo> enumerate(uint16_t vendorId, uint16_t productId) = 0;
-    virtual std::unique_ptr<HidDevice> open(const std::string &path) = 0;
+    virtual HidOpenResult open(const std::string &path) = 0;
 };
 
 class HotplugWatch {
@@ -67,6 +73,7 @@ public:
 private:
     std::optional<HidDeviceInfo> findKeyboard();
     void run(std::optional<std::string> present);
+    std::unique_ptr<HidDevice> openDevice(const std::string &path);
 
     MessageSink &sink_;
     HidApi &api_;
@@ -79,6 +86,8 @@ private:
     std::mutex monitorMutex_;
     std::thread monitor_;
     std::atomic<bool> stop_{false};
+    // An unusable keyboard is reported once until it leaves or comes again.
+    std::atomic<bool> unusableReported_{false};
 };
 
 } // namespace orvyn::devbridge

@@ -44,7 +44,11 @@
  *
  * Messages posted through DevBridgeSink::post:
  *      eventMessage   wParam = event type, lParam = event data
- *      deviceMessage  wParam = 1 keyboard arrived, 0 keyboard removed
+ *      deviceMessage  wParam = 1 keyboard arrived, 0 keyboard removed,
+ *                     DEVBRIDGE_DEVICE_UNUSABLE (2) the keyboard is there but
+ *                     cannot be opened, lParam = errno (EACCES: no permission
+ *                     on its hidraw node, the udev rule is missing); said once
+ *                     per arrival (and once for a keyboard present at start)
  * The keyboard's presence when the monitor starts is not announced (the
  * caller asks with Open_FeatureDevice); only later changes are.
  */
@@ -61,6 +65,7 @@ extern "C" {
 #define DEVBRIDGE_DEFAULT_PRODUCT_ID 0x0001
 #define DEVBRIDGE_DEFAULT_INTERFACE 1
 #define DEVBRIDGE_EVENT_REPORT_ID 0x03
+#define DEVBRIDGE_DEVICE_UNUSABLE 2
 
 typedef struct DevBridgeSink DevBridgeSink; /* the "window handle" */
 struct DevBridgeSink {

@@ -1,7 +1,13 @@
 #include "monitor/CMonitorWnd.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
+#include "monitor/DeviceAccessNotice.h"
 #include "platform/Trace.h"
 #include "shared/Messages.h"
 
@@ -10,19 +16,49 @@ namespace orvyn {
 namespace {
 
 constexpr Millis kCreationPause{1000};
-constexpr Millis kArrivalPause{8000};
 constexpr unsigned kDefaultProfileNameText = 1040;
+// A slow keyboard must not hold up the end of the session.
+constexpr std::chrono::milliseconds kClosingReportLimit{1000};
+// Requests that arrive during the arrival pause; more are refused.
+constexpr std::size_t kMaxHeldRequests = 16;
 
 class NoMediaPlayers final : public MediaPlayers {
 public:
     std::vector<MediaPlayer> running() override { return {}; }
     bool command(const std::string &, PlayerCommand) override { return false; }
     bool launch(const std::string &) override { return false; }
+    bool installed(const std::string &) override { return false; }
 };
 
 NoMediaPlayers &noMediaPlayers() {
     static NoMediaPlayers none;
     return none;
+}
+
+// Runs `call` on a thread of its own and waits at most `limit` for it.
+// False when it did not return in time; the thread then finishes alone and
+// must touch nothing that its caller is about to free.
+bool callWithin(std::function<void()> call, std::chrono::milliseconds limit) {
+    struct State {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool returned = false;
+    };
+    auto state = std::make_shared<State>();
+    try {
+        std::thread([state, call = std::move(call)] {
+            call();
+            {
+                std::lock_guard lock(state->mutex);
+                state->returned = true;
+            }
+            state->done.notify_all();
+        }).detach();
+    } catch (const std::system_error &) {
+        return false; // no thread: the call was not made
+    }
+    std::unique_lock lock(state->mutex);
+    return state->done.wait_for(lock, limit, [&] { return state->returned; });
 }
 
 TraceFunction traceOrDefault(TraceFunction fn) {
@@ -42,6 +78,8 @@ CMonitorWnd::CMonitorWnd(MonitorServices services)
     if (!s_.clock)
         s_.clock = &systemClock();
     config_->with([](ConfigBlock &c) { resetConfig(c); });
+    actions_.setNotifier(s_.notifier);
+    actions_.setUserTime(s_.userTime);
 }
 
 void CMonitorWnd::traceText(std::string_view text) {
@@ -113,10 +151,17 @@ void CMonitorWnd::startKeyboard(bool openOption) {
 }
 
 void CMonitorWnd::shutdown() {
-    if (s_.keyboard)
-        s_.keyboard->sendClosingReport();
+    if (s_.keyboard) {
+        KeyboardLink *keyboard = s_.keyboard;
+        closingAbandoned_ = !callWithin([keyboard] { keyboard->sendClosingReport(); }, kClosingReportLimit);
+        if (closingAbandoned_)
+            traceText("Monitor: the closing report got no answer within a second\n");
+    }
     s_.loop->stopWatchTimer();
     s_.loop->stopReadBackTimer();
+    s_.loop->stopArrivalTimer();
+    arrivalPending_ = false;
+    held_.clear();
     actions_.closeOption();
     actions_.closeHelpers();
     if (s_.worker) {
@@ -146,7 +191,7 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
         onDeviceEvent(m.wParam, m.lParam);
         return 1;
     case WM_DEVICE_CHANGE:
-        onDeviceChange(m.wParam);
+        onDeviceChange(m.wParam, m.lParam);
         return 1;
     case WM_CLOSE_MSG:
         if (close_)
@@ -157,28 +202,58 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
     }
 }
 
+int64_t CMonitorWnd::handleFromOutside(const PostedMessage &m) {
+    if (m.message == WM_DEVICE_EVENT || m.message == WM_DEVICE_CHANGE) {
+        traceText("Monitor: refused a keyboard message from another process\n");
+        return 0;
+    }
+    return handle(m);
+}
+
 void CMonitorWnd::onTakeBlock() {
     if (s_.exchange && s_.exchange->take(*scratch_))
         config_->assign(*scratch_);
 }
 
 void CMonitorWnd::onConfigApply(int64_t mode) {
-    onTakeBlock();
+    // Without the block's record (a stuck holder of its mutex, a cut block
+    // file) there is nothing to write: the old record's flags would only
+    // send the previous apply again.
+    const bool taken = !s_.exchange || s_.exchange->take(*scratch_);
+    if (s_.exchange && taken)
+        config_->assign(*scratch_);
+    if (!taken)
+        traceText("OnApplyAllSetting the shared block could not be taken\n");
     readOsdSettings();
     const int64_t osdValues = (static_cast<int64_t>(osd_.osdValue24) << 16) | osd_.osdValue28;
     s_.poster->post(kOsdTitle, WM_OSD_SETTINGS, 0, osdValues);
     bool queued = false;
     if (state_ == KeyboardState::Connected) {
         actions_.refreshApplets(osd_);
-        queued = s_.worker && s_.worker->post(DeviceRequest::ApplyChanges, mode);
+        queued = taken && postToWorker(DeviceRequest::ApplyChanges, mode);
     }
-    if (!queued) {
-        // Option waits for this answer; it must come even when nothing can
-        // be written to the keyboard.
-        if (!s_.poster->post(kOptionTitle, WM_APPLY_DONE))
-            traceText("OnApplyAllSetting Don't find Merak Option Dialog\n");
-        traceText("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+    if (!queued)
+        answerApplyAtOnce();
+}
+
+void CMonitorWnd::answerApplyAtOnce() {
+    // Option waits for this answer; it must come even when nothing can be
+    // written to the keyboard.
+    if (!s_.poster->post(kOptionTitle, WM_APPLY_DONE))
+        traceText("OnApplyAllSetting Don't find Merak Option Dialog\n");
+    traceText("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+}
+
+bool CMonitorWnd::postToWorker(DeviceRequest request, int64_t argument) {
+    if (!s_.worker)
+        return false;
+    if (arrivalPending_) {
+        if (held_.size() >= kMaxHeldRequests)
+            return false;
+        held_.emplace_back(request, argument);
+        return true;
     }
+    return s_.worker->post(request, argument);
 }
 
 int64_t CMonitorWnd::onCopyData(const std::vector<uint8_t> &block) {
@@ -222,7 +297,15 @@ void CMonitorWnd::onDeviceEvent(int64_t wParam, int64_t lParam) {
     dispatch(static_cast<uint32_t>(((wParam & 0xFFFF) << 16) | (lParam & 0xFFFF)));
 }
 
-void CMonitorWnd::onDeviceChange(int64_t wParam) {
+void CMonitorWnd::onDeviceChange(int64_t wParam, int64_t lParam) {
+    if (wParam == kDeviceUnusable) {
+        // The library says this once per arrival; silence would look dead.
+        const DeviceAccessNotice notice = deviceAccessNotice(static_cast<int>(lParam), s_.programFolder);
+        traceText("Monitor: " + notice.summary + ". " + notice.body + "\n");
+        if (s_.notifier)
+            s_.notifier->notify(notice.summary, notice.body);
+        return;
+    }
     const uint32_t data = wParam == 0 ? 2 : (wParam == 1 ? 1 : 0);
     dispatch(0x7F000000u + data);
 }
@@ -274,19 +357,35 @@ void CMonitorWnd::dispatch(uint32_t word) {
         }
         break;
     case EventType::RecordedMacro:
-        if (s_.worker)
-            s_.worker->post(DeviceRequest::ReadRecordedMacro, data);
+        postToWorker(DeviceRequest::ReadRecordedMacro, data);
         break;
     }
 }
 
 void CMonitorWnd::arrival() {
     setState(KeyboardState::Connected);
-    s_.clock->sleep(kArrivalPause);
+    // The keyboard needs a pause before it answers; the loop keeps serving
+    // meanwhile. A bouncing cable starts the pause again at every arrival,
+    // so the read-back comes once, after the last one.
+    arrivalPending_ = true;
+    s_.loop->startArrivalTimer();
+}
+
+void CMonitorWnd::onArrivalTimer() {
+    s_.loop->stopArrivalTimer();
+    if (!arrivalPending_)
+        return;
+    arrivalPending_ = false;
     if (s_.keyboard)
         s_.keyboard->openFeatureDevice();
     if (s_.worker)
         s_.worker->post(DeviceRequest::ReadEverything, 0);
+    // What came during the pause follows the read-back, as it would have
+    // behind a pause that blocked the loop.
+    for (const auto &[request, argument] : std::exchange(held_, {})) {
+        if (!s_.worker->post(request, argument) && request == DeviceRequest::ApplyChanges)
+            answerApplyAtOnce();
+    }
     s_.tray->add();
     if (s_.settings)
         s_.settings->writeDeviceState(1);
@@ -295,6 +394,16 @@ void CMonitorWnd::arrival() {
 
 void CMonitorWnd::removal() {
     setState(KeyboardState::Removed);
+    if (arrivalPending_) {
+        arrivalPending_ = false;
+        s_.loop->stopArrivalTimer();
+    }
+    // Applies held for the keyboard that went again get the answer of an
+    // apply without a keyboard.
+    for (const auto &held : std::exchange(held_, {})) {
+        if (held.first == DeviceRequest::ApplyChanges)
+            answerApplyAtOnce();
+    }
     if (s_.keyboard)
         s_.keyboard->closeFeatureDevice();
     if (s_.worker)
@@ -382,18 +491,32 @@ bool CMonitorWnd::editCurrentProfile(const std::function<void(ProfileData &)> &e
 }
 
 void CMonitorWnd::onWatchTimer() {
-    int profile = -1;
     if (!s_.foreground)
         return;
     const auto pid = s_.foreground->foregroundPid();
     if (!pid)
         return;
-    const auto names = s_.processNames ? s_.processNames(*pid) : readProcessNames(*pid);
+    const auto namesOf = [this](pid_t p) {
+        return s_.processNames ? s_.processNames(p) : readProcessNames(p);
+    };
+    const auto names = namesOf(*pid);
     if (!names)
         return;
-    const bool switched = config_->with([&names, &profile](ConfigBlock &c) {
-        profile = matchingProfile(c, *names);
-        if (profile < 0 || profile == c.CurrentProfile)
+    const ConfigBlock &config = snapshotInto();
+    int profile = matchingProfile(config, *names);
+    if (profile < 0) {
+        // A launcher's window: the game may be one of its descendants.
+        for (const pid_t child : s_.descendants ? s_.descendants(*pid) : readDescendants(*pid)) {
+            const auto childNames = namesOf(child);
+            profile = childNames ? matchingProfile(config, *childNames) : -1;
+            if (profile >= 0)
+                break;
+        }
+    }
+    if (profile < 0)
+        return;
+    const bool switched = config_->with([profile](ConfigBlock &c) {
+        if (profile == c.CurrentProfile)
             return false;
         c.CurrentProfile = profile;
         return true;
@@ -401,8 +524,7 @@ void CMonitorWnd::onWatchTimer() {
     if (!switched)
         return;
     publish();
-    if (s_.worker)
-        s_.worker->post(DeviceRequest::WriteCurrentProfile, 0);
+    postToWorker(DeviceRequest::WriteCurrentProfile, 0);
     postToOption(WM_PROFILE_CHANGED);
     postToOsd(OSD_SHOW_PROFILE, static_cast<int64_t>(profile) << 16);
 }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "monitor/ForegroundWatch.h"
 #include "monitor/HostInterfaces.h"
@@ -25,6 +27,7 @@
 namespace orvyn {
 
 using ProcessNamesReader = std::function<std::optional<ProcessNames>(pid_t)>;
+using DescendantsReader = std::function<std::vector<pid_t>(pid_t)>;
 
 struct MonitorServices {
     std::string programFolder; // with trailing "/"
@@ -38,10 +41,13 @@ struct MonitorServices {
     MediaPlayers *players = nullptr;
     ForegroundSource *foreground = nullptr; // null: the watch finds nothing
     ProcessNamesReader processNames;        // empty: reads /proc
+    DescendantsReader descendants;          // empty: reads /proc
     TrayControl *tray = nullptr;
     MainLoop *loop = nullptr;
     Clock *clock = nullptr;
-    TraceFunction trace; // empty: the process's trace()
+    Notifier *notifier = nullptr;       // null: problems go to the trace only
+    UserTimeSource *userTime = nullptr; // null: no focus hand-over
+    TraceFunction trace;                // empty: the process's trace()
 };
 
 // Event types of the keyboard's event words (high 16 bits).
@@ -77,9 +83,17 @@ public:
     // Shutdown steps before the library and the block are released: closing
     // report, timers, Option, applets and OSD closed, worker stopped.
     void shutdown();
+    // The closing report did not return within its time at shutdown: a
+    // thread may still be inside the device module, which must then stay
+    // loaded.
+    bool closingReportAbandoned() const { return closingAbandoned_; }
 
     // One message posted to the main window; the handler's result.
     int64_t handle(const PostedMessage &message);
+    // A message that came through the endpoint, from another process.
+    // Keyboard events and arrivals come only from the device module inside
+    // this process, so from outside they are refused.
+    int64_t handleFromOutside(const PostedMessage &message);
 
     // Handlers of the message table.
     void onConfigApply(int64_t mode);
@@ -88,8 +102,9 @@ public:
     void onCommand(int64_t command);
     void OnSystrayNotify(int64_t mouseMessage);
     void onDeviceEvent(int64_t wParam, int64_t lParam);
-    void onDeviceChange(int64_t wParam);
+    void onDeviceChange(int64_t wParam, int64_t lParam = 0);
     void onReadBackTimer();
+    void onArrivalTimer();
     void onWatchTimer();
 
     // The event word dispatch.
@@ -110,6 +125,11 @@ private:
     void setState(KeyboardState state);
     void arrival();
     void removal();
+    // Requests for the worker; held while the arrival pause runs and sent
+    // after its read-back, in the order they came. False when not queued.
+    bool postToWorker(DeviceRequest request, int64_t argument);
+    // Option's answer to an apply that nothing will be written for.
+    void answerApplyAtOnce();
     void profileNotice(uint16_t data);
     void lightingColourNotice(uint16_t data);
     void lightingControlNotice(uint16_t data);
@@ -130,6 +150,9 @@ private:
     std::unique_ptr<ConfigBlock> scratch_; // main thread only
     OsdSettings osd_{};
     KeyboardState state_ = KeyboardState::NotFound;
+    bool arrivalPending_ = false;
+    std::vector<std::pair<DeviceRequest, int64_t>> held_;
+    bool closingAbandoned_ = false;
     KeyActions actions_;
     MediaKeys media_;
     std::function<void()> close_;

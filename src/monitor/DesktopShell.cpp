@@ -1,132 +1,157 @@
 #include "monitor/DesktopShell.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <fstream>
-#include <sstream>
+#include <cctype>
+#include <cstdlib>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include "shared/IniFile.h"
+#include "platform/FileAccess.h"
 
 namespace orvyn {
 
-std::vector<std::string> splitExecValue(std::string_view value) {
-    std::vector<std::string> args;
-    std::string current;
-    bool inToken = false;
-    bool quoted = false;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (quoted) {
-            if (c == '"') {
-                quoted = false;
-            } else if (c == '\\' && i + 1 < value.size()) {
-                current += value[++i];
-            } else {
-                current += c;
-            }
-            continue;
-        }
-        if (c == ' ' || c == '\t') {
-            if (inToken) {
-                args.push_back(current);
-                current.clear();
-                inToken = false;
-            }
-            continue;
-        }
-        inToken = true;
-        if (c == '"') {
-            quoted = true;
-        } else if (c == '%' && i + 1 < value.size()) {
-            const char code = value[++i];
-            if (code == '%')
-                current += '%';
-            // Every other field code stands for files or URLs we do not pass.
-        } else {
-            current += c;
-        }
-    }
-    if (inToken)
-        args.push_back(current);
-    // Arguments that held nothing but a field code are dropped.
-    std::erase_if(args, [](const std::string &a) { return a.empty(); });
-    return args;
+namespace {
+
+std::string homeFolder() {
+    const char *home = std::getenv("HOME");
+    return home && *home == '/' ? home : "/";
 }
 
-std::optional<std::vector<std::string>> desktopEntryCommand(std::string_view fileText) {
-    const IniDocument doc = IniDocument::parse(fileText);
-    const auto exec = doc.value("Desktop Entry", "Exec");
-    if (!exec)
-        return std::nullopt;
-    auto args = splitExecValue(*exec);
-    if (args.empty())
-        return std::nullopt;
-    return args;
+std::string workingFolder() {
+    std::string buffer(4096, '\0');
+    if (!::getcwd(buffer.data(), buffer.size()))
+        return "/";
+    buffer.resize(std::string(buffer.c_str()).size());
+    return buffer;
 }
 
-bool startDetached(const std::vector<std::string> &argv) {
-    if (argv.empty() || argv[0].empty())
-        return false;
-    // Everything the children need is prepared before fork: between fork and
-    // exec only async-signal-safe calls are made.
-    std::vector<char *> args;
-    args.reserve(argv.size() + 1);
-    for (const std::string &a : argv)
-        args.push_back(const_cast<char *>(a.c_str()));
-    args.push_back(nullptr);
+bool endsWith(const std::string &text, std::string_view suffix) {
+    return text.size() > suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
 
-    const pid_t child = ::fork();
-    if (child < 0)
+LaunchOutcome refused(std::string problem) {
+    return LaunchOutcome{false, std::move(problem)};
+}
+
+} // namespace
+
+bool looksLikeUrl(const std::string &target) {
+    const std::size_t colon = target.find(':');
+    if (colon == std::string::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(target[0])))
         return false;
-    if (child == 0) {
-        ::setsid();
-        const pid_t grandchild = ::fork();
-        if (grandchild != 0)
-            ::_exit(grandchild < 0 ? 1 : 0);
-        const int null = ::open("/dev/null", O_RDONLY);
-        if (null >= 0) {
-            ::dup2(null, 0);
-            if (null > 2)
-                ::close(null);
-        }
-        // Locks and endpoints of Monitor must not live on in the program.
-        ::syscall(SYS_close_range, 3u, ~0u, 0u);
-        ::execvp(args[0], args.data());
-        ::_exit(127);
+    for (std::size_t i = 1; i < colon; ++i) {
+        const auto c = static_cast<unsigned char>(target[i]);
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.')
+            return false;
     }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return true;
+}
+
+DesktopShell::DesktopShell(std::function<std::string()> startupIds, Starter start)
+    : startupIds_(std::move(startupIds)), start_(std::move(start)) {
+    const char *path = std::getenv("PATH");
+    searchPath_ = path ? path : "/usr/local/bin:/usr/bin:/bin";
+}
+
+ResolvedProgram DesktopShell::resolve(const std::string &name) const {
+    return resolveProgram(name, searchPath_, workingFolder());
 }
 
 bool DesktopShell::isProgram(const std::string &path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+    return checkProgram(path).ok();
 }
 
-bool DesktopShell::open(const std::string &path) {
-    if (path.empty())
-        return false;
-    constexpr std::string_view suffix = ".desktop";
-    if (path.size() > suffix.size() &&
-        path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0) {
-        std::ifstream in(path, std::ios::binary);
-        if (in) {
-            std::ostringstream text;
-            text << in.rdbuf();
-            if (auto command = desktopEntryCommand(text.str()))
-                return startDetached(*command);
-        }
-        return false;
+LaunchOutcome DesktopShell::start(const std::string &program, std::vector<std::string> argv,
+                                  std::string folder) {
+    StartRequest request;
+    request.program = program;
+    request.argv = std::move(argv);
+    request.workingFolder = std::move(folder);
+    // Tokens Monitor itself was started with are spent; a fresh one (if
+    // any) lets the new program take the focus.
+    request.unsetEnvironment = {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"};
+    if (startupIds_) {
+        if (std::string id = startupIds_(); !id.empty())
+            request.setEnvironment.emplace_back("DESKTOP_STARTUP_ID", std::move(id));
     }
-    if (isProgram(path))
-        return startDetached({path});
-    return startDetached({"xdg-open", path});
+    const StartResult result = start_(request);
+    return result.started ? LaunchOutcome{true, {}} : refused(result.error);
+}
+
+LaunchOutcome DesktopShell::openWithDesktop(const std::string &target) {
+    const ResolvedProgram opener = resolve("xdg-open");
+    if (!opener.ok())
+        return refused("cannot open " + target + ": xdg-open is not installed");
+    return start(opener.path, {"xdg-open", target}, homeFolder());
+}
+
+LaunchOutcome DesktopShell::open(const std::string &target) {
+    if (target.empty())
+        return refused("no program given");
+    if (looksLikeUrl(target))
+        return openWithDesktop(target);
+    if (target.find('/') == std::string::npos) {
+        // A bare name is a program in PATH, as in a shell; a Windows path
+        // ends up here too and is simply not found.
+        const ResolvedProgram program = resolve(target);
+        if (!program.ok())
+            return refused(program.error);
+        return start(program.path, {target}, homeFolder());
+    }
+    const std::string path = target.front() == '/' ? target : workingFolder() + "/" + target;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return refused("not found: " + target);
+    if (endsWith(path, ".desktop"))
+        return openDesktopEntry(path);
+    if (S_ISDIR(st.st_mode))
+        return openWithDesktop(path);
+    if (!S_ISREG(st.st_mode))
+        return refused(target + " is not a file that can be opened");
+    const ResolvedProgram program = checkProgram(path);
+    if (program.ok()) {
+        // Games expect to be started in their own folder.
+        return start(program.path, {path}, path.substr(0, path.rfind('/') + 1));
+    }
+    if (program.status == ProgramStatus::NotExecutable || program.status == ProgramStatus::NotAProgram)
+        return openWithDesktop(path); // a document: its application decides
+    return refused(program.error);
+}
+
+LaunchOutcome DesktopShell::openDesktopEntry(const std::string &path) {
+    const FileRead file = readRegularFile(path, kDesktopEntryMaxBytes);
+    if (!file.ok())
+        return refused("cannot launch " + file.error);
+    const auto entry = parseDesktopEntry(file.contents);
+    if (!entry)
+        return refused(path + " is not a desktop entry");
+    if (entry->hidden)
+        return refused(path + " is marked as deleted (Hidden)");
+    if (entry->type == DesktopEntry::Type::Link) {
+        if (entry->url.empty())
+            return refused(path + " links nowhere");
+        return openWithDesktop(entry->url);
+    }
+    if (entry->typeGiven && entry->type != DesktopEntry::Type::Application)
+        return refused(path + " does not start a program");
+    if (!entry->tryExec.empty() && !resolve(entry->tryExec).ok())
+        return refused(path + ": " + entry->tryExec + " is not installed");
+    std::vector<std::string> argv = splitExecValue(entry->exec, {entry->name, entry->icon, path});
+    if (argv.empty())
+        return refused(path + " has no usable command (Exec)");
+    const ResolvedProgram program = resolve(argv.front());
+    if (!program.ok())
+        return refused(program.error);
+    std::string executable = program.path;
+    if (entry->terminal) {
+        const ResolvedProgram terminal = resolve("x-terminal-emulator");
+        if (!terminal.ok())
+            return refused(path + " runs in a terminal, and no terminal emulator is installed");
+        argv.front() = program.path;
+        argv.insert(argv.begin(), {"x-terminal-emulator", "-e"});
+        executable = terminal.path;
+    }
+    return start(executable, std::move(argv), entry->path.empty() ? homeFolder() : entry->path);
 }
 
 } // namespace orvyn

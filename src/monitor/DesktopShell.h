@@ -1,34 +1,47 @@
-// The desktop's "open" verb without a shell: executables start detached,
-// .desktop files launch their application, anything else goes to xdg-open.
+// The desktop's "open" verb without a shell: programs start detached in
+// their own folder, .desktop files launch their application, existing files
+// and URLs go to xdg-open; a target that does not exist is reported, never
+// handed to a desktop error dialog over a game.
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "monitor/DesktopEntry.h"
 #include "monitor/HostInterfaces.h"
+#include "platform/ProcessStart.h"
 
 namespace orvyn {
 
-// The command line of a .desktop file's Exec key, split into arguments with
-// the field codes (%f, %u, ...) dropped. nullopt when the file has no usable
-// Exec key in its [Desktop Entry] group.
-std::optional<std::vector<std::string>> desktopEntryCommand(std::string_view fileText);
+// Largest .desktop file read; real ones are a few kilobytes.
+inline constexpr std::size_t kDesktopEntryMaxBytes = 1 << 20;
 
-// Splits an Exec value: blanks separate arguments, double quotes group,
-// backslash escapes inside quotes, "%%" is a percent sign.
-std::vector<std::string> splitExecValue(std::string_view value);
-
-// Starts argv[0] (searched in PATH when it has no "/") in its own session,
-// detached: no shell, no inherited descriptors beyond the standard three,
-// standard input from /dev/null. True when the start could be attempted.
-bool startDetached(const std::vector<std::string> &argv);
+// True for "scheme:..." with a scheme of two or more characters, so a
+// Windows drive letter ("C:\...") is not taken for one.
+bool looksLikeUrl(const std::string &target);
 
 class DesktopShell final : public Shell {
 public:
-    bool open(const std::string &path) override;
+    using Starter = std::function<StartResult(const StartRequest &)>;
+
+    // `startupIds` gives the DESKTOP_STARTUP_ID for each start (empty: none).
+    explicit DesktopShell(std::function<std::string()> startupIds = {}, Starter start = startProgram);
+
+    LaunchOutcome open(const std::string &target) override;
     bool isProgram(const std::string &path) override;
+
+    // The folders a bare name is searched in; PATH by default.
+    void setSearchPath(std::string searchPath) { searchPath_ = std::move(searchPath); }
+
+private:
+    LaunchOutcome openDesktopEntry(const std::string &path);
+    LaunchOutcome openWithDesktop(const std::string &target);
+    LaunchOutcome start(const std::string &program, std::vector<std::string> argv, std::string folder);
+    ResolvedProgram resolve(const std::string &name) const;
+
+    std::function<std::string()> startupIds_;
+    Starter start_;
+    std::string searchPath_;
 };
 
 } // namespace orvyn

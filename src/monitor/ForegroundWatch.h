@@ -47,4 +47,10 @@ bool processMatches(const ProcessNames &names, std::string_view gameName);
 // The first profile (0-4) whose GameFile names the process, or -1.
 int matchingProfile(const ConfigBlock &config, const ProcessNames &names);
 
+// The processes below `pid` (children first, then theirs), at most `limit`.
+// A launcher (gamescope, a game store, a Proton wrapper) owns the window
+// while the game runs below it. Read from the kernel's per-thread children
+// lists, or from every process's parent when the kernel keeps none.
+std::vector<pid_t> readDescendants(pid_t pid, const std::string &procRoot = "/proc", std::size_t limit = 64);
+
 } // namespace orvyn

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,16 +39,38 @@ public:
     virtual void stop() = 0;
 };
 
+// What came of an attempt to start or open something.
+struct LaunchOutcome {
+    bool started = false;
+    std::string problem; // what to tell the user; empty when started
+};
+
 // Starting programs and opening files the way the desktop does.
 class Shell {
 public:
     virtual ~Shell() = default;
-    // The "open" verb: an executable starts detached without a shell, a
-    // .desktop file launches its application, anything else goes to the
-    // desktop's opener. No error is shown.
-    virtual bool open(const std::string &path) = 0;
-    // True when `path` names a file that can be started.
+    // The "open" verb: a program starts detached without a shell, a
+    // .desktop file launches its application, an existing file or a URL
+    // goes to the desktop's opener; anything else is refused with a reason.
+    virtual LaunchOutcome open(const std::string &target) = 0;
+    // True when `path` names a program that can be started.
     virtual bool isProgram(const std::string &path) = 0;
+};
+
+// Desktop notices of Monitor's own (what went wrong, what to do about it).
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+    virtual void notify(const std::string &summary, const std::string &body) = 0;
+};
+
+// The display server's clock, for the startup ids and raise requests that
+// let a program Monitor starts or raises take the focus.
+class UserTimeSource {
+public:
+    virtual ~UserTimeSource() = default;
+    // The server's current time; nullopt without an X server.
+    virtual std::optional<uint32_t> serverTime() = 0;
 };
 
 // The notification-area icon.
@@ -66,6 +89,10 @@ public:
     virtual void stopWatchTimer() = 0;
     virtual void startReadBackTimer() = 0; // timer 502, once after 200 ms
     virtual void stopReadBackTimer() = 0;
+    // The pause the keyboard needs after it arrives: once after 8000 ms;
+    // starting it while it runs starts it again.
+    virtual void startArrivalTimer() = 0;
+    virtual void stopArrivalTimer() = 0;
     // A message posted to the main window itself (handled later, in order).
     virtual void postToSelf(uint32_t message, int64_t wParam, int64_t lParam) = 0;
 };

@@ -25,19 +25,29 @@ void KeyActions::launchKeyProgram(const ConfigBlock &config, int keyNumber) {
     const std::string path(getFixed(key.programPath));
     if (path.empty())
         return;
-    shell_.open(path); // a program that fails to start is not reported
+    const LaunchOutcome outcome = shell_.open(path);
+    if (outcome.started)
+        return;
+    // A key that does nothing looks like a broken keyboard: say why.
+    trace_("Monitor: program key " + std::to_string(keyNumber) + ": " + outcome.problem + "\n");
+    if (notifier_)
+        notifier_->notify(outcome.problem, "Program key " + std::to_string(keyNumber));
 }
 
 void KeyActions::OnCustomizer() {
     trace_("CMonitorWnd OnCustomizer\n");
     if (poster_.exists(kOptionTitle)) {
         trace_("CMonitorWnd OnCustomizer hWnd!=NULL\n");
-        // Option restores, raises and activates its own window.
-        poster_.post(kOptionTitle, WM_SYSCOMMAND_MSG, SC_RESTORE_CMD, 0);
+        // Option restores, raises and activates its own window; the
+        // display server's time lets it pass focus-stealing prevention.
+        const auto time = userTime_ ? userTime_->serverTime() : std::nullopt;
+        poster_.post(kOptionTitle, WM_SYSCOMMAND_MSG, SC_RESTORE_CMD, time.value_or(0));
         return;
     }
     trace_("CMonitorWnd OnCustomizer hWnd==NULL\n");
-    shell_.open(pathOf(kOptionProgram));
+    const std::string path = pathOf(kOptionProgram);
+    if (shell_.isProgram(path))
+        shell_.open(path);
 }
 
 void KeyActions::startOsd() {

@@ -35,10 +35,16 @@ public:
     // `programFolder` ends with "/".
     KeyActions(std::string programFolder, MessagePoster &poster, Shell &shell, TraceFunction trace);
 
+    // Where a program key that cannot be started is reported (none: only
+    // the trace), and the clock that lets a raised Option take the focus.
+    void setNotifier(Notifier *notifier) { notifier_ = notifier; }
+    void setUserTime(UserTimeSource *userTime) { userTime_ = userTime; }
+
     // Program key n (1-15) of the current profile: opens its path when the
-    // slot is a launch-program assignment.
+    // slot is a launch-program assignment; says so when that fails.
     void launchKeyProgram(const ConfigBlock &config, int keyNumber);
-    // Raises Option when it runs, else starts it from the program folder.
+    // Raises Option when it runs, else starts it from the program folder
+    // when it is there.
     void OnCustomizer();
     // Starts the on-screen display program when it is there.
     void startOsd();
@@ -58,6 +64,8 @@ private:
     MessagePoster &poster_;
     Shell &shell_;
     TraceFunction trace_;
+    Notifier *notifier_ = nullptr;
+    UserTimeSource *userTime_ = nullptr;
 };
 
 } // namespace orvyn

@@ -34,10 +34,19 @@ std::optional<MediaPlayer> MediaKeys::choose(const std::vector<MediaPlayer> &run
     const auto hint = nameHint(mediaOption);
     if (!hint)
         return std::nullopt;
+    if (hint->empty()) {
+        for (const MediaPlayer &player : running)
+            if (player.busName == kPlayerctldBusName)
+                return player;
+    }
     for (const MediaPlayer &player : running) {
+        if (player.busName == kPlayerctldBusName)
+            continue; // not a player of its own
         if (hint->empty())
             return player; // the most recently active one
+        // A player that has not told its identity yet is known by its name.
         if (lower(player.identity).find(*hint) != std::string::npos ||
+            lower(player.busName).find(*hint) != std::string::npos ||
             lower(player.desktopEntry).find(*hint) != std::string::npos)
             return player;
     }
@@ -50,12 +59,24 @@ void MediaKeys::press(uint8_t code, uint8_t flag, int32_t mediaOption) {
     const auto hint = nameHint(mediaOption);
     if (!hint)
         return;
-    const auto player = choose(players_.running(), mediaOption);
+    const std::vector<MediaPlayer> running = players_.running();
+    auto player = choose(running, mediaOption);
+    // Alternating play/pause is for the chosen player itself only.
+    const bool alternate = player && static_cast<MediaChoice>(mediaOption) == MediaChoice::Winamp;
+    bool launchChosen = hint->empty();
+    if (!player && !hint->empty()) {
+        // The players of choices 1-3 come from another desktop and rarely
+        // exist here: when it is not installed either, the keys drive the
+        // desktop's most recently active player instead of doing nothing.
+        launchChosen = players_.installed(*hint);
+        if (!launchChosen)
+            player = choose(running, static_cast<int32_t>(MediaChoice::DefaultPlayer));
+    }
     if (code == kMediaKeyPlayer) {
         if (player)
             players_.command(player->busName, PlayerCommand::Raise);
         else
-            players_.launch(*hint);
+            players_.launch(launchChosen ? *hint : std::string());
         return;
     }
     if (!player)
@@ -68,7 +89,7 @@ void MediaKeys::press(uint8_t code, uint8_t flag, int32_t mediaOption) {
         players_.command(player->busName, PlayerCommand::Previous);
         break;
     case kMediaKeyPlayPause:
-        if (static_cast<MediaChoice>(mediaOption) == MediaChoice::Winamp) {
+        if (alternate) {
             // Alternates whatever the player's real state: the first press
             // after start-up always plays.
             players_.command(player->busName,

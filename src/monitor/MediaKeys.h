@@ -19,17 +19,24 @@ struct MediaPlayer {
 
 enum class PlayerCommand { Raise, Next, Previous, PlayPause, Play, Pause, Stop };
 
-// The session's media players.
+// The session's media players. None of these may wait for a player.
 class MediaPlayers {
 public:
     virtual ~MediaPlayers() = default;
-    // Running players, the most recently active first.
+    // Running players, the most recently active (as the desktop saw it)
+    // first.
     virtual std::vector<MediaPlayer> running() = 0;
     virtual bool command(const std::string &busName, PlayerCommand command) = 0;
     // Starts a player when none of the chosen kind runs. `nameHint` is empty
     // for the desktop's default player.
     virtual bool launch(const std::string &nameHint) = 0;
+    // True when an application whose name contains the hint is installed.
+    virtual bool installed(const std::string &nameHint) = 0;
 };
+
+// playerctld, when it runs, follows the most recently active player itself
+// and passes commands on to it.
+inline constexpr const char *kPlayerctldBusName = "org.mpris.MediaPlayer2.playerctld";
 
 // The player choices a profile stores in MediaOption.
 enum class MediaChoice : int32_t { DefaultPlayer = 0, ITunes = 1, RealPlayer = 2, Winamp = 3 };
@@ -51,7 +58,8 @@ public:
     // The name a running player's identity must contain for a choice; empty
     // for the default player; nullopt for choices outside 0-3.
     static std::optional<std::string> nameHint(int32_t mediaOption);
-    // The player a choice selects among the running ones.
+    // The player a choice selects among the running ones: for the default
+    // choice playerctld when it runs, else the most recently active player.
     static std::optional<MediaPlayer> choose(const std::vector<MediaPlayer> &running, int32_t mediaOption);
 
     // The alternating play/pause flag of the Winamp choice: true when the

@@ -9,9 +9,15 @@
 #include <QWheelEvent>
 #include <cstdlib>
 
+#include "option/MediaKeyPage.h"
+#include "option/StandardKeyPage.h"
 #include "option/core/OptionLinks.h"
 #include "option/dialogs/AdvancedPage.h"
+#include "option/dialogs/MacroKeyPage.h"
 #include "option/dialogs/ResetWarningDialog.h"
+#include "option/keys/KeyboardLayout.h"
+#include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
@@ -71,12 +77,16 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     const ControlPlacement pagePlace = skinFile().placement(ConfigWindowSkin::kPageLine, kPageGroup);
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
 
-    ConfigBlock &working = services_.session.working();
+    if (!services_.layout)
+        services_.layout = &KeystrokeRecorder::instance().layout();
+    const KeyboardLayout &layout = *services_.layout;
+    keys_ = std::make_unique<KeyCodeTable>(layout);
+    const KeyPageServices keyPages{services_.session, services_.texts, layout, *keys_};
     // Created in this order; each sits on the page rectangle.
-    pages_[StandardKeys] = new SkinOnlyPage(working, QString::fromLatin1(StandardKeyPageSkin::kFile), this);
-    pages_[Advanced] = new AdvancedPage(working, services_.texts, this);
-    pages_[MacroKeys] = new SkinOnlyPage(working, QString::fromLatin1(MacroKeyPageSkin::kFile), this);
-    pages_[MediaKeys] = new SkinOnlyPage(working, QString::fromLatin1(MediaKeyPageSkin::kFile), this);
+    pages_[StandardKeys] = new StandardKeyPage(keyPages, this);
+    pages_[Advanced] = new AdvancedPage(services_.session.working(), services_.texts, this);
+    pages_[MacroKeys] = new MacroKeyPage(keyPages, this);
+    pages_[MediaKeys] = new MediaKeyPage(keyPages, this);
     for (ConfigPage *p : pages_) {
         p->move(pageRect_.topLeft());
         p->hide();
@@ -107,6 +117,18 @@ ConfigWindow::~ConfigWindow() {
 
 AdvancedPage *ConfigWindow::advancedPage() const {
     return static_cast<AdvancedPage *>(pages_[Advanced]);
+}
+
+StandardKeyPage *ConfigWindow::standardKeyPage() const {
+    return static_cast<StandardKeyPage *>(pages_[StandardKeys]);
+}
+
+MacroKeyPage *ConfigWindow::macroKeyPage() const {
+    return static_cast<MacroKeyPage *>(pages_[MacroKeys]);
+}
+
+MediaKeyPage *ConfigWindow::mediaKeyPage() const {
+    return static_cast<MediaKeyPage *>(pages_[MediaKeys]);
 }
 
 void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
@@ -176,8 +198,11 @@ void ConfigWindow::buttonCommand(int key) {
     case RestoreDefaults:
         restoreDefaults();
         break;
+    case MacroManager:
+        openMacroManager();
+        break;
     default:
-        // "5" does nothing; the macro manager is not part of this window yet.
+        // "5" does nothing.
         break;
     }
 }
@@ -205,6 +230,36 @@ void ConfigWindow::refresh(int current) {
     }
     for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
         pages_[page]->reload();
+    if (traceEnabled())
+        trace("Option: pages show " + keyPagesSummary() + "\n");
+}
+
+std::string ConfigWindow::keyPagesSummary() const {
+    std::string line = "remapped=";
+    const char *separator = "";
+    const ConfigBlock &working = services_.session.working();
+    for (int p = 0; p < kStandardKeyCount; ++p) {
+        if (!standardKeyPage()->shownRemapped(p))
+            continue;
+        const ProfileData *profile = working.currentProfileData();
+        line += separator + std::to_string(p) + ":" + std::to_string(profile ? profile->standardkey[p] : 0);
+        separator = ",";
+    }
+    auto captions = [](std::string name, auto &&buttonOf, int count) {
+        std::string part = " " + name + "=";
+        for (int i = 0; i < count; ++i) {
+            const BitmapButton *b = buttonOf(i);
+            part += (i ? "|" : "") + (b ? b->caption().toStdString() : std::string());
+        }
+        return part;
+    };
+    line += captions(
+        "keys", [this](int slot) { return macroKeyPage()->keyButton(slot); }, MacroKeyPage::kButtonCount);
+    line += captions(
+        "media", [this](int key) { return mediaKeyPage()->mediaKeyButton(key); }, kMediaKeyCount);
+    const BitmapButton *player = mediaKeyPage()->playerButton();
+    line += " player=" + (player ? player->caption().toStdString() : std::string());
+    return line;
 }
 
 void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
@@ -264,6 +319,17 @@ void ConfigWindow::openUserManual() {
 
 void ConfigWindow::tell(const QString &text) {
     QMessageBox::information(this, QStringLiteral("Option"), text, QMessageBox::Ok);
+}
+
+void ConfigWindow::openMacroManager() {
+    ConfigSession &session = services_.session;
+    MacroManagerDialog manager(session.library(), *services_.layout, services_.texts, nullptr, this);
+    const bool accepted = manager.exec() == QDialog::Accepted;
+    // OK: the library is saved and the macro keys take its macros; otherwise
+    // every edit made in the manager is dropped.
+    session.macroManagerClosed(accepted);
+    if (accepted)
+        pages_[MacroKeys]->reload();
 }
 
 bool ConfigWindow::runResetWarning() {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "option/DesktopShell.h"
@@ -19,6 +20,11 @@
 namespace orvyn {
 
 class AdvancedPage;
+class KeyCodeTable;
+class KeyboardLayout;
+class MacroKeyPage;
+class MediaKeyPage;
+class StandardKeyPage;
 
 class ConfigWindow final : public SkinnedDialog, public SessionView {
     Q_OBJECT
@@ -36,6 +42,9 @@ public:
         SettingsStore &settings; // the web address setting
         std::string programFolder;
         FileChooser *files = nullptr; // nullptr: Qt's file dialog
+        // The keyboard layout key names follow; nullptr: the active one
+        // (the keystroke recorder's).
+        const KeyboardLayout *layout = nullptr;
     };
 
     explicit ConfigWindow(Services services, QWidget *parent = nullptr);
@@ -61,11 +70,18 @@ public:
     // For tests and the benchmark.
     ConfigPage *page(Page which) const { return pages_[which]; }
     AdvancedPage *advancedPage() const;
+    StandardKeyPage *standardKeyPage() const;
+    MacroKeyPage *macroKeyPage() const;
+    MediaKeyPage *mediaKeyPage() const;
     Page shownPage() const { return shown_; }
     BitmapButton *windowButton(int key) const { return button(key); }
     QRect pageRect() const { return pageRect_; }
     QRect versionLineRect() const;
     bool applyWaitShown() const { return waitShown_; }
+    // What the key pages show, in one line: the remapped standard keys
+    // (position:code), the captions of the 15 programmable keys, of the six
+    // media keys and of the player button. Traced at every refresh.
+    std::string keyPagesSummary() const;
     void setResetConfirmation(std::function<bool()> confirm) { confirmReset_ = std::move(confirm); }
 
     // SessionView
@@ -98,8 +114,10 @@ private:
     void openUserManual();
     void tell(const QString &text);
     bool runResetWarning();
+    void openMacroManager();
 
     Services services_;
+    std::unique_ptr<KeyCodeTable> keys_;
     std::array<ConfigPage *, 4> pages_{};
     Page shown_ = StandardKeys;
     QRect pageRect_;

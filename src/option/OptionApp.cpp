@@ -1,6 +1,7 @@
 #include "option/OptionApp.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
@@ -44,8 +45,12 @@ int runOption(int argc, char **argv) {
     const std::string program = programFolder();
     const std::string settingsDir = settingsFolder();
     std::string error;
-    if (!ensureSettingsFolders(settingsDir, &error))
+    if (!ensureSettingsFolders(settingsDir, &error)) {
+        // Settings from a folder others may write could launch their programs.
         std::fprintf(stderr, "Option: %s\n", error.c_str());
+        QMessageBox::critical(nullptr, QStringLiteral("Option"), QString::fromStdString(error));
+        return 1;
+    }
 
     UiTextLibrary texts;
     texts.load(program);

@@ -1,7 +1,8 @@
 #include "osd/DesktopNotices.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariantMap>
@@ -13,13 +14,20 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 constexpr int kNoticeMs = 2000;
-constexpr int kCallTimeoutMs = 1000;
+constexpr int kOverlayMaxWidth = 640;
+
+// Errors that mean nobody serves notices (as opposed to a late answer).
+bool serviceMissing(const QDBusError &error) {
+    return error.type() != QDBusError::NoReply && error.type() != QDBusError::Timeout &&
+           error.type() != QDBusError::TimedOut;
+}
 
 } // namespace
 
-DesktopNotices::DesktopNotices() {
+DesktopNotices::DesktopNotices(FullscreenProbe fullscreen, QDBusConnection bus)
+    : fullscreen_(std::move(fullscreen)), bus_(std::move(bus)) {
     hideTimer_.setSingleShot(true);
-    QObject::connect(&hideTimer_, &QTimer::timeout, [this] {
+    connect(&hideTimer_, &QTimer::timeout, this, [this] {
         if (overlay_)
             overlay_->hide();
     });
@@ -27,32 +35,49 @@ DesktopNotices::DesktopNotices() {
 
 DesktopNotices::~DesktopNotices() = default;
 
-bool DesktopNotices::notify(const QString &summary, const QString &body) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return false;
+void DesktopNotices::closeNotice(uint32_t id) {
+    QDBusMessage close =
+        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("CloseNotification"));
+    close << id;
+    bus_.send(close);
+}
+
+void DesktopNotices::notify(const QString &summary, const QString &body) {
     if (lastId_ != 0) {
-        QDBusMessage close =
-            QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("CloseNotification"));
-        close << lastId_;
-        bus.call(close, QDBus::Block, kCallTimeoutMs);
+        closeNotice(lastId_);
         lastId_ = 0;
     }
+    QVariantMap hints;
+    // Passing notices: they need not pile up in the desktop's history.
+    hints.insert(QStringLiteral("transient"), true);
+    hints.insert(QStringLiteral("desktop-entry"), QString::fromLatin1(kNoticeDesktopEntry));
+    hints.insert(QStringLiteral("category"), QStringLiteral("device"));
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     call << QStringLiteral("Orvyn Vantor Keyboard") << uint32_t(0) << QStringLiteral("orvyn-vantor")
-         << summary << body << QStringList() << QVariantMap() << int32_t(kNoticeMs);
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    lastId_ = reply.arguments().constFirst().toUInt();
-    return true;
+         << summary << body << QStringList() << hints << int32_t(kNoticeMs);
+    const uint64_t mine = ++sent_;
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, mine, summary, body] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint32_t> reply = *watcher;
+        if (reply.isError()) {
+            if (mine == sent_ && serviceMissing(reply.error()))
+                showOverlay(summary, body);
+            return;
+        }
+        if (mine == sent_)
+            lastId_ = reply.value(); // closed before the next one
+        else
+            closeNotice(reply.value()); // a newer notice was asked for meanwhile
+    });
 }
 
 void DesktopNotices::showOverlay(const QString &summary, const QString &body) {
     if (!overlay_) {
         overlay_ = std::make_unique<QLabel>();
+        // Bypassing the window manager keeps it above a fullscreen window.
         overlay_->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                 Qt::WindowDoesNotAcceptFocus);
+                                 Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint);
         overlay_->setAttribute(Qt::WA_ShowWithoutActivating);
         overlay_->setAlignment(Qt::AlignCenter);
         overlay_->setMargin(18);
@@ -64,7 +89,14 @@ void DesktopNotices::showOverlay(const QString &summary, const QString &body) {
     if (!body.isEmpty())
         text += QStringLiteral("<br>") + body.toHtmlEscaped();
     overlay_->setText(text);
+    // Long texts (a fix to type in) wrap at a fixed width instead of
+    // running off the screen.
+    overlay_->setWordWrap(false);
     overlay_->adjustSize();
+    if (overlay_->sizeHint().width() > kOverlayMaxWidth) {
+        overlay_->setWordWrap(true);
+        overlay_->resize(kOverlayMaxWidth, overlay_->heightForWidth(kOverlayMaxWidth));
+    }
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         overlay_->move(area.center().x() - overlay_->width() / 2,
@@ -78,8 +110,19 @@ void DesktopNotices::showOverlay(const QString &summary, const QString &body) {
 void DesktopNotices::show(const std::string &summary, const std::string &body) {
     const QString s = QString::fromUtf8(summary.data(), static_cast<qsizetype>(summary.size()));
     const QString b = QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size()));
-    if (!notify(s, b))
+    if (fullscreen_ && fullscreen_()) {
+        if (lastId_ != 0)
+            closeNotice(lastId_);
+        lastId_ = 0;
+        ++sent_; // an answer still on its way is out of date
         showOverlay(s, b);
+        return;
+    }
+    if (!bus_.isConnected()) {
+        showOverlay(s, b);
+        return;
+    }
+    notify(s, b);
 }
 
 } // namespace orvyn

@@ -6,8 +6,15 @@
 
 namespace orvyn {
 
-OsdProgram::OsdProgram(SettingsStore &settings, NoticeDisplay &display, std::function<void()> quit)
-    : settings_(settings), display_(display), quit_(std::move(quit)) {}
+namespace {
+
+constexpr unsigned kProfileText = 1040;
+
+} // namespace
+
+OsdProgram::OsdProgram(SettingsStore &settings, const TextSource &texts, NoticeDisplay &display,
+                       std::function<void()> quit)
+    : settings_(settings), texts_(texts), display_(display), quit_(std::move(quit)) {}
 
 void OsdProgram::handle(const PostedMessage &m) {
     switch (m.message) {
@@ -30,6 +37,16 @@ void OsdProgram::handle(const PostedMessage &m) {
     }
 }
 
+void OsdProgram::monitorChecked(bool present) {
+    if (present) {
+        monitorSeen_ = true;
+    } else if (monitorSeen_) {
+        monitorSeen_ = false; // quit once
+        if (quit_)
+            quit_();
+    }
+}
+
 void OsdProgram::showProfile(int index) {
     if (!isValidProfile(index))
         return;
@@ -38,7 +55,9 @@ void OsdProgram::showProfile(int index) {
     *profile = ProfileData{};
     if (SettingsStore::loadProfile(*profile, settings_.profilePath(index)))
         name = std::string(getFixed(profile->ProFileName));
-    display_.show("Profile " + std::to_string(index + 1), name);
+    // Without the language library the word is empty, like every text.
+    const std::string word = texts_.text(kProfileText);
+    display_.show((word.empty() ? "" : word + " ") + std::to_string(index + 1), name);
 }
 
 void OsdProgram::showStoredText() {

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace orvyn {
 
@@ -35,7 +37,40 @@ bool makeFolders(const std::string &path, unsigned mode) {
     return true;
 }
 
+// The home folder from the password database (HOME may be unset, as under
+// some service managers).
+std::string passwdHome() {
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    passwd entry{};
+    passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir || found->pw_dir[0] != '/')
+        return {};
+    return found->pw_dir;
+}
+
 } // namespace
+
+std::string privateFolderProblem(const std::string &folder, const std::string &what) {
+    std::string bare = folder;
+    while (bare.size() > 1 && bare.back() == '/')
+        bare.pop_back();
+    struct stat st {};
+    if (::stat(bare.c_str(), &st) != 0)
+        return "cannot inspect the " + what + " " + bare + ": " + std::strerror(errno);
+    if (!S_ISDIR(st.st_mode))
+        return "the " + what + " " + bare + " is not a folder";
+    if (st.st_uid != ::geteuid())
+        return "the " + what + " " + bare + " belongs to another user";
+    if ((st.st_mode & 022) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%03o", static_cast<unsigned>(st.st_mode & 0777));
+        return "the " + what + " " + bare + " may be written by other users (mode " + mode +
+               "); it must not be writable by group or others";
+    }
+    return {};
+}
 
 bool makeFolder(const std::string &path, unsigned mode) {
     if (::mkdir(path.c_str(), mode) == 0)
@@ -59,27 +94,45 @@ std::string programFolder() {
 }
 
 std::string settingsFolder() {
+    return settingsFolderFor(programFolder());
+}
+
+std::string settingsFolderFor(const std::string &program) {
     if (const char *home = std::getenv("ORVYN_VANTOR_HOME"); home && *home)
         return withSlash(home);
-    const std::string program = programFolder();
-    if (!program.empty() && ::access(program.c_str(), W_OK) == 0)
+    if (!program.empty() && ::access(program.c_str(), W_OK) == 0 &&
+        privateFolderProblem(program, "program folder").empty())
         return program;
     std::string base;
     if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
         base = xdg;
-    else if (const char *home = std::getenv("HOME"); home && *home)
+    else if (const char *home = std::getenv("HOME"); home && *home == '/')
         base = std::string(home) + "/.config";
+    else if (const std::string home = passwdHome(); !home.empty())
+        base = home + "/.config";
+    else if (const RuntimeFolder runtime = runtimeFolder(); runtime.ok())
+        return runtime.path + "settings/";
     else
-        base = "/tmp";
+        return {}; // nowhere safe: ensureSettingsFolders refuses it
     return withSlash(withSlash(base) + "orvyn-vantor");
 }
 
 bool ensureSettingsFolders(const std::string &folder, std::string *error) {
-    const std::string base = withSlash(folder);
-    if (!makeFolders(base.substr(0, base.size() - 1), 0755) || !makeFolder(base + "config", 0755)) {
+    auto fail = [&](std::string why) {
         if (error)
-            *error = "cannot create the settings folder " + base + "config: " + std::strerror(errno);
+            *error = std::move(why);
         return false;
+    };
+    if (folder.empty())
+        return fail("no settings folder: neither HOME nor a password entry nor a runtime folder");
+    const std::string base = withSlash(folder);
+    // Each level is checked before anything is made inside it.
+    for (const std::string &path : {base, base + "config/"}) {
+        const std::string bare = path.substr(0, path.size() - 1);
+        if (!makeFolders(bare, 0755))
+            return fail("cannot create the settings folder " + bare + ": " + std::strerror(errno));
+        if (std::string problem = privateFolderProblem(bare, "settings folder"); !problem.empty())
+            return fail(std::move(problem));
     }
     return true;
 }

@@ -10,13 +10,25 @@ namespace orvyn {
 // so paths built on it become relative.
 std::string programFolder();
 
-// $ORVYN_VANTOR_HOME if set; else the program folder when the user may
-// write there; else $XDG_CONFIG_HOME/orvyn-vantor/ (~/.config/orvyn-vantor/).
+// $ORVYN_VANTOR_HOME if set; else the program folder when it is the user's
+// own and nobody else may write there; else
+// $XDG_CONFIG_HOME/orvyn-vantor/ (~/.config/orvyn-vantor/, with the home
+// folder from the password database when HOME is unset; failing that, a
+// "settings/" folder in the runtime folder). Never a shared name in /tmp.
 std::string settingsFolder();
+// The same choice for a given program folder.
+std::string settingsFolderFor(const std::string &programFolder);
 
-// Creates the settings folder and its "config/" sub-folder when missing.
-// False (with a message) when they cannot be made.
+// Creates the settings folder and its "config/" sub-folder when missing,
+// then checks both as the settings' owner must: folders of the user's own
+// that neither group nor others may write to (settings name programs to
+// launch). False, with a message, when they cannot be made or are refused;
+// a refused folder is left as it is.
 bool ensureSettingsFolders(const std::string &folder, std::string *error = nullptr);
+
+// The check alone, for a folder that must already exist: empty when it is
+// the user's own and not writable by group or others, else why not.
+std::string privateFolderProblem(const std::string &folder, const std::string &what);
 
 struct RuntimeFolder {
     std::string path;  // with trailing "/", empty on failure

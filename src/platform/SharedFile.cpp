@@ -1,5 +1,6 @@
 #include "platform/SharedFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <random>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace orvyn {
@@ -65,8 +67,12 @@ SharedFileResult SharedBlockFile::create(const std::string &path, std::size_t si
     // The umask may have narrowed the mode; make it exactly 0600.
     if (::fchmod(fd, 0600) != 0)
         return fail("cannot set the mode of");
-    if (::ftruncate(fd, static_cast<off_t>(size)) != 0)
-        return fail("cannot size");
+    // Every page is allocated now (this also sets the size): on a full
+    // tmpfs a sparse file would map fine and then SIGBUS at the first copy.
+    if (const int rc = ::posix_fallocate(fd, 0, static_cast<off_t>(size)); rc != 0) {
+        errno = rc;
+        return fail("cannot allocate " + std::to_string(size) + " bytes for");
+    }
     void *data = mapShared(fd, size);
     if (!data)
         return fail("cannot map");
@@ -76,13 +82,23 @@ SharedFileResult SharedBlockFile::create(const std::string &path, std::size_t si
         return fail("cannot initialise");
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::fstat(fd, &st) != 0) {
         ::munmap(data, size);
-        return fail("cannot put in place");
+        return fail("cannot inspect");
     }
-    ::close(fd); // the mapping keeps the file alive
+    // Replaces a leftover file (or link, FIFO, socket) of that name; a
+    // folder there is refused.
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::munmap(data, size);
+        ::close(fd);
+        ::unlink(temp.c_str());
+        error_ = "cannot put the file in place of " + path + ": " + std::strerror(err);
+        return SharedFileResult::Error;
+    }
     data_ = data;
     size_ = size;
+    fd_ = fd;
     path_ = path;
     owner_ = true;
     dev_ = st.st_dev;
@@ -120,9 +136,9 @@ SharedFileResult SharedBlockFile::open(const std::string &path, std::size_t size
         ::close(fd);
         return SharedFileResult::Error;
     }
-    ::close(fd);
     data_ = data;
     size_ = size;
+    fd_ = fd;
     path_ = path;
     owner_ = false;
     dev_ = st.st_dev;
@@ -144,34 +160,74 @@ void SharedBlockFile::close() {
             ::unlink(path_.c_str());
     }
     ::munmap(data_, size_);
+    ::close(fd_);
     data_ = nullptr;
     size_ = 0;
+    fd_ = -1;
     path_.clear();
     owner_ = false;
 }
 
+SharedBlockFile::SizeCheck SharedBlockFile::checkSize() {
+    struct stat st {};
+    if (!data_ || ::fstat(fd_, &st) != 0)
+        return SizeCheck::Broken;
+    const auto expected = static_cast<off_t>(size_);
+    if (st.st_size == expected)
+        return SizeCheck::Intact;
+    if (!owner_)
+        return SizeCheck::Broken;
+    // Same file, so every peer's mapping is whole again too.
+    if (st.st_size < expected && ::posix_fallocate(fd_, 0, expected) != 0)
+        return SizeCheck::Broken;
+    if (st.st_size > expected && ::ftruncate(fd_, expected) != 0)
+        return SizeCheck::Broken;
+    return SizeCheck::Restored;
+}
+
+bool RobustMutex::initialise(void *at) {
+    pthread_mutexattr_t attr;
+    if (pthread_mutexattr_init(&attr) != 0)
+        return false;
+    const bool ok = pthread_mutexattr_setpshared(&attr, PTHREAD_PROCESS_SHARED) == 0 &&
+                    pthread_mutexattr_setrobust(&attr, PTHREAD_MUTEX_ROBUST) == 0 &&
+                    pthread_mutexattr_settype(&attr, PTHREAD_MUTEX_ERRORCHECK) == 0 &&
+                    pthread_mutex_init(static_cast<pthread_mutex_t *>(at), &attr) == 0;
+    pthread_mutexattr_destroy(&attr);
+    return ok;
+}
+
 SharedFileResult RobustMutex::create(const std::string &path) {
-    return file_.create(path, kFileSize, [](void *at) {
-        pthread_mutexattr_t attr;
-        if (pthread_mutexattr_init(&attr) != 0)
-            return false;
-        const bool ok = pthread_mutexattr_setpshared(&attr, PTHREAD_PROCESS_SHARED) == 0 &&
-                        pthread_mutexattr_setrobust(&attr, PTHREAD_MUTEX_ROBUST) == 0 &&
-                        pthread_mutexattr_settype(&attr, PTHREAD_MUTEX_ERRORCHECK) == 0 &&
-                        pthread_mutex_init(static_cast<pthread_mutex_t *>(at), &attr) == 0;
-        pthread_mutexattr_destroy(&attr);
-        return ok;
-    });
+    return file_.create(path, kFileSize, &RobustMutex::initialise);
 }
 
 SharedFileResult RobustMutex::open(const std::string &path) {
     return file_.open(path, kFileSize);
 }
 
-MutexLock RobustMutex::lock() {
-    if (!file_.isMapped())
+MutexLock RobustMutex::lock(std::chrono::milliseconds limit) {
+    switch (file_.checkSize()) {
+    case SharedBlockFile::SizeCheck::Intact:
+        break;
+    case SharedBlockFile::SizeCheck::Restored:
+        // The mutex was lost with the cut; whoever held it holds nothing now.
+        initialise(mutex());
         return MutexLock::Failed;
-    const int rc = pthread_mutex_lock(mutex());
+    case SharedBlockFile::SizeCheck::Broken:
+        return MutexLock::Failed;
+    }
+    timespec deadline{};
+    ::clock_gettime(CLOCK_MONOTONIC, &deadline);
+    const auto ms = std::max<long long>(0, limit.count());
+    deadline.tv_sec += static_cast<time_t>(ms / 1000);
+    deadline.tv_nsec += static_cast<long>((ms % 1000) * 1000000);
+    if (deadline.tv_nsec >= 1000000000) {
+        deadline.tv_sec += 1;
+        deadline.tv_nsec -= 1000000000;
+    }
+    int rc;
+    while ((rc = pthread_mutex_clocklock(mutex(), CLOCK_MONOTONIC, &deadline)) == EINTR) {
+    }
     if (rc == 0)
         return MutexLock::Acquired;
     if (rc == EOWNERDEAD) {
@@ -181,7 +237,7 @@ MutexLock RobustMutex::lock() {
             return MutexLock::RecoveredOwnerDied;
         pthread_mutex_unlock(mutex());
     }
-    return MutexLock::Failed; // ENOTRECOVERABLE, EDEADLK, ...
+    return MutexLock::Failed; // ETIMEDOUT, ENOTRECOVERABLE, EDEADLK, ...
 }
 
 void RobustMutex::unlock() {

@@ -8,8 +8,14 @@
 // the file again when it closes (a peer's mapping stays valid until the peer
 // unmaps). Peers open an existing file and refuse one that is not a regular
 // file of exactly the expected size.
+//
+// The storage is allocated before the file is mapped, so a full file system
+// is an error at creation instead of a SIGBUS at the first copy. A mapped
+// file that someone shortens would fault the same way: checkSize() before
+// each access finds that, and the owner restores the size.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <pthread.h>
@@ -42,6 +48,16 @@ public:
     // Unmaps; the owner also removes the file while it is still its own.
     void close();
 
+    enum class SizeCheck {
+        Intact,   // the mapped file still has its size
+        Restored, // it had been cut or grown; the owner gave it back its size
+                  // (the cut part now reads as zeros)
+        Broken,   // not mapped, or a peer's file with the wrong size
+    };
+    // Whether every byte of the mapping is still backed by the file. Call it
+    // before touching the mapping.
+    SizeCheck checkSize();
+
     bool isMapped() const { return data_ != nullptr; }
     bool isOwner() const { return owner_; }
     // True while the file at the path is still the one mapped (same device
@@ -54,6 +70,7 @@ public:
 private:
     void *data_ = nullptr;
     std::size_t size_ = 0;
+    int fd_ = -1; // kept open for checkSize()
     std::string path_;
     bool owner_ = false;
     dev_t dev_ = 0;
@@ -66,8 +83,13 @@ enum class MutexLock {
     RecoveredOwnerDied, // the previous holder died holding it; made
                         // consistent and now held (the data it guarded may
                         // be half-copied)
-    Failed,             // not opened, unrecoverable, or the wait failed
+    Failed,             // not opened, unrecoverable, its file was cut, or
+                        // not acquired within the time limit
 };
+
+// A holder stopped by a signal (or stuck) must not freeze the other program:
+// a copy that cannot get the lock within this time is skipped.
+inline constexpr std::chrono::milliseconds kMutexWaitLimit{2000};
 
 // A pthread_mutex_t at offset 0 of its own file, PTHREAD_PROCESS_SHARED and
 // PTHREAD_MUTEX_ROBUST (and error-checking, so a thread locking it twice
@@ -83,21 +105,24 @@ public:
     bool isStillInPlace() const { return file_.isStillInPlace(); }
     const std::string &error() const { return file_.error(); }
 
-    // Waits without time-out. A holder that dies does not block us:
+    // Waits at most `limit`. A holder that dies does not block us:
     // EOWNERDEAD is answered with pthread_mutex_consistent and counts as
-    // acquired.
-    MutexLock lock();
+    // acquired. When the mutex file was cut, the owner restores and
+    // re-initialises it and this lock fails.
+    MutexLock lock(std::chrono::milliseconds limit = kMutexWaitLimit);
     void unlock();
 
 private:
     pthread_mutex_t *mutex() const { return static_cast<pthread_mutex_t *>(file_.data()); }
+    static bool initialise(void *at);
     SharedBlockFile file_;
 };
 
 // Holds a RobustMutex for one scope.
 class MutexGuard {
 public:
-    explicit MutexGuard(RobustMutex &mutex) : mutex_(mutex), result_(mutex.lock()) {}
+    explicit MutexGuard(RobustMutex &mutex, std::chrono::milliseconds limit = kMutexWaitLimit)
+        : mutex_(mutex), result_(mutex.lock(limit)) {}
     ~MutexGuard() {
         if (locked())
             mutex_.unlock();

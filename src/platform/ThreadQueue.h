@@ -1,11 +1,14 @@
 // An in-process message queue served by one thread (the device worker's
 // thread messages). post() never blocks; take() blocks until a message
-// arrives or the queue is closed.
+// arrives or the queue is closed. A queue of bounded capacity refuses a
+// post when full, as a full thread-message queue does.
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <mutex>
 #include <optional>
 
@@ -19,11 +22,15 @@ struct ThreadMessage {
 
 template <typename T> class ThreadQueue {
 public:
-    // False once the queue is closed (the thread is gone or going).
+    explicit ThreadQueue(std::size_t capacity = std::numeric_limits<std::size_t>::max())
+        : capacity_(capacity) {}
+
+    // False once the queue is closed (the thread is gone or going), or when
+    // `capacity` items already wait.
     bool post(T item) {
         {
             std::lock_guard lock(mutex_);
-            if (closed_)
+            if (closed_ || items_.size() >= capacity_)
                 return false;
             items_.push_back(std::move(item));
         }
@@ -58,6 +65,7 @@ public:
     }
 
 private:
+    const std::size_t capacity_;
     mutable std::mutex mutex_;
     std::condition_variable ready_;
     std::deque<T> items_;

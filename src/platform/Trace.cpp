@@ -1,5 +1,6 @@
 #include "platform/Trace.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,11 +16,26 @@ bool traceEnabled() {
     return enabled;
 }
 
+namespace {
+
+std::mutex &stderrMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+} // namespace
+
 void trace(std::string_view text) {
     if (!traceEnabled())
         return;
-    static std::mutex mutex;
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(stderrMutex());
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
+}
+
+void warn(std::string_view text) {
+    std::lock_guard lock(stderrMutex());
+    std::fprintf(stderr, "%s: ", program_invocation_short_name);
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }

@@ -8,4 +8,8 @@ namespace orvyn {
 void trace(std::string_view text);
 bool traceEnabled();
 
+// What the user should know (a refused file, a failed save): always written
+// to stderr, after the program's name.
+void warn(std::string_view text);
+
 } // namespace orvyn

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 namespace orvyn {
 
@@ -149,6 +150,35 @@ int32_t parseIniNumber(std::string_view text) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
+namespace {
+
+// FNV-1a over the case-folded name: a cheap first test before comparing.
+uint32_t nameHash(std::string_view name) {
+    uint32_t h = 2166136261u;
+    for (char c : name) {
+        h ^= static_cast<uint8_t>(lower(c));
+        h *= 16777619u;
+    }
+    return h;
+}
+
+bool isBlankLine(std::string_view line) {
+    return trim(line).empty();
+}
+
+} // namespace
+
+void IniDocument::addLine(std::vector<Piece> &pieces, std::string_view line) {
+    if (!pieces.empty() && pieces.back().kind == PieceKind::Run) {
+        pieces.back().text += '\n';
+        pieces.back().text += line;
+        return;
+    }
+    Piece run;
+    run.text = std::string(line);
+    pieces.push_back(std::move(run));
+}
+
 IniDocument IniDocument::parse(std::string_view bytes) {
     IniDocument doc;
     const std::size_t firstLf = bytes.find('\n');
@@ -158,103 +188,196 @@ IniDocument IniDocument::parse(std::string_view bytes) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         std::size_t end = bytes.find('\n', pos);
-        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
         if (end == std::string_view::npos)
             end = bytes.size();
         std::size_t stop = end;
         if (stop > pos && bytes[stop - 1] == '\r')
             --stop;
-        doc.lines_.push_back({std::string(bytes.substr(pos, stop - pos))});
+        const std::string_view line = bytes.substr(pos, stop - pos);
         pos = next;
+
+        if (const auto name = sectionName(line)) {
+            Section section;
+            section.header = std::string(line);
+            section.hash = nameHash(*name);
+            doc.sections_.push_back(std::move(section));
+            continue;
+        }
+        // Keys count only inside a section.
+        if (doc.sections_.empty()) {
+            addLine(doc.preamble_, line);
+            continue;
+        }
+        std::vector<Piece> &body = doc.sections_.back().body;
+        if (const auto key = keyName(line)) {
+            Piece piece;
+            piece.text = std::string(line);
+            piece.hash = nameHash(*key);
+            piece.kind = PieceKind::Key;
+            body.push_back(std::move(piece));
+        } else {
+            addLine(body, line);
+        }
     }
+    // Runs grew by doubling; a long one would keep up to twice its size.
+    auto tighten = [](std::vector<Piece> &pieces) {
+        for (Piece &p : pieces)
+            if (p.kind == PieceKind::Run)
+                p.text.shrink_to_fit();
+    };
+    tighten(doc.preamble_);
+    for (Section &s : doc.sections_)
+        tighten(s.body);
     return doc;
 }
 
 std::string IniDocument::serialize() const {
-    std::string out;
     std::size_t total = 0;
-    for (const Line &l : lines_)
-        total += l.text.size() + eol_.size();
-    out.reserve(total);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        out += lines_[i].text;
-        if (i + 1 < lines_.size() || finalEol_)
-            out += eol_;
+    auto measure = [&](const std::vector<Piece> &pieces) {
+        for (const Piece &p : pieces)
+            total += p.text.size() + eol_.size() * (1 + std::count(p.text.begin(), p.text.end(), '\n'));
+    };
+    measure(preamble_);
+    for (const Section &s : sections_) {
+        total += s.header.size() + eol_.size();
+        measure(s.body);
     }
+    std::string out;
+    out.reserve(total);
+    auto append = [&](std::string_view text) {
+        // Runs hold their lines joined by '\n'; each line ends as the file's
+        // lines do.
+        if (eol_ == "\n") {
+            out += text;
+        } else {
+            std::size_t from = 0;
+            for (std::size_t lf; (lf = text.find('\n', from)) != std::string_view::npos; from = lf + 1) {
+                out += text.substr(from, lf - from);
+                out += eol_;
+            }
+            out += text.substr(from);
+        }
+        out += eol_;
+    };
+    for (const Piece &p : preamble_)
+        append(p.text);
+    for (const Section &s : sections_) {
+        append(s.header);
+        for (const Piece &p : s.body)
+            append(p.text);
+    }
+    if (!finalEol_ && !out.empty())
+        out.resize(out.size() - eol_.size());
     return out;
 }
 
-std::optional<std::pair<std::size_t, std::size_t>> IniDocument::sectionRange(std::string_view section) const {
-    section = trim(section);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        auto name = sectionName(lines_[i].text);
-        if (!name || !equalsNoCase(*name, section))
-            continue;
-        std::size_t end = i + 1;
-        while (end < lines_.size() && !sectionName(lines_[end].text))
-            ++end;
-        return std::make_pair(i + 1, end);
+const IniDocument::Section *IniDocument::findSection(std::string_view name) const {
+    name = trim(name);
+    const uint32_t hash = nameHash(name);
+    for (const Section &s : sections_) {
+        if (s.hash == hash && equalsNoCase(*sectionName(s.header), name))
+            return &s;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-std::optional<std::size_t> IniDocument::keyLine(std::size_t begin, std::size_t end,
-                                                std::string_view key) const {
+IniDocument::Section *IniDocument::findSection(std::string_view name) {
+    return const_cast<Section *>(std::as_const(*this).findSection(name));
+}
+
+std::optional<std::size_t> IniDocument::findKey(const Section &section, std::string_view key) {
     key = trim(key);
-    for (std::size_t i = begin; i < end; ++i) {
-        auto name = keyName(lines_[i].text);
-        if (name && equalsNoCase(*name, key))
+    const uint32_t hash = nameHash(key);
+    for (std::size_t i = 0; i < section.body.size(); ++i) {
+        const Piece &p = section.body[i];
+        if (p.kind == PieceKind::Key && p.hash == hash && equalsNoCase(*keyName(p.text), key))
             return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const {
-    auto range = sectionRange(section);
-    if (!range)
+    const Section *s = findSection(section);
+    if (!s)
         return std::nullopt;
-    auto line = keyLine(range->first, range->second, key);
-    if (!line)
+    const auto at = findKey(*s, key);
+    if (!at)
         return std::nullopt;
-    return std::string(valuePart(lines_[*line].text));
+    return std::string(valuePart(s->body[*at].text));
 }
 
 bool IniDocument::hasSection(std::string_view section) const {
-    return sectionRange(section).has_value();
+    return findSection(section) != nullptr;
 }
 
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     if (!validName(section, false) || !validName(key, true))
         return false;
-    std::string text(key);
-    text += '=';
-    text += oneLine(value);
-    auto range = sectionRange(section);
-    if (!range) {
-        lines_.push_back({"[" + std::string(trim(section)) + "]"});
-        lines_.push_back({std::move(text)});
+    Piece line;
+    line.text = std::string(key);
+    line.text += '=';
+    line.text += oneLine(value);
+    line.hash = nameHash(trim(key));
+    line.kind = PieceKind::Key;
+    Section *s = findSection(section);
+    if (!s) {
+        Section fresh;
+        fresh.header = "[" + std::string(trim(section)) + "]";
+        fresh.hash = nameHash(trim(section));
+        fresh.body.push_back(std::move(line));
+        sections_.push_back(std::move(fresh));
         return true;
     }
-    if (auto line = keyLine(range->first, range->second, key)) {
-        lines_[*line].text = std::move(text);
+    if (const auto at = findKey(*s, key)) {
+        s->body[*at].text = std::move(line.text);
         return true;
     }
-    // New key: after the section's last non-blank line.
-    std::size_t at = range->second;
-    while (at > range->first && trim(lines_[at - 1].text).empty())
+    // A new key goes after the section's last non-blank line; the blank
+    // lines that part it from the next section stay after it.
+    std::vector<Piece> &body = s->body;
+    std::size_t at = body.size();
+    while (at > 0) {
+        Piece &p = body[at - 1];
+        if (p.kind == PieceKind::Key)
+            break;
+        // The run's last non-blank line, if any: split the run after it.
+        std::size_t lineEnd = p.text.size();
+        bool found = false;
+        for (;;) {
+            const std::size_t lf = p.text.rfind('\n', lineEnd == 0 ? 0 : lineEnd - 1);
+            const std::size_t lineBegin = (lf == std::string::npos || lineEnd == 0) ? 0 : lf + 1;
+            if (!isBlankLine(std::string_view(p.text).substr(lineBegin, lineEnd - lineBegin))) {
+                found = true;
+                break;
+            }
+            if (lineBegin == 0)
+                break;
+            lineEnd = lineBegin - 1; // the '\n' before this line
+        }
+        if (found) {
+            if (lineEnd < p.text.size()) {
+                Piece tail;
+                tail.text = p.text.substr(lineEnd + 1);
+                p.text.resize(lineEnd);
+                body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), std::move(tail));
+            }
+            break;
+        }
         --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text)});
+    }
+    body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
     return true;
 }
 
 bool IniDocument::remove(std::string_view section, std::string_view key) {
-    auto range = sectionRange(section);
-    if (!range)
+    Section *s = findSection(section);
+    if (!s)
         return false;
-    auto line = keyLine(range->first, range->second, key);
-    if (!line)
+    const auto at = findKey(*s, key);
+    if (!at)
         return false;
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*line));
+    s->body.erase(s->body.begin() + static_cast<std::ptrdiff_t>(*at));
     return true;
 }
 
@@ -292,13 +415,18 @@ bool IniDocument::writeBlock(std::string_view section, std::string_view key, con
     return set(section, key, encodeBlock(data, size));
 }
 
-IniLoad loadIniDocument(const std::string &path, IniDocument &doc) {
+IniLoad loadIniDocument(const std::string &path, IniDocument &doc, std::size_t maxBytes, std::string *error) {
     doc = IniDocument();
-    const FileRead file = readRegularFile(path, kIniFileMaxBytes);
+    if (error)
+        error->clear();
+    FileRead file = readRegularFile(path, maxBytes);
     if (file.status == ReadStatus::Missing)
         return IniLoad::Missing;
-    if (!file.ok())
+    if (!file.ok()) {
+        if (error)
+            *error = std::move(file.error);
         return IniLoad::Unreadable;
+    }
     doc = IniDocument::parse(file.contents);
     return IniLoad::Ok;
 }
@@ -329,18 +457,20 @@ bool IniFile::writeBlock(std::string_view section, std::string_view key, const v
 }
 
 bool IniFile::update(const std::function<bool(IniDocument &)> &edit, Start start) {
+    error_.clear();
     FolderLock lock(folderOfPath(path_));
     IniDocument doc;
-    if (start == Start::FromFile && loadIniDocument(path_, doc) == IniLoad::Unreadable)
-        return false; // never replace a file we could not read: its keys would be lost
+    // Never replace a file we could not read: its keys would be lost.
+    if (start == Start::FromFile && loadIniDocument(path_, doc, maxBytes_, &error_) == IniLoad::Unreadable)
+        return false;
     if (!edit(doc))
         return false;
-    return replaceFileAtomically(path_, doc.serialize());
+    return replaceFileAtomically(path_, doc.serialize(), &error_);
 }
 
 IniDocument IniFile::load() const {
     IniDocument doc;
-    loadIniDocument(path_, doc);
+    loadIniDocument(path_, doc, maxBytes_, &error_);
     return doc;
 }
 

@@ -16,8 +16,9 @@
 
 namespace orvyn {
 
-inline constexpr std::size_t kIniTextMax = 2047;           // characters read into a 2048-byte buffer
-inline constexpr std::size_t kIniFileMaxBytes = 16u << 20; // larger files are refused
+inline constexpr std::size_t kIniTextMax = 2047; // characters read into a 2048-byte buffer
+// Larger INI files are refused unless the caller names its own limit.
+inline constexpr std::size_t kIniFileMaxBytes = 1u << 20;
 
 // Structure encoding of a block: two upper-case hex digits per byte, then a
 // checksum byte (sum of all bytes mod 256), also as two digits.
@@ -59,28 +60,42 @@ public:
     bool writeNumber(std::string_view section, std::string_view key, int32_t value);
     bool writeBlock(std::string_view section, std::string_view key, const void *data, std::size_t size);
 
-    bool empty() const { return lines_.empty(); }
+    bool empty() const { return preamble_.empty() && sections_.empty(); }
 
 private:
-    struct Line {
-        std::string text; // without its line ending
+    // Lines that are neither a section header nor a key are kept together
+    // as one run (joined by '\n'), so a file of blank lines or comments
+    // costs about its own size, not a record per line.
+    enum class PieceKind : uint8_t { Key, Run };
+    struct Piece {
+        std::string text;  // the key line, or a run of other lines
+        uint32_t hash = 0; // of the key name, case-folded
+        PieceKind kind = PieceKind::Run;
     };
-    std::vector<Line> lines_;
+    struct Section {
+        std::string header; // the "[name]" line as it was read
+        uint32_t hash = 0;  // of the name, case-folded
+        std::vector<Piece> body;
+    };
+    std::vector<Piece> preamble_; // lines before the first section
+    std::vector<Section> sections_;
     std::string eol_ = "\n";
     bool finalEol_ = true;
 
-    // Index of the first line of the first matching section's body and one
-    // past its last line; nullopt when the section is missing.
-    std::optional<std::pair<std::size_t, std::size_t>> sectionRange(std::string_view section) const;
-    std::optional<std::size_t> keyLine(std::size_t begin, std::size_t end, std::string_view key) const;
+    const Section *findSection(std::string_view name) const;
+    Section *findSection(std::string_view name);
+    static std::optional<std::size_t> findKey(const Section &section, std::string_view key);
+    static void addLine(std::vector<Piece> &pieces, std::string_view line);
 };
 
 enum class IniLoad { Ok, Missing, Unreadable };
 
 // Reads a file into a document. A missing file gives an empty document and
-// IniLoad::Missing; a file that cannot be read (or is larger than
-// kIniFileMaxBytes) gives IniLoad::Unreadable.
-IniLoad loadIniDocument(const std::string &path, IniDocument &doc);
+// IniLoad::Missing; anything but a regular file of at most `maxBytes` bytes
+// (a FIFO, a device, a folder, a larger file) or a read error gives
+// IniLoad::Unreadable and, in `error`, a message that says why.
+IniLoad loadIniDocument(const std::string &path, IniDocument &doc, std::size_t maxBytes = kIniFileMaxBytes,
+                        std::string *error = nullptr);
 
 // The INI helper: one file path and the six operations, each a whole-file
 // read (and, for writes, one atomic replacement). update() applies many
@@ -89,7 +104,8 @@ IniLoad loadIniDocument(const std::string &path, IniDocument &doc);
 // time never lose each other's keys.
 class IniFile {
 public:
-    explicit IniFile(std::string path) : path_(std::move(path)) {}
+    explicit IniFile(std::string path, std::size_t maxBytes = kIniFileMaxBytes)
+        : path_(std::move(path)), maxBytes_(maxBytes) {}
     const std::string &path() const { return path_; }
 
     std::string readText(std::string_view section, std::string_view key, std::string_view fallback) const;
@@ -109,8 +125,15 @@ public:
     // The parsed file for many reads; empty when missing or unreadable.
     IniDocument load() const;
 
+    // Why the last read or write of this object failed: a file that is not
+    // a regular file, too large, unreadable or not writable. Empty after a
+    // success and for a file that is simply missing.
+    const std::string &error() const { return error_; }
+
 private:
     std::string path_;
+    std::size_t maxBytes_;
+    mutable std::string error_;
 };
 
 } // namespace orvyn

@@ -29,6 +29,8 @@ inline constexpr uint32_t WM_OPTION_1258 = 1258;
 // Device-access library -> Monitor.
 inline constexpr uint32_t WM_DEVICE_EVENT = 1325;  // wParam type, lParam data
 inline constexpr uint32_t WM_DEVICE_CHANGE = 1326; // wParam 1 arrived, 0 removed
+// 1326 with this wParam: present but cannot be opened, lParam = errno.
+inline constexpr int64_t kDeviceUnusable = 2;
 
 // Monitor -> OSD.
 inline constexpr uint32_t WM_OSD_COMMAND = 1324;  // wParam 40 profile, 50 text

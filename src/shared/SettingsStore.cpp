@@ -2,9 +2,9 @@
 
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
+
+#include "platform/Trace.h"
 
 namespace orvyn {
 
@@ -92,18 +92,6 @@ ProfileBlocks inspectProfileBlocks(const IniDocument &doc) {
     return blocks;
 }
 
-namespace {
-
-bool canOpenForReading(const std::string &path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-} // namespace
-
 AccessCode makeAccessCode(uint32_t unixSeconds) {
     AccessCode code{};
     for (int i = 0; i < 4; ++i)
@@ -124,53 +112,80 @@ std::string SettingsStore::profilePath(int p) const {
     return folder_ + "config/Default" + std::to_string(p) + ".gkp";
 }
 
+void SettingsStore::report(const std::string &message) const {
+    if (problem_)
+        problem_(message);
+    else
+        warn(message + "\n");
+}
+
 bool SettingsStore::saveConfig(const ConfigBlock &config) {
     bool ok = writeCurrentProfile(config.CurrentProfile);
-    for (int p = 0; p < kProfileCount; ++p)
-        ok = saveProfile(config.profiles[p], profilePath(p)) && ok;
+    for (int p = 0; p < kProfileCount; ++p) {
+        std::string error;
+        if (!saveProfile(config.profiles[p], profilePath(p), &error)) {
+            ok = false;
+            report(error);
+        }
+    }
     return ok;
 }
 
 bool SettingsStore::loadConfig(ConfigBlock &config, std::string_view defaultNameText) {
-    config.CurrentProfile = IniFile(configIniPath()).readNumber(kSetting, "CurrentProfile", -1);
+    const IniFile ini = configIni();
+    config.CurrentProfile = ini.readNumber(kSetting, "CurrentProfile", -1);
+    reported(ini, true);
     for (int p = 0; p < kProfileCount; ++p) {
-        if (!loadProfile(config.profiles[p], profilePath(p)))
+        std::string error;
+        if (!loadProfile(config.profiles[p], profilePath(p), &error)) {
+            if (!error.empty())
+                report(error + "; profile " + std::to_string(p + 1) + " takes its defaults");
             makeDefaultProfile(config.profiles[p], p, defaultNameText);
+        }
     }
     return true;
 }
 
-bool SettingsStore::saveProfile(const ProfileData &profile, const std::string &path) {
-    return IniFile(path).update([&](IniDocument &doc) {
+bool SettingsStore::saveProfile(const ProfileData &profile, const std::string &path, std::string *error) {
+    IniFile ini(path, kSettingsFileMaxBytes);
+    const bool ok = ini.update([&](IniDocument &doc) {
         writeProfileKeys(doc, profile);
         return true;
     });
+    if (error)
+        *error = ini.error();
+    return ok;
 }
 
-bool SettingsStore::loadProfile(ProfileData &profile, const std::string &path) {
-    if (!canOpenForReading(path))
-        return false;
+bool SettingsStore::loadProfile(ProfileData &profile, const std::string &path, std::string *error) {
     IniDocument doc;
-    if (loadIniDocument(path, doc) != IniLoad::Ok)
+    std::string why;
+    if (loadIniDocument(path, doc, kSettingsFileMaxBytes, &why) != IniLoad::Ok) {
+        if (error)
+            *error = std::move(why);
         return false;
+    }
     readProfileKeys(doc, profile);
     return true;
 }
 
 bool SettingsStore::writeCurrentProfile(int32_t index) {
-    return IniFile(configIniPath()).writeNumber(kSetting, "CurrentProfile", index);
+    IniFile ini = configIni();
+    return reported(ini, ini.writeNumber(kSetting, "CurrentProfile", index));
 }
 
 bool SettingsStore::writeDeviceState(int32_t state) {
-    return IniFile(configIniPath()).writeNumber(kSetting, "Device", state);
+    IniFile ini = configIni();
+    return reported(ini, ini.writeNumber(kSetting, "Device", state));
 }
 
 int32_t SettingsStore::readDeviceState() const {
-    return IniFile(configIniPath()).readNumber(kSetting, "Device", -1);
+    return IniFile(configIniPath(), kSettingsFileMaxBytes).readNumber(kSetting, "Device", -1);
 }
 
 bool SettingsStore::writeAccessCode(const AccessCode &code) {
-    return IniFile(configIniPath()).writeBlock("HidAccessCode", "Code", code.bytes, sizeof code.bytes);
+    IniFile ini = configIni();
+    return reported(ini, ini.writeBlock("HidAccessCode", "Code", code.bytes, sizeof code.bytes));
 }
 
 bool SettingsStore::readOsdSettings(OsdSettings &record, OsdFolder where) const {
@@ -181,27 +196,33 @@ bool SettingsStore::readOsdSettings(OsdSettings &record, OsdFolder where) const 
         base = slash == std::string::npos ? std::string("../") : base.substr(0, slash + 1);
         path = base + "config.ini";
     }
-    return IniFile(path).readBlock("OSDSetting", "config", &record, sizeof record);
+    const IniFile ini(path, kSettingsFileMaxBytes);
+    return reported(ini, ini.readBlock("OSDSetting", "config", &record, sizeof record));
 }
 
 bool SettingsStore::writeOsdSettings(const OsdSettings &record) {
-    return IniFile(configIniPath()).writeBlock("OSDSetting", "config", &record, sizeof record);
+    IniFile ini = configIni();
+    return reported(ini, ini.writeBlock("OSDSetting", "config", &record, sizeof record));
 }
 
 int32_t SettingsStore::readFirmwareVersion() const {
-    return IniFile(configIniPath()).readNumber(kSetting, "FWVersion", kDefaultFirmwareVersion);
+    const IniFile ini = configIni();
+    return reported(ini, ini.readNumber(kSetting, "FWVersion", kDefaultFirmwareVersion));
 }
 
 bool SettingsStore::writeProfileFileName(int n, std::string_view text) {
-    return IniFile(configIniPath()).writeText("Profile" + std::to_string(n), "FileName", text);
+    IniFile ini = configIni();
+    return reported(ini, ini.writeText("Profile" + std::to_string(n), "FileName", text));
 }
 
 bool SettingsStore::writeOsdMessage(std::string_view text) {
-    return IniFile(configIniPath()).writeText("OSDData", "Message", text);
+    IniFile ini = configIni();
+    return reported(ini, ini.writeText("OSDData", "Message", text));
 }
 
 std::string SettingsStore::readOsdMessage() const {
-    return IniFile(configIniPath()).readText("OSDData", "Message", "");
+    const IniFile ini = configIni();
+    return reported(ini, ini.readText("OSDData", "Message", ""));
 }
 
 } // namespace orvyn

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "shared/ConfigBlock.h"
@@ -61,10 +62,21 @@ struct ProfileBlocks {
 };
 ProfileBlocks inspectProfileBlocks(const IniDocument &doc);
 
+// config.ini and a profile file (also an imported one) hold a few keys and
+// 32 blocks of about 1 KB; anything this large is not one of them.
+inline constexpr std::size_t kSettingsFileMaxBytes = 1u << 20;
+
+// Told, with a message that names the file, when a settings file is refused
+// (not a regular file, too large, unreadable) or cannot be written.
+using SettingsProblemHandler = std::function<void(const std::string &message)>;
+
 class SettingsStore {
 public:
     // `folder` is the settings folder with a trailing "/".
     explicit SettingsStore(std::string folder);
+
+    // Where refusals and failed writes are reported; stderr by default.
+    void setProblemHandler(SettingsProblemHandler handler) { problem_ = std::move(handler); }
 
     const std::string &folder() const { return folder_; }
     std::string configIniPath() const { return folder_ + "config.ini"; }
@@ -77,9 +89,13 @@ public:
     // defaults when the file cannot be opened. The caller resets first.
     bool loadConfig(ConfigBlock &config, std::string_view defaultNameText);
 
-    static bool saveProfile(const ProfileData &profile, const std::string &path);
-    // False when the file cannot be opened (the profile is then untouched).
-    static bool loadProfile(ProfileData &profile, const std::string &path);
+    // `error` (when given) says why a save or load failed; a load of a
+    // missing file fails with an empty message.
+    static bool saveProfile(const ProfileData &profile, const std::string &path,
+                            std::string *error = nullptr);
+    // False when the file cannot be opened (the profile is then untouched):
+    // missing, or not a regular file of at most kSettingsFileMaxBytes.
+    static bool loadProfile(ProfileData &profile, const std::string &path, std::string *error = nullptr);
 
     bool writeCurrentProfile(int32_t index);
     bool writeDeviceState(int32_t state);
@@ -95,7 +111,17 @@ public:
     std::string readOsdMessage() const;
 
 private:
+    IniFile configIni() const { return IniFile(configIniPath(), kSettingsFileMaxBytes); }
+    // Passes on what went wrong with `ini`, if anything; `result` unchanged.
+    template <typename T> T reported(const IniFile &ini, T result) const {
+        if (!ini.error().empty())
+            report(ini.error());
+        return result;
+    }
+    void report(const std::string &message) const;
+
     std::string folder_;
+    SettingsProblemHandler problem_;
 };
 
 } // namespace orvyn

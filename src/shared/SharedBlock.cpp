@@ -84,6 +84,10 @@ bool SharedConfigBlock::publish(const ConfigBlock &config) {
     MutexGuard guard(mutex_);
     if (!guard.locked())
         return false;
+    // A file cut behind our back would fault the copy; Monitor gives it
+    // back its size and this copy fills it again.
+    if (block_.checkSize() == SharedBlockFile::SizeCheck::Broken)
+        return false;
     std::memcpy(block_.data(), &config, sizeof config);
     return true;
 }
@@ -93,6 +97,9 @@ bool SharedConfigBlock::take(ConfigBlock &config) {
         return false;
     MutexGuard guard(mutex_);
     if (!guard.locked())
+        return false;
+    // After a cut the record is gone: nothing to take.
+    if (block_.checkSize() != SharedBlockFile::SizeCheck::Intact)
         return false;
     std::memcpy(&config, block_.data(), sizeof config);
     return true;

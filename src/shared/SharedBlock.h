@@ -7,9 +7,9 @@
 // before every copy and follows the files now in place.
 //
 // Only whole-block copies cross: publish() and take() wait for the mutex
-// without time-out, copy all 84892 bytes and release it. Without a block, a
-// mutex, or a successful wait the copy is skipped silently and the result is
-// false.
+// (at most kMutexWaitLimit), copy all 84892 bytes and release it. Without a
+// block, a mutex, a successful wait or a block file of its full size the
+// copy is skipped and the result is false.
 #pragma once
 
 #include "platform/SharedFile.h"

@@ -68,6 +68,15 @@ public:
         std::free(reply);
         return present;
     }
+    // The active window goes fullscreen, as a game does.
+    void setFullscreen() {
+        if (!c_)
+            return;
+        const uint32_t fullscreen = atom("_NET_WM_STATE_FULLSCREEN");
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 1,
+                            &fullscreen);
+        roundTrip();
+    }
     // No window is active any more (the connection stays).
     void clear() {
         if (!c_)

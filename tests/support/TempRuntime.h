@@ -23,6 +23,9 @@ public:
         ::setenv("XDG_RUNTIME_DIR", base_.c_str(), 1);
         const std::string home = base_ + "/home";
         std::filesystem::create_directory(home);
+        // Whatever the umask: the programs refuse a settings folder that
+        // others may write to.
+        std::filesystem::permissions(home, std::filesystem::perms::owner_all);
         ::setenv("ORVYN_VANTOR_HOME", home.c_str(), 1);
         const RuntimeFolder folder = runtimeFolder();
         if (!folder.ok())

@@ -479,32 +479,18 @@ bool KeyboardModel::save(const std::string &path, std::string *error) const {
 }
 
 bool KeyboardModel::load(const std::string &path, std::string *error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        setError(error, "cannot open the state file " + path + ": " + std::strerror(errno));
+    constexpr std::size_t kStateSize = sizeof(StateHeader) + sizeof(KeyboardMemory);
+    // A FIFO or a device in its place must not hang the emulator.
+    const FileRead file = readRegularFile(path, kStateSize);
+    if (!file.ok()) {
+        setError(error, "cannot read the state file: " + file.error);
         return false;
     }
-    // One byte more than a valid file, to notice a longer one.
-    char buffer[sizeof(StateHeader) + sizeof(KeyboardMemory) + 1];
-    std::size_t got = 0;
-    while (got < sizeof buffer) {
-        const ssize_t n = ::read(fd, buffer + got, sizeof buffer - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            setError(error, "cannot read the state file " + path + ": " + std::strerror(errno));
-            ::close(fd);
-            return false;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (got != sizeof(StateHeader) + sizeof(KeyboardMemory)) {
+    if (file.contents.size() != kStateSize) {
         setError(error, "the state file " + path + " has the wrong size");
         return false;
     }
+    const char *buffer = file.contents.data();
     StateHeader header;
     std::memcpy(&header, buffer, sizeof header);
     KeyboardMemory body;

@@ -18,6 +18,9 @@ constexpr Millis kAfterRead{200};
 constexpr Millis kBetweenMacroAttempts{500};
 constexpr Millis kBeforeRecordedMacro{300};
 constexpr int kMacroReadAttempts = 3;
+// A read-back that fails part-way (a busy keyboard, a hiccup on the cable)
+// is tried once more after this pause before the old record is kept.
+constexpr Millis kBeforeReadBackRetry{1000};
 
 // Passes calls through to the module until the worker has been abandoned;
 // from then on nothing reaches the module and every call fails, so the
@@ -66,7 +69,7 @@ struct DeviceWorker::Core {
     std::atomic<bool> abandoned{false};
     GatedLink gate;
     FeatureCommands commands;
-    ThreadQueue<ThreadMessage> queue;
+    ThreadQueue<ThreadMessage> queue{kMaxQueuedRequests};
 
     std::atomic<int> state{static_cast<int>(KeyboardState::NotFound)};
     std::atomic<bool> busy{false};
@@ -293,7 +296,10 @@ struct DeviceWorker::Core {
     // published and announced only when every read arrived. Report 16 ends
     // every read-back, complete or not.
     void readEverything() {
-        if (readAll()) {
+        bool complete = readAll();
+        if (!complete && !cancelled())
+            complete = pause(kBeforeReadBackRetry) && readAll();
+        if (complete) {
             auto snapshot = std::make_unique<ConfigBlock>();
             services.config.with([&](ConfigBlock &c) {
                 for (auto &profileFlags : c.flags.keySlot)

@@ -30,6 +30,10 @@
 
 namespace orvyn {
 
+// Requests waiting for the worker beyond the one it serves; a keyboard or a
+// peer that floods Monitor cannot grow the queue without end.
+inline constexpr std::size_t kMaxQueuedRequests = 32;
+
 // Monitor's keyboard state; requests are served only while Connected.
 enum class KeyboardState : int { NotFound = 0, Connected = 1, Removed = 2 };
 
@@ -57,7 +61,8 @@ public:
     bool start();
 
     // Queues request 1649 / `request` with its argument; false when the
-    // thread is not running (the caller then answers for it).
+    // thread is not running or kMaxQueuedRequests requests already wait
+    // (the caller then answers for it, as for a keyboard that is absent).
     bool post(DeviceRequest request, int64_t argument = 0);
     bool postMessage(const ThreadMessage &message);
 

@@ -6,11 +6,13 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include "monitor/device/FeatureReports.h"
 #include "platform/Folders.h"
+#include "platform/QtPlatformChoice.h"
 #include "platform/Trace.h"
 
 namespace orvyn {
@@ -19,6 +21,7 @@ namespace {
 
 constexpr int kWatchIntervalMs = 2000;
 constexpr int kReadBackDelayMs = 200;
+constexpr int kArrivalPauseMs = 8000;
 
 // A design interval scaled like every other pause of the suite.
 int scaledInterval(int designMs) {
@@ -93,6 +96,8 @@ MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
     watchTimer_.setInterval(scaledInterval(kWatchIntervalMs));
     readBackTimer_.setSingleShot(true);
     readBackTimer_.setInterval(scaledInterval(kReadBackDelayMs));
+    arrivalTimer_.setSingleShot(true);
+    arrivalTimer_.setInterval(scaledInterval(kArrivalPauseMs));
     connect(&watchTimer_, &QTimer::timeout, this, [this] {
         if (wnd_)
             wnd_->onWatchTimer();
@@ -101,7 +106,15 @@ MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
         if (wnd_)
             wnd_->onReadBackTimer();
     });
-    connect(&listener_, &EndpointListener::messageReceived, this, &MonitorHost::deliver);
+    connect(&arrivalTimer_, &QTimer::timeout, this, [this] {
+        if (wnd_)
+            wnd_->onArrivalTimer();
+    });
+    // What arrives at the endpoint comes from other processes.
+    connect(&listener_, &EndpointListener::messageReceived, this, [this](const PostedMessage &message) {
+        if (wnd_ && !destroyed_)
+            wnd_->handleFromOutside(message);
+    });
 }
 
 MonitorHost::~MonitorHost() {
@@ -114,8 +127,10 @@ bool MonitorHost::create() {
     texts_.load(programFolder_);
     const std::string settingsPath = settingsFolder();
     std::string error;
-    if (!ensureSettingsFolders(settingsPath, &error))
+    if (!ensureSettingsFolders(settingsPath, &error)) {
         std::fprintf(stderr, "Monitor: %s\n", error.c_str());
+        return false;
+    }
     settings_ = std::make_unique<SettingsStore>(settingsPath);
     // The device-access library.
     if (library_.load(programFolder_))
@@ -123,8 +138,11 @@ bool MonitorHost::create() {
     else
         trace("Monitor: " + library_.error() + "\n");
 
-    players_ = std::make_unique<MprisPlayers>(shell_);
     foreground_ = std::make_unique<X11Foreground>();
+    shell_ = std::make_unique<DesktopShell>([this] { return startupId(); });
+    notifier_ = std::make_unique<SessionNotifier>(
+        [this](const std::string &summary, const std::string &body) { noticeThroughOsd(summary, body); });
+    players_ = std::make_unique<MprisPlayers>(*shell_);
     tray_ = std::make_unique<MonitorTray>(
         texts_, programFolder_, [this](int64_t mouse) { postToSelf(WM_TRAY_NOTIFY, 102, mouse); },
         [this](int64_t command) { postToSelf(WM_COMMAND_MSG, command, 0); });
@@ -137,7 +155,9 @@ bool MonitorHost::create() {
     services.worker = &workerAdapter_;
     services.exchange = &shared_;
     services.poster = &poster_;
-    services.shell = &shell_;
+    services.shell = shell_.get();
+    services.notifier = notifier_.get();
+    services.userTime = foreground_.get();
     services.players = players_.get();
     services.foreground = foreground_.get();
     services.tray = tray_.get();
@@ -149,8 +169,10 @@ bool MonitorHost::create() {
     // The configuration, then the mutex and the block.
     wnd_->loadConfiguration();
     shared_.create(runtimeFolder_);
-    if (shared_.mutexState() != SharedObjectState::Ready) {
-        std::fprintf(stderr, "Monitor: cannot create the shared mutex: %s\n", shared_.error().c_str());
+    // Without the block an apply could only be answered, never done.
+    if (shared_.mutexState() != SharedObjectState::Ready || !shared_.hasBlock()) {
+        std::fprintf(stderr, "Monitor: cannot create the shared configuration block: %s\n",
+                     shared_.error().c_str());
         return false;
     }
     wnd_->publishInitial();
@@ -180,14 +202,29 @@ void MonitorHost::destroy() {
         keyboard_->closeFeatureDevice();
     }
     sink_.host = nullptr;
-    if (workerAdapter_.abandoned())
-        library_.abandon(); // its thread may still be inside the module
+    if (workerAdapter_.abandoned() || wnd_->closingReportAbandoned())
+        library_.abandon(); // a thread may still be inside the module
     else
         library_.unload();
     shared_.close();
     tray_->remove();
     texts_.unload();
     listener_.close();
+}
+
+std::string MonitorHost::startupId() {
+    static unsigned sequence = 0;
+    const auto time = foreground_ ? foreground_->serverTime() : std::nullopt;
+    if (!time)
+        return {};
+    return "orvyn-vantor-Monitor-" + std::to_string(::getpid()) + "-" + std::to_string(++sequence) + "_TIME" +
+           std::to_string(*time);
+}
+
+void MonitorHost::noticeThroughOsd(const std::string &summary, const std::string &body) {
+    if (settings_)
+        settings_->writeOsdMessage(body.empty() ? summary : summary + ": " + body);
+    poster_.post(kOsdTitle, WM_OSD_COMMAND, OSD_SHOW_TEXT, 0);
 }
 
 void MonitorHost::close() {
@@ -206,6 +243,12 @@ void MonitorHost::startReadBackTimer() {
 }
 void MonitorHost::stopReadBackTimer() {
     readBackTimer_.stop();
+}
+void MonitorHost::startArrivalTimer() {
+    arrivalTimer_.start();
+}
+void MonitorHost::stopArrivalTimer() {
+    arrivalTimer_.stop();
 }
 
 void MonitorHost::postToSelf(uint32_t message, int64_t wParam, int64_t lParam) {
@@ -231,6 +274,32 @@ bool CMonitorApp::openOptionRequested(int argc, char **argv) {
     return argc > 1 && argv[1] && argv[1][0] == '1';
 }
 
+bool CMonitorApp::quitRequested(int argc, char **argv) {
+    return argc > 1 && argv[1] && std::string_view(argv[1]) == "--quit";
+}
+
+namespace {
+
+// Posts the running Monitor its close and waits until it has ended (its
+// instance lock is free again).
+int quitRunningMonitor(const std::string &runtime) {
+    if (!EndpointPoster(runtime).post(kMonitorTitle, WM_CLOSE_MSG, 0, 0)) {
+        std::fprintf(stderr, "Monitor: no Monitor is running\n");
+        return 1;
+    }
+    constexpr int kWaitMs = 15000;
+    for (int waited = 0; waited < kWaitMs; waited += 50) {
+        InstanceLock probe;
+        if (probe.acquire(runtime, kMonitorInstanceName) == LockResult::Acquired)
+            return 0;
+        ::usleep(50 * 1000);
+    }
+    std::fprintf(stderr, "Monitor: the running Monitor did not end within %d s\n", kWaitMs / 1000);
+    return 1;
+}
+
+} // namespace
+
 int CMonitorApp::run(int argc, char **argv) {
     const bool openOption = openOptionRequested(argc, argv);
     const RuntimeFolder runtime = runtimeFolder();
@@ -238,6 +307,8 @@ int CMonitorApp::run(int argc, char **argv) {
         std::fprintf(stderr, "Monitor: %s\n", runtime.error.c_str());
         return 1;
     }
+    if (quitRequested(argc, argv))
+        return quitRunningMonitor(runtime.path);
     InstanceLock lock;
     switch (lock.acquire(runtime.path, kMonitorInstanceName)) {
     case LockResult::Acquired:
@@ -253,10 +324,11 @@ int CMonitorApp::run(int argc, char **argv) {
     }
 
     // Without any display Monitor still runs (no tray then).
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    std::vector<std::string> storage;
+    std::vector<char *> args = argumentsWithPlatform(
+        argc, argv, choosePlatform(PlatformPreference::Default, DisplayEnvironment::current()), storage);
+    int appArgc = static_cast<int>(args.size()) - 1;
+    QApplication app(appArgc, args.data());
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Monitor"));
 

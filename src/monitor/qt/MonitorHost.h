@@ -15,6 +15,7 @@
 #include "monitor/device/DeviceWorker.h"
 #include "monitor/qt/MonitorTray.h"
 #include "monitor/qt/MprisPlayers.h"
+#include "monitor/qt/SessionNotifier.h"
 #include "monitor/qt/X11Foreground.h"
 #include "platform/Endpoint.h"
 #include "platform/InstanceLock.h"
@@ -76,6 +77,8 @@ public:
     void stopWatchTimer() override;
     void startReadBackTimer() override;
     void stopReadBackTimer() override;
+    void startArrivalTimer() override;
+    void stopArrivalTimer() override;
     void postToSelf(uint32_t message, int64_t wParam, int64_t lParam) override;
 
     // A message for the main window from any thread.
@@ -84,6 +87,10 @@ public:
 private:
     void deliver(const PostedMessage &message);
     void close();
+    // A startup id stamped with the X server's time; empty without one.
+    std::string startupId();
+    // A notice the notification service did not take: the OSD shows it.
+    void noticeThroughOsd(const std::string &summary, const std::string &body);
 
     std::string runtimeFolder_;
     bool openOption_;
@@ -96,7 +103,8 @@ private:
     SharedConfigBlock shared_;
     EndpointPoster poster_;
     EndpointListener listener_;
-    DesktopShell shell_;
+    std::unique_ptr<DesktopShell> shell_;
+    std::unique_ptr<SessionNotifier> notifier_;
     std::unique_ptr<MprisPlayers> players_;
     std::unique_ptr<X11Foreground> foreground_;
     std::unique_ptr<MonitorTray> tray_;
@@ -105,6 +113,7 @@ private:
     std::unique_ptr<DeviceWorker> worker_;
     QTimer watchTimer_;
     QTimer readBackTimer_;
+    QTimer arrivalTimer_;
     bool created_ = false;
     bool destroyed_ = false;
 };
@@ -114,6 +123,8 @@ class CMonitorApp {
 public:
     // The first argument after the program name; "1..." asks for Option.
     static bool openOptionRequested(int argc, char **argv);
+    // "--quit": end the running Monitor.
+    static bool quitRequested(int argc, char **argv);
     // Runs the program; the process exit code.
     int run(int argc, char **argv);
 };

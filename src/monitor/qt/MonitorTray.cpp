@@ -1,14 +1,19 @@
 #include "monitor/qt/MonitorTray.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 #include "monitor/CMonitorWnd.h"
+#include "monitor/Utf8Text.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -18,30 +23,93 @@ namespace {
 constexpr unsigned kTextOpenOption = 1000;
 constexpr unsigned kTextQuit = 1001;
 constexpr unsigned kTextTip = 1002;
-constexpr int kTipMax = 127;
+constexpr std::size_t kTipMax = 127;
+constexpr std::size_t kMenuTextMax = 259;
 constexpr int kTrayRetryMs = 3000;
 constexpr int kTrayRetries = 40; // two minutes
 
-QString fromText(const std::string &text, int max) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(std::min<std::size_t>(text.size(), max)));
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
+// Limits count characters: a cut never splits one.
+QString fromText(const std::string &text, std::size_t maxCharacters) {
+    const std::string cut = utf8Prefix(text, maxCharacters);
+    return QString::fromUtf8(cut.data(), static_cast<qsizetype>(cut.size()));
+}
+
+// An XEmbed tray owns the manager selection of the X screen.
+bool xembedTrayPresent() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    static const char name[] = "_NET_SYSTEM_TRAY_S0";
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr);
+    if (!atom)
+        return false;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE)
+        return false; // nobody ever asked for it
+    xcb_get_selection_owner_reply_t *owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const bool present = owner && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return present;
 }
 
 } // namespace
 
 MonitorTray::MonitorTray(const TextSource &texts, std::string programFolder,
-                         std::function<void(int64_t)> onMouse, std::function<void(int64_t)> onCommand)
+                         std::function<void(int64_t)> onMouse, std::function<void(int64_t)> onCommand,
+                         QDBusConnection bus)
     : texts_(texts), programFolder_(std::move(programFolder)), onMouse_(std::move(onMouse)),
-      onCommand_(std::move(onCommand)) {
+      onCommand_(std::move(onCommand)), bus_(std::move(bus)),
+      watcher_(kWatcherService, bus_, QDBusServiceWatcher::WatchForRegistration) {
     retry_.setSingleShot(true);
     retry_.setInterval(kTrayRetryMs);
     connect(&retry_, &QTimer::timeout, this, [this] {
         if (wanted_)
             show();
     });
+    if (!bus_.isConnected()) {
+        hostAnswered_ = true;
+        return;
+    }
+    // A panel that starts after Monitor: its watcher appears, then its host.
+    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] { queryHost(); });
+    bus_.connect(kWatcherService, kWatcherPath, kWatcherService,
+                 QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(onHostRegistered()));
+    queryHost();
 }
 
 MonitorTray::~MonitorTray() {
     remove();
+}
+
+void MonitorTray::queryHost() {
+    QDBusMessage get = QDBusMessage::createMethodCall(kWatcherService, kWatcherPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *watcher;
+        hostAnswered_ = true;
+        if (!reply.isError() && reply.value().variant().toBool())
+            hostRegistered_ = true;
+        if (wanted_)
+            show();
+    });
+}
+
+void MonitorTray::onHostRegistered() {
+    hostAnswered_ = true;
+    hostRegistered_ = true;
+    if (wanted_)
+        show();
 }
 
 QIcon MonitorTray::findIcon(const std::string &programFolder) {
@@ -73,38 +141,35 @@ QIcon MonitorTray::findIcon(const std::string &programFolder) {
     return QIcon::fromTheme(QStringLiteral("orvyn-vantor"), fallback);
 }
 
-bool MonitorTray::statusNotifierHost() {
-    QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
-                           QStringLiteral("/StatusNotifierWatcher"),
-                           QStringLiteral("org.kde.StatusNotifierWatcher"), QDBusConnection::sessionBus());
-    if (!watcher.isValid())
-        return false;
-    return watcher.property("IsStatusNotifierHostRegistered").toBool();
-}
-
 void MonitorTray::add() {
     wanted_ = true;
-    // Without a real display there will never be a tray host.
+    // Without a real display there will never be a tray.
     const QString platform = QGuiApplication::platformName();
     const bool headless = platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
     retriesLeft_ = headless ? 0 : kTrayRetries;
-    show();
+    if (!headless)
+        show();
 }
 
 void MonitorTray::show() {
-    if (icon_)
-        return;
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        // No tray host: no icon, nothing else changes.
-        if (retriesLeft_-- > 0)
-            retry_.start();
-        return;
+    if (icon_ || !hostAnswered_)
+        return; // the answer about a host calls again
+    if (hostRegistered_) {
+        create(true);
+    } else if (xembedTrayPresent()) {
+        create(false);
+    } else if (retriesLeft_-- > 0) {
+        retry_.start(); // no tray yet: no icon, nothing else changes
     }
+}
+
+void MonitorTray::create(bool statusNotifier) {
+    viaStatusNotifier_ = statusNotifier;
     menu_ = std::make_unique<QMenu>();
-    QAction *open = menu_->addAction(fromText(texts_.text(kTextOpenOption), 259));
+    QAction *open = menu_->addAction(fromText(texts_.text(kTextOpenOption), kMenuTextMax));
     menu_->setDefaultAction(open);
     menu_->addSeparator();
-    QAction *quit = menu_->addAction(fromText(texts_.text(kTextQuit), 259));
+    QAction *quit = menu_->addAction(fromText(texts_.text(kTextQuit), kMenuTextMax));
     connect(open, &QAction::triggered, this, [this] { onCommand_(CMD_CUSTOMIZER); });
     connect(quit, &QAction::triggered, this, [this] { onCommand_(CMD_QUIT_MONITOR); });
 
@@ -132,7 +197,7 @@ void MonitorTray::activated(QSystemTrayIcon::ActivationReason reason) {
     case QSystemTrayIcon::Trigger:
         // StatusNotifierItem hosts send Activate for a click and never a
         // double click: the click opens Option there.
-        if (statusNotifierHost())
+        if (viaStatusNotifier_)
             onMouse_(kMouseLeftDoubleClick);
         else
             onMouse_(kMouseLeftDown);

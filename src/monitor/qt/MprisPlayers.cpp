@@ -1,17 +1,16 @@
 #include "monitor/qt/MprisPlayers.h"
 
-#include <QDBusConnectionInterface>
-#include <QDBusInterface>
-#include <QDBusMessage>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
+#include <QDirIterator>
 #include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
+#include <set>
 
-#include "shared/IniFile.h"
+#include "monitor/DesktopEntry.h"
+#include "platform/FileAccess.h"
 
 namespace orvyn {
 
@@ -21,76 +20,193 @@ const QString kPrefix = QStringLiteral("org.mpris.MediaPlayer2.");
 const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kRootInterface = QStringLiteral("org.mpris.MediaPlayer2");
 const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-constexpr int kCallTimeoutMs = 500;
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kBus = QStringLiteral("org.freedesktop.DBus");
+constexpr int kMimeQueryMs = 2000;
+constexpr qint64 kApplicationsMaxAgeMs = 30000;
+constexpr int kApplicationFilesMax = 5000;
+constexpr std::size_t kApplicationEntryMaxBytes = 256 * 1024;
 
-QVariant property(QDBusConnection &bus, const QString &service, const QString &interface,
-                  const QString &name) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        service, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    call << interface << name;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
-int statusRank(MediaPlayer::Status s) {
-    switch (s) {
-    case MediaPlayer::Status::Playing:
-        return 0;
-    case MediaPlayer::Status::Paused:
-        return 1;
-    case MediaPlayer::Status::Stopped:
-        break;
-    }
-    return 2;
+MediaPlayer::Status statusFrom(const QString &status) {
+    if (status == QLatin1String("Playing"))
+        return MediaPlayer::Status::Playing;
+    if (status == QLatin1String("Paused"))
+        return MediaPlayer::Status::Paused;
+    return MediaPlayer::Status::Stopped;
 }
 
 } // namespace
 
-MprisPlayers::MprisPlayers(Shell &shell, QDBusConnection bus) : shell_(shell), bus_(std::move(bus)) {}
+std::vector<ApplicationEntry> findApplicationEntries(const std::vector<std::string> &folders) {
+    std::vector<ApplicationEntry> entries;
+    std::set<std::string> ids;
+    int files = 0;
+    for (const std::string &folder : folders) {
+        const QString root = QString::fromStdString(folder);
+        QDirIterator it(root, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext() && files < kApplicationFilesMax) {
+            const QString path = it.next();
+            ++files;
+            std::string id = QDir(root).relativeFilePath(path).toStdString();
+            std::replace(id.begin(), id.end(), '/', '-');
+            if (ids.count(id))
+                continue; // hidden by an earlier folder
+            ids.insert(id);
+            const FileRead file = readRegularFile(path.toStdString(), kApplicationEntryMaxBytes);
+            if (!file.ok())
+                continue;
+            const auto entry = parseDesktopEntry(file.contents);
+            if (!entry || entry->hidden)
+                continue;
+            entries.push_back({id, path.toStdString(), entry->name});
+        }
+    }
+    return entries;
+}
+
+std::optional<ApplicationEntry> matchApplication(const std::vector<ApplicationEntry> &entries,
+                                                 const std::string &nameHint) {
+    const std::string hint = lower(nameHint);
+    for (const ApplicationEntry &entry : entries) {
+        if (lower(entry.id).find(hint) != std::string::npos ||
+            lower(entry.name).find(hint) != std::string::npos)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+MprisPlayers::MprisPlayers(Shell &shell, QDBusConnection bus) : shell_(shell), bus_(std::move(bus)) {
+    if (!bus_.isConnected())
+        return;
+    bus_.connect(kBus, QStringLiteral("/org/freedesktop/DBus"), kBus, QStringLiteral("NameOwnerChanged"),
+                 this, SLOT(onNameOwnerChanged(QString, QString, QString)));
+    bus_.connect(QString(), kPath, kProperties, QStringLiteral("PropertiesChanged"), this,
+                 SLOT(onPropertiesChanged(QString, QVariantMap, QStringList, QDBusMessage)));
+    auto *list = new QDBusPendingCallWatcher(
+        bus_.asyncCall(QDBusMessage::createMethodCall(kBus, QStringLiteral("/org/freedesktop/DBus"), kBus,
+                                                      QStringLiteral("ListNames"))),
+        this);
+    connect(list, &QDBusPendingCallWatcher::finished, this, [this, list] {
+        list->deleteLater();
+        const QDBusPendingReply<QStringList> names = *list;
+        ready_ = true;
+        if (names.isError())
+            return;
+        for (const QString &name : names.value()) {
+            if (!name.startsWith(kPrefix) || players_.contains(name))
+                continue;
+            auto *owner = new QDBusPendingCallWatcher(
+                bus_.asyncCall(QDBusMessage::createMethodCall(kBus, QStringLiteral("/org/freedesktop/DBus"),
+                                                              kBus, QStringLiteral("GetNameOwner"))
+                               << name),
+                this);
+            connect(owner, &QDBusPendingCallWatcher::finished, this, [this, owner, name] {
+                owner->deleteLater();
+                const QDBusPendingReply<QString> unique = *owner;
+                if (!unique.isError() && !players_.contains(name))
+                    addPlayer(name, unique.value());
+            });
+        }
+    });
+}
+
+void MprisPlayers::addPlayer(const QString &name, const QString &owner) {
+    Player player;
+    player.owner = owner;
+    player.info.busName = name.toStdString();
+    players_.insert(name, player);
+    describe(name, kRootInterface);
+    describe(name, kPlayerInterface);
+}
+
+void MprisPlayers::describe(const QString &name, const QString &interface) {
+    QDBusMessage call = QDBusMessage::createMethodCall(name, kPath, kProperties, QStringLiteral("GetAll"));
+    call << interface;
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    const QString owner = players_.value(name).owner;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, name, owner] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QVariantMap> properties = *watcher;
+        auto it = players_.find(name);
+        // A player that went (or was replaced) meanwhile keeps nothing of it.
+        if (properties.isError() || it == players_.end() || it->owner != owner)
+            return;
+        apply(*it, properties.value(), false);
+    });
+}
+
+void MprisPlayers::apply(Player &player, const QVariantMap &properties, bool fromSignal) {
+    if (const auto it = properties.find(QStringLiteral("Identity")); it != properties.end())
+        player.info.identity = it->toString().toStdString();
+    if (const auto it = properties.find(QStringLiteral("DesktopEntry")); it != properties.end())
+        player.info.desktopEntry = it->toString().toStdString();
+    if (const auto it = properties.find(QStringLiteral("PlaybackStatus")); it != properties.end()) {
+        const MediaPlayer::Status status = statusFrom(it->toString());
+        // Started or paused by anyone: the desktop saw it in use. A player
+        // found playing counts as in use when it is first seen.
+        const bool used = fromSignal ? status != player.info.status && status != MediaPlayer::Status::Stopped
+                                     : status == MediaPlayer::Status::Playing;
+        if (used)
+            player.activeStamp = ++tick_;
+        player.info.status = status;
+    }
+}
+
+void MprisPlayers::onNameOwnerChanged(const QString &name, const QString &oldOwner, const QString &newOwner) {
+    if (!name.startsWith(kPrefix))
+        return;
+    if (!oldOwner.isEmpty())
+        players_.remove(name);
+    if (!newOwner.isEmpty())
+        addPlayer(name, newOwner);
+}
+
+void MprisPlayers::onPropertiesChanged(const QString &interface, const QVariantMap &changed,
+                                       const QStringList &, const QDBusMessage &message) {
+    if (interface != kPlayerInterface && interface != kRootInterface)
+        return;
+    for (Player &player : players_) {
+        if (player.owner == message.service()) {
+            apply(player, changed, true);
+            // One connection may serve several names (an instance suffix).
+        }
+    }
+}
 
 std::vector<MediaPlayer> MprisPlayers::running() {
-    std::vector<MediaPlayer> players;
-    if (!bus_.isConnected() || !bus_.interface())
-        return players;
-    const QDBusReply<QStringList> names = bus_.interface()->registeredServiceNames();
-    if (!names.isValid())
-        return players;
-    for (const QString &name : names.value()) {
-        if (!name.startsWith(kPrefix))
-            continue;
-        MediaPlayer player;
-        player.busName = name.toStdString();
-        player.identity =
-            property(bus_, name, kRootInterface, QStringLiteral("Identity")).toString().toStdString();
-        player.desktopEntry =
-            property(bus_, name, kRootInterface, QStringLiteral("DesktopEntry")).toString().toStdString();
-        const QString status =
-            property(bus_, name, kPlayerInterface, QStringLiteral("PlaybackStatus")).toString();
-        player.status = status == QLatin1String("Playing")  ? MediaPlayer::Status::Playing
-                        : status == QLatin1String("Paused") ? MediaPlayer::Status::Paused
-                                                            : MediaPlayer::Status::Stopped;
-        if (player.status == MediaPlayer::Status::Playing)
-            lastActive_[name] = ++tick_;
-        players.push_back(std::move(player));
-    }
-    // Playing before paused before stopped; among equals the one active
-    // most recently (as far as we saw), then by name for a stable order.
-    std::stable_sort(players.begin(), players.end(), [this](const MediaPlayer &a, const MediaPlayer &b) {
-        if (statusRank(a.status) != statusRank(b.status))
-            return statusRank(a.status) < statusRank(b.status);
-        const qint64 ta = lastActive_.value(QString::fromStdString(a.busName), 0);
-        const qint64 tb = lastActive_.value(QString::fromStdString(b.busName), 0);
-        if (ta != tb)
-            return ta > tb;
-        return a.busName < b.busName;
+    std::vector<const Player *> order;
+    for (const Player &player : players_)
+        order.push_back(&player);
+    // Playing before anything else; then the one the desktop saw in use
+    // last; then paused before stopped; then by name, for a stable order.
+    const auto rank = [](MediaPlayer::Status s) {
+        return s == MediaPlayer::Status::Playing ? 0 : s == MediaPlayer::Status::Paused ? 1 : 2;
+    };
+    std::sort(order.begin(), order.end(), [&rank](const Player *a, const Player *b) {
+        const bool playingA = a->info.status == MediaPlayer::Status::Playing;
+        const bool playingB = b->info.status == MediaPlayer::Status::Playing;
+        if (playingA != playingB)
+            return playingA;
+        if (a->activeStamp != b->activeStamp)
+            return a->activeStamp > b->activeStamp;
+        if (rank(a->info.status) != rank(b->info.status))
+            return rank(a->info.status) < rank(b->info.status);
+        return a->info.busName < b->info.busName;
     });
-    return players;
+    std::vector<MediaPlayer> result;
+    result.reserve(order.size());
+    for (const Player *player : order)
+        result.push_back(player->info);
+    return result;
 }
 
 bool MprisPlayers::command(const std::string &busName, PlayerCommand command) {
-    const QString service = QString::fromStdString(busName);
     QString interface = kPlayerInterface;
     QString method;
     switch (command) {
@@ -117,51 +233,64 @@ bool MprisPlayers::command(const std::string &busName, PlayerCommand command) {
         method = QStringLiteral("Stop");
         break;
     }
-    lastActive_[service] = ++tick_;
-    // Fire and forget: a slow player must not hold up the main thread.
-    return bus_.send(QDBusMessage::createMethodCall(service, kPath, interface, method));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QString::fromStdString(busName), kPath, interface, method);
+    // Fire and forget: a hung player must not hold up Monitor.
+    return bus_.send(call);
 }
 
-std::string MprisPlayers::findPlayerDesktopFile(const std::string &nameHint) {
-    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
-    if (nameHint.empty()) {
-        // The desktop's default application for audio files.
-        QProcess query;
-        query.start(QStringLiteral("xdg-mime"),
-                    {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("audio/mpeg")});
-        if (!query.waitForFinished(2000) || query.exitCode() != 0)
-            return {};
-        const QString id = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-        if (id.isEmpty() || id.contains(QLatin1Char('/')))
-            return {};
-        for (const QString &folder : folders) {
-            const QString path = QDir(folder).filePath(id);
-            if (QFile::exists(path))
-                return path.toStdString();
-        }
-        return {};
+const std::vector<ApplicationEntry> &MprisPlayers::applications() {
+    if (!applicationsAge_.isValid() || applicationsAge_.elapsed() > kApplicationsMaxAgeMs) {
+        std::vector<std::string> folders;
+        for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
+            folders.push_back(folder.toStdString());
+        applications_ = findApplicationEntries(folders);
+        applicationsAge_.start();
     }
-    const QString hint = QString::fromStdString(nameHint);
-    for (const QString &folder : folders) {
-        const QDir dir(folder);
-        for (const QString &file : dir.entryList({QStringLiteral("*.desktop")}, QDir::Files, QDir::Name)) {
-            const QString path = dir.filePath(file);
-            QFile in(path);
-            if (!in.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray text = in.read(1 << 20);
-            const IniDocument entry = IniDocument::parse(std::string_view(text.constData(), text.size()));
-            const QString name = QString::fromStdString(entry.readText("Desktop Entry", "Name", ""));
-            if (file.contains(hint, Qt::CaseInsensitive) || name.contains(hint, Qt::CaseInsensitive))
-                return path.toStdString();
-        }
-    }
-    return {};
+    return applications_;
+}
+
+bool MprisPlayers::installed(const std::string &nameHint) {
+    return !nameHint.empty() && matchApplication(applications(), nameHint).has_value();
 }
 
 bool MprisPlayers::launch(const std::string &nameHint) {
-    const std::string desktopFile = findPlayerDesktopFile(nameHint);
-    return !desktopFile.empty() && shell_.open(desktopFile);
+    if (nameHint.empty()) {
+        launchDefaultPlayer();
+        return true;
+    }
+    const auto entry = matchApplication(applications(), nameHint);
+    return entry && shell_.open(entry->path).started;
+}
+
+void MprisPlayers::launchDefaultPlayer() {
+    if (mimeQuery_)
+        return; // one question at a time
+    // The desktop's default application for audio files, asked without
+    // waiting: the answer starts it when it comes.
+    auto *query = new QProcess(this);
+    mimeQuery_ = query;
+    connect(query, &QProcess::finished, this, [this, query](int exitCode, QProcess::ExitStatus status) {
+        query->deleteLater();
+        if (status != QProcess::NormalExit || exitCode != 0)
+            return;
+        const std::string id = QString::fromLocal8Bit(query->readAllStandardOutput()).trimmed().toStdString();
+        if (id.empty())
+            return;
+        for (const ApplicationEntry &entry : applications()) {
+            if (entry.id == id) {
+                shell_.open(entry.path);
+                return;
+            }
+        }
+    });
+    connect(query, &QProcess::errorOccurred, query, [query](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            query->deleteLater();
+    });
+    QTimer::singleShot(kMimeQueryMs, query, [query] { query->kill(); });
+    query->start(QStringLiteral("xdg-mime"),
+                 {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("audio/mpeg")});
 }
 
 } // namespace orvyn

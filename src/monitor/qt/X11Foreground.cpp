@@ -118,27 +118,61 @@ void X11Foreground::disconnect() {
     if (connection_)
         xcb_disconnect(connection_);
     connection_ = nullptr;
+    timeWindow_ = 0;
+}
+
+bool X11Foreground::ensureConnected() {
+    if (connection_ && xcb_connection_has_error(connection_))
+        disconnect(); // the X server went away; try a new connection
+    return connection_ || connect();
+}
+
+std::optional<uint32_t> X11Foreground::serverTime() {
+    if (!ensureConnected())
+        return std::nullopt;
+    if (!timeWindow_) {
+        timeAtom_ = internAtom(connection_, "_ORVYN_VANTOR_TIME");
+        timeWindow_ = xcb_generate_id(connection_);
+        const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, timeWindow_, root_, -1, -1, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
+    }
+    // Appending nothing still makes the server report a change, with its time.
+    xcb_change_property(connection_, XCB_PROP_MODE_APPEND, timeWindow_, timeAtom_, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    // After this round trip the notice is already queued.
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    std::optional<uint32_t> time;
+    while (xcb_generic_event_t *event = xcb_poll_for_event(connection_)) {
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+            const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+            if (change->window == timeWindow_ && change->atom == timeAtom_)
+                time = change->time;
+        }
+        std::free(event);
+    }
+    return time;
 }
 
 std::optional<pid_t> X11Foreground::foregroundPid() {
-    if (connection_ && xcb_connection_has_error(connection_))
-        disconnect(); // the X server went away; try a new connection
-    if (!connection_ && !connect())
+    if (!ensureConnected())
         return std::nullopt;
     if (activeWindowAtom_ == XCB_ATOM_NONE)
         return std::nullopt; // no EWMH window manager
     const auto window = cardinalProperty(connection_, root_, activeWindowAtom_, XCB_ATOM_WINDOW);
     if (!window || *window == XCB_WINDOW_NONE)
         return std::nullopt;
-    if (pidAtom_ != XCB_ATOM_NONE) {
-        const auto property = cardinalProperty(connection_, *window, pidAtom_, XCB_ATOM_CARDINAL);
-        if (const auto pid = property ? validPid(*property) : std::nullopt)
+    // The server knows which process made the window; _NET_WM_PID is what
+    // the client claims, and a sandboxed (Flatpak) client names a process
+    // of its own namespace there.
+    if (clientIds_) {
+        if (const auto pid = clientPid(*window))
             return pid;
     }
-    // No usable _NET_WM_PID: ask the server which client made the window.
-    if (!clientIds_)
+    if (pidAtom_ == XCB_ATOM_NONE)
         return std::nullopt;
-    return clientPid(*window);
+    const auto property = cardinalProperty(connection_, *window, pidAtom_, XCB_ATOM_CARDINAL);
+    return property ? validPid(*property) : std::nullopt;
 }
 
 } // namespace orvyn

@@ -1,19 +1,23 @@
 // The process of the active window on an X11 display: _NET_ACTIVE_WINDOW on
-// the root window, then that window's _NET_WM_PID. A window without
-// _NET_WM_PID is traced to the local client that created it through the
-// X-Resource extension (1.2 or later); without that extension such a window
-// finds nothing. Without an X server the source finds nothing.
+// the root window, then the local client that created that window as the
+// X-Resource extension (1.2 or later) names it, and only when the server
+// cannot say (no extension, a remote client) the window's _NET_WM_PID.
+// Without an X server the source finds nothing.
 #pragma once
 
 #include <cstdint>
 
 #include "monitor/ForegroundWatch.h"
+#include "monitor/HostInterfaces.h"
 
 struct xcb_connection_t;
 
 namespace orvyn {
 
-class X11Foreground final : public ForegroundSource {
+// Also the X server's clock: a property change on a window of our own comes
+// back stamped with the server's time, which startup ids and raise requests
+// carry so focus-stealing prevention lets the program through.
+class X11Foreground final : public ForegroundSource, public UserTimeSource {
 public:
     X11Foreground();
     ~X11Foreground() override;
@@ -21,10 +25,12 @@ public:
     X11Foreground &operator=(const X11Foreground &) = delete;
 
     std::optional<pid_t> foregroundPid() override;
+    std::optional<uint32_t> serverTime() override;
     bool connected() const { return connection_ != nullptr; }
 
 private:
     bool connect();
+    bool ensureConnected();
     void disconnect();
     bool serverKnowsClientIds();
     std::optional<pid_t> clientPid(uint32_t window);
@@ -34,6 +40,8 @@ private:
     uint32_t activeWindowAtom_ = 0;
     uint32_t pidAtom_ = 0;
     bool clientIds_ = false; // the server answers X-Resource client id queries
+    uint32_t timeWindow_ = 0;
+    uint32_t timeAtom_ = 0;
 };
 
 } // namespace orvyn

@@ -1,12 +1,8 @@
 #include "option/core/ProfileFiles.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "platform/FileAccess.h"
 #include "shared/IniFile.h"
 
 namespace orvyn {
@@ -17,46 +13,28 @@ std::string quoted(const std::string &path) {
     return "\"" + path + "\"";
 }
 
-// The whole file, provided it is a regular file of at most `limit` bytes.
-// Empty `why` on success.
-std::string readBounded(const std::string &path, std::uintmax_t limit, std::string &why) {
-    // Non-blocking so that a FIFO chosen by mistake cannot hang the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        why = errno == ENOENT ? "The file " + quoted(path) + " does not exist."
-                              : "The file " + quoted(path) + " cannot be read: " + std::strerror(errno) + ".";
-        return {};
-    }
-    std::string data;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        why = "The file " + quoted(path) + " cannot be read: " + std::strerror(errno) + ".";
-    } else if (!S_ISREG(st.st_mode)) {
+// The whole file, provided it is a regular file of at most `limit` bytes,
+// or empty with `why` in words for the user.
+std::string readProfileBytes(const std::string &path, std::size_t limit, std::string &why) {
+    FileRead read = readRegularFile(path, limit);
+    switch (read.status) {
+    case ReadStatus::Ok:
+        return std::move(read.contents);
+    case ReadStatus::Missing:
+        why = "The file " + quoted(path) + " does not exist.";
+        break;
+    case ReadStatus::NotRegular:
         why = quoted(path) + " is not a file.";
-    } else if (static_cast<std::uintmax_t>(st.st_size) > limit) {
+        break;
+    case ReadStatus::TooLarge:
         why = quoted(path) + " is not a profile file: it is larger than " + std::to_string(limit >> 20) +
               " MB (a profile file has about 33 KB).";
-    } else {
-        data.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t done = 0;
-        while (done < data.size()) {
-            const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                why = "The file " + quoted(path) + " cannot be read: " + std::strerror(errno) + ".";
-                break;
-            }
-            if (n == 0)
-                break; // shrank meanwhile: what was there is what counts
-            done += static_cast<std::size_t>(n);
-        }
-        data.resize(done);
+        break;
+    case ReadStatus::Failed:
+        why = "The file cannot be read: " + read.error + ".";
+        break;
     }
-    ::close(fd);
-    if (!why.empty())
-        data.clear();
-    return data;
+    return {};
 }
 
 // Why `bytes` are not a usable profile file, or empty when they are.
@@ -96,7 +74,7 @@ TransferResult importProfileFile(const std::string &source, const std::string &s
                                  ProfileData &profile) {
     TransferResult result;
     std::string why;
-    const std::string bytes = readBounded(source, kProfileFileMaxBytes, why);
+    const std::string bytes = readProfileBytes(source, kProfileFileMaxBytes, why);
     IniDocument doc;
     if (why.empty())
         why = profileFileFault(source, bytes, doc);

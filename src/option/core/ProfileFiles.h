@@ -4,6 +4,7 @@
 // window and a command-line tool share them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@ namespace orvyn {
 
 inline constexpr char kProfileFileSuffix[] = ".gkp";
 // A profile file is about 33 KB; anything far larger is not one.
-inline constexpr std::uintmax_t kProfileFileMaxBytes = 1u << 20;
+inline constexpr std::size_t kProfileFileMaxBytes = 1u << 20;
 
 // The file name without the text from its last "." ("a.b.gkp" gives "a.b").
 std::string profileFileTitle(std::string_view path);

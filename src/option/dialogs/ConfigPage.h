@@ -23,12 +23,4 @@ protected:
     ConfigBlock &working_;
 };
 
-// A page that is only built from its skin and shown; its controls come with
-// the page's own work.
-class SkinOnlyPage final : public ConfigPage {
-    Q_OBJECT
-public:
-    SkinOnlyPage(ConfigBlock &working, const QString &skinFile, QWidget *parent);
-};
-
 } // namespace orvyn

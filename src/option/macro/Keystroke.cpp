@@ -120,4 +120,29 @@ std::optional<Keystroke> keystrokeFromX(uint32_t xKeycode, KeyDirection directio
     return k;
 }
 
+RepeatPairFilter::Ready RepeatPairFilter::take(const XKeyEvent &event) {
+    Ready ready;
+    if (held_ && event.direction == KeyDirection::Press && event.keycode == held_->keycode &&
+        event.time == held_->time) {
+        held_.reset(); // the key is still down: only the press counts
+        ready.events[ready.count++] = event;
+        return ready;
+    }
+    if (held_) {
+        ready.events[ready.count++] = *held_;
+        held_.reset();
+    }
+    if (event.direction == KeyDirection::Release)
+        held_ = event;
+    else
+        ready.events[ready.count++] = event;
+    return ready;
+}
+
+std::optional<XKeyEvent> RepeatPairFilter::flush() {
+    std::optional<XKeyEvent> out = held_;
+    held_.reset();
+    return out;
+}
+
 } // namespace orvyn

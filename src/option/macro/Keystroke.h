@@ -45,6 +45,34 @@ uint32_t virtualKeyAt(KeyPosition position, const KeyboardLayout &layout);
 std::optional<Keystroke> keystrokeFromX(uint32_t xKeycode, KeyDirection direction, uint32_t serverTime,
                                         const KeyboardLayout &layout);
 
+// One key event as the X server reports it.
+struct XKeyEvent {
+    uint32_t keycode = 0;
+    KeyDirection direction = KeyDirection::Press;
+    uint32_t time = 0;
+};
+
+// The X server repeats a held key as a release and a press with the same
+// time stamp (for clients that did not ask XKB for presses alone). Such a
+// pair is one repeated press: a release is held back until the next event
+// (or flush()) shows that it is not half of a pair.
+class RepeatPairFilter {
+public:
+    // The events ready to be delivered, in order (at most two).
+    struct Ready {
+        XKeyEvent events[2];
+        int count = 0;
+    };
+    Ready take(const XKeyEvent &event);
+    // The release held back, when nothing followed it.
+    std::optional<XKeyEvent> flush();
+    bool holding() const { return held_.has_value(); }
+    void clear() { held_.reset(); }
+
+private:
+    std::optional<XKeyEvent> held_;
+};
+
 // Milliseconds from `earlier` to `later` on the X server's wrapping clock.
 inline uint32_t serverMillisBetween(uint32_t earlier, uint32_t later) {
     return later - earlier;

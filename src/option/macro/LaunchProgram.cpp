@@ -40,7 +40,8 @@ bool assignProgram(ConfigBlock &config, int profile, int slot, std::string_view 
     key.code = 0;
     clearKeyMacro(key);
     std::memset(key.programPath, 0, sizeof key.programPath);
-    std::memcpy(key.programPath, path.data(), path.size());
+    if (!path.empty())
+        std::memcpy(key.programPath, path.data(), path.size());
     config.flags.keySlot[profile][slot] = 1;
     return true;
 }

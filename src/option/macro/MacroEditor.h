@@ -15,11 +15,17 @@
 #include "option/keys/KeyCodeTable.h"
 #include "option/macro/MacroLibrary.h"
 #include "option/macro/MacroRecording.h"
+#include "option/skin/SkinNames.h"
 
 namespace orvyn {
 
 // Icons of the event-list rows (program resources).
-enum class RowIcon : uint16_t { Delay = 135, KeyRelease = 137, KeyPress = 138, Mouse = 146 };
+enum class RowIcon : uint16_t {
+    Delay = static_cast<uint16_t>(SkinIcon::DelayRow),
+    KeyRelease = static_cast<uint16_t>(SkinIcon::KeyReleaseRow),
+    KeyPress = static_cast<uint16_t>(SkinIcon::KeyPressRow),
+    Mouse = static_cast<uint16_t>(SkinIcon::MouseRow),
+};
 
 inline constexpr int kMacroNameMaxChars = 15;
 // A key keeps the name in 24 bytes with its terminator.

@@ -29,7 +29,7 @@ constexpr std::size_t kLargestLibraryFile =
     decimalDigits(kMaxStoredMacros) + 1 +
     static_cast<std::size_t>(kMaxStoredMacros) *
         (decimalDigits(kMaxStoredMacros - 1) + 1 + 2 * (sizeof(MacroRecord) + 1) + 1);
-static_assert(kLargestLibraryFile <= kIniFileMaxBytes, "a full library must read back whole");
+static_assert(kLargestLibraryFile <= kMacroLibraryMaxBytes, "a full library must read back whole");
 
 int clampCount(long count) {
     return static_cast<int>(std::clamp<long>(count, 0, kMacroEventCapacity));
@@ -109,7 +109,7 @@ void clearKeyMacro(MacroKeyInfo &key) {
 void MacroLibrary::load() {
     IniDocument doc;
     int32_t number = -1;
-    switch (loadIniDocument(path_, doc)) {
+    switch (loadIniDocument(path_, doc, kMacroLibraryMaxBytes)) {
     case IniLoad::Missing:
         fileState_ = MacroFileState::Missing;
         break;
@@ -154,7 +154,7 @@ bool MacroLibrary::save() {
     // still not ours to overwrite. Every apply saves the library; a file
     // that already holds exactly this is left alone (no rewrite, no flush).
     IniDocument current;
-    switch (loadIniDocument(path_, current)) {
+    switch (loadIniDocument(path_, current, kMacroLibraryMaxBytes)) {
     case IniLoad::Unreadable:
         fileState_ = MacroFileState::Unreadable;
         return false;

@@ -36,6 +36,9 @@ static_assert(offsetof(MacroRecord, events) == 60);
 
 inline constexpr const char *kMacroSection = "Macros";
 inline constexpr const char *kMacroCountKey = "number";
+// sequence.dat holds one line of about 530 bytes per macro: 4 MiB is some
+// 7,900 macros, far more than the key menus can offer.
+inline constexpr std::size_t kMacroLibraryMaxBytes = 4u << 20;
 
 // The most macros a library file holds. Every key menu lists the whole
 // library, so this is far beyond use; its file stays far below the size the

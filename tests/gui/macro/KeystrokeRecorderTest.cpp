@@ -77,7 +77,8 @@ TEST_F(RecorderTest, DeliversEveryKeystrokeInOrderUntilStopped) {
     recorder().keyEvent(kXKeypadEnter, KeyDirection::Release, 120);
     recorder().keyEvent(kXA, KeyDirection::Release, 130);
     EXPECT_TRUE(target_->keys.empty()) << "delivery is queued, not immediate";
-    QCoreApplication::processEvents();
+    // A release waits for the event loop to turn once.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return target_->keys.size() >= 4; }, 2000));
     ASSERT_EQ(target_->keys.size(), 4u);
     const Keystroke want[] = {{0x41, 0, 100}, {0x0D, 0x01, 110}, {0x0D, 0x81, 120}, {0x41, 0x80, 130}};
     for (std::size_t i = 0; i < 4; ++i) {

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -85,7 +86,7 @@ protected:
         MacroRecord &r = library_.create(name);
         r.repeat = repeat;
         r.count = static_cast<int>(events.size());
-        std::memcpy(r.events, events.data(), events.size() * sizeof(MacroEvent));
+        std::copy(events.begin(), events.end(), r.events);
         return r;
     }
     MacroManagerDialog &open(const MacroKeyInfo *key = nullptr) {
@@ -108,8 +109,16 @@ protected:
     }
     // One key typed while recording, through the recorder's X edge.
     void type(uint32_t xKeycode, uint32_t time) {
+        const int before = dialog_->editor().steps().count;
+        const bool listening = KeystrokeRecorder::instance().running();
         KeystrokeRecorder::instance().keyEvent(xKeycode, KeyDirection::Press, time);
         KeystrokeRecorder::instance().keyEvent(xKeycode, KeyDirection::Release, time + 40);
+        // The release waits for the event loop to turn once.
+        if (listening) {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return dialog_->editor().steps().count >= before + 2 || !dialog_->recording(); },
+                2000));
+        }
         QCoreApplication::processEvents();
     }
     void rightClickEvents() {

@@ -134,8 +134,8 @@ TEST_F(SkinWindows, GalleryRendersEveryWindow) {
     EXPECT_EQ(names.size(), shots.size());
     for (const char *name :
          {"config_key_mapping.png", "config_macro_keys.png", "config_media_keys.png", "config_advanced.png",
-          "profile.png", "macro_manager.png", "launch_program.png", "delete_macro_warn.png",
-          "macro_set_warn.png", "shortcut.png", "swap_key.png", "reset_warn.png"})
+          "profile.png", "macro_manager.png", "macro_manager_menu.png", "launch_program.png",
+          "delete_macro_warn.png", "macro_set_warn.png", "shortcut.png", "swap_key.png", "reset_warn.png"})
         EXPECT_EQ(names.count(QString::fromLatin1(name)), 1u) << name;
 }
 

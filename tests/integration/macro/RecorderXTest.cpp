@@ -17,6 +17,8 @@
 
 #include "integration/platform/Child.h"
 #include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/MacroManagerDialog.h"
+#include "option/skin/SkinResources.h"
 
 namespace orvyn {
 namespace {
@@ -137,6 +139,61 @@ TEST_F(RecorderXTest, AGrabHeldByAnotherClientMakesStartFail) {
     holder.closeStdin();
     holder.wait();
     EXPECT_TRUE(recorder.start(&target_));
+}
+
+TEST_F(RecorderXTest, AHeldKeyRepeatsItsPressOnlyAndRecordsAsTwoSteps) {
+    ASSERT_TRUE(KeystrokeRecorder::instance().start(&target_));
+    // The server repeats a held key; a client that asked for it gets the
+    // repeats as presses alone, never as release and press pairs.
+    shell("xdotool keydown a sleep 1 keyup a");
+    ASSERT_TRUE(waitForKeys(2));
+    QTest::qWait(100);
+    int releases = 0;
+    for (const Keystroke &k : target_.keys)
+        releases += k.released() ? 1 : 0;
+    EXPECT_EQ(releases, 1);
+    EXPECT_TRUE(target_.keys.back().released());
+
+    const KeyCodeTable keys(KeystrokeRecorder::instance().layout());
+    MacroRecording recording(keys);
+    recording.beginRun(-1);
+    MacroSteps steps;
+    for (const Keystroke &k : target_.keys)
+        recording.take(k, steps);
+    EXPECT_EQ(steps.count, 2);
+}
+
+class NoTexts final : public TextSource {
+public:
+    std::string text(unsigned) const override { return {}; }
+};
+
+TEST_F(RecorderXTest, TheManagerShowsRecordingWhenAnotherClientHoldsTheKeyboard) {
+    setSkinFolder(QStringLiteral(ORVYN_PROGRAM_DIR "skins/"));
+    MacroLibrary library;
+    library.create("m");
+    const NoTexts texts;
+    const auto layout = makeUsLayout();
+    Child holder({ORVYN_WITNESS, "grab"});
+    ASSERT_EQ(holder.readLine(10).value_or(""), "grabbed");
+
+    MacroManagerDialog manager(library, *layout, texts, nullptr);
+    manager.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&manager));
+    QTest::mouseClick(manager.button(MacroManagerDialog::Record), Qt::LeftButton);
+    EXPECT_TRUE(manager.recording());
+    EXPECT_TRUE(KeystrokeRecorder::instance().running());
+    EXPECT_FALSE(KeystrokeRecorder::instance().grabbed());
+    EXPECT_EQ(manager.button(MacroManagerDialog::Record)->statePicture(StatePicture::Normal),
+              QImage(skinFolder() + "stop_record_normal.jpg"));
+    EXPECT_FALSE(manager.button(MacroManagerDialog::Ok)->isEnabled());
+    shell("xdotool key a");
+    QTest::qWait(200);
+    EXPECT_EQ(manager.editor().steps().count, 0) << "no keystroke arrives";
+
+    QTest::mouseClick(manager.button(MacroManagerDialog::Record), Qt::LeftButton);
+    EXPECT_FALSE(manager.recording());
+    EXPECT_TRUE(manager.button(MacroManagerDialog::Ok)->isEnabled());
 }
 
 TEST_F(RecorderXTest, StartedFromTheEventLoopRightAfterShowTakesTheKeyboard) {

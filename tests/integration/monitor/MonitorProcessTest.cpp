@@ -1,11 +1,16 @@
 // Monitor as a real process: an emulated keyboard served from this test, test
 // endpoints standing in for Option, the OSD and an applet, and a private
 // program folder whose Option and OSD are scripts that leave a mark.
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <optional>
 #include <poll.h>
 #include <sys/socket.h>
@@ -57,9 +62,16 @@ public:
         const int on = 1;
         ::setsockopt(fd_, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
     }
-    ~TestEndpoint() {
+    ~TestEndpoint() { close(); }
+    // Stops receiving. `unlink` = false leaves the socket file behind, as a
+    // killed program does.
+    void close(bool unlink = true) {
+        if (fd_ < 0)
+            return;
         ::close(fd_);
-        ::unlink(path_.c_str());
+        fd_ = -1;
+        if (unlink)
+            ::unlink(path_.c_str());
     }
 
     // The next message, or nullopt after `limit`.
@@ -115,6 +127,28 @@ public:
 private:
     std::string path_;
     int fd_ = -1;
+};
+
+// An environment variable set for one test and restored afterwards.
+class ScopedVariable {
+public:
+    ScopedVariable(const char *name, const std::string &value) : name_(name) {
+        if (const char *old = std::getenv(name))
+            old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    const char *name_;
+    std::optional<std::string> old_;
 };
 
 class MonitorProcessTest : public ::testing::Test {
@@ -471,6 +505,75 @@ TEST_F(MonitorProcessTest, ForegroundGameSwitchesTheProfile) {
     EXPECT_TRUE(option.quiet());
 }
 
+// Without any display Monitor picks the offscreen platform for itself only:
+// the programs it starts (here the OSD) see the session as it is, start in
+// their own folder and get none of Monitor's descriptors.
+TEST_F(MonitorProcessTest, ChildrenGetTheirOwnFolderAndNothingOfMonitors) {
+    ::unsetenv("QT_QPA_PLATFORM");
+    std::ofstream(programs + "OSD") << "#!/bin/sh\n"
+                                       "env > \"$0.env\"\n"
+                                       "ls -l /proc/$$/fd > \"$0.fds\"\n"
+                                       "pwd > \"$0.pwd\"\n"
+                                       "echo started >> \"$0.started\"\n";
+    startConnected();
+    ASSERT_TRUE(started("OSD"));
+    std::ifstream env(programs + "OSD.env"), fds(programs + "OSD.fds"), pwd(programs + "OSD.pwd");
+    const std::string environment((std::istreambuf_iterator<char>(env)), {});
+    const std::string descriptors((std::istreambuf_iterator<char>(fds)), {});
+    std::string folder;
+    std::getline(pwd, folder);
+    EXPECT_EQ(environment.find("QT_QPA_PLATFORM"), std::string::npos) << environment;
+    EXPECT_EQ(folder + "/", programs);
+    EXPECT_EQ(descriptors.find(runtime.runtime()), std::string::npos) << descriptors;
+    EXPECT_EQ(descriptors.find("socket:"), std::string::npos) << descriptors;
+}
+
+// A program key whose program is not there (a Windows path from elsewhere)
+// is reported, never handed to xdg-open, whose error dialog would cover the
+// game. Without a notification service the OSD shows it.
+TEST_F(MonitorProcessTest, MissingProgramIsReportedNotOpened) {
+    const std::string tools = runtime.base() + "/tools/";
+    std::filesystem::create_directories(tools);
+    writeMarkerScript(tools + "xdg-open");
+    const ScopedVariable path("PATH", tools + ":" + std::getenv("PATH"));
+    // No notification service, whatever bus the test runs on.
+    const ScopedVariable bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    auto profile = std::make_unique<ProfileData>();
+    *profile = ProfileData{};
+    makeDefaultProfile(*profile, 0, "Profile");
+    profile->keys[2].type = static_cast<uint8_t>(AssignType::LaunchProgram);
+    setFixed(profile->keys[2].programPath, "C:\\Games\\game.exe");
+    std::filesystem::create_directories(home + "config");
+    ASSERT_TRUE(SettingsStore::saveProfile(*profile, home + "config/Default0.gkp"));
+    model.update([](KeyboardMemory &m) {
+        m.currentProfile = 0;
+        m.profiles[0].assignments[2][0] = static_cast<uint8_t>(AssignType::LaunchProgram);
+    });
+    startConnected();
+    osd.drain();
+    ASSERT_TRUE(server->sendEvent(0x4000, 3));
+    auto shown = osd.waitFor(WM_OSD_COMMAND);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->message.wParam, OSD_SHOW_TEXT);
+    EXPECT_EQ(configIni().readText("OSDData", "Message", ""),
+              "not found: C:\\Games\\game.exe: Program key 3");
+    EXPECT_FALSE(started("tools/xdg-open", 300ms));
+    EXPECT_FALSE(std::filesystem::exists(tools + "xdg-open.started"));
+}
+
+TEST_F(MonitorProcessTest, QuitOptionEndsTheRunningMonitor) {
+    Child none({programs + "Monitor", "--quit"});
+    EXPECT_EQ(none.wait(), 1) << "nothing to end";
+    monitor = startMonitor();
+    ASSERT_TRUE(monitorListening());
+    Child quit({programs + "Monitor", "--quit"});
+    EXPECT_EQ(quit.wait(), 0);
+    int code = -1;
+    ASSERT_TRUE(monitorEnds(&code));
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(std::filesystem::exists(runtime.runtime() + kMonitorTitle));
+}
+
 TEST_F(MonitorProcessTest, WithTheKbsimProgram) {
     // The emulator as its own program, driven through its command line.
     const std::string kbsim = std::string(ORVYN_PROGRAM_DIR) + "kbsim";
@@ -495,6 +598,203 @@ TEST_F(MonitorProcessTest, WithTheKbsimProgram) {
     EXPECT_TRUE(option.waitFor(WM_READBACK_DONE));
     kbsimSays({"quit"});
     keyboard.wait();
+}
+
+TEST_F(MonitorProcessTest, KeyboardMessagesFromOtherProcessesAreIgnored) {
+    startConnected();
+    option.drain();
+    // A removal, the configuration key and a recorded macro, posted by a
+    // process that is not the keyboard.
+    ASSERT_TRUE(post(WM_DEVICE_CHANGE, 0, 0));
+    ASSERT_TRUE(post(WM_DEVICE_EVENT, 0x4000, 0));
+    ASSERT_TRUE(post(WM_DEVICE_EVENT, 0x7000, 1));
+    EXPECT_TRUE(option.quiet()) << "no close, no raise, no read-back";
+    EXPECT_EQ(configIni().readNumber("Setting", "Device", -1), 1);
+    // Monitor still believes in its keyboard: an apply reaches it.
+    SharedConfigBlock block;
+    block.open(runtime.runtime());
+    auto config = std::make_unique<ConfigBlock>();
+    ASSERT_TRUE(block.take(*config));
+    config->profiles[0].LtColor = 5;
+    config->flags.lighting[0] = 1;
+    ASSERT_TRUE(block.publish(*config));
+    ASSERT_TRUE(post(WM_CONFIG_APPLY, 0));
+    ASSERT_TRUE(option.waitFor(WM_APPLY_DONE));
+    EXPECT_EQ(model.memory().profiles[0].lighting[6], 5);
+}
+
+TEST_F(MonitorProcessTest, TheOsdEndsWhenMonitorIsKilled) {
+    // The real OSD this time, started by Monitor.
+    osd.close();
+    std::filesystem::remove(programs + "OSD");
+    std::filesystem::create_symlink(std::string(ORVYN_PROGRAM_DIR) + "OSD", programs + "OSD");
+    startConnected();
+    EndpointPoster poster(runtime.runtime());
+    auto osdRunning = [&] { return poster.exists(kOsdTitle); };
+    for (int i = 0; i < 1000 && !osdRunning(); ++i)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(osdRunning()) << "Monitor did not start the OSD";
+    std::this_thread::sleep_for(1500ms);
+    ASSERT_TRUE(osdRunning()) << "the OSD must stay while Monitor runs";
+
+    monitor->kill(SIGKILL);
+    monitor->wait();
+    monitor.reset();
+    const auto killed = std::chrono::steady_clock::now();
+    while (osdRunning() && std::chrono::steady_clock::now() - killed < 5s)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_FALSE(osdRunning()) << "the OSD outlived Monitor";
+}
+
+// Monitor through a shell that passes its error output on as ours and sets
+// up what `prelude` says first.
+std::unique_ptr<Child> startMonitorThroughShell(const std::string &monitor, const std::string &prelude = "") {
+    return std::make_unique<Child>(
+        std::vector<std::string>{"/bin/sh", "-c", prelude + "exec \"$0\" 2>&1", monitor});
+}
+
+TEST_F(MonitorProcessTest, StartUpFaultsStopMonitorWithAClearMessage) {
+    struct Case {
+        const char *name;
+        std::function<void()> arrange;
+        std::string prelude;
+        std::string says;
+    } cases[] = {
+        {"a folder in the block's place",
+         [&] { std::filesystem::create_directory(runtime.runtime() + kShareDataName); }, "",
+         "cannot put the file in place of " + runtime.runtime() + kShareDataName},
+        // A full runtime tmpfs, as a file-size limit below the block's size
+        // (dash counts 512-byte blocks).
+        {"no room for the block", [] {}, "trap '' XFSZ; ulimit -f 128; ", "cannot allocate 84892 bytes"},
+        {"a settings folder others may write",
+         [&] { std::filesystem::permissions(home, std::filesystem::perms::all); }, "",
+         "must not be writable by group or others"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        monitor = startMonitorThroughShell(programs + "Monitor", c.prelude);
+        std::string said;
+        while (auto line = monitor->readLine(10))
+            said += *line + "\n";
+        int code = -1;
+        ASSERT_TRUE(monitorEnds(&code)) << "Monitor kept running: " << said;
+        EXPECT_EQ(code, 1) << said;
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_FALSE(EndpointPoster(runtime.runtime()).exists(kMonitorTitle));
+        std::error_code ignored;
+        std::filesystem::remove(runtime.runtime() + kShareDataName, ignored);
+        std::filesystem::permissions(home, std::filesystem::perms::owner_all);
+    }
+}
+
+// Real time: the keyboard's 8000 ms pause after an arrival as it is.
+class MonitorRealTime : public MonitorProcessTest {
+protected:
+    void SetUp() override {
+        MonitorProcessTest::SetUp();
+        ::setenv("ORVYN_TIME_SCALE", "1", 1);
+    }
+};
+
+TEST_F(MonitorRealTime, ABouncingCableGivesOneReadBackAfterTheLastArrivalAndMonitorKeepsAnswering) {
+    using Clock = std::chrono::steady_clock;
+    // The server outlives this test body (it logs the disconnect at the
+    // fixture's end), so the log is shared with it.
+    struct PacketLog {
+        std::mutex mutex;
+        std::vector<std::pair<Clock::time_point, std::string>> lines;
+    };
+    auto log = std::make_shared<PacketLog>();
+    server->setLog([log](std::string_view line) {
+        std::lock_guard lock(log->mutex);
+        log->lines.emplace_back(Clock::now(), std::string(line));
+    });
+    monitor = startMonitor(); // no keyboard yet
+    ASSERT_TRUE(monitorListening());
+    ASSERT_TRUE(waitForIni("Setting", "Device", 0));
+
+    // Throughout, Monitor is asked to raise Option and must answer at once.
+    std::atomic<bool> stop{false};
+    std::atomic<int> readBacks{0};
+    std::vector<Clock::duration> answers;
+    int unanswered = 0;
+    std::thread pinger([&] {
+        EndpointPoster poster(runtime.runtime());
+        while (!stop) {
+            const auto sent = Clock::now();
+            if (!poster.post(kMonitorTitle, WM_COMMAND_MSG, CMD_CUSTOMIZER, 0)) {
+                ++unanswered;
+                continue;
+            }
+            for (;;) {
+                auto r = option.next(1000ms);
+                if (!r) {
+                    ++unanswered;
+                    break;
+                }
+                if (r->message.message == WM_READBACK_DONE)
+                    ++readBacks;
+                if (r->message.message == WM_SYSCOMMAND_MSG) {
+                    answers.push_back(Clock::now() - sent);
+                    break;
+                }
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+    });
+
+    // Five arrivals within 4 s.
+    bool plugged = server->start();
+    for (int bounce = 1; bounce < 5 && plugged; ++bounce) {
+        std::this_thread::sleep_for(700ms);
+        server->unplug();
+        std::this_thread::sleep_for(100ms);
+        plugged = server->plug();
+    }
+    // The read-back and its announcement; then a while longer, in case a
+    // second one follows.
+    const auto end = Clock::now() + 40s;
+    while (plugged && readBacks == 0 && Clock::now() < end)
+        std::this_thread::sleep_for(50ms);
+    std::this_thread::sleep_for(1500ms);
+    stop = true;
+    pinger.join();
+    ASSERT_TRUE(plugged);
+    EXPECT_EQ(readBacks, 1);
+
+    std::lock_guard lock(log->mutex);
+    Clock::time_point lastConnect{}, firstRequest{};
+    int connects = 0;
+    for (const auto &[at, line] : log->lines) {
+        if (line == "host connected") {
+            lastConnect = at;
+            ++connects;
+        } else if (line.rfind("<- ", 0) == 0 && firstRequest == Clock::time_point{}) {
+            firstRequest = at;
+        }
+    }
+    EXPECT_EQ(connects, 5);
+    ASSERT_NE(firstRequest, Clock::time_point{}) << "no read-back";
+    EXPECT_GT(firstRequest, lastConnect)
+        << "nothing is asked of the keyboard before the last arrival's pause ends";
+    const auto pause = std::chrono::duration_cast<std::chrono::milliseconds>(firstRequest - lastConnect);
+    EXPECT_GE(pause, 7900ms);
+    EXPECT_LE(pause, 9000ms);
+
+    EXPECT_EQ(unanswered, 0);
+    ASSERT_GT(answers.size(), 200u);
+    // Within 50 ms throughout; a shared test machine may stall any process
+    // now and then, so one answer in a hundred may be late, but never by
+    // the seconds a sleeping loop would take.
+    const auto slowest = *std::max_element(answers.begin(), answers.end());
+    const auto late = std::count_if(answers.begin(), answers.end(), [](auto a) { return a >= 50ms; });
+    std::printf(
+        "read-back %lld ms after the last arrival; %zu answers, %td over 50 ms, slowest %lld us\n",
+        static_cast<long long>(pause.count()), answers.size(), late,
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(slowest).count()));
+    EXPECT_LE(late, static_cast<std::ptrdiff_t>(answers.size() / 100));
+    EXPECT_LT(slowest, 500ms);
 }
 
 } // namespace

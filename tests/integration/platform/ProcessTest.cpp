@@ -8,6 +8,8 @@
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -115,6 +117,31 @@ TEST(AcrossProcesses, HolderKilledWithTheMutexDoesNotLockOthersOut) {
     EXPECT_EQ(reader.readLine(), "ready");
     EXPECT_EQ(reader.readLine(), "torn 0 seen 3");
     EXPECT_EQ(reader.wait(), 0);
+}
+
+TEST(AcrossProcesses, AStoppedHolderOfTheMutexMakesCopiesFailAfterTwoSecondsNotHang) {
+    test::TempRuntime tmp;
+    SharedConfigBlock monitor;
+    monitor.create(tmp.runtime());
+    ASSERT_TRUE(monitor.hasBlock());
+    Child holder({kPeer, "hold-mutex", tmp.runtime()});
+    ASSERT_EQ(holder.readLine(), "ready");
+    holder.kill(SIGSTOP);
+
+    auto config = std::make_unique<ConfigBlock>();
+    std::memset(config.get(), 0x42, sizeof *config);
+    for (bool publish : {true, false}) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(publish ? monitor.publish(*config) : monitor.take(*config));
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(waited, std::chrono::milliseconds(1900));
+        EXPECT_LT(waited, std::chrono::seconds(5));
+    }
+    // Once the holder is gone the copies work again.
+    holder.kill(SIGKILL);
+    holder.wait();
+    EXPECT_TRUE(monitor.publish(*config));
+    EXPECT_TRUE(monitor.take(*config));
 }
 
 TEST(AcrossProcesses, OwnerRemovesItsObjectsAtNormalExitAndCrashLeftoversAreReplaced) {

@@ -372,16 +372,42 @@ TEST(DeviceWorkerReadBack, AMacroThatFailsThreeTimesEndsTheMacrosButNotTheReques
     EXPECT_EQ(rig.poster.posted(), std::vector<uint32_t>{WM_READBACK_DONE});
 }
 
-TEST(DeviceWorkerReadBack, AFailedReadEndsItUnsavedWithTheClosingReport) {
+TEST(DeviceWorkerReadBack, AFailedReadIsTriedOnceMoreThenTheOldRecordIsKept) {
+    // Once: the whole read-back runs again after a pause, and completes.
+    {
+        Rig rig;
+        prepareKeyboard(rig.model);
+        rig.link.failGets(6, 1);
+        rig.serve(DeviceRequest::ReadEverything);
+        Seq want;
+        want.add("GET 5").wait(200);
+        for (int q = 0; q < 5; ++q)
+            want.read(q, 128, 11).wait(200);
+        want.read(0, 64, 6).wait(1000).add("GET 5");
+        const Entries log = rig.log.entries();
+        ASSERT_GE(log.size(), want.entries().size());
+        EXPECT_EQ(Entries(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(want.entries().size())),
+                  want.entries());
+        EXPECT_EQ(std::count(log.begin(), log.end(), "SET 16"), 1);
+        EXPECT_EQ(rig.exchange.publishCount(), 1);
+        EXPECT_EQ(rig.poster.posted(), std::vector<uint32_t>{WM_READBACK_DONE});
+        EXPECT_TRUE(rig.settingsWritten());
+    }
+    // Twice: it ends unsaved with the closing report.
     Rig rig;
     prepareKeyboard(rig.model);
-    rig.link.failGets(6, 1);
+    rig.link.failGets(6, 2);
     rig.serve(DeviceRequest::ReadEverything);
     Seq want;
-    want.add("GET 5").wait(200);
-    for (int q = 0; q < 5; ++q)
-        want.read(q, 128, 11).wait(200);
-    want.read(0, 64, 6).write("SET 16", 100);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        want.add("GET 5").wait(200);
+        for (int q = 0; q < 5; ++q)
+            want.read(q, 128, 11).wait(200);
+        want.read(0, 64, 6);
+        if (attempt == 0)
+            want.wait(1000);
+    }
+    want.write("SET 16", 100);
     EXPECT_EQ(rig.log.entries(), want.entries());
     // Partly updated, but nothing saved, published or announced.
     EXPECT_EQ(rig.record().CurrentProfile, 2);
@@ -597,7 +623,7 @@ public:
     bool released = false;
 };
 
-TEST(DeviceWorkerThread, AThreadStuckInTheModuleIsAbandonedAndThenLeavesEverythingAlone) {
+TEST(DeviceWorkerThread, AStuckThreadFillsABoundedQueueIsAbandonedAndThenLeavesEverythingAlone) {
     test::TempFolders folders;
     VirtualClock clock;
     StuckLink link;
@@ -618,6 +644,10 @@ TEST(DeviceWorkerThread, AThreadStuckInTheModuleIsAbandonedAndThenLeavesEverythi
         ASSERT_TRUE(link.changed.wait_for(lock, std::chrono::seconds(30), [&] { return link.calls == 1; }));
     }
     EXPECT_TRUE(worker.isBusy());
+    // Behind the stuck request the queue takes a bounded number more.
+    for (std::size_t i = 0; i < kMaxQueuedRequests; ++i)
+        EXPECT_TRUE(worker.post(DeviceRequest::WriteCurrentProfile)) << i;
+    EXPECT_FALSE(worker.post(DeviceRequest::ApplyChanges));
     EXPECT_EQ(worker.stop(std::chrono::milliseconds(50)), DeviceWorker::StopResult::Abandoned);
     {
         std::lock_guard lock(link.mutex);

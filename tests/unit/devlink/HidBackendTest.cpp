@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -92,14 +93,19 @@ public:
                 out.push_back(d);
         return out;
     }
-    std::unique_ptr<HidDevice> open(const std::string &path) override {
+    HidOpenResult open(const std::string &path) override {
         std::lock_guard lock(mutex);
+        ++openAttempts;
         const bool listed =
             std::any_of(devices.begin(), devices.end(), [&](auto &d) { return d.path == path; });
         if (!listed)
-            return nullptr;
-        return std::make_unique<FakeDevice>(states[path]);
+            return {nullptr, ENOENT};
+        if (openError != 0)
+            return {nullptr, openError};
+        return {std::make_unique<FakeDevice>(states[path]), 0};
     }
+    std::atomic<int> openError{0}; // every open fails with this errno when set
+    std::atomic<int> openAttempts{0};
 };
 
 // Hints a change when the test says so.
@@ -205,6 +211,37 @@ TEST_F(HidBackendTest, FeatureReportsGoToTheVendorInterface) {
     backend->closeFeature();
     EXPECT_EQ(vendor->open, 0);
     EXPECT_FALSE(backend->setFeature(set, sizeof set));
+}
+
+// No permission on the node (no udev rule): said once per arrival, however
+// often the watcher and Monitor try to open it meanwhile.
+TEST_F(HidBackendTest, UnusableKeyboardIsReportedOncePerArrival) {
+    hid.openError = EACCES;
+    hid.add("/dev/hidraw5", 0xFF00, 1);
+    backend->startMonitor();
+    EXPECT_FALSE(backend->openFeature());
+    const Posted unusable{1326, DEVBRIDGE_DEVICE_UNUSABLE, EACCES};
+    EXPECT_EQ(recorder.waitForCount(1), std::vector<Posted>{unusable});
+    for (int i = 0; i < 3000 && hid.openAttempts < 4; ++i) {
+        backend->openFeature();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_GE(hid.openAttempts, 4) << "Monitor and the watcher keep trying";
+    EXPECT_EQ(recorder.take(), std::vector<Posted>{unusable});
+
+    hid.removeAll();
+    ++watch.pending;
+    EXPECT_EQ(recorder.waitForCount(1), (std::vector<Posted>{{1326, 0, 0}}));
+    hid.add("/dev/hidraw5", 0xFF00, 1);
+    ++watch.pending;
+    EXPECT_EQ(recorder.waitForCount(3), (std::vector<Posted>{{1326, 0, 0}, {1326, 1, 0}, unusable}));
+
+    // With access granted the keyboard simply works; nothing more is said.
+    recorder.take();
+    hid.openError = 0;
+    EXPECT_TRUE(backend->openFeature());
+    backend->stopMonitor();
+    EXPECT_TRUE(recorder.take().empty());
 }
 
 TEST_F(HidBackendTest, OtherIdsAreNotTheKeyboard) {

@@ -1,9 +1,14 @@
 // The main window's message table, keyboard state machine, event dispatch
 // and keyboard notices, against recording fakes.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <mutex>
 
 #include "MonitorFakes.h"
 #include "shared/IniFile.h"
@@ -43,8 +48,13 @@ protected:
         s.processNames = [this](pid_t pid) -> std::optional<ProcessNames> {
             if (pid == 42)
                 return names;
+            if (const auto it = otherNames.find(pid); it != otherNames.end())
+                return it->second;
             return std::nullopt;
         };
+        s.descendants = [this](pid_t pid) { return descendants[pid]; };
+        s.notifier = &notifier;
+        s.userTime = &userTime;
         s.tray = &tray;
         s.loop = &loop;
         s.clock = &clock;
@@ -81,6 +91,10 @@ protected:
     FakePlayers players{journal};
     FakeForeground foreground;
     ProcessNames names;
+    std::map<pid_t, ProcessNames> otherNames;
+    std::map<pid_t, std::vector<pid_t>> descendants;
+    FakeNotifier notifier{journal};
+    FakeUserTime userTime;
     FakeTray tray{journal};
     FakeLoop loop{journal};
     VirtualClock clock;
@@ -88,7 +102,7 @@ protected:
 };
 
 TEST_F(MonitorWndTest, StartWithKeyboardOpensTimersTrayAndOption) {
-    shell.programs = {"/opt/orvyn/OSD"};
+    shell.programs = {"/opt/orvyn/OSD", "/opt/orvyn/Option"};
     poster.present = {kOsdTitle};
     wnd->startKeyboard(true);
     EXPECT_EQ(clock.pauses(), std::vector<Millis>{Millis(1000)});
@@ -136,11 +150,16 @@ TEST_F(MonitorWndTest, ArrivalAndRemovalFollowTheStateMachine) {
     wnd->handle(msg(WM_DEVICE_CHANGE, 0, 0)); // repeated removal
     EXPECT_TRUE(journal.entries.empty());
 
+    // The keyboard's pause is a timer: nothing sleeps, and the rest of the
+    // arrival happens when it fires.
     wnd->handle(msg(WM_DEVICE_CHANGE, 1, 0));
-    EXPECT_EQ(clock.pauses(), std::vector<Millis>{Millis(8000)});
-    std::vector<std::string> arrival = {"openFeature", "request 2 0", "trayAdd", "watchStart"};
-    EXPECT_EQ(journal.entries, arrival);
+    EXPECT_TRUE(clock.pauses().empty());
+    EXPECT_EQ(journal.entries, std::vector<std::string>{"arrivalStart"});
     EXPECT_EQ(wnd->keyboardState(), KeyboardState::Connected);
+    journal.entries.clear();
+    wnd->onArrivalTimer();
+    std::vector<std::string> arrival = {"arrivalStop", "openFeature", "request 2 0", "trayAdd", "watchStart"};
+    EXPECT_EQ(journal.entries, arrival);
     EXPECT_EQ(ini().readNumber("Setting", "Device", -1), 1);
 
     journal.entries.clear();
@@ -328,6 +347,111 @@ TEST_F(MonitorWndTest, HandOverAnswersWhenTheWorkerRefuses) {
     EXPECT_TRUE(journal.contains(kOption + "1256 0 0"));
 }
 
+TEST_F(MonitorWndTest, HandOverWithoutTheBlockAnswersAtOnceAndSendsNothing) {
+    connect();
+    exchange.takes = false; // a stuck holder of the block's mutex, a cut file
+    wnd->handle(msg(WM_CONFIG_APPLY, 0, 0));
+    EXPECT_FALSE(journal.contains("request 1 0"));
+    EXPECT_TRUE(journal.contains(kOption + "1256 0 0"));
+}
+
+TEST_F(MonitorWndTest, ABouncingCableGivesOneReadBackAfterTheLastArrivalAndNothingIsLost) {
+    connect();
+    // Unplugged and plugged again three times; Option applies and a macro
+    // is recorded while the keyboard's pause runs.
+    wnd->handle(msg(WM_DEVICE_CHANGE, 0, 0));
+    wnd->handle(msg(WM_DEVICE_CHANGE, 1, 0));
+    wnd->handle(msg(WM_DEVICE_CHANGE, 0, 0));
+    wnd->handle(msg(WM_DEVICE_CHANGE, 1, 0));
+    wnd->handle(msg(WM_CONFIG_APPLY, 0, 0));
+    wnd->dispatch(0x70000003);
+    wnd->handle(msg(WM_DEVICE_CHANGE, 0, 0));
+    // An apply held for a keyboard that went again is answered like one
+    // without a keyboard.
+    EXPECT_TRUE(journal.contains(kOption + "1256 0 0"));
+    wnd->handle(msg(WM_DEVICE_CHANGE, 1, 0));
+    wnd->handle(msg(WM_CONFIG_APPLY, 1, 0));
+    EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "arrivalStart"), 3);
+    EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "arrivalStop"), 2);
+    EXPECT_TRUE(clock.pauses().empty());
+    for (const auto &e : journal.entries)
+        EXPECT_EQ(e.rfind("request", 0), std::string::npos)
+            << "nothing reaches the worker during the pause: " << e;
+
+    journal.entries.clear();
+    wnd->onArrivalTimer();
+    const std::vector<std::string> after = {"arrivalStop", "openFeature", "request 2 0",
+                                            "request 1 1", "trayAdd",     "watchStart"};
+    EXPECT_EQ(journal.entries, after);
+    // A stray timer after the pause changes nothing.
+    journal.entries.clear();
+    wnd->onArrivalTimer();
+    EXPECT_EQ(journal.entries, std::vector<std::string>{"arrivalStop"});
+}
+
+TEST_F(MonitorWndTest, KeyboardMessagesFromOutsideAreRefused) {
+    connect();
+    // The device module delivers these inside the process; through the
+    // endpoint they would make Monitor believe the keyboard went away.
+    EXPECT_EQ(wnd->handleFromOutside(msg(WM_DEVICE_CHANGE, 0, 0)), 0);
+    EXPECT_EQ(wnd->handleFromOutside(msg(WM_DEVICE_EVENT, 0x4000, 0)), 0);
+    EXPECT_EQ(wnd->handleFromOutside(msg(WM_DEVICE_EVENT, 0x7000, 1)), 0);
+    EXPECT_EQ(wnd->keyboardState(), KeyboardState::Connected);
+    for (const auto &e : journal.entries)
+        EXPECT_EQ(e.rfind("trace", 0), 0u) << e;
+    // Everything else passes.
+    journal.entries.clear();
+    wnd->handleFromOutside(msg(WM_CONFIG_APPLY, 0, 0));
+    EXPECT_TRUE(journal.contains("request 1 0"));
+}
+
+// A keyboard whose closing report does not come back until released.
+class SlowKeyboard final : public KeyboardLink {
+public:
+    bool openMonitor() override { return true; }
+    bool openFeatureDevice() override { return true; }
+    bool closeFeatureDevice() override { return true; }
+    bool closeMonitor() override { return true; }
+    bool sendClosingReport() override {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return released; });
+        returned = true;
+        changed.notify_all();
+        return true;
+    }
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool released = false;
+    bool returned = false;
+};
+
+TEST_F(MonitorWndTest, ShutdownWaitsAtMostASecondForTheClosingReport) {
+    SlowKeyboard slow;
+    MonitorServices s;
+    s.settings = settings.get();
+    s.keyboard = &slow;
+    s.worker = &worker;
+    s.poster = &poster;
+    s.shell = &shell;
+    s.tray = &tray;
+    s.loop = &loop;
+    s.clock = &clock;
+    s.trace = [](std::string_view) {};
+    CMonitorWnd slowWnd(std::move(s));
+    const auto start = std::chrono::steady_clock::now();
+    slowWnd.shutdown();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(900));
+    EXPECT_LT(took, std::chrono::milliseconds(3000));
+    EXPECT_TRUE(slowWnd.closingReportAbandoned());
+    EXPECT_TRUE(journal.contains("stopWorker")) << "the rest of the shutdown still runs";
+    // The report's thread finishes on its own once the keyboard answers.
+    std::unique_lock lock(slow.mutex);
+    slow.released = true;
+    slow.changed.notify_all();
+    EXPECT_TRUE(slow.changed.wait_for(lock, std::chrono::seconds(10), [&] { return slow.returned; }));
+}
+
 TEST_F(MonitorWndTest, TakeOnlyMessages) {
     connect();
     wnd->handle(msg(WM_CONFIG_TAKE_1226, 0, 0));
@@ -402,14 +526,10 @@ TEST_F(MonitorWndTest, ShutdownOrder) {
     connect();
     poster.present = {kOptionTitle, kOsdTitle, kLoadMeterTitle};
     wnd->shutdown();
-    const std::vector<std::string> expected = {"report16",
-                                               "watchStop",
-                                               "readBackStop",
-                                               kOption + "16 0 0",
-                                               std::string("post ") + kLoadMeterTitle + " 16 0 0",
-                                               kOsd + "16 0 0",
-                                               "cancel",
-                                               "stopWorker"};
+    const std::vector<std::string> expected = {
+        "report16",      "watchStop",        "readBackStop",
+        "arrivalStop",   kOption + "16 0 0", std::string("post ") + kLoadMeterTitle + " 16 0 0",
+        kOsd + "16 0 0", "cancel",           "stopWorker"};
     EXPECT_EQ(journal.entries, expected);
 }
 
@@ -439,6 +559,64 @@ TEST_F(MonitorWndTest, ForegroundWatchSwitchesToTheFirstMatchingProfile) {
     journal.entries.clear();
     wnd->onWatchTimer();
     EXPECT_TRUE(journal.entries.empty());
+}
+
+// What goes wrong on the desktop is said, not swallowed: a keyboard Monitor
+// may not open, a program key whose program is not there. Option is raised
+// with the display server's time, and started only when it is a program.
+TEST_F(MonitorWndTest, ProblemsAreToldAndOptionIsStartedOnlyWhenThere) {
+    connect();
+    wnd->handle(msg(WM_DEVICE_CHANGE, kDeviceUnusable, EACCES));
+    ASSERT_EQ(journal.entries.size(), 2u);
+    EXPECT_TRUE(journal.entries[0].starts_with("trace Monitor: The keyboard is connected, but this user"));
+    EXPECT_TRUE(
+        journal.entries[1].starts_with("notice The keyboard is connected, but this user may not use it | "));
+    EXPECT_NE(journal.entries[1].find("udev"), std::string::npos);
+    EXPECT_EQ(wnd->keyboardState(), KeyboardState::Connected) << "a notice changes no state";
+
+    journal.entries.clear();
+    edit([](ConfigBlock &c) {
+        auto &key = c.profiles[0].keys[2];
+        key.type = static_cast<uint8_t>(AssignType::LaunchProgram);
+        setFixed(key.programPath, "C:\\Games\\game.exe");
+        c.CurrentProfile = 0;
+    });
+    shell.failures["C:\\Games\\game.exe"] = "not found: C:\\Games\\game.exe";
+    wnd->dispatch(0x40000003);
+    EXPECT_EQ(journal.entries.back(), "notice not found: C:\\Games\\game.exe | Program key 3");
+
+    journal.entries.clear();
+    poster.present = {kOsdTitle};
+    wnd->onCommand(CMD_CUSTOMIZER); // Option is not in the program folder
+    EXPECT_FALSE(journal.contains("open /opt/orvyn/Option"));
+    poster.present = {kOptionTitle};
+    userTime.time = 123456;
+    wnd->onCommand(CMD_CUSTOMIZER);
+    EXPECT_EQ(journal.entries.back(), kOption + "274 61728 123456");
+}
+
+// Under gamescope or a game store the active window belongs to the
+// launcher; the game is found among its descendants.
+TEST_F(MonitorWndTest, ForegroundWatchFindsTheGameBelowALauncher) {
+    connect();
+    edit([](ConfigBlock &c) {
+        c.CurrentProfile = 0;
+        setFixed(c.profiles[4].GameFile, "C:\\Games\\Racer.exe");
+    });
+    names = {"gamescope", "gamescope", "gamescope"};
+    otherNames[43] = {"steam", "steam", "steam"};
+    otherNames[45] = {"wine64-preloader", "racer.exe", "racer.exe"};
+    descendants[42] = {43, 44, 45}; // 44 is gone meanwhile
+    foreground.pid = 42;
+    wnd->onWatchTimer();
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 4);
+    EXPECT_TRUE(journal.contains(kOsd + "1324 40 " + std::to_string(4 << 16)));
+
+    // The launcher's own name still wins over its children's.
+    journal.entries.clear();
+    edit([](ConfigBlock &c) { setFixed(c.profiles[1].GameFile, "gamescope"); });
+    wnd->onWatchTimer();
+    EXPECT_EQ(wnd->snapshot().CurrentProfile, 1);
 }
 
 } // namespace

@@ -91,6 +91,38 @@ TEST_F(ProcTree, MissingProcessAndUnreadableParts) {
     EXPECT_EQ(names->exeName, "game");
 }
 
+// Descendants from the kernel's children lists (one per thread), or from
+// every process's parent in its stat line when there are no such lists.
+TEST_F(ProcTree, DescendantsFromChildrenListsOrParents) {
+    const auto children = [this](int pid, int tid, const std::string &list) {
+        const std::string dir = root + "/" + std::to_string(pid) + "/task/" + std::to_string(tid);
+        std::filesystem::create_directories(dir);
+        std::ofstream(dir + "/children") << list;
+    };
+    children(10, 10, "11 12 ");
+    children(10, 13, "14\n");   // a child started by another thread
+    children(11, 11, "15 10 "); // a loop must not hang the walk
+    children(12, 12, "");
+    children(14, 14, "");
+    children(15, 15, "");
+    EXPECT_EQ(readDescendants(10, root), (std::vector<pid_t>{11, 12, 14, 15}));
+    EXPECT_EQ(readDescendants(10, root, 2), (std::vector<pid_t>{11, 12}));
+    EXPECT_TRUE(readDescendants(12, root).empty());
+
+    std::filesystem::remove_all(root);
+    const auto stat = [this](int pid, const std::string &line) {
+        std::filesystem::create_directories(root + "/" + std::to_string(pid));
+        std::ofstream(root + "/" + std::to_string(pid) + "/stat") << line;
+    };
+    stat(20, "20 (gamescope) S 1 20 20 0");
+    stat(21, "21 (reaper (x) ) S 20 20 20 0"); // a name with blanks and parentheses
+    stat(22, "22 (Racer.exe) R 21 20 20 0");
+    stat(23, "23 (other) S 1 23 23 0");
+    stat(24, "garbage");
+    EXPECT_EQ(readDescendants(20, root), (std::vector<pid_t>{21, 22}));
+    EXPECT_TRUE(readDescendants(0, root).empty());
+}
+
 TEST(ForegroundMatch, ReadsThisProcess) {
     const auto names = readProcessNames(::getpid());
     ASSERT_TRUE(names);

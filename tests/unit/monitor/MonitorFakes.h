@@ -1,6 +1,7 @@
 // Recording fakes for the collaborators of Monitor's logic.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,11 +53,14 @@ public:
     }
     bool take(ConfigBlock &config) override {
         journal.add("take");
+        if (!takes)
+            return false;
         config = block;
         return true;
     }
     Journal &journal;
     ConfigBlock block{};
+    bool takes = true;
 };
 
 class FakeKeyboard final : public KeyboardLink {
@@ -104,13 +108,31 @@ public:
 class FakeShell final : public Shell {
 public:
     explicit FakeShell(Journal &j) : journal(j) {}
-    bool open(const std::string &path) override {
+    LaunchOutcome open(const std::string &path) override {
         journal.add("open " + path);
-        return true;
+        if (failures.count(path))
+            return {false, failures.at(path)};
+        return {true, {}};
     }
     bool isProgram(const std::string &path) override { return programs.count(path) > 0; }
     Journal &journal;
     std::set<std::string> programs;
+    std::map<std::string, std::string> failures; // path -> problem
+};
+
+class FakeNotifier final : public Notifier {
+public:
+    explicit FakeNotifier(Journal &j) : journal(j) {}
+    void notify(const std::string &summary, const std::string &body) override {
+        journal.add("notice " + summary + " | " + body);
+    }
+    Journal &journal;
+};
+
+class FakeUserTime final : public UserTimeSource {
+public:
+    std::optional<uint32_t> serverTime() override { return time; }
+    std::optional<uint32_t> time;
 };
 
 class FakeTray final : public TrayControl {
@@ -128,6 +150,8 @@ public:
     void stopWatchTimer() override { journal.add("watchStop"); }
     void startReadBackTimer() override { journal.add("readBackStart"); }
     void stopReadBackTimer() override { journal.add("readBackStop"); }
+    void startArrivalTimer() override { journal.add("arrivalStart"); }
+    void stopArrivalTimer() override { journal.add("arrivalStop"); }
     void postToSelf(uint32_t m, int64_t w, int64_t l) override {
         journal.add("self " + std::to_string(m) + " " + std::to_string(w) + " " + std::to_string(l));
     }
@@ -153,8 +177,10 @@ public:
         journal.add("launch " + hint);
         return true;
     }
+    bool installed(const std::string &hint) override { return installedApps.count(hint) > 0; }
     Journal &journal;
     std::vector<MediaPlayer> players;
+    std::set<std::string> installedApps;
 };
 
 } // namespace orvyn::test

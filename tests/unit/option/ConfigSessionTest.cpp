@@ -387,7 +387,7 @@ TEST(ConfigSessionLibrary, UnreadableFileIsLeftAloneAndToldOnce) {
     };
     const Case cases[] = {
         {"mode 000", "[Macros]\nnumber=0\n", fs::perms::none},
-        {"over the size limit", "[Macros]\nnumber=0\n;" + std::string(kIniFileMaxBytes, 'x') + "\n",
+        {"over the size limit", "[Macros]\nnumber=0\n;" + std::string(kMacroLibraryMaxBytes, 'x') + "\n",
          readable},
     };
     for (const Case &c : cases) {

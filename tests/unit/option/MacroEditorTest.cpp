@@ -3,6 +3,7 @@
 // each change written back into the library record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -24,7 +25,7 @@ struct Fixture {
         MacroRecord &r = library.create(name);
         r.repeat = repeat;
         r.count = static_cast<int>(events.size());
-        std::memcpy(r.events, events.data(), events.size() * sizeof(MacroEvent));
+        std::copy(events.begin(), events.end(), r.events);
         return r;
     }
     std::vector<std::string> texts() const {

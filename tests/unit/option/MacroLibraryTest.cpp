@@ -152,7 +152,7 @@ TEST_F(MacroLibraryTest, UnreadableFileIsNeverOverwritten) {
         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
     const Case cases[] = {
         {"mode 000", good, fs::perms::none},
-        {"over the size limit", good + std::string(kIniFileMaxBytes, ';') + "\n", readable},
+        {"over the size limit", good + std::string(kMacroLibraryMaxBytes, ';') + "\n", readable},
         {"more macros than are ever written",
          "[Macros]\nnumber=" + std::to_string(kMaxStoredMacros + 1) + "\n", readable},
     };
@@ -213,6 +213,36 @@ TEST_F(MacroLibraryTest, HugeStoredNumberIsBounded) {
     MacroLibrary lib(path_);
     lib.load();
     EXPECT_LT(lib.size(), 100000u);
+}
+
+TEST_F(MacroLibraryTest, FifoDeviceOrHugeFileGivesAnEmptyLibraryWithoutHanging) {
+    for (int kind = 0; kind < 3; ++kind) {
+        SCOPED_TRACE(kind);
+        fs::remove(path_);
+        if (kind == 0)
+            ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); // no writer: a blocking open would wait forever
+        else if (kind == 1)
+            fs::create_symlink("/dev/zero", path_);
+        else {
+            writeFile("[Macros]\nnumber=1\n");
+            ASSERT_EQ(::truncate(path_.c_str(), 100L << 20), 0);
+        }
+        MacroLibrary lib(path_);
+        lib.load();
+        EXPECT_EQ(lib.size(), 0u);
+    }
+}
+
+TEST_F(MacroLibraryTest, AFullLibraryLoadsEveryRecordByItsIndex) {
+    MacroLibrary lib(path_);
+    for (int i = 0; i < kMaxStoredMacros; ++i)
+        lib.create("m" + std::to_string(i)).repeat = i % 255;
+    ASSERT_TRUE(lib.save());
+    MacroLibrary again(path_);
+    again.load();
+    ASSERT_EQ(again.size(), static_cast<std::size_t>(kMaxStoredMacros));
+    EXPECT_STREQ(again.at(kMaxStoredMacros - 1)->name, ("m" + std::to_string(kMaxStoredMacros - 1)).c_str());
+    EXPECT_EQ(again.at(567)->repeat, 567 % 255);
 }
 
 TEST_F(MacroLibraryTest, DeletingTheSecondOfThreeRenumbersTheFile) {

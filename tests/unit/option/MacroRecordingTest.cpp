@@ -68,6 +68,39 @@ TEST(KeystrokeFromX, PositionsBecomeVirtualKeysWithTheirFlags) {
         EXPECT_FALSE(keystrokeFromX(xKeycode, KeyDirection::Press, 0, *us).has_value()) << xKeycode;
 }
 
+TEST(RepeatPairFilter, ReleasePressPairsWithOneTimeStampAreRepeats) {
+    using D = KeyDirection;
+    const XKeyEvent in[] = {
+        {38, D::Press, 100},   {38, D::Release, 600}, {38, D::Press, 600},   // held: the server repeats
+        {38, D::Release, 640}, {38, D::Press, 640},   {38, D::Release, 700}, // and lets go
+        {38, D::Press, 800},   {38, D::Release, 900}, {56, D::Press, 900},   // another key at the same time
+        {56, D::Release, 950}, {56, D::Press, 990},                          // the same key again
+    };
+    const XKeyEvent want[] = {
+        {38, D::Press, 100},   {38, D::Press, 600},   {38, D::Press, 640},
+        {38, D::Release, 700}, {38, D::Press, 800},   {38, D::Release, 900},
+        {56, D::Press, 900},   {56, D::Release, 950}, {56, D::Press, 990},
+    };
+    RepeatPairFilter filter;
+    std::vector<XKeyEvent> out;
+    for (const XKeyEvent &e : in) {
+        const RepeatPairFilter::Ready ready = filter.take(e);
+        out.insert(out.end(), ready.events, ready.events + ready.count);
+        if (e.time == 700 || e.time == 950) {
+            EXPECT_TRUE(filter.holding());
+            if (e.time == 700)
+                out.push_back(*filter.flush()); // nothing followed in its batch
+        }
+    }
+    EXPECT_FALSE(filter.flush().has_value());
+    ASSERT_EQ(out.size(), std::size(want));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        EXPECT_EQ(out[i].keycode, want[i].keycode) << i;
+        EXPECT_EQ(out[i].direction, want[i].direction) << i;
+        EXPECT_EQ(out[i].time, want[i].time) << i;
+    }
+}
+
 // Feeds keystrokes to a MacroRecording the way the manager does.
 class Recording {
 public:

@@ -17,6 +17,10 @@ struct RecordingDisplay final : NoticeDisplay {
     void show(const std::string &s, const std::string &b) override { shown.emplace_back(s, b); }
 };
 
+struct WordTexts final : TextSource {
+    std::string text(unsigned id) const override { return id == 1040 ? "Profile" : ""; }
+};
+
 PostedMessage msg(uint32_t m, int64_t w, int64_t l) {
     PostedMessage p;
     p.message = m;
@@ -33,12 +37,13 @@ protected:
         folder = std::string(pattern) + "/";
         std::filesystem::create_directories(folder + "config");
         settings = std::make_unique<SettingsStore>(folder);
-        osd = std::make_unique<OsdProgram>(*settings, display, [this] { quitCalls++; });
+        osd = std::make_unique<OsdProgram>(*settings, texts, display, [this] { quitCalls++; });
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::string folder;
     std::unique_ptr<SettingsStore> settings;
+    WordTexts texts;
     RecordingDisplay display;
     int quitCalls = 0;
     std::unique_ptr<OsdProgram> osd;
@@ -80,6 +85,21 @@ TEST_F(OsdTest, SettingsValuesAndClose) {
     EXPECT_EQ(osd->settingsValue28(), 0xABCD);
     osd->handle(msg(WM_CLOSE_MSG, 0, 0));
     EXPECT_EQ(quitCalls, 1);
+}
+
+TEST_F(OsdTest, EndsOnceMonitorHasBeenSeenAndIsGone) {
+    // Started by hand before Monitor: it waits for one.
+    osd->monitorChecked(false);
+    osd->monitorChecked(false);
+    EXPECT_EQ(quitCalls, 0);
+    osd->monitorChecked(true);
+    osd->monitorChecked(true);
+    EXPECT_EQ(quitCalls, 0);
+    // Monitor killed: its endpoint no longer answers.
+    osd->monitorChecked(false);
+    EXPECT_EQ(quitCalls, 1);
+    osd->monitorChecked(false);
+    EXPECT_EQ(quitCalls, 1) << "once is enough";
 }
 
 TEST(DesktopNoticesTest, OverlayWhenNoServiceAnswers) {

@@ -1,7 +1,11 @@
+#include "../../support/TempDir.h"
 #include "../../support/TempRuntime.h"
 #include "platform/Folders.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,6 +76,70 @@ TEST(RuntimeFolder, MissingParentIsAnError) {
     const RuntimeFolder r = prepareRuntimeFolder(tmp.base() + "/no/such/place");
     EXPECT_FALSE(r.ok());
     EXPECT_NE(r.error.find("cannot create"), std::string::npos) << r.error;
+}
+
+// Settings may name programs to launch: a folder others can write to, or
+// one that is not the user's, is refused as the runtime folder is.
+TEST(SettingsFolder, AFolderOthersMayWriteOrOwnIsRefusedAndLeftAlone) {
+    test::TempDir dir;
+    const std::string folder = dir.folder() + "settings/";
+    std::string error;
+    ASSERT_TRUE(ensureSettingsFolders(folder, &error)) << error;
+    EXPECT_EQ(modeOf(folder + "config"), 0755u);
+
+    ASSERT_EQ(::chmod(folder.c_str(), 0750), 0); // readable by the group is fine
+    EXPECT_TRUE(ensureSettingsFolders(folder, &error)) << error;
+
+    for (const std::string &path : {folder, folder + "config"}) {
+        for (mode_t mode : {0777u, 0775u, 0757u}) {
+            ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+            error.clear();
+            EXPECT_FALSE(ensureSettingsFolders(folder, &error)) << path << " " << std::oct << mode;
+            EXPECT_NE(error.find("must not be writable by group or others"), std::string::npos) << error;
+            EXPECT_EQ(modeOf(path), mode) << "a refused folder is not tightened behind the user's back";
+            ASSERT_EQ(::chmod(path.c_str(), 0755), 0);
+        }
+    }
+    std::string other = "/usr"; // root's, and we are not root
+    if (::geteuid() == 0) {
+        other = folder;
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    EXPECT_FALSE(ensureSettingsFolders(other, &error));
+    EXPECT_NE(error.find("belongs to another user"), std::string::npos) << error;
+}
+
+class ScopedEnv {
+public:
+    explicit ScopedEnv(const char *name) : name_(name) {
+        if (const char *v = std::getenv(name))
+            old_ = v;
+        ::unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+    }
+
+private:
+    const char *name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SettingsFolder, WithoutHomeTheFolderIsInThePasswdHomeNeverASharedOne) {
+    ScopedEnv vantorHome("ORVYN_VANTOR_HOME"), xdg("XDG_CONFIG_HOME"), home("HOME");
+    const passwd *me = ::getpwuid(::getuid());
+    ASSERT_NE(me, nullptr);
+    EXPECT_EQ(settingsFolderFor(""), std::string(me->pw_dir) + "/.config/orvyn-vantor/");
+
+    // The program folder serves only when it is private to the user.
+    test::TempDir dir;
+    const std::string program = dir.folder();
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    EXPECT_EQ(settingsFolderFor(program), program);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    EXPECT_NE(settingsFolderFor(program), program);
+    EXPECT_NE(settingsFolderFor(program).rfind("/tmp/orvyn-vantor/", 0), 0u);
 }
 
 } // namespace

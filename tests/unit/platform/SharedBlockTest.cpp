@@ -3,13 +3,17 @@
 #include "platform/SharedFile.h"
 #include "shared/Messages.h"
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace orvyn {
 namespace {
@@ -241,6 +245,87 @@ TEST(SharedBlock, MonitorWithoutARuntimeFolderRunsWithoutBlock) {
     auto config = filled(1);
     EXPECT_FALSE(monitor.publish(*config));
     EXPECT_FALSE(monitor.take(*config));
+}
+
+TEST(SharedBlock, StorageThatCannotBeAllocatedIsAnErrorAtCreation) {
+    // A full runtime tmpfs, as a file-size limit below the block's size (in a
+    // child, so the limit stays there). A sparse file would map fine and
+    // raise SIGBUS at the first copy.
+    test::TempRuntime tmp;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64 * 1024, 64 * 1024};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            ::_exit(10);
+        SharedConfigBlock monitor;
+        monitor.create(tmp.runtime());
+        if (monitor.mutexState() != SharedObjectState::Ready)
+            ::_exit(11); // the small mutex file fits
+        if (monitor.blockState() != SharedObjectState::Failed)
+            ::_exit(12);
+        if (monitor.error().find("cannot allocate 84892 bytes") == std::string::npos)
+            ::_exit(13);
+        auto config = filled(7);
+        if (monitor.publish(*config))
+            ::_exit(14);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    // No half-made block is left under its name or a temporary one.
+    EXPECT_FALSE(info(tmp.runtime() + kShareDataName).exists);
+}
+
+TEST(SharedBlock, ACutBlockFileIsRestoredByMonitorAndNeverFaults) {
+    test::TempRuntime tmp;
+    SharedConfigBlock monitor;
+    monitor.create(tmp.runtime());
+    ASSERT_TRUE(monitor.hasBlock()) << monitor.error();
+    SharedConfigBlock option;
+    option.open(tmp.runtime());
+    ASSERT_TRUE(option.hasBlock()) << option.error();
+    auto config = filled(0x5A);
+    ASSERT_TRUE(monitor.publish(*config));
+
+    const std::string path = tmp.runtime() + kShareDataName;
+    for (off_t cut : {off_t(0), off_t(100), off_t(84891), off_t(200000)}) {
+        SCOPED_TRACE(cut);
+        ASSERT_EQ(::truncate(path.c_str(), cut), 0);
+        auto copy = filled(1);
+        EXPECT_FALSE(option.take(*copy)) << "a copy out of a cut file would fault";
+        EXPECT_FALSE(option.publish(*copy));
+        EXPECT_FALSE(monitor.take(*copy)) << "the record is gone: nothing to take";
+        EXPECT_TRUE(allBytes(*copy, 1));
+        EXPECT_EQ(info(path).size, 84892) << "Monitor gave the file back its size";
+        ASSERT_TRUE(monitor.publish(*config));
+        ASSERT_TRUE(option.take(*copy));
+        EXPECT_TRUE(allBytes(*copy, 0x5A));
+    }
+    // The mutex file cut too: restored and usable again.
+    ASSERT_EQ(::truncate((tmp.runtime() + kMutexObjectName).c_str(), 0), 0);
+    EXPECT_FALSE(monitor.publish(*config));
+    EXPECT_TRUE(monitor.publish(*config));
+    auto copy = filled(1);
+    EXPECT_TRUE(option.take(*copy));
+}
+
+TEST(SharedBlock, AFolderInTheBlocksPlaceIsAnError) {
+    test::TempRuntime tmp;
+    fs::create_directory(tmp.runtime() + kShareDataName);
+    SharedConfigBlock monitor;
+    monitor.create(tmp.runtime());
+    EXPECT_EQ(monitor.blockState(), SharedObjectState::Failed);
+    EXPECT_NE(monitor.error().find(std::string("in place of ") + tmp.runtime() + kShareDataName),
+              std::string::npos)
+        << monitor.error();
+    int entries = 0;
+    for ([[maybe_unused]] const auto &e : fs::directory_iterator(tmp.runtime()))
+        ++entries;
+    EXPECT_EQ(entries, 2) << "the folder and the mutex, no temporary";
 }
 
 TEST(RobustMutex, LockingTwiceFromOneThreadFailsInsteadOfHanging) {

@@ -111,6 +111,50 @@ TEST(IniDocument, BytesAreNotConverted) {
     EXPECT_EQ(again.readText("S", "T", ""), latin);
 }
 
+TEST(IniDocument, EveryLineSurvivesParseAndSerializeAndEditsLandBesideTheirSection) {
+    // Blank lines, comments and stray lines before, between and after keys,
+    // with either line ending and with or without a final one.
+    const std::string bodies[] = {
+        "",
+        "\n",
+        "no section\n\n; c\n",
+        "pre\n[S]\n\nA=1\n; c\n\n\nB=2\nstray\n\n[T]\n\n",
+        "[S]\r\nA=1\r\n\r\n; c\r\n\r\n[T]\r\nX=9",
+        "[S]\n\n\n",
+        "=\n[S]\n=lonely\n [ odd ] \n x = y \n",
+    };
+    for (const std::string &body : bodies) {
+        SCOPED_TRACE(body);
+        const IniDocument doc = IniDocument::parse(body);
+        EXPECT_EQ(doc.serialize(), body);
+    }
+    // A new key goes after the section's last non-blank line, even inside a
+    // run of blank lines and comments; blank lines before the next section
+    // stay there.
+    auto doc = IniDocument::parse("[S]\nA=1\n; one\n\n; two\n\n\n[T]\nX=1\n");
+    ASSERT_TRUE(doc.writeNumber("S", "B", 2));
+    ASSERT_TRUE(doc.writeNumber("T", "Y", 3));
+    EXPECT_EQ(doc.serialize(), "[S]\nA=1\n; one\n\n; two\nB=2\n\n\n[T]\nX=1\nY=3\n");
+    auto blank = IniDocument::parse("[S]\n\n\n[T]\n");
+    ASSERT_TRUE(blank.writeNumber("S", "K", 1));
+    EXPECT_EQ(blank.serialize(), "[S]\nK=1\n\n\n[T]\n");
+    // Removing and adding again keeps the others in order.
+    ASSERT_TRUE(doc.remove("s", "a"));
+    EXPECT_FALSE(doc.remove("S", "A"));
+    ASSERT_TRUE(doc.writeNumber("S", "A", 4));
+    EXPECT_EQ(doc.serialize(), "[S]\n; one\n\n; two\nB=2\nA=4\n\n\n[T]\nX=1\nY=3\n");
+    EXPECT_EQ(doc.readNumber("t", "y", -1), 3);
+}
+
+TEST(IniDocument, ManyKeysAreFoundByNameAndTheFirstOfTwinsWins) {
+    IniDocument doc;
+    for (int i = 0; i < 3000; ++i)
+        ASSERT_TRUE(doc.writeNumber("Macros", std::to_string(i), i));
+    auto again = IniDocument::parse(doc.serialize() + "0=twin\n[macros]\n1=later\n");
+    for (int i = 0; i < 3000; ++i)
+        ASSERT_EQ(again.readNumber("MACROS", std::to_string(i), -1), i);
+}
+
 TEST(IniFile, WritesCreateFilesWithLfAndReplaceThemWhole) {
     test::TempDir dir;
     IniFile ini(dir.file("config.ini"));

@@ -1,15 +1,23 @@
 #include "Gallery.h"
 
+#include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/macro/qt/LaunchProgramDialog.h"
+#include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinResources.h"
 #include "option/skin/SkinnedDialog.h"
+#include "shared/UiText.h"
 
-#include <QListWidget>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 namespace orvyn::skingen {
@@ -118,17 +126,16 @@ QImage shot(SkinnedDialog &w) {
     return image;
 }
 
-QListWidget *darkList(SkinnedDialog &w, int section) {
-    auto *list = new QListWidget(&w);
-    list->setGeometry(w.controlRect(section));
-    list->setFrameShape(QFrame::NoFrame);
-    list->setFont(skinFont(FontFace::Eurostile, 12, 0, 300));
-    list->setStyleSheet(
-        QStringLiteral("QListWidget { background: rgb(18,18,18); color: white; }"
-                       "QListWidget::item { height: 18px; }"
-                       "QListWidget::item:selected { background: rgb(200,16,24); color: white; }"));
-    list->show();
-    return list;
+// A click as the pointer gives it.
+void clickButton(QWidget *button) {
+    if (!button)
+        return;
+    const QPointF centre = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(button, &press);
+    QCoreApplication::sendEvent(button, &release);
 }
 
 // -- The windows ------------------------------------------------------------
@@ -238,54 +245,99 @@ std::unique_ptr<GalleryWindow> popup(const char *skinFile, const Setups &setups)
     return w;
 }
 
-std::unique_ptr<GalleryWindow> macroManager(bool recording) {
-    using MM = MacroManagerSkin;
-    auto w = popup(MM::kFile, buttons({{MM::Ok, MM::DeleteMacro}, {MM::Record, MM::Record}}) +
-                                  buttons({{MM::RecordDelays, MM::Repeat}}, ToggleMode::Toggle) +
-                                  Setups{setup(MM::MacroList, SkinControlKind::PlaceOnly),
-                                         setup(MM::RepeatCount, SkinControlKind::Edit),
-                                         setup(MM::EventList, SkinControlKind::PlaceOnly)});
-    check(*w, MM::Repeat);
-    editText(*w, MM::RepeatCount, QStringLiteral("3"), Qt::white);
-    QListWidget *names = darkList(*w, MM::MacroList);
-    for (const char *name : {"Rocket Jump", "Build Wall", "Quick Scope", "Reload Cancel", "Chat: gg"})
-        names->addItem(QString::fromUtf8(name));
-    names->setCurrentRow(0);
-    QListWidget *events = darkList(*w, MM::EventList);
-    const QImage press = loadResourceIcon(SkinIcon::KeyPressRow),
-                 release = loadResourceIcon(SkinIcon::KeyReleaseRow),
-                 delay = loadResourceIcon(SkinIcon::DelayRow), mouse = loadResourceIcon(SkinIcon::MouseRow);
-    const struct {
-        const QImage *icon;
-        const char *text;
-    } rows[] = {{&press, "Space"},       {&delay, "120 ms"},     {&release, "Space"},
-                {&press, "Left Ctrl"},   {&delay, "35 ms"},      {&mouse, "R Button Down"},
-                {&mouse, "R Button Up"}, {&release, "Left Ctrl"}};
-    for (const auto &row : rows) {
-        QPixmap pixmap(16, 18);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.drawImage(0, 2, *row.icon);
-        p.end();
-        events->addItem(new QListWidgetItem(QIcon(pixmap), QString::fromUtf8(row.text)));
+// The gallery has no X server to grab: keystrokes are handed to the
+// recording window as if typed.
+class GalleryGrab final : public KeyboardGrab {
+public:
+    bool grab(QWidget &) override { return true; }
+    void release() override {}
+};
+
+// A library as a user might have it; the first macro was recorded with
+// delays and has mouse steps.
+void fillLibrary(MacroLibrary &library) {
+    MacroRecord &jump = library.create("Rocket Jump");
+    const MacroEvent steps[] = {{44, 1, 120}, {44, 2, 0},  {224, 1, 35}, {242, 1, 0},
+                                {242, 2, 60}, {224, 2, 0}, {8, 1, 0},    {8, 2, 0}};
+    jump.count = static_cast<int>(std::size(steps));
+    std::copy(std::begin(steps), std::end(steps), jump.events);
+    jump.repeat = 3;
+    for (const char *name : {"Build Wall", "Quick Scope", "Reload Cancel", "Chat: gg"})
+        library.create(name);
+}
+
+// The Option texts (menus) from the language module beside the skins.
+const TextSource &galleryTexts() {
+    static UiTextLibrary texts;
+    static bool loaded = false;
+    if (!loaded) {
+        texts.load(QDir(skinFolder() + QStringLiteral("..")).absolutePath().toStdString() + "/");
+        loaded = true;
     }
-    events->setIconSize(QSize(16, 18));
-    events->setCurrentRow(5);
+    return texts;
+}
+
+const KeyboardLayout &usLayout() {
+    static const std::unique_ptr<KeyboardLayout> layout = makeUsLayout();
+    return *layout;
+}
+
+std::unique_ptr<MacroManagerDialog> macroManager(MacroLibrary &library, bool recording) {
+    auto w = std::make_unique<MacroManagerDialog>(library, usLayout(), galleryTexts(), nullptr);
+    w->show();
     if (recording) {
-        // While recording the record button shows the stop pictures and the
-        // first six controls are disabled.
-        StatePictures stop;
-        for (int i = 0; i < 4; ++i)
-            stop[i] = QImage(skinFolder() + file(MM::kStopRecordPictures[i == 3 ? 0 : i]));
-        if (BitmapButton *b = w->button(MM::Record))
-            b->setStatePictures(stop);
-        for (int s = MM::Ok; s <= MM::DeleteMacro; ++s) {
-            if (BitmapButton *b = w->button(s))
-                b->setEnabled(false);
-        }
-        names->setEnabled(false);
+        // Recording into "Build Wall": W, A held together, then a pause.
+        w->namesList()->setCurrentRow(1);
+        KeystrokeRecorder &recorder = KeystrokeRecorder::instance();
+        recorder.setKeyboardGrab(std::make_unique<GalleryGrab>());
+        clickButton(w->button(MacroManagerDialog::RecordDelays));
+        clickButton(w->button(MacroManagerDialog::Record));
+        const struct {
+            uint32_t keycode;
+            KeyDirection direction;
+            uint32_t time;
+        } typed[] = {{25, KeyDirection::Press, 1000},
+                     {38, KeyDirection::Press, 1180},
+                     {25, KeyDirection::Release, 1420},
+                     {38, KeyDirection::Release, 1450},
+                     {65, KeyDirection::Press, 2200}};
+        for (const auto &key : typed)
+            recorder.keyEvent(key.keycode, key.direction, key.time);
+        QCoreApplication::processEvents();
+    } else {
+        w->eventsList()->setCurrentRow(5);
     }
     return w;
+}
+
+// The manager with the event list's menu open, the mouse-step submenu and
+// the left button's items unfolded, drawn over the window.
+QImage macroManagerMenu(MacroLibrary &library) {
+    auto w = macroManager(library, false);
+    QImage image = shot(*w);
+    std::unique_ptr<SkinnedMenu> menu = w->makeContextMenu();
+    QPoint at = w->eventsList()->geometry().topLeft() + QPoint(60, 110);
+    QPainter p(&image);
+    SkinnedMenu *level = menu.get();
+    for (int depth = 0; level && depth < 3; ++depth) {
+        level->popup(w->mapToGlobal(at));
+        level->adjustSize();
+        QAction *active = nullptr;
+        for (QAction *action : level->actions()) {
+            if ((depth < 2 && action->menu()) || (depth == 2 && SkinnedMenu::commandOf(action) == 1022)) {
+                active = action;
+                break;
+            }
+        }
+        level->setActiveAction(active);
+        p.drawPixmap(at, level->grab());
+        const QRect item = active ? level->actionGeometry(active) : QRect();
+        at += QPoint(level->width() - 2, item.top());
+        level = active && active->menu() ? static_cast<SkinnedMenu *>(active->menu()) : nullptr;
+    }
+    p.end();
+    menu->close();
+    return image;
 }
 
 std::unique_ptr<GalleryWindow> shortcut() {
@@ -364,14 +416,18 @@ std::vector<GalleryShot> renderGallery() {
     editText(*profile, PD::GameField, QStringLiteral("/usr/games/openarena"), QColor(0xE6, 0xE6, 0xE6));
     add(QStringLiteral("profile.png"), *profile);
 
-    add(QStringLiteral("macro_manager.png"), *macroManager(false));
-    add(QStringLiteral("macro_manager_recording.png"), *macroManager(true));
+    {
+        MacroLibrary library;
+        fillLibrary(library);
+        add(QStringLiteral("macro_manager.png"), *macroManager(library, false));
+        shots.push_back({QStringLiteral("macro_manager_menu.png"), macroManagerMenu(library)});
+        add(QStringLiteral("macro_manager_recording.png"), *macroManager(library, true));
+        KeystrokeRecorder::instance().stop();
+        KeystrokeRecorder::instance().setKeyboardGrab(nullptr);
+    }
 
-    using LP = LaunchProgramSkin;
-    auto launch = popup(LP::kFile, Setups{setup(LP::PathField, SkinControlKind::Edit)} +
-                                       buttons({{LP::Browse, LP::Close}}));
-    editText(*launch, LP::PathField, QStringLiteral("/usr/bin/obs"), QColor(229, 229, 229));
-    add(QStringLiteral("launch_program.png"), *launch);
+    LaunchProgramDialog launch(QStringLiteral("/usr/bin/obs-studio"));
+    add(QStringLiteral("launch_program.png"), launch);
 
     for (auto [skinFile, name] : {std::pair{DeleteMacroWarningSkin::kFile, "delete_macro_warn.png"},
                                   std::pair{NoMacroWarningSkin::kFile, "macro_set_warn.png"},

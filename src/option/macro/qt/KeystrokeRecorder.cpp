@@ -199,6 +199,7 @@ void KeystrokeRecorder::stop() {
         filtering_ = false;
     }
     disconnect(targetGone_);
+    repeats_.clear();
     if (target_)
         QCoreApplication::removePostedEvents(target_, RecordedKeyEvent::kType);
     target_ = nullptr;
@@ -237,10 +238,27 @@ bool KeystrokeRecorder::eventFilter(QObject *watched, QEvent *event) {
 void KeystrokeRecorder::keyEvent(uint32_t xKeycode, KeyDirection direction, uint32_t serverTime) {
     if (!running() || !grabbed_)
         return;
-    const std::optional<Keystroke> keystroke = keystrokeFromX(xKeycode, direction, serverTime, layout());
+    const RepeatPairFilter::Ready ready = repeats_.take(XKeyEvent{xKeycode, direction, serverTime});
+    for (int i = 0; i < ready.count; ++i)
+        deliver(ready.events[i]);
+    // A repeat's press comes in the same batch of X events as its release,
+    // before the event loop turns.
+    if (repeats_.holding())
+        QTimer::singleShot(0, this, &KeystrokeRecorder::deliverHeldRelease);
+}
+
+void KeystrokeRecorder::deliverHeldRelease() {
+    if (const std::optional<XKeyEvent> held = repeats_.flush(); held && running() && grabbed_)
+        deliver(*held);
+}
+
+void KeystrokeRecorder::deliver(const XKeyEvent &event) {
+    const std::optional<Keystroke> keystroke =
+        keystrokeFromX(event.keycode, event.direction, event.time, layout());
     if (traceEnabled()) {
-        const auto position =
-            xKeycode >= kXKeycodeOffset ? keyPositionFromEvdev(xKeycode - kXKeycodeOffset) : std::nullopt;
+        const auto position = event.keycode >= kXKeycodeOffset
+                                  ? keyPositionFromEvdev(event.keycode - kXKeycodeOffset)
+                                  : std::nullopt;
         char text[64];
         std::snprintf(text, sizeof text, "vkcode=%x,scancode=%x\n", keystroke ? keystroke->virtualKey : 0u,
                       position ? position->scanCode : 0u);

@@ -85,7 +85,8 @@ public:
     void setKeyboardGrab(std::unique_ptr<KeyboardGrab> grab);
 
     // One X key event, from the X event filter (or a test): posted to the
-    // target as a keystroke while the keyboard is held.
+    // target as a keystroke while the keyboard is held. A release waits for
+    // the event loop's next turn, in case it is half of a repeat.
     void keyEvent(uint32_t xKeycode, KeyDirection direction, uint32_t serverTime);
 
 protected:
@@ -96,6 +97,8 @@ private:
     ~KeystrokeRecorder() override;
     void regrab();
     void releaseGrab();
+    void deliver(const XKeyEvent &event);
+    void deliverHeldRelease();
 
     QPointer<QWidget> target_;
     bool grabbed_ = false;
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<KeyboardGrab> grab_;
     QMetaObject::Connection targetGone_;
     bool filtering_ = false;
+    RepeatPairFilter repeats_;
 };
 
 } // namespace orvyn

@@ -19,18 +19,12 @@ const QString kAllFilesFilter = QStringLiteral("All files (*)");
 
 LaunchProgramDialog::LaunchProgramDialog(const QString &path, QWidget *parent)
     : SkinnedDialog(SkinWindowKind::ModalPopup, parent), path_(path), chooser_(&chooseProgramFile) {
-    std::vector<SkinControlSetup> controls;
+    std::vector<SkinControlSetup> controls = pushButtons({Browse, Ok, Cancel, Close});
     SkinControlSetup field;
     field.section = PathField;
     field.kind = SkinControlKind::Edit;
     controls.push_back(field);
-    for (int section : {Browse, Ok, Cancel, Close}) {
-        SkinControlSetup setup;
-        setup.section = section;
-        setup.index = section;
-        controls.push_back(setup);
-    }
-    loadSkin(QStringLiteral("skin_lanuch_program.ini"), controls);
+    loadSkin(QString::fromLatin1(LaunchProgramSkin::kFile), controls);
     if (BitmapEdit *edit = this->edit(PathField)) {
         edit->setTextColour(Qt::black);
         edit->setBackgroundColour(kPathBackground);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 
 namespace orvyn {
@@ -15,7 +16,8 @@ namespace orvyn {
 class LaunchProgramDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Section { PathField = 1, Browse = 2, Ok = 3, Cancel = 4, Close = 5 };
+    using Section = LaunchProgramSkin::Section;
+    using enum LaunchProgramSkin::Section;
     static constexpr int kPathFieldId = 4010;
 
     // Shows the file dialog starting in `folder`; the chosen file, or nullopt

@@ -25,13 +25,11 @@ constexpr int kButtonMenuWidth = 40;
 // Room beside an item's text: its left margin and the submenu arrow.
 constexpr int kItemTextMargin = 24;
 
-StatePictures recordPictures(const char *set) {
+// Normal, over, down, and the normal picture again for disabled.
+StatePictures recordPictures(const char *const (&files)[3]) {
     StatePictures pictures;
-    const char *states[] = {"normal", "over", "down", "normal"};
     for (int i = 0; i < 4; ++i) {
-        const QString file = skinFolder() + QString::fromLatin1(set) + QLatin1Char('_') +
-                             QString::fromLatin1(states[i]) + QStringLiteral(".jpg");
-        if (!pictures[i].load(file))
+        if (!pictures[i].load(skinFolder() + QString::fromLatin1(files[i == 3 ? 0 : i])))
             return StatePictures();
     }
     return pictures;
@@ -52,16 +50,9 @@ bool isSwallowedKey(int key) {
 
 } // namespace
 
-MacroWarningDialog::MacroWarningDialog(const QString &skinFile, QWidget *parent)
+MacroWarningDialog::MacroWarningDialog(const char *skinFile, QWidget *parent)
     : SkinnedDialog(SkinWindowKind::ModalPopup, parent) {
-    std::vector<SkinControlSetup> controls;
-    for (int section : {Ok, Cancel, Close}) {
-        SkinControlSetup setup;
-        setup.section = section;
-        setup.index = section;
-        controls.push_back(setup);
-    }
-    loadSkin(skinFile, controls);
+    loadSkin(QString::fromLatin1(skinFile), pushButtons({Ok, Cancel, Close}));
     connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
         if (section == Ok)
             accept();
@@ -75,16 +66,12 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
                                        QWidget *parent)
     : SkinnedDialog(SkinWindowKind::ModalPopup, parent), keys_(layout), editor_(library, keys_),
       texts_(texts) {
-    std::vector<SkinControlSetup> controls;
-    for (int section : {Ok, Cancel, Close, NewMacro, DeleteMacro, Record, RecordDelays, Repeat}) {
-        SkinControlSetup setup;
-        setup.section = section;
-        setup.index = section;
-        if (section == RecordDelays || section == Repeat)
+    std::vector<SkinControlSetup> controls =
+        pushButtons({Ok, Cancel, Close, NewMacro, DeleteMacro, Record, RecordDelays, Repeat});
+    for (SkinControlSetup &setup : controls)
+        if (setup.section == RecordDelays || setup.section == Repeat)
             setup.toggleMode = ToggleMode::Toggle;
-        controls.push_back(setup);
-    }
-    for (int section : {Names, Events}) {
+    for (int section : {MacroList, EventList}) {
         SkinControlSetup setup;
         setup.section = section;
         setup.kind = SkinControlKind::PlaceOnly;
@@ -94,16 +81,16 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
     repeatField.section = RepeatCount;
     repeatField.kind = SkinControlKind::Edit;
     controls.push_back(repeatField);
-    loadSkin(QStringLiteral("skin_macro_manager.ini"), controls);
+    loadSkin(QString::fromLatin1(MacroManagerSkin::kFile), controls);
     setWindowTitle(QStringLiteral(" Gaming Mouse Macro Manager"));
 
     names_ = new EditableListBox(kNamesListId, this);
-    names_->setGeometry(controlRect(Names));
+    names_->setGeometry(controlRect(MacroList));
     events_ = new EditableListBox(kEventsListId, this);
-    events_->setGeometry(controlRect(Events));
+    events_->setGeometry(controlRect(EventList));
 
-    startPictures_ = recordPictures("start_record");
-    stopPictures_ = recordPictures("stop_record");
+    startPictures_ = recordPictures(MacroManagerSkin::kStartRecordPictures);
+    stopPictures_ = recordPictures(MacroManagerSkin::kStopRecordPictures);
     if (BitmapButton *record = button(Record); record && !startPictures_[0].isNull())
         record->setStatePictures(startPictures_);
 
@@ -384,12 +371,12 @@ void MacroManagerDialog::openContextMenu() {
 }
 
 void MacroManagerDialog::warnNoMacro() {
-    MacroWarningDialog warning(QString::fromLatin1(kMacroSetWarnSkin), this);
+    MacroWarningDialog warning(NoMacroWarningSkin::kFile, this);
     warning.exec();
 }
 
 bool MacroManagerDialog::confirmDelete() {
-    MacroWarningDialog confirm(QString::fromLatin1(kDeleteMacroWarnSkin), this);
+    MacroWarningDialog confirm(DeleteMacroWarningSkin::kFile, this);
     return confirm.exec() == QDialog::Accepted;
 }
 

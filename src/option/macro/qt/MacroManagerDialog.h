@@ -9,40 +9,29 @@
 #include "option/keys/KeyCodeTable.h"
 #include "option/macro/MacroEditor.h"
 #include "option/macro/qt/EditableListBox.h"
+#include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 #include "option/skin/SkinnedMenu.h"
 #include "shared/UiText.h"
 
 namespace orvyn {
 
-inline constexpr const char *kDeleteMacroWarnSkin = "skin_delete_macro_warn.ini";
-inline constexpr const char *kMacroSetWarnSkin = "skin_macro_set_warn.ini";
-
 // The small confirmation windows of the manager; their message is part of
 // their pictures. OK accepts; Cancel and close reject.
 class MacroWarningDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Section { Ok = 1, Cancel = 2, Close = 3 };
-    MacroWarningDialog(const QString &skinFile, QWidget *parent);
+    using Section = WarningSkin::Section;
+    using enum WarningSkin::Section;
+
+    MacroWarningDialog(const char *skinFile, QWidget *parent);
 };
 
 class MacroManagerDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Section {
-        Ok = 1,
-        Cancel = 2,
-        Close = 3,
-        NewMacro = 4,
-        DeleteMacro = 5,
-        Names = 6,
-        Record = 7,
-        RecordDelays = 8,
-        Repeat = 9,
-        RepeatCount = 10,
-        Events = 11,
-    };
+    using Section = MacroManagerSkin::Section;
+    using enum MacroManagerSkin::Section;
     static constexpr int kNamesListId = 4096;
     static constexpr int kEventsListId = 4097;
     static constexpr int kRepeatFieldId = 4010;
