@@ -4,11 +4,14 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "option/ConfigWindow.h"
 #include "platform/Endpoint.h"
 #include "platform/Folders.h"
 #include "platform/InstanceLock.h"
+#include "platform/QtPlatformChoice.h"
 #include "platform/Trace.h"
 #include "platform/qt/EndpointListener.h"
 #include "shared/Messages.h"
@@ -36,10 +39,14 @@ int runOption(int argc, char **argv) {
     }
 
     // The keyboard grab of the recorder needs X11 (XWayland under Wayland);
-    // an explicit choice of platform is still honoured.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
+    // an explicit choice of platform is still honoured. Asked for as our own
+    // argument so the programs a key launches keep the desktop's choice.
+    std::vector<std::string> argumentStorage;
+    std::vector<char *> arguments = argumentsWithPlatform(
+        argc, argv, choosePlatform(PlatformPreference::X11WhenPresent, DisplayEnvironment::current()),
+        argumentStorage);
+    int argumentCount = static_cast<int>(arguments.size()) - 1;
+    QApplication app(argumentCount, arguments.data());
     QApplication::setApplicationName(QStringLiteral("Option"));
 
     const std::string program = programFolder();
