@@ -25,8 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# gzip: the xz writer of this CMake stalls in some containers.
-set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 # Files under /etc are the administrator's once installed. The maintainer
 # scripts apply the udev rule to a keyboard already plugged in (and stand in
