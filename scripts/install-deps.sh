@@ -5,6 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
+  dpkg-dev lintian
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libhidapi-dev libudev-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-res0-dev xkb-data

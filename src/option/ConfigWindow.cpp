@@ -35,8 +35,6 @@ const QRect kFirmwareArea(QPoint(308, 252), QPoint(347, 281));
 // restore-defaults button, centred in its height.
 const QRect kVersionStrip(ConfigWindowSkin::kVersionLine.x, ConfigWindowSkin::kVersionLine.y,
                           ConfigWindowSkin::kVersionLine.width, ConfigWindowSkin::kVersionLine.height);
-constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
-constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 
 QFont versionFont() {
     return skinFont(FontFace::Arial, 12, 6, 400);
@@ -62,9 +60,7 @@ protected:
 } // namespace
 
 std::chrono::milliseconds ConfigWindow::applyWaitLimit() {
-    const double scale = parseTimeScale(std::getenv("ORVYN_TIME_SCALE"));
-    const auto design = std::chrono::duration_cast<std::chrono::milliseconds>(kApplyWaitDesignLimit);
-    return std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(design.count()) * scale) + 1);
+    return orvyn::applyWaitLimit(parseTimeScale(std::getenv("ORVYN_TIME_SCALE")));
 }
 
 ConfigWindow::ConfigWindow(Services services, QWidget *parent)

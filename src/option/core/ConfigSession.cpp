@@ -15,6 +15,45 @@ std::string formatFirmwareVersion(int32_t value, FirmwareRange range) {
     return digits.substr(0, 1) + "." + digits.substr(1);
 }
 
+std::chrono::milliseconds applyWaitLimit(double timeScale) {
+    const auto design = std::chrono::duration_cast<std::chrono::milliseconds>(kApplyWaitDesignLimit);
+    return std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(design.count()) * timeScale) +
+                                     1);
+}
+
+namespace {
+
+// The block's record, change flags cleared; false when it cannot be read.
+bool takeFromBlock(ConfigExchange *exchange, ConfigBlock &config) {
+    if (!exchange || !exchange->take(config))
+        return false;
+    clearChangeFlags(config);
+    // A Monitor that has not met the keyboard yet holds no current profile;
+    // the pages show, and Apply stores, profile 0 as the settings files do.
+    if (!isValidProfile(config.CurrentProfile))
+        config.CurrentProfile = 0;
+    return true;
+}
+
+} // namespace
+
+ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings, const TextSource &texts,
+                               ConfigBlock &config) {
+    if (takeFromBlock(exchange, config))
+        return ConfigSource::SharedBlock;
+    // No Monitor (or its block could not be read): the settings files.
+    // A record left all zero here would be applied over the files.
+    std::memset(&config, 0, sizeof(ConfigBlock));
+    config.CurrentProfile = -1;
+    const std::string nameText = texts.text(kDefaultProfileNameText);
+    if (!settings.loadConfig(config, nameText))
+        makeDefaultConfig(config, nameText);
+    // A fresh settings folder has no current profile yet.
+    if (!isValidProfile(config.CurrentProfile))
+        config.CurrentProfile = 0;
+    return ConfigSource::SettingsFiles;
+}
+
 ConfigSession::ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
                              std::string macroPath)
     : settings_(settings), poster_(poster), texts_(texts), working_(std::make_unique<ConfigBlock>()),
@@ -37,19 +76,7 @@ void ConfigSession::initialize(ConfigExchange *exchange) {
     std::memset(saved_.get(), 0, sizeof(ConfigBlock));
     saved_->CurrentProfile = -1;
     readFirmware(FirmwareRange::StartUp);
-
-    if (!takeSaved()) {
-        // No Monitor (or its block could not be read): the settings files.
-        // A record left all zero here would be applied over the files.
-        std::memset(saved_.get(), 0, sizeof(ConfigBlock));
-        saved_->CurrentProfile = -1;
-        const std::string nameText = texts_.text(kDefaultProfileNameText);
-        if (!settings_.loadConfig(*saved_, nameText))
-            makeDefaultConfig(*saved_, nameText);
-        // A fresh settings folder has no current profile yet.
-        if (!isValidProfile(saved_->CurrentProfile))
-            saved_->CurrentProfile = 0;
-    }
+    loadConfiguration(exchange_, settings_, texts_, *saved_);
 
     library_.clear();
     library_.load();
@@ -179,21 +206,38 @@ void ConfigSession::restoreDefaults() {
 }
 
 TransferResult ConfigSession::importProfile(const std::string &path) {
-    const int p = working_->CurrentProfile;
+    return importProfile(working_->CurrentProfile, path);
+}
+
+TransferResult ConfigSession::importProfile(int p, const std::string &path) {
     if (!isValidProfile(p))
         return {false, "No profile is chosen to import into. Nothing was imported."};
     TransferResult result = importProfileFile(path, settings_.folder(), working_->profiles[p]);
-    if (!result.ok)
-        return result;
+    if (result.ok)
+        profileImported(p);
+    return result;
+}
+
+bool ConfigSession::replaceProfile(int p, const ProfileData &data) {
+    if (!isValidProfile(p))
+        return false;
+    working_->profiles[p] = data;
+    profileImported(p);
+    return true;
+}
+
+void ConfigSession::profileImported(int p) {
     markProfileImported(*working_, p);
     imported_[p] = true;
     library_.collectKeyMacros(*working_);
     refresh();
-    return result;
 }
 
 TransferResult ConfigSession::exportProfile(const std::string &path) {
-    const int p = working_->CurrentProfile;
+    return exportProfile(working_->CurrentProfile, path);
+}
+
+TransferResult ConfigSession::exportProfile(int p, const std::string &path) {
     if (!isValidProfile(p))
         return {false, "No profile is chosen to export."};
     return exportProfileFile(working_->profiles[p], p, path, settings_);
@@ -230,14 +274,7 @@ void ConfigSession::macroManagerClosed(bool accepted) {
 }
 
 bool ConfigSession::takeSaved() {
-    if (!exchange_ || !exchange_->take(*saved_))
-        return false;
-    clearChangeFlags(*saved_);
-    // A Monitor that has not met the keyboard yet holds no current profile;
-    // the pages show, and Apply stores, profile 0 as the settings files do.
-    if (!isValidProfile(saved_->CurrentProfile))
-        saved_->CurrentProfile = 0;
-    return true;
+    return takeFromBlock(exchange_, *saved_);
 }
 
 bool ConfigSession::handleMessage(const PostedMessage &message) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -52,6 +53,22 @@ public:
 enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };
 // Why a wait for Monitor's answer ended.
 enum class ApplyEnd { Answered, MonitorGone, TimedOut };
+
+// The wait for Monitor's answer outlasts the slowest apply a busy keyboard
+// can hold Monitor for (101 reports of about 17 s each).
+inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
+// How often a waiting apply checks that Monitor still receives.
+inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
+// The design limit scaled by ORVYN_TIME_SCALE's factor.
+std::chrono::milliseconds applyWaitLimit(double timeScale);
+
+enum class ConfigSource { SharedBlock, SettingsFiles };
+
+// The configuration as Option starts with it: Monitor's block (change flags
+// cleared) when it can be read, else the settings files, else the defaults;
+// always with a valid current profile. Writes nothing.
+ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings, const TextSource &texts,
+                               ConfigBlock &config);
 enum class FirmwareRange { StartUp, AfterReadBack };
 
 // "1.05" for 105; "N/A" below 100 and, at start-up, above 500.
@@ -104,8 +121,13 @@ public:
     // changed (and stays so through the next Apply), its macros join the
     // library, the window refreshes. A refused file changes nothing.
     TransferResult importProfile(const std::string &path);
+    TransferResult importProfile(int profile, const std::string &path);
     // The current profile into a profile file.
     TransferResult exportProfile(const std::string &path);
+    TransferResult exportProfile(int profile, const std::string &path);
+    // Profile `profile` replaced whole by `data` (already checked), as an
+    // import replaces it. False for a profile out of range.
+    bool replaceProfile(int profile, const ProfileData &data);
 
     // Messages posted to Option's endpoint; false for ones it does not know.
     bool handleMessage(const PostedMessage &message);
@@ -120,6 +142,7 @@ private:
     void checkLibraryFile();
     void saveOsdSettings();
     void tell(SessionNotice notice);
+    void profileImported(int profile);
 
     SettingsStore &settings_;
     MessagePoster &poster_;

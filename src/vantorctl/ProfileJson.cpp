@@ -1,0 +1,400 @@
+#include "vantorctl/ProfileJson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QStringList>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+#include <limits>
+#include <memory>
+#include <optional>
+
+namespace orvyn::ctl {
+
+namespace {
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString keyLabel(int slot) {
+    return QStringLiteral("G%1").arg(slot + 1);
+}
+
+QJsonObject eventJson(const MacroEvent &e) {
+    return QJsonObject{{"key", e.key}, {"state", e.state}, {"delay", e.delay}};
+}
+
+QJsonArray eventsJson(const MacroEvent *events, int count) {
+    QJsonArray out;
+    for (int i = 0; i < count; ++i)
+        out.append(eventJson(events[i]));
+    return out;
+}
+
+std::string dump(const QJsonDocument &doc) {
+    return doc.toJson(QJsonDocument::Indented).toStdString();
+}
+
+// Walks a document, remembering the first fault with the path of its field.
+class Checker {
+public:
+    bool failed() const { return !error_.empty(); }
+    const std::string &error() const { return error_; }
+
+    void fail(const std::string &path, const std::string &what) {
+        if (error_.empty())
+            error_ = path + ": " + what;
+    }
+
+    // Fields other than `allowed` are refused: a misspelt name would
+    // otherwise be dropped without a word.
+    void onlyFields(const QJsonObject &object, const std::string &path,
+                    std::initializer_list<const char *> allowed) {
+        for (const QString &name : object.keys()) {
+            bool known = false;
+            for (const char *a : allowed)
+                known = known || name == QLatin1String(a);
+            if (!known)
+                fail(join(path, name.toStdString()), "unknown field");
+        }
+    }
+
+    std::optional<QJsonValue> field(const QJsonObject &object, const std::string &path, const char *name) {
+        const auto it = object.constFind(QLatin1String(name));
+        if (it == object.constEnd()) {
+            fail(join(path, name), "missing");
+            return std::nullopt;
+        }
+        return *it;
+    }
+
+    std::optional<int64_t> integer(const QJsonObject &object, const std::string &path, const char *name,
+                                   int64_t min, int64_t max) {
+        const auto v = field(object, path, name);
+        return v ? integer(*v, join(path, name), min, max) : std::nullopt;
+    }
+
+    std::optional<int64_t> integer(const QJsonValue &v, const std::string &where, int64_t min, int64_t max) {
+        const double d = v.toDouble();
+        if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
+            fail(where, "expected a whole number");
+            return std::nullopt;
+        }
+        if (d < static_cast<double>(min) || d > static_cast<double>(max)) {
+            fail(where, QString::number(d, 'f', 0).toStdString() + " is out of range (" +
+                            std::to_string(min) + " to " + std::to_string(max) + ")");
+            return std::nullopt;
+        }
+        return static_cast<int64_t>(d);
+    }
+
+    int32_t int32(const QJsonObject &object, const std::string &path, const char *name) {
+        return static_cast<int32_t>(integer(object, path, name, std::numeric_limits<int32_t>::min(),
+                                            std::numeric_limits<int32_t>::max())
+                                        .value_or(0));
+    }
+
+    // Text of at most `maxBytes` UTF-8 bytes without a NUL (the record ends
+    // a text at its first NUL).
+    std::string text(const QJsonObject &object, const std::string &path, const char *name,
+                     std::size_t maxBytes) {
+        const auto v = field(object, path, name);
+        if (!v)
+            return {};
+        if (!v->isString()) {
+            fail(join(path, name), "expected a text");
+            return {};
+        }
+        const std::string bytes = v->toString().toStdString();
+        if (bytes.size() > maxBytes)
+            fail(join(path, name),
+                 "longer than the " + std::to_string(maxBytes) + " bytes the profile holds");
+        else if (bytes.find('\0') != std::string::npos)
+            fail(join(path, name), "contains a NUL character");
+        return bytes;
+    }
+
+    std::optional<QJsonObject> object(const QJsonObject &parent, const std::string &path, const char *name) {
+        const auto v = field(parent, path, name);
+        if (!v)
+            return std::nullopt;
+        if (!v->isObject()) {
+            fail(join(path, name), "expected an object");
+            return std::nullopt;
+        }
+        return v->toObject();
+    }
+
+    std::optional<QJsonArray> array(const QJsonObject &parent, const std::string &path, const char *name) {
+        const auto v = field(parent, path, name);
+        if (!v)
+            return std::nullopt;
+        if (!v->isArray()) {
+            fail(join(path, name), "expected a list");
+            return std::nullopt;
+        }
+        return v->toArray();
+    }
+
+    std::optional<QJsonObject> element(const QJsonValue &v, const std::string &where) {
+        if (!v.isObject()) {
+            fail(where, "expected an object");
+            return std::nullopt;
+        }
+        return v.toObject();
+    }
+
+    static std::string join(const std::string &path, const std::string &name) {
+        return path.empty() ? name : path + "." + name;
+    }
+    static std::string at(const std::string &path, qsizetype index) {
+        return path + "[" + std::to_string(index) + "]";
+    }
+
+private:
+    std::string error_;
+};
+
+void readMacro(Checker &c, const QJsonObject &macro, const std::string &path, MacroKeyInfo &key) {
+    c.onlyFields(macro, path, {"name", "repeat", "events"});
+    setFixed(key.macroName, c.text(macro, path, "name", sizeof key.macroName - 1));
+    key.repeatCount = static_cast<int32_t>(c.integer(macro, path, "repeat", 0, kMacroRepeatMax).value_or(0));
+    const auto events = c.array(macro, path, "events");
+    if (!events)
+        return;
+    const std::string eventsPath = Checker::join(path, "events");
+    if (events->size() > kMacroEventCapacity) {
+        c.fail(eventsPath, std::to_string(events->size()) + " steps; a key holds at most 50");
+        return;
+    }
+    for (qsizetype i = 0; i < events->size(); ++i) {
+        const std::string where = Checker::at(eventsPath, i);
+        const auto e = c.element(events->at(i), where);
+        if (!e)
+            return;
+        c.onlyFields(*e, where, {"key", "state", "delay"});
+        key.events[i].key = static_cast<uint8_t>(c.integer(*e, where, "key", 0, 0xFF).value_or(0));
+        key.events[i].state = static_cast<uint8_t>(c.integer(*e, where, "state", 0, 0xFF).value_or(0));
+        key.events[i].delay = static_cast<uint16_t>(c.integer(*e, where, "delay", 0, 0xFFFF).value_or(0));
+    }
+    key.eventCount = static_cast<uint16_t>(events->size());
+}
+
+void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out) {
+    if (keys.size() != kKeyboardSlotCount) {
+        c.fail("keys", std::to_string(keys.size()) + " keys; a profile has 15 (G1-G15)");
+        return;
+    }
+    std::array<bool, kKeyboardSlotCount> seen{};
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const std::string where = Checker::at("keys", i);
+        const auto k = c.element(keys.at(i), where);
+        if (!k)
+            return;
+        c.onlyFields(*k, where, {"key", "type", "flags", "code", "caption", "macro", "program"});
+        const auto label = c.field(*k, where, "key");
+        int slot = -1;
+        for (int s = 0; label && s < kKeyboardSlotCount; ++s)
+            if (label->toString().compare(keyLabel(s), Qt::CaseInsensitive) == 0)
+                slot = s;
+        if (slot < 0 || seen[static_cast<std::size_t>(slot)]) {
+            c.fail(Checker::join(where, "key"), slot < 0 ? "expected one of G1-G15" : "named twice");
+            return;
+        }
+        seen[static_cast<std::size_t>(slot)] = true;
+        MacroKeyInfo &key = out.keys[slot];
+        std::memset(&key, 0, sizeof key);
+        key.slot = static_cast<uint8_t>(slot);
+        key.type = static_cast<uint8_t>(c.integer(*k, where, "type", 0, 0xFF).value_or(0));
+        key.flags = static_cast<uint8_t>(c.integer(*k, where, "flags", 0, 0xFF).value_or(0));
+        key.code = static_cast<uint16_t>(c.integer(*k, where, "code", 0, 0xFFFF).value_or(0));
+        if (k->contains("caption") && !k->value("caption").isString())
+            c.fail(Checker::join(where, "caption"), "expected a text");
+
+        const bool isMacro = key.assignType() == AssignType::Macro;
+        const bool isProgram = key.assignType() == AssignType::LaunchProgram;
+        if (isMacro != k->contains("macro"))
+            c.fail(Checker::join(where, "macro"),
+                   isMacro ? "missing (type 3 is a macro)" : "given, but only a macro key (type 3) has one");
+        else if (isMacro)
+            if (const auto macro = c.object(*k, where, "macro"))
+                readMacro(c, *macro, Checker::join(where, "macro"), key);
+        if (isProgram != k->contains("program"))
+            c.fail(Checker::join(where, "program"), isProgram
+                                                        ? "missing (type 11 starts a program)"
+                                                        : "given, but only a program key (type 11) has one");
+        else if (isProgram)
+            setFixed(key.programPath, c.text(*k, where, "program", sizeof key.programPath - 1));
+        if (c.failed())
+            return;
+    }
+}
+
+void readRemaps(Checker &c, const QJsonArray &remaps, ProfileData &out) {
+    std::memcpy(out.standardkey, kDefaultStandardKeys, sizeof out.standardkey);
+    std::array<bool, kStandardKeyCount> seen{};
+    for (qsizetype i = 0; i < remaps.size(); ++i) {
+        const std::string where = Checker::at("remaps", i);
+        const auto r = c.element(remaps.at(i), where);
+        if (!r)
+            return;
+        c.onlyFields(*r, where, {"position", "code", "from", "to"});
+        const auto position = c.integer(*r, where, "position", 0, kStandardKeyCount - 1);
+        const auto code = c.integer(*r, where, "code", 0, 0xFF);
+        if (!position || !code)
+            return;
+        if (seen[static_cast<std::size_t>(*position)]) {
+            c.fail(Checker::join(where, "position"),
+                   "position " + std::to_string(*position) + " is given twice");
+            return;
+        }
+        seen[static_cast<std::size_t>(*position)] = true;
+        out.standardkey[*position] = static_cast<uint8_t>(*code);
+    }
+}
+
+} // namespace
+
+std::string profileToJson(const ProfileData &profile, const AssignmentText &captions) {
+    QJsonObject lighting{
+        {"switch", profile.LtSwitch},   {"effectType", profile.LtEffectType}, {"flag", profile.LtFlag},
+        {"colour", profile.LtColor},    {"effect", profile.LtControl},        {"saving", profile.LtSaving},
+        {"timeout", profile.LtTimeout},
+    };
+    QJsonArray switches;
+    for (int32_t s : profile.ModifyKey)
+        switches.append(s);
+
+    QJsonArray remaps;
+    for (int i = 0; i < kStandardKeyCount; ++i) {
+        if (profile.standardkey[i] == kDefaultStandardKeys[i])
+            continue;
+        remaps.append(QJsonObject{{"position", i},
+                                  {"code", profile.standardkey[i]},
+                                  {"from", qstr(captions.keyCodeName(kDefaultStandardKeys[i]))},
+                                  {"to", qstr(captions.keyCodeName(profile.standardkey[i]))}});
+    }
+
+    QJsonArray keys;
+    for (int slot = 0; slot < kKeyboardSlotCount; ++slot) {
+        const MacroKeyInfo &key = profile.keys[slot];
+        QJsonObject k{{"key", keyLabel(slot)},
+                      {"type", key.type},
+                      {"flags", key.flags},
+                      {"code", key.code},
+                      {"caption", qstr(captions.text(key))}};
+        if (key.assignType() == AssignType::Macro) {
+            const int count = std::min<int>(key.eventCount, kMacroEventCapacity);
+            k.insert("macro", QJsonObject{{"name", qstr(getFixed(key.macroName))},
+                                          {"repeat", key.repeatCount},
+                                          {"events", eventsJson(key.events, count)}});
+        }
+        if (key.assignType() == AssignType::LaunchProgram)
+            k.insert("program", qstr(getFixed(key.programPath)));
+        keys.append(k);
+    }
+
+    const QJsonObject root{
+        {"format", kProfileJsonFormat},
+        {"version", kProfileJsonVersion},
+        {"name", qstr(getFixed(profile.ProFileName))},
+        {"gameFile", qstr(getFixed(profile.GameFile))},
+        {"mediaPlayer", profile.MediaOption},
+        {"hddKeyboard", profile.HDDKeyboard},
+        {"lighting", lighting},
+        {"powerSaving", profile.ECOMode},
+        {"pollingRate", profile.PollingRate},
+        {"switches", switches},
+        {"remaps", remaps},
+        {"keys", keys},
+    };
+    return dump(QJsonDocument(root));
+}
+
+JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
+    JsonImport result;
+    QJsonParseError parseError{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        result.error = "not valid JSON at byte " + std::to_string(parseError.offset) + ": " +
+                       parseError.errorString().toStdString();
+        return result;
+    }
+    if (!doc.isObject()) {
+        result.error = "expected a JSON object at the top";
+        return result;
+    }
+    const QJsonObject root = doc.object();
+    Checker c;
+    if (root.value("format").toString() != QLatin1String(kProfileJsonFormat)) {
+        result.error =
+            std::string("format: expected \"") + kProfileJsonFormat + "\" (not a profile document)";
+        return result;
+    }
+    if (c.integer(root, "", "version", 0, std::numeric_limits<int32_t>::max()).value_or(0) !=
+            kProfileJsonVersion &&
+        !c.failed())
+        c.fail("version", "this vantorctl reads version " + std::to_string(kProfileJsonVersion));
+    c.onlyFields(root, "",
+                 {"format", "version", "name", "gameFile", "mediaPlayer", "hddKeyboard", "lighting",
+                  "powerSaving", "pollingRate", "switches", "remaps", "keys"});
+
+    auto out = std::make_unique<ProfileData>(profile);
+    setFixed(out->ProFileName, c.text(root, "", "name", kProfileNameMax));
+    setFixed(out->GameFile, c.text(root, "", "gameFile", kGameFileMax));
+    out->MediaOption = c.int32(root, "", "mediaPlayer");
+    out->HDDKeyboard = c.int32(root, "", "hddKeyboard");
+    if (const auto lighting = c.object(root, "", "lighting")) {
+        c.onlyFields(*lighting, "lighting",
+                     {"switch", "effectType", "flag", "colour", "effect", "saving", "timeout"});
+        out->LtSwitch = c.int32(*lighting, "lighting", "switch");
+        out->LtEffectType = c.int32(*lighting, "lighting", "effectType");
+        out->LtFlag = c.int32(*lighting, "lighting", "flag");
+        out->LtColor = c.int32(*lighting, "lighting", "colour");
+        out->LtControl = c.int32(*lighting, "lighting", "effect");
+        out->LtSaving = c.int32(*lighting, "lighting", "saving");
+        out->LtTimeout = c.int32(*lighting, "lighting", "timeout");
+    }
+    out->ECOMode = c.int32(root, "", "powerSaving");
+    out->PollingRate = c.int32(root, "", "pollingRate");
+    if (const auto switches = c.array(root, "", "switches")) {
+        if (switches->size() != 6)
+            c.fail("switches", std::to_string(switches->size()) + " values; a profile has 6");
+        for (qsizetype i = 0; i < switches->size() && i < 6 && !c.failed(); ++i)
+            out->ModifyKey[i] = static_cast<int32_t>(c.integer(switches->at(i), Checker::at("switches", i),
+                                                               std::numeric_limits<int32_t>::min(),
+                                                               std::numeric_limits<int32_t>::max())
+                                                         .value_or(0));
+    }
+    if (const auto remaps = c.array(root, "", "remaps"))
+        readRemaps(c, *remaps, *out);
+    if (const auto keys = c.array(root, "", "keys"))
+        readKeys(c, *keys, *out);
+
+    if (c.failed()) {
+        result.error = c.error();
+        return result;
+    }
+    profile = *out;
+    result.ok = true;
+    return result;
+}
+
+std::string libraryToJson(const MacroLibrary &library) {
+    QJsonArray macros;
+    for (std::size_t i = 0; i < library.size(); ++i) {
+        const MacroRecord *m = library.at(static_cast<int>(i));
+        macros.append(QJsonObject{{"name", qstr(getFixed(m->name))},
+                                  {"repeat", m->repeat},
+                                  {"events", eventsJson(m->events, m->validCount())}});
+    }
+    return dump(
+        QJsonDocument(QJsonObject{{"format", "orvyn-vantor-macros"}, {"version", 1}, {"macros", macros}}));
+}
+
+} // namespace orvyn::ctl

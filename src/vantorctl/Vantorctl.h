@@ -1,0 +1,21 @@
+// vantorctl: the keyboard's configuration from a shell. Reading commands
+// take the record from Monitor's block (or the settings files); changing
+// commands stand in for Option for the length of one command: its instance
+// lock, its endpoint, its configuration session and its apply cycle.
+#pragma once
+
+#include <QStringList>
+
+namespace orvyn::ctl {
+
+enum class ExitStatus : int {
+    Done = 0,
+    BadInput = 1,   // nothing was changed
+    NotApplied = 2, // Monitor not running, no keyboard, or no answer; the files are saved
+    OptionOpen = 3, // a changing command refused
+};
+
+// `arguments` as QCoreApplication::arguments() gives them (program first).
+ExitStatus runVantorctl(const QStringList &arguments);
+
+} // namespace orvyn::ctl
