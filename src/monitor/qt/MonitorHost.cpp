@@ -97,6 +97,8 @@ MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
     readBackTimer_.setSingleShot(true);
     readBackTimer_.setInterval(scaledInterval(kReadBackDelayMs));
     arrivalTimer_.setSingleShot(true);
+    // The keyboard needs the whole pause: a coarse timer may fire 5% early.
+    arrivalTimer_.setTimerType(Qt::PreciseTimer);
     arrivalTimer_.setInterval(scaledInterval(kArrivalPauseMs));
     connect(&watchTimer_, &QTimer::timeout, this, [this] {
         if (wnd_)
