@@ -4,19 +4,9 @@
 #include <cstring>
 #include <xcb/xcb.h>
 
+#include "platform/qt/X11Display.h"
+
 namespace orvyn {
-
-namespace {
-
-uint32_t internAtom(xcb_connection_t *c, const char *name) {
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const uint32_t atom = reply ? reply->atom : uint32_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
-
-} // namespace
 
 X11Fullscreen::X11Fullscreen() {
     connect();
@@ -28,27 +18,14 @@ X11Fullscreen::~X11Fullscreen() {
 }
 
 bool X11Fullscreen::connect() {
-    const char *display = std::getenv("DISPLAY");
-    if (!display || !*display)
+    const X11Display display = connectToX11Display();
+    if (!display.connection)
         return false;
-    int screenNumber = 0;
-    xcb_connection_t *c = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(c)) {
-        xcb_disconnect(c);
-        return false;
-    }
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; i < screenNumber && it.rem; ++i)
-        xcb_screen_next(&it);
-    if (!it.rem) {
-        xcb_disconnect(c);
-        return false;
-    }
-    connection_ = c;
-    root_ = it.data->root;
-    activeAtom_ = internAtom(c, "_NET_ACTIVE_WINDOW");
-    stateAtom_ = internAtom(c, "_NET_WM_STATE");
-    fullscreenAtom_ = internAtom(c, "_NET_WM_STATE_FULLSCREEN");
+    connection_ = display.connection;
+    root_ = display.root;
+    activeAtom_ = internX11Atom(connection_, "_NET_ACTIVE_WINDOW");
+    stateAtom_ = internX11Atom(connection_, "_NET_WM_STATE");
+    fullscreenAtom_ = internX11Atom(connection_, "_NET_WM_STATE_FULLSCREEN");
     return true;
 }
 

@@ -5,19 +5,11 @@
 #include <xcb/res.h>
 #include <xcb/xcb.h>
 
+#include "platform/qt/X11Display.h"
+
 namespace orvyn {
 
 namespace {
-
-uint32_t internAtom(xcb_connection_t *c, const char *name) {
-    xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    if (!reply)
-        return XCB_ATOM_NONE;
-    const uint32_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
 
 // The first 32-bit value of a window property, if it has one.
 std::optional<uint32_t> cardinalProperty(xcb_connection_t *c, uint32_t window, uint32_t atom, uint32_t type) {
@@ -52,26 +44,13 @@ X11Foreground::~X11Foreground() {
 }
 
 bool X11Foreground::connect() {
-    const char *display = std::getenv("DISPLAY");
-    if (!display || !*display)
+    const X11Display display = connectToX11Display();
+    if (!display.connection)
         return false;
-    int screenNumber = 0;
-    xcb_connection_t *c = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(c)) {
-        xcb_disconnect(c);
-        return false;
-    }
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; i < screenNumber && it.rem; ++i)
-        xcb_screen_next(&it);
-    if (!it.rem) {
-        xcb_disconnect(c);
-        return false;
-    }
-    connection_ = c;
-    root_ = it.data->root;
-    activeWindowAtom_ = internAtom(c, "_NET_ACTIVE_WINDOW");
-    pidAtom_ = internAtom(c, "_NET_WM_PID");
+    connection_ = display.connection;
+    root_ = display.root;
+    activeWindowAtom_ = internX11Atom(connection_, "_NET_ACTIVE_WINDOW");
+    pidAtom_ = internX11Atom(connection_, "_NET_WM_PID");
     clientIds_ = serverKnowsClientIds();
     return true;
 }
@@ -131,7 +110,7 @@ std::optional<uint32_t> X11Foreground::serverTime() {
     if (!ensureConnected())
         return std::nullopt;
     if (!timeWindow_) {
-        timeAtom_ = internAtom(connection_, "_ORVYN_VANTOR_TIME");
+        timeAtom_ = internX11Atom(connection_, "_ORVYN_VANTOR_TIME");
         timeWindow_ = xcb_generate_id(connection_);
         const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
         xcb_create_window(connection_, XCB_COPY_FROM_PARENT, timeWindow_, root_, -1, -1, 1, 1, 0,
