@@ -14,6 +14,8 @@
 #include <sstream>
 #include <thread>
 
+#include "integration/option/ProcessSetup.h"
+#include "integration/option/XDriving.h"
 #include "integration/platform/Child.h"
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
@@ -29,26 +31,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-std::string shell(const std::string &command) {
-    std::string out;
-    if (FILE *p = ::popen(command.c_str(), "r")) {
-        char buf[256];
-        while (std::fgets(buf, sizeof buf, p))
-            out += buf;
-        ::pclose(p);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-bool waitForLine(Child &child, const std::string &text, int seconds = 20) {
-    while (auto line = child.readLine(seconds))
-        if (line->find(text) != std::string::npos)
-            return true;
-    return false;
-}
-
 // Waits for Option's trace of a keyboard grab taken ("Hhook: <window>").
 bool waitForGrab(Child &option) {
     while (auto line = option.readLine(20)) {
@@ -58,28 +40,10 @@ bool waitForGrab(Child &option) {
     return false;
 }
 
-struct Place {
-    int x = 0, y = 0, w = 0, h = 0;
-};
-
-// The centre of a control from its skin line ("name,x,y,w,h,help").
-std::pair<int, int> centre(const std::string &skin, int key) {
-    const std::string line = IniFile(std::string(ORVYN_PROGRAM_DIR) + "skins/" + skin)
-                                 .readText(std::to_string(key), "BUTTONPOS", "");
-    std::stringstream s(line);
-    std::string name;
-    Place r;
-    char comma;
-    std::getline(s, name, ',');
-    s >> r.x >> comma >> r.y >> comma >> r.w >> comma >> r.h;
-    return {r.x + r.w / 2, r.y + r.h / 2};
-}
-
+// A skinned control clicked at its centre.
 void click(const std::string &window, const std::string &skin, int key) {
     const auto [x, y] = centre(skin, key);
-    shell("xdotool mousemove --sync --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
-          " click 1");
-    std::this_thread::sleep_for(200ms);
+    orvyn::test::click(window, x, y);
 }
 
 constexpr const char *kMain = "skin_Config.ini";
@@ -91,21 +55,12 @@ constexpr int kSlot = 5;
 class MacroProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::getenv("DISPLAY") || shell("command -v xdotool").empty())
+        if (!haveXdotool())
             GTEST_SKIP() << "needs an X server and xdotool";
-        ::setenv("ORVYN_TRACE", "1", 1);
-        ::setenv("ORVYN_TIME_SCALE", "0.01", 1);
-        ::setenv("ORVYN_KEYBOARD", "emulator", 1);
-        ::setenv("ORVYN_KEYBOARD_SOCKET", (runtime_.runtime() + "keyboard.sock").c_str(), 1);
+        useEmulatedKeyboard(runtime_.runtime() + "keyboard.sock");
         home_ = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
         fs::create_directories(home_ + "config");
-        // A program folder of our own without the OSD and applets.
-        programs_ = runtime_.base() + "/bin/";
-        fs::create_directories(programs_);
-        for (const char *program : {"Monitor", "Option"})
-            fs::copy_file(std::string(ORVYN_PROGRAM_DIR) + program, programs_ + program);
-        for (const char *shared : {"devbridge.so", "uitext.so", "skins"})
-            fs::create_symlink(std::string(ORVYN_PROGRAM_DIR) + shared, programs_ + shared);
+        programs_ = privateProgramFolder(runtime_.base());
     }
     void TearDown() override {
         if (option_) {
@@ -127,15 +82,7 @@ protected:
         ASSERT_TRUE(server_->start(&error)) << error;
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1); // Monitor needs no window
         monitor_ = std::make_unique<Child>(std::vector<std::string>{programs_ + "Monitor"});
-        std::size_t seen = 0;
-        int quiet = 0;
-        for (int i = 0; i < 200 && quiet < 5; ++i) {
-            std::this_thread::sleep_for(100ms);
-            const std::size_t now = model_.traces().size();
-            quiet = now > 0 && now == seen ? quiet + 1 : 0;
-            seen = now;
-        }
-        ASSERT_EQ(quiet, 5) << "Monitor did not read the keyboard back";
+        ASSERT_TRUE(keyboardWentQuiet(model_)) << "Monitor did not read the keyboard back";
     }
 
     // Option on the X server, its main window found.

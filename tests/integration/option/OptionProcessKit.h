@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "ProcessSetup.h"
 #include "XDriving.h"
 #include "integration/platform/Child.h"
 #include "kbsim/EmulatorServer.h"
@@ -34,20 +35,10 @@ namespace fs = std::filesystem;
 class OptionProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ::setenv("ORVYN_TRACE", "1", 1);
-        ::setenv("ORVYN_TIME_SCALE", "0.01", 1);
-        ::setenv("ORVYN_KEYBOARD", "emulator", 1);
-        ::setenv("ORVYN_KEYBOARD_SOCKET", (runtime_.runtime() + "keyboard.sock").c_str(), 1);
+        useEmulatedKeyboard(runtime_.runtime() + "keyboard.sock");
         home_ = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
         fs::create_directories(home_ + "config");
-        // A program folder of our own without the OSD and applets, so that
-        // nothing Monitor starts outlives the test.
-        programs_ = runtime_.base() + "/bin/";
-        fs::create_directories(programs_);
-        for (const char *program : {"Monitor", "Option"})
-            fs::copy_file(std::string(ORVYN_PROGRAM_DIR) + program, programs_ + program);
-        for (const char *shared : {"devbridge.so", "uitext.so", "skins"})
-            fs::create_symlink(std::string(ORVYN_PROGRAM_DIR) + shared, programs_ + shared);
+        programs_ = privateProgramFolder(runtime_.base());
     }
     void TearDown() override {
         if (monitor_) {
@@ -66,16 +57,7 @@ protected:
         ASSERT_TRUE(server_->start(&error)) << error;
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1); // Monitor needs no window
         monitor_ = std::make_unique<Child>(std::vector<std::string>{programs_ + "Monitor"});
-        // The read-back is over when the keyboard has been quiet for a while.
-        std::size_t seen = 0;
-        int quietRounds = 0;
-        for (int i = 0; i < 200 && quietRounds < 5; ++i) {
-            std::this_thread::sleep_for(100ms);
-            const std::size_t now = model_.traces().size();
-            quietRounds = now > 0 && now == seen ? quietRounds + 1 : 0;
-            seen = now;
-        }
-        ASSERT_EQ(quietRounds, 5) << "Monitor did not read the keyboard back";
+        ASSERT_TRUE(keyboardWentQuiet(model_)) << "Monitor did not read the keyboard back";
         ASSERT_TRUE(poster_.exists(kMonitorTitle));
     }
 
