@@ -12,6 +12,38 @@ function(orvyn_add_subfolders)
   endforeach()
 endfunction()
 
+# Sets <out> to TRUE when Qt's usage requirements reach a target linking
+# <libs>: through Qt itself or a library that links it publicly.
+function(orvyn_uses_qt out)
+  set(queue ${ARGN})
+  set(seen)
+  set(found FALSE)
+  while(queue)
+    list(POP_FRONT queue item)
+    if(item IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${item})
+    if(item MATCHES "^Qt6::")
+      set(found TRUE)
+      break()
+    endif()
+    if(TARGET ${item})
+      get_target_property(libs ${item} INTERFACE_LINK_LIBRARIES)
+      if(libs)
+        foreach(lib IN LISTS libs)
+          # $<LINK_ONLY:...> (a static library's private link) carries no
+          # compile options.
+          if(NOT lib MATCHES "^\\$<")
+            list(APPEND queue ${lib})
+          endif()
+        endforeach()
+      endif()
+    endif()
+  endwhile()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
 # orvyn_add_gtest(<name> SOURCES ... LIBS ... [LABELS ...] [ENV ...] [TIMEOUT s])
 # One GoogleTest executable registered with ctest. Tests get their own
 # runtime and settings folders through the environment unless ENV says more.
@@ -22,8 +54,14 @@ function(orvyn_add_gtest name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(ORVYN_TEST_PCH)
-    target_compile_options(${name} PRIVATE -fPIC)
-    target_precompile_headers(${name} REUSE_FROM orvyn_test_pch)
+    # A precompiled header serves only compiles with its own code-generation
+    # flags, and Qt's usage requirements add -fPIC.
+    orvyn_uses_qt(uses_qt ${ARG_LIBS})
+    if(uses_qt)
+      target_precompile_headers(${name} REUSE_FROM orvyn_test_pch_qt)
+    else()
+      target_precompile_headers(${name} REUSE_FROM orvyn_test_pch)
+    endif()
   endif()
   target_compile_definitions(${name} PRIVATE
     ORVYN_PROGRAM_DIR="${ORVYN_PROGRAM_DIR}/"
