@@ -171,10 +171,12 @@ TEST_F(MprisTest, ListsPlayersWithThePlayingOneFirst) {
     ASSERT_TRUE(quiet.registered && amp.registered);
     NoShell shell;
     MprisPlayers players(shell);
+    // Names, identities and playback states arrive one by one.
     ASSERT_TRUE(pumpUntil([&] {
         const auto running = players.running();
-        return running.size() >= 2 && !running[0].identity.empty() && !running[1].identity.empty();
-    }));
+        return running.size() >= 2 && !running[0].identity.empty() && !running[1].identity.empty() &&
+               running[0].status == MediaPlayer::Status::Playing;
+    })) << "the playing player never came first";
     const auto running = players.running();
     EXPECT_EQ(running[0].busName, "org.mpris.MediaPlayer2.winamp.instance42");
     EXPECT_EQ(running[0].identity, "Winamp");
