@@ -29,7 +29,7 @@ struct Setup {
     bool ok = false;
 
     Setup() {
-        char tmpl[] = "/tmp/devlink-bench-XXXXXX";
+        char tmpl[] = "/tmp/devbridge-bench-XXXXXX";
         if (!mkdtemp(tmpl))
             return;
         dir = tmpl;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <span>
 
-#include "monitor/device/FeatureReports.h"
+#include "protocol/FeatureReports.h"
 
 using namespace orvyn;
 

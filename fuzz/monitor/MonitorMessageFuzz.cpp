@@ -40,7 +40,7 @@ struct NullWorker final : WorkerControl {
     void cancelIfBusy() override {}
     void stop() override {}
 };
-struct NullKeyboard final : KeyboardLink {
+struct NullKeyboard final : KeyboardControl {
     bool openMonitor() override { return true; }
     bool openFeatureDevice() override { return true; }
     bool closeFeatureDevice() override { return true; }

@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include "devbridge/EmulatorProtocol.h"
-#include "platform/Folders.h"
 #include "platform/Trace.h"
 
 namespace orvyn::devbridge {
@@ -40,18 +39,6 @@ EmulatorBackend::~EmulatorBackend() {
             ::close(fd);
         fd = -1;
     }
-}
-
-std::string EmulatorBackend::defaultSocketPath() {
-    const char *env = std::getenv("ORVYN_KEYBOARD_SOCKET");
-    if (env && *env)
-        return env;
-    const RuntimeFolder runtime = runtimeFolder();
-    if (!runtime.ok()) {
-        trace("devbridge: " + runtime.error);
-        return {};
-    }
-    return runtime.path + "keyboard.sock";
 }
 
 bool EmulatorBackend::connectLocked() {

@@ -33,10 +33,6 @@ public:
     bool setFeature(const uint8_t *report, std::size_t length) override;
     bool getFeature(uint8_t *report, std::size_t length) override;
 
-    // $ORVYN_KEYBOARD_SOCKET, else <runtime folder>/keyboard.sock (empty when
-    // the runtime folder is refused).
-    static std::string defaultSocketPath();
-
 private:
     bool request(uint8_t op, uint8_t *report, std::size_t length);
     void ensureThreadLocked();

@@ -11,6 +11,7 @@
 #include "devbridge/devbridge.h"
 #include "platform/Folders.h"
 #include "platform/Trace.h"
+#include "protocol/EmulatorSocket.h"
 #include "shared/IniFile.h"
 
 namespace orvyn::devbridge {
@@ -31,7 +32,7 @@ struct Bridge {
         if (!backend) {
             const char *kind = std::getenv("ORVYN_KEYBOARD");
             if (kind && std::strcmp(kind, "emulator") == 0) {
-                backend = std::make_unique<EmulatorBackend>(sink, EmulatorBackend::defaultSocketPath());
+                backend = std::make_unique<EmulatorBackend>(sink, defaultEmulatorSocketPath());
             } else {
                 if (kind && *kind && std::strcmp(kind, "hid") != 0)
                     trace(std::string("devbridge: unknown ORVYN_KEYBOARD \"") + kind + "\", using hid");

@@ -72,6 +72,7 @@ TraceFunction traceOrDefault(TraceFunction fn) {
 CMonitorWnd::CMonitorWnd(MonitorServices services)
     : s_(std::move(services)), config_(std::make_unique<LockedConfig>()),
       scratch_(std::make_unique<ConfigBlock>()),
+      outcomes_(s_.settings, s_.exchange, *s_.poster, traceOrDefault(s_.trace)),
       actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
       media_(s_.players ? *s_.players : noMediaPlayers()) {
     s_.trace = traceOrDefault(s_.trace);
@@ -152,7 +153,7 @@ void CMonitorWnd::startKeyboard(bool openOption) {
 
 void CMonitorWnd::shutdown() {
     if (s_.keyboard) {
-        KeyboardLink *keyboard = s_.keyboard;
+        KeyboardControl *keyboard = s_.keyboard;
         closingAbandoned_ = !callWithin([keyboard] { keyboard->sendClosingReport(); }, kClosingReportLimit);
         if (closingAbandoned_)
             traceText("Monitor: the closing report got no answer within a second\n");
@@ -233,15 +234,7 @@ void CMonitorWnd::onConfigApply(int64_t mode) {
         queued = taken && postToWorker(DeviceRequest::ApplyChanges, mode);
     }
     if (!queued)
-        answerApplyAtOnce();
-}
-
-void CMonitorWnd::answerApplyAtOnce() {
-    // Option waits for this answer; it must come even when nothing can be
-    // written to the keyboard.
-    if (!s_.poster->post(kOptionTitle, WM_APPLY_DONE))
-        traceText("OnApplyAllSetting Don't find Merak Option Dialog\n");
-    traceText("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+        outcomes_.answerApplyAtOnce();
 }
 
 bool CMonitorWnd::postToWorker(DeviceRequest request, int64_t argument) {
@@ -384,7 +377,7 @@ void CMonitorWnd::onArrivalTimer() {
     // behind a pause that blocked the loop.
     for (const auto &[request, argument] : std::exchange(held_, {})) {
         if (!s_.worker->post(request, argument) && request == DeviceRequest::ApplyChanges)
-            answerApplyAtOnce();
+            outcomes_.answerApplyAtOnce();
     }
     s_.tray->add();
     if (s_.settings)
@@ -402,7 +395,7 @@ void CMonitorWnd::removal() {
     // apply without a keyboard.
     for (const auto &held : std::exchange(held_, {})) {
         if (held.first == DeviceRequest::ApplyChanges)
-            answerApplyAtOnce();
+            outcomes_.answerApplyAtOnce();
     }
     if (s_.keyboard)
         s_.keyboard->closeFeatureDevice();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "monitor/DeviceOutcomes.h"
 #include "monitor/ForegroundWatch.h"
 #include "monitor/HostInterfaces.h"
 #include "monitor/KeyActions.h"
@@ -33,9 +34,9 @@ struct MonitorServices {
     std::string programFolder; // with trailing "/"
     SettingsStore *settings = nullptr;
     const TextSource *texts = nullptr;
-    KeyboardLink *keyboard = nullptr;   // null when the device library is missing
-    WorkerControl *worker = nullptr;    // null when no worker runs
-    ConfigExchange *exchange = nullptr; // null without a shared block
+    KeyboardControl *keyboard = nullptr; // null when the device library is missing
+    WorkerControl *worker = nullptr;     // null when no worker runs
+    ConfigExchange *exchange = nullptr;  // null without a shared block
     MessagePoster *poster = nullptr;
     Shell *shell = nullptr;
     MediaPlayers *players = nullptr;
@@ -116,6 +117,8 @@ public:
     KeyboardState keyboardState() const { return state_; }
     // Monitor's record, shared with the device worker.
     LockedConfig &record() { return *config_; }
+    // Where the device worker reports its outcomes (on its own thread).
+    DeviceWorkerEvents &workerEvents() { return outcomes_; }
     ConfigBlock snapshot() const;
     const OsdSettings &osdSettings() const { return osd_; }
     KeyActions &actions() { return actions_; }
@@ -128,8 +131,6 @@ private:
     // Requests for the worker; held while the arrival pause runs and sent
     // after its read-back, in the order they came. False when not queued.
     bool postToWorker(DeviceRequest request, int64_t argument);
-    // Option's answer to an apply that nothing will be written for.
-    void answerApplyAtOnce();
     void profileNotice(uint16_t data);
     void lightingColourNotice(uint16_t data);
     void lightingControlNotice(uint16_t data);
@@ -148,6 +149,7 @@ private:
     MonitorServices s_;
     std::unique_ptr<LockedConfig> config_;
     std::unique_ptr<ConfigBlock> scratch_; // main thread only
+    DeviceOutcomes outcomes_;
     OsdSettings osd_{};
     KeyboardState state_ = KeyboardState::NotFound;
     bool arrivalPending_ = false;

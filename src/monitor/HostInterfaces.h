@@ -9,15 +9,16 @@
 #include <string>
 #include <string_view>
 
-#include "monitor/device/DeviceWorker.h" // KeyboardState
+#include "monitor/device/KeyboardState.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
 
-// The device-access library operations the main thread uses.
-class KeyboardLink {
+// Monitor's view of the keyboard from the main thread: the device module's
+// operations it calls there, and the closing report.
+class KeyboardControl {
 public:
-    virtual ~KeyboardLink() = default;
+    virtual ~KeyboardControl() = default;
     // Open_DevMonitor with the main window's sink and messages 1325/1326.
     virtual bool openMonitor() = 0;
     virtual bool openFeatureDevice() = 0;

@@ -1,74 +1,40 @@
 #include "kbsim/KeyboardModel.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "kbsim/StateFile.h"
 #include "shared/ConfigBlock.h"
-#include "shared/IniFile.h"
 
 namespace orvyn {
-
-namespace report {
-std::size_t lengthOf(uint8_t id) {
-    switch (id) {
-    case kRequest:
-        return kRequestLength;
-    case kCurrentProfile:
-        return kCurrentProfileLength;
-    case kKeyMatrix:
-        return kKeyMatrixLength;
-    case kSwitches:
-        return kSwitchesLength;
-    case kAssignments:
-        return kAssignmentsLength;
-    case kMacro:
-        return kMacroLength;
-    case kLighting:
-        return kLightingLength;
-    case kPolling:
-        return kPollingLength;
-    case kClosing:
-        return kClosingLength;
-    case kAccessCode:
-        return kAccessCodeLength;
-    default:
-        return 0;
-    }
-}
-} // namespace report
 
 namespace {
 
 constexpr uint8_t kProfileMarks[kProfileCount] = {1, 3, 2, 5, 4};
 
 bool isSubject(uint8_t subject) {
-    using namespace report;
-    return subject < kMacroSlots || subject == kSubjectPolling || subject == kSubjectKeyMatrix ||
-           subject == kSubjectSwitches || subject == kSubjectAssignments || subject == kSubjectLighting;
+    return subject < kMacroSlots || subject == subjectByte(ReadSubject::PollingRate) ||
+           subject == subjectByte(ReadSubject::KeyMatrix) || subject == subjectByte(ReadSubject::Switches) ||
+           subject == subjectByte(ReadSubject::Assignments) || subject == subjectByte(ReadSubject::Lighting);
 }
 
 // The report id whose read the subject prepares.
 uint8_t reportOfSubject(uint8_t subject) {
-    using namespace report;
     switch (subject) {
-    case kSubjectPolling:
-        return kPolling;
-    case kSubjectKeyMatrix:
-        return kKeyMatrix;
-    case kSubjectSwitches:
-        return kSwitches;
-    case kSubjectAssignments:
-        return kAssignments;
-    case kSubjectLighting:
-        return kLighting;
+    case subjectByte(ReadSubject::PollingRate):
+        return report_id::PollingRate;
+    case subjectByte(ReadSubject::KeyMatrix):
+        return report_id::KeyMatrix;
+    case subjectByte(ReadSubject::Switches):
+        return report_id::Switches;
+    case subjectByte(ReadSubject::Assignments):
+        return report_id::Assignments;
+    case subjectByte(ReadSubject::Lighting):
+        return report_id::Lighting;
     default:
-        return kMacro;
+        return report_id::Macro;
     }
 }
 
@@ -94,45 +60,12 @@ void factoryAssignment(uint8_t (&out)[3], int slot) {
     }
 }
 
-// State file header.
-constexpr char kStateMagic[8] = {'O', 'V', 'K', 'B', 'S', 'I', 'M', '\0'};
-constexpr uint32_t kStateVersion = 1;
-
-struct StateHeader {
-    char magic[8];
-    uint32_t version;
-    uint32_t bodySize;
-    uint32_t checksum; // FNV-1a over the body
-    uint32_t reserved;
-};
-static_assert(sizeof(StateHeader) == 24);
-static_assert(offsetof(StateHeader, magic) == 0);
-static_assert(offsetof(StateHeader, version) == 8);
-static_assert(offsetof(StateHeader, bodySize) == 12);
-static_assert(offsetof(StateHeader, checksum) == 16);
-static_assert(offsetof(StateHeader, reserved) == 20);
-
-uint32_t fnv1a(const void *data, std::size_t size) {
-    const auto *p = static_cast<const uint8_t *>(data);
-    uint32_t h = 2166136261u;
-    for (std::size_t i = 0; i < size; ++i) {
-        h ^= p[i];
-        h *= 16777619u;
-    }
-    return h;
-}
-
-void setError(std::string *error, std::string text) {
-    if (error)
-        *error = std::move(text);
-}
-
 } // namespace
 
-void makeEmptyMacro(uint8_t (&macro)[report::kMacroLength], int profile, int slot) {
+void makeEmptyMacro(uint8_t (&macro)[report_length::Macro], int profile, int slot) {
     std::memset(macro, 0, sizeof macro);
-    macro[0] = report::kMacro;
-    macro[1] = static_cast<uint8_t>(report::kMacroLength);
+    macro[0] = report_id::Macro;
+    macro[1] = static_cast<uint8_t>(report_length::Macro);
     macro[2] = static_cast<uint8_t>(profile);
     macro[3] = static_cast<uint8_t>(slot);
     macro[4] = 1; // repeat once
@@ -147,8 +80,8 @@ ProfileMemory factoryProfile(int profile) {
     }
     // The record's lighting defaults: on, effect 0, colour 1, control 4,
     // power saving on.
-    const uint8_t lighting[report::kLightingLength] = {report::kLighting,
-                                                       static_cast<uint8_t>(report::kLightingLength),
+    const uint8_t lighting[report_length::Lighting] = {report_id::Lighting,
+                                                       static_cast<uint8_t>(report_length::Lighting),
                                                        static_cast<uint8_t>(profile),
                                                        1,
                                                        1,
@@ -179,7 +112,7 @@ KeyboardModel::KeyboardModel(Clock &clock) : clock_(clock), memory_(factoryMemor
 bool KeyboardModel::setFeature(const uint8_t *report, std::size_t length) {
     std::lock_guard lock(mutex_);
     bool ok = false;
-    if (report && length > 0 && length == report::lengthOf(report[0])) {
+    if (report && length > 0 && length == reportLength(report[0])) {
         bool valid = false;
         ok = applySet(report, length, valid);
         if (ok) {
@@ -192,7 +125,6 @@ bool KeyboardModel::setFeature(const uint8_t *report, std::size_t length) {
 }
 
 bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) {
-    using namespace report;
     (void)length;
     const uint8_t id = r[0];
     // Every report but 5, 16 and 17 names a profile in byte 2.
@@ -200,63 +132,63 @@ bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) 
     const bool profileOk = p < kProfileCount;
     valid = false;
     switch (id) {
-    case kRequest:
+    case report_id::Status:
         // 4, profile, subject.
         subjectNamed_ = r[1] < kProfileCount && isSubject(r[2]);
         subjectProfile_ = r[1];
         subject_ = r[2];
         valid = subjectNamed_;
         return true;
-    case kCurrentProfile:
+    case report_id::CurrentProfile:
         if (p < kProfileCount) {
             memory_.currentProfile = static_cast<uint8_t>(p);
             valid = true;
         }
         return true;
-    case kKeyMatrix:
+    case report_id::KeyMatrix:
         if (profileOk) {
             std::memcpy(memory_.profiles[p].matrix, r + 8, kKeyMatrixCells);
             valid = true;
         }
         return true;
-    case kSwitches:
+    case report_id::Switches:
         if (profileOk) {
             memory_.profiles[p].switchBits = r[3];
             valid = true;
         }
         return true;
-    case kAssignments:
+    case report_id::Assignments:
         if (profileOk) {
             std::memcpy(memory_.profiles[p].assignments, r + 3, sizeof memory_.profiles[p].assignments);
             valid = true;
         }
         return true;
-    case kMacro: {
+    case report_id::Macro: {
         const int slot = r[3];
         const std::size_t entryBytes = std::size_t{r[29]} * 2;
         if (profileOk && slot < kMacroSlots && entryBytes <= kMacroEntryBytesMax) {
-            std::memcpy(memory_.profiles[p].macros[slot], r, kMacroLength);
+            std::memcpy(memory_.profiles[p].macros[slot], r, report_length::Macro);
             valid = true;
         }
         return true;
     }
-    case kLighting:
+    case report_id::Lighting:
         if (profileOk) {
-            std::memcpy(memory_.profiles[p].lighting, r, kLightingLength);
+            std::memcpy(memory_.profiles[p].lighting, r, report_length::Lighting);
             valid = true;
         }
         return true;
-    case kPolling:
+    case report_id::PollingRate:
         if (profileOk) {
             memory_.profiles[p].pollingCode = r[3];
             valid = true;
         }
         return true;
-    case kClosing:
+    case report_id::Closing:
         ++closingCount_;
         valid = true;
         return true;
-    case kAccessCode:
+    case report_id::HidAccessCode:
         std::memcpy(memory_.accessCode, r + 2, sizeof memory_.accessCode);
         valid = true;
         return true;
@@ -272,7 +204,7 @@ bool KeyboardModel::getFeature(uint8_t *report, std::size_t length) {
         return false;
     }
     std::vector<uint8_t> request(report, report + length);
-    const bool ok = length == report::lengthOf(report[0]) && answerGet(report, length);
+    const bool ok = length == reportLength(report[0]) && answerGet(report, length);
     if (ok)
         trace(ReportTrace::Kind::Get, true, report, length);
     else
@@ -281,23 +213,22 @@ bool KeyboardModel::getFeature(uint8_t *report, std::size_t length) {
 }
 
 bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
-    using namespace report;
     const uint8_t id = r[0];
-    if (id == kRequest) {
+    if (id == report_id::Status) {
         std::memset(r, 0, length);
-        r[0] = kRequest;
+        r[0] = report_id::Status;
         r[1] = statusLocked();
         return true;
     }
-    if (id == kCurrentProfile) {
+    if (id == report_id::CurrentProfile) {
         std::memset(r, 0, length);
-        r[0] = kCurrentProfile;
-        r[1] = static_cast<uint8_t>(kCurrentProfileLength);
+        r[0] = report_id::CurrentProfile;
+        r[1] = static_cast<uint8_t>(report_length::CurrentProfile);
         r[2] = memory_.currentProfile;
         return true;
     }
-    if (id != kKeyMatrix && id != kSwitches && id != kAssignments && id != kMacro && id != kLighting &&
-        id != kPolling)
+    if (id != report_id::KeyMatrix && id != report_id::Switches && id != report_id::Assignments &&
+        id != report_id::Macro && id != report_id::Lighting && id != report_id::PollingRate)
         return false;
     // The other reads answer for the subject that report 4 named last.
     if (!subjectNamed_ || reportOfSubject(subject_) != id)
@@ -309,29 +240,29 @@ bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
     r[1] = static_cast<uint8_t>(length);
     r[2] = static_cast<uint8_t>(p);
     switch (id) {
-    case kKeyMatrix:
+    case report_id::KeyMatrix:
         std::memcpy(r + 8, m.matrix, kKeyMatrixCells);
         break;
-    case kSwitches:
+    case report_id::Switches:
         r[3] = m.switchBits;
         break;
-    case kAssignments:
+    case report_id::Assignments:
         std::memcpy(r + 3, m.assignments, sizeof m.assignments);
         break;
-    case kMacro:
-        std::memcpy(r, m.macros[subject_], kMacroLength);
-        r[0] = kMacro;
-        r[1] = static_cast<uint8_t>(kMacroLength);
+    case report_id::Macro:
+        std::memcpy(r, m.macros[subject_], report_length::Macro);
+        r[0] = report_id::Macro;
+        r[1] = static_cast<uint8_t>(report_length::Macro);
         r[2] = static_cast<uint8_t>(p);
         r[3] = subject_;
         break;
-    case kLighting:
-        std::memcpy(r, m.lighting, kLightingLength);
-        r[0] = kLighting;
-        r[1] = static_cast<uint8_t>(kLightingLength);
+    case report_id::Lighting:
+        std::memcpy(r, m.lighting, report_length::Lighting);
+        r[0] = report_id::Lighting;
+        r[1] = static_cast<uint8_t>(report_length::Lighting);
         r[2] = static_cast<uint8_t>(p);
         break;
-    case kPolling:
+    case report_id::PollingRate:
         r[3] = m.pollingCode;
         break;
     default:
@@ -342,8 +273,8 @@ bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
 
 uint8_t KeyboardModel::statusLocked() const {
     if (alwaysBusy_ || clock_.now() < busyUntil_)
-        return report::kStatusBusy;
-    return lastWriteFailed_ ? report::kStatusFailed : report::kStatusDone;
+        return kStatusBusy;
+    return lastWriteFailed_ ? kStatusFailed : kStatusDone;
 }
 
 uint8_t KeyboardModel::status() const {
@@ -439,7 +370,7 @@ bool KeyboardModel::recordMacro(int slot, const std::vector<RecordedStep> &steps
     std::lock_guard lock(mutex_);
     const int p = memory_.currentProfile;
     ProfileMemory &m = memory_.profiles[p];
-    uint8_t(&macro)[report::kMacroLength] = m.macros[slot];
+    uint8_t(&macro)[report_length::Macro] = m.macros[slot];
     makeEmptyMacro(macro, p, slot);
     std::size_t at = kMacroHeaderBytes;
     for (const RecordedStep &s : steps) {
@@ -463,51 +394,13 @@ void KeyboardModel::factoryReset() {
 }
 
 bool KeyboardModel::save(const std::string &path, std::string *error) const {
-    KeyboardMemory body = memory();
-    StateHeader header{};
-    std::memcpy(header.magic, kStateMagic, sizeof header.magic);
-    header.version = kStateVersion;
-    header.bodySize = sizeof body;
-    header.checksum = fnv1a(&body, sizeof body);
-    std::string bytes(reinterpret_cast<const char *>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char *>(&body), sizeof body);
-    if (!replaceFileAtomically(path, bytes)) {
-        setError(error, "cannot write the state file " + path);
-        return false;
-    }
-    return true;
+    return saveKeyboardState(memory(), path, error);
 }
 
 bool KeyboardModel::load(const std::string &path, std::string *error) {
-    constexpr std::size_t kStateSize = sizeof(StateHeader) + sizeof(KeyboardMemory);
-    // A FIFO or a device in its place must not hang the emulator.
-    const FileRead file = readRegularFile(path, kStateSize);
-    if (!file.ok()) {
-        setError(error, "cannot read the state file: " + file.error);
-        return false;
-    }
-    if (file.contents.size() != kStateSize) {
-        setError(error, "the state file " + path + " has the wrong size");
-        return false;
-    }
-    const char *buffer = file.contents.data();
-    StateHeader header;
-    std::memcpy(&header, buffer, sizeof header);
     KeyboardMemory body;
-    std::memcpy(&body, buffer + sizeof header, sizeof body);
-    if (std::memcmp(header.magic, kStateMagic, sizeof header.magic) != 0 || header.version != kStateVersion ||
-        header.bodySize != sizeof body) {
-        setError(error, "the state file " + path + " is not a keyboard state of this version");
+    if (!loadKeyboardState(path, body, error))
         return false;
-    }
-    if (header.checksum != fnv1a(&body, sizeof body)) {
-        setError(error, "the state file " + path + " is damaged (checksum)");
-        return false;
-    }
-    if (body.currentProfile >= kProfileCount) {
-        setError(error, "the state file " + path + " names a profile out of range");
-        return false;
-    }
     setMemory(body);
     return true;
 }

@@ -12,50 +12,10 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "protocol/ReportTable.h"
 #include "shared/ConfigBlock.h"
-#include "shared/FeatureReportIds.h"
 
 namespace orvyn {
-
-// Report ids and fixed lengths the keyboard accepts.
-namespace report {
-inline constexpr uint8_t kRequest = report_id::Status; // write: name a read's subject; read: status
-inline constexpr uint8_t kCurrentProfile = report_id::CurrentProfile;
-inline constexpr uint8_t kKeyMatrix = report_id::KeyMatrix;
-inline constexpr uint8_t kSwitches = report_id::Switches;
-inline constexpr uint8_t kAssignments = report_id::Assignments;
-inline constexpr uint8_t kMacro = report_id::Macro;
-inline constexpr uint8_t kLighting = report_id::Lighting;
-inline constexpr uint8_t kPolling = report_id::PollingRate;
-inline constexpr uint8_t kClosing = report_id::Closing;
-inline constexpr uint8_t kAccessCode = report_id::HidAccessCode;
-
-inline constexpr std::size_t kRequestLength = report_length::Status;
-inline constexpr std::size_t kCurrentProfileLength = report_length::CurrentProfile;
-inline constexpr std::size_t kKeyMatrixLength = report_length::KeyMatrix;
-inline constexpr std::size_t kSwitchesLength = report_length::Switches;
-inline constexpr std::size_t kAssignmentsLength = report_length::Assignments;
-inline constexpr std::size_t kMacroLength = report_length::Macro;
-inline constexpr std::size_t kLightingLength = report_length::Lighting;
-inline constexpr std::size_t kPollingLength = report_length::PollingRate;
-inline constexpr std::size_t kClosingLength = report_length::Closing;
-inline constexpr std::size_t kAccessCodeLength = report_length::HidAccessCode;
-inline constexpr std::size_t kMaxLength = kMaxReportLength;
-
-// Subjects named by report 4 (besides a macro slot 0-14).
-inline constexpr uint8_t kSubjectPolling = static_cast<uint8_t>(ReadSubject::PollingRate);
-inline constexpr uint8_t kSubjectKeyMatrix = static_cast<uint8_t>(ReadSubject::KeyMatrix);
-inline constexpr uint8_t kSubjectSwitches = static_cast<uint8_t>(ReadSubject::Switches);
-inline constexpr uint8_t kSubjectAssignments = static_cast<uint8_t>(ReadSubject::Assignments);
-inline constexpr uint8_t kSubjectLighting = static_cast<uint8_t>(ReadSubject::Lighting);
-
-using orvyn::kStatusBusy;
-using orvyn::kStatusDone;
-using orvyn::kStatusFailed;
-
-// The fixed length of a report id, 0 for ids the keyboard does not know.
-std::size_t lengthOf(uint8_t id);
-} // namespace report
 
 inline constexpr int kMacroSlots = 15;
 inline constexpr std::size_t kMacroHeaderBytes = 30; // entries begin at byte 30
@@ -66,8 +26,8 @@ inline constexpr std::size_t kMacroEntryBytesMax = 100;
 struct ProfileMemory {
     uint8_t matrix[kKeyMatrixCells];                   // report 6, bytes 8-167
     uint8_t assignments[kMacroSlots][3];               // report 8, bytes 3-47
-    uint8_t macros[kMacroSlots][report::kMacroLength]; // whole report 9 per slot
-    uint8_t lighting[report::kLightingLength];         // whole report 10
+    uint8_t macros[kMacroSlots][report_length::Macro]; // whole report 9 per slot
+    uint8_t lighting[report_length::Lighting];         // whole report 10
     uint8_t pollingCode;                               // report 11, byte 3
     uint8_t switchBits;                                // report 7, byte 3
 };
@@ -98,7 +58,7 @@ KeyboardMemory factoryMemory();
 
 // An empty macro of a slot as the keyboard answers it: header only, repeat 1,
 // no name, no entries.
-void makeEmptyMacro(uint8_t (&macro)[report::kMacroLength], int profile, int slot);
+void makeEmptyMacro(uint8_t (&macro)[report_length::Macro], int profile, int slot);
 
 // One step of a macro recorded on the keyboard itself.
 struct RecordedStep {

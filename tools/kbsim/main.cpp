@@ -13,12 +13,12 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "devbridge/EmulatorBackend.h"
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KbsimControl.h"
 #include "kbsim/KeyboardModel.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
+#include "protocol/EmulatorSocket.h"
 
 using namespace orvyn;
 
@@ -57,7 +57,7 @@ private:
 };
 
 std::string keyboardSocketPath(const std::string &option) {
-    return option.empty() ? devbridge::EmulatorBackend::defaultSocketPath() : option;
+    return option.empty() ? defaultEmulatorSocketPath() : option;
 }
 
 std::string controlPathFor(const std::string &keyboardSocket) {

@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "monitor/device/FeatureCommands.h"
-#include "platform/Trace.h"
 
 namespace orvyn {
 
@@ -25,9 +24,9 @@ constexpr Millis kBeforeReadBackRetry{1000};
 // Passes calls through to the module until the worker has been abandoned;
 // from then on nothing reaches the module and every call fails, so the
 // detached thread runs out without touching anything of its owner's.
-class GatedLink final : public DeviceLink {
+class GatedModule final : public DeviceModule {
 public:
-    GatedLink(DeviceLink &inner, const std::atomic<bool> &closed) : inner_(inner), closed_(closed) {}
+    GatedModule(DeviceModule &inner, const std::atomic<bool> &closed) : inner_(inner), closed_(closed) {}
 
     bool openDevMonitor(DevBridgeSink *sink, uint32_t eventMessage, uint32_t deviceMessage) override {
         return !closed_ && inner_.openDevMonitor(sink, eventMessage, deviceMessage);
@@ -55,7 +54,7 @@ public:
     }
 
 private:
-    DeviceLink &inner_;
+    DeviceModule &inner_;
     const std::atomic<bool> &closed_;
 };
 
@@ -63,11 +62,11 @@ private:
 
 struct DeviceWorker::Core {
     explicit Core(const DeviceWorkerServices &s)
-        : services(s), gate(s.link, abandoned), commands(gate, s.clock, [this] { return cancelled(); }) {}
+        : services(s), gate(s.module, abandoned), commands(gate, s.clock, [this] { return cancelled(); }) {}
 
     DeviceWorkerServices services;
     std::atomic<bool> abandoned{false};
-    GatedLink gate;
+    GatedModule gate;
     FeatureCommands commands;
     ThreadQueue<ThreadMessage> queue{kMaxQueuedRequests};
 
@@ -85,9 +84,9 @@ struct DeviceWorker::Core {
     std::condition_variable endChanged;
     bool ended = false;
 
-    // Held while the settings store, the shared block or the poster (and,
-    // right after a module call, the record) is in use, so stop() cannot
-    // abandon the thread in the middle of such a use.
+    // Held while the events run (and, right after a module call, while the
+    // record is in use), so stop() cannot abandon the thread in the middle
+    // of either.
     std::mutex collaboratorMutex;
 
     bool cancelled() const { return cancel || stopping; }
@@ -162,53 +161,43 @@ struct DeviceWorker::Core {
 
         if (f.currentProfile && !send(encodeCurrentProfile(c.CurrentProfile), kAfterCurrentProfile))
             return;
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (f.pollingRate[p] && !send(encodePollingRate(c.profiles[p], p), kAfterPollingRate))
-                return;
+        for (const ReportSpec *report : kProfileReportOrder) {
+            if (report->id == report_id::Macro) {
+                if (!applyMacros(c))
+                    return;
+                continue;
+            }
+            const Millis after = report->id == report_id::PollingRate ? kAfterPollingRate : kAfterWrite;
+            for (int p = 0; p < kProfileCount; ++p) {
+                if (report->changed(f, p) && !send(report->encode(c.profiles[p], p), after))
+                    return;
+            }
         }
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (f.standardKey[p] && !send(encodeKeyMatrix(c.profiles[p], p), kAfterWrite))
-                return;
-        }
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (f.modifyKey[p] && !send(encodeSwitches(c.profiles[p], p), kAfterWrite))
-                return;
-        }
-        for (int p = 0; p < kProfileCount; ++p) {
-            bool anyKey = false;
-            for (int s = 0; s < kKeyboardSlotCount; ++s)
-                anyKey = anyKey || f.keySlot[p][s] != 0;
-            if (anyKey && !send(encodeAssignments(c.profiles[p], p), kAfterWrite))
-                return;
-        }
+
+        useCollaborators([&] { services.events.applied(); });
+    }
+
+    // The changed macro slots of every profile; false on a cancel.
+    bool applyMacros(const ConfigBlock &c) {
         for (int p = 0; p < kProfileCount; ++p) {
             for (int s = 0; s < kKeyboardSlotCount; ++s) {
                 const MacroKeyInfo &key = c.profiles[p].keys[s];
-                if (f.keySlot[p][s] && macroIsSent(key))
+                if (c.flags.keySlot[p][s] && macroIsSent(key))
                     commands.write(encodeMacro(key, p, s));
                 if (cancelled())
-                    return;
+                    return false;
             }
             // The keyboard gets its pause after each profile's macros,
             // whether any was sent or not.
             if (!pause(kAfterWrite))
-                return;
+                return false;
         }
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (f.lighting[p] && !send(encodeLighting(c.profiles[p], p), kAfterWrite))
-                return;
-        }
-
-        useCollaborators([&] {
-            if (!services.poster.post(kOptionTitle, WM_APPLY_DONE))
-                trace("OnApplyAllSetting Don't find Merak Option Dialog\n");
-            trace("Thread Send Enable OK/Apply Button\n");
-        });
+        return true;
     }
 
     // --- read everything back ----------------------------------------------------
 
-    // One read of steps 1-5 and 7: decoded into the live record, then the
+    // One read of the read-back: decoded into the live record, then the
     // pause. False (the read-back ends) on a failed read or a cancel.
     template <typename Read, typename Decode> bool readStep(Read &&read, Decode &&decode) {
         const std::optional<Report> reply = read();
@@ -218,7 +207,7 @@ struct DeviceWorker::Core {
         return pause(kAfterRead);
     }
 
-    // Step 6 for one slot: up to three reads, a 500 ms pause after the
+    // The macro of one slot: up to three reads, a 500 ms pause after the
     // first and the second whatever their outcome.
     bool readSlotMacro(int p, int s) {
         for (int attempt = 0; attempt < kMacroReadAttempts; ++attempt) {
@@ -237,8 +226,8 @@ struct DeviceWorker::Core {
         return false;
     }
 
-    // Step 6: the macros of every profile whose slots just read as macros.
-    // A profile that fails, or a cancel, ends this step but not the request.
+    // The macros of every profile whose slots just read as macros. A profile
+    // that fails, or a cancel, ends the macros but not the read-back.
     void readMacros() {
         for (int p = 0; p < kProfileCount; ++p) {
             for (int s = 0; s < kKeyboardSlotCount; ++s) {
@@ -254,40 +243,24 @@ struct DeviceWorker::Core {
         }
     }
 
+    // The current profile, then every per-profile report of every profile
+    // in the table's order, the macros in their place.
     bool readAll() {
-        if (!readStep([&] { return commands.readCurrentProfile(); },
+        if (!readStep([&] { return commands.read(reportSpec(report_id::CurrentProfile)); },
                       [](std::span<const uint8_t> r, ConfigBlock &c) { decodeCurrentProfile(r, c); }))
             return false;
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (!readStep(
-                    [&] { return commands.readPollingRate(p); },
-                    [p](std::span<const uint8_t> r, ConfigBlock &c) { decodePollingRate(r, c.profiles[p]); }))
-                return false;
-        }
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (!readStep(
-                    [&] { return commands.readKeyMatrix(p); },
-                    [p](std::span<const uint8_t> r, ConfigBlock &c) { decodeKeyMatrix(r, c.profiles[p]); }))
-                return false;
-        }
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (!readStep(
-                    [&] { return commands.readSwitches(p); },
-                    [p](std::span<const uint8_t> r, ConfigBlock &c) { decodeSwitches(r, c.profiles[p]); }))
-                return false;
-        }
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (!readStep(
-                    [&] { return commands.readAssignments(p); },
-                    [p](std::span<const uint8_t> r, ConfigBlock &c) { decodeAssignments(r, c.profiles[p]); }))
-                return false;
-        }
-        readMacros();
-        for (int p = 0; p < kProfileCount; ++p) {
-            if (!readStep(
-                    [&] { return commands.readLighting(p); },
-                    [p](std::span<const uint8_t> r, ConfigBlock &c) { decodeLighting(r, c.profiles[p]); }))
-                return false;
+        for (const ReportSpec *report : kProfileReportOrder) {
+            if (report->id == report_id::Macro) {
+                readMacros();
+                continue;
+            }
+            for (int p = 0; p < kProfileCount; ++p) {
+                if (!readStep([&] { return commands.read(*report, p); },
+                              [&](std::span<const uint8_t> r, ConfigBlock &c) {
+                                  report->decode(r, c.profiles[p]);
+                              }))
+                    return false;
+            }
         }
         return true;
     }
@@ -307,11 +280,7 @@ struct DeviceWorker::Core {
                         flag = 0;
                 *snapshot = c;
             });
-            useCollaborators([&] {
-                services.store.saveConfig(*snapshot);
-                services.exchange.publish(*snapshot);
-                services.poster.post(kOptionTitle, WM_READBACK_DONE);
-            });
+            useCollaborators([&] { services.events.readBack(*snapshot); });
         }
         commands.write(encodeClosing());
     }
@@ -336,7 +305,7 @@ struct DeviceWorker::Core {
         // No profile selected yet (-1): there is no slot to read into.
         if (!isValidProfile(p))
             return;
-        if (const auto reply = commands.readAssignments(p))
+        if (const auto reply = commands.read(reportSpec(report_id::Assignments), p))
             services.config.with([&](ConfigBlock &c) { decodeAssignments(reply->view(), c.profiles[p]); });
         if (!pause(kAfterRead))
             return;
@@ -363,15 +332,11 @@ struct DeviceWorker::Core {
         AccessCode code{};
         useCollaborators([&] {
             services.config.copyTo(*snapshot);
-            services.exchange.publish(*snapshot);
-            services.poster.post(kOptionTitle, WM_READBACK_DONE);
+            services.events.recordedMacroRead(*snapshot);
             code = services.newAccessCode ? services.newAccessCode() : makeAccessCodeNow();
         });
         commands.write(encodeAccessCode(code));
-        useCollaborators([&] {
-            services.store.writeAccessCode(code);
-            services.store.saveConfig(*snapshot);
-        });
+        useCollaborators([&] { services.events.accessCodeSent(code, *snapshot); });
     }
 };
 

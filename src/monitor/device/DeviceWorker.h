@@ -3,14 +3,13 @@
 // apply the changed parts, read everything back, write the current profile,
 // read back a macro recorded on the keyboard.
 //
-// Ownership and sharing: Monitor owns every collaborator (the device link,
-// its LockedConfig, the settings store, the shared-block exchange and the
-// message poster) and keeps them alive until stop() has returned Ended or
-// NotRunning. The worker touches Monitor's record only through LockedConfig,
-// one access at a time; an apply works on a snapshot taken when it starts, a
-// read-back decodes each reply into the live record as it arrives. The
-// worker publishes snapshots to the shared block; the block's named mutex is
-// held only for that copy and never together with the record's lock.
+// Ownership and sharing: Monitor owns every collaborator (the device module,
+// its LockedConfig and the events it reports outcomes to) and keeps them
+// alive until stop() has returned Ended or NotRunning. The worker touches
+// Monitor's record only through LockedConfig, one access at a time; an apply
+// works on a snapshot taken when it starts, a read-back decodes each reply
+// into the live record as it arrives. Outcomes carry snapshots, so the
+// record's lock is never held while the events run.
 #pragma once
 
 #include <atomic>
@@ -19,12 +18,12 @@
 #include <functional>
 #include <memory>
 
-#include "monitor/device/DeviceLink.h"
+#include "monitor/device/DeviceModule.h"
+#include "monitor/device/DeviceWorkerEvents.h"
+#include "monitor/device/KeyboardState.h"
 #include "monitor/device/LockedConfig.h"
 #include "platform/Clock.h"
-#include "platform/MessagePoster.h"
 #include "platform/ThreadQueue.h"
-#include "shared/ConfigExchange.h"
 #include "shared/Messages.h"
 #include "shared/SettingsStore.h"
 
@@ -34,16 +33,12 @@ namespace orvyn {
 // peer that floods Monitor cannot grow the queue without end.
 inline constexpr std::size_t kMaxQueuedRequests = 32;
 
-// Monitor's keyboard state; requests are served only while Connected.
-enum class KeyboardState : int { NotFound = 0, Connected = 1, Removed = 2 };
-
 struct DeviceWorkerServices {
-    DeviceLink &link;
+    DeviceModule &module;
     Clock &clock;
     LockedConfig &config;
-    SettingsStore &store;
-    ConfigExchange &exchange;
-    MessagePoster &poster;
+    // Told of every outcome; it saves, publishes and answers Option.
+    DeviceWorkerEvents &events;
     // The access code sent with report 17 and kept in config.ini.
     std::function<AccessCode()> newAccessCode = makeAccessCodeNow;
 };
@@ -86,7 +81,7 @@ public:
         // the device module that does not return. It is detached; from now
         // on it makes no further module call and touches no collaborator
         // except the clock. The caller must keep the module mapped
-        // (DeviceLibrary::abandon) and the clock alive until the process
+        // (BoundDeviceModule::abandon) and the clock alive until the process
         // ends; a std::thread cannot be killed.
         Abandoned,
     };

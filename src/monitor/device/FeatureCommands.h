@@ -7,9 +7,10 @@
 #include <functional>
 #include <optional>
 
-#include "monitor/device/DeviceLink.h"
-#include "monitor/device/FeatureReports.h"
+#include "monitor/device/DeviceModule.h"
 #include "platform/Clock.h"
+#include "protocol/FeatureReports.h"
+#include "protocol/ReportTable.h"
 
 namespace orvyn {
 
@@ -18,7 +19,7 @@ public:
     using CancelTest = std::function<bool()>;
 
     // `cancelled` is tested before every 100 ms step; none = never cancelled.
-    FeatureCommands(DeviceLink &link, Clock &clock, CancelTest cancelled = {});
+    FeatureCommands(DeviceModule &module, Clock &clock, CancelTest cancelled = {});
 
     // Sleeps `duration` in 100 ms steps (duration / 100 of them), testing
     // the cancel flag before each; false when cancelled.
@@ -33,15 +34,12 @@ public:
     // A report that could not be sent is not waited for and fails.
     bool write(Report report);
 
-    // Report 4 (status) and report 5 (current profile): no request first.
-    std::optional<Report> readStatus();
-    std::optional<Report> readCurrentProfile();
-    // Report 4 names the subject, a 200 ms pause, then the read.
-    std::optional<Report> readPollingRate(int p);
-    std::optional<Report> readKeyMatrix(int p);
-    std::optional<Report> readSwitches(int p);
-    std::optional<Report> readAssignments(int p);
-    std::optional<Report> readLighting(int p);
+    // One read as the report's row says: status and current profile at
+    // once; a per-profile report after report 4 has named its subject for
+    // profile p and a 200 ms pause. A macro is read with readMacro, a
+    // write-only report never: both answer nothing here.
+    std::optional<Report> read(const ReportSpec &report, int p = 0);
+    std::optional<Report> readStatus() { return read(reportSpec(report_id::Status)); }
     // Report 4 names the slot, the completion wait (first pause 300 ms,
     // its answer not used), then the read.
     std::optional<Report> readMacro(int p, int s);
@@ -49,10 +47,9 @@ public:
     bool isCancelled() const { return cancelled_ && cancelled_(); }
 
 private:
-    std::optional<Report> get(uint8_t id, uint32_t length);
-    std::optional<Report> readSubject(int p, uint8_t subject, uint8_t id, uint32_t length);
+    std::optional<Report> get(const ReportSpec &report);
 
-    DeviceLink &link_;
+    DeviceModule &module_;
     Clock &clock_;
     CancelTest cancelled_;
 };

@@ -10,10 +10,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "monitor/device/FeatureReports.h"
 #include "platform/Folders.h"
 #include "platform/QtPlatformChoice.h"
 #include "platform/Trace.h"
+#include "protocol/FeatureReports.h"
 
 namespace orvyn {
 
@@ -51,21 +51,21 @@ void onTerminate(int) {
 
 } // namespace
 
-bool LibraryKeyboard::openMonitor() {
+bool ModuleKeyboard::openMonitor() {
     return library_.openDevMonitor(&sink_, WM_DEVICE_EVENT, WM_DEVICE_CHANGE);
 }
 
-bool LibraryKeyboard::closeFeatureDevice() {
+bool ModuleKeyboard::closeFeatureDevice() {
     library_.closeFeatureDevice();
     return true;
 }
 
-bool LibraryKeyboard::closeMonitor() {
+bool ModuleKeyboard::closeMonitor() {
     library_.closeDevMonitor();
     return true;
 }
 
-bool LibraryKeyboard::sendClosingReport() {
+bool ModuleKeyboard::sendClosingReport() {
     Report report = encodeClosing();
     return library_.setFeature(report.data(), report.length);
 }
@@ -136,7 +136,7 @@ bool MonitorHost::create() {
     settings_ = std::make_unique<SettingsStore>(settingsPath);
     // The device-access library.
     if (library_.load(programFolder_))
-        keyboard_ = std::make_unique<LibraryKeyboard>(library_, sink_);
+        keyboard_ = std::make_unique<ModuleKeyboard>(library_, sink_);
     else
         trace("Monitor: " + library_.error() + "\n");
 
@@ -186,7 +186,7 @@ bool MonitorHost::create() {
     }
     // The device worker.
     worker_ = std::make_unique<DeviceWorker>(
-        DeviceWorkerServices{library_, systemClock(), wnd_->record(), *settings_, shared_, poster_});
+        DeviceWorkerServices{library_, systemClock(), wnd_->record(), wnd_->workerEvents()});
     if (worker_->start())
         workerAdapter_.attach(worker_.get());
     created_ = true;

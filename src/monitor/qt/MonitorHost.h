@@ -11,7 +11,7 @@
 
 #include "monitor/CMonitorWnd.h"
 #include "monitor/DesktopShell.h"
-#include "monitor/device/DeviceLibrary.h"
+#include "monitor/device/BoundDeviceModule.h"
 #include "monitor/device/DeviceWorker.h"
 #include "monitor/qt/MonitorTray.h"
 #include "monitor/qt/MprisPlayers.h"
@@ -32,10 +32,10 @@ struct QtDeviceSink : DevBridgeSink {
     MonitorHost *host = nullptr;
 };
 
-// The bound device library as the main window uses it.
-class LibraryKeyboard final : public KeyboardLink {
+// The keyboard through the bound device module, as the main window uses it.
+class ModuleKeyboard final : public KeyboardControl {
 public:
-    LibraryKeyboard(DeviceLibrary &library, DevBridgeSink &sink) : library_(library), sink_(sink) {}
+    ModuleKeyboard(BoundDeviceModule &library, DevBridgeSink &sink) : library_(library), sink_(sink) {}
     bool openMonitor() override;
     bool openFeatureDevice() override { return library_.openFeatureDevice(); }
     bool closeFeatureDevice() override;
@@ -43,7 +43,7 @@ public:
     bool sendClosingReport() override;
 
 private:
-    DeviceLibrary &library_;
+    BoundDeviceModule &library_;
     DevBridgeSink &sink_;
 };
 
@@ -97,9 +97,9 @@ private:
     std::string programFolder_;
     UiTextLibrary texts_;
     std::unique_ptr<SettingsStore> settings_;
-    DeviceLibrary library_;
+    BoundDeviceModule library_;
     QtDeviceSink sink_;
-    std::unique_ptr<LibraryKeyboard> keyboard_;
+    std::unique_ptr<ModuleKeyboard> keyboard_;
     SharedConfigBlock shared_;
     EndpointPoster poster_;
     EndpointListener listener_;

@@ -1,4 +1,4 @@
-// The device worker end to end: devbridge.so bound by DeviceLibrary, talking
+// The device worker end to end: devbridge.so bound by BoundDeviceModule, talking
 // through the real socket to an emulated keyboard, on scaled real time.
 #include <chrono>
 #include <cstdlib>
@@ -10,9 +10,10 @@
 
 #include "../../unit/device/DeviceTestSupport.h"
 #include "kbsim/EmulatorServer.h"
-#include "monitor/device/DeviceLibrary.h"
+#include "monitor/DeviceOutcomes.h"
+#include "monitor/device/BoundDeviceModule.h"
 #include "monitor/device/DeviceWorker.h"
-#include "monitor/device/FeatureReports.h"
+#include "protocol/FeatureReports.h"
 
 namespace orvyn {
 namespace {
@@ -42,12 +43,13 @@ protected:
     KeyboardModel model{keyboardClock};
     EmulatorServer server{model, keyboardClock, socketPath};
     RealClock workerClock{0.01}; // every pause of the worker at 1/100
-    DeviceLibrary library;
+    BoundDeviceModule library;
     LockedConfig config;
     SettingsStore store{folders.home()};
     test::RecordingExchange exchange;
     test::RecordingPoster poster;
-    DeviceWorker worker{DeviceWorkerServices{library, workerClock, config, store, exchange, poster}};
+    DeviceOutcomes outcomes{&store, &exchange, poster, {}};
+    DeviceWorker worker{DeviceWorkerServices{library, workerClock, config, outcomes}};
 
     void SetUp() override {
         ASSERT_TRUE(server.start());

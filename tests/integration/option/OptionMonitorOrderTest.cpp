@@ -20,7 +20,7 @@
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
 #include "platform/Endpoint.h"
-#include "shared/FeatureReportIds.h"
+#include "protocol/FeatureReportIds.h"
 #include "shared/IniFile.h"
 #include "shared/Messages.h"
 #include "support/TempRuntime.h"

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <set>
 
-#include "monitor/device/FeatureReports.h"
 #include "option/skin/SkinNames.h"
+#include "protocol/FeatureReports.h"
 #include "shared/SharedBlock.h"
 
 namespace orvyn::test {
@@ -134,11 +134,11 @@ TEST_F(ProfileFilesProcessTest, ProfileExportedAndImportedElsewhereReachesTheKey
     std::set<std::pair<int, int>> sent; // (report, profile), and macros by slot
     std::set<int> macroSlots;
     for (const auto &report : writes()) {
-        if (report[0] == report::kCurrentProfile)
+        if (report[0] == report_id::CurrentProfile)
             continue;
         EXPECT_EQ(report[2], 3) << "report " << int(report[0]) << " of another profile";
         sent.insert({report[0], report[2]});
-        if (report[0] == report::kMacro)
+        if (report[0] == report_id::Macro)
             macroSlots.insert(report[3]);
     }
     // 6, 7, 8 and 10 because the import marks them; 11 because the polling
@@ -166,7 +166,7 @@ TEST_F(ProfileFilesProcessTest, ProfileExportedAndImportedElsewhereReachesTheKey
     };
     EXPECT_TRUE(sameBut(from.lighting, to.lighting, sizeof from.lighting, {2, 11}));
     for (int s = 0; s < kMacroSlots; ++s)
-        EXPECT_TRUE(sameBut(from.macros[s], to.macros[s], report::kMacroLength, {2})) << "macro slot " << s;
+        EXPECT_TRUE(sameBut(from.macros[s], to.macros[s], report_length::Macro, {2})) << "macro slot " << s;
 }
 
 TEST_F(ProfileFilesProcessTest, RefusedFileIsReportedAndNothingReachesTheKeyboard) {

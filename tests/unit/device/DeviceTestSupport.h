@@ -1,4 +1,4 @@
-// Test doubles for the device worker: a link onto the in-process keyboard
+// Test doubles for the device worker: a device module onto the in-process keyboard
 // model that logs every report, a log that interleaves those reports with
 // the virtual clock's pauses, and recording fakes of the poster and the
 // shared block.
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "kbsim/KeyboardModel.h"
-#include "monitor/device/DeviceLink.h"
+#include "monitor/device/DeviceModule.h"
 #include "platform/Clock.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigExchange.h"
@@ -84,11 +84,11 @@ inline std::string describeSet(const uint8_t *r, uint32_t length) {
     return s;
 }
 
-// A DeviceLink onto a KeyboardModel that logs each call and can be told to
+// A DeviceModule onto a KeyboardModel that logs each call and can be told to
 // fail reads of one report id.
-class ModelLink final : public DeviceLink {
+class ModelModule final : public DeviceModule {
 public:
-    ModelLink(KeyboardModel &model, SequenceLog &log) : model_(model), log_(log) {}
+    ModelModule(KeyboardModel &model, SequenceLog &log) : model_(model), log_(log) {}
 
     bool openDevMonitor(DevBridgeSink *, uint32_t, uint32_t) override { return true; }
     bool openFeatureDevice() override { return true; }

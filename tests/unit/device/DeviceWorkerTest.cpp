@@ -11,95 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "DeviceTestSupport.h"
-#include "monitor/device/FeatureReports.h"
+#include "DeviceWorkerRig.h"
 #include "platform/Trace.h"
+#include "protocol/FeatureReports.h"
 #include "shared/IniFile.h"
 
 namespace orvyn {
 namespace {
 
-using test::ModelLink;
-using test::RecordingExchange;
-using test::RecordingPoster;
-using test::SequenceLog;
-using Entries = std::vector<std::string>;
-
-constexpr uint32_t kTestCodeSeconds = 0x5F001234;
-
-// The expected log, built the way SequenceLog records it.
-class Seq {
-public:
-    Seq &add(const std::string &entry) {
-        entries_.push_back(entry);
-        return *this;
-    }
-    Seq &wait(long ms) {
-        if (!entries_.empty() && entries_.back().rfind("wait ", 0) == 0)
-            entries_.back() = "wait " + std::to_string(std::stol(entries_.back().substr(5)) + ms);
-        else
-            entries_.push_back("wait " + std::to_string(ms));
-        return *this;
-    }
-    // A write the keyboard finishes at once: the report, its first pause,
-    // one status read.
-    Seq &write(const std::string &set, long firstPause) { return add(set).wait(firstPause).add("GET 4"); }
-    Seq &read(int p, int subject, int id) {
-        return add("SET 4 p" + std::to_string(p) + " s" + std::to_string(subject))
-            .wait(200)
-            .add("GET " + std::to_string(id));
-    }
-    Seq &readMacro(int p, int s) {
-        return add("SET 4 p" + std::to_string(p) + " s" + std::to_string(s))
-            .wait(300)
-            .add("GET 4")
-            .add("GET 9");
-    }
-    const Entries &entries() const { return entries_; }
-
-private:
-    Entries entries_;
-};
-
-std::string p(int profile) {
-    return " p" + std::to_string(profile);
-}
-
-// Everything one worker needs, wired to the keyboard model.
-struct Rig {
-    test::TempFolders folders;
-    VirtualClock clock;
-    KeyboardModel model{clock};
-    SequenceLog log;
-    ModelLink link{model, log};
-    LockedConfig config;
-    SettingsStore store{folders.home()};
-    RecordingExchange exchange;
-    RecordingPoster poster;
-    DeviceWorker worker{DeviceWorkerServices{link, clock, config, store, exchange, poster,
-                                             [] { return makeAccessCode(kTestCodeSeconds); }}};
-
-    explicit Rig(std::function<void(Millis)> afterPause = {}) {
-        config.with([](ConfigBlock &c) { makeDefaultConfig(c, "Profile"); });
-        worker.setKeyboardState(KeyboardState::Connected);
-        log.attach(clock, std::move(afterPause));
-    }
-    void serve(DeviceRequest request, int64_t argument = 0) {
-        worker.serve(ThreadMessage{WM_DEVICE_REQUEST, static_cast<int64_t>(request), argument});
-    }
-    ConfigBlock record() const {
-        ConfigBlock c;
-        config.copyTo(c);
-        return c;
-    }
-    bool settingsWritten() const {
-        return std::filesystem::exists(store.configIniPath()) ||
-               std::filesystem::exists(store.profilePath(0));
-    }
-};
-
-// A macro recorded on the keyboard: A down, 1 s, A up, 0.5 s, B down+up.
-const std::vector<RecordedStep> kRecordedSteps = {{4, false, 0}, {4, true, 20}, {5, false, 10}, {5, true, 1}};
+using namespace orvyn::test;
 
 void expectRecordedEvents(const MacroKeyInfo &key) {
     ASSERT_EQ(key.eventCount, 4);
@@ -270,21 +190,6 @@ TEST(DeviceWorkerApply, ACancelEndsTheRequestWithoutAnAnswer) {
 }
 
 // --- read everything back -------------------------------------------------------
-
-// Keyboard memory for the read-backs: macros on profile 1 slot 3 and
-// profile 3 slots 0 and 7, current profile 2, a changed lighting colour.
-void prepareKeyboard(KeyboardModel &model) {
-    model.setCurrentProfile(1);
-    ASSERT_TRUE(model.recordMacro(3, kRecordedSteps));
-    model.setCurrentProfile(3);
-    ASSERT_TRUE(model.recordMacro(0, kRecordedSteps));
-    ASSERT_TRUE(model.recordMacro(7, kRecordedSteps));
-    model.setCurrentProfile(2);
-    ProfileMemory m = model.profile(4);
-    m.lighting[6] = 7;
-    m.pollingCode = 8;
-    model.setProfile(4, m);
-}
 
 Seq fullReadBack() {
     Seq want;
@@ -570,96 +475,6 @@ TEST(DeviceWorkerRequests, OtherMessagesAndRequestNumbersAreIgnored) {
     rig.worker.serve(ThreadMessage{WM_DEVICE_REQUEST, 0, 0});
     EXPECT_TRUE(rig.log.entries().empty());
     EXPECT_TRUE(rig.poster.posted().empty());
-}
-
-// --- the thread -------------------------------------------------------------------
-
-TEST(DeviceWorkerThread, ServesQueuedRequestsInOrderAndStops) {
-    Rig rig;
-    prepareKeyboard(rig.model);
-    EXPECT_FALSE(rig.worker.post(DeviceRequest::ApplyChanges)); // not started
-    ASSERT_TRUE(rig.worker.start());
-    EXPECT_FALSE(rig.worker.start());
-    ASSERT_TRUE(rig.worker.post(DeviceRequest::ReadEverything));
-    ASSERT_TRUE(rig.worker.post(DeviceRequest::ApplyChanges));
-    ASSERT_TRUE(rig.worker.waitUntilIdle(std::chrono::seconds(30)));
-    EXPECT_EQ(rig.poster.posted(), (std::vector<uint32_t>{WM_READBACK_DONE, WM_APPLY_DONE}));
-    EXPECT_EQ(rig.worker.stop(), DeviceWorker::StopResult::Ended);
-    EXPECT_FALSE(rig.worker.post(DeviceRequest::ApplyChanges));
-}
-
-TEST(DeviceWorkerThread, ARequestTakenAfterRemovalIsDroppedWithoutAnswer) {
-    Rig rig;
-    ASSERT_TRUE(rig.worker.start());
-    rig.worker.setKeyboardState(KeyboardState::Removed);
-    ASSERT_TRUE(rig.worker.post(DeviceRequest::ApplyChanges));
-    ASSERT_TRUE(rig.worker.waitUntilIdle(std::chrono::seconds(30)));
-    EXPECT_TRUE(rig.log.entries().empty());
-    EXPECT_TRUE(rig.poster.posted().empty());
-}
-
-// A module whose SetFeature does not return until released.
-class StuckLink final : public DeviceLink {
-public:
-    bool openDevMonitor(DevBridgeSink *, uint32_t, uint32_t) override { return true; }
-    bool openFeatureDevice() override { return true; }
-    void closeFeatureDevice() override {}
-    void closeDevMonitor() override {}
-    bool setFeature(uint8_t *, uint32_t) override {
-        std::unique_lock lock(mutex);
-        ++calls;
-        changed.notify_all();
-        changed.wait(lock, [this] { return released; });
-        return true;
-    }
-    bool getFeature(uint8_t *, uint32_t) override {
-        std::lock_guard lock(mutex);
-        ++calls;
-        return true;
-    }
-    std::mutex mutex;
-    std::condition_variable changed;
-    int calls = 0;
-    bool released = false;
-};
-
-TEST(DeviceWorkerThread, AStuckThreadFillsABoundedQueueIsAbandonedAndThenLeavesEverythingAlone) {
-    test::TempFolders folders;
-    VirtualClock clock;
-    StuckLink link;
-    LockedConfig config;
-    SettingsStore store{folders.home()};
-    RecordingExchange exchange;
-    RecordingPoster poster;
-    DeviceWorker worker{DeviceWorkerServices{link, clock, config, store, exchange, poster}};
-    config.with([](ConfigBlock &c) {
-        c.flags.currentProfile = 1;
-        c.flags.lighting[3] = 1;
-    });
-    worker.setKeyboardState(KeyboardState::Connected);
-    ASSERT_TRUE(worker.start());
-    ASSERT_TRUE(worker.post(DeviceRequest::ApplyChanges));
-    {
-        std::unique_lock lock(link.mutex);
-        ASSERT_TRUE(link.changed.wait_for(lock, std::chrono::seconds(30), [&] { return link.calls == 1; }));
-    }
-    EXPECT_TRUE(worker.isBusy());
-    // Behind the stuck request the queue takes a bounded number more.
-    for (std::size_t i = 0; i < kMaxQueuedRequests; ++i)
-        EXPECT_TRUE(worker.post(DeviceRequest::WriteCurrentProfile)) << i;
-    EXPECT_FALSE(worker.post(DeviceRequest::ApplyChanges));
-    EXPECT_EQ(worker.stop(std::chrono::milliseconds(50)), DeviceWorker::StopResult::Abandoned);
-    {
-        std::lock_guard lock(link.mutex);
-        link.released = true;
-    }
-    link.changed.notify_all();
-    for (int i = 0; i < 3000 && worker.isBusy(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    EXPECT_FALSE(worker.isBusy());
-    std::lock_guard lock(link.mutex);
-    EXPECT_EQ(link.calls, 1); // no status poll, no lighting report
-    EXPECT_TRUE(poster.posted().empty());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "monitor/device/FeatureReports.h"
+#include "protocol/FeatureReports.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -13,7 +13,7 @@
 namespace orvyn {
 namespace {
 
-using test::ModelLink;
+using test::ModelModule;
 using test::SequenceLog;
 
 int pick(std::mt19937 &rng, int lo, int hi) {
@@ -198,9 +198,12 @@ std::string profileDifferences(const ProfileData &a, const ProfileData &b) {
     ORVYN_FIELD(GameFile)
     ORVYN_FIELD(MediaOption)
     ORVYN_FIELD(HDDKeyboard)
-    ORVYN_FIELD(LtSwitch) ORVYN_FIELD(LtEffectType) ORVYN_FIELD(LtFlag) ORVYN_FIELD(LtColor)
-        ORVYN_FIELD(LtControl) ORVYN_FIELD(LtSaving) ORVYN_FIELD(LtTimeout) ORVYN_FIELD(ECOMode)
-            ORVYN_FIELD(PollingRate) ORVYN_FIELD(ModifyKey) ORVYN_FIELD(standardkey) ORVYN_FIELD(apmLightInfo)
+    ORVYN_FIELD(LtSwitch)
+    ORVYN_FIELD(LtEffectType)
+    ORVYN_FIELD(LtFlag)
+    ORVYN_FIELD(LtColor) ORVYN_FIELD(LtControl) ORVYN_FIELD(LtSaving) ORVYN_FIELD(LtTimeout)
+        ORVYN_FIELD(ECOMode) ORVYN_FIELD(PollingRate) ORVYN_FIELD(ModifyKey) ORVYN_FIELD(standardkey)
+            ORVYN_FIELD(apmLightInfo)
 #undef ORVYN_FIELD
                 for (int s = 0; s < kKeySlotCount; ++s) {
         if (std::memcmp(&a.keys[s], &b.keys[s], sizeof a.keys[s]) != 0)
@@ -214,7 +217,7 @@ protected:
     VirtualClock clock;
     KeyboardModel model{clock};
     SequenceLog log;
-    ModelLink link{model, log};
+    ModelModule link{model, log};
     FeatureCommands commands{link, clock};
 
     void writeEverything(const ConfigBlock &c) {
@@ -237,21 +240,26 @@ protected:
     }
 
     void readEverything(ConfigBlock &c) {
-        auto reply = commands.readCurrentProfile();
+        auto reply = commands.read(reportSpec(report_id::CurrentProfile));
         ASSERT_TRUE(reply && decodeCurrentProfile(reply->view(), c));
         for (int p = 0; p < kProfileCount; ++p) {
             ProfileData &d = c.profiles[p];
-            ASSERT_TRUE((reply = commands.readPollingRate(p)) && decodePollingRate(reply->view(), d));
-            ASSERT_TRUE((reply = commands.readKeyMatrix(p)) && decodeKeyMatrix(reply->view(), d));
-            ASSERT_TRUE((reply = commands.readSwitches(p)) && decodeSwitches(reply->view(), d));
-            ASSERT_TRUE((reply = commands.readAssignments(p)) && decodeAssignments(reply->view(), d));
+            ASSERT_TRUE((reply = commands.read(reportSpec(report_id::PollingRate), p)) &&
+                        decodePollingRate(reply->view(), d));
+            ASSERT_TRUE((reply = commands.read(reportSpec(report_id::KeyMatrix), p)) &&
+                        decodeKeyMatrix(reply->view(), d));
+            ASSERT_TRUE((reply = commands.read(reportSpec(report_id::Switches), p)) &&
+                        decodeSwitches(reply->view(), d));
+            ASSERT_TRUE((reply = commands.read(reportSpec(report_id::Assignments), p)) &&
+                        decodeAssignments(reply->view(), d));
             for (int s = 0; s < kKeyboardSlotCount; ++s) {
                 if (d.keys[s].type != 3)
                     continue;
                 ASSERT_TRUE((reply = commands.readMacro(p, s)));
                 ASSERT_TRUE(decodeMacro(reply->view(), d.keys[s], p, s, MacroNaming::KeepName));
             }
-            ASSERT_TRUE((reply = commands.readLighting(p)) && decodeLighting(reply->view(), d));
+            ASSERT_TRUE((reply = commands.read(reportSpec(report_id::Lighting), p)) &&
+                        decodeLighting(reply->view(), d));
         }
     }
 };

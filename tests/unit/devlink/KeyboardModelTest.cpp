@@ -27,8 +27,8 @@ protected:
         return model.getFeature(r.data(), r.size()) ? r : Bytes{};
     }
     Bytes readSubject(uint8_t profile, uint8_t subject, uint8_t id) {
-        EXPECT_TRUE(set({report::kRequest, profile, subject}));
-        return get(id, report::lengthOf(id));
+        EXPECT_TRUE(set({report_id::Status, profile, subject}));
+        return get(id, reportLength(id));
     }
 };
 
@@ -57,21 +57,22 @@ TEST_F(KeyboardModelTest, FactoryStateMatchesTheKeyboardDefaults) {
 }
 
 TEST_F(KeyboardModelTest, ReadsAnswerOnlyForTheSubjectNamedBefore) {
-    EXPECT_TRUE(get(report::kKeyMatrix, 168).empty()) << "nothing named yet";
-    EXPECT_TRUE(readSubject(1, report::kSubjectPolling, report::kKeyMatrix).empty()) << "wrong subject";
-    Bytes matrix = readSubject(1, report::kSubjectKeyMatrix, report::kKeyMatrix);
+    EXPECT_TRUE(get(report_id::KeyMatrix, 168).empty()) << "nothing named yet";
+    EXPECT_TRUE(readSubject(1, subjectByte(ReadSubject::PollingRate), report_id::KeyMatrix).empty())
+        << "wrong subject";
+    Bytes matrix = readSubject(1, subjectByte(ReadSubject::KeyMatrix), report_id::KeyMatrix);
     ASSERT_EQ(matrix.size(), 168u);
     EXPECT_EQ(matrix[0], 6);
     EXPECT_EQ(matrix[2], 1);
     EXPECT_EQ(0, std::memcmp(matrix.data() + 8, kFactoryKeyMatrix, 160));
     // The subject stays named for a repeated read.
-    EXPECT_EQ(get(report::kKeyMatrix, 168), matrix);
+    EXPECT_EQ(get(report_id::KeyMatrix, 168), matrix);
     // A macro slot subject answers report 9 for that slot only.
-    Bytes macro = readSubject(2, 7, report::kMacro);
+    Bytes macro = readSubject(2, 7, report_id::Macro);
     ASSERT_EQ(macro.size(), 130u);
     EXPECT_EQ(macro[2], 2);
     EXPECT_EQ(macro[3], 7);
-    EXPECT_TRUE(readSubject(2, 15, report::kMacro).empty()) << "slot 15 is no subject";
+    EXPECT_TRUE(readSubject(2, 15, report_id::Macro).empty()) << "slot 15 is no subject";
 }
 
 TEST_F(KeyboardModelTest, WritesReadBackUnchanged) {
@@ -80,26 +81,26 @@ TEST_F(KeyboardModelTest, WritesReadBackUnchanged) {
     for (int c = 0; c < 160; ++c)
         matrix[8 + c] = uint8_t(c * 7 + 1);
     ASSERT_TRUE(set(matrix));
-    Bytes back = readSubject(3, report::kSubjectKeyMatrix, 6);
+    Bytes back = readSubject(3, subjectByte(ReadSubject::KeyMatrix), 6);
     EXPECT_TRUE(std::equal(matrix.begin() + 8, matrix.end(), back.begin() + 8));
     EXPECT_EQ(0, std::memcmp(model.profile(0).matrix, kFactoryKeyMatrix, 160)) << "other profiles untouched";
 
     ASSERT_TRUE(set({7, 4, 4, 0x15}));
-    EXPECT_EQ(readSubject(4, report::kSubjectSwitches, 7), (Bytes{7, 4, 4, 0x15}));
+    EXPECT_EQ(readSubject(4, subjectByte(ReadSubject::Switches), 7), (Bytes{7, 4, 4, 0x15}));
 
     Bytes assignments(48, 0);
     assignments[0] = 8, assignments[1] = 48, assignments[2] = 2;
     for (int i = 3; i < 48; ++i)
         assignments[i] = uint8_t(i);
     ASSERT_TRUE(set(assignments));
-    EXPECT_EQ(readSubject(2, report::kSubjectAssignments, 8), assignments);
+    EXPECT_EQ(readSubject(2, subjectByte(ReadSubject::Assignments), 8), assignments);
 
     Bytes lighting{10, 13, 1, 1, 0, 3, 0, 0, 32, 0, 1, 3, 7};
     ASSERT_TRUE(set(lighting));
-    EXPECT_EQ(readSubject(1, report::kSubjectLighting, 10), lighting);
+    EXPECT_EQ(readSubject(1, subjectByte(ReadSubject::Lighting), 10), lighting);
 
     ASSERT_TRUE(set({11, 8, 0, 8, 0, 0, 0, 0}));
-    EXPECT_EQ(readSubject(0, report::kSubjectPolling, 11), (Bytes{11, 8, 0, 8, 0, 0, 0, 0}));
+    EXPECT_EQ(readSubject(0, subjectByte(ReadSubject::PollingRate), 11), (Bytes{11, 8, 0, 8, 0, 0, 0, 0}));
 
     Bytes macro(130, 0);
     macro[0] = 9, macro[1] = 130, macro[2] = 4, macro[3] = 14, macro[4] = 3;
@@ -136,36 +137,36 @@ TEST_F(KeyboardModelTest, RefusesMalformedTransfersAndFlagsBadValues) {
     // Well-formed but out of range: taken, nothing stored, status "failed".
     EXPECT_TRUE(set({5, 3, 5}));
     EXPECT_EQ(model.currentProfile(), 0);
-    EXPECT_EQ(get(4, 3)[1], report::kStatusFailed);
+    EXPECT_EQ(get(4, 3)[1], kStatusFailed);
     Bytes macro(130, 0);
     macro[0] = 9, macro[1] = 130, macro[3] = 2, macro[29] = 51; // 102 entry bytes
     EXPECT_TRUE(set(macro));
-    EXPECT_EQ(model.status(), report::kStatusFailed);
+    EXPECT_EQ(model.status(), kStatusFailed);
     EXPECT_EQ(model.profile(0).macros[2][29], 0);
     EXPECT_TRUE(set({11, 8, 0, 1, 0, 0, 0, 0}));
-    EXPECT_EQ(model.status(), report::kStatusDone) << "the next good write clears the failure";
+    EXPECT_EQ(model.status(), kStatusDone) << "the next good write clears the failure";
 }
 
 TEST_F(KeyboardModelTest, StatusIsBusyForTheBusyTimeAfterEachWrite) {
     EXPECT_EQ(get(4, 3), (Bytes{4, 1, 0}));
     model.setBusyTime(Millis{300});
     ASSERT_TRUE(set({7, 4, 0, 1}));
-    EXPECT_EQ(get(4, 3)[1], report::kStatusBusy);
+    EXPECT_EQ(get(4, 3)[1], kStatusBusy);
     clock.sleep(Millis{299});
-    EXPECT_EQ(get(4, 3)[1], report::kStatusBusy);
+    EXPECT_EQ(get(4, 3)[1], kStatusBusy);
     clock.sleep(Millis{1});
-    EXPECT_EQ(get(4, 3)[1], report::kStatusDone);
+    EXPECT_EQ(get(4, 3)[1], kStatusDone);
     // A read request is a write too.
-    ASSERT_TRUE(set({4, 0, report::kSubjectPolling}));
-    EXPECT_EQ(model.status(), report::kStatusBusy);
+    ASSERT_TRUE(set({4, 0, subjectByte(ReadSubject::PollingRate)}));
+    EXPECT_EQ(model.status(), kStatusBusy);
     clock.sleep(Millis{300});
     model.setAlwaysBusy(true);
-    EXPECT_EQ(model.status(), report::kStatusBusy);
+    EXPECT_EQ(model.status(), kStatusBusy);
     model.setAlwaysBusy(false);
-    EXPECT_EQ(model.status(), report::kStatusDone);
+    EXPECT_EQ(model.status(), kStatusDone);
     // Reads do not make it busy.
     get(11, 8);
-    EXPECT_EQ(model.status(), report::kStatusDone);
+    EXPECT_EQ(model.status(), kStatusDone);
 }
 
 TEST_F(KeyboardModelTest, RecordedMacroIsStoredAsReportBytesInTheCurrentProfile) {

@@ -406,7 +406,7 @@ TEST_F(MonitorWndTest, KeyboardMessagesFromOutsideAreRefused) {
 }
 
 // A keyboard whose closing report does not come back until released.
-class SlowKeyboard final : public KeyboardLink {
+class SlowKeyboard final : public KeyboardControl {
 public:
     bool openMonitor() override { return true; }
     bool openFeatureDevice() override { return true; }

@@ -63,7 +63,7 @@ public:
     bool takes = true;
 };
 
-class FakeKeyboard final : public KeyboardLink {
+class FakeKeyboard final : public KeyboardControl {
 public:
     explicit FakeKeyboard(Journal &j) : journal(j) {}
     bool openMonitor() override {

@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "monitor/device/DeviceLink.h"
+#include "monitor/device/DeviceModule.h"
 #include "platform/Module.h"
 
 namespace orvyn {
 
-class DeviceLibrary final : public DeviceLink {
+class BoundDeviceModule final : public DeviceModule {
 public:
-    DeviceLibrary() = default;
-    ~DeviceLibrary() override;
-    DeviceLibrary(const DeviceLibrary &) = delete;
-    DeviceLibrary &operator=(const DeviceLibrary &) = delete;
+    BoundDeviceModule() = default;
+    ~BoundDeviceModule() override;
+    BoundDeviceModule(const BoundDeviceModule &) = delete;
+    BoundDeviceModule &operator=(const BoundDeviceModule &) = delete;
 
     // Loads `<programFolder>devbridge.so` (the folder with its trailing "/").
     bool load(const std::string &programFolder);

@@ -1,5 +1,5 @@
 // The six operations of the device-access module, as Monitor sees them.
-// DeviceLibrary binds them from devbridge.so; tests put a keyboard model or a
+// BoundDeviceModule binds them from devbridge.so; tests put a keyboard model or a
 // fake behind the same interface.
 #pragma once
 
@@ -9,9 +9,9 @@
 
 namespace orvyn {
 
-class DeviceLink {
+class DeviceModule {
 public:
-    virtual ~DeviceLink() = default;
+    virtual ~DeviceModule() = default;
     // From now on the module posts keyboard events (eventMessage) and
     // arrival/removal (deviceMessage) through `sink`.
     virtual bool openDevMonitor(DevBridgeSink *sink, uint32_t eventMessage, uint32_t deviceMessage) = 0;

@@ -1,12 +1,10 @@
-#include "monitor/device/FeatureReports.h"
+#include "protocol/FeatureReports.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 namespace orvyn {
-
-using std::chrono::milliseconds;
 
 namespace {
 
@@ -57,17 +55,6 @@ int keyMatrixCell(int position) {
     if (position < 0 || position >= kStandardKeyCount)
         return -1;
     return cellMap().cell[position];
-}
-
-milliseconds firstPauseAfterWrite(uint8_t id) {
-    switch (id) {
-    case report_id::KeyMatrix:
-    case report_id::Assignments:
-    case report_id::Macro:
-        return milliseconds(200);
-    default:
-        return milliseconds(100);
-    }
 }
 
 Report makeReadRequest(int profile, uint8_t subject) {

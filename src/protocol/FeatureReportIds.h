@@ -1,5 +1,5 @@
 // Ids, lengths and status values of the keyboard's feature reports: the
-// contract between Monitor's device link and the keyboard (and its emulator).
+// contract between Monitor's device module and the keyboard (and its emulator).
 #pragma once
 
 #include <cstdint>
@@ -45,6 +45,9 @@ enum class ReadSubject : uint8_t {
     Lighting = 112,
     PollingRate = 128,
 };
+constexpr uint8_t subjectByte(ReadSubject subject) {
+    return static_cast<uint8_t>(subject);
+}
 
 // Status byte of report 4.
 inline constexpr uint8_t kStatusDone = 1;

@@ -1,11 +1,11 @@
-#include "monitor/device/DeviceLibrary.h"
+#include "monitor/device/BoundDeviceModule.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "monitor/device/FeatureReports.h"
+#include "protocol/FeatureReports.h"
 
 namespace orvyn {
 namespace {
@@ -28,7 +28,7 @@ private:
     void *handle_;
 };
 
-void expectNothingWorks(DeviceLibrary &lib) {
+void expectNothingWorks(BoundDeviceModule &lib) {
     EXPECT_FALSE(lib.isBound());
     uint8_t report[3] = {4, 0, 0};
     EXPECT_FALSE(lib.openDevMonitor(nullptr, 1325, 1326));
@@ -39,18 +39,18 @@ void expectNothingWorks(DeviceLibrary &lib) {
     lib.closeDevMonitor();
 }
 
-TEST(DeviceLibrary, WithoutTheModuleThereIsNoKeyboard) {
-    DeviceLibrary lib;
+TEST(BoundDeviceModule, WithoutTheModuleThereIsNoKeyboard) {
+    BoundDeviceModule lib;
     EXPECT_FALSE(lib.load(kModules + "absent/"));
     EXPECT_FALSE(lib.error().empty());
     expectNothingWorks(lib);
 }
 
-TEST(DeviceLibrary, AModuleMissingOneNameIsNotCalledAtAll) {
+TEST(BoundDeviceModule, AModuleMissingOneNameIsNotCalledAtAll) {
     const std::string path = kModules + "partial/devbridge.so";
     CallCounter counter(path);
     ASSERT_TRUE(counter.ok()) << dlerror();
-    DeviceLibrary lib;
+    BoundDeviceModule lib;
     EXPECT_FALSE(lib.loadModule(path));
     EXPECT_NE(lib.error().find("GetFeature"), std::string::npos) << lib.error();
     expectNothingWorks(lib);
@@ -62,11 +62,11 @@ struct SinkRecord {
     std::vector<uint32_t> posted;
 };
 
-TEST(DeviceLibrary, AWholeModuleIsBoundByName) {
+TEST(BoundDeviceModule, AWholeModuleIsBoundByName) {
     const std::string folder = kModules + "full/";
     CallCounter counter(folder + "devbridge.so");
     ASSERT_TRUE(counter.ok()) << dlerror();
-    DeviceLibrary lib;
+    BoundDeviceModule lib;
     ASSERT_TRUE(lib.load(folder)) << lib.error();
     EXPECT_TRUE(lib.isBound());
 

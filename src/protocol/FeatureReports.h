@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -13,7 +12,7 @@
 #include "shared/ConfigBlock.h"
 #include "shared/SettingsStore.h"
 
-#include "shared/FeatureReportIds.h"
+#include "protocol/FeatureReportIds.h"
 
 namespace orvyn {
 
@@ -33,9 +32,6 @@ struct Report {
     uint8_t &operator[](std::size_t i) { return bytes[i]; }
     uint8_t operator[](std::size_t i) const { return bytes[i]; }
 };
-
-// The first pause of the completion wait that follows a write of this id.
-std::chrono::milliseconds firstPauseAfterWrite(uint8_t id);
 
 // --- Writes ------------------------------------------------------------
 

@@ -1,18 +1,18 @@
-#include "monitor/device/DeviceLibrary.h"
+#include "monitor/device/BoundDeviceModule.h"
 
 #include <vector>
 
 namespace orvyn {
 
-DeviceLibrary::~DeviceLibrary() {
+BoundDeviceModule::~BoundDeviceModule() {
     unload();
 }
 
-bool DeviceLibrary::load(const std::string &programFolder) {
+bool BoundDeviceModule::load(const std::string &programFolder) {
     return loadModule(programFolder + devbridge_abi::kModuleFileName);
 }
 
-bool DeviceLibrary::loadModule(const std::string &path) {
+bool BoundDeviceModule::loadModule(const std::string &path) {
     unload();
     if (!module_.open(path)) {
         error_ = module_.error();
@@ -48,7 +48,7 @@ bool DeviceLibrary::loadModule(const std::string &path) {
     return true;
 }
 
-void DeviceLibrary::clearBindings() {
+void BoundDeviceModule::clearBindings() {
     openDevMonitor_ = nullptr;
     openFeatureDevice_ = nullptr;
     closeFeatureDevice_ = nullptr;
@@ -57,12 +57,12 @@ void DeviceLibrary::clearBindings() {
     getFeature_ = nullptr;
 }
 
-void DeviceLibrary::unload() {
+void BoundDeviceModule::unload() {
     clearBindings();
     module_.close();
 }
 
-void DeviceLibrary::abandon() {
+void BoundDeviceModule::abandon() {
     clearBindings();
     // Kept reachable from a global that is never destroyed, so the module
     // stays mapped even while static destructors run at exit.
@@ -70,29 +70,29 @@ void DeviceLibrary::abandon() {
     kept->push_back(std::move(module_));
 }
 
-bool DeviceLibrary::openDevMonitor(DevBridgeSink *sink, uint32_t eventMessage, uint32_t deviceMessage) {
+bool BoundDeviceModule::openDevMonitor(DevBridgeSink *sink, uint32_t eventMessage, uint32_t deviceMessage) {
     return openDevMonitor_ && openDevMonitor_(sink, eventMessage, deviceMessage) != 0;
 }
 
-bool DeviceLibrary::openFeatureDevice() {
+bool BoundDeviceModule::openFeatureDevice() {
     return openFeatureDevice_ && openFeatureDevice_() != 0;
 }
 
-void DeviceLibrary::closeFeatureDevice() {
+void BoundDeviceModule::closeFeatureDevice() {
     if (closeFeatureDevice_)
         closeFeatureDevice_();
 }
 
-void DeviceLibrary::closeDevMonitor() {
+void BoundDeviceModule::closeDevMonitor() {
     if (closeDevMonitor_)
         closeDevMonitor_();
 }
 
-bool DeviceLibrary::setFeature(uint8_t *report, uint32_t length) {
+bool BoundDeviceModule::setFeature(uint8_t *report, uint32_t length) {
     return setFeature_ && report && setFeature_(report, length) != 0;
 }
 
-bool DeviceLibrary::getFeature(uint8_t *report, uint32_t length) {
+bool BoundDeviceModule::getFeature(uint8_t *report, uint32_t length) {
     return getFeature_ && report && getFeature_(report, length) != 0;
 }
 

@@ -1,0 +1,50 @@
+#include "monitor/DeviceOutcomes.h"
+
+#include "platform/Trace.h"
+#include "shared/Messages.h"
+
+namespace orvyn {
+
+DeviceOutcomes::DeviceOutcomes(SettingsStore *store, ConfigExchange *exchange, MessagePoster &poster,
+                               TraceFunction trace)
+    : store_(store), exchange_(exchange), poster_(poster), trace_(std::move(trace)) {
+    if (!trace_)
+        trace_ = [](std::string_view text) { orvyn::trace(text); };
+}
+
+void DeviceOutcomes::answerApply(std::string_view doneTrace) {
+    if (!poster_.post(kOptionTitle, WM_APPLY_DONE))
+        trace_("OnApplyAllSetting Don't find Merak Option Dialog\n");
+    trace_(doneTrace);
+}
+
+void DeviceOutcomes::answerApplyAtOnce() {
+    answerApply("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+}
+
+void DeviceOutcomes::applied() {
+    answerApply("Thread Send Enable OK/Apply Button\n");
+}
+
+void DeviceOutcomes::readBack(const ConfigBlock &config) {
+    if (store_)
+        store_->saveConfig(config);
+    if (exchange_)
+        exchange_->publish(config);
+    poster_.post(kOptionTitle, WM_READBACK_DONE);
+}
+
+void DeviceOutcomes::recordedMacroRead(const ConfigBlock &config) {
+    if (exchange_)
+        exchange_->publish(config);
+    poster_.post(kOptionTitle, WM_READBACK_DONE);
+}
+
+void DeviceOutcomes::accessCodeSent(const AccessCode &code, const ConfigBlock &config) {
+    if (store_) {
+        store_->writeAccessCode(code);
+        store_->saveConfig(config);
+    }
+}
+
+} // namespace orvyn

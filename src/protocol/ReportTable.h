@@ -1,0 +1,111 @@
+// Everything the host knows of each feature report, one row per report: its
+// id and length, how it is read, the first pause of the completion wait that
+// follows a write, the change flag that sends it and its encoder and decoder.
+// Apply and read-back walk kProfileReportOrder instead of restating the rows.
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <span>
+
+#include "protocol/FeatureReports.h"
+
+namespace orvyn {
+
+enum class ReadKind : uint8_t {
+    Direct,    // read at once (status, current profile)
+    Subject,   // report 4 names the subject first
+    MacroSlot, // report 4 names the slot, then the completion wait
+    WriteOnly, // never read
+};
+
+struct ReportSpec {
+    uint8_t id;
+    uint32_t length;
+    ReadKind read;
+    ReadSubject subject; // meaningful for ReadKind::Subject only
+    std::chrono::milliseconds firstPause;
+    // Per-profile reports only (null elsewhere): whether profile p's flags
+    // ask for the report, and how it is built and taken apart.
+    bool (*changed)(const ChangeFlags &flags, int p);
+    Report (*encode)(const ProfileData &profile, int p);
+    bool (*decode)(std::span<const uint8_t> reply, ProfileData &profile);
+};
+
+namespace report_table {
+inline bool anyKeySlot(const ChangeFlags &f, int p) {
+    return std::any_of(f.keySlot[p], f.keySlot[p] + kKeyboardSlotCount,
+                       [](int32_t flag) { return flag != 0; });
+}
+
+// Reports that change many cells (6, 8, 9) keep the keyboard longer.
+inline constexpr std::chrono::milliseconds kShortPause{100};
+inline constexpr std::chrono::milliseconds kLongPause{200};
+
+// clang-format off
+inline constexpr ReportSpec kReports[] = {
+    {report_id::Status, report_length::Status, ReadKind::Direct, ReadSubject{}, kShortPause,
+     nullptr, nullptr, nullptr},
+    {report_id::CurrentProfile, report_length::CurrentProfile, ReadKind::Direct, ReadSubject{}, kShortPause,
+     nullptr, nullptr, nullptr},
+    {report_id::KeyMatrix, report_length::KeyMatrix, ReadKind::Subject, ReadSubject::KeyMatrix, kLongPause,
+     [](const ChangeFlags &f, int p) { return f.standardKey[p] != 0; }, encodeKeyMatrix, decodeKeyMatrix},
+    {report_id::Switches, report_length::Switches, ReadKind::Subject, ReadSubject::Switches, kShortPause,
+     [](const ChangeFlags &f, int p) { return f.modifyKey[p] != 0; }, encodeSwitches, decodeSwitches},
+    {report_id::Assignments, report_length::Assignments, ReadKind::Subject, ReadSubject::Assignments, kLongPause,
+     anyKeySlot, encodeAssignments, decodeAssignments},
+    {report_id::Macro, report_length::Macro, ReadKind::MacroSlot, ReadSubject{}, kLongPause,
+     nullptr, nullptr, nullptr},
+    {report_id::Lighting, report_length::Lighting, ReadKind::Subject, ReadSubject::Lighting, kShortPause,
+     [](const ChangeFlags &f, int p) { return f.lighting[p] != 0; }, encodeLighting, decodeLighting},
+    {report_id::PollingRate, report_length::PollingRate, ReadKind::Subject, ReadSubject::PollingRate, kShortPause,
+     [](const ChangeFlags &f, int p) { return f.pollingRate[p] != 0; }, encodePollingRate, decodePollingRate},
+    {report_id::Closing, report_length::Closing, ReadKind::WriteOnly, ReadSubject{}, kShortPause,
+     nullptr, nullptr, nullptr},
+    {report_id::HidAccessCode, report_length::HidAccessCode, ReadKind::WriteOnly, ReadSubject{}, kShortPause,
+     nullptr, nullptr, nullptr},
+};
+// clang-format on
+
+static_assert(std::all_of(std::begin(kReports), std::end(kReports),
+                          [](const ReportSpec &r) { return r.length <= kMaxReportLength; }));
+} // namespace report_table
+
+// The row of a report id; null for an id the keyboard does not know.
+constexpr const ReportSpec *findReport(uint8_t id) {
+    for (const ReportSpec &r : report_table::kReports) {
+        if (r.id == id)
+            return &r;
+    }
+    return nullptr;
+}
+// The row of a report_id constant, found while compiling: an unknown id does
+// not compile.
+consteval const ReportSpec &reportSpec(uint8_t id) {
+    const ReportSpec *r = findReport(id);
+    if (!r)
+        throw "not a report id"; // a compile error, never thrown at run time
+    return *r;
+}
+// The fixed length of a report id, 0 for ids the keyboard does not know.
+constexpr uint32_t reportLength(uint8_t id) {
+    const ReportSpec *r = findReport(id);
+    return r ? r->length : 0;
+}
+
+// The first pause of the completion wait that follows a write of this id.
+constexpr std::chrono::milliseconds firstPauseAfterWrite(uint8_t id) {
+    const ReportSpec *r = findReport(id);
+    return r ? r->firstPause : report_table::kShortPause;
+}
+
+// The per-profile reports in the order an apply sends them and a read-back
+// reads them (after the current profile). The macros (report 9) go slot by
+// slot and have a sequence of their own.
+inline constexpr const ReportSpec *kProfileReportOrder[] = {
+    &reportSpec(report_id::PollingRate), &reportSpec(report_id::KeyMatrix), &reportSpec(report_id::Switches),
+    &reportSpec(report_id::Assignments), &reportSpec(report_id::Macro),     &reportSpec(report_id::Lighting),
+};
+
+} // namespace orvyn
