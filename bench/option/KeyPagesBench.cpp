@@ -20,7 +20,7 @@
 namespace {
 
 using namespace orvyn;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 class NoMonitor final : public MessagePoster {
 public:
@@ -52,7 +52,7 @@ void varyProfiles(ConfigBlock &config) {
     }
 }
 
-double ms(Clock::duration d) {
+double ms(SteadyClock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
@@ -89,10 +89,10 @@ int main(int argc, char **argv) {
         app.processEvents();
         std::vector<double> times;
         for (int i = 0; i < switches; ++i) {
-            const auto start = Clock::now();
+            const auto start = SteadyClock::now();
             session.selectProfile(i % kProfileCount);
             app.processEvents(); // what the switch left to paint
-            times.push_back(ms(Clock::now() - start));
+            times.push_back(ms(SteadyClock::now() - start));
         }
         std::sort(times.begin(), times.end());
         const double median = times[times.size() / 2];

@@ -31,10 +31,10 @@
 namespace {
 
 using namespace orvyn;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 constexpr double kLightingPausesMs = 5 * 200.0 + 100.0 + 200.0;
 
-double ms(Clock::duration d) {
+double ms(SteadyClock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
@@ -59,12 +59,12 @@ std::vector<double> startUp(int runs) {
     std::vector<double> times;
     ::setenv("ORVYN_TRACE", "1", 1);
     for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
+        const auto start = SteadyClock::now();
         test::Child option({"/bin/sh", "-c", std::string("exec '") + ORVYN_PROGRAM_DIR + "Option' 2>&1"});
         bool painted = false;
         while (auto line = option.readLine(20)) {
             if (line->find("Option: first frame painted") != std::string::npos) {
-                times.push_back(ms(Clock::now() - start));
+                times.push_back(ms(SteadyClock::now() - start));
                 painted = true;
                 break;
             }
@@ -89,19 +89,19 @@ std::vector<double> applyWithoutMonitor(const std::string &runtime, const std::s
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         session.working().profiles[1].LtColor = 1 + i % 3;
-        const auto start = Clock::now();
+        const auto start = SteadyClock::now();
         if (session.apply(ApplyMode::Apply))
             std::fprintf(stderr, "unexpected: Monitor found\n");
-        times.push_back(ms(Clock::now() - start));
+        times.push_back(ms(SteadyClock::now() - start));
     }
     return times;
 }
 
 bool waitFor(Endpoint &endpoint, uint32_t message, std::chrono::seconds limit) {
-    const auto end = Clock::now() + limit;
-    while (Clock::now() < end) {
+    const auto end = SteadyClock::now() + limit;
+    while (SteadyClock::now() < end) {
         pollfd p{endpoint.fd(), POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - SteadyClock::now());
         if (::poll(&p, 1, static_cast<int>(std::max<int64_t>(left.count(), 0))) <= 0)
             continue;
         for (const PostedMessage &m : endpoint.receive())
@@ -153,13 +153,13 @@ std::vector<double> applyThroughMonitor(const std::string &runtime, const std::s
         ProfileData &p = session.working().profiles[1];
         p.LtColor = p.LtColor % 3 + 1;
         model.clearTraces();
-        const auto start = Clock::now();
+        const auto start = SteadyClock::now();
         const bool posted = session.apply(ApplyMode::Apply);
         if (!posted || !waitFor(option, WM_APPLY_DONE, std::chrono::seconds(30))) {
             std::fprintf(stderr, "apply was not answered\n");
             break;
         }
-        const double elapsed = ms(Clock::now() - start);
+        const double elapsed = ms(SteadyClock::now() - start);
         session.finishApply(ApplyEnd::Answered);
         int lightingReports = 0;
         std::string others;

@@ -97,16 +97,12 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
         b->setChecked(ButtonCheck::Pressed);
 
     waitShield_ = new WaitShield(this);
-    waitLimit_.setSingleShot(true);
-    connect(&waitLimit_, &QTimer::timeout, this, [this] {
-        if (services_.session.waiting())
-            services_.session.finishApply(ApplyEnd::TimedOut);
-    });
-    monitorWatch_.setInterval(kMonitorWatchInterval);
-    connect(&monitorWatch_, &QTimer::timeout, this, [this] {
-        // Monitor gone (crashed or quit) means no answer will come.
-        if (services_.session.waiting() && !services_.poster.exists(kMonitorTitle))
-            services_.session.finishApply(ApplyEnd::MonitorGone);
+    // The session decides when the wait ends; the timer only wakes it.
+    services_.session.setApplyWaitTiming({applyWaitLimit(), kMonitorWatchInterval});
+    waitCheck_.setSingleShot(true);
+    connect(&waitCheck_, &QTimer::timeout, this, [this] {
+        services_.session.checkApplyWait();
+        scheduleWaitCheck();
     });
     services_.session.setView(this);
 }
@@ -356,13 +352,16 @@ void ConfigWindow::beginApplyWait() {
             b->repaint();
         }
     }
-    waitLimit_.start(applyWaitLimit());
-    monitorWatch_.start();
+    scheduleWaitCheck();
+}
+
+void ConfigWindow::scheduleWaitCheck() {
+    if (const auto due = services_.session.applyWaitDue())
+        waitCheck_.start(*due);
 }
 
 void ConfigWindow::endApplyWait() {
-    waitLimit_.stop();
-    monitorWatch_.stop();
+    waitCheck_.stop();
     for (int key : {Ok, Apply}) {
         if (BitmapButton *b = button(key)) {
             b->setEnabled(true);
@@ -444,8 +443,7 @@ void ConfigWindow::mousePressEvent(QMouseEvent *event) {
 }
 
 void ConfigWindow::closeEvent(QCloseEvent *event) {
-    waitLimit_.stop();
-    monitorWatch_.stop();
+    waitCheck_.stop();
     SkinnedDialog::closeEvent(event);
 }
 

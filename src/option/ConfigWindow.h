@@ -104,6 +104,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Wakes the session when its wait is next due.
+    void scheduleWaitCheck();
     void showPage(Page page);
     void showNotice(const QString &text);
     void restoreDefaults();
@@ -121,8 +123,7 @@ private:
     std::array<ConfigPage *, 4> pages_{};
     Page shown_ = StandardKeys;
     QRect pageRect_;
-    QTimer waitLimit_;
-    QTimer monitorWatch_;
+    QTimer waitCheck_;
     QWidget *waitShield_ = nullptr;
     bool waitShown_ = false;
     bool painted_ = false;

@@ -1,5 +1,6 @@
 #include "option/core/ConfigSession.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "option/core/ChangeDetection.h"
@@ -22,6 +23,12 @@ std::chrono::milliseconds applyWaitLimit(double timeScale) {
 }
 
 namespace {
+
+// The wait is measured in real time: its limit is already scaled.
+const Clock &realTime() {
+    static const RealClock clock(1.0);
+    return clock;
+}
 
 // The block's record, change flags cleared; false when it cannot be read.
 bool takeFromBlock(ConfigExchange *exchange, ConfigBlock &config) {
@@ -57,7 +64,7 @@ ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings
 ConfigSession::ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
                              std::string macroPath)
     : settings_(settings), poster_(poster), texts_(texts), working_(std::make_unique<ConfigBlock>()),
-      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)) {
+      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)), waitClock_(&realTime()) {
     std::memset(working_.get(), 0, sizeof(ConfigBlock));
     std::memset(saved_.get(), 0, sizeof(ConfigBlock));
     std::memset(&osd_, 0, sizeof osd_);
@@ -158,6 +165,9 @@ void ConfigSession::selectProfile(int profile) {
 }
 
 bool ConfigSession::apply(ApplyMode mode) {
+    waitRunning_ = true;
+    waitStart_ = waitClock_->now();
+    nextWatch_ = waitStart_ + waitTiming_.watch;
     if (view_)
         view_->beginApplyWait();
     if (mode == ApplyMode::Apply) {
@@ -185,6 +195,7 @@ bool ConfigSession::apply(ApplyMode mode) {
         trace("Option: apply handed to Monitor, waiting\n");
     } else {
         trace("Option: apply done without Monitor\n");
+        waitRunning_ = false;
         if (view_)
             view_->endApplyWait();
         tell(SessionNotice::AppliedWithoutMonitor);
@@ -246,6 +257,7 @@ TransferResult ConfigSession::exportProfile(int p, const std::string &path) {
 void ConfigSession::finishApply(ApplyEnd end) {
     const bool wasWaiting = waiting_;
     waiting_ = false;
+    waitRunning_ = false;
     if (view_)
         view_->endApplyWait();
     if (!wasWaiting)
@@ -261,6 +273,31 @@ void ConfigSession::finishApply(ApplyEnd end) {
                                            : "Option: Monitor did not answer the apply in time\n");
         tell(SessionNotice::ApplyUnconfirmed);
     }
+}
+
+std::optional<Millis> ConfigSession::applyWaitDue() const {
+    if (!waitRunning_)
+        return std::nullopt;
+    const Millis now = waitClock_->now();
+    const Millis due = std::min(nextWatch_, waitStart_ + waitTiming_.limit);
+    return std::max(due - now, Millis{0});
+}
+
+void ConfigSession::checkApplyWait() {
+    if (!waiting_)
+        return;
+    const Millis now = waitClock_->now();
+    if (now - waitStart_ >= waitTiming_.limit) {
+        finishApply(ApplyEnd::TimedOut);
+        return;
+    }
+    if (now < nextWatch_)
+        return;
+    while (nextWatch_ <= now)
+        nextWatch_ += waitTiming_.watch;
+    // Monitor gone (crashed or quit) means no answer will come.
+    if (!poster_.exists(kMonitorTitle))
+        finishApply(ApplyEnd::MonitorGone);
 }
 
 void ConfigSession::macroManagerClosed(bool accepted) {

@@ -7,10 +7,12 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "option/core/ProfileFiles.h"
 #include "option/macro/MacroLibrary.h"
+#include "platform/Clock.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
 #include "shared/ConfigExchange.h"
@@ -61,6 +63,13 @@ inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
 // The design limit scaled by ORVYN_TIME_SCALE's factor.
 std::chrono::milliseconds applyWaitLimit(double timeScale);
+
+// How long Option waits for Monitor's answer at most and how often it looks
+// whether Monitor still receives, both on the session's wait clock.
+struct ApplyWaitTiming {
+    Millis limit = std::chrono::duration_cast<Millis>(kApplyWaitDesignLimit);
+    Millis watch = kMonitorWatchInterval;
+};
 
 enum class ConfigSource { SharedBlock, SettingsFiles };
 
@@ -113,6 +122,18 @@ public:
     // in the last two cases the user is told.
     void finishApply(ApplyEnd end);
 
+    // The wait's policy; it starts with apply(). The clock is real time
+    // unless a test gives another, which must outlive the session.
+    void setApplyWaitTiming(ApplyWaitTiming timing) { waitTiming_ = timing; }
+    void setApplyWaitClock(const Clock &clock) { waitClock_ = &clock; }
+    // Time until the wait is to be looked at again (the next look for
+    // Monitor or the limit, whichever comes first); none unless an apply
+    // is under way.
+    std::optional<Millis> applyWaitDue() const;
+    // Looks at the wait when it is due: past the limit it ends TimedOut; at
+    // a look for Monitor that finds it gone, MonitorGone.
+    void checkApplyWait();
+
     // The macro manager ended: accepted edits reach the keys, rejected ones
     // are dropped by reloading the file.
     void macroManagerClosed(bool accepted);
@@ -155,6 +176,11 @@ private:
     OsdSettings osd_{};
     std::string firmwareText_;
     bool waiting_ = false;
+    const Clock *waitClock_;
+    ApplyWaitTiming waitTiming_;
+    bool waitRunning_ = false; // from apply() until the view's wait ends
+    Millis waitStart_{0};
+    Millis nextWatch_{0};
     bool libraryWarned_ = false;
     // Profiles imported since the last apply: Apply sends them whole even
     // where they equal what was saved.

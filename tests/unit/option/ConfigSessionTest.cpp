@@ -222,6 +222,55 @@ TEST_F(ConfigSessionTest, ApplyWithMonitorPublishesFlagsPostsAndWaitsFor1256) {
     EXPECT_TRUE(view_.notices.empty());
 }
 
+TEST_F(ConfigSessionTest, TheWaitEndsAtTheLimitOrAtTheFirstLookThatFindsMonitorGone) {
+    using namespace std::chrono_literals;
+    VirtualClock clock;
+    session_.setApplyWaitClock(clock);
+    session_.setApplyWaitTiming({10s, 1s});
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    EXPECT_FALSE(session_.applyWaitDue());
+
+    struct Case {
+        const char *name;
+        Millis monitorGoneAt;
+        Millis endedAt; // a look (every second) or the limit (10 s)
+    };
+    const Case cases[] = {
+        {"gone between two looks", 2500ms, 3000ms},
+        {"gone just before a look", 1000ms, 1000ms},
+        {"never gone, no answer", 1h, 10000ms},
+    };
+    for (const Case &c : cases) {
+        poster_.monitorRunning = true;
+        view_.notices.clear();
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply)) << c.name;
+        const Millis start = clock.now();
+        // The view wakes the session whenever it says the wait is due.
+        while (const auto due = session_.applyWaitDue()) {
+            ASSERT_LE(*due, 1000ms) << c.name;
+            clock.sleep(*due);
+            poster_.monitorRunning = clock.now() - start < c.monitorGoneAt;
+            session_.checkApplyWait();
+        }
+        EXPECT_EQ(clock.now() - start, c.endedAt) << c.name;
+        EXPECT_FALSE(session_.waiting()) << c.name;
+        EXPECT_EQ(view_.notices, std::vector<SessionNotice>{SessionNotice::ApplyUnconfirmed}) << c.name;
+    }
+
+    // The answer ends the wait: nothing is due any more, a late look does nothing.
+    poster_.monitorRunning = true;
+    view_.notices.clear();
+    ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+    clock.sleep(500ms);
+    EXPECT_EQ(session_.applyWaitDue(), 500ms);
+    session_.handleMessage(message(WM_APPLY_DONE));
+    EXPECT_FALSE(session_.applyWaitDue());
+    clock.sleep(20s);
+    session_.checkApplyWait();
+    EXPECT_TRUE(view_.notices.empty());
+}
+
 TEST_F(ConfigSessionTest, AnApplyTheKeyboardMayNotHaveIsTold) {
     exchange_.block = defaults();
     session_.initialize(&exchange_);
