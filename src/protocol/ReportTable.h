@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <span>
 
 #include "protocol/FeatureReports.h"
@@ -72,21 +74,28 @@ static_assert(std::all_of(std::begin(kReports), std::end(kReports),
                           [](const ReportSpec &r) { return r.length <= kMaxReportLength; }));
 } // namespace report_table
 
+// The row index of a report id; -1 for an id the keyboard does not know.
+// Indices, not pointers: a null test on a row's address is not a constant
+// expression under the undefined-behaviour sanitizer.
+constexpr int reportIndex(uint8_t id) {
+    for (std::size_t i = 0; i < std::size(report_table::kReports); ++i) {
+        if (report_table::kReports[i].id == id)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
 // The row of a report id; null for an id the keyboard does not know.
 constexpr const ReportSpec *findReport(uint8_t id) {
-    for (const ReportSpec &r : report_table::kReports) {
-        if (r.id == id)
-            return &r;
-    }
-    return nullptr;
+    const int i = reportIndex(id);
+    return i < 0 ? nullptr : &report_table::kReports[i];
 }
 // The row of a report_id constant, found while compiling: an unknown id does
 // not compile.
 consteval const ReportSpec &reportSpec(uint8_t id) {
-    const ReportSpec *r = findReport(id);
-    if (!r)
+    const int i = reportIndex(id);
+    if (i < 0)
         throw "not a report id"; // a compile error, never thrown at run time
-    return *r;
+    return report_table::kReports[i];
 }
 // The fixed length of a report id, 0 for ids the keyboard does not know.
 constexpr uint32_t reportLength(uint8_t id) {
