@@ -13,7 +13,7 @@
 #include "platform/qt/ProgramApplication.h"
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

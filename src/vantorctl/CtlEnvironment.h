@@ -16,7 +16,7 @@
 #include "shared/Messages.h"
 #include "shared/SettingsStore.h"
 #include "shared/SharedBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn::ctl {
 

@@ -20,7 +20,7 @@
 #include "platform/Endpoint.h"
 #include "platform/qt/EndpointListener.h"
 #include "shared/SharedBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

@@ -20,7 +20,7 @@
 #include <memory>
 
 #include "monitor/HostInterfaces.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

@@ -7,7 +7,7 @@
 
 #include "option/keys/AssignmentText.h"
 #include "option/keys/KeyboardLayout.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 #include "vantorctl/CtlValues.h"
 
 namespace orvyn::ctl {

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "option/keys/KeyboardLayout.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 #include "vantorctl/ProfileJson.h"
 
 namespace orvyn::ctl {
