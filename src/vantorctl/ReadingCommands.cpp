@@ -30,7 +30,7 @@ void printProfile(const ConfigBlock &config, int p, Environment &env) {
     out += "  Lighting effect:  " + captionOr(texts.text(ltControlTextId(d.LtControl)), d.LtControl) + "\n";
     out += "  Lighting colour:  " + captionOr(texts.text(ltColorCaptionTextId(d.LtColor)), d.LtColor) + "\n";
     out += "  Polling rate:     " + pollingText(d.PollingRate) + "\n";
-    out += "  Windows-key lock: " + switchText(d.ModifyKey[2]) + "\n";
+    out += "  Windows-key lock: " + switchText(d.winKeyLock()) + "\n";
     out += "  Power saving:     " + switchText(d.ECOMode) + "\n";
     out += "  Keys:\n";
     const AssignmentText &captions = env.captions();

@@ -17,12 +17,12 @@ constexpr int kWatchIntervalMs = 2000;
 constexpr int kReadBackDelayMs = 200;
 constexpr int kArrivalPauseMs = 8000;
 
-// A design interval scaled like every other pause of the suite.
-int scaledInterval(int designMs) {
+// A nominal interval scaled like every other pause of the suite.
+int scaledInterval(int nominalMs) {
     double scale = 1.0;
     if (auto *real = dynamic_cast<RealClock *>(&systemClock()))
         scale = real->scale();
-    return std::max(1, static_cast<int>(std::lround(designMs * scale)));
+    return std::max(1, static_cast<int>(std::lround(nominalMs * scale)));
 }
 
 void sinkPost(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam) {

@@ -36,10 +36,13 @@ public:
     MonitorHost(std::string runtimeFolder, bool openOption);
     ~MonitorHost() override;
 
-    // The main window's creation, in the design's order. False when it
-    // fails (the process must then end).
+    // The main window's creation: folders and language library, the
+    // device-access library, the configuration, mutex and block, the
+    // endpoint, the device worker. False when it fails (the process must
+    // then end).
     bool create();
-    // The main window's destruction, in the design's order.
+    // The main window's destruction: the window's own parts, the keyboard,
+    // the library, then the block, tray icon, texts and endpoint.
     void destroy();
 
     void startWatchTimer() override;

@@ -59,7 +59,7 @@ enum class ApplyEnd { Answered, MonitorGone, TimedOut };
 inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 // How often a waiting apply checks that Monitor still receives.
 inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
-// The design limit scaled by ORVYN_TIME_SCALE's factor.
+// The apply-wait limit scaled by ORVYN_TIME_SCALE's factor.
 std::chrono::milliseconds applyWaitLimit(double timeScale);
 
 enum class ConfigSource { SharedBlock, SettingsFiles };
