@@ -28,7 +28,7 @@ public:
     bool post(const std::string &, const PostedMessage &) override { return false; }
 };
 
-class NoShell final : public DesktopShell {
+class NoShell final : public DocumentOpener {
 public:
     bool openFile(const QString &) override { return false; }
     bool openAddress(const QString &) override { return false; }

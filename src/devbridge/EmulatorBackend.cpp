@@ -6,11 +6,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include "devbridge/EmulatorProtocol.h"
 #include "platform/Trace.h"
+#include "platform/UnixAddress.h"
 
 namespace orvyn::devbridge {
 
@@ -42,18 +42,9 @@ EmulatorBackend::~EmulatorBackend() {
 }
 
 bool EmulatorBackend::connectLocked() {
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
-    if (path_.empty() || path_.size() >= sizeof addr.sun_path)
-        return false;
-    std::memcpy(addr.sun_path, path_.c_str(), path_.size() + 1);
-    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    const int fd = connectUnixSocket(path_, SOCK_SEQPACKET);
     if (fd < 0)
         return false;
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&addr), sizeof addr) != 0) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     ++connection_;
     staleReplies_ = 0;

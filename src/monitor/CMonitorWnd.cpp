@@ -176,8 +176,8 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
     case WM_CONFIG_APPLY:
         onConfigApply(m.wParam);
         return 0;
-    case WM_CONFIG_TAKE_1226:
-    case WM_CONFIG_TAKE_1227:
+    case WM_CONFIG_TAKE_ONLY:
+    case WM_CONFIG_TAKE_ONLY_ALT:
         onTakeBlock();
         return 0;
     case WM_COPYDATA_MSG:
@@ -226,7 +226,7 @@ void CMonitorWnd::onConfigApply(int64_t mode) {
     if (!taken)
         traceText("OnApplyAllSetting the shared block could not be taken\n");
     readOsdSettings();
-    const int64_t osdValues = (static_cast<int64_t>(osd_.osdValue24) << 16) | osd_.osdValue28;
+    const int64_t osdValues = (static_cast<int64_t>(osd_.osdParamHigh) << 16) | osd_.osdParamLow;
     s_.poster->post(kOsdTitle, WM_OSD_SETTINGS, 0, osdValues);
     bool queued = false;
     if (state_ == KeyboardState::Connected) {
@@ -458,7 +458,7 @@ void CMonitorWnd::windowsKeyNotice(uint16_t data) {
     if (low > 1)
         return;
     const bool lock = low == 0;
-    if (!editCurrentProfile([lock](ProfileData &p) { p.ModifyKey[2] = p.ModifyKey[3] = lock ? 1 : 0; }))
+    if (!editCurrentProfile([lock](ProfileData &p) { p.setWinKeyLock(lock ? 1 : 0); }))
         return;
     if (s_.settings)
         s_.settings->writeOsdMessage(lock ? "Windows Key: Lock" : "Windows Key: UnLock");

@@ -23,7 +23,7 @@
 #include "shared/ConfigBlock.h"
 #include "shared/ConfigExchange.h"
 #include "shared/SettingsStore.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

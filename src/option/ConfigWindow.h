@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "option/DesktopShell.h"
+#include "option/DocumentOpener.h"
 #include "option/FileChooser.h"
 #include "option/ProfileDialog.h"
 #include "option/core/ConfigSession.h"
@@ -38,7 +38,7 @@ public:
         ConfigSession &session;
         const TextSource &texts;
         MessagePoster &poster; // to see whether Monitor is still there
-        DesktopShell &shell;
+        DocumentOpener &shell;
         SettingsStore &settings; // the web address setting
         std::string programFolder;
         FileChooser *files = nullptr; // nullptr: Qt's file dialog

@@ -1,75 +1,63 @@
 #include "option/OptionApp.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "option/ConfigWindow.h"
 #include "platform/Endpoint.h"
 #include "platform/Folders.h"
-#include "platform/InstanceLock.h"
-#include "platform/QtPlatformChoice.h"
+#include "platform/ProgramStartup.h"
 #include "platform/Trace.h"
 #include "platform/qt/EndpointListener.h"
+#include "platform/qt/ProgramApplication.h"
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 
 int runOption(int argc, char **argv) {
-    const RuntimeFolder runtime = runtimeFolder();
-    if (!runtime.ok()) {
-        std::fprintf(stderr, "Option: %s\n", runtime.error.c_str());
+    ProgramStartup startup("Option");
+    if (!startup.findRuntimeFolder())
         return 1;
-    }
+    const std::string &runtime = startup.runtimeFolder();
     // Checked before any window exists: a second Option ends silently.
-    InstanceLock instance;
-    switch (instance.acquire(runtime.path, kOptionInstanceName)) {
-    case LockResult::Acquired:
+    switch (startup.claimInstance(kOptionInstanceName)) {
+    case InstanceClaim::First:
         break;
-    case LockResult::AlreadyHeld:
+    case InstanceClaim::AlreadyRunning:
         return 0;
-    case LockResult::Error:
-        std::fprintf(stderr, "Option: %s\n", instance.error().c_str());
+    case InstanceClaim::Failed:
         return 1;
     }
 
     // The keyboard grab of the recorder needs X11 (XWayland under Wayland);
-    // an explicit choice of platform is still honoured. Asked for as our own
-    // argument so the programs a key launches keep the desktop's choice.
-    std::vector<std::string> argumentStorage;
-    std::vector<char *> arguments = argumentsWithPlatform(
-        argc, argv, choosePlatform(PlatformPreference::X11WhenPresent, DisplayEnvironment::current()),
-        argumentStorage);
-    int argumentCount = static_cast<int>(arguments.size()) - 1;
-    QApplication app(argumentCount, arguments.data());
-    QApplication::setApplicationName(QStringLiteral("Option"));
+    // an explicit choice of platform is still honoured, and the programs a
+    // key launches keep the desktop's choice.
+    ProgramApplication application(argc, argv, PlatformPreference::X11WhenPresent, QStringLiteral("Option"),
+                                   LastWindowClosed::Quits);
 
     const std::string program = programFolder();
-    const std::string settingsDir = settingsFolder();
-    std::string error;
-    if (!ensureSettingsFolders(settingsDir, &error)) {
+    const std::optional<std::string> settingsFolder = startup.prepareSettingsFolder();
+    if (!settingsFolder) {
         // Settings from a folder others may write could launch their programs.
-        std::fprintf(stderr, "Option: %s\n", error.c_str());
-        QMessageBox::critical(nullptr, QStringLiteral("Option"), QString::fromStdString(error));
+        QMessageBox::critical(nullptr, QStringLiteral("Option"), QString::fromStdString(startup.error()));
         return 1;
     }
+    const std::string &settingsDir = *settingsFolder;
 
     UiTextLibrary texts;
     texts.load(program);
     SettingsStore settings(settingsDir);
-    EndpointPoster poster(runtime.path);
-    QtDesktopShell shell;
+    EndpointPoster poster(runtime);
+    QtDocumentOpener shell;
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
 
     // Monitor may start after us, or start again while we run: the block
     // follows it (see SharedConfigBlock::attach).
     SharedConfigBlock block;
-    block.open(runtime.path);
+    block.open(runtime);
     const bool viewFailed = block.blockState() == SharedObjectState::Failed;
     if (viewFailed)
         trace("Option: " + block.error() + "\n");
@@ -77,14 +65,14 @@ int runOption(int argc, char **argv) {
     ConfigWindow window(ConfigWindow::Services{session, texts, poster, shell, settings, program});
 
     EndpointListener endpoint;
-    if (endpoint.bind(runtime.path, kOptionTitle) != BindResult::Bound)
-        std::fprintf(stderr, "Option: cannot receive messages: %s\n", endpoint.endpoint().error().c_str());
+    if (endpoint.bind(runtime, kOptionTitle) != BindResult::Bound)
+        startup.complain("cannot receive messages: " + endpoint.endpoint().error());
     QObject::connect(&endpoint, &EndpointListener::messageReceived, &window, &ConfigWindow::handleMessage);
 
     QObject::connect(&window, &ConfigWindow::firstPaint, [] { trace("Option: first frame painted\n"); });
     window.initialize(&block, viewFailed);
     window.show();
-    const int code = app.exec();
+    const int code = application.exec();
     endpoint.close();
     return code;
 }

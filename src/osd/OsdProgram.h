@@ -9,7 +9,7 @@
 
 #include "platform/MessagePoster.h"
 #include "shared/SettingsStore.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

@@ -17,7 +17,7 @@ public:
     virtual ~Clock() = default;
     // Blocks the calling thread for the (scaled) duration.
     virtual void sleep(Millis duration) = 0;
-    // Monotonic time in design milliseconds: real time divided by the scale,
+    // Monotonic time in nominal milliseconds: real time divided by the scale,
     // so that durations measured with now() match the pauses given to sleep().
     virtual Millis now() const = 0;
 };

@@ -1,27 +1,18 @@
 #include "platform/Endpoint.h"
 
 #include "platform/Datagram.h"
+#include "platform/UnixAddress.h"
 
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace orvyn {
 
 namespace {
-
-bool makeAddress(const std::string &path, sockaddr_un &addr) {
-    std::memset(&addr, 0, sizeof addr);
-    addr.sun_family = AF_UNIX;
-    if (path.empty() || path.size() >= sizeof addr.sun_path)
-        return false;
-    std::memcpy(addr.sun_path, path.data(), path.size());
-    return true;
-}
 
 bool validTitle(const std::string &title) {
     return !title.empty() && title != "." && title != ".." && title.find('/') == std::string::npos &&
@@ -32,27 +23,10 @@ int datagramSocket() {
     return ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
-enum class Probe { Live, Stale, Missing, Failed };
-
 // Whether something receives at `addr`: a connect on a datagram socket
 // succeeds only when a socket is bound there.
-Probe probe(const sockaddr_un &addr) {
-    const int fd = datagramSocket();
-    if (fd < 0)
-        return Probe::Failed;
-    int rc;
-    do {
-        rc = ::connect(fd, reinterpret_cast<const sockaddr *>(&addr), sizeof addr);
-    } while (rc != 0 && errno == EINTR);
-    const int err = errno;
-    ::close(fd);
-    if (rc == 0)
-        return Probe::Live;
-    if (err == ECONNREFUSED)
-        return Probe::Stale;
-    if (err == ENOENT)
-        return Probe::Missing;
-    return Probe::Failed;
+SocketProbe probe(const UnixAddress &addr) {
+    return probeUnixSocket(addr, SOCK_DGRAM | SOCK_NONBLOCK);
 }
 
 } // namespace
@@ -61,7 +35,7 @@ std::string endpointPath(const std::string &runtimeFolder, const std::string &ti
     if (!validTitle(title))
         return {};
     std::string path = runtimeFolder + title;
-    return path.size() < sizeof(sockaddr_un::sun_path) ? path : std::string();
+    return fitsUnixAddress(path) ? path : std::string();
 }
 
 Endpoint::~Endpoint() {
@@ -72,8 +46,8 @@ BindResult Endpoint::bind(const std::string &runtimeFolder, const std::string &t
     close();
     error_.clear();
     const std::string path = endpointPath(runtimeFolder, title);
-    sockaddr_un addr{};
-    if (!makeAddress(path, addr)) {
+    const std::optional<UnixAddress> addr = unixAddress(path);
+    if (!addr) {
         error_ = "cannot make an endpoint for \"" + title + "\" in " + runtimeFolder +
                  " (invalid title or path too long)";
         return BindResult::Error;
@@ -86,7 +60,7 @@ BindResult Endpoint::bind(const std::string &runtimeFolder, const std::string &t
 
     // A few rounds: a stale file found, removed, then bound.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (::bind(fd, reinterpret_cast<const sockaddr *>(&addr), sizeof addr) == 0) {
+        if (::bind(fd, addr->get(), addr->size()) == 0) {
             struct stat st {};
             if (::lstat(path.c_str(), &st) != 0) {
                 error_ = "cannot inspect " + path + ": " + std::strerror(errno);
@@ -110,11 +84,11 @@ BindResult Endpoint::bind(const std::string &runtimeFolder, const std::string &t
             ::close(fd);
             return BindResult::Error;
         }
-        switch (probe(addr)) {
-        case Probe::Live:
+        switch (probe(*addr)) {
+        case SocketProbe::Live:
             ::close(fd);
             return BindResult::Taken;
-        case Probe::Stale:
+        case SocketProbe::Stale:
             // Left behind by a program that died; nobody receives there.
             if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
                 error_ = "cannot remove the stale endpoint " + path + ": " + std::strerror(errno);
@@ -122,9 +96,9 @@ BindResult Endpoint::bind(const std::string &runtimeFolder, const std::string &t
                 return BindResult::Error;
             }
             break;
-        case Probe::Missing:
+        case SocketProbe::Missing:
             break; // removed meanwhile: bind again
-        case Probe::Failed:
+        case SocketProbe::Failed:
             error_ = "cannot probe " + path + ": " + std::strerror(errno);
             ::close(fd);
             return BindResult::Error;
@@ -182,23 +156,21 @@ EndpointPoster::~EndpointPoster() {
 }
 
 bool EndpointPoster::exists(const std::string &title) {
-    sockaddr_un addr{};
-    if (!makeAddress(endpointPath(folder_, title), addr))
-        return false;
-    return probe(addr) == Probe::Live;
+    const std::optional<UnixAddress> addr = unixAddress(endpointPath(folder_, title));
+    return addr && probe(*addr) == SocketProbe::Live;
 }
 
 bool EndpointPoster::post(const std::string &title, const PostedMessage &message) {
-    sockaddr_un addr{};
-    if (fd_ < 0 || !makeAddress(endpointPath(folder_, title), addr))
+    const std::optional<UnixAddress> addr = unixAddress(endpointPath(folder_, title));
+    if (fd_ < 0 || !addr)
         return false;
     const std::optional<std::vector<uint8_t>> datagram = encodeDatagram(message);
     if (!datagram)
         return false;
     ssize_t sent;
     do {
-        sent = ::sendto(fd_, datagram->data(), datagram->size(), MSG_DONTWAIT | MSG_NOSIGNAL,
-                        reinterpret_cast<const sockaddr *>(&addr), sizeof addr);
+        sent = ::sendto(fd_, datagram->data(), datagram->size(), MSG_DONTWAIT | MSG_NOSIGNAL, addr->get(),
+                        addr->size());
     } while (sent < 0 && errno == EINTR);
     // ENOENT / ECONNREFUSED: not found; EAGAIN: the receiver's queue is full.
     return sent == static_cast<ssize_t>(datagram->size());

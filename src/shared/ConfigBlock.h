@@ -98,11 +98,20 @@ struct ProfileData {
     int32_t LtTimeout;
     int32_t ECOMode;
     int32_t PollingRate;
-    int32_t ModifyKey[6];
+    int32_t ModifyKey[6]; // 2 and 3: the Windows-key lock, see winKeyLock()
     uint8_t standardkey[kStandardKeyCount];
     MacroKeyInfo keys[kKeySlotCount]; // stored as MacroKeyInfo0-31
-    int32_t reserved16804;
+    int32_t lightingReserved;         // unused; Option takes it over with the lighting fields
     uint8_t apmLightInfo[16];
+
+    // ModifyKey2 and ModifyKey3 together are the Windows-key lock (1 = locked).
+    // The keyboard reports both; the configuration page shows and sets the
+    // first alone.
+    int32_t &winKeyLock() { return ModifyKey[2]; }
+    int32_t winKeyLock() const { return ModifyKey[2]; }
+    int32_t &winKeyLockTwin() { return ModifyKey[3]; }
+    int32_t winKeyLockTwin() const { return ModifyKey[3]; }
+    void setWinKeyLock(int32_t value) { ModifyKey[2] = ModifyKey[3] = value; }
 };
 static_assert(sizeof(ProfileData) == 16824);
 static_assert(offsetof(ProfileData, ProFileName) == 0);
@@ -123,7 +132,7 @@ static_assert(offsetof(ProfileData, PollingRate) == 800);
 static_assert(offsetof(ProfileData, ModifyKey) == 804);
 static_assert(offsetof(ProfileData, standardkey) == 828);
 static_assert(offsetof(ProfileData, keys) == 932);
-static_assert(offsetof(ProfileData, reserved16804) == 16804);
+static_assert(offsetof(ProfileData, lightingReserved) == 16804);
 static_assert(offsetof(ProfileData, apmLightInfo) == 16808);
 
 // The 192 change flags, 768 bytes, each 0 or 1.

@@ -16,15 +16,17 @@ inline constexpr int64_t SC_RESTORE_CMD = 0xF120;
 
 // Option -> Monitor.
 inline constexpr uint32_t WM_CONFIG_APPLY = 1224; // wParam 0 apply, 1 defaults restored
-inline constexpr uint32_t WM_CONFIG_TAKE_1226 = 1226;
-inline constexpr uint32_t WM_CONFIG_TAKE_1227 = 1227;
+// Two more hand-overs (1226, 1227) without a sender in this suite: Monitor
+// takes the shared block and does nothing else.
+inline constexpr uint32_t WM_CONFIG_TAKE_ONLY = 1226;
+inline constexpr uint32_t WM_CONFIG_TAKE_ONLY_ALT = 1227;
 
 // Monitor -> Option.
 inline constexpr uint32_t WM_READBACK_DONE = 1254;    // configuration read back / macro read back
 inline constexpr uint32_t WM_PROFILE_CHANGED = 1255;  // current profile changed
 inline constexpr uint32_t WM_APPLY_DONE = 1256;       // apply served (or could not be queued)
 inline constexpr uint32_t WM_LIGHTING_CHANGED = 1257; // colour, control or Windows-key change
-inline constexpr uint32_t WM_OPTION_1258 = 1258;
+inline constexpr uint32_t WM_OPTION_IGNORED = 1258;   // accepted, does nothing
 
 // Device-access library -> Monitor.
 inline constexpr uint32_t WM_DEVICE_EVENT = 1325;  // wParam type, lParam data
@@ -34,7 +36,7 @@ inline constexpr int64_t kDeviceUnusable = 2;
 
 // Monitor -> OSD.
 inline constexpr uint32_t WM_OSD_COMMAND = 1324;  // wParam 40 profile, 50 text
-inline constexpr uint32_t WM_OSD_SETTINGS = 1326; // lParam = (v24 << 16) | (v28 & 0xFFFF)
+inline constexpr uint32_t WM_OSD_SETTINGS = 1326; // lParam = (high << 16) | (low & 0xFFFF)
 inline constexpr int64_t OSD_SHOW_PROFILE = 40;
 inline constexpr int64_t OSD_SHOW_TEXT = 50;
 

@@ -14,15 +14,15 @@ namespace orvyn {
 // The OSD settings record kept in config.ini ([OSDSetting] config); the bytes
 // this suite does not name belong to the OSD program.
 struct OsdSettings {
-    int32_t cpuLoad;     // 0: processor-load display on (1)
-    int32_t memoryLoad;  // 4: memory-load display on
-    int32_t unused8;     // 8
-    int32_t unused12;    // 12
-    int32_t mailCheck;   // 16: mail notifier on
-    int32_t callNotify;  // 20: voice-chat display on
-    uint16_t osdValue24; // 24: passed to the OSD window
+    int32_t cpuLoad;       // 0: processor-load display on (1)
+    int32_t memoryLoad;    // 4: memory-load display on
+    int32_t unused8;       // 8
+    int32_t unused12;      // 12
+    int32_t mailCheck;     // 16: mail notifier on
+    int32_t callNotify;    // 20: voice-chat display on
+    uint16_t osdParamHigh; // 24: high half of WM_OSD_SETTINGS' lParam
     uint16_t pad26;
-    uint16_t osdValue28; // 28: passed to the OSD window
+    uint16_t osdParamLow; // 28: low half of WM_OSD_SETTINGS' lParam
     uint8_t rest[340 - 30];
 };
 static_assert(sizeof(OsdSettings) == 340);
@@ -30,8 +30,8 @@ static_assert(offsetof(OsdSettings, cpuLoad) == 0);
 static_assert(offsetof(OsdSettings, memoryLoad) == 4);
 static_assert(offsetof(OsdSettings, mailCheck) == 16);
 static_assert(offsetof(OsdSettings, callNotify) == 20);
-static_assert(offsetof(OsdSettings, osdValue24) == 24);
-static_assert(offsetof(OsdSettings, osdValue28) == 28);
+static_assert(offsetof(OsdSettings, osdParamHigh) == 24);
+static_assert(offsetof(OsdSettings, osdParamLow) == 28);
 
 inline constexpr int32_t kDefaultFirmwareVersion = 100;
 

@@ -263,7 +263,7 @@ void applySetting(ProfileData &profile, const Setting &setting) {
         break;
     case Setting::Field::WinLock:
         // The Advanced page's lock buttons store this switch alone.
-        profile.ModifyKey[2] = setting.number;
+        profile.winKeyLock() = setting.number;
         break;
     case Setting::Field::PowerSaving:
         profile.ECOMode = setting.number;

@@ -6,24 +6,15 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <vector>
 
 #include "devbridge/EmulatorProtocol.h"
+#include "platform/UnixAddress.h"
 
 namespace orvyn {
 
 namespace {
-
-bool fillAddress(sockaddr_un &addr, const std::string &path) {
-    addr = {};
-    addr.sun_family = AF_UNIX;
-    if (path.empty() || path.size() >= sizeof addr.sun_path)
-        return false;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
 
 void setError(std::string *error, std::string text) {
     if (error)
@@ -102,8 +93,8 @@ void EmulatorServer::runOnServerThread(const std::function<void()> &task) {
 }
 
 bool EmulatorServer::openListenerLocal(std::string *error) {
-    sockaddr_un addr;
-    if (!fillAddress(addr, path_)) {
+    const std::optional<UnixAddress> addr = unixAddress(path_);
+    if (!addr) {
         setError(error, "socket path too long or empty: " + path_);
         return false;
     }
@@ -114,12 +105,7 @@ bool EmulatorServer::openListenerLocal(std::string *error) {
             setError(error, path_ + " exists and is not a socket");
             return false;
         }
-        const int probe = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-        const bool live =
-            probe >= 0 && ::connect(probe, reinterpret_cast<const sockaddr *>(&addr), sizeof addr) == 0;
-        if (probe >= 0)
-            ::close(probe);
-        if (live) {
+        if (probeUnixSocket(*addr, SOCK_SEQPACKET) == SocketProbe::Live) {
             setError(error, "another keyboard emulator serves " + path_);
             return false;
         }
@@ -130,7 +116,7 @@ bool EmulatorServer::openListenerLocal(std::string *error) {
         setError(error, std::string("socket: ") + std::strerror(errno));
         return false;
     }
-    if (::bind(fd, reinterpret_cast<const sockaddr *>(&addr), sizeof addr) != 0 || ::listen(fd, 4) != 0) {
+    if (::bind(fd, addr->get(), addr->size()) != 0 || ::listen(fd, 4) != 0) {
         setError(error, "cannot listen on " + path_ + ": " + std::strerror(errno));
         ::close(fd);
         return false;

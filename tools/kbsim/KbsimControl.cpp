@@ -7,9 +7,9 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
+#include "platform/UnixAddress.h"
 #include "shared/ConfigBlock.h"
 
 namespace orvyn {
@@ -17,15 +17,6 @@ namespace orvyn {
 namespace {
 
 constexpr std::size_t kMaxCommandBytes = 4096;
-
-bool fillAddress(sockaddr_un &addr, const std::string &path) {
-    addr = {};
-    addr.sun_family = AF_UNIX;
-    if (path.empty() || path.size() >= sizeof addr.sun_path)
-        return false;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
 
 bool writeAll(int fd, const char *data, std::size_t size) {
     while (size > 0) {
@@ -275,8 +266,8 @@ ControlServer::~ControlServer() {
 }
 
 bool ControlServer::start(std::string *error) {
-    sockaddr_un addr;
-    if (!fillAddress(addr, path_)) {
+    const std::optional<UnixAddress> addr = unixAddress(path_);
+    if (!addr) {
         if (error)
             *error = "control socket path too long: " + path_;
         return false;
@@ -291,8 +282,8 @@ bool ControlServer::start(std::string *error) {
         ::unlink(path_.c_str()); // the caller made sure no instance answers
     }
     listenFd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<const sockaddr *>(&addr), sizeof addr) != 0 ||
-        ::listen(listenFd_, 8) != 0 || ::pipe2(wakePipe_, O_CLOEXEC) != 0) {
+    if (listenFd_ < 0 || ::bind(listenFd_, addr->get(), addr->size()) != 0 || ::listen(listenFd_, 8) != 0 ||
+        ::pipe2(wakePipe_, O_CLOEXEC) != 0) {
         if (error)
             *error = "cannot listen on " + path_ + ": " + std::strerror(errno);
         if (listenFd_ >= 0)
@@ -358,16 +349,9 @@ void ControlServer::run() {
 
 bool sendControlCommand(const std::string &path, const std::vector<std::string> &args,
                         CommandResult &result) {
-    sockaddr_un addr;
-    if (!fillAddress(addr, path))
-        return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = connectUnixSocket(path, SOCK_STREAM);
     if (fd < 0)
         return false;
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&addr), sizeof addr) != 0) {
-        ::close(fd);
-        return false;
-    }
     std::string request;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (i)

@@ -1,17 +1,12 @@
 #include "monitor/qt/MonitorHost.h"
 
-#include <QApplication>
-#include <QSocketNotifier>
+#include <QCoreApplication>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <string_view>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include "platform/Folders.h"
-#include "platform/QtPlatformChoice.h"
+#include "platform/ProgramStartup.h"
 #include "platform/Trace.h"
 #include "protocol/FeatureReports.h"
 
@@ -23,12 +18,12 @@ constexpr int kWatchIntervalMs = 2000;
 constexpr int kReadBackDelayMs = 200;
 constexpr int kArrivalPauseMs = 8000;
 
-// A design interval scaled like every other pause of the suite.
-int scaledInterval(int designMs) {
+// A nominal interval scaled like every other pause of the suite.
+int scaledInterval(int nominalMs) {
     double scale = 1.0;
     if (auto *real = dynamic_cast<RealClock *>(&systemClock()))
         scale = real->scale();
-    return std::max(1, static_cast<int>(std::lround(designMs * scale)));
+    return std::max(1, static_cast<int>(std::lround(nominalMs * scale)));
 }
 
 void sinkPost(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t lParam) {
@@ -42,52 +37,7 @@ void sinkPost(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t l
     sink->host->deliverFromAnyThread(m);
 }
 
-// SIGTERM (session end) and SIGINT close Monitor the normal way.
-int signalPipe[2] = {-1, -1};
-void onTerminate(int) {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
-
 } // namespace
-
-bool ModuleKeyboard::openMonitor() {
-    return library_.openDevMonitor(&sink_, WM_DEVICE_EVENT, WM_DEVICE_CHANGE);
-}
-
-bool ModuleKeyboard::closeFeatureDevice() {
-    library_.closeFeatureDevice();
-    return true;
-}
-
-bool ModuleKeyboard::closeMonitor() {
-    library_.closeDevMonitor();
-    return true;
-}
-
-bool ModuleKeyboard::sendClosingReport() {
-    Report report = encodeClosing();
-    return library_.setFeature(report.data(), report.length);
-}
-
-void WorkerAdapter::setKeyboardState(KeyboardState state) {
-    if (worker_)
-        worker_->setKeyboardState(state);
-}
-
-bool WorkerAdapter::post(DeviceRequest request, int64_t argument) {
-    return worker_ && worker_->post(request, argument);
-}
-
-void WorkerAdapter::cancelIfBusy() {
-    if (worker_)
-        worker_->cancelIfBusy();
-}
-
-void WorkerAdapter::stop() {
-    if (worker_)
-        abandoned_ = worker_->stop() == DeviceWorker::StopResult::Abandoned;
-}
 
 MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
     : runtimeFolder_(std::move(runtimeFolder)), openOption_(openOption), poster_(runtimeFolder_) {
@@ -127,13 +77,10 @@ bool MonitorHost::create() {
     // Folders, language library, the INI helper.
     programFolder_ = programFolder();
     texts_.load(programFolder_);
-    const std::string settingsPath = settingsFolder();
-    std::string error;
-    if (!ensureSettingsFolders(settingsPath, &error)) {
-        std::fprintf(stderr, "Monitor: %s\n", error.c_str());
+    const std::optional<std::string> settingsPath = ProgramStartup("Monitor").prepareSettingsFolder();
+    if (!settingsPath)
         return false;
-    }
-    settings_ = std::make_unique<SettingsStore>(settingsPath);
+    settings_ = std::make_unique<SettingsStore>(*settingsPath);
     // The device-access library.
     if (library_.load(programFolder_))
         keyboard_ = std::make_unique<ModuleKeyboard>(library_, sink_);
@@ -141,7 +88,7 @@ bool MonitorHost::create() {
         trace("Monitor: " + library_.error() + "\n");
 
     foreground_ = std::make_unique<X11Foreground>();
-    shell_ = std::make_unique<DesktopShell>([this] { return startupId(); });
+    shell_ = std::make_unique<DesktopLauncher>([this] { return startupId(); });
     notifier_ = std::make_unique<SessionNotifier>(
         [this](const std::string &summary, const std::string &body) { noticeThroughOsd(summary, body); });
     players_ = std::make_unique<MprisPlayers>(*shell_);
@@ -270,89 +217,6 @@ void MonitorHost::deliverFromAnyThread(const PostedMessage &message) {
 void MonitorHost::deliver(const PostedMessage &message) {
     if (wnd_ && !destroyed_)
         wnd_->handle(message);
-}
-
-bool CMonitorApp::openOptionRequested(int argc, char **argv) {
-    return argc > 1 && argv[1] && argv[1][0] == '1';
-}
-
-bool CMonitorApp::quitRequested(int argc, char **argv) {
-    return argc > 1 && argv[1] && std::string_view(argv[1]) == "--quit";
-}
-
-namespace {
-
-// Posts the running Monitor its close and waits until it has ended (its
-// instance lock is free again).
-int quitRunningMonitor(const std::string &runtime) {
-    if (!EndpointPoster(runtime).post(kMonitorTitle, WM_CLOSE_MSG, 0, 0)) {
-        std::fprintf(stderr, "Monitor: no Monitor is running\n");
-        return 1;
-    }
-    constexpr int kWaitMs = 15000;
-    for (int waited = 0; waited < kWaitMs; waited += 50) {
-        InstanceLock probe;
-        if (probe.acquire(runtime, kMonitorInstanceName) == LockResult::Acquired)
-            return 0;
-        ::usleep(50 * 1000);
-    }
-    std::fprintf(stderr, "Monitor: the running Monitor did not end within %d s\n", kWaitMs / 1000);
-    return 1;
-}
-
-} // namespace
-
-int CMonitorApp::run(int argc, char **argv) {
-    const bool openOption = openOptionRequested(argc, argv);
-    const RuntimeFolder runtime = runtimeFolder();
-    if (!runtime.ok()) {
-        std::fprintf(stderr, "Monitor: %s\n", runtime.error.c_str());
-        return 1;
-    }
-    if (quitRequested(argc, argv))
-        return quitRunningMonitor(runtime.path);
-    InstanceLock lock;
-    switch (lock.acquire(runtime.path, kMonitorInstanceName)) {
-    case LockResult::Acquired:
-        break;
-    case LockResult::AlreadyHeld:
-        // The running Monitor raises or starts Option for us.
-        if (openOption)
-            EndpointPoster(runtime.path).post(kMonitorTitle, WM_COMMAND_MSG, CMD_CUSTOMIZER, 0);
-        return 0;
-    case LockResult::Error:
-        std::fprintf(stderr, "Monitor: %s\n", lock.error().c_str());
-        return 1;
-    }
-
-    // Without any display Monitor still runs (no tray then).
-    std::vector<std::string> storage;
-    std::vector<char *> args = argumentsWithPlatform(
-        argc, argv, choosePlatform(PlatformPreference::Default, DisplayEnvironment::current()), storage);
-    int appArgc = static_cast<int>(args.size()) - 1;
-    QApplication app(appArgc, args.data());
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setApplicationName(QStringLiteral("Monitor"));
-
-    MonitorHost host(runtime.path, openOption);
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
-        auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&host] {
-            char byte;
-            [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
-            host.postToSelf(WM_CLOSE_MSG, 0, 0);
-        });
-        struct sigaction action {};
-        action.sa_handler = onTerminate;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGTERM, &action, nullptr);
-        ::sigaction(SIGINT, &action, nullptr);
-    }
-    if (!host.create())
-        return 1;
-    const int code = app.exec();
-    host.destroy();
-    return code;
 }
 
 } // namespace orvyn

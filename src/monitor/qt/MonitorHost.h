@@ -1,6 +1,5 @@
-// The Monitor program around its hidden main window: the instance lock and
-// command line (CMonitorApp), and the event-loop side of the window
-// (endpoint, timers, tray, device sink, the start-up and shutdown order).
+// The event-loop side of Monitor's hidden main window: endpoint, timers,
+// tray, device sink, the start-up and shutdown order.
 #pragma once
 
 #include <QObject>
@@ -10,7 +9,8 @@
 #include <string>
 
 #include "monitor/CMonitorWnd.h"
-#include "monitor/DesktopShell.h"
+#include "monitor/DesktopLauncher.h"
+#include "monitor/DeviceAdapters.h"
 #include "monitor/device/BoundDeviceModule.h"
 #include "monitor/device/DeviceWorker.h"
 #include "monitor/qt/MonitorTray.h"
@@ -18,10 +18,9 @@
 #include "monitor/qt/SessionNotifier.h"
 #include "monitor/qt/X11Foreground.h"
 #include "platform/Endpoint.h"
-#include "platform/InstanceLock.h"
 #include "platform/qt/EndpointListener.h"
 #include "shared/SharedBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 
@@ -32,45 +31,21 @@ struct QtDeviceSink : DevBridgeSink {
     MonitorHost *host = nullptr;
 };
 
-// The keyboard through the bound device module, as the main window uses it.
-class ModuleKeyboard final : public KeyboardControl {
-public:
-    ModuleKeyboard(BoundDeviceModule &library, DevBridgeSink &sink) : library_(library), sink_(sink) {}
-    bool openMonitor() override;
-    bool openFeatureDevice() override { return library_.openFeatureDevice(); }
-    bool closeFeatureDevice() override;
-    bool closeMonitor() override;
-    bool sendClosingReport() override;
-
-private:
-    BoundDeviceModule &library_;
-    DevBridgeSink &sink_;
-};
-
-// The device worker as the main window uses it.
-class WorkerAdapter final : public WorkerControl {
-public:
-    void attach(DeviceWorker *worker) { worker_ = worker; }
-    void setKeyboardState(KeyboardState state) override;
-    bool post(DeviceRequest request, int64_t argument) override;
-    void cancelIfBusy() override;
-    void stop() override;
-    bool abandoned() const { return abandoned_; }
-
-private:
-    DeviceWorker *worker_ = nullptr;
-    bool abandoned_ = false;
-};
-
+#include "monitor/DesktopLauncher.h"
+#include "monitor/DeviceAdapters.h"
+#include "monitor/device/BoundDeviceModule.h"
 class MonitorHost final : public QObject, public MainLoop {
 public:
     MonitorHost(std::string runtimeFolder, bool openOption);
     ~MonitorHost() override;
 
-    // The main window's creation, in the design's order. False when it
-    // fails (the process must then end).
+    // The main window's creation: folders and language library, the
+    // device-access library, the configuration, mutex and block, the
+    // endpoint, the device worker. False when it fails (the process must
+    // then end).
     bool create();
-    // The main window's destruction, in the design's order.
+    // The main window's destruction: the window's own parts, the keyboard,
+    // the library, then the block, tray icon, texts and endpoint.
     void destroy();
 
     void startWatchTimer() override;
@@ -103,7 +78,7 @@ private:
     SharedConfigBlock shared_;
     EndpointPoster poster_;
     EndpointListener listener_;
-    std::unique_ptr<DesktopShell> shell_;
+    std::unique_ptr<DesktopLauncher> shell_;
     std::unique_ptr<SessionNotifier> notifier_;
     std::unique_ptr<MprisPlayers> players_;
     std::unique_ptr<X11Foreground> foreground_;
@@ -116,17 +91,6 @@ private:
     QTimer arrivalTimer_;
     bool created_ = false;
     bool destroyed_ = false;
-};
-
-// The application object: single instance and command line.
-class CMonitorApp {
-public:
-    // The first argument after the program name; "1..." asks for Option.
-    static bool openOptionRequested(int argc, char **argv);
-    // "--quit": end the running Monitor.
-    static bool quitRequested(int argc, char **argv);
-    // Runs the program; the process exit code.
-    int run(int argc, char **argv);
 };
 
 } // namespace orvyn

@@ -20,14 +20,14 @@
 #include <memory>
 
 #include "monitor/HostInterfaces.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 
 class MonitorTray final : public QObject, public TrayControl {
     Q_OBJECT
 public:
-    // `onMouse` gets the mouse message numbers of the design (0x203 double
+    // `onMouse` gets the tray callback's mouse message numbers (0x203 double
     // click); `onCommand` gets the menu commands 6001 and 6002.
     MonitorTray(const TextSource &texts, std::string programFolder, std::function<void(int64_t)> onMouse,
                 std::function<void(int64_t)> onCommand, QDBusConnection bus = QDBusConnection::sessionBus());

@@ -352,9 +352,9 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
             ProfileData &to = working_->profiles[p];
             to.LtColor = from.LtColor;
             to.LtControl = from.LtControl;
-            to.ModifyKey[2] = from.ModifyKey[2];
-            to.ModifyKey[3] = from.ModifyKey[3];
-            to.reserved16804 = from.reserved16804;
+            to.winKeyLock() = from.winKeyLock();
+            to.winKeyLockTwin() = from.winKeyLockTwin();
+            to.lightingReserved = from.lightingReserved;
         }
         refresh();
         if (isValidProfile(p)) {
@@ -363,7 +363,7 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
         }
         return true;
     }
-    case WM_OPTION_1258:
+    case WM_OPTION_IGNORED:
         return true;
     case WM_CLOSE_MSG:
         if (view_)

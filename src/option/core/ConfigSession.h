@@ -17,7 +17,7 @@
 #include "shared/ConfigBlock.h"
 #include "shared/ConfigExchange.h"
 #include "shared/SettingsStore.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 
@@ -61,7 +61,7 @@ enum class ApplyEnd { Answered, MonitorGone, TimedOut };
 inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 // How often a waiting apply checks that Monitor still receives.
 inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
-// The design limit scaled by ORVYN_TIME_SCALE's factor.
+// The apply-wait limit scaled by ORVYN_TIME_SCALE's factor.
 std::chrono::milliseconds applyWaitLimit(double timeScale);
 
 // How long Option waits for Monitor's answer at most and how often it looks

@@ -12,7 +12,7 @@
 
 #include "option/macro/MacroLibrary.h"
 #include "shared/ConfigBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

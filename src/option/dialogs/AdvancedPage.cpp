@@ -29,7 +29,7 @@ void AdvancedPage::reload() {
     const ProfileData *p = profile();
     showSwitch(p ? p->ECOMode : -1, EcoOff, EcoOn);
     showPolling();
-    showSwitch(p ? p->ModifyKey[2] : -1, WinLockOff, WinLockOn);
+    showSwitch(p ? p->winKeyLock() : -1, WinLockOff, WinLockOn);
     setCaption(LtControlMenu, p ? ltControlTextId(p->LtControl) : 0);
     setCaption(LtColorMenu, p ? ltColorCaptionTextId(p->LtColor) : 0);
 }
@@ -75,8 +75,8 @@ void AdvancedPage::onCommand(int section) {
         break;
     case WinLockOff:
     case WinLockOn:
-        p->ModifyKey[2] = section == WinLockOn ? 1 : 0;
-        showSwitch(p->ModifyKey[2], WinLockOff, WinLockOn);
+        p->winKeyLock() = section == WinLockOn ? 1 : 0;
+        showSwitch(p->winKeyLock(), WinLockOff, WinLockOn);
         break;
     case EcoOff:
     case EcoOn:

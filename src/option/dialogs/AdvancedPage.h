@@ -5,7 +5,7 @@
 
 #include "option/dialogs/ConfigPage.h"
 #include "option/skin/SkinNames.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

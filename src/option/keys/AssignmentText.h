@@ -5,7 +5,7 @@
 
 #include "option/keys/KeyCodeTable.h"
 #include "shared/ConfigBlock.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

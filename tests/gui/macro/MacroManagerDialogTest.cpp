@@ -17,7 +17,7 @@
 #include "option/macro/qt/KeystrokeRecorder.h"
 #include "option/macro/qt/MacroManagerDialog.h"
 #include "option/skin/SkinResources.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 namespace {

@@ -140,7 +140,7 @@ TEST_F(ConfigWindowTest, AdvancedEditsReachTheWorkingCopyOnly) {
     EXPECT_EQ(w.PollingRate, 4);
     EXPECT_TRUE(pressed(page, 3));
     EXPECT_FALSE(pressed(page, 1) || pressed(page, 2));
-    EXPECT_EQ(w.ModifyKey[2], 1);
+    EXPECT_EQ(w.winKeyLock(), 1);
     EXPECT_TRUE(pressed(page, 7));
     EXPECT_FALSE(pressed(page, 6));
     EXPECT_EQ(w.ECOMode, 1);
@@ -282,7 +282,7 @@ TEST_F(ConfigWindowTest, MessagesRefreshWhatTheyShould) {
     // 1257: only colour, control and the Windows-key words come over.
     exchange_.block->profiles[0].LtColor = 3;
     exchange_.block->profiles[0].LtControl = 2;
-    exchange_.block->profiles[0].ModifyKey[2] = 1;
+    exchange_.block->profiles[0].winKeyLock() = 1;
     exchange_.block->profiles[0].PollingRate = 1;
     window_->handleMessage(message(WM_LIGHTING_CHANGED));
     const ProfileData &w = session_.working().profiles[0];
@@ -312,7 +312,7 @@ TEST_F(ConfigWindowTest, MessagesRefreshWhatTheyShould) {
     EXPECT_TRUE(pressed(*window_->advancedPage(), 1));
     EXPECT_EQ(window_->shownPage(), ConfigWindow::Advanced); // the page stays
 
-    window_->handleMessage(message(WM_OPTION_1258));
+    window_->handleMessage(message(WM_OPTION_IGNORED));
     EXPECT_TRUE(window_->isVisible());
 }
 

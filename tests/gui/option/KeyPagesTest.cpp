@@ -32,7 +32,7 @@ namespace {
 using namespace orvyn::testing;
 namespace fs = std::filesystem;
 
-class NoShell final : public DesktopShell {
+class NoShell final : public DocumentOpener {
 public:
     bool openFile(const QString &) override { return true; }
     bool openAddress(const QString &) override { return true; }

@@ -4,12 +4,12 @@
 #include <QStringList>
 #include <vector>
 
-#include "option/DesktopShell.h"
+#include "option/DocumentOpener.h"
 #include "option/FileChooser.h"
 
 namespace orvyn::testing {
 
-class FakeShell final : public DesktopShell {
+class FakeShell final : public DocumentOpener {
 public:
     bool openFile(const QString &path) override {
         files.push_back(path);

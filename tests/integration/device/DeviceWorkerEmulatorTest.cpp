@@ -72,7 +72,7 @@ TEST_F(DeviceWorkerEmulatorTest, AnAppliedConfigurationIsReadBackFromTheKeyboard
         ProfileData &d = c.profiles[3];
         d.LtColor = 6;
         d.PollingRate = 4;
-        d.ModifyKey[3] = 0;
+        d.winKeyLockTwin() = 0;
         d.standardkey[45] = 5;
         MacroKeyInfo &k = d.keys[9];
         k.type = 3;
@@ -105,8 +105,8 @@ TEST_F(DeviceWorkerEmulatorTest, AnAppliedConfigurationIsReadBackFromTheKeyboard
     EXPECT_EQ(back.CurrentProfile, 3);
     EXPECT_EQ(d.LtColor, 6);
     EXPECT_EQ(d.PollingRate, 4);
-    EXPECT_EQ(d.ModifyKey[3], 0);
-    EXPECT_EQ(d.ModifyKey[2], 1);
+    EXPECT_EQ(d.winKeyLockTwin(), 0);
+    EXPECT_EQ(d.winKeyLock(), 1);
     EXPECT_EQ(d.standardkey[45], 5);
     const MacroKeyInfo &k = d.keys[9];
     EXPECT_EQ(k.type, 3);

@@ -41,7 +41,7 @@ void writeUnusualProfile(KeyboardModel &model, int p) {
     d.ECOMode = 1;
     d.PollingRate = 4; // the factory rate is 2
 
-    d.ModifyKey[2] = 1;
+    d.winKeyLock() = 1;
     for (const Report &r : {encodeKeyMatrix(d, p), encodeSwitches(d, p), encodeAssignments(d, p),
                             encodeLighting(d, p), encodePollingRate(d, p), encodeMacro(macro, p, 2)})
         ASSERT_TRUE(model.setFeature(r.data(), r.length)) << int(r.id());

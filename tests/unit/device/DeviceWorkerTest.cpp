@@ -65,7 +65,7 @@ TEST(DeviceWorkerApply, EveryFlagSendsEveryPartInOrder) {
             ProfileData &d = c.profiles[q];
             d.PollingRate = 1;
             d.standardkey[45] = static_cast<uint8_t>(10 + q);
-            d.ModifyKey[2] = 0;
+            d.winKeyLock() = 0;
             d.LtColor = 3;
         }
         // Macros on two keys; the other flagged keys are no macros.

@@ -373,7 +373,7 @@ TEST(Switches, BitsBothWaysAndAClearBitTurnsTheSwitchOff) {
     ASSERT_TRUE(decodeSwitches(Bytes{7, 4, 4, 0b000010}, profile));
     EXPECT_EQ(profile.ModifyKey[0], 0);
     EXPECT_EQ(profile.ModifyKey[1], 1);
-    EXPECT_EQ(profile.ModifyKey[2], 0);
+    EXPECT_EQ(profile.winKeyLock(), 0);
 }
 
 TEST(SmallReports, CurrentProfileClosingAccessCodeStatus) {

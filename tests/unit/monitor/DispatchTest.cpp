@@ -274,15 +274,15 @@ TEST_F(MonitorWndTest, WindowsKeyTellsOsdBeforeOption) {
     connect();
     edit([](ConfigBlock &c) { c.CurrentProfile = 4; });
     wnd->dispatch(0x50000000);
-    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[2], 1);
-    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[3], 1);
+    EXPECT_EQ(wnd->snapshot().profiles[4].winKeyLock(), 1);
+    EXPECT_EQ(wnd->snapshot().profiles[4].winKeyLockTwin(), 1);
     EXPECT_EQ(settings->readOsdMessage(), "Windows Key: Lock");
     EXPECT_EQ(journal.entries,
               (std::vector<std::string>{"publish", kOsd + "1324 50 0", kOption + "1257 0 0"}));
 
     wnd->dispatch(0x50000001);
-    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[2], 0);
-    EXPECT_EQ(wnd->snapshot().profiles[4].ModifyKey[3], 0);
+    EXPECT_EQ(wnd->snapshot().profiles[4].winKeyLock(), 0);
+    EXPECT_EQ(wnd->snapshot().profiles[4].winKeyLockTwin(), 0);
     EXPECT_EQ(settings->readOsdMessage(), "Windows Key: UnLock");
 
     journal.entries.clear();
@@ -309,8 +309,8 @@ TEST_F(MonitorWndTest, HandOverWhileConnectedQueuesApply) {
     connect();
     OsdSettings osd{};
     osd.mailCheck = 1;
-    osd.osdValue24 = 0x12;
-    osd.osdValue28 = 0x34;
+    osd.osdParamHigh = 0x12;
+    osd.osdParamLow = 0x34;
     ASSERT_TRUE(settings->writeOsdSettings(osd));
     shell.programs = {"/opt/orvyn/Applets/MailCheck"};
     exchange.block = wnd->snapshot();
@@ -454,8 +454,8 @@ TEST_F(MonitorWndTest, ShutdownWaitsAtMostASecondForTheClosingReport) {
 
 TEST_F(MonitorWndTest, TakeOnlyMessages) {
     connect();
-    wnd->handle(msg(WM_CONFIG_TAKE_1226, 0, 0));
-    wnd->handle(msg(WM_CONFIG_TAKE_1227, 0, 0));
+    wnd->handle(msg(WM_CONFIG_TAKE_ONLY, 0, 0));
+    wnd->handle(msg(WM_CONFIG_TAKE_ONLY_ALT, 0, 0));
     EXPECT_EQ(journal.entries, (std::vector<std::string>{"take", "take"}));
 }
 

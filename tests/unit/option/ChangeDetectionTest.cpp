@@ -53,7 +53,7 @@ TEST(ChangeDetection, FieldsOutsideTheReportsAreNotCompared) {
     w.apmLightInfo[4] = 9;
     w.reserved764 = 1;
     w.reserved772 = 1;
-    w.reserved16804 = 1;
+    w.lightingReserved = 1;
     c.working->flags.imported[0] = 1;
     c.working->flags.unused[2] = 1;
     c.working->flags.keySlot[1][1] = 1;

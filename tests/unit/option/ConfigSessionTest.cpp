@@ -510,17 +510,17 @@ TEST_F(ConfigSessionTest, LightingMessageTakesOnlyWhatTheKeyboardChanged) {
     exchange_.block->CurrentProfile = 2;
     kb.LtColor = 3;
     kb.LtControl = 16;
-    kb.ModifyKey[2] = 1;
-    kb.ModifyKey[3] = 1;
-    kb.reserved16804 = 77;
+    kb.winKeyLock() = 1;
+    kb.winKeyLockTwin() = 1;
+    kb.lightingReserved = 77;
     kb.LtEffectType = 5; // not one of the taken fields
     EXPECT_TRUE(session_.handleMessage(message(WM_LIGHTING_CHANGED)));
     EXPECT_EQ(w.CurrentProfile, 2);
     EXPECT_EQ(w.profiles[2].LtColor, 3);
     EXPECT_EQ(w.profiles[2].LtControl, 16);
-    EXPECT_EQ(w.profiles[2].ModifyKey[2], 1);
-    EXPECT_EQ(w.profiles[2].ModifyKey[3], 1);
-    EXPECT_EQ(w.profiles[2].reserved16804, 77);
+    EXPECT_EQ(w.profiles[2].winKeyLock(), 1);
+    EXPECT_EQ(w.profiles[2].winKeyLockTwin(), 1);
+    EXPECT_EQ(w.profiles[2].lightingReserved, 77);
     EXPECT_NE(w.profiles[2].LtEffectType, 5);
     EXPECT_EQ(w.profiles[2].PollingRate, 1);
     EXPECT_EQ(w.profiles[2].LtSwitch, 0);
@@ -543,7 +543,7 @@ TEST_F(ConfigSessionTest, LightingMessageWithABadProfileFallsBackToProfile0) {
 
 TEST_F(ConfigSessionTest, CloseRestoreAndUnknownMessages) {
     session_.initialize(nullptr);
-    EXPECT_TRUE(session_.handleMessage(message(WM_OPTION_1258)));
+    EXPECT_TRUE(session_.handleMessage(message(WM_OPTION_IGNORED)));
     EXPECT_TRUE(session_.handleMessage(message(WM_CLOSE_MSG)));
     EXPECT_EQ(view_.closes, 1);
     EXPECT_TRUE(session_.handleMessage(message(WM_SYSCOMMAND_MSG, 0xF060))); // not a restore

@@ -43,7 +43,7 @@ void makeUnusual(ProfileData &p) {
     p.LtTimeout = 9;
     p.ECOMode = 1;
     p.PollingRate = 2;
-    p.ModifyKey[2] = 1;
+    p.winKeyLock() = 1;
     p.ModifyKey[5] = 7;
     p.standardkey[10] = 0x2C;
     p.standardkey[43] = 241;
@@ -123,7 +123,7 @@ TEST_F(ProfileFilesTest, ExportedProfileImportsIntoAnotherProfileWhole) {
     const ProfileData &to = session_.working().profiles[3];
     from.reserved764 = to.reserved764;
     from.reserved772 = to.reserved772;
-    from.reserved16804 = to.reserved16804;
+    from.lightingReserved = to.lightingReserved;
     EXPECT_EQ(std::memcmp(&from, &to, sizeof from), 0);
     // The key's macro joined the library.
     const MacroMatch dash = session_.library().findByName(to.keys[3]);

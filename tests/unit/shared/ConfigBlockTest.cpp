@@ -53,7 +53,7 @@ TEST(ConfigBlock, DefaultProfileKeepsReservedWordsAndLightInfo) {
     auto c = makeBlock();
     makeDefaultProfile(c->profiles[1], 1, "");
     EXPECT_EQ(getFixed(c->profiles[1].ProFileName), " #2");
-    EXPECT_EQ(c->profiles[1].reserved16804, static_cast<int32_t>(0xABABABAB));
+    EXPECT_EQ(c->profiles[1].lightingReserved, static_cast<int32_t>(0xABABABAB));
     EXPECT_EQ(c->profiles[1].apmLightInfo[0], 0xAB);
 }
 

@@ -196,13 +196,13 @@ TEST_F(SettingsStoreTest, SmallRecordsAndTexts) {
 
     OsdSettings osd{};
     osd.cpuLoad = 1;
-    osd.osdValue24 = 0x1234;
+    osd.osdParamHigh = 0x1234;
     ASSERT_TRUE(store.writeOsdSettings(osd));
     OsdSettings back{};
     back.mailCheck = 77;
     ASSERT_TRUE(store.readOsdSettings(back));
     EXPECT_EQ(back.cpuLoad, 1);
-    EXPECT_EQ(back.osdValue24, 0x1234);
+    EXPECT_EQ(back.osdParamHigh, 0x1234);
     EXPECT_EQ(back.mailCheck, 0);
     // A missing record leaves the caller's record as it was.
     OsdSettings untouched{};

@@ -1,4 +1,4 @@
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "option/keys/AssignmentText.h"
 #include "option/keys/KeyboardLayout.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 #include "vantorctl/CtlValues.h"
 
 namespace orvyn::ctl {
@@ -111,8 +111,8 @@ TEST_F(CtlValuesTest, SettingsLandInTheFieldsTheAdvancedPageEdits) {
     EXPECT_EQ(d.LtControl, 16);
     EXPECT_EQ(d.LtColor, 3);
     EXPECT_EQ(d.PollingRate, 4);
-    EXPECT_EQ(d.ModifyKey[2], 1);
-    EXPECT_EQ(d.ModifyKey[3], before.ModifyKey[3]); // the page's lock is one switch
+    EXPECT_EQ(d.winKeyLock(), 1);
+    EXPECT_EQ(d.winKeyLockTwin(), before.winKeyLockTwin()); // the page's lock is one switch
     EXPECT_EQ(d.ECOMode, 0);
     EXPECT_STREQ(d.ProFileName, "Raid");
     EXPECT_STREQ(d.GameFile, "/opt/games/raid.exe");

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "option/keys/KeyboardLayout.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 #include "vantorctl/ProfileJson.h"
 
 namespace orvyn::ctl {
@@ -34,7 +34,7 @@ std::unique_ptr<ProfileData> unusualProfile() {
     p->LtColor = 7;
     p->LtTimeout = -1;
     p->PollingRate = -1; // a profile file without the key
-    p->ModifyKey[2] = 1;
+    p->winKeyLock() = 1;
     p->ModifyKey[5] = 0;
     p->standardkey[44] = 224; // CapsLock (position 44) gives Left Ctrl
     p->standardkey[0] = 0;

@@ -8,7 +8,7 @@
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinResources.h"
 #include "option/skin/SkinnedDialog.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 #include <QCoreApplication>
 #include <QDir>

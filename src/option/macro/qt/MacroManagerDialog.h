@@ -12,7 +12,7 @@
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 #include "option/skin/SkinnedMenu.h"
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

@@ -1,4 +1,4 @@
-#include "option/DesktopShell.h"
+#include "option/DocumentOpener.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -6,13 +6,13 @@
 
 namespace orvyn {
 
-bool QtDesktopShell::openFile(const QString &path) {
+bool QtDocumentOpener::openFile(const QString &path) {
     if (!QFileInfo::exists(path))
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtDesktopShell::openAddress(const QString &address) {
+bool QtDocumentOpener::openAddress(const QString &address) {
     const QUrl url = QUrl::fromUserInput(address);
     return url.isValid() && QDesktopServices::openUrl(url);
 }

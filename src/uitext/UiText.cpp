@@ -1,4 +1,4 @@
-#include "shared/UiText.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 

@@ -20,12 +20,12 @@ inline constexpr std::size_t kDesktopEntryMaxBytes = 1 << 20;
 // Windows drive letter ("C:\...") is not taken for one.
 bool looksLikeUrl(const std::string &target);
 
-class DesktopShell final : public Shell {
+class DesktopLauncher final : public Shell {
 public:
     using Starter = std::function<StartResult(const StartRequest &)>;
 
     // `startupIds` gives the DESKTOP_STARTUP_ID for each start (empty: none).
-    explicit DesktopShell(std::function<std::string()> startupIds = {}, Starter start = startProgram);
+    explicit DesktopLauncher(std::function<std::string()> startupIds = {}, Starter start = startProgram);
 
     LaunchOutcome open(const std::string &target) override;
     bool isProgram(const std::string &path) override;

@@ -10,7 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "monitor/DesktopShell.h"
+#include "monitor/DesktopLauncher.h"
 #include "support/TempDir.h"
 
 namespace orvyn {
@@ -114,11 +114,11 @@ protected:
     test::TempDir dir;
     std::string bin;
     std::vector<StartRequest> starts;
-    DesktopShell shell{[] { return std::string("id-1_TIME99"); },
-                       [this](const StartRequest &r) {
-                           starts.push_back(r);
-                           return StartResult{true, {}};
-                       }};
+    DesktopLauncher shell{[] { return std::string("id-1_TIME99"); },
+                          [this](const StartRequest &r) {
+                              starts.push_back(r);
+                              return StartResult{true, {}};
+                          }};
 };
 
 TEST_F(ShellFixture, EachKindOfTargetGoesWhereItBelongs) {
@@ -249,7 +249,7 @@ TEST_F(ShellFixture, HostileDesktopTargetsAreRefusedQuickly) {
     EXPECT_TRUE(starts.empty());
 }
 
-TEST(DesktopShell, StartsProgramsAndDesktopEntriesDetached) {
+TEST(DesktopLauncher, StartsProgramsAndDesktopEntriesDetached) {
     char pattern[] = "/tmp/shell-test-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     const std::string dir = pattern;
@@ -263,7 +263,7 @@ TEST(DesktopShell, StartsProgramsAndDesktopEntriesDetached) {
         std::ofstream out(dir + "/app.desktop");
         out << "[Desktop Entry]\nType=Application\nExec=\"" << script << "\" -d %u\n";
     }
-    DesktopShell shell;
+    DesktopLauncher shell;
     EXPECT_TRUE(shell.isProgram(script));
     EXPECT_FALSE(shell.isProgram(dir));
     EXPECT_FALSE(shell.isProgram(dir + "/app.desktop"));

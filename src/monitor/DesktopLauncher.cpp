@@ -1,4 +1,4 @@
-#include "monitor/DesktopShell.h"
+#include "monitor/DesktopLauncher.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -47,22 +47,22 @@ bool looksLikeUrl(const std::string &target) {
     return true;
 }
 
-DesktopShell::DesktopShell(std::function<std::string()> startupIds, Starter start)
+DesktopLauncher::DesktopLauncher(std::function<std::string()> startupIds, Starter start)
     : startupIds_(std::move(startupIds)), start_(std::move(start)) {
     const char *path = std::getenv("PATH");
     searchPath_ = path ? path : "/usr/local/bin:/usr/bin:/bin";
 }
 
-ResolvedProgram DesktopShell::resolve(const std::string &name) const {
+ResolvedProgram DesktopLauncher::resolve(const std::string &name) const {
     return resolveProgram(name, searchPath_, workingFolder());
 }
 
-bool DesktopShell::isProgram(const std::string &path) {
+bool DesktopLauncher::isProgram(const std::string &path) {
     return checkProgram(path).ok();
 }
 
-LaunchOutcome DesktopShell::start(const std::string &program, std::vector<std::string> argv,
-                                  std::string folder) {
+LaunchOutcome DesktopLauncher::start(const std::string &program, std::vector<std::string> argv,
+                                     std::string folder) {
     StartRequest request;
     request.program = program;
     request.argv = std::move(argv);
@@ -78,14 +78,14 @@ LaunchOutcome DesktopShell::start(const std::string &program, std::vector<std::s
     return result.started ? LaunchOutcome{true, {}} : refused(result.error);
 }
 
-LaunchOutcome DesktopShell::openWithDesktop(const std::string &target) {
+LaunchOutcome DesktopLauncher::openWithDesktop(const std::string &target) {
     const ResolvedProgram opener = resolve("xdg-open");
     if (!opener.ok())
         return refused("cannot open " + target + ": xdg-open is not installed");
     return start(opener.path, {"xdg-open", target}, homeFolder());
 }
 
-LaunchOutcome DesktopShell::open(const std::string &target) {
+LaunchOutcome DesktopLauncher::open(const std::string &target) {
     if (target.empty())
         return refused("no program given");
     if (looksLikeUrl(target))
@@ -118,7 +118,7 @@ LaunchOutcome DesktopShell::open(const std::string &target) {
     return refused(program.error);
 }
 
-LaunchOutcome DesktopShell::openDesktopEntry(const std::string &path) {
+LaunchOutcome DesktopLauncher::openDesktopEntry(const std::string &path) {
     const FileRead file = readRegularFile(path, kDesktopEntryMaxBytes);
     if (!file.ok())
         return refused("cannot launch " + file.error);

@@ -5,16 +5,16 @@
 
 namespace orvyn {
 
-class DesktopShell {
+class DocumentOpener {
 public:
-    virtual ~DesktopShell() = default;
+    virtual ~DocumentOpener() = default;
     // A local file with its default application; false when it could not be
     // handed over (a missing document is not reported to the user).
     virtual bool openFile(const QString &path) = 0;
     virtual bool openAddress(const QString &address) = 0;
 };
 
-class QtDesktopShell final : public DesktopShell {
+class QtDocumentOpener final : public DocumentOpener {
 public:
     bool openFile(const QString &path) override;
     bool openAddress(const QString &address) override;

@@ -1,0 +1,31 @@
+#include "vantorctl/CtlEnvironment.h"
+
+#include <cstdio>
+
+#include "vantorctl/CtlValues.h"
+
+namespace orvyn::ctl {
+
+void print(const std::string &text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void complain(const std::string &text) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str());
+}
+
+std::string str(const QString &s) {
+    return s.toStdString();
+}
+
+bool endsWithJson(const std::string &path) {
+    return path.size() >= 5 && sameWord(std::string_view(path).substr(path.size() - 5), ".json");
+}
+
+std::string padded(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+} // namespace orvyn::ctl
