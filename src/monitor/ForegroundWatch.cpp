@@ -1,23 +1,15 @@
 #include "monitor/ForegroundWatch.h"
 
-#include <algorithm>
-#include <cctype>
 #include <deque>
 #include <map>
 #include <set>
 
+#include "monitor/Utf8Text.h"
 #include "platform/ProcFs.h"
 
 namespace orvyn {
 
 namespace {
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 std::string_view trimBlanks(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -76,7 +68,7 @@ std::string_view baseName(std::string_view path) {
 }
 
 std::string gameFileName(std::string_view gameFile) {
-    return lower(trimBlanks(baseName(trimBlanks(gameFile))));
+    return asciiLower(trimBlanks(baseName(trimBlanks(gameFile))));
 }
 
 std::optional<ProcessNames> readProcessNames(pid_t pid, const std::string &procRoot) {
@@ -84,11 +76,11 @@ std::optional<ProcessNames> readProcessNames(pid_t pid, const std::string &procR
         return std::nullopt;
     ProcessNames names;
     if (const auto exe = procExecutable(pid, procRoot))
-        names.exeName = lower(baseName(*exe));
+        names.exeName = asciiLower(baseName(*exe));
     if (const auto argv0 = procFirstArgument(pid, procRoot))
-        names.argvName = lower(baseName(*argv0));
+        names.argvName = asciiLower(baseName(*argv0));
     if (const auto comm = procCommandName(pid, procRoot))
-        names.comm = lower(*comm);
+        names.comm = asciiLower(*comm);
 
     if (names.empty())
         return std::nullopt;

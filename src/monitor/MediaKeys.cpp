@@ -1,20 +1,8 @@
 #include "monitor/MediaKeys.h"
 
-#include <algorithm>
-#include <cctype>
+#include "monitor/Utf8Text.h"
 
 namespace orvyn {
-
-namespace {
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
-} // namespace
 
 std::optional<std::string> MediaKeys::nameHint(int32_t mediaOption) {
     switch (static_cast<MediaChoice>(mediaOption)) {
@@ -45,9 +33,9 @@ std::optional<MediaPlayer> MediaKeys::choose(const std::vector<MediaPlayer> &run
         if (hint->empty())
             return player; // the most recently active one
         // A player that has not told its identity yet is known by its name.
-        if (lower(player.identity).find(*hint) != std::string::npos ||
-            lower(player.busName).find(*hint) != std::string::npos ||
-            lower(player.desktopEntry).find(*hint) != std::string::npos)
+        if (asciiLower(player.identity).find(*hint) != std::string::npos ||
+            asciiLower(player.busName).find(*hint) != std::string::npos ||
+            asciiLower(player.desktopEntry).find(*hint) != std::string::npos)
             return player;
     }
     return std::nullopt;
