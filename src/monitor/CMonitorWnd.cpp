@@ -221,8 +221,13 @@ void CMonitorWnd::onConfigApply(int64_t mode) {
     // file) there is nothing to write: the old record's flags would only
     // send the previous apply again.
     const bool taken = !s_.exchange || s_.exchange->take(*scratch_);
-    if (s_.exchange && taken)
+    if (s_.exchange && taken) {
+        // Before the record goes live: a read-back under way or waiting for
+        // the arrival pause would otherwise undo it.
+        if (s_.worker && state_ == KeyboardState::Connected)
+            s_.worker->keepTakenRecord(*scratch_);
         config_->assign(*scratch_);
+    }
     if (!taken)
         traceText("OnApplyAllSetting the shared block could not be taken\n");
     readOsdSettings();

@@ -33,6 +33,11 @@ bool WorkerAdapter::post(DeviceRequest request, int64_t argument) {
     return worker_ && worker_->post(request, argument);
 }
 
+void WorkerAdapter::keepTakenRecord(const ConfigBlock &taken) {
+    if (worker_)
+        worker_->keepTakenRecord(taken);
+}
+
 void WorkerAdapter::cancelIfBusy() {
     if (worker_)
         worker_->cancelIfBusy();

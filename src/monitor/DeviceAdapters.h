@@ -28,6 +28,7 @@ public:
     void attach(DeviceWorker *worker) { worker_ = worker; }
     void setKeyboardState(KeyboardState state) override;
     bool post(DeviceRequest request, int64_t argument) override;
+    void keepTakenRecord(const ConfigBlock &taken) override;
     void cancelIfBusy() override;
     void stop() override;
     bool abandoned() const { return abandoned_; }

@@ -26,6 +26,12 @@ void DeviceOutcomes::applied() {
     answerApply("Thread Send Enable OK/Apply Button\n");
 }
 
+void DeviceOutcomes::restored(const ConfigBlock &config) {
+    // Option took the read-back's record when it was announced; the same
+    // announcement now gives it back the one it applied.
+    readBack(config);
+}
+
 void DeviceOutcomes::readBack(const ConfigBlock &config) {
     if (store_)
         store_->saveConfig(config);

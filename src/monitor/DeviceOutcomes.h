@@ -26,6 +26,7 @@ public:
                    TraceFunction trace);
 
     void applied() override;
+    void restored(const ConfigBlock &config) override;
     void readBack(const ConfigBlock &config) override;
     void recordedMacroRead(const ConfigBlock &config) override;
     void accessCodeSent(const AccessCode &code, const ConfigBlock &config) override;

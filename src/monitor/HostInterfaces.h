@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "monitor/device/KeyboardState.h"
+#include "shared/ConfigBlock.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -35,6 +36,9 @@ public:
     virtual void setKeyboardState(KeyboardState state) = 0;
     // Thread message 1649; false when it could not be queued.
     virtual bool post(DeviceRequest request, int64_t argument) = 0;
+    // The record the next apply was taken from (see DeviceWorker); a worker
+    // that never reads back over a pending apply need not keep it.
+    virtual void keepTakenRecord(const ConfigBlock &) {}
     virtual void cancelIfBusy() = 0;
     // WM_QUIT, then wait up to the grace time for the thread to end.
     virtual void stop() = 0;

@@ -80,6 +80,13 @@ struct DeviceWorker::Core {
     uint64_t posted = 0;
     uint64_t finished = 0;
 
+    // The record of the latest apply, and how many read-backs had ended
+    // when it was taken.
+    std::mutex takenMutex;
+    std::unique_ptr<ConfigBlock> taken;
+    uint64_t readBacksAtTake = 0;
+    uint64_t readBacksEnded = 0;
+
     std::mutex endMutex;
     std::condition_variable endChanged;
     bool ended = false;
@@ -150,6 +157,7 @@ struct DeviceWorker::Core {
     // record as it was when the request began. A failed report does not stop
     // the sequence; a cancel does.
     void applyChanges() {
+        restoreTakenRecord();
         auto snapshot = std::make_unique<ConfigBlock>();
         services.config.copyTo(*snapshot);
         const ConfigBlock &c = *snapshot;
@@ -175,6 +183,23 @@ struct DeviceWorker::Core {
         }
 
         useCollaborators([&] { services.events.applied(); });
+    }
+
+    // A read-back that ended after this apply's record was taken has put the
+    // keyboard's old values into the live record: the record comes back,
+    // and is kept and published again, before anything is written.
+    void restoreTakenRecord() {
+        std::unique_ptr<ConfigBlock> restore;
+        {
+            std::lock_guard lock(takenMutex);
+            if (taken && readBacksEnded != readBacksAtTake)
+                restore = std::move(taken);
+            taken.reset();
+        }
+        if (!restore)
+            return;
+        services.config.assign(*restore);
+        useCollaborators([&] { services.events.restored(*restore); });
     }
 
     // The changed macro slots of every profile; false on a cancel.
@@ -282,6 +307,11 @@ struct DeviceWorker::Core {
             });
             useCollaborators([&] { services.events.readBack(*snapshot); });
         }
+        {
+            // Complete or not, it may have decoded into the live record.
+            std::lock_guard lock(takenMutex);
+            ++readBacksEnded;
+        }
         commands.write(encodeClosing());
     }
 
@@ -380,6 +410,13 @@ void DeviceWorker::setKeyboardState(KeyboardState state) {
 
 KeyboardState DeviceWorker::keyboardState() const {
     return static_cast<KeyboardState>(core_->state.load());
+}
+
+void DeviceWorker::keepTakenRecord(const ConfigBlock &taken) {
+    auto copy = std::make_unique<ConfigBlock>(taken);
+    std::lock_guard lock(core_->takenMutex);
+    core_->taken = std::move(copy);
+    core_->readBacksAtTake = core_->readBacksEnded;
 }
 
 void DeviceWorker::cancelIfBusy() {

@@ -59,6 +59,13 @@ public:
     // thread is not running or kMaxQueuedRequests requests already wait
     // (the caller then answers for it, as for a keyboard that is absent).
     bool post(DeviceRequest request, int64_t argument = 0);
+
+    // The record an apply about to be queued was taken from. Call it before
+    // the record becomes the live one: should a read-back decode the
+    // keyboard's old values over it before the apply runs, the apply puts
+    // it back first (and reports restored()), so what Option applied is
+    // what the keyboard and the files end up with.
+    void keepTakenRecord(const ConfigBlock &taken);
     bool postMessage(const ThreadMessage &message);
 
     // The keyboard state the worker serves by; kept here so that both

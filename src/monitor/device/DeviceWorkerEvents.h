@@ -14,6 +14,9 @@ public:
     virtual ~DeviceWorkerEvents() = default;
     // An apply has sent every changed part (a cancelled one reports nothing).
     virtual void applied() = 0;
+    // Before an apply sends anything: a read-back had replaced the record
+    // the apply was taken from, and `config` is that record again.
+    virtual void restored(const ConfigBlock &config) = 0;
     // A read-back arrived whole: `config` is the keyboard's configuration
     // with the key-slot change flags cleared.
     virtual void readBack(const ConfigBlock &config) = 0;

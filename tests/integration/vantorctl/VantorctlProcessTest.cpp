@@ -29,6 +29,7 @@
 #include "protocol/FeatureReports.h"
 #include "shared/IniFile.h"
 #include "shared/Messages.h"
+#include "shared/SettingsStore.h"
 #include "support/TempRuntime.h"
 
 extern char **environ;
@@ -262,6 +263,28 @@ TEST_F(VantorctlProcessTest, ChangesReachTheKeyboardAndProfilesTravelAsFiles) {
         EXPECT_EQ(assignment(fifth, slot), assignment(first, slot)) << slot;
     EXPECT_EQ(std::memcmp(fifth.matrix, first.matrix, sizeof first.matrix), 0);
     EXPECT_EQ(std::memcmp(fifth.macros[2] + 3, first.macros[2] + 3, sizeof first.macros[2] - 3), 0);
+}
+
+// A change made while Monitor is still reading the keyboard back after it
+// started is what the keyboard, the shared record and the files end up with.
+TEST_F(VantorctlProcessTest, AChangeDuringMonitorsFirstReadBackIsKept) {
+    startKeyboard();
+    monitor_ = std::make_unique<Child>(std::vector<std::string>{programs_ + "Monitor"});
+    bool connected = false;
+    for (int i = 0; i < 200 && !connected; ++i) {
+        connected = ctl({"status"}).status == 0;
+        if (!connected)
+            std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(connected);
+    EXPECT_RUN(ctl({"set", "5", "colour=6"}), 0);
+    EXPECT_EQ(model_.profile(4).lighting[6], 6);
+    EXPECT_NE(ctl({"show", "5"}).out.find("Lighting colour:  Cyan"), std::string::npos);
+    stopMonitor();
+    ConfigBlock saved{};
+    resetConfig(saved);
+    ASSERT_TRUE(SettingsStore(home_).loadConfig(saved, "x"));
+    EXPECT_EQ(saved.profiles[4].LtColor, 6);
 }
 
 TEST_F(VantorctlProcessTest, ChangingCommandsRefuseWhileOptionIsOpenReadingOnesWork) {

@@ -189,6 +189,56 @@ TEST(DeviceWorkerApply, ACancelEndsTheRequestWithoutAnAnswer) {
     EXPECT_FALSE(rig.worker.isBusy());
 }
 
+// Option's apply taken while a read-back is under way (or waiting for the
+// arrival pause) must not be undone by the keyboard's old values; without a
+// read-back in between the record is used as it is.
+TEST(DeviceWorkerApply, AnApplyTakenBeforeAReadBackEndsIsNotUndoneByIt) {
+    Rig rig;
+    prepareKeyboard(rig.model); // the keyboard is on profile 3, colour 7 on profile 5
+    ConfigBlock taken = rig.record();
+    taken.CurrentProfile = 1;
+    taken.flags.currentProfile = 1;
+    taken.profiles[4].LtColor = 3;
+    taken.flags.lighting[4] = 1;
+    rig.worker.keepTakenRecord(taken);
+    rig.config.assign(taken);
+
+    rig.serve(DeviceRequest::ReadEverything);
+    EXPECT_EQ(rig.record().CurrentProfile, 2);
+    rig.serve(DeviceRequest::ApplyChanges);
+
+    EXPECT_EQ(rig.model.currentProfile(), 1);
+    EXPECT_EQ(rig.model.profile(4).lighting[6], 3);
+    const ConfigBlock c = rig.record();
+    EXPECT_EQ(c.CurrentProfile, 1);
+    EXPECT_EQ(c.profiles[4].LtColor, 3);
+    // Kept, published and announced again before the answer, so Option and
+    // the files hold what was applied rather than what was read back.
+    EXPECT_EQ(rig.exchange.publishCount(), 2);
+    EXPECT_EQ(rig.exchange.last().CurrentProfile, 1);
+    EXPECT_EQ(rig.exchange.last().profiles[4].LtColor, 3);
+    EXPECT_EQ(rig.poster.posted(),
+              (std::vector<uint32_t>{WM_READBACK_DONE, WM_READBACK_DONE, WM_APPLY_DONE}));
+    ConfigBlock saved{};
+    resetConfig(saved);
+    ASSERT_TRUE(rig.store.loadConfig(saved, "x"));
+    EXPECT_EQ(saved.CurrentProfile, 1);
+    EXPECT_EQ(saved.profiles[4].LtColor, 3);
+
+    // The next apply, taken after the read-back: used as it is, nothing
+    // restored or published.
+    ConfigBlock next = rig.record();
+    next.profiles[0].LtColor = 5;
+    next.flags = {};
+    next.flags.lighting[0] = 1;
+    rig.worker.keepTakenRecord(next);
+    rig.config.assign(next);
+    rig.config.with([](ConfigBlock &live) { live.profiles[0].LtColor = 6; }); // a notice meanwhile
+    rig.serve(DeviceRequest::ApplyChanges);
+    EXPECT_EQ(rig.model.profile(0).lighting[6], 6);
+    EXPECT_EQ(rig.exchange.publishCount(), 2);
+}
+
 // --- read everything back -------------------------------------------------------
 
 Seq fullReadBack() {
