@@ -1,14 +1,26 @@
 # Shared helpers for the suite's CMake files.
 
-# Adds every immediate sub-folder of the current folder that has a
-# CMakeLists.txt (tests/, bench/ and fuzz/ grow one folder per area).
-function(orvyn_add_subfolders)
-  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
-  list(SORT children)
-  foreach(child IN LISTS children)
-    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
-      add_subdirectory(${child})
+# Adds every folder below <root> (default: the current folder) that has a
+# CMakeLists.txt, parents before their children. tests/, bench/ and fuzz/
+# mirror the folders of src/ and tools/, so an area may sit several levels
+# down (tests/unit/option/macro); a folder may add sources to a target its
+# parent or an earlier sibling defined.
+function(orvyn_add_folder_tree)
+  set(root ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARGC GREATER 0)
+    set(root ${CMAKE_CURRENT_SOURCE_DIR}/${ARGV0})
+  endif()
+  file(GLOB_RECURSE lists RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${root}/CMakeLists.txt)
+  set(folders)
+  foreach(list IN LISTS lists)
+    get_filename_component(folder ${list} DIRECTORY)
+    if(folder) # not the current folder's own list
+      list(APPEND folders ${folder})
     endif()
+  endforeach()
+  list(SORT folders)
+  foreach(folder IN LISTS folders)
+    add_subdirectory(${folder})
   endforeach()
 endfunction()
 

@@ -1,12 +1,12 @@
 // The platform services between real processes: the helper program
 // platform_peer plays the other side.
-#include "../../support/TempRuntime.h"
 #include "Child.h"
 #include "platform/Endpoint.h"
 #include "platform/InstanceLock.h"
 #include "platform/SharedFile.h"
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"
+#include "support/TempRuntime.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,7 +1,7 @@
 #include "platform/Endpoint.h"
-#include "../../support/TempRuntime.h"
 #include "platform/Datagram.h"
 #include "shared/Messages.h"
+#include "support/TempRuntime.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/InstanceLock.h"
-#include "../../support/TempRuntime.h"
 #include "shared/Messages.h"
+#include "support/TempRuntime.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "platform/ProcFs.h"
-#include "../../support/TempDir.h"
+#include "support/TempDir.h"
 
 #include <algorithm>
 #include <csignal>

@@ -1,5 +1,5 @@
 #include "platform/ProgramStartup.h"
-#include "../../support/TempRuntime.h"
+#include "support/TempRuntime.h"
 
 #include <cstdio>
 #include <filesystem>

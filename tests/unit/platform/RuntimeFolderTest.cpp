@@ -1,6 +1,6 @@
-#include "../../support/TempDir.h"
-#include "../../support/TempRuntime.h"
 #include "platform/Folders.h"
+#include "support/TempDir.h"
+#include "support/TempRuntime.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "platform/UnixAddress.h"
-#include "../../support/TempDir.h"
+#include "support/TempDir.h"
 
 #include <cerrno>
 #include <cstring>
