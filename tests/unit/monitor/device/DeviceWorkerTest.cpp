@@ -42,7 +42,7 @@ TEST(DeviceWorkerApply, OnlyTheColourOfProfileTwoSendsOneLightingReport) {
         c.flags.lighting[2] = 1;
     });
     rig.serve(DeviceRequest::ApplyChanges);
-    // Step 6 pauses after each profile's macros even when none is sent.
+    // The apply pauses after each profile's macros even when none is sent.
     EXPECT_EQ(rig.log.entries(), Seq().wait(1000).write("SET 10" + p(2), 100).wait(200).entries());
     EXPECT_EQ(rig.model.profile(2).lighting[6], 6);
     EXPECT_EQ(rig.poster.posted(), std::vector<uint32_t>{WM_APPLY_DONE});
