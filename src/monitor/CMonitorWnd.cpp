@@ -72,7 +72,11 @@ TraceFunction traceOrDefault(TraceFunction fn) {
 CMonitorWnd::CMonitorWnd(MonitorServices services)
     : s_(std::move(services)), config_(std::make_unique<LockedConfig>()),
       scratch_(std::make_unique<ConfigBlock>()),
-      outcomes_(s_.settings, s_.exchange, *s_.poster, traceOrDefault(s_.trace)),
+      outcomes_(s_.settings, s_.exchange, *s_.poster, traceOrDefault(s_.trace),
+                [this] {
+                    if (s_.loop)
+                        s_.loop->postToSelf(WM_SETTINGS_UNSAVED, 0, 0);
+                }),
       actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
       media_(s_.players ? *s_.players : noMediaPlayers()) {
     s_.trace = traceOrDefault(s_.trace);
@@ -198,13 +202,26 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
         if (close_)
             close_();
         return 0;
+    case WM_SETTINGS_UNSAVED:
+        settingsUnsaved();
+        return 0;
     default:
         return 0; // anything else is not ours
     }
 }
 
+void CMonitorWnd::settingsUnsaved() {
+    const std::string what = outcomes_.saves().lastFailure();
+    traceText("Monitor: the settings could not be saved: " + what + "\n");
+    if (s_.notifier)
+        s_.notifier->notify("Keyboard settings not saved",
+                            what +
+                                "\nMonitor writes them again with its next save; free some space or fix the "
+                                "folder's permissions.");
+}
+
 int64_t CMonitorWnd::handleFromOutside(const PostedMessage &m) {
-    if (m.message == WM_DEVICE_EVENT || m.message == WM_DEVICE_CHANGE) {
+    if (m.message == WM_DEVICE_EVENT || m.message == WM_DEVICE_CHANGE || m.message == WM_SETTINGS_UNSAVED) {
         traceText("Monitor: refused a keyboard message from another process\n");
         return 0;
     }
@@ -432,8 +449,7 @@ void CMonitorWnd::profileNotice(uint16_t data) {
     // Neither Option nor the OSD reads this value on the notices; the file
     // is flushed to disk, which can take tens of milliseconds, so it is
     // written after they have been told.
-    if (s_.settings)
-        s_.settings->writeCurrentProfile(index);
+    outcomes_.saves().saveCurrentProfile(snapshotInto());
 }
 
 void CMonitorWnd::lightingColourNotice(uint16_t data) {

@@ -135,6 +135,8 @@ private:
     void lightingColourNotice(uint16_t data);
     void lightingControlNotice(uint16_t data);
     void windowsKeyNotice(uint16_t data);
+    // A save of the record failed (posted by whichever thread saved).
+    void settingsUnsaved();
     void publish();
     void postToOption(uint32_t message);
     void postToOsd(int64_t command, int64_t lParam);

@@ -6,8 +6,8 @@
 namespace orvyn {
 
 DeviceOutcomes::DeviceOutcomes(SettingsStore *store, ConfigExchange *exchange, MessagePoster &poster,
-                               TraceFunction trace)
-    : store_(store), exchange_(exchange), poster_(poster), trace_(std::move(trace)) {
+                               TraceFunction trace, SettingsSaves::Tell unsaved)
+    : saves_(store, std::move(unsaved)), exchange_(exchange), poster_(poster), trace_(std::move(trace)) {
     if (!trace_)
         trace_ = [](std::string_view text) { orvyn::trace(text); };
 }
@@ -33,8 +33,7 @@ void DeviceOutcomes::restored(const ConfigBlock &config) {
 }
 
 void DeviceOutcomes::readBack(const ConfigBlock &config) {
-    if (store_)
-        store_->saveConfig(config);
+    saves_.saveConfig(config);
     if (exchange_)
         exchange_->publish(config);
     poster_.post(kOptionTitle, WM_READBACK_DONE);
@@ -47,10 +46,7 @@ void DeviceOutcomes::recordedMacroRead(const ConfigBlock &config) {
 }
 
 void DeviceOutcomes::accessCodeSent(const AccessCode &code, const ConfigBlock &config) {
-    if (store_) {
-        store_->writeAccessCode(code);
-        store_->saveConfig(config);
-    }
+    saves_.saveAccessCode(code, config);
 }
 
 } // namespace orvyn

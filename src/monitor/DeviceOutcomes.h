@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "monitor/HostInterfaces.h"
+#include "monitor/SettingsSaves.h"
 #include "monitor/device/DeviceWorkerEvents.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigExchange.h"
@@ -22,8 +23,9 @@ namespace orvyn {
 class DeviceOutcomes final : public DeviceWorkerEvents {
 public:
     // `store` and `exchange` may be null (no settings folder, no block).
-    DeviceOutcomes(SettingsStore *store, ConfigExchange *exchange, MessagePoster &poster,
-                   TraceFunction trace);
+    // `unsaved` is told, on the failing thread, when the files fall behind.
+    DeviceOutcomes(SettingsStore *store, ConfigExchange *exchange, MessagePoster &poster, TraceFunction trace,
+                   SettingsSaves::Tell unsaved = {});
 
     void applied() override;
     void restored(const ConfigBlock &config) override;
@@ -35,10 +37,13 @@ public:
     // waits for it even when there is no keyboard.
     void answerApplyAtOnce();
 
+    // Monitor's writes of its record, here and from the main window.
+    SettingsSaves &saves() { return saves_; }
+
 private:
     void answerApply(std::string_view doneTrace);
 
-    SettingsStore *store_;
+    SettingsSaves saves_;
     ConfigExchange *exchange_;
     MessagePoster &poster_;
     TraceFunction trace_;

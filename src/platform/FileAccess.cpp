@@ -168,7 +168,7 @@ bool replaceFileAtomically(const std::string &path, std::string_view contents, s
     std::string temp = folder + "/." + baseOfPath(target) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        return fail(describe(folder, "cannot hold a new file", errno));
+        return fail(describe(target, "could not be written, its folder cannot hold a new file", errno));
     int err = 0;
     bool ok = writeAll(fd, contents);
     if (!ok)

@@ -1,11 +1,17 @@
 #include "platform/ProgramStartup.h"
 
+#include <csignal>
+
 #include "platform/Folders.h"
 
 namespace orvyn {
 
 ProgramStartup::ProgramStartup(std::string program, std::FILE *errors)
-    : program_(std::move(program)), errors_(errors) {}
+    : program_(std::move(program)), errors_(errors) {
+    // Past a file-size limit a write then fails (EFBIG) and is reported like
+    // a full disk, instead of the signal ending the program mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void ProgramStartup::complain(const std::string &text) const {
     std::fprintf(errors_, "%s: %s\n", program_.c_str(), text.c_str());

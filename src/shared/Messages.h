@@ -45,6 +45,10 @@ inline constexpr uint32_t WM_TRAY_NOTIFY = 1036;
 inline constexpr int64_t CMD_CUSTOMIZER = 6001;
 inline constexpr int64_t CMD_QUIT_MONITOR = 6002;
 
+// Monitor to itself: a save of its record failed (Monitor tells the user).
+// Refused from other processes.
+inline constexpr uint32_t WM_SETTINGS_UNSAVED = 1650;
+
 // Device worker thread message and its requests.
 inline constexpr uint32_t WM_DEVICE_REQUEST = 1649;
 enum class DeviceRequest : int64_t {

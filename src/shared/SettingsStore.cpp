@@ -119,13 +119,15 @@ void SettingsStore::report(const std::string &message) const {
         warn(message + "\n");
 }
 
-bool SettingsStore::saveConfig(const ConfigBlock &config) {
-    bool ok = writeCurrentProfile(config.CurrentProfile);
+bool SettingsStore::saveConfig(const ConfigBlock &config, SaveFailures *failures) {
+    bool ok = writeCurrentProfile(config.CurrentProfile, failures);
     for (int p = 0; p < kProfileCount; ++p) {
         std::string error;
         if (!saveProfile(config.profiles[p], profilePath(p), &error)) {
             ok = false;
             report(error);
+            if (failures)
+                failures->push_back(error);
         }
     }
     return ok;
@@ -169,9 +171,9 @@ bool SettingsStore::loadProfile(ProfileData &profile, const std::string &path, s
     return true;
 }
 
-bool SettingsStore::writeCurrentProfile(int32_t index) {
+bool SettingsStore::writeCurrentProfile(int32_t index, SaveFailures *failures) {
     IniFile ini = configIni();
-    return reported(ini, ini.writeNumber(kSetting, "CurrentProfile", index));
+    return reported(ini, ini.writeNumber(kSetting, "CurrentProfile", index), failures);
 }
 
 bool SettingsStore::writeDeviceState(int32_t state) {
@@ -183,9 +185,9 @@ int32_t SettingsStore::readDeviceState() const {
     return IniFile(configIniPath(), kSettingsFileMaxBytes).readNumber(kSetting, "Device", -1);
 }
 
-bool SettingsStore::writeAccessCode(const AccessCode &code) {
+bool SettingsStore::writeAccessCode(const AccessCode &code, SaveFailures *failures) {
     IniFile ini = configIni();
-    return reported(ini, ini.writeBlock("HidAccessCode", "Code", code.bytes, sizeof code.bytes));
+    return reported(ini, ini.writeBlock("HidAccessCode", "Code", code.bytes, sizeof code.bytes), failures);
 }
 
 bool SettingsStore::readOsdSettings(OsdSettings &record, OsdFolder where) const {
@@ -200,9 +202,9 @@ bool SettingsStore::readOsdSettings(OsdSettings &record, OsdFolder where) const 
     return reported(ini, ini.readBlock("OSDSetting", "config", &record, sizeof record));
 }
 
-bool SettingsStore::writeOsdSettings(const OsdSettings &record) {
+bool SettingsStore::writeOsdSettings(const OsdSettings &record, SaveFailures *failures) {
     IniFile ini = configIni();
-    return reported(ini, ini.writeBlock("OSDSetting", "config", &record, sizeof record));
+    return reported(ini, ini.writeBlock("OSDSetting", "config", &record, sizeof record), failures);
 }
 
 int32_t SettingsStore::readFirmwareVersion() const {

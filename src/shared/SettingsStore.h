@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "shared/ConfigBlock.h"
 #include "shared/IniFile.h"
@@ -70,6 +71,10 @@ inline constexpr std::size_t kSettingsFileMaxBytes = 1u << 20;
 // (not a regular file, too large, unreadable) or cannot be written.
 using SettingsProblemHandler = std::function<void(const std::string &message)>;
 
+// The writes a save could not make, one line each naming the file and the
+// reason ("<path>: could not be written (No space left on device)").
+using SaveFailures = std::vector<std::string>;
+
 class SettingsStore {
 public:
     // `folder` is the settings folder with a trailing "/".
@@ -83,8 +88,9 @@ public:
     std::string profilePath(int p) const; // config/Default<p>.gkp
 
     // CurrentProfile to config.ini, then every profile file. Each file is
-    // one atomic replacement. True when every write succeeded.
-    bool saveConfig(const ConfigBlock &config);
+    // one atomic replacement. True when every write succeeded; otherwise
+    // `failures` (when given) gets a line for each file not written.
+    bool saveConfig(const ConfigBlock &config, SaveFailures *failures = nullptr);
     // CurrentProfile (default -1), then each profile from its file, or its
     // defaults when the file cannot be opened. The caller resets first.
     bool loadConfig(ConfigBlock &config, std::string_view defaultNameText);
@@ -97,14 +103,15 @@ public:
     // missing, or not a regular file of at most kSettingsFileMaxBytes.
     static bool loadProfile(ProfileData &profile, const std::string &path, std::string *error = nullptr);
 
-    bool writeCurrentProfile(int32_t index);
+    // These add a line to `failures` (when given) when they fail.
+    bool writeCurrentProfile(int32_t index, SaveFailures *failures = nullptr);
     bool writeDeviceState(int32_t state);
     // 1 when Monitor has the keyboard open, 0 when not; -1 when not written.
     int32_t readDeviceState() const;
-    bool writeAccessCode(const AccessCode &code);
+    bool writeAccessCode(const AccessCode &code, SaveFailures *failures = nullptr);
     // Leaves `record` untouched when the stored block is missing or damaged.
     bool readOsdSettings(OsdSettings &record, OsdFolder where = OsdFolder::Program) const;
-    bool writeOsdSettings(const OsdSettings &record);
+    bool writeOsdSettings(const OsdSettings &record, SaveFailures *failures = nullptr);
     int32_t readFirmwareVersion() const;
     bool writeProfileFileName(int n, std::string_view text);
     bool writeOsdMessage(std::string_view text);
@@ -113,9 +120,12 @@ public:
 private:
     IniFile configIni() const { return IniFile(configIniPath(), kSettingsFileMaxBytes); }
     // Passes on what went wrong with `ini`, if anything; `result` unchanged.
-    template <typename T> T reported(const IniFile &ini, T result) const {
-        if (!ini.error().empty())
+    template <typename T> T reported(const IniFile &ini, T result, SaveFailures *failures = nullptr) const {
+        if (!ini.error().empty()) {
             report(ini.error());
+            if (failures)
+                failures->push_back(ini.error());
+        }
         return result;
     }
     void report(const std::string &message) const;

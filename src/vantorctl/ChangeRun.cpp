@@ -24,12 +24,15 @@ public:
     void restoreAndActivate() override {}
     void tellUser(SessionNotice notice, const std::string &text) override {
         complain(text);
-        if (notice != SessionNotice::MacroLibraryUnreadable)
+        if (notice == SessionNotice::SettingsNotSaved)
+            notSaved = true;
+        else if (notice != SessionNotice::MacroLibraryUnreadable)
             notApplied = true;
     }
 
     bool closed = false;
     bool notApplied = false;
+    bool notSaved = false;
 };
 
 } // namespace
@@ -44,8 +47,9 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
     case InstanceClaim::First:
         break;
     case InstanceClaim::AlreadyRunning:
-        complain("Option is open, so nothing was changed: two editors of one configuration would overwrite "
-                 "each other. Close Option (or make the change there) and try again.");
+        complain("Another change is in progress (Option's window or another vantorctl command), so nothing "
+                 "was changed: two editors of one configuration would overwrite each other. Close Option or "
+                 "wait for the other command, then try again.");
         return ExitStatus::OptionOpen;
     case InstanceClaim::Failed:
         return ExitStatus::BadInput;
@@ -87,6 +91,10 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
         waitForApply(session, source, env.poster(), realTime, timing, view.closed);
     }
     session.setView(nullptr);
+    // Settings that were not saved are lost at the next read-back, whatever
+    // the keyboard took: that outranks a missing confirmation.
+    if (view.notSaved)
+        return ExitStatus::NotSaved;
     return view.notApplied ? ExitStatus::NotApplied : ExitStatus::Done;
 }
 

@@ -12,7 +12,8 @@ enum class ExitStatus : int {
     Done = 0,
     BadInput = 1,   // nothing was changed
     NotApplied = 2, // Monitor not running, no keyboard, or no answer; the files are saved
-    OptionOpen = 3, // a changing command refused
+    OptionOpen = 3, // a changing command refused: Option or another change holds the configuration
+    NotSaved = 4,   // a settings file could not be written (the keyboard may have the change)
 };
 
 // `arguments` as QCoreApplication::arguments() gives them (program first).

@@ -94,28 +94,35 @@ void ConfigSession::initialize(ConfigExchange *exchange) {
     refresh();
 }
 
-void ConfigSession::saveOsdSettings() {
+void ConfigSession::saveOsdSettings(SaveFailures &unsaved) {
     // Monitor reads them again on every apply; unchanged ones need no
     // rewrite of config.ini before Monitor is told.
     auto stored = std::make_unique<OsdSettings>();
     std::memset(stored.get(), 0, sizeof(OsdSettings));
     if (settings_.readOsdSettings(*stored) && std::memcmp(stored.get(), &osd_, sizeof osd_) == 0)
         return;
-    settings_.writeOsdSettings(osd_);
+    settings_.writeOsdSettings(osd_, &unsaved);
 }
 
 void ConfigSession::collectAndSaveLibrary() {
     library_.collectKeyMacros(*working_);
-    saveLibrary();
+    saveMacroLibrary();
 }
 
-void ConfigSession::saveLibrary() {
-    if (library_.save())
+void ConfigSession::saveLibrary(SaveFailures &unsaved) {
+    std::string error;
+    if (library_.save(&error))
         return;
-    if (library_.fileState() == MacroFileState::Unreadable)
+    if (library_.fileState() == MacroFileState::Unreadable) {
         checkLibraryFile();
-    else
-        trace("Option: the macro library could not be saved\n");
+        return;
+    }
+    unsaved.push_back(error.empty() ? library_.path() + ": could not be written" : error);
+}
+
+void ConfigSession::tellIfUnsaved(const SaveFailures &unsaved) {
+    if (!unsaved.empty())
+        tell(SessionNotice::SettingsNotSaved, unsaved);
 }
 
 void ConfigSession::checkLibraryFile() {
@@ -126,7 +133,7 @@ void ConfigSession::checkLibraryFile() {
     tell(SessionNotice::MacroLibraryUnreadable);
 }
 
-void ConfigSession::tell(SessionNotice notice) {
+void ConfigSession::tell(SessionNotice notice, const SaveFailures &unsaved) {
     std::string text;
     switch (notice) {
     case SessionNotice::AppliedWithoutMonitor:
@@ -146,6 +153,19 @@ void ConfigSession::tell(SessionNotice notice) {
                " cannot be read. It is left as it is: macros recorded or changed now are not saved "
                "to it until it can be read again.";
         break;
+    case SessionNotice::SettingsNotSaved: {
+        text = "The settings could not be saved:";
+        // config.ini is written more than once in an apply; one line a fault.
+        SaveFailures lines;
+        for (const std::string &line : unsaved) {
+            if (std::find(lines.begin(), lines.end(), line) == lines.end())
+                lines.push_back(line);
+        }
+        for (const std::string &line : lines)
+            text += "\n" + line;
+        text += "\nThey stay marked as changed: once the problem is solved, apply again to save them.";
+        break;
+    }
     }
     trace("Option: told the user: " + text + "\n");
     if (view_)
@@ -177,19 +197,29 @@ bool ConfigSession::apply(ApplyMode mode) {
                 markProfileImported(*working_, p);
         }
     }
+    const auto importedBefore = imported_;
     imported_ = {};
     // Monitor learns of the record only through the block: a message
     // without it would make Monitor write whatever the block held before.
     const bool published = exchange_ && exchange_->publish(*working_);
-    saveOsdSettings();
+    SaveFailures unsaved;
+    saveOsdSettings(unsaved);
     const bool posted =
         published && poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), 0);
-    if (!settings_.saveConfig(*working_))
-        trace("Option: the settings files could not be written\n");
-    settings_.writeAccessCode(makeAccessCodeNow());
+    if (!settings_.saveConfig(*working_, &unsaved) && unsaved.empty())
+        unsaved.push_back(settings_.folder() + ": the settings files could not be written");
+    settings_.writeAccessCode(makeAccessCodeNow(), &unsaved);
     clearChangeFlags(*working_);
-    *saved_ = *working_;
-    saveLibrary();
+    if (unsaved.empty()) {
+        *saved_ = *working_;
+    } else {
+        // What the files lack stays a change, so the next Apply sends and
+        // writes it again.
+        imported_ = importedBefore;
+        trace("Option: the settings files could not be written\n");
+    }
+    saveLibrary(unsaved);
+    lastApplySaved_ = unsaved.empty();
     waiting_ = posted;
     if (posted) {
         trace("Option: apply handed to Monitor, waiting\n");
@@ -200,12 +230,14 @@ bool ConfigSession::apply(ApplyMode mode) {
             view_->endApplyWait();
         tell(SessionNotice::AppliedWithoutMonitor);
     }
+    tellIfUnsaved(unsaved);
     return posted;
 }
 
 void ConfigSession::ok() {
     apply(ApplyMode::Apply);
-    if (view_)
+    // A window closed over unsaved settings would lose them.
+    if (view_ && lastApplySaved_)
         view_->closeWindow();
 }
 
@@ -300,9 +332,15 @@ void ConfigSession::checkApplyWait() {
         finishApply(ApplyEnd::MonitorGone);
 }
 
+void ConfigSession::saveMacroLibrary() {
+    SaveFailures unsaved;
+    saveLibrary(unsaved);
+    tellIfUnsaved(unsaved);
+}
+
 void ConfigSession::macroManagerClosed(bool accepted) {
     if (accepted) {
-        saveLibrary();
+        saveMacroLibrary();
         library_.refreshKeys(*working_);
     } else {
         library_.reload();

@@ -30,6 +30,7 @@ enum class SessionNotice {
     ApplyUnconfirmed,      // saved and handed over, but Monitor never answered
     KeyboardAbsent,        // Monitor answered, but it has no keyboard to write
     MacroLibraryUnreadable,
+    SettingsNotSaved, // a settings file or the macro library could not be written
 };
 
 // What the session asks of the window.
@@ -112,7 +113,8 @@ public:
     // record cannot be handed to Monitor the files are still saved and the
     // user is told that the keyboard did not get it.
     bool apply(ApplyMode mode);
-    // OK: apply, then close without waiting.
+    // OK: apply, then close without waiting; the window stays open when
+    // the settings could not be saved.
     void ok();
     // Called once the user confirmed: defaults for every profile, every
     // part marked changed, applied with mode 1.
@@ -137,6 +139,8 @@ public:
     // The macro manager ended: accepted edits reach the keys, rejected ones
     // are dropped by reloading the file.
     void macroManagerClosed(bool accepted);
+    // The library alone to its file; the user is told when it fails.
+    void saveMacroLibrary();
 
     // The current profile from a profile file: the whole profile is marked
     // changed (and stays so through the next Apply), its macros join the
@@ -159,10 +163,14 @@ private:
     bool takeSaved();
     void readFirmware(FirmwareRange range);
     void collectAndSaveLibrary();
-    void saveLibrary();
+    // Adds a line to `unsaved` when the library could be ours but was not
+    // written; an unreadable library is told of on its own.
+    void saveLibrary(SaveFailures &unsaved);
     void checkLibraryFile();
-    void saveOsdSettings();
-    void tell(SessionNotice notice);
+    void saveOsdSettings(SaveFailures &unsaved);
+    // `unsaved` lists what could not be written (SettingsNotSaved only).
+    void tell(SessionNotice notice, const SaveFailures &unsaved = {});
+    void tellIfUnsaved(const SaveFailures &unsaved);
     void profileImported(int profile);
 
     SettingsStore &settings_;
@@ -182,6 +190,7 @@ private:
     Millis waitStart_{0};
     Millis nextWatch_{0};
     bool libraryWarned_ = false;
+    bool lastApplySaved_ = true;
     // Profiles imported since the last apply: Apply sends them whole even
     // where they equal what was saved.
     std::array<bool, kProfileCount> imported_{};

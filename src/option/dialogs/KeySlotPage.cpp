@@ -100,8 +100,7 @@ void KeySlotPage::runMacroManager() {
     if (accepted && managerAccepted_ == ManagerAccepted::SaveOnly) {
         // From the media keys the library is only kept; the keys' copies
         // of its macros stay as they are.
-        if (!session.library().save())
-            trace("Option: the macro library could not be saved\n");
+        session.saveMacroLibrary();
         return;
     }
     // OK: saved and every macro key takes its library content; otherwise

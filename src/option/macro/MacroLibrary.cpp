@@ -137,11 +137,15 @@ void MacroLibrary::load() {
     }
 }
 
-bool MacroLibrary::save() {
+bool MacroLibrary::save(std::string *error) {
     if (fileState_ == MacroFileState::Unreadable)
         return false;
-    if (records_.size() > static_cast<std::size_t>(kMaxStoredMacros))
+    if (records_.size() > static_cast<std::size_t>(kMaxStoredMacros)) {
+        if (error)
+            *error = path_ + ": not written, it would hold more than " + std::to_string(kMaxStoredMacros) +
+                     " macros";
         return false;
+    }
     IniDocument doc;
     if (!doc.writeNumber(kMacroSection, kMacroCountKey, static_cast<int32_t>(records_.size())))
         return false;
@@ -167,7 +171,7 @@ bool MacroLibrary::save() {
     case IniLoad::Missing:
         break;
     }
-    if (!replaceFileAtomically(path_, contents))
+    if (!replaceFileAtomically(path_, contents, error))
         return false;
     fileState_ = MacroFileState::Readable;
     return true;

@@ -80,8 +80,9 @@ public:
     // write. False, and the file untouched, when it could not be written,
     // when the list is longer than kMaxStoredMacros, or when the file at the
     // path is (or at the last load was) unreadable: saving over a file we
-    // could not read would lose the macros it holds.
-    bool save();
+    // could not read would lose the macros it holds. `error` (when given)
+    // says why a file that could be ours was not written.
+    bool save(std::string *error = nullptr);
     // clear() then load(): drops every unsaved edit.
     void reload();
     MacroFileState fileState() const { return fileState_; }

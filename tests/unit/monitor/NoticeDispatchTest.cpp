@@ -2,6 +2,10 @@
 // other programs copy to the main window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 #include "MonitorWndFixture.h"
 
 namespace orvyn::test {
@@ -120,6 +124,41 @@ TEST_F(MonitorWndTest, CopyDataWhileDisconnectedOnlyStoresTheText) {
     wnd->handle(copyData(151, "Call"));
     EXPECT_EQ(settings->readOsdMessage(), "Call");
     EXPECT_TRUE(journal.entries.empty());
+}
+
+TEST_F(MonitorWndTest, AFailedSaveIsToldOnceAndTheNextSaveWritesTheWholeRecord) {
+    connect();
+    namespace fs = std::filesystem;
+    const std::string told = "self " + std::to_string(WM_SETTINGS_UNSAVED) + " 0 0";
+    auto toldCount = [&] { return std::count(journal.entries.begin(), journal.entries.end(), told); };
+    // A file where the profiles' folder belongs: no profile file can be written, even as root.
+    fs::remove_all(folder + "config");
+    std::ofstream(folder + "config") << "in the way";
+    const ConfigBlock record = wnd->snapshot();
+
+    wnd->workerEvents().readBack(record);
+    wnd->workerEvents().readBack(record);
+    EXPECT_EQ(toldCount(), 1);
+    wnd->handle(msg(WM_SETTINGS_UNSAVED, 0, 0));
+    const auto notice = std::find_if(journal.entries.begin(), journal.entries.end(),
+                                     [](const std::string &e) { return e.rfind("notice ", 0) == 0; });
+    ASSERT_NE(notice, journal.entries.end());
+    EXPECT_NE(notice->find("config/Default0.gkp"), std::string::npos) << *notice;
+    EXPECT_EQ(wnd->handleFromOutside(msg(WM_SETTINGS_UNSAVED, 0, 0)), 0);
+
+    // Space again: a profile change on the keyboard writes the whole record, not just CurrentProfile.
+    fs::remove(folder + "config");
+    fs::create_directories(folder + "config");
+    wnd->dispatch(0x10000004);
+    EXPECT_EQ(ini().readNumber("Setting", "CurrentProfile", -1), 3);
+    for (int p = 0; p < kProfileCount; ++p)
+        EXPECT_TRUE(fs::exists(settings->profilePath(p))) << p;
+
+    // Level again, so the next failure is told again.
+    fs::remove_all(folder + "config");
+    std::ofstream(folder + "config") << "in the way";
+    wnd->workerEvents().readBack(record);
+    EXPECT_EQ(toldCount(), 2);
 }
 
 } // namespace

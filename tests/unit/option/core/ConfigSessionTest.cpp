@@ -336,6 +336,37 @@ TEST_F(ConfigSessionTest, OkAppliesAndClosesWithoutWaiting) {
     EXPECT_EQ(view_.closes, 1);
 }
 
+TEST_F(ConfigSessionTest, AnApplyWhoseFilesCannotBeWrittenIsToldAndStaysAChange) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    // A file where the profiles' folder belongs: neither the profile files nor the macro library can be
+    // written, even as root.
+    fs::remove_all(dir_.file("config"));
+    std::ofstream(dir_.file("config")) << "in the way";
+    session_.working().profiles[0].LtColor = 3;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        session_.ok();
+        ASSERT_EQ(view_.notices.size(), static_cast<std::size_t>(attempt + 1));
+        EXPECT_EQ(view_.notices.back(), SessionNotice::SettingsNotSaved);
+        const std::string &text = view_.noticeTexts.back();
+        EXPECT_NE(text.find("config/Default0.gkp"), std::string::npos) << text;
+        EXPECT_NE(text.find("config/sequence.dat"), std::string::npos) << text;
+        // Still a change: every apply sends it again until it is saved; OK keeps the window open.
+        EXPECT_EQ(exchange_.block->flags.lighting[0], 1) << attempt;
+        EXPECT_EQ(view_.closes, 0);
+    }
+    fs::remove(dir_.file("config"));
+    fs::create_directories(dir_.file("config"));
+    session_.ok();
+    EXPECT_EQ(view_.notices.size(), 2u);
+    EXPECT_EQ(view_.closes, 1);
+    auto stored = std::make_unique<ProfileData>();
+    ASSERT_TRUE(SettingsStore::loadProfile(*stored, settings_.profilePath(0)));
+    EXPECT_EQ(stored->LtColor, 3);
+    session_.apply(ApplyMode::Apply);
+    EXPECT_EQ(exchange_.block->flags.lighting[0], 0);
+}
+
 TEST_F(ConfigSessionTest, RestoreDefaultsMarksEveryPartAndAppliesWithMode1) {
     exchange_.block = defaults();
     exchange_.block->CurrentProfile = 2;
