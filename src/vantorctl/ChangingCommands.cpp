@@ -1,6 +1,7 @@
 // The commands that change the configuration (set, assign, import) and
 // export, which writes files of its own.
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -123,9 +124,22 @@ ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environ
         if (args.size() != 4 || rest.empty())
             return usageError(command, "program takes one path (quote a path with blanks).");
         std::error_code ec;
-        const std::string path = std::filesystem::absolute(rest, ec).lexically_normal().string();
-        if (ec || path.empty())
-            return usageError(command, "Cannot make a full path of \"" + rest + "\".");
+        const std::filesystem::path here = std::filesystem::current_path(ec);
+        std::string path;
+        if (rest.find('/') == std::string::npos) {
+            // A bare name is a command, as a shell takes it; the key keeps
+            // its full path, since Monitor runs elsewhere.
+            const char *searchPath = std::getenv("PATH");
+            path = findProgramInPath(rest, searchPath ? searchPath : "", here.string());
+            if (path.empty())
+                return usageError(command, "No program \"" + rest +
+                                               "\" was found in PATH; give its full path (or ./" + rest +
+                                               " for one in the current folder).");
+        } else {
+            path = std::filesystem::absolute(rest, ec).lexically_normal().string();
+            if (ec || path.empty())
+                return usageError(command, "Cannot make a full path of \"" + rest + "\".");
+        }
         if (!programPathFits(path))
             return usageError(command, "The path \"" + path + "\" is longer than the " +
                                            std::to_string(kProgramPathMaxBytes) + " bytes a key holds.");
@@ -173,9 +187,11 @@ ExitStatus runExport(const Command &command, QCommandLineParser &parser, Environ
             print(text);
             return ExitStatus::Done;
         }
+        const bool existed = ::access(path.c_str(), F_OK) == 0;
         std::string error;
         if (!replaceFileAtomically(path, text, &error)) {
-            complain("Cannot write \"" + path + "\": " + error + " A file that was there is left as it was.");
+            complain("Cannot write \"" + path + "\": " + error + "." +
+                     (existed ? " The file that was there is left as it was." : ""));
             return ExitStatus::BadInput;
         }
         return ExitStatus::Done;

@@ -1,6 +1,7 @@
 #include "option/core/ProfileFiles.h"
 
 #include <memory>
+#include <unistd.h>
 
 #include "platform/FileAccess.h"
 #include "shared/IniFile.h"
@@ -103,10 +104,11 @@ TransferResult exportProfileFile(const ProfileData &profile, int profileIndex, c
     IniDocument doc;
     writeProfileKeys(doc, profile);
     const std::string bytes = doc.serialize();
-    if (!replaceFileAtomically(target, bytes)) {
-        result.message = "The profile could not be written to " + quoted(target) +
-                         ". Check that the folder exists, that you may write there and that the disk is not "
-                         "full. A file that was there is left as it was.";
+    const bool existed = ::access(target.c_str(), F_OK) == 0;
+    std::string error;
+    if (!replaceFileAtomically(target, bytes, &error)) {
+        result.message = "The profile could not be written to " + quoted(target) + " (" + error + ")." +
+                         (existed ? " The file that was there is left as it was." : "");
         return result;
     }
     result.ok = true;

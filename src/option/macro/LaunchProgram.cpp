@@ -1,6 +1,8 @@
 #include "option/macro/LaunchProgram.h"
 
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "option/macro/MacroLibrary.h"
 
@@ -22,6 +24,27 @@ std::string programPathOf(const MacroKeyInfo &key) {
 
 bool programPathFits(std::string_view path) {
     return path.size() <= kProgramPathMaxBytes;
+}
+
+std::string findProgramInPath(std::string_view name, std::string_view searchPath,
+                              const std::string &currentFolder) {
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos)
+        return {};
+    while (true) {
+        const std::size_t colon = searchPath.find(':');
+        const std::string_view entry = searchPath.substr(0, colon);
+        std::string candidate = entry.empty() ? currentFolder : std::string(entry);
+        if (!candidate.empty() && candidate.back() != '/')
+            candidate += '/';
+        candidate += name;
+        struct stat st {};
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        if (colon == std::string_view::npos)
+            return {};
+        searchPath.remove_prefix(colon + 1);
+    }
 }
 
 bool assignProgram(ConfigBlock &config, int profile, int slot, std::string_view path) {

@@ -127,8 +127,10 @@ protected:
         monitor_.reset();
     }
 
-    // One run of the tool, standard input from `input` (a path) if given.
-    Outcome ctl(const std::vector<std::string> &args, const std::string &input = "/dev/null") {
+    // One run of the tool, standard input from `input` (a path) if given,
+    // started through `launcher` (a program and its arguments) if given.
+    Outcome ctl(const std::vector<std::string> &args, const std::string &input = "/dev/null",
+                const std::vector<std::string> &launcher = {}) {
         const std::string out = runtime_.base() + "/ctl.out";
         const std::string err = runtime_.base() + "/ctl.err";
         posix_spawn_file_actions_t actions;
@@ -138,7 +140,8 @@ protected:
                                          0600);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
-        std::vector<std::string> all{programs_ + "vantorctl"};
+        std::vector<std::string> all = launcher;
+        all.push_back(programs_ + "vantorctl");
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char *> argv;
         for (std::string &a : all)
@@ -191,6 +194,36 @@ protected:
         const Outcome &o_ = (outcome);                                                                       \
         EXPECT_EQ(o_.status, code) << "stdout: " << o_.out << "\nstderr: " << o_.err;                        \
     } while (0)
+
+TEST_F(VantorctlProcessTest, ASaveThatFailsExitsFourAndTheNextRunSavesIt) {
+    startKeyboard();
+    startMonitor();
+    const auto before = snapshot(home_ + "config");
+    // A file-size limit fails the profile files' writes as a full disk does (the limit's signal is ignored,
+    // so the write itself fails).
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    const Outcome full =
+        ctl({"set", "1", "colour=3", "name=DiskFull"}, "/dev/null", {"/usr/bin/prlimit", "--fsize=8192"});
+    std::signal(SIGXFSZ, previous);
+    EXPECT_RUN(full, 4);
+    EXPECT_NE(full.err.find("config/Default0.gkp: could not be written"), std::string::npos) << full.err;
+    EXPECT_EQ(snapshot(home_ + "config"), before); // nothing half-written
+    EXPECT_EQ(model_.profile(0).lighting[6], 3);   // the keyboard took it, the message says so
+
+    EXPECT_RUN(ctl({"set", "1", "colour=3", "name=DiskFull"}), 0);
+    auto stored = std::make_unique<ProfileData>();
+    ASSERT_TRUE(SettingsStore::loadProfile(*stored, home_ + "config/Default0.gkp"));
+    EXPECT_EQ(getFixed(stored->ProFileName), "DiskFull");
+
+    // A bare program name is a command: the key keeps the full path PATH gives it.
+    EXPECT_RUN(ctl({"assign", "1", "G7", "program", "env"}), 0);
+    ASSERT_TRUE(SettingsStore::loadProfile(*stored, home_ + "config/Default0.gkp"));
+    const std::string program(getFixed(stored->keys[6].programPath));
+    EXPECT_TRUE(program.size() > 4 && program[0] == '/' && program.ends_with("/env")) << program;
+    const Outcome unknown = ctl({"assign", "1", "G7", "program", "no-such-program-here"});
+    EXPECT_RUN(unknown, 1);
+    EXPECT_NE(unknown.err.find("was found in PATH"), std::string::npos) << unknown.err;
+}
 
 TEST_F(VantorctlProcessTest, ChangesReachTheKeyboardAndProfilesTravelAsFiles) {
     startKeyboard();
@@ -310,7 +343,7 @@ TEST_F(VantorctlProcessTest, ChangingCommandsRefuseWhileOptionIsOpenReadingOnesW
     for (const auto &args : changing) {
         const Outcome o = ctl(args);
         EXPECT_EQ(o.status, 3) << args[0] << " " << args[1] << ": " << o.err;
-        EXPECT_NE(o.err.find("Option is open"), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find("Another change is in progress"), std::string::npos) << o.err;
     }
     EXPECT_EQ(writeCount(), writes);
     EXPECT_EQ(snapshot(home_), files);

@@ -61,7 +61,24 @@ void LaunchProgramDialog::browse() {
 }
 
 void LaunchProgramDialog::accept() {
-    const QString text = edit(PathField) ? edit(PathField)->text() : path_;
+    QString text = edit(PathField) ? edit(PathField)->text() : path_;
+    // A bare name is a command, found in PATH as a shell would; Monitor
+    // starts the key's program from elsewhere, so the key keeps a full path.
+    if (!text.isEmpty() && !text.contains(QLatin1Char('/'))) {
+        const std::string found = findProgramInPath(text.toStdString(), qgetenv("PATH").toStdString(),
+                                                    QDir::currentPath().toStdString());
+        if (found.empty()) {
+            QMessageBox::warning(
+                this, QStringLiteral("Option"),
+                QStringLiteral("No program \"%1\" was found in PATH. Choose it with the browse "
+                               "button or type its full path.")
+                    .arg(text));
+            return;
+        }
+        text = QString::fromStdString(found);
+        if (BitmapEdit *edit = this->edit(PathField))
+            edit->setText(text);
+    }
     // A cut path would start some other file, or none.
     if (!programPathFits(text.toStdString())) {
         QMessageBox::warning(this, QStringLiteral("Option"),

@@ -263,6 +263,7 @@ TEST_F(ProfileFilesTest, FailedExportSaysSoAndLeavesTheOldFile) {
 
     const TransferResult noFolder = session_.exportProfile(dir_.file("no/such/folder/x.gkp"));
     EXPECT_FALSE(noFolder.ok);
+    EXPECT_EQ(noFolder.message.find("left as it was"), std::string::npos) << noFolder.message;
     EXPECT_FALSE(fs::exists(dir_.file("config/x.gkp")));
 }
 
