@@ -135,18 +135,22 @@ void ConfigSession::checkLibraryFile() {
 
 void ConfigSession::tell(SessionNotice notice, const SaveFailures &unsaved) {
     std::string text;
+    // The last apply's files, as the user has already been told of them.
+    const std::string files =
+        lastApplySaved_ ? "The settings were saved, but " : "The settings were not saved, and ";
     switch (notice) {
     case SessionNotice::AppliedWithoutMonitor:
-        text = "The settings were saved, but they could not be sent to the keyboard because the Monitor "
-               "program is not running. Start Monitor and apply again to change the keyboard.";
+        text = files + "they could not be sent to the keyboard because the Monitor program is not running. "
+                       "Start Monitor and apply again to change the keyboard.";
         break;
     case SessionNotice::KeyboardAbsent:
-        text = "The settings were saved, but no keyboard is connected, so the keyboard did not receive "
-               "them. Connect it and apply again.";
+        text = files + "no keyboard is connected, so the keyboard did not receive them. Connect it and apply "
+                       "again.";
         break;
     case SessionNotice::ApplyUnconfirmed:
-        text = "The settings were saved, but Monitor did not confirm that the keyboard received them. "
-               "Make sure Monitor is running and apply again.";
+        text = files +
+               "Monitor did not confirm that the keyboard received them. Make sure Monitor is running "
+               "and apply again.";
         break;
     case SessionNotice::MacroLibraryUnreadable:
         text = "The macro library " + library_.path() +
@@ -220,6 +224,7 @@ bool ConfigSession::apply(ApplyMode mode) {
     }
     saveLibrary(unsaved);
     lastApplySaved_ = unsaved.empty();
+    tellIfUnsaved(unsaved);
     waiting_ = posted;
     if (posted) {
         trace("Option: apply handed to Monitor, waiting\n");
@@ -230,7 +235,6 @@ bool ConfigSession::apply(ApplyMode mode) {
             view_->endApplyWait();
         tell(SessionNotice::AppliedWithoutMonitor);
     }
-    tellIfUnsaved(unsaved);
     return posted;
 }
 
