@@ -3,9 +3,11 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <memory>
 
 #include "option/core/AdvancedValues.h"
 #include "option/macro/MacroLibrary.h"
+#include "shared/ProfileDomain.h"
 
 namespace orvyn::ctl {
 
@@ -247,6 +249,16 @@ Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &text
         return Parsed<Setting>::fail("Unknown setting " + quoted(key) +
                                      ": use effect, colour, polling, winlock, powersaving, name or game.");
     }
+    // The check every import passes, on the value alone (a factory profile
+    // around it).
+    auto scratch = std::make_unique<ProfileData>();
+    std::memset(scratch.get(), 0, sizeof(ProfileData));
+    makeDefaultProfile(*scratch, 0, "Profile");
+    applySetting(*scratch, s);
+    const std::vector<DomainViolation> faults = profileViolations(*scratch, 1);
+    if (!faults.empty())
+        return Parsed<Setting>::fail(std::string(key) + ": " + faults.front().value + " " +
+                                     faults.front().why + ".");
     return {s, {}};
 }
 
