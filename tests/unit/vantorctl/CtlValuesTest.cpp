@@ -91,6 +91,13 @@ TEST_F(CtlValuesTest, SettingsTakeTheWindowsTextsAndTheStoredNumbers) {
         {"colour", "KEY=VALUE"},
         {"=3", "KEY=VALUE"},
         {"name=123456789012345678901", "at most 20 characters"},
+        {"name=a\x1B"
+         "[2Jb",
+         "name: \"a\\x1B[2Jb\" contains a control character"},
+        {"game=/tmp/x\xE2\x80\xAE"
+         "gpj.exe",
+         "game: \"/tmp/x\xE2\x80\xAE"
+         "gpj.exe\" contains a bidirectional"},
     };
     for (const Bad &b : bad) {
         const auto s = parseSetting(b.input, texts_);
