@@ -311,7 +311,10 @@ Parsed<KeyCombination> parseKeyCombination(std::string_view text, const KeyCodeT
         }
     }
     for (uint32_t vk = 1; vk < 256; ++vk) {
-        const std::string_view name = keyName(vk);
+        // The picture's label or the key-name table's name, either.
+        const std::string_view name = equalsIgnoreCase(keyName(vk, KeyNames::Labels), rest)
+                                          ? keyName(vk, KeyNames::Labels)
+                                          : keyName(vk);
         if (name.empty() || !equalsIgnoreCase(name, rest))
             continue;
         const auto code = keys.keyCode(vk);
@@ -353,7 +356,7 @@ std::vector<std::string> keyNames(const KeyCodeTable &keys) {
         if (row.keyCode <= 0 || row.keyCode >= 241)
             continue;
         const auto vk = keys.virtualKey(static_cast<uint32_t>(row.keyCode));
-        const std::string_view name = vk ? keyName(*vk) : std::string_view();
+        const std::string_view name = vk ? keyName(*vk, KeyNames::Labels) : std::string_view();
         if (!name.empty())
             names.emplace_back(name);
     }

@@ -270,4 +270,20 @@ std::string_view keyName(uint32_t vk) {
     return {};
 }
 
+std::string_view keyName(uint32_t vk, KeyNames names) {
+    if (names == KeyNames::Labels) {
+        switch (vk) {
+        case 0x14:
+            return "Caps Lock";
+        case 0x2C:
+            return "PrtSc";
+        case 0x5D:
+            return "Menu";
+        default:
+            break;
+        }
+    }
+    return keyName(vk);
+}
+
 } // namespace orvyn

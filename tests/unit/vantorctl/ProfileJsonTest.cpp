@@ -65,14 +65,14 @@ protected:
     UiTextLibrary texts_;
     std::unique_ptr<KeyboardLayout> us_ = makeUsLayout();
     KeyCodeTable keys_{*us_};
-    AssignmentText captions_{texts_, keys_};
+    AssignmentText captions_{texts_, keys_, KeyNames::Labels};
 };
 
 TEST_F(ProfileJsonTest, ADocumentReadsBackIntoTheSameDocumentAndKeepsWhatItDoesNotCarry) {
     const auto source = unusualProfile();
     const std::string text = json(*source);
     EXPECT_NE(text.find("\"caption\": \"gnome-calculator\""), std::string::npos);
-    EXPECT_NE(text.find("\"from\": \"CapsLock\""), std::string::npos);
+    EXPECT_NE(text.find("\"from\": \"Caps Lock\""), std::string::npos); // as the window labels it
     EXPECT_NE(text.find("\"to\": \"Left Ctrl\""), std::string::npos);
 
     auto target = defaultProfile(4);
