@@ -352,7 +352,6 @@ TEST_F(VantorctlProcessTest, BadInputSaysWhyAndChangesNothing) {
     const std::size_t remap = dead.find("standardkey=") + 12;
     dead.replace(remap, dead.find('\n', remap) - remap, std::string(208, 'F') + "98");
     writeFile("dead.gkp", dead);
-    writeFile("twice.gkp", slurp(file("good.gkp")) + "LtColor=3\n");
 
     struct Case {
         std::vector<std::string> args;
@@ -382,7 +381,6 @@ TEST_F(VantorctlProcessTest, BadInputSaysWhyAndChangesNothing) {
         {{"import", "1", file("type255.json")}, "keys[0].type: 255 is not an assignment type"},
         {{"import", "1", file("twice.json")}, "pollingRate: given more than once"},
         {{"import", "1", file("dead.gkp")}, "standardkey[0]: 255 is not a key or mouse-button code"},
-        {{"import", "1", file("twice.gkp")}, "it holds LtColor more than once"},
         {{"set", "1", "name=a\x1B[2Jb"}, "contains a control character"},
         {{"show", "0"}, "profiles are 1-5"},
         {{"frobnicate"}, "Unknown command"},

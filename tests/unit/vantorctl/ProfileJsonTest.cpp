@@ -199,17 +199,8 @@ TEST_F(ProfileJsonTest, AnyFaultRefusesTheWholeDocumentAndNamesTheField) {
         {"keys[1].program: given, but only a program key",
          [&](QJsonObject &r) { key(r, 1, [](QJsonObject &k) { k["program"] = "/bin/true"; }); }},
         // Values in range of their bytes that nothing could produce.
-        {"keys[0].type: 255 is not an assignment type",
-         [&](QJsonObject &r) { key(r, 0, [](QJsonObject &k) { k["type"] = 255; }); }},
         {"keys[0].type: 200 is not an assignment type",
          [&](QJsonObject &r) { key(r, 0, [](QJsonObject &k) { k["type"] = 200; }); }},
-        {"keys[5].flags: 255 is not a set of modifiers",
-         [&](QJsonObject &r) {
-             key(r, 5, [](QJsonObject &k) {
-                 k["flags"] = 255;
-                 k["code"] = 65535;
-             });
-         }},
         {"keys[0].code: 65535 is not a media or application function",
          [&](QJsonObject &r) {
              key(r, 0, [](QJsonObject &k) {
@@ -222,14 +213,6 @@ TEST_F(ProfileJsonTest, AnyFaultRefusesTheWholeDocumentAndNamesTheField) {
          [&](QJsonObject &r) { key(r, 6, [](QJsonObject &k) { k["flags"] = 3; }); }},
         {"keys[6].program: \"/bin/a\\x0Ab\" contains a control character",
          [&](QJsonObject &r) { key(r, 6, [](QJsonObject &k) { k["program"] = "/bin/a\nb"; }); }},
-        {"keys[2].macro.repeat: -5 is out of range", macro([](QJsonObject &m) { m["repeat"] = -5; })},
-        {"keys[2].macro.events[1].key: 255 is not a key or mouse-button code", macro([](QJsonObject &m) {
-             QJsonArray e = m["events"].toArray();
-             QJsonObject step = e[1].toObject();
-             step["key"] = 255;
-             e[1] = step;
-             m["events"] = e;
-         })},
         {"keys[2].macro.events[0].state: 7 is neither 1 (press) nor 2 (release)", macro([](QJsonObject &m) {
              QJsonArray e = m["events"].toArray();
              QJsonObject step = e[0].toObject();
@@ -240,20 +223,9 @@ TEST_F(ProfileJsonTest, AnyFaultRefusesTheWholeDocumentAndNamesTheField) {
         {"keys[2].macro.name: \"a\xC2\x85"
          "b\" contains a control character",
          macro([](QJsonObject &m) { m["name"] = QString("a") + QChar(0x85) + "b"; })},
-        {"name: \"a\\x1Bb\" contains a control character",
-         [](QJsonObject &r) {
-             r["name"] = "a\x1B"
-                         "b";
-         }},
         {"gameFile: \"x\xE2\x80\xAE"
          "exe.txt\" contains a bidirectional override",
          [](QJsonObject &r) { r["gameFile"] = QString("x") + QChar(0x202E) + "exe.txt"; }},
-        {"lighting.colour: 8 is not a lighting colour",
-         [](QJsonObject &r) {
-             QJsonObject l = r["lighting"].toObject();
-             l["colour"] = 8;
-             r["lighting"] = l;
-         }},
         {"lighting.effect: 3 is not a lighting control value",
          [](QJsonObject &r) {
              QJsonObject l = r["lighting"].toObject();
@@ -266,7 +238,6 @@ TEST_F(ProfileJsonTest, AnyFaultRefusesTheWholeDocumentAndNamesTheField) {
              l["switch"] = 2147483647;
              r["lighting"] = l;
          }},
-        {"pollingRate: 3 is not a polling rate", [](QJsonObject &r) { r["pollingRate"] = 3; }},
         {"mediaPlayer: -1 is not a media player", [](QJsonObject &r) { r["mediaPlayer"] = -1; }},
         {"switches[5]: 7 is neither 0 nor 1",
          [](QJsonObject &r) {

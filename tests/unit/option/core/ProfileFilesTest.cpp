@@ -245,8 +245,6 @@ TEST_F(ProfileFilesTest, FieldsNothingCouldProduceAreRefusedWholeAndNamed) {
          "standardkey[0]: 255 is not a key or mouse-button code"},
         {"type255", [](ProfileData &p) { p.keys[3].type = 255; },
          "MacroKeyInfo3.type: 255 is not an assignment type"},
-        {"type200", [](ProfileData &p) { p.keys[3].type = 200; },
-         "MacroKeyInfo3.type: 200 is not an assignment type"},
         {"combination",
          [](ProfileData &p) {
              p.keys[6].flags = 0xFF;
@@ -277,8 +275,6 @@ TEST_F(ProfileFilesTest, FieldsNothingCouldProduceAreRefusedWholeAndNamed) {
          "MacroKeyInfo20.eventCount: 51 is more than the 50 steps"},
         {"colour", [](ProfileData &p) { p.LtColor = 1000000; }, "LtColor: 1000000 is not a lighting colour"},
         {"polling", [](ProfileData &p) { p.PollingRate = -7; }, "PollingRate: -7 is not a polling rate"},
-        {"switch", [](ProfileData &p) { p.LtSwitch = 300; }, "LtSwitch: 300 is not a byte"},
-        {"winlock", [](ProfileData &p) { p.winKeyLockTwin() = 2; }, "ModifyKey3: 2 is neither 0 nor 1"},
         {"escape", [](ProfileData &p) { setFixed(p.ProFileName, "a\x1B]0;pwned\x07"); },
          "ProFileName: \"a\\x1B]0;pwned\\x07\" contains a control character"},
         {"override", [](ProfileData &p) { setFixed(p.keys[5].programPath, "/tmp/\xE2\x81\xA6x"); },
