@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace orvyn {
 
@@ -293,6 +295,30 @@ std::optional<std::size_t> IniDocument::findKey(const Section &section, std::str
         const Piece &p = section.body[i];
         if (p.kind == PieceKind::Key && p.hash == hash && equalsNoCase(*keyName(p.text), key))
             return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniDocument::firstRepeatedKey(std::string_view section) const {
+    section = trim(section);
+    const uint32_t hash = nameHash(section);
+    std::unordered_map<uint32_t, std::vector<std::string_view>> seen;
+    int headers = 0;
+    for (const Section &s : sections_) {
+        if (s.hash != hash || !equalsNoCase(*sectionName(s.header), section))
+            continue;
+        if (++headers > 1)
+            return "[" + std::string(section) + "]";
+        for (const Piece &p : s.body) {
+            if (p.kind != PieceKind::Key)
+                continue;
+            const std::string_view key = *keyName(p.text);
+            std::vector<std::string_view> &same = seen[p.hash];
+            for (std::string_view other : same)
+                if (equalsNoCase(other, key))
+                    return std::string(key);
+            same.push_back(key);
+        }
     }
     return std::nullopt;
 }

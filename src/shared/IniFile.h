@@ -43,6 +43,11 @@ public:
     // nullopt when missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     bool hasSection(std::string_view section) const;
+    // The first key name (as written) that a section holds more than once,
+    // the section counted together with any repetition of its header; or
+    // "[<section>]" when the header itself repeats. nullopt when every key
+    // is there once. Lookups take the first; an import refuses such files.
+    std::optional<std::string> firstRepeatedKey(std::string_view section) const;
 
     // Sets (or adds) a key. The line is written as "<key>=<value>" with the
     // key exactly as given. A value is cut at the first CR or LF so that it

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/Trace.h"
+#include "shared/ProfileDomain.h"
 
 namespace orvyn {
 
@@ -143,7 +144,14 @@ bool SettingsStore::loadConfig(ConfigBlock &config, std::string_view defaultName
             if (!error.empty())
                 report(error + "; profile " + std::to_string(p + 1) + " takes its defaults");
             makeDefaultProfile(config.profiles[p], p, defaultNameText);
+            continue;
         }
+        // A field outside its domain never reaches the keyboard: it takes
+        // its factory value, and the file keeps what it holds until the
+        // next save.
+        const std::string path = profilePath(p);
+        repairProfile(config.profiles[p], p, defaultNameText,
+                      [&](const std::string &line) { report(path + ": " + line); });
     }
     return true;
 }

@@ -92,7 +92,9 @@ public:
     // `failures` (when given) gets a line for each file not written.
     bool saveConfig(const ConfigBlock &config, SaveFailures *failures = nullptr);
     // CurrentProfile (default -1), then each profile from its file, or its
-    // defaults when the file cannot be opened. The caller resets first.
+    // defaults when the file cannot be opened. A value outside its domain
+    // (a missing number too) takes its factory value, one report line each
+    // (repairProfile). The caller resets first.
     bool loadConfig(ConfigBlock &config, std::string_view defaultNameText);
 
     // `error` (when given) says why a save or load failed; a load of a

@@ -61,7 +61,7 @@ public:
     }
     const AssignmentText &captions() {
         if (!captions_)
-            captions_ = std::make_unique<AssignmentText>(texts(), keys());
+            captions_ = std::make_unique<AssignmentText>(texts(), keys(), KeyNames::Labels);
         return *captions_;
     }
 

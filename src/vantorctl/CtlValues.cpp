@@ -3,9 +3,11 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <memory>
 
 #include "option/core/AdvancedValues.h"
 #include "option/macro/MacroLibrary.h"
+#include "shared/ProfileDomain.h"
 
 namespace orvyn::ctl {
 
@@ -247,6 +249,16 @@ Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &text
         return Parsed<Setting>::fail("Unknown setting " + quoted(key) +
                                      ": use effect, colour, polling, winlock, powersaving, name or game.");
     }
+    // The check every import passes, on the value alone (a factory profile
+    // around it).
+    auto scratch = std::make_unique<ProfileData>();
+    std::memset(scratch.get(), 0, sizeof(ProfileData));
+    makeDefaultProfile(*scratch, 0, "Profile");
+    applySetting(*scratch, s);
+    const std::vector<DomainViolation> faults = profileViolations(*scratch, 1);
+    if (!faults.empty())
+        return Parsed<Setting>::fail(std::string(key) + ": " + faults.front().value + " " +
+                                     faults.front().why + ".");
     return {s, {}};
 }
 
@@ -299,7 +311,10 @@ Parsed<KeyCombination> parseKeyCombination(std::string_view text, const KeyCodeT
         }
     }
     for (uint32_t vk = 1; vk < 256; ++vk) {
-        const std::string_view name = keyName(vk);
+        // The picture's label or the key-name table's name, either.
+        const std::string_view name = equalsIgnoreCase(keyName(vk, KeyNames::Labels), rest)
+                                          ? keyName(vk, KeyNames::Labels)
+                                          : keyName(vk);
         if (name.empty() || !equalsIgnoreCase(name, rest))
             continue;
         const auto code = keys.keyCode(vk);
@@ -341,7 +356,7 @@ std::vector<std::string> keyNames(const KeyCodeTable &keys) {
         if (row.keyCode <= 0 || row.keyCode >= 241)
             continue;
         const auto vk = keys.virtualKey(static_cast<uint32_t>(row.keyCode));
-        const std::string_view name = vk ? keyName(*vk) : std::string_view();
+        const std::string_view name = vk ? keyName(*vk, KeyNames::Labels) : std::string_view();
         if (!name.empty())
             names.emplace_back(name);
     }

@@ -60,7 +60,9 @@ enum class FunctionGroup { Media, Mouse };
 Parsed<KeyFunction> findFunction(FunctionGroup group, std::string_view name, const TextSource &texts);
 // The menu texts of a group, in menu order.
 std::vector<std::string> functionNames(FunctionGroup group, const TextSource &texts);
-// Every key name `parseKeyCombination` accepts, in key-code order.
+// Every key name as vantorctl writes it (the labels of the window's keyboard
+// picture), in key-code order. `parseKeyCombination` also takes the names of
+// the key-name table ("Snapshot" as well as "PrtSc").
 std::vector<std::string> keyNames(const KeyCodeTable &keys);
 
 // Key `slot` of `profile` gets `function`; its macro fields are cleared and

@@ -12,6 +12,9 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <unordered_set>
+
+#include "shared/ProfileDomain.h"
 
 namespace orvyn::ctl {
 
@@ -39,6 +42,151 @@ QJsonArray eventsJson(const MacroEvent *events, int count) {
 std::string dump(const QJsonDocument &doc) {
     return doc.toJson(QJsonDocument::Indented).toStdString();
 }
+
+// Where the reader found each key slot and remap position in the document,
+// so that a field outside its domain is named as the document names it.
+struct JsonPlaces {
+    std::array<int, kKeyboardSlotCount> keyIndex;
+    std::array<int, kStandardKeyCount> remapIndex;
+    JsonPlaces() {
+        keyIndex.fill(-1);
+        remapIndex.fill(-1);
+    }
+};
+
+std::string jsonField(const DomainViolation &v, const JsonPlaces &places) {
+    const auto at = [](const char *list, int index) {
+        return std::string(list) + "[" + std::to_string(index) + "]";
+    };
+    switch (v.field) {
+    case DomainField::ProfileName:
+        return "name";
+    case DomainField::GameFile:
+        return "gameFile";
+    case DomainField::MediaOption:
+        return "mediaPlayer";
+    case DomainField::HddKeyboard:
+        return "hddKeyboard";
+    case DomainField::LtSwitch:
+        return "lighting.switch";
+    case DomainField::LtEffectType:
+        return "lighting.effectType";
+    case DomainField::LtFlag:
+        return "lighting.flag";
+    case DomainField::LtColor:
+        return "lighting.colour";
+    case DomainField::LtControl:
+        return "lighting.effect";
+    case DomainField::LtSaving:
+        return "lighting.saving";
+    case DomainField::LtTimeout:
+        return "lighting.timeout";
+    case DomainField::EcoMode:
+        return "powerSaving";
+    case DomainField::PollingRate:
+        return "pollingRate";
+    case DomainField::ModifyKey:
+        return at("switches", v.index);
+    case DomainField::StandardKey: {
+        const int i = places.remapIndex[static_cast<std::size_t>(v.index)];
+        return i < 0 ? v.fileField() : at("remaps", i) + ".code";
+    }
+    default:
+        break;
+    }
+    // Key slots 15-31 are not in a document: they keep what they held.
+    const int i = v.index < kKeyboardSlotCount ? places.keyIndex[static_cast<std::size_t>(v.index)] : -1;
+    if (i < 0)
+        return v.fileField();
+    const std::string key = at("keys", i);
+    switch (v.field) {
+    case DomainField::KeyType:
+        return key + ".type";
+    case DomainField::KeyFlags:
+        return key + ".flags";
+    case DomainField::KeyCode:
+        return key + ".code";
+    case DomainField::MacroName:
+        return key + ".macro.name";
+    case DomainField::RepeatCount:
+        return key + ".macro.repeat";
+    case DomainField::EventCount:
+        return key + ".macro.events";
+    case DomainField::EventKey:
+        return key + ".macro." + at("events", v.step) + ".key";
+    case DomainField::EventState:
+        return key + ".macro." + at("events", v.step) + ".state";
+    default:
+        return key + ".program";
+    }
+}
+
+} // namespace
+
+std::string firstRepeatedJsonName(std::string_view text) {
+    // One frame per open object or array: the names an object has had, the
+    // path of the container, the element count of an array.
+    struct Frame {
+        bool object;
+        std::string path;
+        std::unordered_set<std::string> names;
+        int index = 0;
+        bool expectName = true;
+        std::string lastName;
+    };
+    std::vector<Frame> stack;
+    auto childPath = [&]() -> std::string {
+        if (stack.empty())
+            return {};
+        const Frame &top = stack.back();
+        if (top.object)
+            return top.path.empty() ? top.lastName : top.path + "." + top.lastName;
+        return top.path + "[" + std::to_string(top.index) + "]";
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '"') {
+            std::size_t end = i + 1;
+            bool escaped = false;
+            for (; end < text.size() && text[end] != '"'; ++end) {
+                if (text[end] == '\\') {
+                    escaped = true;
+                    ++end;
+                }
+            }
+            if (end >= text.size())
+                return {}; // not valid JSON; the parser says why
+            if (!stack.empty() && stack.back().object && stack.back().expectName) {
+                Frame &top = stack.back();
+                std::string name(text.substr(i + 1, end - i - 1));
+                if (escaped) {
+                    const QJsonDocument one = QJsonDocument::fromJson(
+                        QByteArray::fromStdString("[" + std::string(text.substr(i, end - i + 1)) + "]"));
+                    name = one.array().at(0).toString().toStdString();
+                }
+                if (!top.names.insert(name).second)
+                    return top.path.empty() ? name : top.path + "." + name;
+                top.lastName = std::move(name);
+                top.expectName = false;
+            }
+            i = end;
+        } else if (ch == '{' || ch == '[') {
+            Frame f{ch == '{', childPath(), {}, 0, true, {}};
+            stack.push_back(std::move(f));
+        } else if (ch == '}' || ch == ']') {
+            if (!stack.empty())
+                stack.pop_back();
+        } else if (ch == ',' && !stack.empty()) {
+            if (stack.back().object)
+                stack.back().expectName = true;
+            else
+                ++stack.back().index;
+        }
+    }
+    return {};
+}
+
+namespace {
 
 // Walks a document, remembering the first fault with the path of its field.
 class Checker {
@@ -185,7 +333,7 @@ void readMacro(Checker &c, const QJsonObject &macro, const std::string &path, Ma
     key.eventCount = static_cast<uint16_t>(events->size());
 }
 
-void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out) {
+void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &places) {
     if (keys.size() != kKeyboardSlotCount) {
         c.fail("keys", std::to_string(keys.size()) + " keys; a profile has 15 (G1-G15)");
         return;
@@ -207,6 +355,7 @@ void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out) {
             return;
         }
         seen[static_cast<std::size_t>(slot)] = true;
+        places.keyIndex[static_cast<std::size_t>(slot)] = static_cast<int>(i);
         MacroKeyInfo &key = out.keys[slot];
         std::memset(&key, 0, sizeof key);
         key.slot = static_cast<uint8_t>(slot);
@@ -235,7 +384,7 @@ void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out) {
     }
 }
 
-void readRemaps(Checker &c, const QJsonArray &remaps, ProfileData &out) {
+void readRemaps(Checker &c, const QJsonArray &remaps, ProfileData &out, JsonPlaces &places) {
     std::memcpy(out.standardkey, kDefaultStandardKeys, sizeof out.standardkey);
     std::array<bool, kStandardKeyCount> seen{};
     for (qsizetype i = 0; i < remaps.size(); ++i) {
@@ -254,6 +403,7 @@ void readRemaps(Checker &c, const QJsonArray &remaps, ProfileData &out) {
             return;
         }
         seen[static_cast<std::size_t>(*position)] = true;
+        places.remapIndex[static_cast<std::size_t>(*position)] = static_cast<int>(i);
         out.standardkey[*position] = static_cast<uint8_t>(*code);
     }
 }
@@ -329,6 +479,13 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
         result.error = "expected a JSON object at the top";
         return result;
     }
+    // The parser keeps the last of two equal names, a profile file's reader
+    // the first: a document that names a field twice is refused.
+    const std::string twice = firstRepeatedJsonName(json);
+    if (!twice.empty()) {
+        result.error = twice + ": given more than once";
+        return result;
+    }
     const QJsonObject root = doc.object();
     Checker c;
     if (root.value("format").toString() != QLatin1String(kProfileJsonFormat)) {
@@ -371,13 +528,20 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
                                                                std::numeric_limits<int32_t>::max())
                                                          .value_or(0));
     }
+    JsonPlaces places;
     if (const auto remaps = c.array(root, "", "remaps"))
-        readRemaps(c, *remaps, *out);
+        readRemaps(c, *remaps, *out, places);
     if (const auto keys = c.array(root, "", "keys"))
-        readKeys(c, *keys, *out);
+        readKeys(c, *keys, *out, places);
 
     if (c.failed()) {
         result.error = c.error();
+        return result;
+    }
+    const std::vector<DomainViolation> faults = profileViolations(*out, 1);
+    if (!faults.empty()) {
+        result.error =
+            jsonField(faults.front(), places) + ": " + faults.front().value + " " + faults.front().why;
         return result;
     }
     profile = *out;

@@ -26,11 +26,16 @@ struct JsonImport {
     bool ok = false;
     std::string error; // names the field: "keys[3].macro.events[2].delay: ..."
 };
-// Checks every field of `json`; only when all are valid is `profile`
+// Checks every field of `json`, each against its domain (shared/ProfileDomain.h),
+// and refuses a document that names a field twice; only when all are valid is `profile`
 // changed: name, game program, media player, lighting, polling rate,
 // switches and remap table replaced, keys G1-G15 rewritten whole. Key slots
 // 15-31, reserved words and apmLightInfo keep what they held.
 JsonImport profileFromJson(const std::string &json, ProfileData &profile);
+
+// The path of the first name that an object of a (valid) JSON text holds
+// twice ("lighting.colour"), or empty.
+std::string firstRepeatedJsonName(std::string_view text);
 
 std::string libraryToJson(const MacroLibrary &library);
 

@@ -5,6 +5,7 @@
 
 #include "platform/FileAccess.h"
 #include "shared/IniFile.h"
+#include "shared/ProfileDomain.h"
 
 namespace orvyn {
 
@@ -51,7 +52,27 @@ std::string profileFileFault(const std::string &path, const std::string &bytes, 
                " does not check out.";
     if (blocks.validKeySlots == 0)
         return quoted(path) + " is not a profile file: it holds none of the key blocks of a profile.";
+    // Lookups take the first of two equal keys, a JSON reader the last:
+    // neither is what the file's author can be taken to mean.
+    if (const auto twice = doc.firstRepeatedKey("Setting"))
+        return quoted(path) + " is refused: it holds " + *twice + " more than once.";
     return {};
+}
+
+// Why the profile read from `doc` is refused, or empty: the first field
+// outside its domain (a number key the file lacks reads as -1 and is named
+// missing).
+std::string profileDomainFault(const std::string &path, const IniDocument &doc, const ProfileData &loaded) {
+    const std::vector<DomainViolation> faults = profileViolations(loaded, 1);
+    if (faults.empty())
+        return {};
+    const DomainViolation &v = faults.front();
+    const bool numberKey = !v.inKeySlot() && v.field != DomainField::StandardKey &&
+                           v.field != DomainField::ProfileName && v.field != DomainField::GameFile;
+    const std::string what = numberKey && !doc.value("Setting", v.fileField())
+                                 ? v.fileField() + ": missing (a profile file holds every setting)"
+                                 : v.message();
+    return quoted(path) + " is refused: " + what + ".";
 }
 
 std::string folderWithSlash(std::string folder) {
@@ -83,6 +104,13 @@ TransferResult importProfileFile(const std::string &source, const std::string &s
         result.message = why + " Nothing was imported.";
         return result;
     }
+    auto loaded = std::make_unique<ProfileData>(profile);
+    readProfileKeys(doc, *loaded);
+    why = profileDomainFault(source, doc, *loaded);
+    if (!why.empty()) {
+        result.message = why + " Nothing was imported.";
+        return result;
+    }
     const std::string folder = folderWithSlash(settingsFolder);
     const std::string copy = folder + profileFileTitle(source) + kProfileFileSuffix;
     if (!replaceFileAtomically(copy, bytes)) {
@@ -91,8 +119,6 @@ TransferResult importProfileFile(const std::string &source, const std::string &s
             ". Check that you may write there and that the disk is not full. Nothing was imported.";
         return result;
     }
-    auto loaded = std::make_unique<ProfileData>(profile);
-    readProfileKeys(doc, *loaded);
     profile = *loaded;
     result.ok = true;
     return result;

@@ -29,11 +29,13 @@ struct TransferResult {
 };
 
 // Reads and checks the profile file at `source`, copies it into the
-// settings folder as <title>.gkp and loads it over `profile` (keys the file
-// lacks act as on any load). A file that is missing, unreadable, not a
-// regular file, empty, larger than kProfileFileMaxBytes, without the
-// profile section, with a damaged block or with no block at all is refused
-// and `profile` is left as it was.
+// settings folder as <title>.gkp and loads it over `profile` (a remap table
+// or key slot the file lacks acts as on any load). A file that is missing,
+// unreadable, not a regular file, empty, larger than kProfileFileMaxBytes,
+// without the profile section, with a damaged block or with no block at all is refused
+// and `profile` is left as it was; so is one that holds a key twice, lacks a
+// number key or holds any value outside its domain (shared/ProfileDomain.h),
+// and nothing is copied then.
 TransferResult importProfileFile(const std::string &source, const std::string &settingsFolder,
                                  ProfileData &profile);
 

@@ -56,7 +56,7 @@ std::string programFileName(std::string_view path) {
 
 std::string AssignmentText::keyCodeName(uint32_t keyCode) const {
     const auto vk = keys_.virtualKey(keyCode);
-    return vk ? std::string(keyName(*vk)) : std::string();
+    return vk ? std::string(keyName(*vk, names_)) : std::string();
 }
 
 std::string AssignmentText::text(const MacroKeyInfo &entry) const {

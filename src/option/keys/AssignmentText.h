@@ -11,7 +11,8 @@ namespace orvyn {
 
 class AssignmentText {
 public:
-    AssignmentText(const TextSource &texts, const KeyCodeTable &keys) : texts_(texts), keys_(keys) {}
+    AssignmentText(const TextSource &texts, const KeyCodeTable &keys, KeyNames names = KeyNames::Table)
+        : texts_(texts), keys_(keys), names_(names) {}
 
     std::string text(const MacroKeyInfo &entry) const;
 
@@ -21,6 +22,7 @@ public:
 private:
     const TextSource &texts_;
     const KeyCodeTable &keys_;
+    KeyNames names_;
 };
 
 // File name and extension of a program path, folders cut at "/" or "\".

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "shared/ProfileDomain.h"
+
 namespace orvyn {
 
 namespace {
@@ -68,6 +70,22 @@ constexpr std::array<KeyCodeRow, 128> makeRows() {
 
 constexpr std::array<KeyCodeRow, 128> kRows = makeRows();
 static_assert(kRows[127].keyCode == 245, "every row filled");
+// The profile domain (shared/ProfileDomain.h) knows these codes without
+// this table: its rule and the rows must name the same 128 codes.
+constexpr bool rowsAreTheDomainCodes() {
+    int domainCodes = 0;
+    for (unsigned code = 0; code < 256; ++code)
+        domainCodes += isTableKeyCode(code) ? 1 : 0;
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        if (!isTableKeyCode(static_cast<unsigned>(kRows[i].keyCode)))
+            return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (kRows[j].keyCode == kRows[i].keyCode)
+                return false;
+    }
+    return domainCodes == static_cast<int>(kRows.size());
+}
+static_assert(rowsAreTheDomainCodes(), "KeyCodeTable and isTableKeyCode differ");
 
 bool followsLayout(int32_t keyCode) {
     return keyCode >= 4 && keyCode <= 69;
@@ -250,6 +268,22 @@ std::string_view keyName(uint32_t vk) {
     if (vk >= 0x70 && vk <= 0x7B)
         return kFunction[vk - 0x70];
     return {};
+}
+
+std::string_view keyName(uint32_t vk, KeyNames names) {
+    if (names == KeyNames::Labels) {
+        switch (vk) {
+        case 0x14:
+            return "Caps Lock";
+        case 0x2C:
+            return "PrtSc";
+        case 0x5D:
+            return "Menu";
+        default:
+            break;
+        }
+    }
+    return keyName(vk);
 }
 
 } // namespace orvyn

@@ -37,4 +37,11 @@ private:
 // Display name of a virtual key; empty for keys without a name.
 std::string_view keyName(uint32_t virtualKey);
 
+// Which names keys go by: the key-name table the window's captions use, or
+// the labels of the window's keyboard picture where those differ ("PrtSc",
+// "Menu", "Caps Lock" for "Snapshot", "APP", "CapsLock"), as vantorctl
+// writes them.
+enum class KeyNames { Table, Labels };
+std::string_view keyName(uint32_t virtualKey, KeyNames names);
+
 } // namespace orvyn

@@ -71,12 +71,14 @@ TEST_F(MonitorProcessTest, MissingProgramIsReportedNotOpened) {
     *profile = ProfileData{};
     makeDefaultProfile(*profile, 0, "Profile");
     profile->keys[2].type = static_cast<uint8_t>(AssignType::LaunchProgram);
+    profile->keys[2].flags = 3; // the key's number, as the window stores it
     setFixed(profile->keys[2].programPath, "C:\\Games\\game.exe");
     std::filesystem::create_directories(home + "config");
     ASSERT_TRUE(SettingsStore::saveProfile(*profile, home + "config/Default0.gkp"));
     model.update([](KeyboardMemory &m) {
         m.currentProfile = 0;
         m.profiles[0].assignments[2][0] = static_cast<uint8_t>(AssignType::LaunchProgram);
+        m.profiles[0].assignments[2][1] = 3;
     });
     startConnected();
     osd.drain();

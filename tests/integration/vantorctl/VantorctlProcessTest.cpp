@@ -372,6 +372,19 @@ TEST_F(VantorctlProcessTest, BadInputSaysWhyAndChangesNothing) {
     writeFile("wrong.json", wrong);
     fs::create_directory(file("folder.gkp"));
     ASSERT_EQ(::mkfifo(file("fifo.json").c_str(), 0600), 0);
+    // Values in range of their bytes that nothing could produce, and names
+    // given twice.
+    std::string deadType = slurp(file("good.json"));
+    deadType.replace(deadType.find("\"type\": 4"), 9, "\"type\": 255");
+    writeFile("type255.json", deadType);
+    std::string twice = slurp(file("good.json"));
+    twice.insert(twice.find('{') + 1, "\"pollingRate\": 4,");
+    writeFile("twice.json", twice);
+    ASSERT_EQ(ctl({"export", "2", file("good.gkp")}).status, 0);
+    std::string dead = slurp(file("good.gkp"));
+    const std::size_t remap = dead.find("standardkey=") + 12;
+    dead.replace(remap, dead.find('\n', remap) - remap, std::string(208, 'F') + "98");
+    writeFile("dead.gkp", dead);
 
     struct Case {
         std::vector<std::string> args;
@@ -398,6 +411,10 @@ TEST_F(VantorctlProcessTest, BadInputSaysWhyAndChangesNothing) {
         {{"import", "1", file("missing.json")}, "missing.json"},
         {{"import", "1", file("malformed.json")}, "not valid JSON"},
         {{"import", "1", file("wrong.json")}, "pollingRate: expected a whole number"},
+        {{"import", "1", file("type255.json")}, "keys[0].type: 255 is not an assignment type"},
+        {{"import", "1", file("twice.json")}, "pollingRate: given more than once"},
+        {{"import", "1", file("dead.gkp")}, "standardkey[0]: 255 is not a key or mouse-button code"},
+        {{"set", "1", "name=a\x1B[2Jb"}, "contains a control character"},
         {{"show", "0"}, "profiles are 1-5"},
         {{"frobnicate"}, "Unknown command"},
         {{"set", "1", "colour=2", "--wait", "soon"}, "--wait"},

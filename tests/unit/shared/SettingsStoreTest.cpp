@@ -2,12 +2,15 @@
 
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "platform/Folders.h"
+#include "shared/ProfileDomain.h"
 #include "support/TempDir.h"
 
 namespace orvyn {
@@ -48,16 +51,24 @@ TEST_F(SettingsStoreTest, MissingFilesGiveDefaultsAndNoCurrentProfile) {
     EXPECT_EQ(c->profiles[2].keys[5].code, 30);
 }
 
-TEST_F(SettingsStoreTest, EmptySettingSectionGivesMinusOneAndEmptySlots) {
+TEST_F(SettingsStoreTest, EmptySettingSectionGivesFactoryNumbersAndEmptySlots) {
     writeAll(store.profilePath(0), "[Setting]\n");
     auto c = freshBlock();
     std::memset(c->profiles[0].standardkey, 7, sizeof c->profiles[0].standardkey);
     c->profiles[0].keys[3].type = 9;
+    std::vector<std::string> told;
+    store.setProblemHandler([&](const std::string &m) { told.push_back(m); });
     store.loadConfig(*c, "Profile");
     const ProfileData &p = c->profiles[0];
-    EXPECT_EQ(p.PollingRate, -1);
-    EXPECT_EQ(p.ModifyKey[0], -1);
-    EXPECT_EQ(p.LtFlag, -1);
+    // The reader gives a missing number -1; no such value reaches the
+    // keyboard: it takes its factory value, and says so.
+    EXPECT_EQ(p.PollingRate, 2);
+    EXPECT_EQ(p.ModifyKey[0], 1);
+    EXPECT_EQ(p.LtFlag, 1);
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.front(), store.profilePath(0) +
+                                ": MediaOption: -1 is not a media player (0-3); replaced by its "
+                                "factory value");
     EXPECT_EQ(getFixed(p.ProFileName), "");
     EXPECT_EQ(p.standardkey[50], 7); // left as it was
     const MacroKeyInfo zero{};
@@ -67,11 +78,110 @@ TEST_F(SettingsStoreTest, EmptySettingSectionGivesMinusOneAndEmptySlots) {
     EXPECT_EQ(c->profiles[1].PollingRate, 2);
 }
 
+// The own files keep whatever the window or a read-back from the keyboard
+// can put there; anything else takes its factory value, one line each, and
+// the file stays as it is until the next save.
+TEST_F(SettingsStoreTest, OwnFilesKeepWhatTheKeyboardCanReportAndRepairTheRest) {
+    using Change = std::function<void(ProfileData &)>;
+    const struct {
+        const char *name;
+        Change change;
+        const char *told; // empty: kept as it is
+    } cases[] = {
+        {"colour after control 32", [](ProfileData &p) { p.LtColor = 0; }, ""},
+        {"power-saving byte", [](ProfileData &p) { p.LtTimeout = 5; }, ""},
+        {"lighting bytes",
+         [](ProfileData &p) {
+             p.LtSwitch = 255;
+             p.LtEffectType = 9;
+             p.LtFlag = 0;
+         },
+         ""},
+        {"read-back combination",
+         [](ProfileData &p) {
+             p.keys[7].type = 9;
+             p.keys[7].flags = 15;
+             p.keys[7].code = 231;
+         },
+         ""},
+        {"combination without key", [](ProfileData &p) { p.keys[7].code = 0; }, ""},
+        {"keyboard-recorded macro",
+         [](ProfileData &p) {
+             MacroKeyInfo &k = p.keys[4];
+             k.slot = 3; // the repeat byte, as a read-back stores it
+             k.type = 3;
+             k.flags = 0;
+             k.code = 0;
+             k.repeatCount = 3;
+             k.eventCount = 2;
+             k.events[0] = MacroEvent{146, 1, 50}; // a key only the keyboard sends
+             k.events[1] = MacroEvent{146, 2, 0};
+             setFixed(k.macroName, "Pro1-M11");
+         },
+         ""},
+        {"mouse button remap", [](ProfileData &p) { p.standardkey[43] = 245; }, ""},
+        {"left Windows key", [](ProfileData &p) { p.standardkey[70] = 220; }, ""},
+        {"program key",
+         [](ProfileData &p) {
+             p.keys[9].type = 11;
+             p.keys[9].flags = 10;
+             p.keys[9].code = 0;
+             setFixed(p.keys[9].programPath, "/usr/bin/gimp");
+         },
+         ""},
+        {"polling", [](ProfileData &p) { p.PollingRate = 3; },
+         "PollingRate: 3 is not a polling rate (1, 2, 4)"},
+        {"effect", [](ProfileData &p) { p.LtControl = 1 << 20; },
+         "LtControl: 1048576 is not a lighting control value"},
+        {"dead key", [](ProfileData &p) { p.standardkey[17] = 0xFF; },
+         "standardkey[17]: 255 is not a key or mouse-button code"},
+        {"type", [](ProfileData &p) { p.keys[6].type = 200; },
+         "MacroKeyInfo6.type: 200 is not an assignment type"},
+        {"media",
+         [](ProfileData &p) {
+             p.keys[6].type = 6;
+             p.keys[6].flags = 0;
+             p.keys[6].code = 0xFFFF;
+         },
+         "MacroKeyInfo6.code: 65535 is not a media or application function (176-199)"},
+        {"hidden slot", [](ProfileData &p) { p.keys[31].type = 255; }, "MacroKeyInfo31.type: 255"},
+        {"name",
+         [](ProfileData &p) {
+             setFixed(p.ProFileName, "\xE2\x80\xAE"
+                                     "evil");
+         },
+         "ProFileName: \"\xE2\x80\xAE"
+         "evil\" contains a bidirectional override"},
+    };
+    for (const auto &c : cases) {
+        auto saved = freshBlock();
+        makeDefaultConfig(*saved, "Profile");
+        c.change(saved->profiles[1]);
+        ASSERT_TRUE(store.saveConfig(*saved));
+        const std::string onDisk = readAll(store.profilePath(1));
+        std::vector<std::string> told;
+        store.setProblemHandler([&](const std::string &m) { told.push_back(m); });
+        auto loaded = freshBlock();
+        store.loadConfig(*loaded, "Profile");
+        auto factory = freshBlock();
+        makeDefaultConfig(*factory, "Profile");
+        const ProfileData &expected = *c.told ? factory->profiles[1] : saved->profiles[1];
+        EXPECT_EQ(std::memcmp(&loaded->profiles[1], &expected, sizeof expected), 0) << c.name;
+        if (*c.told) {
+            ASSERT_EQ(told.size(), 1u) << c.name;
+            EXPECT_EQ(told[0].rfind(store.profilePath(1) + ": " + c.told, 0), 0u) << told[0];
+        } else {
+            EXPECT_TRUE(told.empty()) << c.name << ": " << (told.empty() ? "" : told[0]);
+        }
+        EXPECT_EQ(readAll(store.profilePath(1)), onDisk) << c.name << ": the load wrote the file";
+    }
+}
+
 TEST_F(SettingsStoreTest, LowerCaseLtFlagIsReadAndLtFlagIsWrittenWithItsBlank) {
-    writeAll(store.profilePath(1), "[setting]\nltflag=3\n");
+    writeAll(store.profilePath(1), "[setting]\nltflag=0\n");
     auto c = freshBlock();
     store.loadConfig(*c, "P");
-    EXPECT_EQ(c->profiles[1].LtFlag, 3);
+    EXPECT_EQ(c->profiles[1].LtFlag, 0);
 
     makeDefaultConfig(*c, "P");
     ASSERT_TRUE(store.saveConfig(*c));
@@ -172,6 +282,10 @@ TEST_F(SettingsStoreTest, RandomRecordsSurviveSaveAndLoad) {
         ASSERT_TRUE(store.saveConfig(*original));
         auto back = freshBlock();
         store.loadConfig(*back, "unused");
+        // Random values are mostly outside their domain, which a load
+        // repairs: the file format itself is read profile by profile.
+        for (int p = 0; p < kProfileCount; ++p)
+            ASSERT_TRUE(SettingsStore::loadProfile(back->profiles[p], store.profilePath(p)));
         expectStoredFieldsEqual(*original, *back);
         if (HasFailure())
             FAIL() << "round " << round;

@@ -2,6 +2,7 @@
 // accepts must come back as the caption the window shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -27,7 +28,7 @@ protected:
     UiTextLibrary texts_;
     std::unique_ptr<KeyboardLayout> us_ = makeUsLayout();
     KeyCodeTable keys_{*us_};
-    AssignmentText captions_{texts_, keys_};
+    AssignmentText captions_{texts_, keys_, KeyNames::Labels};
 };
 
 TEST_F(CtlValuesTest, ProfilesAndKeysAreCountedFromOne) {
@@ -91,6 +92,10 @@ TEST_F(CtlValuesTest, SettingsTakeTheWindowsTextsAndTheStoredNumbers) {
         {"colour", "KEY=VALUE"},
         {"=3", "KEY=VALUE"},
         {"name=123456789012345678901", "at most 20 characters"},
+        {"game=/tmp/x\xE2\x80\xAE"
+         "gpj.exe",
+         "game: \"/tmp/x\xE2\x80\xAE"
+         "gpj.exe\" contains a bidirectional"},
     };
     for (const Bad &b : bad) {
         const auto s = parseSetting(b.input, texts_);
@@ -137,6 +142,21 @@ TEST_F(CtlValuesTest, EveryKeyNameRoundTripsThroughTheWindowsCaption) {
     ASSERT_TRUE(lower.ok());
     EXPECT_EQ(lower.value->modifiers, kModCtrl | kModAlt);
     EXPECT_EQ(lower.value->keyCode, 27);
+    // The picture's labels are written, both spellings read.
+    const struct {
+        const char *label;
+        const char *tableName;
+        uint8_t code;
+    } labels[] = {{"PrtSc", "Snapshot", 70}, {"Menu", "APP", 101}, {"Caps Lock", "CapsLock", 57}};
+    for (const auto &l : labels) {
+        EXPECT_NE(std::find(names.begin(), names.end(), l.label), names.end()) << l.label;
+        EXPECT_EQ(std::find(names.begin(), names.end(), l.tableName), names.end()) << l.tableName;
+        for (const char *spelled : {l.label, l.tableName}) {
+            const auto parsed = parseKeyCombination(std::string("Ctrl+") + spelled, keys_);
+            ASSERT_TRUE(parsed.ok()) << spelled;
+            EXPECT_EQ(parsed.value->keyCode, l.code) << spelled;
+        }
+    }
     const auto keypadPlus = parseKeyCombination("Win+(+)", keys_);
     ASSERT_TRUE(keypadPlus.ok());
     EXPECT_EQ(keypadPlus.value->modifiers, kModWin);

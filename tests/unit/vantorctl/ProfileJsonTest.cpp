@@ -30,16 +30,17 @@ std::unique_ptr<ProfileData> unusualProfile() {
     setFixed(p->GameFile, "C:\\Games\\raid.exe");
     p->MediaOption = 3;
     p->HDDKeyboard = 0;
-    p->LtControl = 3; // as a keyboard may report it
-    p->LtColor = 7;
-    p->LtTimeout = -1;
-    p->PollingRate = -1; // a profile file without the key
+    p->LtControl = 16;
+    p->LtColor = 0;   // as the keyboard reports it after LtControl 32
+    p->LtTimeout = 5; // the power-saving byte a read-back stores
+    p->PollingRate = 4;
     p->winKeyLock() = 1;
     p->ModifyKey[5] = 0;
     p->standardkey[44] = 224; // CapsLock (position 44) gives Left Ctrl
-    p->standardkey[0] = 0;
+    p->standardkey[0] = 241;  // a mouse button, as the swap dialog stores it
     MacroKeyInfo &macro = p->keys[2];
     macro.type = static_cast<uint8_t>(AssignType::Macro);
+    macro.flags = 0;
     setFixed(macro.macroName, "Jump");
     macro.repeatCount = 3;
     macro.eventCount = 50;
@@ -48,9 +49,11 @@ std::unique_ptr<ProfileData> unusualProfile() {
                                      static_cast<uint16_t>(i * 1000)};
     p->keys[6].type = static_cast<uint8_t>(AssignType::LaunchProgram);
     p->keys[6].flags = 7;
+    p->keys[6].code = 0;
     setFixed(p->keys[6].programPath, "/usr/bin/gnome-calculator");
-    p->keys[9].type = 200; // unknown types travel as they are
-    p->keys[9].code = 0xBEEF;
+    p->keys[9].type = static_cast<uint8_t>(AssignType::ReadBackCombination);
+    p->keys[9].flags = kModAlt;
+    p->keys[9].code = 4;
     return p;
 }
 
@@ -62,14 +65,14 @@ protected:
     UiTextLibrary texts_;
     std::unique_ptr<KeyboardLayout> us_ = makeUsLayout();
     KeyCodeTable keys_{*us_};
-    AssignmentText captions_{texts_, keys_};
+    AssignmentText captions_{texts_, keys_, KeyNames::Labels};
 };
 
 TEST_F(ProfileJsonTest, ADocumentReadsBackIntoTheSameDocumentAndKeepsWhatItDoesNotCarry) {
     const auto source = unusualProfile();
     const std::string text = json(*source);
     EXPECT_NE(text.find("\"caption\": \"gnome-calculator\""), std::string::npos);
-    EXPECT_NE(text.find("\"from\": \"CapsLock\""), std::string::npos);
+    EXPECT_NE(text.find("\"from\": \"Caps Lock\""), std::string::npos); // as the window labels it
     EXPECT_NE(text.find("\"to\": \"Left Ctrl\""), std::string::npos);
 
     auto target = defaultProfile(4);
@@ -195,6 +198,57 @@ TEST_F(ProfileJsonTest, AnyFaultRefusesTheWholeDocumentAndNamesTheField) {
          }},
         {"keys[1].program: given, but only a program key",
          [&](QJsonObject &r) { key(r, 1, [](QJsonObject &k) { k["program"] = "/bin/true"; }); }},
+        // Values in range of their bytes that nothing could produce.
+        {"keys[0].type: 200 is not an assignment type",
+         [&](QJsonObject &r) { key(r, 0, [](QJsonObject &k) { k["type"] = 200; }); }},
+        {"keys[0].code: 65535 is not a media or application function",
+         [&](QJsonObject &r) {
+             key(r, 0, [](QJsonObject &k) {
+                 k["type"] = 6;
+                 k["flags"] = 0;
+                 k["code"] = 65535;
+             });
+         }},
+        {"keys[6].flags: 3 is not 7, the key's number",
+         [&](QJsonObject &r) { key(r, 6, [](QJsonObject &k) { k["flags"] = 3; }); }},
+        {"keys[6].program: \"/bin/a\\x0Ab\" contains a control character",
+         [&](QJsonObject &r) { key(r, 6, [](QJsonObject &k) { k["program"] = "/bin/a\nb"; }); }},
+        {"keys[2].macro.events[0].state: 7 is neither 1 (press) nor 2 (release)", macro([](QJsonObject &m) {
+             QJsonArray e = m["events"].toArray();
+             QJsonObject step = e[0].toObject();
+             step["state"] = 7;
+             e[0] = step;
+             m["events"] = e;
+         })},
+        {"keys[2].macro.name: \"a\xC2\x85"
+         "b\" contains a control character",
+         macro([](QJsonObject &m) { m["name"] = QString("a") + QChar(0x85) + "b"; })},
+        {"gameFile: \"x\xE2\x80\xAE"
+         "exe.txt\" contains a bidirectional override",
+         [](QJsonObject &r) { r["gameFile"] = QString("x") + QChar(0x202E) + "exe.txt"; }},
+        {"lighting.effect: 3 is not a lighting control value",
+         [](QJsonObject &r) {
+             QJsonObject l = r["lighting"].toObject();
+             l["effect"] = 3;
+             r["lighting"] = l;
+         }},
+        {"lighting.switch: 2147483647 is not a byte",
+         [](QJsonObject &r) {
+             QJsonObject l = r["lighting"].toObject();
+             l["switch"] = 2147483647;
+             r["lighting"] = l;
+         }},
+        {"mediaPlayer: -1 is not a media player", [](QJsonObject &r) { r["mediaPlayer"] = -1; }},
+        {"switches[5]: 7 is neither 0 nor 1",
+         [](QJsonObject &r) {
+             QJsonArray s = r["switches"].toArray();
+             s[5] = 7;
+             r["switches"] = s;
+         }},
+        {"remaps[0].code: 255 is not a key or mouse-button code",
+         [](QJsonObject &r) {
+             r["remaps"] = QJsonArray{QJsonObject{{"position", 3}, {"code", 255}}};
+         }},
     };
     for (const Case &c : cases) {
         QJsonObject broken = good;
@@ -206,6 +260,29 @@ TEST_F(ProfileJsonTest, AnyFaultRefusesTheWholeDocumentAndNamesTheField) {
         EXPECT_NE(result.error.find(c.says), std::string::npos)
             << "wanted \"" << c.says << "\", got: " << result.error;
         EXPECT_EQ(std::memcmp(target.get(), before.get(), sizeof(ProfileData)), 0) << c.says;
+    }
+    // A name given twice: the parser would keep the last, a profile file's
+    // reader the first.
+    const std::string text = json(*unusualProfile());
+    const struct {
+        const char *find;
+        const char *insert;
+        const char *says;
+    } twice[] = {
+        {"{", "\"pollingRate\": 1,", "pollingRate: given more than once"},
+        {"\"colour\"", "\"col\\u006fur\": 3, ", "lighting.colour: given more than once"},
+        {"\"flags\"", "\"type\": 0, ", "keys[0].type: given more than once"},
+    };
+    for (const auto &t : twice) {
+        std::string doubled = text;
+        const std::size_t at = doubled.find(t.find);
+        doubled.insert(t.find[0] == '{' ? at + 1 : at, t.insert);
+        auto target = defaultProfile(0);
+        const auto before = std::make_unique<ProfileData>(*target);
+        const JsonImport result = profileFromJson(doubled, *target);
+        EXPECT_FALSE(result.ok) << t.says;
+        EXPECT_NE(result.error.find(t.says), std::string::npos) << t.says << ": " << result.error;
+        EXPECT_EQ(std::memcmp(target.get(), before.get(), sizeof(ProfileData)), 0) << t.says;
     }
     for (const char *text : {"", "{", "[1, 2]", "{\"format\": \"orvyn-vantor-profile\", \"version\": 1,}"}) {
         auto target = defaultProfile(0);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,7 +37,7 @@ void makeUnusual(ProfileData &p) {
     p.MediaOption = 2;
     p.LtSwitch = 0;
     p.LtEffectType = 3;
-    p.LtFlag = 2;
+    p.LtFlag = 0;
     p.LtColor = 3;
     p.LtControl = 8;
     p.LtSaving = 1;
@@ -44,18 +45,22 @@ void makeUnusual(ProfileData &p) {
     p.ECOMode = 1;
     p.PollingRate = 2;
     p.winKeyLock() = 1;
-    p.ModifyKey[5] = 7;
+    p.ModifyKey[5] = 0;
     p.standardkey[10] = 0x2C;
     p.standardkey[43] = 241;
     MacroKeyInfo &macro = p.keys[3];
     macro.type = 3;
+    macro.flags = 0;
     setFixed(macro.macroName, "Jump");
     macro.eventCount = 2;
     macro.repeatCount = 3;
     macro.events[0] = MacroEvent{0x2C, 1, 40};
     macro.events[1] = MacroEvent{0x2C, 2, 10};
     p.keys[5].type = 11;
+    p.keys[5].flags = 6;
+    p.keys[5].code = 0;
     setFixed(p.keys[5].programPath, "/usr/bin/obs");
+    p.keys[20].type = 10;
     p.keys[20].code = 77;
     p.apmLightInfo[4] = 9;
 }
@@ -225,6 +230,97 @@ TEST_F(ProfileFilesTest, FilesThatAreNoProfileAreRefusedAndChangeNothing) {
     const ChangeFlags &sent = appliedFlags();
     ChangeFlags none{};
     EXPECT_EQ(std::memcmp(&sent, &none, sizeof none), 0) << "an Apply after refusals sends nothing";
+}
+
+TEST_F(ProfileFilesTest, FieldsNothingCouldProduceAreRefusedWholeAndNamed) {
+    session_.selectProfile(2);
+    appliedFlags();
+    using Change = std::function<void(ProfileData &)>;
+    const struct {
+        const char *name;
+        Change change;
+        const char *says;
+    } cases[] = {
+        {"dead-keys", [](ProfileData &p) { std::memset(p.standardkey, 0xFF, sizeof p.standardkey); },
+         "standardkey[0]: 255 is not a key or mouse-button code"},
+        {"type255", [](ProfileData &p) { p.keys[3].type = 255; },
+         "MacroKeyInfo3.type: 255 is not an assignment type"},
+        {"combination",
+         [](ProfileData &p) {
+             p.keys[6].flags = 0xFF;
+             p.keys[6].code = 0xFFFF;
+         },
+         "MacroKeyInfo6.flags: 255 is not a set of modifiers"},
+        {"media",
+         [](ProfileData &p) {
+             p.keys[0] = MacroKeyInfo{};
+             p.keys[0].type = 6;
+             p.keys[0].code = 0xFFFF;
+         },
+         "MacroKeyInfo0.code: 65535 is not a media or application function"},
+        {"repeat", [](ProfileData &p) { p.keys[3].repeatCount = -5; },
+         "MacroKeyInfo3.repeatCount: -5 is not a repeat count"},
+        {"step-key", [](ProfileData &p) { p.keys[3].events[1].key = 0xFF; },
+         "MacroKeyInfo3.events[1].key: 255 is not a key or mouse-button code"},
+        {"step-state", [](ProfileData &p) { p.keys[3].events[0].state = 7; },
+         "MacroKeyInfo3.events[0].state: 7 is neither 1 (press) nor 2 (release)"},
+        {"unterminated", [](ProfileData &p) { std::memset(p.keys[3].macroName, 'M', 24); },
+         "MacroKeyInfo3.macroName: \"MMMMMMMMMMMMMMMMMMMMMMMM\" has no terminating NUL within its 24 bytes"},
+        {"hidden-slot",
+         [](ProfileData &p) {
+             p.keys[20] = MacroKeyInfo{};
+             p.keys[20].type = 3;
+             p.keys[20].eventCount = 51;
+         },
+         "MacroKeyInfo20.eventCount: 51 is more than the 50 steps"},
+        {"colour", [](ProfileData &p) { p.LtColor = 1000000; }, "LtColor: 1000000 is not a lighting colour"},
+        {"polling", [](ProfileData &p) { p.PollingRate = -7; }, "PollingRate: -7 is not a polling rate"},
+        {"escape", [](ProfileData &p) { setFixed(p.ProFileName, "a\x1B]0;pwned\x07"); },
+         "ProFileName: \"a\\x1B]0;pwned\\x07\" contains a control character"},
+        {"override", [](ProfileData &p) { setFixed(p.keys[5].programPath, "/tmp/\xE2\x81\xA6x"); },
+         "MacroKeyInfo5.programPath: \"/tmp/\xE2\x81\xA6"
+         "x\" contains a bidirectional override"},
+    };
+    // Files the reader parses but that are not whole or not one-valued.
+    IniDocument doc;
+    writeProfileKeys(doc, session_.working().profiles[1]);
+    const std::string good = doc.serialize();
+    const std::string withoutPolling = std::regex_replace(good, std::regex("PollingRate=2\r?\n"), "");
+    const struct {
+        const char *name;
+        std::string bytes;
+        const char *says;
+    } texts[] = {
+        {"no-polling", withoutPolling, "PollingRate: missing"},
+        {"twice", good + "LtColor=3\n", "it holds LtColor more than once"},
+        {"twice-case", good + "ltcolor = 3\n", "it holds ltcolor more than once"},
+        {"two-sections", good + "[setting]\nLtColor=3\n", "it holds [Setting] more than once"},
+    };
+
+    const auto before = std::make_unique<ConfigBlock>(session_.working());
+    auto refuse = [&](const std::string &name, const std::string &bytes, const std::string &says) {
+        writeAll(outside(name + ".gkp"), bytes);
+        const TransferResult r = session_.importProfile(outside(name + ".gkp"));
+        EXPECT_FALSE(r.ok) << name;
+        EXPECT_NE(r.message.find(says), std::string::npos) << name << ": " << r.message;
+        EXPECT_NE(r.message.find("Nothing was imported."), std::string::npos) << r.message;
+        EXPECT_FALSE(fs::exists(dir_.file(name + ".gkp"))) << name << ": copied although refused";
+    };
+    for (const auto &c : cases) {
+        auto profile = std::make_unique<ProfileData>(session_.working().profiles[1]);
+        c.change(*profile);
+        IniDocument file;
+        writeProfileKeys(file, *profile);
+        refuse(c.name, file.serialize(), c.says);
+    }
+    for (const auto &t : texts)
+        refuse(t.name, t.bytes, t.says);
+    EXPECT_EQ(std::memcmp(before.get(), &session_.working(), sizeof(ConfigBlock)), 0);
+    ChangeFlags none{};
+    EXPECT_EQ(std::memcmp(&appliedFlags(), &none, sizeof none), 0) << "an Apply after refusals sends nothing";
+    // The same profile, whole and once, imports.
+    writeAll(outside("good.gkp"), good);
+    EXPECT_TRUE(session_.importProfile(outside("good.gkp")).ok);
 }
 
 // Runs `body` where the permission bits count: as "nobody" when the test
