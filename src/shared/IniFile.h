@@ -43,6 +43,9 @@ public:
     // nullopt when missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     bool hasSection(std::string_view section) const;
+    // The names of the keys of the first matching section, trimmed, in file
+    // order (a name may repeat); empty when there is no such section.
+    std::vector<std::string> keys(std::string_view section) const;
 
     // Sets (or adds) a key. The line is written as "<key>=<value>" with the
     // key exactly as given. A value is cut at the first CR or LF so that it
