@@ -165,8 +165,8 @@ LibraryRead readLibrary(const IniDocument &doc) {
     if (!count)
         problems.push_back("its count (number=" + countText + ") is not a number of macros");
     else if (highest >= *count)
-        problems.push_back("it holds record " + std::to_string(highest) + " beyond its count (number=" +
-                           countText + ")");
+        problems.push_back("it holds record " + std::to_string(highest) +
+                           " beyond its count (number=" + countText + ")");
     for (const std::string &p : problems)
         read.problem += (read.problem.empty() ? "" : "; ") + p;
     // Shown as far as it can be read: records missing at the end are not

@@ -41,7 +41,8 @@ PictureRead readPictureFile(const QString &path, const PictureLimits &limits, Pi
     if (file.contents.empty())
         return fail("is empty");
     // The reader works on the bytes where they are: no second copy.
-    QByteArray bytes = QByteArray::fromRawData(file.contents.data(), static_cast<qsizetype>(file.contents.size()));
+    QByteArray bytes =
+        QByteArray::fromRawData(file.contents.data(), static_cast<qsizetype>(file.contents.size()));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

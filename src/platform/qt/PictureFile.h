@@ -20,9 +20,9 @@ struct PictureLimits {
 };
 
 struct PictureRead {
-    QImage image;        // the decoded picture; empty unless ok() and decoded
-    QSize declared;      // the size its header gives; invalid when unknown
-    std::string error;   // "<path>: why", empty when the picture is good
+    QImage image;      // the decoded picture; empty unless ok() and decoded
+    QSize declared;    // the size its header gives; invalid when unknown
+    std::string error; // "<path>: why", empty when the picture is good
     bool ok() const { return error.empty(); }
 };
 

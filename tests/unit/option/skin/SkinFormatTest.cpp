@@ -159,7 +159,8 @@ TEST_F(SkinFileTest, EveryFaultOfASkinNamesItsFile) {
     };
     const QString base = folder.path(QStringLiteral("w.ini_"));
     const Case cases[] = {
-        {"a FIFO as the background", [&] {
+        {"a FIFO as the background",
+         [&] {
              QFile::remove(base + "normal.bmp");
              ASSERT_EQ(::mkfifo((base + "normal.bmp").toLocal8Bit(), 0600), 0);
          },
@@ -185,14 +186,17 @@ TEST_F(SkinFileTest, EveryFaultOfASkinNamesItsFile) {
         ASSERT_EQ(checkSkinFile(QStringLiteral("w.ini")), "");
         c.fault();
         const std::string problem = checkSkinFile(QStringLiteral("w.ini"));
-        EXPECT_NE(problem.find(folder.path(QString::fromLatin1(c.file)).toStdString() + ": "), std::string::npos) << problem;
+        EXPECT_NE(problem.find(folder.path(QString::fromLatin1(c.file)).toStdString() + ": "),
+                  std::string::npos)
+            << problem;
         EXPECT_NE(problem.find(c.reason), std::string::npos) << problem;
         SkinnedDialog window(SkinWindowKind::ModalPopup);
         window.loadSkin(QStringLiteral("w.ini"), {});
         EXPECT_EQ(window.skinProblem(), problem);
     }
     QFile::remove(base + "normal.bmp");
-    EXPECT_EQ(checkSkinSet(), folder.path(QString::fromLatin1(kSkinFiles[0])).toStdString() + ": no such file");
+    EXPECT_EQ(checkSkinSet(),
+              folder.path(QString::fromLatin1(kSkinFiles[0])).toStdString() + ": no such file");
 }
 
 TEST(CropStateImage, CopiesTheAreaOneToOneAndIgnoresEmptySources) {
