@@ -162,7 +162,9 @@ LibraryRead readLibrary(const IniDocument &doc) {
                            " damaged (wrong length or checksum)");
     if (!missing.empty())
         problems.push_back(recordList(missing) + (missing.size() == 1 ? " is" : " are") + " missing");
-    if (!count)
+    if (!count && countText.empty())
+        problems.push_back("its count (number=) is missing");
+    else if (!count)
         problems.push_back("its count (number=" + countText + ") is not a number of macros");
     else if (highest >= *count)
         problems.push_back("it holds record " + std::to_string(highest) +
