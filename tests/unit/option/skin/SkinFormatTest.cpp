@@ -6,6 +6,8 @@
 #include "option/skin/SkinImage.h"
 #include "option/skin/SkinnedDialog.h"
 
+#include <QBuffer>
+#include <QtEndian>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -127,23 +129,16 @@ TEST_F(SkinFileTest, PicturesThatCannotBeReadGiveEmptyImages) {
     EXPECT_EQ(image.size(), QSize(40, 30));
 }
 
-// A BMP header that declares `width` x `height` pixels, with no pixels after
-// it: only a reader that decoded would notice.
-std::string bmpHeader(int32_t width, int32_t height) {
-    std::string h(54, '\0');
-    auto put = [&](int at, uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            h[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    h[0] = 'B', h[1] = 'M';
-    put(2, 54 + 3u * width * height, 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, static_cast<uint32_t>(width), 4);
-    put(22, static_cast<uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    return h;
+// A BMP whose header declares `width` x `height` pixels, with one pixel
+// after it: only a reader that decoded would notice.
+std::string bmpHeader(uint32_t width, uint32_t height) {
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    solid(1, 1, Qt::black).save(&buffer, "BMP");
+    qToLittleEndian(width, bmp.data() + 18);
+    qToLittleEndian(height, bmp.data() + 22);
+    return bmp.toStdString();
 }
 
 // Each fault of a skin is named, file and reason, by the check Option makes
