@@ -51,10 +51,10 @@ int runOption(int argc, char **argv) {
     // Every window is drawn from its skin: a skin that would leave a window
     // without its pictures is named now, before any window is built.
     if (const std::string problem = checkSkinSet(); !problem.empty()) {
-        startup.complain("cannot draw its windows: " + problem);
         // Nothing was changed: another Option or vantorctl may go ahead
         // while the message is shown.
         startup.releaseInstance();
+        startup.complain("cannot draw its windows: " + problem);
         QMessageBox::critical(nullptr, QStringLiteral("Option"),
                               QStringLiteral("Option cannot draw its windows, because a file of its skin "
                                              "is wrong:\n\n%1\n\nRestore the skins folder beside the "
