@@ -5,6 +5,7 @@
 #include <string>
 
 #include "option/ConfigWindow.h"
+#include "option/skin/SkinnedDialog.h"
 #include "platform/Endpoint.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStartup.h"
@@ -46,6 +47,21 @@ int runOption(int argc, char **argv) {
         return 1;
     }
     const std::string &settingsDir = *settingsFolder;
+
+    // Every window is drawn from its skin: a skin that would leave a window
+    // without its pictures is named now, before any window is built.
+    if (const std::string problem = checkSkinSet(); !problem.empty()) {
+        // Nothing was changed: another Option or vantorctl may go ahead
+        // while the message is shown.
+        startup.releaseInstance();
+        startup.complain("cannot draw its windows: " + problem);
+        QMessageBox::critical(nullptr, QStringLiteral("Option"),
+                              QStringLiteral("Option cannot draw its windows, because a file of its skin "
+                                             "is wrong:\n\n%1\n\nRestore the skins folder beside the "
+                                             "program (or mend the file) and start Option again.")
+                                  .arg(QString::fromStdString(problem)));
+        return 1;
+    }
 
     UiTextLibrary texts;
     texts.load(program);

@@ -28,6 +28,8 @@ public:
     const std::string &runtimeFolder() const { return runtimeFolder_; }
 
     InstanceClaim claimInstance(const std::string &name);
+    // Lets the next instance start (one that only reports why it ends).
+    void releaseInstance() { instance_.release(); }
 
     // The settings folder, created and checked; nullopt (printed, and kept
     // in error()) when it is refused.

@@ -337,6 +337,17 @@ bool IniDocument::hasSection(std::string_view section) const {
     return findSection(section) != nullptr;
 }
 
+std::vector<std::string> IniDocument::keys(std::string_view section) const {
+    std::vector<std::string> names;
+    if (const Section *s = findSection(section)) {
+        for (const Piece &p : s->body) {
+            if (p.kind == PieceKind::Key)
+                names.emplace_back(*keyName(p.text));
+        }
+    }
+    return names;
+}
+
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     if (!validName(section, false) || !validName(key, true))
         return false;

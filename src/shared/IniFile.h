@@ -48,6 +48,9 @@ public:
     // "[<section>]" when the header itself repeats. nullopt when every key
     // is there once. Lookups take the first; an import refuses such files.
     std::optional<std::string> firstRepeatedKey(std::string_view section) const;
+    // The names of the keys of the first matching section, trimmed, in file
+    // order (a name may repeat); empty when there is no such section.
+    std::vector<std::string> keys(std::string_view section) const;
 
     // Sets (or adds) a key. The line is written as "<key>=<value>" with the
     // key exactly as given. A value is cut at the first CR or LF so that it

@@ -119,7 +119,7 @@ ExitStatus runMacros(const Command &command, QCommandLineParser &parser, Environ
     MacroLibrary library(env.macroPath());
     library.load();
     if (library.fileState() == MacroFileState::Unreadable)
-        complain("The macro library " + library.path() + " cannot be read.");
+        complain("The macro library " + library.path() + " cannot be read whole: " + library.problem() + ".");
     if (parser.isSet("json")) {
         print(libraryToJson(library));
         return ExitStatus::Done;

@@ -4,7 +4,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -14,6 +13,7 @@
 
 #include "monitor/CMonitorWnd.h"
 #include "monitor/Utf8Text.h"
+#include "platform/qt/PictureFile.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -112,13 +112,22 @@ void MonitorTray::onHostRegistered() {
         show();
 }
 
+namespace {
+
+// The icons are 16 to 256 pixels; anything far larger is not one of them.
+constexpr PictureLimits kIconLimits{std::size_t{4} << 20, 1024, qint64{1024} * 1024};
+
+} // namespace
+
 QIcon MonitorTray::findIcon(const std::string &programFolder) {
     const QString folder = QString::fromStdString(programFolder);
     QIcon fallback;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString path = folder + QStringLiteral("icons/hicolor/%1x%1/apps/orvyn-vantor.png").arg(size);
-        if (QFile::exists(path))
-            fallback.addFile(path, QSize(size, size));
+        // Read like every other file: a FIFO in an icon's place never blocks.
+        const PictureRead icon = readPictureFile(path, kIconLimits);
+        if (icon.ok())
+            fallback.addPixmap(QPixmap::fromImage(icon.image));
     }
     if (fallback.isNull()) {
         // Nothing generated yet: a plain key-cap picture so the icon exists.

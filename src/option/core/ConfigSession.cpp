@@ -128,7 +128,8 @@ void ConfigSession::tellIfUnsaved(const SaveFailures &unsaved) {
 void ConfigSession::checkLibraryFile() {
     if (library_.fileState() != MacroFileState::Unreadable || libraryWarned_)
         return;
-    trace("Option: " + library_.path() + " cannot be read; it is left as it is\n");
+    trace("Option: " + library_.path() + " cannot be read whole (" + library_.problem() +
+          "); it is left as it is\n");
     libraryWarned_ = true;
     tell(SessionNotice::MacroLibraryUnreadable);
 }
@@ -153,9 +154,10 @@ void ConfigSession::tell(SessionNotice notice, const SaveFailures &unsaved) {
                "and apply again.";
         break;
     case SessionNotice::MacroLibraryUnreadable:
-        text = "The macro library " + library_.path() +
-               " cannot be read. It is left as it is: macros recorded or changed now are not saved "
-               "to it until it can be read again.";
+        text = "The macro library " + library_.path() + " cannot be read whole" +
+               (library_.problem().empty() ? std::string() : ": " + library_.problem()) +
+               ". It is left as it is: the macros that could be read are shown, and macros recorded "
+               "or changed now are not saved to it until it is mended or removed.";
         break;
     case SessionNotice::SettingsNotSaved: {
         text = "The settings could not be saved:";

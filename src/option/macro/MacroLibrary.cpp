@@ -5,6 +5,7 @@
 #include <cstring>
 #include <cwctype>
 #include <locale.h>
+#include <optional>
 #include <string>
 
 #include "shared/IniFile.h"
@@ -79,6 +80,104 @@ char32_t foldCase(char32_t cp) {
     return static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), utf8));
 }
 
+// Decimal digits only, as save() writes counts and indexes.
+std::optional<int64_t> decimalValue(std::string_view text) {
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// A record's key: its index exactly as save() writes it ("1", never "01").
+std::optional<int64_t> recordIndex(std::string_view key) {
+    if (key.size() > 1 && key.front() == '0')
+        return std::nullopt;
+    return decimalValue(key);
+}
+
+// "record 1", "records 1 and 4", "records 1, 4, 7 and 12 more".
+std::string recordList(const std::vector<int> &indexes) {
+    std::string text = indexes.size() == 1 ? "record " : "records ";
+    const std::size_t named = std::min<std::size_t>(indexes.size(), 3);
+    for (std::size_t i = 0; i < named; ++i) {
+        if (i > 0)
+            text += i + 1 == indexes.size() ? " and " : ", ";
+        text += std::to_string(indexes[i]);
+    }
+    if (indexes.size() > named)
+        text += " and " + std::to_string(indexes.size() - named) + " more";
+    return text;
+}
+
+// What a library file holds, read as far as it can be.
+struct LibraryRead {
+    std::vector<std::unique_ptr<MacroRecord>> records;
+    std::string problem; // empty when the file was read whole
+};
+
+LibraryRead readLibrary(const IniDocument &doc) {
+    LibraryRead read;
+    int64_t highest = -1; // the highest record index present
+    for (const std::string &key : doc.keys(kMacroSection)) {
+        if (const auto index = recordIndex(key))
+            highest = std::max(highest, *index);
+    }
+    const std::string countText(trimmed(doc.value(kMacroSection, kMacroCountKey).value_or("")));
+    // No count and no records: the empty library (no file, no section).
+    const std::optional<int64_t> count =
+        countText.empty() && highest < 0 ? std::optional<int64_t>(0) : decimalValue(countText);
+    if (count == 0)
+        return read; // the empty library, whatever else the section holds
+    if (count && *count > kMaxStoredMacros) {
+        read.problem = "it counts " + std::to_string(*count) + " macros, more than the " +
+                       std::to_string(kMaxStoredMacros) + " this program keeps";
+        return read;
+    }
+    const int64_t length = std::min<int64_t>(std::max(count.value_or(0), highest + 1), kMaxStoredMacros);
+    std::vector<int> damaged, missing;
+    int64_t lastPresent = -1;
+    for (int64_t i = 0; i < length; ++i) {
+        auto record = std::make_unique<MacroRecord>();
+        std::memset(record.get(), 0, sizeof(MacroRecord));
+        const std::string key = std::to_string(i);
+        if (!doc.value(kMacroSection, key)) {
+            missing.push_back(static_cast<int>(i));
+        } else {
+            lastPresent = i;
+            if (!doc.readBlock(kMacroSection, key, record.get(), sizeof(MacroRecord))) {
+                std::memset(record.get(), 0, sizeof(MacroRecord));
+                damaged.push_back(static_cast<int>(i));
+            }
+        }
+        read.records.push_back(std::move(record));
+    }
+    std::vector<std::string> problems;
+    if (!damaged.empty())
+        problems.push_back(recordList(damaged) + (damaged.size() == 1 ? " is" : " are") +
+                           " damaged (wrong length or checksum)");
+    if (!missing.empty())
+        problems.push_back(recordList(missing) + (missing.size() == 1 ? " is" : " are") + " missing");
+    if (!count && countText.empty())
+        problems.push_back("its count (number=) is missing");
+    else if (!count)
+        problems.push_back("its count (number=" + countText + ") is not a number of macros");
+    else if (highest >= *count)
+        problems.push_back("it holds record " + std::to_string(highest) +
+                           " beyond its count (number=" + countText + ")");
+    for (const std::string &p : problems)
+        read.problem += (read.problem.empty() ? "" : "; ") + p;
+    // Shown as far as it can be read: records missing at the end are not
+    // made up.
+    if (!read.problem.empty())
+        read.records.resize(static_cast<std::size_t>(lastPresent + 1));
+    return read;
+}
+
 void copyKeyEvents(MacroRecord &record, const MacroKeyInfo &key) {
     std::memcpy(record.events, key.events, sizeof record.events);
     record.count = clampCount(key.eventCount);
@@ -108,33 +207,31 @@ void clearKeyMacro(MacroKeyInfo &key) {
 
 void MacroLibrary::load() {
     IniDocument doc;
-    int32_t number = -1;
-    switch (loadIniDocument(path_, doc, kMacroLibraryMaxBytes)) {
+    std::string error;
+    problem_.clear();
+    switch (loadIniDocument(path_, doc, kMacroLibraryMaxBytes, &error)) {
     case IniLoad::Missing:
         fileState_ = MacroFileState::Missing;
-        break;
+        records_.clear();
+        return;
     case IniLoad::Unreadable:
         fileState_ = MacroFileState::Unreadable;
-        break;
+        problem_ = error.starts_with(path_ + ": ") ? error.substr(path_.size() + 2) : error;
+        records_.clear();
+        return;
     case IniLoad::Ok:
-        number = doc.readNumber(kMacroSection, kMacroCountKey, -1);
-        // More than this program ever writes: taking a part and saving it
-        // later would drop the rest.
-        fileState_ = number > kMaxStoredMacros ? MacroFileState::Unreadable : MacroFileState::Readable;
         break;
     }
-    if (number <= 0 || fileState_ == MacroFileState::Unreadable) {
+    LibraryRead read = readLibrary(doc);
+    fileState_ = read.problem.empty() ? MacroFileState::Readable : MacroFileState::Unreadable;
+    problem_ = std::move(read.problem);
+    if (read.records.empty()) {
         records_.clear();
         return;
     }
-    records_.reserve(records_.size() + static_cast<std::size_t>(number));
-    for (int32_t i = 0; i < number; ++i) {
-        auto record = std::make_unique<MacroRecord>();
-        std::memset(record.get(), 0, sizeof(MacroRecord));
-        if (!doc.readBlock(kMacroSection, std::to_string(i), record.get(), sizeof(MacroRecord)))
-            std::memset(record.get(), 0, sizeof(MacroRecord));
+    records_.reserve(records_.size() + read.records.size());
+    for (auto &record : read.records)
         records_.push_back(std::move(record));
-    }
 }
 
 bool MacroLibrary::save(std::string *error) {
@@ -158,11 +255,20 @@ bool MacroLibrary::save(std::string *error) {
     // still not ours to overwrite. Every apply saves the library; a file
     // that already holds exactly this is left alone (no rewrite, no flush).
     IniDocument current;
-    switch (loadIniDocument(path_, current, kMacroLibraryMaxBytes)) {
+    std::string error;
+    switch (loadIniDocument(path_, current, kMacroLibraryMaxBytes, &error)) {
     case IniLoad::Unreadable:
         fileState_ = MacroFileState::Unreadable;
+        problem_ = error.starts_with(path_ + ": ") ? error.substr(path_.size() + 2) : error;
         return false;
     case IniLoad::Ok:
+        // Damaged since the last load: its readable records are not ours
+        // to drop either.
+        if (std::string problem = readLibrary(current).problem; !problem.empty()) {
+            fileState_ = MacroFileState::Unreadable;
+            problem_ = std::move(problem);
+            return false;
+        }
         if (current.serialize() == contents) {
             fileState_ = MacroFileState::Readable;
             return true;

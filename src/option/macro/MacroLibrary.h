@@ -51,8 +51,10 @@ enum class MacroFileState {
     Missing,    // no file yet: the next save creates it
     Readable,   // read whole
     Unreadable, // exists but could not be read whole (permissions, I/O
-                // error, too large, more macros than kMaxStoredMacros):
-                // left as it is, never overwritten
+                // error, too large, more macros than kMaxStoredMacros, a
+                // record missing or failing its checksum, a count that is
+                // not a number or does not match the records): left as it
+                // is, never overwritten
 };
 
 // Result of a name lookup: index -1 when nothing matched.
@@ -71,10 +73,11 @@ public:
     void setPath(std::string filePath) { path_ = std::move(filePath); }
 
     // Appends the file's macros to the list (callers clear first). A number
-    // of 0 or less (also a missing file or section) empties the list, as
-    // does a file that cannot be read whole, which is marked Unreadable. A
+    // of 0 (also a missing file or section) empties the list, as does a
+    // file that cannot be read at all. A file whose records cannot be read
+    // whole is marked Unreadable and shown as far as it can be read: a
     // damaged or missing record is appended zero-filled so indexes stay
-    // aligned.
+    // aligned, and the list ends with the last record present.
     void load();
     // Replaces the file whole with the list, in list order, in one atomic
     // write. False, and the file untouched, when it could not be written,
@@ -86,6 +89,9 @@ public:
     // clear() then load(): drops every unsaved edit.
     void reload();
     MacroFileState fileState() const { return fileState_; }
+    // Why the file is Unreadable, for a message ("record 1 is damaged");
+    // empty otherwise.
+    const std::string &problem() const { return problem_; }
 
     void clear() { records_.clear(); }
     std::size_t size() const { return records_.size(); }
@@ -119,6 +125,7 @@ private:
     std::string path_;
     std::vector<std::unique_ptr<MacroRecord>> records_;
     MacroFileState fileState_ = MacroFileState::Missing;
+    std::string problem_;
 };
 
 // Case-insensitive equality of a trimmed library name and a key name.

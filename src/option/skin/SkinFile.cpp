@@ -18,10 +18,30 @@ const char *skinPictureKey(SkinPicture picture) {
     return "";
 }
 
-SkinFile SkinFile::load(const std::string &path) {
+SkinFile SkinFile::load(const std::string &path, std::string *problem) {
     SkinFile skin;
-    if (loadIniDocument(path, skin.doc_) != IniLoad::Ok)
-        skin.doc_ = IniDocument();
+    std::string error;
+    switch (loadIniDocument(path, skin.doc_, kIniFileMaxBytes, &error)) {
+    case IniLoad::Missing:
+        error = path + ": no such file";
+        break;
+    case IniLoad::Unreadable:
+        break;
+    case IniLoad::Ok:
+        if (!skin.doc_.hasSection("SCREEN")) {
+            error = path + ": has no [SCREEN] section naming the window's pictures";
+            break;
+        }
+        for (SkinPicture picture : kSkinPictureOrder) {
+            if (picture != SkinPicture::Mask && skin.pictureName(picture).empty()) {
+                error = path + ": names no " + skinPictureKey(picture) + " picture in [SCREEN]";
+                break;
+            }
+        }
+        break;
+    }
+    if (problem)
+        *problem = std::move(error);
     return skin;
 }
 

@@ -20,8 +20,10 @@ class SkinFile {
 public:
     SkinFile() = default;
     // Reads the whole file once; a missing or unreadable file gives an
-    // empty skin (every value empty).
-    static SkinFile load(const std::string &path);
+    // empty skin (every value empty). `problem` (when given) names the file
+    // and says what is wrong: missing, unreadable, no [SCREEN] section, or
+    // one of the four state pictures not named (the mask may be left out).
+    static SkinFile load(const std::string &path, std::string *problem = nullptr);
 
     // The value of a key, at most 2047 characters; empty when missing.
     std::string value(std::string_view section, std::string_view key) const;

@@ -1,15 +1,12 @@
 #include "option/skin/SkinImage.h"
 
-#include <QFile>
-#include <QImageReader>
 #include <algorithm>
+
+#include "platform/qt/PictureFile.h"
 
 namespace orvyn {
 
 namespace {
-
-// Skins are a few window-sized pictures; anything larger is not a skin.
-constexpr int kPictureSideMax = 16384;
 
 struct ComponentBounds {
     int low[3];
@@ -61,22 +58,39 @@ template <typename RunFn> void forEachRun(const QImage &mask, QRgb transparent, 
 
 } // namespace
 
-QSize LoadSkinImage(const QString &path, QImage &target) {
+qint64 skinPicturePixelsMax(QSize window) {
+    if (window.isEmpty())
+        return kSkinPicturePixelsMax;
+    return std::min(kSkinPicturePixelsMax, kSkinWindowAreaFactor * window.width() * window.height());
+}
+
+namespace {
+
+PictureLimits skinLimits(qint64 pixelsMax) {
+    return PictureLimits{kSkinPictureMaxBytes, kSkinPictureSideMax, pixelsMax};
+}
+
+} // namespace
+
+QSize LoadSkinImage(const QString &path, QImage &target, qint64 pixelsMax, std::string *error) {
     target = QImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QImageReader reader(&file);
-    const QSize declared = reader.size();
-    if (declared.isValid() && (declared.width() > kPictureSideMax || declared.height() > kPictureSideMax))
-        return {};
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull())
+    PictureRead picture = readPictureFile(path, skinLimits(pixelsMax));
+    if (error)
+        *error = picture.error;
+    if (!picture.ok())
         return {};
     // One pixel format for every skin picture: cheap to paint and to read.
-    target = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                               : QImage::Format_RGB32);
+    const QImage::Format format =
+        picture.image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    target = std::move(picture.image).convertToFormat(format);
     return target.size();
+}
+
+std::string checkSkinImage(const QString &path, qint64 pixelsMax, QSize *declared) {
+    const PictureRead picture = readPictureFile(path, skinLimits(pixelsMax), PictureUse::HeaderOnly);
+    if (declared)
+        *declared = picture.declared;
+    return picture.error;
 }
 
 void CropStateImage(QImage &target, const QImage &source, int left, int top, int right, int bottom) {
@@ -84,7 +98,7 @@ void CropStateImage(QImage &target, const QImage &source, int left, int top, int
         return;
     const int64_t width = int64_t{right} - left;
     const int64_t height = int64_t{bottom} - top;
-    if (width <= 0 || height <= 0 || width > kPictureSideMax || height > kPictureSideMax) {
+    if (width <= 0 || height <= 0 || width > kSkinPictureSideMax || height > kSkinPictureSideMax) {
         target = QImage();
         return;
     }

@@ -7,15 +7,41 @@
 #include <QRegion>
 #include <QSize>
 #include <QString>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace orvyn {
 
+// Bounds on a skin picture, checked on the size its header declares before
+// anything is decoded. A window's "Normal" picture gives the window its
+// size; its other pictures are at most 4 times its area. A picture whose
+// window is not known (the "Normal" picture itself, the program's small
+// pictures) is at most kSkinPicturePixelsMax pixels, 64 MiB decoded.
+inline constexpr int kSkinPictureSideMax = 8192;
+inline constexpr qint64 kSkinPicturePixelsMax = qint64{4096} * 4096;
+inline constexpr qint64 kSkinWindowAreaFactor = 4;
+// A picture file: room for an uncompressed 32-bit BMP at the pixel bound.
+inline constexpr std::size_t kSkinPictureMaxBytes = std::size_t{72} << 20;
+
+// The pixel bound for a picture of a window of this size (an empty size:
+// not known).
+qint64 skinPicturePixelsMax(QSize window);
+
 // Decodes the picture at `path` (JPEG, BMP, PNG, ...) into `target`,
-// replacing what it held, and returns its size. A missing, unreadable or
-// undecodable file leaves `target` empty and returns an empty size.
-QSize LoadSkinImage(const QString &path, QImage &target);
+// replacing what it held, and returns its size. A missing, unreadable,
+// oversized or undecodable file, or anything but a regular file, leaves
+// `target` empty and returns an empty size; `error` (when given) says why,
+// naming the file. The file is read with readRegularFile, so a FIFO never
+// blocks.
+QSize LoadSkinImage(const QString &path, QImage &target, qint64 pixelsMax = kSkinPicturePixelsMax,
+                    std::string *error = nullptr);
+
+// The checks of LoadSkinImage without decoding: "" when the picture would
+// load, else why not. `declared` gets the size from the header.
+std::string checkSkinImage(const QString &path, qint64 pixelsMax = kSkinPicturePixelsMax,
+                           QSize *declared = nullptr);
 
 // Copies the area (left, top)-(right, bottom) of `source` into `target`
 // 1:1. Nothing happens when `source` is empty; an empty or inverted area

@@ -2,6 +2,7 @@
 
 #include "option/skin/SkinImage.h"
 #include "option/skin/SkinResources.h"
+#include "platform/Trace.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,7 +24,56 @@ QRegion nothingVisible() {
     return QRegion(-1, -1, 1, 1);
 }
 
+// Reads a window's skin file and its [SCREEN] pictures: decoded into
+// `states` and `mask` when given, else only checked. The "Normal" picture
+// comes first: its size is the window's and bounds the others. Every
+// picture is read even after a problem; `problem` gets the first.
+SkinFile readWindowSkin(const QString &fileName, StatePictures *states, QImage *mask, std::string *problem) {
+    const QString folder = skinFolder();
+    SkinFile skin = SkinFile::load((folder + fileName).toStdString(), problem);
+    QSize window;
+    auto read = [&](SkinPicture picture, QImage *target) {
+        const std::string name = skin.pictureName(picture);
+        if (target)
+            *target = QImage();
+        if (name.empty())
+            return; // the mask may be left out; the others were reported
+        const QString path = folder + QString::fromStdString(name);
+        const qint64 pixelsMax = skinPicturePixelsMax(window);
+        std::string error;
+        QSize size;
+        if (target)
+            size = LoadSkinImage(path, *target, pixelsMax, &error);
+        else
+            error = checkSkinImage(path, pixelsMax, &size);
+        if (picture == SkinPicture::Normal && error.empty())
+            window = size;
+        if (problem->empty())
+            *problem = std::move(error);
+    };
+    read(SkinPicture::Normal, states ? &(*states)[0] : nullptr);
+    read(SkinPicture::Mask, mask);
+    read(SkinPicture::Over, states ? &(*states)[1] : nullptr);
+    read(SkinPicture::Down, states ? &(*states)[2] : nullptr);
+    read(SkinPicture::Disable, states ? &(*states)[3] : nullptr);
+    return skin;
+}
+
 } // namespace
+
+std::string checkSkinFile(const QString &fileName) {
+    std::string problem;
+    readWindowSkin(fileName, nullptr, nullptr, &problem);
+    return problem;
+}
+
+std::string checkSkinSet() {
+    for (const char *file : kSkinFiles) {
+        if (std::string problem = checkSkinFile(QString::fromLatin1(file)); !problem.empty())
+            return problem;
+    }
+    return {};
+}
 
 std::vector<SkinControlSetup> pushButtons(std::span<const int> sections) {
     std::vector<SkinControlSetup> setups;
@@ -66,21 +116,9 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSet
         delete control.widget.data();
     controls_.clear();
 
-    const QString folder = skinFolder();
-    skin_ = SkinFile::load((folder + fileName).toStdString());
-
-    std::string names[5];
-    for (SkinPicture picture : kSkinPictureOrder)
-        names[static_cast<int>(picture)] = skin_.pictureName(picture);
-    auto pathOf = [&](SkinPicture picture) {
-        return folder + QString::fromStdString(names[static_cast<int>(picture)]);
-    };
-
-    LoadSkinImage(pathOf(SkinPicture::Mask), mask_);
-    LoadSkinImage(pathOf(SkinPicture::Normal), windowPictures_[0]);
-    LoadSkinImage(pathOf(SkinPicture::Over), windowPictures_[1]);
-    LoadSkinImage(pathOf(SkinPicture::Down), windowPictures_[2]);
-    LoadSkinImage(pathOf(SkinPicture::Disable), windowPictures_[3]);
+    skin_ = readWindowSkin(fileName, &windowPictures_, &mask_, &skinProblem_);
+    if (!skinProblem_.empty())
+        warn("skin " + skinProblem_ + "\n");
     // The background is the "Normal" picture; pictures are shared, not
     // decoded twice.
     background_ = windowPictures_[0];

@@ -18,11 +18,21 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace orvyn {
 
 enum class SkinWindowKind { ChildPage, ModalPopup };
+
+// What is wrong with the skin file <skin folder><fileName> or the pictures
+// its [SCREEN] section names, checked as loadSkin() reads them but without
+// decoding a picture: "" when it would load whole, else the first problem,
+// naming the file ("<path>: is not a regular file").
+std::string checkSkinFile(const QString &fileName);
+// checkSkinFile() for every skin file of the set (kSkinFiles), in order:
+// the first problem, or "".
+std::string checkSkinSet();
 
 // What a window puts at one of its control sections.
 enum class SkinControlKind {
@@ -56,9 +66,13 @@ public:
 
     // Builds the window from <skin folder><fileName>: pictures, size,
     // controls in ascending section order, outline. Missing files, keys and
-    // pictures leave their part empty; the window is built regardless.
+    // pictures leave their part empty; the window is built regardless, and
+    // skinProblem() (also traced) says what was wrong.
     void loadSkin(const QString &fileName, std::vector<SkinControlSetup> controls,
                   WindowPictures keep = WindowPictures::Discard);
+    // The first thing wrong with the last skin loaded, naming the file;
+    // empty when the skin loaded whole.
+    const std::string &skinProblem() const { return skinProblem_; }
 
     SkinWindowKind kind() const { return kind_; }
     const SkinFile &skinFile() const { return skin_; }
@@ -112,6 +126,7 @@ private:
     QImage background_;
     StatePictures windowPictures_;
     std::optional<QRegion> outline_;
+    std::string skinProblem_;
     std::map<int, Control> controls_;
     // Manual dragging when the window system cannot move the window itself.
     bool dragging_ = false;

@@ -8,8 +8,10 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 
 #include "option/macro/MacroLibrary.h"
+#include "platform/InstanceLock.h"
 #include "shared/SharedBlock.h"
 
 namespace orvyn::test {
@@ -153,6 +155,51 @@ std::string lineWith(Child &child, const std::string &text, int seconds = 20) {
         if (line->find(text) != std::string::npos)
             return *line;
     return {};
+}
+
+// A skin that cannot draw the main window is named at once, on stderr and
+// in a plain message box, and Option ends without a window; the instance
+// lock is already free while the box is up, so vantorctl is not refused.
+TEST_F(OptionProcessTest, ABrokenSkinIsNamedAndOptionEnds) {
+    const bool box = haveXdotool();
+    ::setenv("QT_QPA_PLATFORM", box ? "xcb" : "offscreen", 1);
+    const std::string skins = programs_ + "skins/";
+    fs::remove(programs_ + "skins");
+    fs::copy(std::string(ORVYN_PROGRAM_DIR) + "skins", skins, fs::copy_options::recursive);
+    struct Case {
+        const char *file;
+        const char *fault;
+    };
+    const Case cases[] = {
+        {"config_normal.jpg", "fifo"}, // no writer: a blocking open would never return
+        {"skin_Config.ini", "missing"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = skins + c.file;
+        const std::string saved = path + ".saved";
+        fs::rename(path, saved);
+        if (std::string(c.fault) == "fifo") {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        }
+        auto option = startOption();
+        const auto started = std::chrono::steady_clock::now();
+        const std::string line = lineWith(*option, "Option: cannot draw its windows: ", 10);
+        EXPECT_NE(line.find(path + ": "), std::string::npos) << line;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
+        InstanceLock lock;
+        EXPECT_EQ(lock.acquire(runtime_.runtime(), kOptionInstanceName), LockResult::Acquired);
+        lock.release();
+        if (box) {
+            const std::string window = shell("timeout 10 xdotool search --sync --name '^Option$' | head -1");
+            ASSERT_FALSE(window.empty()) << "no message box";
+            shell("xdotool windowfocus --sync " + window + " key Return");
+            ASSERT_TRUE(ends(*option)) << "the box did not close";
+            EXPECT_EQ(option->wait(), 1);
+        }
+        fs::remove(path);
+        fs::rename(saved, path);
+    }
 }
 
 TEST_F(OptionProcessTest, KeyAssignmentsMadeInTheWindowReachTheKeyboardAndComeBack) {

@@ -434,6 +434,28 @@ TEST_F(VantorctlProcessTest, BadInputSaysWhyAndChangesNothing) {
     EXPECT_EQ(snapshot(home_), files);
 }
 
+// A library with a damaged record: the change is made, the library is
+// listed as far as it reads, the damaged record is named, and the file
+// stays byte for byte as it was.
+TEST_F(VantorctlProcessTest, ADamagedMacroLibraryIsNamedAndNeverRewritten) {
+    const std::string path = home_ + "config/sequence.dat";
+    std::string text = slurp(path);
+    const std::string record = text.substr(text.find("0=") + 2, 522);
+    std::string damaged = record;
+    damaged.back() = damaged.back() == '0' ? '1' : '0';
+    text = "[Macros]\nnumber=3\n0=" + record + "\n1=" + damaged + "\n2=" + record + "\n";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+
+    const Outcome set = ctl({"set", "1", "colour=3"});
+    EXPECT_EQ(set.status, 2) << set.err; // no Monitor: saved, not sent
+    EXPECT_NE(set.err.find("record 1 is damaged"), std::string::npos) << set.err;
+    EXPECT_EQ(IniFile(home_ + "config/Default0.gkp").readNumber("Setting", "LtColor", -1), 3);
+    const Outcome macros = ctl({"macros"});
+    EXPECT_EQ(macros.out, "Jump\t2 steps\trepeat 2\n\t0 steps\tonce\nJump\t2 steps\trepeat 2\n");
+    EXPECT_NE(macros.err.find("record 1 is damaged"), std::string::npos) << macros.err;
+    EXPECT_EQ(slurp(path), text);
+}
+
 TEST_F(VantorctlProcessTest, WithoutMonitorOrKeyboardTheFilesAreSavedAndTheStatusSaysSo) {
     // No Monitor at all.
     Outcome o = ctl({"set", "1", "colour=4"});

@@ -9,6 +9,7 @@
 
 #include "option/macro/qt/KeystrokeRecorder.h"
 #include "option/skin/SkinFonts.h"
+#include "option/skin/SkinImage.h"
 #include "option/skin/SkinResources.h"
 
 namespace orvyn {
@@ -29,7 +30,7 @@ constexpr int kItemTextMargin = 24;
 StatePictures recordPictures(const char *const (&files)[3]) {
     StatePictures pictures;
     for (int i = 0; i < 4; ++i) {
-        if (!pictures[i].load(skinFolder() + QString::fromLatin1(files[i == 3 ? 0 : i])))
+        if (LoadSkinImage(skinFolder() + QString::fromLatin1(files[i == 3 ? 0 : i]), pictures[i]).isEmpty())
             return StatePictures();
     }
     return pictures;

@@ -3,6 +3,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "protocol/FeatureReports.h"
@@ -44,6 +46,21 @@ TEST(BoundDeviceModule, WithoutTheModuleThereIsNoKeyboard) {
     EXPECT_FALSE(lib.load(kModules + "absent/"));
     EXPECT_FALSE(lib.error().empty());
     expectNothingWorks(lib);
+}
+
+// A FIFO in the module's place (no writer) is refused at once: the loader's
+// own open would wait for a writer forever.
+TEST(BoundDeviceModule, AFifoInTheModulesPlaceIsRefusedWithoutWaiting) {
+    char folder[] = "/tmp/orvyn-module-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/devbridge.so";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    BoundDeviceModule lib;
+    EXPECT_FALSE(lib.loadModule(path));
+    EXPECT_EQ(lib.error(), path + ": is not a regular file");
+    expectNothingWorks(lib);
+    ::unlink(path.c_str());
+    ::rmdir(folder);
 }
 
 TEST(BoundDeviceModule, AModuleMissingOneNameIsNotCalledAtAll) {

@@ -1,7 +1,10 @@
 // The tray icon: its menu texts and commands, and that no tray host means no
 // icon and nothing else.
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "monitor/qt/MonitorTray.h"
 #include "shared/Messages.h"
@@ -40,6 +43,13 @@ TEST(MonitorTrayTest, NoTrayHostMeansNoIcon) {
     EXPECT_TRUE(mouse.empty() && commands.empty());
     // The icon is always found: theme, generated pictures or the drawn one.
     EXPECT_FALSE(MonitorTray::findIcon("/nonexistent/").isNull());
+
+    // A FIFO in an icon's place (no writer) is passed over, not waited on.
+    QTemporaryDir folder;
+    const QString apps = folder.path() + QStringLiteral("/icons/hicolor/16x16/apps/");
+    ASSERT_TRUE(QDir().mkpath(apps));
+    ASSERT_EQ(::mkfifo((apps + QStringLiteral("orvyn-vantor.png")).toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(MonitorTray::findIcon(folder.path().toStdString() + "/").isNull());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "OptionFakes.h"
 #include "option/core/ConfigSession.h"
+#include "shared/IniFile.h"
 #include "shared/Messages.h"
 #include "support/FileAccess.h"
 #include "support/TempDir.h"
@@ -459,20 +460,40 @@ TEST_F(ConfigSessionTest, BlockWithoutACurrentProfileGivesProfile0AndApplyNeverS
     EXPECT_EQ(session_.working().CurrentProfile, 0);
 }
 
-// A library file that exists but cannot be read is neither written at
-// start-up nor by any later save, and the user hears of it once.
+// A library file that exists but cannot be read whole is neither written at
+// start-up nor by any later save; what could be read is shown, and the user
+// hears once what is wrong.
 TEST(ConfigSessionLibrary, UnreadableFileIsLeftAloneAndToldOnce) {
     const fs::perms readable =
         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    auto record = [](const char *name) {
+        MacroRecord r{};
+        setFixed(r.name, name);
+        return encodeBlock(&r, sizeof r);
+    };
+    std::string damaged = record("b");
+    damaged.back() = damaged.back() == '0' ? '1' : '0'; // checksum off
+    const std::string two = "0=" + record("a") + "\n1=" + record("b") + "\n";
     struct Case {
         const char *what;
         std::string contents;
         fs::perms mode;
+        const char *message;
+        std::size_t shown; // macros read from the file
     };
     const Case cases[] = {
-        {"mode 000", "[Macros]\nnumber=0\n", fs::perms::none},
+        {"mode 000", "[Macros]\nnumber=0\n", fs::perms::none, "cannot be opened", 0},
         {"over the size limit", "[Macros]\nnumber=0\n;" + std::string(kMacroLibraryMaxBytes, 'x') + "\n",
-         readable},
+         readable, "is larger than", 0},
+        {"a record failing its checksum",
+         "[Macros]\nnumber=3\n0=" + record("a") + "\n1=" + damaged + "\n2=" + record("c") + "\n", readable,
+         ": record 1 is damaged", 3},
+        {"a count that is not a number", "[Macros]\nnumber=abc\n" + two, readable,
+         "count (number=abc) is not a number", 2},
+        {"a negative count", "[Macros]\nnumber=-1\n" + two, readable, "count (number=-1) is not a number", 2},
+        {"fewer records than the count", "[Macros]\nnumber=3\n" + two, readable, ": record 2 is missing", 2},
+        {"more records than the count", "[Macros]\nnumber=1\n" + two, readable,
+         "record 1 beyond its count (number=1)", 2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -499,7 +520,8 @@ TEST(ConfigSessionLibrary, UnreadableFileIsLeftAloneAndToldOnce) {
             ConfigSession session(settings, poster, texts, library);
             session.setView(&view);
             session.initialize(&exchange);
-            ASSERT_EQ(session.library().size(), 1u); // the keys' macros are still at hand
+            // What could be read, and the keys' macros, are still at hand.
+            ASSERT_EQ(session.library().size(), c.shown + 1);
             session.apply(ApplyMode::Apply);
             session.handleMessage(message(WM_APPLY_DONE));
             session.handleMessage(message(WM_READBACK_DONE));
@@ -508,6 +530,7 @@ TEST(ConfigSessionLibrary, UnreadableFileIsLeftAloneAndToldOnce) {
             session.apply(ApplyMode::Apply);
             EXPECT_EQ(view.notices, std::vector<SessionNotice>{SessionNotice::MacroLibraryUnreadable});
             EXPECT_NE(view.noticeTexts.at(0).find("sequence.dat"), std::string::npos);
+            EXPECT_NE(view.noticeTexts.at(0).find(c.message), std::string::npos) << view.noticeTexts.at(0);
         }));
         struct stat after {};
         ASSERT_EQ(::stat(library.c_str(), &after), 0);

@@ -264,7 +264,8 @@ TEST_F(MacroLibraryTest, DeletingTheSecondOfThreeRenumbersTheFile) {
 }
 
 TEST_F(MacroLibraryTest, SaveReplacesTheWholeFile) {
-    writeFile("[Macros]\nnumber=1\nstale=1\n[Other]\nx=1\n");
+    // (number=1 without its record would be a damaged library, never replaced.)
+    writeFile("[Macros]\nnumber=0\nstale=1\n[Other]\nx=1\n");
     MacroLibrary lib(path_);
     ASSERT_TRUE(lib.save());
     const std::string text = readFile();

@@ -4,10 +4,15 @@
 #include "option/skin/ControlLine.h"
 #include "option/skin/SkinFile.h"
 #include "option/skin/SkinImage.h"
+#include "option/skin/SkinnedDialog.h"
 
+#include <QBuffer>
+#include <QtEndian>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <sys/stat.h>
 
 namespace orvyn {
 namespace {
@@ -122,6 +127,71 @@ TEST_F(SkinFileTest, PicturesThatCannotBeReadGiveEmptyImages) {
     folder.savePicture("ok.jpg", solid(40, 30, QColor(200, 0, 0)));
     EXPECT_EQ(LoadSkinImage(folder.path("ok.jpg"), image), QSize(40, 30));
     EXPECT_EQ(image.size(), QSize(40, 30));
+}
+
+// A BMP whose header declares `width` x `height` pixels, with one pixel
+// after it: only a reader that decoded would notice.
+std::string bmpHeader(uint32_t width, uint32_t height) {
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    solid(1, 1, Qt::black).save(&buffer, "BMP");
+    qToLittleEndian(width, bmp.data() + 18);
+    qToLittleEndian(height, bmp.data() + 22);
+    return bmp.toStdString();
+}
+
+// Each fault of a skin is named, file and reason, by the check Option makes
+// at start-up and by loading the window, without waiting on a FIFO and
+// without decoding an oversized picture.
+TEST_F(SkinFileTest, EveryFaultOfASkinNamesItsFile) {
+    skintest::app();
+    struct Case {
+        const char *what;
+        std::function<void()> fault;
+        const char *file;
+        const char *reason;
+    };
+    const QString base = folder.path(QStringLiteral("w.ini_"));
+    const Case cases[] = {
+        {"a FIFO as the background",
+         [&] {
+             QFile::remove(base + "normal.bmp");
+             ASSERT_EQ(::mkfifo((base + "normal.bmp").toLocal8Bit(), 0600), 0);
+         },
+         "w.ini_normal.bmp", "not a regular file"},
+        {"no skin file", [&] { QFile::remove(folder.path("w.ini")); }, "w.ini", "no such file"},
+        {"an empty skin file", [&] { folder.writeText("w.ini", ""); }, "w.ini", "no [SCREEN]"},
+        {"no Over picture named", [&] { folder.writeText("w.ini", "[SCREEN]\nNormal=w.ini_normal.bmp\n"); },
+         "w.ini", "names no Over picture"},
+        {"a missing mask", [&] { QFile::remove(base + "mask.bmp"); }, "w.ini_mask.bmp", "no such file"},
+        {"not a picture", [&] { folder.writeText("w.ini_down.bmp", "plain text"); }, "w.ini_down.bmp",
+         "not a picture"},
+        {"9000 pixels wide", [&] { folder.writeText("w.ini_normal.bmp", bmpHeader(9000, 1)); },
+         "w.ini_normal.bmp", "more than 8192 a side"},
+        {"5600x5600 background", [&] { folder.writeText("w.ini_normal.bmp", bmpHeader(5600, 5600)); },
+         "w.ini_normal.bmp", "more than 16777216 pixels"},
+        {"over 4 times the window", [&] { folder.writeText("w.ini_over.bmp", bmpHeader(161, 160)); },
+         "w.ini_over.bmp", "more than 25600 pixels"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(base + "normal.bmp"); // a save would wait on the FIFO
+        folder.writeWindow(QStringLiteral("w.ini"), 80, 80, solid(80, 80, Qt::black), "");
+        ASSERT_EQ(checkSkinFile(QStringLiteral("w.ini")), "");
+        c.fault();
+        const std::string problem = checkSkinFile(QStringLiteral("w.ini"));
+        EXPECT_NE(problem.find(folder.path(QString::fromLatin1(c.file)).toStdString() + ": "),
+                  std::string::npos)
+            << problem;
+        EXPECT_NE(problem.find(c.reason), std::string::npos) << problem;
+        SkinnedDialog window(SkinWindowKind::ModalPopup);
+        window.loadSkin(QStringLiteral("w.ini"), {});
+        EXPECT_EQ(window.skinProblem(), problem);
+    }
+    QFile::remove(base + "normal.bmp");
+    EXPECT_EQ(checkSkinSet(),
+              folder.path(QString::fromLatin1(kSkinFiles[0])).toStdString() + ": no such file");
 }
 
 TEST(CropStateImage, CopiesTheAreaOneToOneAndIgnoresEmptySources) {
