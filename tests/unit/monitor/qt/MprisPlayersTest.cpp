@@ -230,8 +230,11 @@ TEST_F(MprisTest, MostRecentIsWhatTheDesktopSaw) {
 
     other.changeStatus(QStringLiteral("Playing"));
     other.changeStatus(QStringLiteral("Paused"));
-    ASSERT_TRUE(pumpUntil([&] { return order(players) == std::vector<std::string>{"other", "older"}; }));
-    EXPECT_EQ(players.running()[0].status, MediaPlayer::Status::Paused);
+    // The two changes arrive one by one: the order follows the first, the status the second.
+    ASSERT_TRUE(pumpUntil([&] {
+        return order(players) == std::vector<std::string>{"other", "older"} &&
+               players.running()[0].status == MediaPlayer::Status::Paused;
+    }));
 
     MediaKeys keys(players);
     keys.press(kMediaKeyPlayPause, 0, 0);
