@@ -255,11 +255,11 @@ bool MacroLibrary::save(std::string *error) {
     // still not ours to overwrite. Every apply saves the library; a file
     // that already holds exactly this is left alone (no rewrite, no flush).
     IniDocument current;
-    std::string error;
-    switch (loadIniDocument(path_, current, kMacroLibraryMaxBytes, &error)) {
+    std::string readError;
+    switch (loadIniDocument(path_, current, kMacroLibraryMaxBytes, &readError)) {
     case IniLoad::Unreadable:
         fileState_ = MacroFileState::Unreadable;
-        problem_ = error.starts_with(path_ + ": ") ? error.substr(path_.size() + 2) : error;
+        problem_ = readError.starts_with(path_ + ": ") ? readError.substr(path_.size() + 2) : readError;
         return false;
     case IniLoad::Ok:
         // Damaged since the last load: its readable records are not ours
