@@ -1,16 +1,18 @@
 # The Debian package: `cpack -G DEB` in the build folder packs the install
-# rules above into orvyn-vantor_<version>_amd64.deb.
+# rules above into package/orvyn-vantor_<version>_amd64.deb.
 set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_PACKAGE_NAME orvyn-vantor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Orvyn)
 set(CPACK_PACKAGE_CONTACT "Orvyn Vantor Team <vantor@orvyn.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration suite for the Orvyn Vantor gaming keyboard")
 set(CPACK_PACKAGE_DESCRIPTION
-    "The resident Monitor holds the keyboard, runs the programs and media\n\
-functions of its keys and switches profiles for games; Option is the\n\
-configuration window, vantorctl the same configuration from a shell, kbsim\n\
-a keyboard emulator for trying the suite without the keyboard.")
+    "The resident Monitor (orvyn-vantor-monitor) holds the keyboard, runs the\n\
+programs and media functions of its keys and switches profiles for games;\n\
+Option (orvyn-vantor) is the configuration window, vantorctl the same\n\
+configuration from a shell. The keyboard emulator kbsim, for trying the\n\
+suite without the keyboard, is in /usr/lib/orvyn-vantor/.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -5,13 +5,13 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
-  dpkg-dev lintian
+  dpkg-dev lintian desktop-file-utils appstream
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libhidapi-dev libudev-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-res0-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool xauth dbus dbus-x11
+  xvfb xdotool xauth x11-utils dbus dbus-x11
   fonts-liberation fonts-dejavu-core
 )
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 
 #include "option/MediaKeyPage.h"
@@ -127,10 +128,31 @@ MediaKeyPage *ConfigWindow::mediaKeyPage() const {
     return static_cast<MediaKeyPage *>(pages_[MediaKeys]);
 }
 
+namespace {
+
+// Every size of a window's icon goes into one X11 property (_NET_WM_ICON).
+// The skin's 256-pixel picture alone makes it a quarter megabyte, more than
+// xprop and some task switchers read, which then show no icon at all;
+// smaller copies of it up to 128 pixels are what docks and switchers draw.
+QIcon windowIconSizes(const QImage &picture) {
+    QIcon icon;
+    const int largest = std::max(picture.width(), picture.height());
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        if (size <= largest)
+            icon.addPixmap(QPixmap::fromImage(
+                picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+    if (icon.isNull())
+        icon.addPixmap(QPixmap::fromImage(picture));
+    return icon;
+}
+
+} // namespace
+
 void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
     const QImage icon = loadResourceIcon(kProgramIcon);
     if (!icon.isNull())
-        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+        setWindowIcon(windowIconSizes(icon));
     setWindowTitle(QString::fromUtf8(kOptionTitle));
     // The block is still handed on: a Monitor that starts again later puts a
     // new one in place, which the session then reaches.

@@ -38,6 +38,9 @@ int runOption(int argc, char **argv) {
     // key launches keep the desktop's choice.
     ProgramApplication application(argc, argv, PlatformPreference::X11WhenPresent, QStringLiteral("Option"),
                                    LastWindowClosed::Quits);
+    // Docks match the window to its application entry by this name under
+    // Wayland (the window class, StartupWMClass in the entry, under X11).
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvyn-vantor-option"));
 
     const std::string program = programFolder();
     const std::optional<std::string> settingsFolder = startup.prepareSettingsFolder();

@@ -100,7 +100,9 @@ std::string settingsFolder() {
 std::string settingsFolderFor(const std::string &program) {
     if (const char *home = std::getenv("ORVYN_VANTOR_HOME"); home && *home)
         return withSlash(home);
-    if (!program.empty() && ::access(program.c_str(), W_OK) == 0 &&
+    // Never an installed suite's folder (/usr/lib/orvyn-vantor/, /usr/local/...):
+    // root may write there, but the package manager owns it.
+    if (!program.empty() && !program.starts_with("/usr/") && ::access(program.c_str(), W_OK) == 0 &&
         privateFolderProblem(program, "program folder").empty())
         return program;
     std::string base;

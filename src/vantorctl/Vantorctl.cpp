@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "shared/PackageVersion.h"
 #include "vantorctl/Commands.h"
 #include "vantorctl/CtlEnvironment.h"
 #include "vantorctl/CtlValues.h"
@@ -77,7 +78,7 @@ ExitStatus runVantorctl(const QStringList &arguments) {
         return ExitStatus::Done;
     }
     if (first == "--version") {
-        print(std::string("vantorctl ") + kProgramVersion + "\n");
+        print(std::string("vantorctl ") + kPackageVersion + " (keyboard driver " + kDriverVersion + ")\n");
         return ExitStatus::Done;
     }
     const auto &table = commands();

@@ -77,6 +77,9 @@ int CMonitorApp::run(int argc, char **argv) {
     // Without any display Monitor still runs (no tray then).
     ProgramApplication application(argc, argv, PlatformPreference::Default, QStringLiteral("Monitor"),
                                    LastWindowClosed::KeepsRunning);
+    // Docks match the window to its application entry by this name under
+    // Wayland (the window class, StartupWMClass in the entry, under X11).
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvyn-vantor-monitor"));
     QApplication &app = application.app();
 
     MonitorHost host(runtime, openOption);

@@ -122,12 +122,20 @@ constexpr PictureLimits kIconLimits{std::size_t{4} << 20, 1024, qint64{1024} * 1
 QIcon MonitorTray::findIcon(const std::string &programFolder) {
     const QString folder = QString::fromStdString(programFolder);
     QIcon fallback;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString path = folder + QStringLiteral("icons/hicolor/%1x%1/apps/orvyn-vantor.png").arg(size);
-        // Read like every other file: a FIFO in an icon's place never blocks.
-        const PictureRead icon = readPictureFile(path, kIconLimits);
-        if (icon.ok())
-            fallback.addPixmap(QPixmap::fromImage(icon.image));
+    // Built, the pictures are in the program folder; installed, only in the
+    // hicolor theme folder beside it (<prefix>/lib/orvyn-vantor/ and
+    // <prefix>/share/icons/).
+    for (const QString &root :
+         {folder + QStringLiteral("icons/"), folder + QStringLiteral("../../share/icons/")}) {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString path = root + QStringLiteral("hicolor/%1x%1/apps/orvyn-vantor.png").arg(size);
+            // Read like every other file: a FIFO in an icon's place never blocks.
+            const PictureRead icon = readPictureFile(path, kIconLimits);
+            if (icon.ok())
+                fallback.addPixmap(QPixmap::fromImage(icon.image));
+        }
+        if (!fallback.isNull())
+            break;
     }
     if (fallback.isNull()) {
         // Nothing generated yet: a plain key-cap picture so the icon exists.

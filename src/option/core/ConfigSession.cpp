@@ -75,7 +75,7 @@ void ConfigSession::readFirmware(FirmwareRange range) {
 }
 
 std::string ConfigSession::versionLine() const {
-    return std::string("Driver V") + kProgramVersion + "-Firmware V" + firmwareText_;
+    return std::string("Driver V") + kDriverVersion + "-Firmware V" + firmwareText_;
 }
 
 void ConfigSession::initialize(ConfigExchange *exchange) {

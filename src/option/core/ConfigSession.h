@@ -21,7 +21,9 @@
 
 namespace orvyn {
 
-inline constexpr const char *kProgramVersion = "1.03";
+// The keyboard driver version the window shows ("Driver V1.03-Firmware V...");
+// the suite's own version is kPackageVersion.
+inline constexpr const char *kDriverVersion = "1.03";
 inline constexpr unsigned kDefaultProfileNameText = 1040;
 
 // What the user has to be told; the session gives the text.

@@ -389,6 +389,23 @@ TEST_F(ConfigWindowTest, ViewFailureIsShownAndWorksFromTheFiles) {
     EXPECT_EQ(window_->windowTitle(), "Orvyn Vantor Keyboard Option");
 }
 
+// The icon's sizes fit in what desktop tools read of _NET_WM_ICON (xprop:
+// 500000 bytes at 8 per pixel), else they show the window without one.
+TEST_F(ConfigWindowTest, TheWindowIconFitsWhatDesktopToolsRead) {
+    if (!fs::exists(ORVYN_PROGRAM_DIR "skins/resources/icon128.png"))
+        GTEST_SKIP() << "skin set not generated";
+    start();
+    const QList<QSize> sizes = window_->windowIcon().availableSizes();
+    ASSERT_FALSE(sizes.isEmpty());
+    qint64 longs = 0;
+    for (const QSize &size : sizes) {
+        EXPECT_LE(size.width(), 128) << size.width();
+        longs += 2 + qint64{size.width()} * size.height();
+    }
+    EXPECT_LT(longs * 8, 500000);
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+}
+
 TEST_F(ConfigWindowTest, DrawsTheSkinAndTheVersionLine) {
     if (!fs::exists(ORVYN_PROGRAM_DIR "skins/skin_Config.ini"))
         GTEST_SKIP() << "skin set not generated";

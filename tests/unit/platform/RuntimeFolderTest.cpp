@@ -3,6 +3,7 @@
 #include "support/TempRuntime.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <pwd.h>
@@ -140,6 +141,34 @@ TEST(SettingsFolder, WithoutHomeTheFolderIsInThePasswdHomeNeverASharedOne) {
     ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
     EXPECT_NE(settingsFolderFor(program), program);
     EXPECT_NE(settingsFolderFor(program).rfind("/tmp/orvyn-vantor/", 0), 0u);
+}
+
+// Which program folder holds the settings; the others leave them in
+// $XDG_CONFIG_HOME. Deciding writes nothing.
+TEST(SettingsFolder, OnlyAPrivateFolderOutsideTheInstalledTreeHoldsTheSettings) {
+    ScopedEnv vantorHome("ORVYN_VANTOR_HOME"), xdg("XDG_CONFIG_HOME");
+    test::TempDir config;
+    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    const std::string xdgFolder = config.folder() + "orvyn-vantor/";
+    test::TempDir dir;
+    const std::string portable = dir.folder();
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    struct Case {
+        const char *what;
+        std::string program;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"portable, private", portable, portable},
+        // As root /usr/ is writable and private: still an installed tree.
+        {"installed tree", "/usr/", xdgFolder},
+        {"installed suite", "/usr/lib/orvyn-vantor/", xdgFolder},
+        {"missing", "/nonexistent/orvyn-vantor/", xdgFolder},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(settingsFolderFor(c.program), c.expected) << c.what;
+    EXPECT_TRUE(std::filesystem::is_empty(config.path())) << "deciding created nothing";
+    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

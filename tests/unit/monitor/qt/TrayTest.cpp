@@ -2,6 +2,8 @@
 // icon and nothing else.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -50,6 +52,43 @@ TEST(MonitorTrayTest, NoTrayHostMeansNoIcon) {
     ASSERT_TRUE(QDir().mkpath(apps));
     ASSERT_EQ(::mkfifo((apps + QStringLiteral("orvyn-vantor.png")).toLocal8Bit().constData(), 0600), 0);
     EXPECT_FALSE(MonitorTray::findIcon(folder.path().toStdString() + "/").isNull());
+}
+
+// Without a theme icon the tray draws the pictures it finds: beside the built
+// programs, or in the hicolor folder of an installed suite.
+TEST(MonitorTrayTest, TheFallbackIconComesFromTheBuildOrTheInstalledLayout) {
+    int argc = 1;
+    char name[] = "monitor_adaptors_test";
+    char *argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+    // An icon of the name installed on this machine must not answer.
+    QIcon::setThemeSearchPaths({});
+    QIcon::setFallbackSearchPaths({});
+    struct Case {
+        const char *what;
+        const char *pictureFolder; // below the prefix
+        QColor expected;           // red: the picture; else the drawn key cap
+    };
+    const Case cases[] = {
+        {"built", "lib/orvyn-vantor/icons/hicolor/48x48/apps/", Qt::red},
+        {"installed", "share/icons/hicolor/48x48/apps/", Qt::red},
+        {"elsewhere", "share/pixmaps/", QColor(30, 30, 36)},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir prefix;
+        const QString pictures = prefix.path() + QLatin1Char('/') + QLatin1String(c.pictureFolder);
+        ASSERT_TRUE(QDir().mkpath(pictures) &&
+                    QDir().mkpath(prefix.path() + QStringLiteral("/lib/orvyn-vantor")));
+        QImage picture(48, 48, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(pictures + QStringLiteral("orvyn-vantor.png")));
+        const QIcon icon = MonitorTray::findIcon(prefix.path().toStdString() + "/lib/orvyn-vantor/");
+        ASSERT_FALSE(icon.isNull()) << c.what;
+        const QImage drawn = icon.pixmap(48, 48).toImage();
+        EXPECT_EQ(drawn.pixelColor(drawn.width() / 6, drawn.height() / 2).rgba(), c.expected.rgba())
+            << c.what;
+    }
 }
 
 } // namespace
