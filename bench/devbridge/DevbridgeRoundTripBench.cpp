@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -50,7 +51,8 @@ struct Setup {
             close();
         server.reset();
         if (!dir.empty())
-            std::system(("rm -rf '" + dir + "'").c_str());
+            std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <string>
@@ -65,7 +66,10 @@ protected:
         setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
         setenv("ORVYN_VANTOR_HOME", dir.c_str(), 1);
     }
-    static void TearDownTestSuite() { std::system(("rm -rf '" + dir + "'").c_str()); }
+    static void TearDownTestSuite() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
 
     RealClock clock;
     KeyboardModel model{clock};

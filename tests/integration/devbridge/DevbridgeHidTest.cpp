@@ -1,6 +1,7 @@
 // devbridge.so with its default hid backend on a machine without the
 // keyboard: the real hidapi/udev paths run, find nothing and say so.
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -43,7 +44,8 @@ TEST(DevbridgeHid, WithoutTheKeyboardNothingOpensAndNothingIsSent) {
     EXPECT_EQ(closeMonitor(), 1);
     EXPECT_EQ(closeFeature(), 1);
     module.close();
-    std::system(("rm -rf '" + dir + "'").c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
 }
 
 } // namespace

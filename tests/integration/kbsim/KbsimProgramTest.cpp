@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -47,7 +48,8 @@ protected:
     }
     void TearDown() override {
         stopServer();
-        std::system(("rm -rf '" + dir + "'").c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
     }
 
     static std::string program() { return std::string(ORVYN_PROGRAM_DIR) + "kbsim"; }

@@ -3,6 +3,7 @@
 #include "kbsim/KbsimControl.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace orvyn {
@@ -28,7 +29,8 @@ protected:
     }
     void TearDown() override {
         server.reset();
-        std::system(("rm -rf '" + dir + "'").c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
     }
     bool run(std::vector<std::string> args) { return controller->execute(args).ok; }
 };
