@@ -18,11 +18,9 @@ run_tests() { # <build dir>
 
 # A clean build's time goes mostly into the tests: they share a precompiled
 # GoogleTest header, and line tables (-g1) are all the debug information a
-# failure's backtrace needs. It carries the distribution's hardening, as
-# the package does, so the package check packages this build instead of
-# making a release build of its own.
+# failure's backtrace needs.
 echo "== build (RelWithDebInfo) [${SECONDS}s]"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVYN_TEST_PCH=ON -DORVYN_HARDEN=ON \
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVYN_TEST_PCH=ON \
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"
 cmake --build build -j "$JOBS"
 echo "== tests [${SECONDS}s]"
