@@ -50,9 +50,10 @@ struct Setup {
         if (auto close = module.function<Close_FeatureDevice_fn>("Close_FeatureDevice"))
             close();
         server.reset();
-        if (!dir.empty())
+        if (!dir.empty()) {
             std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+            std::filesystem::remove_all(dir, ignored);
+        }
     }
 };
 
