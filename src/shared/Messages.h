@@ -15,7 +15,7 @@ inline constexpr uint32_t WM_SYSCOMMAND_MSG = 274;
 inline constexpr int64_t SC_RESTORE_CMD = 0xF120;
 
 // Option -> Monitor.
-inline constexpr uint32_t WM_CONFIG_APPLY = 1224; // wParam 0 apply, 1 defaults restored
+inline constexpr uint32_t WM_CONFIG_APPLY = 1224; // wParam 0 apply, 1 defaults restored; lParam token
 // Two more hand-overs (1226, 1227) without a sender in this suite: Monitor
 // takes the shared block and does nothing else.
 inline constexpr uint32_t WM_CONFIG_TAKE_ONLY = 1226;
@@ -27,6 +27,33 @@ inline constexpr uint32_t WM_PROFILE_CHANGED = 1255;  // current profile changed
 inline constexpr uint32_t WM_APPLY_DONE = 1256;       // apply served (or could not be queued)
 inline constexpr uint32_t WM_LIGHTING_CHANGED = 1257; // colour, control or Windows-key change
 inline constexpr uint32_t WM_OPTION_IGNORED = 1258;   // accepted, does nothing
+
+// Each hand-over (1224) may carry a token of its sender's in lParam (0: none;
+// the sender picks any value 1..0x7FFFFFFF). Its answer (1256) carries the
+// same token in wParam and the outcome in lParam, so a client that applied
+// twice, or that gave up waiting, knows which apply an answer is for. A
+// client that ignores wParam and lParam reads 1256 as it always did.
+enum class ApplyOutcome : int64_t {
+    Sent = 0,         // every changed part reached the keyboard (or none was changed)
+    NoKeyboard = 1,   // no keyboard to write to: the settings files only
+    NotTaken = 2,     // the hand-over could not be read from the shared block
+    Refused = 3,      // the keyboard refused reports (see applyRefusedReports)
+};
+// lParam of 1256: the outcome in bits 0-7, and for Refused a bit per refused
+// report id from bit 8 (report id n -> bit 8 + n).
+constexpr int64_t applyAnswer(ApplyOutcome outcome, uint32_t refusedReportBits = 0) {
+    return static_cast<int64_t>(outcome) | (static_cast<int64_t>(refusedReportBits) << 8);
+}
+constexpr ApplyOutcome applyOutcome(int64_t lParam) {
+    const int64_t outcome = lParam & 0xFF;
+    return outcome <= static_cast<int64_t>(ApplyOutcome::Refused) ? static_cast<ApplyOutcome>(outcome)
+                                                                  : ApplyOutcome::Refused;
+}
+// Bit n set: report id n was refused.
+constexpr uint32_t applyRefusedReports(int64_t lParam) {
+    return static_cast<uint32_t>((lParam >> 8) & 0xFFFFFF);
+}
+inline constexpr int64_t kMaxApplyToken = 0x7FFFFFFF;
 
 // Device-access library -> Monitor.
 inline constexpr uint32_t WM_DEVICE_EVENT = 1325;  // wParam type, lParam data
