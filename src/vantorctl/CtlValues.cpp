@@ -5,8 +5,8 @@
 #include <cstring>
 #include <memory>
 
-#include "option/core/AdvancedValues.h"
-#include "option/macro/MacroLibrary.h"
+#include "editing/AdvancedValues.h"
+#include "editing/MacroLibrary.h"
 #include "shared/ProfileDomain.h"
 
 namespace orvyn::ctl {
