@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include "platform/Text.h"
+
 namespace orvyn {
 
 namespace {
@@ -26,15 +28,6 @@ constexpr std::array<PlayerMenuEntry, 3> kPlayerEntries = {{
 constexpr std::array<std::string_view, 4> kPlayerCaptions = {"Windows Media player", "iTunes", "Real Player",
                                                              "Winmap"};
 constexpr int kFirstPlayerCommand = 5001;
-
-std::string_view trimmedName(std::string_view name) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
-    const auto first = name.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = name.find_last_not_of(kBlanks);
-    return name.substr(first, last - first + 1);
-}
 
 KeyMenuEntry entry(int command, std::string text) {
     KeyMenuEntry e;
@@ -74,7 +67,8 @@ KeyMenuLayout keyMenuLayout(const TextSource &texts, const MacroLibrary &library
         const std::string_view currentName = getFixed(current.macroName);
         for (std::size_t n = 0; n < library.size(); ++n) {
             const std::string_view name = getFixed(library.at(static_cast<int>(n))->name);
-            KeyMenuEntry e = entry(kKeyCmdFirstMacro + static_cast<int>(n), std::string(trimmedName(name)));
+            KeyMenuEntry e =
+                entry(kKeyCmdFirstMacro + static_cast<int>(n), std::string(trim(name, kAsciiWhitespace)));
             e.check =
                 holdsMacro && macroNamesMatch(name, currentName) ? MenuCheck::Checked : MenuCheck::Unchecked;
             macros.entries.push_back(std::move(e));

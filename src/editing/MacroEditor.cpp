@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/Text.h"
+
 namespace orvyn {
 
 namespace {
@@ -14,24 +16,11 @@ constexpr long kNumberCeiling = 1000000000L;
 constexpr unsigned char kUtf8ContinuationMask = 0xC0;
 constexpr unsigned char kUtf8Continuation = 0x80;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The number a text starts with, as the fields read it: blanks, a sign,
 // digits; 0 when there are no digits; saturated instead of overflowing.
 long leadingNumber(std::string_view text) {
+    text = trim(text, kAsciiWhitespace);
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
@@ -52,7 +41,7 @@ uint32_t rowValue(int event, RowKind kind) {
 } // namespace
 
 std::string macroNameFromInput(std::string_view text) {
-    text = trimmed(text);
+    text = trim(text, kAsciiWhitespace);
     std::size_t end = 0;
     int chars = 0;
     while (end < text.size() && chars < kMacroNameMaxChars) {
@@ -65,7 +54,7 @@ std::string macroNameFromInput(std::string_view text) {
         end = next;
         ++chars;
     }
-    return std::string(trimmed(text.substr(0, end)));
+    return std::string(trim(text.substr(0, end), kAsciiWhitespace));
 }
 
 std::vector<EventRow> buildEventRows(const MacroSteps &steps, const KeyCodeTable &keys) {

@@ -1,13 +1,11 @@
 #include "editing/MacroLibrary.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cstring>
-#include <cwctype>
-#include <locale.h>
 #include <optional>
 #include <string>
 
+#include "platform/Text.h"
 #include "shared/IniFile.h"
 
 namespace orvyn {
@@ -34,50 +32,6 @@ static_assert(kLargestLibraryFile <= kMacroLibraryMaxBytes, "a full library must
 
 int clampCount(long count) {
     return static_cast<int>(std::clamp<long>(count, 0, kMacroEventCapacity));
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// Next code point of UTF-8 text; a byte that does not start a valid sequence
-// stands for itself so that any bytes still compare.
-char32_t nextCodePoint(std::string_view text, std::size_t &pos) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    const int extra = lead >= 0xF0 && lead < 0xF5   ? 3
-                      : lead >= 0xE0 && lead < 0xF0 ? 2
-                      : lead >= 0xC2 && lead < 0xE0 ? 1
-                                                    : 0;
-    char32_t cp = lead & (0x3F >> extra);
-    for (int i = 1; i <= extra; ++i) {
-        if (pos + i >= text.size() || (byte(pos + i) & 0xC0) != 0x80) {
-            ++pos;
-            return lead;
-        }
-        cp = (cp << 6) | (byte(pos + i) & 0x3F);
-    }
-    pos += static_cast<std::size_t>(extra) + 1;
-    return extra == 0 ? char32_t(lead) : cp;
-}
-
-char32_t foldCase(char32_t cp) {
-    if (cp < 0x80)
-        return (cp >= 'A' && cp <= 'Z') ? cp + ('a' - 'A') : cp;
-    // Letters beyond ASCII fold through the C library's UTF-8 tables, which
-    // do not depend on the process locale.
-    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    if (!utf8)
-        return cp;
-    return static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), utf8));
 }
 
 // Decimal digits only, as save() writes counts and indexes.
@@ -127,7 +81,8 @@ LibraryRead readLibrary(const IniDocument &doc) {
         if (const auto index = recordIndex(key))
             highest = std::max(highest, *index);
     }
-    const std::string countText(trimmed(doc.value(kMacroSection, kMacroCountKey).value_or("")));
+    const std::string countText(
+        trim(doc.value(kMacroSection, kMacroCountKey).value_or(""), kAsciiWhitespace));
     // No count and no records: the empty library (no file, no section).
     const std::optional<int64_t> count =
         countText.empty() && highest < 0 ? std::optional<int64_t>(0) : decimalValue(countText);
@@ -190,13 +145,7 @@ int MacroRecord::validCount() const {
 }
 
 bool macroNamesMatch(std::string_view libraryName, std::string_view keyName) {
-    libraryName = trimmed(libraryName);
-    std::size_t a = 0, b = 0;
-    while (a < libraryName.size() && b < keyName.size()) {
-        if (foldCase(nextCodePoint(libraryName, a)) != foldCase(nextCodePoint(keyName, b)))
-            return false;
-    }
-    return a == libraryName.size() && b == keyName.size();
+    return equalsFoldingCase(trim(libraryName, kAsciiWhitespace), keyName);
 }
 
 void clearKeyMacro(MacroKeyInfo &key) {
