@@ -3,7 +3,7 @@
 # Adds every folder below <root> (default: the current folder) that has a
 # CMakeLists.txt, parents before their children. tests/, bench/ and fuzz/
 # mirror the folders of src/ and tools/, so an area may sit several levels
-# down (tests/unit/option/macro); a folder may add sources to a target its
+# down (tests/unit/option/keyboard); a folder may add sources to a target its
 # parent or an earlier sibling defined.
 function(orvyn_add_folder_tree)
   set(root ${CMAKE_CURRENT_SOURCE_DIR})

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "option/ConfigWindow.h"
-#include "option/keys/KeyboardLayout.h"
+#include "option/keyboard/XkbLayout.h"
 #include "option/skin/SkinResources.h"
 
 namespace {

@@ -19,10 +19,10 @@
 #include <thread>
 #include <vector>
 
+#include "editing/ConfigSession.h"
 #include "integration/platform/Child.h"
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
-#include "option/core/ConfigSession.h"
 #include "platform/Endpoint.h"
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"

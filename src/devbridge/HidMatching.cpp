@@ -6,6 +6,7 @@
 #include <map>
 
 #include "devbridge/devbridge.h"
+#include "platform/Text.h"
 #include "shared/IniFile.h"
 
 namespace orvyn::devbridge {
@@ -15,11 +16,9 @@ DeviceIds defaultDeviceIds() {
 }
 
 std::optional<long> parseIdNumber(const std::string &text, long max) {
-    std::size_t begin = text.find_first_not_of(" \t");
-    std::size_t end = text.find_last_not_of(" \t");
-    if (begin == std::string::npos)
+    const std::string trimmed(trim(text, kSpaceAndTab));
+    if (trimmed.empty())
         return std::nullopt;
-    const std::string trimmed = text.substr(begin, end - begin + 1);
     if (trimmed[0] == '-' || trimmed[0] == '+')
         return std::nullopt;
     const bool hex = trimmed.size() > 2 && trimmed[0] == '0' && (trimmed[1] == 'x' || trimmed[1] == 'X');

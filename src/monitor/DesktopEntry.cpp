@@ -1,17 +1,10 @@
 #include "monitor/DesktopEntry.h"
 
+#include "platform/Text.h"
+
 namespace orvyn {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool booleanValue(std::string_view value) {
     return value == "true" || value == "1";
@@ -113,7 +106,7 @@ std::optional<DesktopEntry> parseDesktopEntry(std::string_view text) {
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        const std::string_view content = trimBlanks(line);
+        const std::string_view content = trim(line, kSpaceAndTab);
         if (content.empty() || content.front() == '#')
             continue;
         if (content.front() == '[') {
@@ -128,8 +121,8 @@ std::optional<DesktopEntry> parseDesktopEntry(std::string_view text) {
         const std::size_t equals = content.find('=');
         if (equals == std::string_view::npos)
             continue;
-        const std::string_view key = trimBlanks(content.substr(0, equals));
-        const std::string_view raw = trimBlanks(content.substr(equals + 1));
+        const std::string_view key = trim(content.substr(0, equals), kSpaceAndTab);
+        const std::string_view raw = trim(content.substr(equals + 1), kSpaceAndTab);
         const auto take = [&](bool &seen, std::string &into) {
             if (!seen)
                 into = unescapeDesktopString(raw);

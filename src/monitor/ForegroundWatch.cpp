@@ -6,19 +6,11 @@
 
 #include "monitor/Utf8Text.h"
 #include "platform/ProcFs.h"
+#include "platform/Text.h"
 
 namespace orvyn {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Every process's children, from each one's parent, for a kernel that
 // keeps no children lists.
@@ -68,7 +60,7 @@ std::string_view baseName(std::string_view path) {
 }
 
 std::string gameFileName(std::string_view gameFile) {
-    return asciiLower(trimBlanks(baseName(trimBlanks(gameFile))));
+    return asciiLower(trim(baseName(trim(gameFile, kLineBlanks)), kLineBlanks));
 }
 
 std::optional<ProcessNames> readProcessNames(pid_t pid, const std::string &procRoot) {

@@ -16,13 +16,4 @@ std::string utf8Prefix(std::string_view text, std::size_t maxCharacters) {
     return std::string(text);
 }
 
-std::string asciiLower(std::string_view text) {
-    std::string out(text);
-    for (char &c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 } // namespace orvyn

@@ -10,15 +10,15 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "option/MediaKeyPage.h"
-#include "option/StandardKeyPage.h"
-#include "option/core/OptionLinks.h"
-#include "option/dialogs/AdvancedPage.h"
-#include "option/dialogs/MacroKeyPage.h"
+#include "editing/KeyboardLayout.h"
+#include "editing/OptionLinks.h"
+#include "option/dialogs/MacroManagerDialog.h"
 #include "option/dialogs/ResetWarningDialog.h"
-#include "option/keys/KeyboardLayout.h"
-#include "option/macro/qt/KeystrokeRecorder.h"
-#include "option/macro/qt/MacroManagerDialog.h"
+#include "option/keyboard/KeystrokeRecorder.h"
+#include "option/pages/AdvancedPage.h"
+#include "option/pages/MacroKeyPage.h"
+#include "option/pages/MediaKeyPage.h"
+#include "option/pages/StandardKeyPage.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "editing/ConfigSession.h"
 #include "option/DocumentOpener.h"
-#include "option/FileChooser.h"
-#include "option/ProfileDialog.h"
-#include "option/core/ConfigSession.h"
-#include "option/dialogs/ConfigPage.h"
+#include "option/dialogs/FileChooser.h"
+#include "option/dialogs/ProfileDialog.h"
+#include "option/pages/ConfigPage.h"
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 

@@ -1,6 +1,7 @@
 #include "shared/IniFile.h"
 
 #include "platform/FileAccess.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,40 +14,15 @@ namespace orvyn {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
-
 // "[name]" -> name (trimmed); nullopt for other lines.
 std::optional<std::string_view> sectionName(std::string_view line) {
-    std::string_view t = trim(line);
+    std::string_view t = trim(line, kSpaceAndTab);
     if (t.size() < 2 || t.front() != '[')
         return std::nullopt;
     const std::size_t close = t.find(']');
     if (close == std::string_view::npos)
         return std::nullopt;
-    return trim(t.substr(1, close - 1));
+    return trim(t.substr(1, close - 1), kSpaceAndTab);
 }
 
 // "key=value" -> key (trimmed); nullopt for lines without '='.
@@ -54,16 +30,16 @@ std::optional<std::string_view> keyName(std::string_view line) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         return std::nullopt;
-    return trim(line.substr(0, eq));
+    return trim(line.substr(0, eq), kSpaceAndTab);
 }
 
 std::string_view valuePart(std::string_view line) {
     const std::size_t eq = line.find('=');
-    return eq == std::string_view::npos ? std::string_view{} : trim(line.substr(eq + 1));
+    return eq == std::string_view::npos ? std::string_view{} : trim(line.substr(eq + 1), kSpaceAndTab);
 }
 
 bool validName(std::string_view name, bool isKey) {
-    if (trim(name).empty())
+    if (trim(name, kSpaceAndTab).empty())
         return false;
     for (char c : name) {
         if (c == '\r' || c == '\n' || c == '\0')
@@ -133,7 +109,7 @@ bool decodeBlock(std::string_view text, void *out, std::size_t size) {
 }
 
 int32_t parseIniNumber(std::string_view text) {
-    text = trim(text);
+    text = trim(text, kSpaceAndTab);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -158,14 +134,14 @@ namespace {
 uint32_t nameHash(std::string_view name) {
     uint32_t h = 2166136261u;
     for (char c : name) {
-        h ^= static_cast<uint8_t>(lower(c));
+        h ^= static_cast<uint8_t>(asciiLower(c));
         h *= 16777619u;
     }
     return h;
 }
 
 bool isBlankLine(std::string_view line) {
-    return trim(line).empty();
+    return trim(line, kSpaceAndTab).empty();
 }
 
 } // namespace
@@ -275,10 +251,10 @@ std::string IniDocument::serialize() const {
 }
 
 const IniDocument::Section *IniDocument::findSection(std::string_view name) const {
-    name = trim(name);
+    name = trim(name, kSpaceAndTab);
     const uint32_t hash = nameHash(name);
     for (const Section &s : sections_) {
-        if (s.hash == hash && equalsNoCase(*sectionName(s.header), name))
+        if (s.hash == hash && equalsAsciiNoCase(*sectionName(s.header), name))
             return &s;
     }
     return nullptr;
@@ -289,23 +265,23 @@ IniDocument::Section *IniDocument::findSection(std::string_view name) {
 }
 
 std::optional<std::size_t> IniDocument::findKey(const Section &section, std::string_view key) {
-    key = trim(key);
+    key = trim(key, kSpaceAndTab);
     const uint32_t hash = nameHash(key);
     for (std::size_t i = 0; i < section.body.size(); ++i) {
         const Piece &p = section.body[i];
-        if (p.kind == PieceKind::Key && p.hash == hash && equalsNoCase(*keyName(p.text), key))
+        if (p.kind == PieceKind::Key && p.hash == hash && equalsAsciiNoCase(*keyName(p.text), key))
             return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> IniDocument::firstRepeatedKey(std::string_view section) const {
-    section = trim(section);
+    section = trim(section, kSpaceAndTab);
     const uint32_t hash = nameHash(section);
     std::unordered_map<uint32_t, std::vector<std::string_view>> seen;
     int headers = 0;
     for (const Section &s : sections_) {
-        if (s.hash != hash || !equalsNoCase(*sectionName(s.header), section))
+        if (s.hash != hash || !equalsAsciiNoCase(*sectionName(s.header), section))
             continue;
         if (++headers > 1)
             return "[" + std::string(section) + "]";
@@ -315,7 +291,7 @@ std::optional<std::string> IniDocument::firstRepeatedKey(std::string_view sectio
             const std::string_view key = *keyName(p.text);
             std::vector<std::string_view> &same = seen[p.hash];
             for (std::string_view other : same)
-                if (equalsNoCase(other, key))
+                if (equalsAsciiNoCase(other, key))
                     return std::string(key);
             same.push_back(key);
         }
@@ -355,13 +331,13 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     line.text = std::string(key);
     line.text += '=';
     line.text += oneLine(value);
-    line.hash = nameHash(trim(key));
+    line.hash = nameHash(trim(key, kSpaceAndTab));
     line.kind = PieceKind::Key;
     Section *s = findSection(section);
     if (!s) {
         Section fresh;
-        fresh.header = "[" + std::string(trim(section)) + "]";
-        fresh.hash = nameHash(trim(section));
+        fresh.header = "[" + std::string(trim(section, kSpaceAndTab)) + "]";
+        fresh.hash = nameHash(trim(section, kSpaceAndTab));
         fresh.body.push_back(std::move(line));
         sections_.push_back(std::move(fresh));
         return true;

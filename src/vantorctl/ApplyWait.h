@@ -7,7 +7,7 @@
 #include <chrono>
 #include <vector>
 
-#include "option/core/ConfigSession.h"
+#include "editing/ConfigSession.h"
 #include "platform/Clock.h"
 #include "platform/Endpoint.h"
 #include "platform/MessagePoster.h"

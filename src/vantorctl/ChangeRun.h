@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "option/core/ConfigSession.h"
+#include "editing/ConfigSession.h"
 #include "vantorctl/CtlEnvironment.h"
 #include "vantorctl/Vantorctl.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "option/macro/LaunchProgram.h"
+#include "editing/LaunchProgram.h"
 #include "platform/FileAccess.h"
 #include "vantorctl/Commands.h"
 #include "vantorctl/CtlValues.h"

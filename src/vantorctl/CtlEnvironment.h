@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "option/core/ConfigSession.h"
-#include "option/keys/AssignmentText.h"
-#include "option/keys/KeyboardLayout.h"
+#include "editing/AssignmentText.h"
+#include "editing/ConfigSession.h"
+#include "editing/KeyboardLayout.h"
 #include "platform/Endpoint.h"
 #include "platform/Folders.h"
 #include "platform/Trace.h"
@@ -31,7 +31,8 @@ bool endsWithJson(const std::string &path);
 std::string padded(std::string text, std::size_t width);
 
 // Everything a command may need, made when first asked for: the language
-// module, the keyboard layout (an X connection), the folders.
+// module, the key tables, the folders. Keys are named as on the US layout:
+// the tool runs without a desktop to ask for the active one.
 class Environment {
 public:
     Environment()
@@ -54,7 +55,7 @@ public:
     }
     const KeyCodeTable &keys() {
         if (!keys_) {
-            layout_ = makeSystemLayout();
+            layout_ = makeUsLayout();
             keys_ = std::make_unique<KeyCodeTable>(*layout_);
         }
         return *keys_;

@@ -1,42 +1,24 @@
 #include "vantorctl/CtlValues.h"
 
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <memory>
 
-#include "option/core/AdvancedValues.h"
-#include "option/macro/MacroLibrary.h"
+#include "editing/AdvancedValues.h"
+#include "editing/MacroLibrary.h"
+#include "platform/Text.h"
 #include "shared/ProfileDomain.h"
 
 namespace orvyn::ctl {
 
 namespace {
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
-
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
 std::optional<int32_t> parseInt(std::string_view text) {
-    int32_t value = 0;
-    const char *end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    return parseWhole<int32_t>(text);
 }
 
 std::string joined(const std::vector<std::string> &words) {
@@ -112,10 +94,10 @@ std::size_t characterCount(std::string_view text) {
 
 Parsed<bool> parseOnOff(std::string_view value, std::string_view what) {
     for (std::string_view on : {"on", "1", "yes", "true"})
-        if (equalsIgnoreCase(value, on))
+        if (equalsAsciiNoCase(value, on))
             return {true, {}};
     for (std::string_view off : {"off", "0", "no", "false"})
-        if (equalsIgnoreCase(value, off))
+        if (equalsAsciiNoCase(value, off))
             return {false, {}};
     return Parsed<bool>::fail(std::string(what) + " takes on or off, not " + quoted(value) + ".");
 }
@@ -155,7 +137,7 @@ Parsed<int32_t> parseColour(std::string_view value, const TextSource &texts) {
 
 Parsed<int32_t> parsePolling(std::string_view value) {
     std::string_view number = value;
-    if (number.size() > 2 && equalsIgnoreCase(number.substr(number.size() - 2), "hz"))
+    if (number.size() > 2 && equalsAsciiNoCase(number.substr(number.size() - 2), "hz"))
         number.remove_suffix(2);
     if (const auto n = parseInt(number)) {
         switch (*n) {
@@ -176,7 +158,7 @@ Parsed<int32_t> parsePolling(std::string_view value) {
 
 bool sameWord(std::string_view a, std::string_view b) {
     // Blanks, "-" and "_" are the same, so "lights-off" names "Lights Off".
-    auto norm = [](char c) { return c == '-' || c == '_' ? ' ' : lower(c); };
+    auto norm = [](char c) { return c == '-' || c == '_' ? ' ' : asciiLower(c); };
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -193,7 +175,7 @@ Parsed<int> parseProfile(std::string_view text) {
 }
 
 Parsed<int> parseKeySlot(std::string_view text) {
-    if (text.size() >= 2 && lower(text[0]) == 'g') {
+    if (text.size() >= 2 && asciiLower(text[0]) == 'g') {
         const auto n = parseInt(text.substr(1));
         if (n && *n >= 1 && *n <= kKeyboardSlotCount)
             return {*n - 1, {}};
@@ -303,7 +285,7 @@ Parsed<KeyCombination> parseKeyCombination(std::string_view text, const KeyCodeT
         found = false;
         for (const Modifier &m : kModifiers) {
             if (rest.size() > m.prefix.size() &&
-                equalsIgnoreCase(rest.substr(0, m.prefix.size()), m.prefix)) {
+                equalsAsciiNoCase(rest.substr(0, m.prefix.size()), m.prefix)) {
                 combination.modifiers |= m.bit;
                 rest.remove_prefix(m.prefix.size());
                 found = true;
@@ -312,10 +294,10 @@ Parsed<KeyCombination> parseKeyCombination(std::string_view text, const KeyCodeT
     }
     for (uint32_t vk = 1; vk < 256; ++vk) {
         // The picture's label or the key-name table's name, either.
-        const std::string_view name = equalsIgnoreCase(keyName(vk, KeyNames::Labels), rest)
+        const std::string_view name = equalsAsciiNoCase(keyName(vk, KeyNames::Labels), rest)
                                           ? keyName(vk, KeyNames::Labels)
                                           : keyName(vk);
-        if (name.empty() || !equalsIgnoreCase(name, rest))
+        if (name.empty() || !equalsAsciiNoCase(name, rest))
             continue;
         const auto code = keys.keyCode(vk);
         if (!code)

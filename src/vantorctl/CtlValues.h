@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "option/keys/KeyCodeTable.h"
+#include "editing/KeyCodeTable.h"
 #include "shared/ConfigBlock.h"
 #include "uitext/UiText.h"
 

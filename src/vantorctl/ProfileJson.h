@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "option/keys/AssignmentText.h"
-#include "option/macro/MacroLibrary.h"
+#include "editing/AssignmentText.h"
+#include "editing/MacroLibrary.h"
 #include "shared/ConfigBlock.h"
 
 namespace orvyn::ctl {

@@ -2,8 +2,8 @@
 // macros, functions. profile N is here too, beside its reading form.
 #include <string>
 
-#include "option/core/AdvancedValues.h"
-#include "option/macro/MacroLibrary.h"
+#include "editing/AdvancedValues.h"
+#include "editing/MacroLibrary.h"
 #include "shared/Messages.h"
 #include "vantorctl/Commands.h"
 #include "vantorctl/CtlValues.h"

@@ -11,6 +11,7 @@
 
 #include "monitor/DesktopEntry.h"
 #include "platform/FileAccess.h"
+#include "platform/Text.h"
 
 namespace orvyn {
 
@@ -26,12 +27,6 @@ constexpr int kMimeQueryMs = 2000;
 constexpr qint64 kApplicationsMaxAgeMs = 30000;
 constexpr int kApplicationFilesMax = 5000;
 constexpr std::size_t kApplicationEntryMaxBytes = 256 * 1024;
-
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 MediaPlayer::Status statusFrom(const QString &status) {
     if (status == QLatin1String("Playing"))
@@ -72,10 +67,10 @@ std::vector<ApplicationEntry> findApplicationEntries(const std::vector<std::stri
 
 std::optional<ApplicationEntry> matchApplication(const std::vector<ApplicationEntry> &entries,
                                                  const std::string &nameHint) {
-    const std::string hint = lower(nameHint);
+    const std::string hint = asciiLower(nameHint);
     for (const ApplicationEntry &entry : entries) {
-        if (lower(entry.id).find(hint) != std::string::npos ||
-            lower(entry.name).find(hint) != std::string::npos)
+        if (asciiLower(entry.id).find(hint) != std::string::npos ||
+            asciiLower(entry.name).find(hint) != std::string::npos)
             return entry;
     }
     return std::nullopt;

@@ -5,7 +5,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
-#include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/keyboard/KeystrokeRecorder.h"
 
 namespace orvyn {
 

@@ -3,7 +3,7 @@
 // to the dialog while it is open; Enter and Escape are keys like the others.
 #pragma once
 
-#include "option/core/KeyCapture.h"
+#include "editing/KeyCapture.h"
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 

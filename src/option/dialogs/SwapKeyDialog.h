@@ -3,7 +3,7 @@
 // functions. What the key does now is written in red at the top.
 #pragma once
 
-#include "option/core/KeyCapture.h"
+#include "editing/KeyCapture.h"
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 

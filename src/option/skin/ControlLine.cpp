@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/Text.h"
+
 namespace orvyn {
 
 namespace {
@@ -50,14 +52,6 @@ void copyField(char *field, std::size_t maxChars, std::string_view text) {
     field[n] = '\0';
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 ControlPlacement ParseControlLine(std::string_view line) {
@@ -92,7 +86,7 @@ ControlPlacement ParseControlLine(std::string_view line) {
     placement.bottom = clampToInt(int64_t{numbers[1]} + numbers[3]);
 
     if (const std::size_t lastComma = rest.rfind(','); lastComma != std::string_view::npos)
-        copyField(placement.help, kControlHelpMax, trimmed(rest.substr(lastComma + 1)));
+        copyField(placement.help, kControlHelpMax, trim(rest.substr(lastComma + 1), kAsciiWhitespace));
     return placement;
 }
 

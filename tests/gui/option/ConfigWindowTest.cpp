@@ -10,10 +10,10 @@
 
 #include "OptionFakes.h"
 #include "WindowFakes.h"
+#include "editing/OptionLinks.h"
 #include "option/ConfigWindow.h"
-#include "option/core/OptionLinks.h"
-#include "option/dialogs/AdvancedPage.h"
 #include "option/dialogs/ResetWarningDialog.h"
+#include "option/pages/AdvancedPage.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/SkinResources.h"
 #include "support/TempDir.h"

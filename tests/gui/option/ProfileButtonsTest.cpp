@@ -14,7 +14,7 @@
 #include "OptionFakes.h"
 #include "WindowFakes.h"
 #include "option/ConfigWindow.h"
-#include "option/ProfileDialog.h"
+#include "option/dialogs/ProfileDialog.h"
 #include "option/skin/BitmapButton.h"
 #include "option/skin/BitmapEdit.h"
 #include "option/skin/SkinResources.h"

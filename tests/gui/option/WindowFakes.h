@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "option/DocumentOpener.h"
-#include "option/FileChooser.h"
+#include "option/dialogs/FileChooser.h"
 
 namespace orvyn::testing {
 

@@ -14,9 +14,9 @@
 #include "OptionFakes.h"
 #include "integration/platform/Child.h"
 #include "option/ConfigWindow.h"
-#include "option/StandardKeyPage.h"
 #include "option/dialogs/SwapKeyDialog.h"
-#include "option/macro/qt/KeystrokeRecorder.h"
+#include "option/keyboard/KeystrokeRecorder.h"
+#include "option/pages/StandardKeyPage.h"
 #include "option/skin/SkinResources.h"
 #include "support/TempDir.h"
 

@@ -10,7 +10,7 @@
 #include <set>
 #include <sys/stat.h>
 
-#include "option/macro/MacroLibrary.h"
+#include "editing/MacroLibrary.h"
 #include "platform/InstanceLock.h"
 #include "shared/SharedBlock.h"
 

@@ -20,10 +20,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "editing/MacroLibrary.h"
 #include "integration/platform/Child.h"
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
-#include "option/macro/MacroLibrary.h"
 #include "platform/Endpoint.h"
 #include "platform/InstanceLock.h"
 #include "protocol/FeatureReports.h"

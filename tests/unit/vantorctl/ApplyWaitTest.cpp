@@ -7,7 +7,7 @@
 
 #include "shared/IniFile.h"
 #include "support/TempDir.h"
-#include "unit/option/core/OptionFakes.h"
+#include "unit/editing/OptionFakes.h"
 #include "vantorctl/ApplyWait.h"
 
 namespace orvyn::ctl {

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "option/keys/AssignmentText.h"
-#include "option/keys/KeyboardLayout.h"
+#include "editing/AssignmentText.h"
+#include "editing/KeyboardLayout.h"
 #include "uitext/UiText.h"
 #include "vantorctl/CtlValues.h"
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "option/keys/KeyboardLayout.h"
+#include "editing/KeyboardLayout.h"
 #include "uitext/UiText.h"
 #include "vantorctl/ProfileJson.h"
 

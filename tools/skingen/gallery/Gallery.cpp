@@ -1,8 +1,8 @@
 #include "Gallery.h"
 
-#include "option/macro/qt/KeystrokeRecorder.h"
-#include "option/macro/qt/LaunchProgramDialog.h"
-#include "option/macro/qt/MacroManagerDialog.h"
+#include "option/dialogs/LaunchProgramDialog.h"
+#include "option/dialogs/MacroManagerDialog.h"
+#include "option/keyboard/KeystrokeRecorder.h"
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinNames.h"

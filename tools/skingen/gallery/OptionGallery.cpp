@@ -11,14 +11,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "editing/KeyboardLayout.h"
 #include "option/ConfigWindow.h"
-#include "option/MediaKeyPage.h"
-#include "option/StandardKeyPage.h"
-#include "option/dialogs/KeyFunctionMenu.h"
-#include "option/dialogs/MacroKeyPage.h"
 #include "option/dialogs/ShortcutDialog.h"
 #include "option/dialogs/SwapKeyDialog.h"
-#include "option/keys/KeyboardLayout.h"
+#include "option/pages/KeyFunctionMenu.h"
+#include "option/pages/MacroKeyPage.h"
+#include "option/pages/MediaKeyPage.h"
+#include "option/pages/StandardKeyPage.h"
 #include "option/skin/SkinResources.h"
 
 namespace {

@@ -14,12 +14,12 @@
 #include <sstream>
 #include <thread>
 
+#include "editing/MacroLibrary.h"
 #include "integration/option/ProcessSetup.h"
 #include "integration/option/XDriving.h"
 #include "integration/platform/Child.h"
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
-#include "option/macro/MacroLibrary.h"
 #include "platform/Endpoint.h"
 #include "shared/IniFile.h"
 #include "shared/Messages.h"

@@ -1,0 +1,425 @@
+#include "editing/ConfigSession.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "editing/ChangeDetection.h"
+#include "platform/Trace.h"
+#include "shared/Messages.h"
+
+namespace orvyn {
+
+std::string formatFirmwareVersion(int32_t value, FirmwareRange range) {
+    if (value < 100 || (range == FirmwareRange::StartUp && value > 500))
+        return "N/A";
+    const std::string digits = std::to_string(value);
+    return digits.substr(0, 1) + "." + digits.substr(1);
+}
+
+std::chrono::milliseconds applyWaitLimit(double timeScale) {
+    const auto design = std::chrono::duration_cast<std::chrono::milliseconds>(kApplyWaitDesignLimit);
+    return std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(design.count()) * timeScale) +
+                                     1);
+}
+
+namespace {
+
+// The wait is measured in real time: its limit is already scaled.
+const Clock &realTime() {
+    static const RealClock clock(1.0);
+    return clock;
+}
+
+// The block's record, change flags cleared; false when it cannot be read.
+bool takeFromBlock(ConfigExchange *exchange, ConfigBlock &config) {
+    if (!exchange || !exchange->take(config))
+        return false;
+    clearChangeFlags(config);
+    // A Monitor that has not met the keyboard yet holds no current profile;
+    // the pages show, and Apply stores, profile 0 as the settings files do.
+    if (!isValidProfile(config.CurrentProfile))
+        config.CurrentProfile = 0;
+    return true;
+}
+
+} // namespace
+
+ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings, const TextSource &texts,
+                               ConfigBlock &config) {
+    if (takeFromBlock(exchange, config))
+        return ConfigSource::SharedBlock;
+    // No Monitor (or its block could not be read): the settings files.
+    // A record left all zero here would be applied over the files.
+    std::memset(&config, 0, sizeof(ConfigBlock));
+    config.CurrentProfile = -1;
+    const std::string nameText = texts.text(kDefaultProfileNameText);
+    if (!settings.loadConfig(config, nameText))
+        makeDefaultConfig(config, nameText);
+    // A fresh settings folder has no current profile yet.
+    if (!isValidProfile(config.CurrentProfile))
+        config.CurrentProfile = 0;
+    return ConfigSource::SettingsFiles;
+}
+
+ConfigSession::ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
+                             std::string macroPath)
+    : settings_(settings), poster_(poster), texts_(texts), working_(std::make_unique<ConfigBlock>()),
+      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)), waitClock_(&realTime()) {
+    std::memset(working_.get(), 0, sizeof(ConfigBlock));
+    std::memset(saved_.get(), 0, sizeof(ConfigBlock));
+    std::memset(&osd_, 0, sizeof osd_);
+}
+
+void ConfigSession::readFirmware(FirmwareRange range) {
+    firmwareText_ = formatFirmwareVersion(settings_.readFirmwareVersion(), range);
+}
+
+std::string ConfigSession::versionLine() const {
+    return std::string("Driver V") + kDriverVersion + "-Firmware V" + firmwareText_;
+}
+
+void ConfigSession::initialize(ConfigExchange *exchange) {
+    exchange_ = exchange;
+    std::memset(saved_.get(), 0, sizeof(ConfigBlock));
+    saved_->CurrentProfile = -1;
+    readFirmware(FirmwareRange::StartUp);
+    loadConfiguration(exchange_, settings_, texts_, *saved_);
+
+    library_.clear();
+    library_.load();
+    checkLibraryFile();
+    settings_.readOsdSettings(osd_);
+    *working_ = *saved_;
+    collectAndSaveLibrary();
+    refresh();
+}
+
+void ConfigSession::saveOsdSettings(SaveFailures &unsaved) {
+    // Monitor reads them again on every apply; unchanged ones need no
+    // rewrite of config.ini before Monitor is told.
+    auto stored = std::make_unique<OsdSettings>();
+    std::memset(stored.get(), 0, sizeof(OsdSettings));
+    if (settings_.readOsdSettings(*stored) && std::memcmp(stored.get(), &osd_, sizeof osd_) == 0)
+        return;
+    settings_.writeOsdSettings(osd_, &unsaved);
+}
+
+void ConfigSession::collectAndSaveLibrary() {
+    library_.collectKeyMacros(*working_);
+    saveMacroLibrary();
+}
+
+void ConfigSession::saveLibrary(SaveFailures &unsaved) {
+    std::string error;
+    if (library_.save(&error))
+        return;
+    if (library_.fileState() == MacroFileState::Unreadable) {
+        checkLibraryFile();
+        return;
+    }
+    unsaved.push_back(error.empty() ? library_.path() + ": could not be written" : error);
+}
+
+void ConfigSession::tellIfUnsaved(const SaveFailures &unsaved) {
+    if (!unsaved.empty())
+        tell(SessionNotice::SettingsNotSaved, unsaved);
+}
+
+void ConfigSession::checkLibraryFile() {
+    if (library_.fileState() != MacroFileState::Unreadable || libraryWarned_)
+        return;
+    trace("Option: " + library_.path() + " cannot be read whole (" + library_.problem() +
+          "); it is left as it is\n");
+    libraryWarned_ = true;
+    tell(SessionNotice::MacroLibraryUnreadable);
+}
+
+void ConfigSession::tell(SessionNotice notice, const SaveFailures &unsaved) {
+    std::string text;
+    // The last apply's files, as the user has already been told of them.
+    const std::string files =
+        lastApplySaved_ ? "The settings were saved, but " : "The settings were not saved, and ";
+    switch (notice) {
+    case SessionNotice::AppliedWithoutMonitor:
+        text = files + "they could not be sent to the keyboard because the Monitor program is not running. "
+                       "Start Monitor and apply again to change the keyboard.";
+        break;
+    case SessionNotice::KeyboardAbsent:
+        text = files + "no keyboard is connected, so the keyboard did not receive them. Connect it and apply "
+                       "again.";
+        break;
+    case SessionNotice::ApplyUnconfirmed:
+        text = files +
+               "Monitor did not confirm that the keyboard received them. Make sure Monitor is running "
+               "and apply again.";
+        break;
+    case SessionNotice::MacroLibraryUnreadable:
+        text = "The macro library " + library_.path() + " cannot be read whole" +
+               (library_.problem().empty() ? std::string() : ": " + library_.problem()) +
+               ". It is left as it is: the macros that could be read are shown, and macros recorded "
+               "or changed now are not saved to it until it is mended or removed.";
+        break;
+    case SessionNotice::SettingsNotSaved: {
+        text = "The settings could not be saved:";
+        // config.ini is written more than once in an apply; one line a fault.
+        SaveFailures lines;
+        for (const std::string &line : unsaved) {
+            if (std::find(lines.begin(), lines.end(), line) == lines.end())
+                lines.push_back(line);
+        }
+        for (const std::string &line : lines)
+            text += "\n" + line;
+        text += "\nThey stay marked as changed: once the problem is solved, apply again to save them.";
+        break;
+    }
+    }
+    trace("Option: told the user: " + text + "\n");
+    if (view_)
+        view_->tellUser(notice, text);
+}
+
+void ConfigSession::refresh() {
+    if (view_)
+        view_->refresh(working_->CurrentProfile);
+}
+
+void ConfigSession::selectProfile(int profile) {
+    if (!isValidProfile(profile))
+        return;
+    working_->CurrentProfile = profile;
+    refresh();
+}
+
+bool ConfigSession::apply(ApplyMode mode) {
+    waitRunning_ = true;
+    waitStart_ = waitClock_->now();
+    nextWatch_ = waitStart_ + waitTiming_.watch;
+    if (view_)
+        view_->beginApplyWait();
+    if (mode == ApplyMode::Apply) {
+        detectChanges(*saved_, *working_);
+        for (int p = 0; p < kProfileCount; ++p) {
+            if (imported_[p])
+                markProfileImported(*working_, p);
+        }
+    }
+    const auto importedBefore = imported_;
+    imported_ = {};
+    // Monitor learns of the record only through the block: a message
+    // without it would make Monitor write whatever the block held before.
+    const bool published = exchange_ && exchange_->publish(*working_);
+    SaveFailures unsaved;
+    saveOsdSettings(unsaved);
+    const bool posted =
+        published && poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), 0);
+    if (!settings_.saveConfig(*working_, &unsaved) && unsaved.empty())
+        unsaved.push_back(settings_.folder() + ": the settings files could not be written");
+    settings_.writeAccessCode(makeAccessCodeNow(), &unsaved);
+    clearChangeFlags(*working_);
+    if (unsaved.empty()) {
+        *saved_ = *working_;
+    } else {
+        // What the files lack stays a change, so the next Apply sends and
+        // writes it again.
+        imported_ = importedBefore;
+        trace("Option: the settings files could not be written\n");
+    }
+    saveLibrary(unsaved);
+    lastApplySaved_ = unsaved.empty();
+    tellIfUnsaved(unsaved);
+    waiting_ = posted;
+    if (posted) {
+        trace("Option: apply handed to Monitor, waiting\n");
+    } else {
+        trace("Option: apply done without Monitor\n");
+        waitRunning_ = false;
+        if (view_)
+            view_->endApplyWait();
+        tell(SessionNotice::AppliedWithoutMonitor);
+    }
+    return posted;
+}
+
+void ConfigSession::ok() {
+    apply(ApplyMode::Apply);
+    // A window closed over unsaved settings would lose them.
+    if (view_ && lastApplySaved_)
+        view_->closeWindow();
+}
+
+void ConfigSession::restoreDefaults() {
+    makeDefaultConfig(*working_, texts_.text(kDefaultProfileNameText));
+    markEverythingChanged(*working_);
+    refresh();
+    apply(ApplyMode::DefaultsRestored);
+}
+
+TransferResult ConfigSession::importProfile(const std::string &path) {
+    return importProfile(working_->CurrentProfile, path);
+}
+
+TransferResult ConfigSession::importProfile(int p, const std::string &path) {
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to import into. Nothing was imported."};
+    TransferResult result = importProfileFile(path, settings_.folder(), working_->profiles[p]);
+    if (result.ok)
+        profileImported(p);
+    return result;
+}
+
+bool ConfigSession::replaceProfile(int p, const ProfileData &data) {
+    if (!isValidProfile(p))
+        return false;
+    working_->profiles[p] = data;
+    profileImported(p);
+    return true;
+}
+
+void ConfigSession::profileImported(int p) {
+    markProfileImported(*working_, p);
+    imported_[p] = true;
+    library_.collectKeyMacros(*working_);
+    refresh();
+}
+
+TransferResult ConfigSession::exportProfile(const std::string &path) {
+    return exportProfile(working_->CurrentProfile, path);
+}
+
+TransferResult ConfigSession::exportProfile(int p, const std::string &path) {
+    if (!isValidProfile(p))
+        return {false, "No profile is chosen to export."};
+    return exportProfileFile(working_->profiles[p], p, path, settings_);
+}
+
+void ConfigSession::finishApply(ApplyEnd end) {
+    const bool wasWaiting = waiting_;
+    waiting_ = false;
+    waitRunning_ = false;
+    if (view_)
+        view_->endApplyWait();
+    if (!wasWaiting)
+        return;
+    if (end == ApplyEnd::Answered) {
+        trace("Option: Monitor answered, OK/Apply enabled\n");
+        // Monitor answers at once when it has no keyboard open; it notes
+        // that in config.ini before it takes any apply.
+        if (settings_.readDeviceState() == 0)
+            tell(SessionNotice::KeyboardAbsent);
+    } else {
+        trace(end == ApplyEnd::MonitorGone ? "Option: Monitor went away during the apply\n"
+                                           : "Option: Monitor did not answer the apply in time\n");
+        tell(SessionNotice::ApplyUnconfirmed);
+    }
+}
+
+std::optional<Millis> ConfigSession::applyWaitDue() const {
+    if (!waitRunning_)
+        return std::nullopt;
+    const Millis now = waitClock_->now();
+    const Millis due = std::min(nextWatch_, waitStart_ + waitTiming_.limit);
+    return std::max(due - now, Millis{0});
+}
+
+void ConfigSession::checkApplyWait() {
+    if (!waiting_)
+        return;
+    const Millis now = waitClock_->now();
+    if (now - waitStart_ >= waitTiming_.limit) {
+        finishApply(ApplyEnd::TimedOut);
+        return;
+    }
+    if (now < nextWatch_)
+        return;
+    while (nextWatch_ <= now)
+        nextWatch_ += waitTiming_.watch;
+    // Monitor gone (crashed or quit) means no answer will come.
+    if (!poster_.exists(kMonitorTitle))
+        finishApply(ApplyEnd::MonitorGone);
+}
+
+void ConfigSession::saveMacroLibrary() {
+    SaveFailures unsaved;
+    saveLibrary(unsaved);
+    tellIfUnsaved(unsaved);
+}
+
+void ConfigSession::macroManagerClosed(bool accepted) {
+    if (accepted) {
+        saveMacroLibrary();
+        library_.refreshKeys(*working_);
+    } else {
+        library_.reload();
+        checkLibraryFile();
+    }
+}
+
+bool ConfigSession::takeSaved() {
+    return takeFromBlock(exchange_, *saved_);
+}
+
+bool ConfigSession::handleMessage(const PostedMessage &message) {
+    switch (message.message) {
+    case WM_READBACK_DONE:
+        readFirmware(FirmwareRange::AfterReadBack);
+        if (view_)
+            view_->versionTextChanged();
+        // Without the block the news cannot be read: the user's unapplied
+        // edits stay rather than being replaced by the old saved copy.
+        if (!takeSaved())
+            return true;
+        trace("Option: took the keyboard's configuration, profile " + std::to_string(saved_->CurrentProfile) +
+              "\n");
+        *working_ = *saved_;
+        imported_ = {};
+        refresh();
+        collectAndSaveLibrary();
+        return true;
+    case WM_PROFILE_CHANGED:
+        if (!takeSaved())
+            return true;
+        *working_ = *saved_;
+        imported_ = {};
+        refresh();
+        return true;
+    case WM_APPLY_DONE:
+        finishApply(ApplyEnd::Answered);
+        return true;
+    case WM_LIGHTING_CHANGED: {
+        if (!takeSaved())
+            return true;
+        const int p = saved_->CurrentProfile;
+        working_->CurrentProfile = p;
+        if (isValidProfile(p)) {
+            // Only what the keyboard changed by itself; other edits stay.
+            const ProfileData &from = saved_->profiles[p];
+            ProfileData &to = working_->profiles[p];
+            to.LtColor = from.LtColor;
+            to.LtControl = from.LtControl;
+            to.winKeyLock() = from.winKeyLock();
+            to.winKeyLockTwin() = from.winKeyLockTwin();
+            to.lightingReserved = from.lightingReserved;
+        }
+        refresh();
+        if (isValidProfile(p)) {
+            working_->flags.imported[p] = 0;
+            imported_[p] = false;
+        }
+        return true;
+    }
+    case WM_OPTION_IGNORED:
+        return true;
+    case WM_CLOSE_MSG:
+        if (view_)
+            view_->closeWindow();
+        return true;
+    case WM_SYSCOMMAND_MSG:
+        if (message.wParam == SC_RESTORE_CMD && view_)
+            view_->restoreAndActivate();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace orvyn

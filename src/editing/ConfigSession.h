@@ -1,0 +1,201 @@
+// Option's configuration state and its life: loading at start-up, the two
+// copies of the record, profile selection, the apply cycle with Monitor and
+// the messages Monitor posts back. Widgets stay behind SessionView.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "editing/MacroLibrary.h"
+#include "editing/ProfileFiles.h"
+#include "platform/Clock.h"
+#include "platform/MessagePoster.h"
+#include "shared/ConfigBlock.h"
+#include "shared/ConfigExchange.h"
+#include "shared/SettingsStore.h"
+#include "uitext/UiText.h"
+
+namespace orvyn {
+
+// The keyboard driver version the window shows ("Driver V1.03-Firmware V...");
+// the suite's own version is kPackageVersion.
+inline constexpr const char *kDriverVersion = "1.03";
+inline constexpr unsigned kDefaultProfileNameText = 1040;
+
+// What the user has to be told; the session gives the text.
+enum class SessionNotice {
+    AppliedWithoutMonitor, // saved, but nothing could be handed to Monitor
+    ApplyUnconfirmed,      // saved and handed over, but Monitor never answered
+    KeyboardAbsent,        // Monitor answered, but it has no keyboard to write
+    MacroLibraryUnreadable,
+    SettingsNotSaved, // a settings file or the macro library could not be written
+};
+
+// What the session asks of the window.
+class SessionView {
+public:
+    virtual ~SessionView() = default;
+    // The pressed profile button follows `current`, then every page reloads
+    // from the working copy.
+    virtual void refresh(int current) = 0;
+    // Mouse capture + wait cursor + OK/Apply disabled, or all undone.
+    virtual void beginApplyWait() = 0;
+    virtual void endApplyWait() = 0;
+    // The version line has to be drawn again.
+    virtual void versionTextChanged() = 0;
+    // Ends the window (as the close buttons do).
+    virtual void closeWindow() = 0;
+    // Restores a minimized window, raises and activates it.
+    virtual void restoreAndActivate() = 0;
+    // A message for the user, shown once the window can show it.
+    virtual void tellUser(SessionNotice notice, const std::string &text) = 0;
+};
+
+enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };
+// Why a wait for Monitor's answer ended.
+enum class ApplyEnd { Answered, MonitorGone, TimedOut };
+
+// The wait for Monitor's answer outlasts the slowest apply a busy keyboard
+// can hold Monitor for (101 reports of about 17 s each).
+inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
+// How often a waiting apply checks that Monitor still receives.
+inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
+// The apply-wait limit scaled by ORVYN_TIME_SCALE's factor.
+std::chrono::milliseconds applyWaitLimit(double timeScale);
+
+// How long Option waits for Monitor's answer at most and how often it looks
+// whether Monitor still receives, both on the session's wait clock.
+struct ApplyWaitTiming {
+    Millis limit = std::chrono::duration_cast<Millis>(kApplyWaitDesignLimit);
+    Millis watch = kMonitorWatchInterval;
+};
+
+enum class ConfigSource { SharedBlock, SettingsFiles };
+
+// The configuration as Option starts with it: Monitor's block (change flags
+// cleared) when it can be read, else the settings files, else the defaults;
+// always with a valid current profile. Writes nothing.
+ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings, const TextSource &texts,
+                               ConfigBlock &config);
+enum class FirmwareRange { StartUp, AfterReadBack };
+
+// "1.05" for 105; "N/A" below 100 and, at start-up, above 500.
+std::string formatFirmwareVersion(int32_t value, FirmwareRange range);
+
+class ConfigSession {
+public:
+    // `macroPath` is config/sequence.dat in the settings folder.
+    ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
+                  std::string macroPath);
+
+    void setView(SessionView *view) { view_ = view; }
+
+    // Start-up after the window is built: `exchange` is Monitor's shared
+    // block (it may come and go while Option runs), or nullptr.
+    void initialize(ConfigExchange *exchange);
+
+    ConfigBlock &working() { return *working_; }
+    const ConfigBlock &working() const { return *working_; }
+    const ConfigBlock &saved() const { return *saved_; }
+    MacroLibrary &library() { return library_; }
+    const OsdSettings &osdSettings() const { return osd_; }
+
+    const std::string &firmwareText() const { return firmwareText_; }
+    // "Driver V<program>-Firmware V<firmware>".
+    std::string versionLine() const;
+
+    void refresh();
+    void selectProfile(int profile);
+
+    // Returns true when the session now waits for Monitor's answer. When the
+    // record cannot be handed to Monitor the files are still saved and the
+    // user is told that the keyboard did not get it.
+    bool apply(ApplyMode mode);
+    // OK: apply, then close without waiting; the window stays open when
+    // the settings could not be saved.
+    void ok();
+    // Called once the user confirmed: defaults for every profile, every
+    // part marked changed, applied with mode 1.
+    void restoreDefaults();
+    bool waiting() const { return waiting_; }
+    // The answer came (1256), Monitor went away, or the wait limit passed;
+    // in the last two cases the user is told.
+    void finishApply(ApplyEnd end);
+
+    // The wait's policy; it starts with apply(). The clock is real time
+    // unless a test gives another, which must outlive the session.
+    void setApplyWaitTiming(ApplyWaitTiming timing) { waitTiming_ = timing; }
+    void setApplyWaitClock(const Clock &clock) { waitClock_ = &clock; }
+    // Time until the wait is to be looked at again (the next look for
+    // Monitor or the limit, whichever comes first); none unless an apply
+    // is under way.
+    std::optional<Millis> applyWaitDue() const;
+    // Looks at the wait when it is due: past the limit it ends TimedOut; at
+    // a look for Monitor that finds it gone, MonitorGone.
+    void checkApplyWait();
+
+    // The macro manager ended: accepted edits reach the keys, rejected ones
+    // are dropped by reloading the file.
+    void macroManagerClosed(bool accepted);
+    // The library alone to its file; the user is told when it fails.
+    void saveMacroLibrary();
+
+    // The current profile from a profile file: the whole profile is marked
+    // changed (and stays so through the next Apply), its macros join the
+    // library, the window refreshes. A refused file changes nothing.
+    TransferResult importProfile(const std::string &path);
+    TransferResult importProfile(int profile, const std::string &path);
+    // The current profile into a profile file.
+    TransferResult exportProfile(const std::string &path);
+    TransferResult exportProfile(int profile, const std::string &path);
+    // Profile `profile` replaced whole by `data` (already checked), as an
+    // import replaces it. False for a profile out of range.
+    bool replaceProfile(int profile, const ProfileData &data);
+
+    // Messages posted to Option's endpoint; false for ones it does not know.
+    bool handleMessage(const PostedMessage &message);
+
+private:
+    // From the block, change flags cleared; false (nothing changed) when
+    // the block cannot be read.
+    bool takeSaved();
+    void readFirmware(FirmwareRange range);
+    void collectAndSaveLibrary();
+    // Adds a line to `unsaved` when the library could be ours but was not
+    // written; an unreadable library is told of on its own.
+    void saveLibrary(SaveFailures &unsaved);
+    void checkLibraryFile();
+    void saveOsdSettings(SaveFailures &unsaved);
+    // `unsaved` lists what could not be written (SettingsNotSaved only).
+    void tell(SessionNotice notice, const SaveFailures &unsaved = {});
+    void tellIfUnsaved(const SaveFailures &unsaved);
+    void profileImported(int profile);
+
+    SettingsStore &settings_;
+    MessagePoster &poster_;
+    const TextSource &texts_;
+    ConfigExchange *exchange_ = nullptr;
+    SessionView *view_ = nullptr;
+    std::unique_ptr<ConfigBlock> working_;
+    std::unique_ptr<ConfigBlock> saved_;
+    MacroLibrary library_;
+    OsdSettings osd_{};
+    std::string firmwareText_;
+    bool waiting_ = false;
+    const Clock *waitClock_;
+    ApplyWaitTiming waitTiming_;
+    bool waitRunning_ = false; // from apply() until the view's wait ends
+    Millis waitStart_{0};
+    Millis nextWatch_{0};
+    bool libraryWarned_ = false;
+    bool lastApplySaved_ = true;
+    // Profiles imported since the last apply: Apply sends them whole even
+    // where they equal what was saved.
+    std::array<bool, kProfileCount> imported_{};
+};
+
+} // namespace orvyn

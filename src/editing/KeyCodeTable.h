@@ -1,0 +1,47 @@
+// The keyboard's own key codes (USB HID keyboard-page usages, mouse buttons
+// 241-245) against virtual keys and scan codes, and the names of virtual keys.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "editing/KeyboardLayout.h"
+
+namespace orvyn {
+
+struct KeyCodeRow {
+    int32_t virtualKey;
+    int32_t keyCode;
+    int32_t scanCode; // 0 for keys the layout does not move
+};
+
+class KeyCodeTable {
+public:
+    explicit KeyCodeTable(const KeyboardLayout &layout) : layout_(layout) {}
+
+    static std::span<const KeyCodeRow> rows();
+
+    // Key codes 4-69 follow the active layout (through their scan code);
+    // the others take their row's virtual key. nullopt for codes without row.
+    std::optional<uint32_t> virtualKey(uint32_t keyCode) const;
+    // The key code of a virtual key, at its physical position under the
+    // active layout for the main block. nullopt when no row has the key.
+    std::optional<uint32_t> keyCode(uint32_t virtualKey) const;
+
+private:
+    const KeyboardLayout &layout_;
+};
+
+// Display name of a virtual key; empty for keys without a name.
+std::string_view keyName(uint32_t virtualKey);
+
+// Which names keys go by: the key-name table the window's captions use, or
+// the labels of the window's keyboard picture where those differ ("PrtSc",
+// "Menu", "Caps Lock" for "Snapshot", "APP", "CapsLock"), as vantorctl
+// writes them.
+enum class KeyNames { Table, Labels };
+std::string_view keyName(uint32_t virtualKey, KeyNames names);
+
+} // namespace orvyn

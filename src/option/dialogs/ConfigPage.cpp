@@ -1,8 +1,0 @@
-#include "option/dialogs/ConfigPage.h"
-
-namespace orvyn {
-
-ConfigPage::ConfigPage(ConfigBlock &working, QWidget *parent)
-    : SkinnedDialog(SkinWindowKind::ChildPage, parent), working_(working) {}
-
-} // namespace orvyn

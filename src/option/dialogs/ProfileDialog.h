@@ -1,0 +1,35 @@
+// The profile dialog: the name of the current profile and the game program
+// that brings it to the front. New starts with empty fields, Edit with the
+// profile's own. Only OK changes the profile (in the working copy).
+#pragma once
+
+#include "option/dialogs/FileChooser.h"
+#include "option/skin/SkinNames.h"
+#include "option/skin/SkinnedDialog.h"
+#include "shared/ConfigBlock.h"
+
+namespace orvyn {
+
+class ProfileDialog final : public SkinnedDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Edit = 0, New = 1 };
+    using Section = ProfileDialogSkin::Section;
+    using enum ProfileDialogSkin::Section;
+    static constexpr int kNameLength = 20; // characters the user may type
+
+    ProfileDialog(ProfileData &profile, Mode mode, FileChooser &files, QWidget *parent);
+
+    BitmapEdit *nameField() const { return edit(NameField); }
+    BitmapEdit *gameField() const { return edit(GameField); }
+
+private:
+    void onCommand(int section);
+    void browse();
+    void store();
+
+    ProfileData &profile_;
+    FileChooser &files_;
+};
+
+} // namespace orvyn

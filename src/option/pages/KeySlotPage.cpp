@@ -1,0 +1,113 @@
+#include "option/pages/KeySlotPage.h"
+
+#include "editing/LaunchProgram.h"
+#include "option/dialogs/LaunchProgramDialog.h"
+#include "option/dialogs/MacroManagerDialog.h"
+#include "option/dialogs/ShortcutDialog.h"
+#include "option/skin/BitmapButton.h"
+#include "platform/Trace.h"
+
+namespace orvyn {
+
+KeySlotPage::KeySlotPage(const KeyPageServices &services, KeyFunctionMenu::Widths widths,
+                         ManagerAccepted managerAccepted, QWidget *parent)
+    : ConfigPage(services.session.working(), parent), services_(services),
+      assignmentText_(services.texts, services.keys), widths_(widths), managerAccepted_(managerAccepted) {}
+
+void KeySlotPage::showAssignment(BitmapButton *button, int slot) {
+    if (!button)
+        return;
+    const ProfileData *p = profile();
+    button->setCaption(p ? QString::fromStdString(assignmentText_.text(p->keys[slot])) : QString());
+    button->update();
+}
+
+void KeySlotPage::redrawNow() {
+    if (isVisible())
+        repaint();
+}
+
+void KeySlotPage::openKeyMenu(int slot, BitmapButton *button) {
+    const ProfileData *p = profile();
+    if (!p || !button)
+        return;
+    menuSlot_ = slot;
+    menuProfile_ = working_.CurrentProfile;
+    currentKey_ = p->keys[slot];
+    int command = 0;
+    {
+        KeyFunctionMenu menu(keyMenuLayout(services_.texts, services_.session.library(), currentKey_),
+                             widths_, this);
+        command = menu.run(button->mapToGlobal(QPoint(0, button->height())));
+    }
+    // The button lost the pointer to the menu: it must not stay lit.
+    button->setHover(false);
+    button->repaint();
+    setFocus();
+    if (command != 0)
+        keyCommand(command);
+}
+
+void KeySlotPage::keyCommand(int command) {
+    const int slot = menuSlot_;
+    if (!isValidProfile(menuProfile_) || slot < 0)
+        return;
+    switch (applyKeyCommand(working_, menuProfile_, slot, command, services_.session.library())) {
+    case KeyCommandResult::SlotChanged:
+        reloadCaptions();
+        break;
+    case KeyCommandResult::OpenShortcut:
+        runShortcutDialog(slot);
+        break;
+    case KeyCommandResult::OpenLaunchProgram:
+        runLaunchProgramDialog(slot);
+        break;
+    case KeyCommandResult::OpenMacroManager:
+        runMacroManager();
+        break;
+    case KeyCommandResult::Ignored:
+        break;
+    }
+}
+
+void KeySlotPage::runShortcutDialog(int slot) {
+    // The edit belongs to the profile the menu was opened on, even when
+    // Monitor switches the profile while the dialog is open.
+    const int profileIndex = menuProfile_;
+    ShortcutDialog dialog(ShortcutChoice::fromSlot(working_.profiles[profileIndex].keys[slot]),
+                          services_.keys, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    assignKeyCombination(working_, profileIndex, slot, dialog.choice().keyCode(),
+                         dialog.choice().modifierBits());
+    reloadCaptions();
+}
+
+void KeySlotPage::runLaunchProgramDialog(int slot) {
+    const int profileIndex = menuProfile_;
+    const QString path = QString::fromStdString(programPathOf(working_.profiles[profileIndex].keys[slot]));
+    LaunchProgramDialog dialog(path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    assignProgram(working_, profileIndex, slot, dialog.path().toStdString());
+    reloadCaptions();
+}
+
+void KeySlotPage::runMacroManager() {
+    ConfigSession &session = services_.session;
+    MacroManagerDialog dialog(session.library(), services_.layout, services_.texts, &currentKey_, this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted && managerAccepted_ == ManagerAccepted::SaveOnly) {
+        // From the media keys the library is only kept; the keys' copies
+        // of its macros stay as they are.
+        session.saveMacroLibrary();
+        return;
+    }
+    // OK: saved and every macro key takes its library content; otherwise
+    // the library is read again, dropping the manager's edits.
+    session.macroManagerClosed(accepted);
+    if (accepted)
+        reloadCaptions();
+}
+
+} // namespace orvyn

@@ -1,0 +1,99 @@
+#include "option/pages/StandardKeyPage.h"
+
+#include "editing/KeyCapture.h"
+#include "option/dialogs/SwapKeyDialog.h"
+#include "option/skin/RgnButton.h"
+#include "option/skin/SkinResources.h"
+
+namespace orvyn {
+
+namespace {
+
+StatePictures picturesOf(const BitmapButton &b) {
+    StatePictures pictures;
+    for (StatePicture which :
+         {StatePicture::Normal, StatePicture::Over, StatePicture::Down, StatePicture::Disable})
+        pictures[static_cast<int>(which)] = b.statePicture(which);
+    return pictures;
+}
+
+} // namespace
+
+StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *parent)
+    : ConfigPage(services.session.working(), parent), services_(services) {
+    std::vector<SkinControlSetup> controls;
+    for (int p = 0; p < kStandardKeyCount; ++p) {
+        SkinControlSetup setup;
+        setup.section = StandardKeyPageSkin::section(p);
+        setup.index = kFirstHoverIndex + p;
+        controls.push_back(setup);
+    }
+    loadSkin(QString::fromLatin1(StandardKeyPageSkin::kFile), controls);
+    connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
+        const int position = section - StandardKeyPageSkin::kFirstKey;
+        if (position >= 0 && position < kStandardKeyCount)
+            keyClicked(position);
+    });
+
+    for (int p = 0; p < kStandardKeyCount; ++p) {
+        if (const BitmapButton *b = keyButton(p)) {
+            looks_[p].plain = picturesOf(*b);
+            looks_[p].remapped = looks_[p].plain;
+            looks_[p].remapped[static_cast<int>(StatePicture::Normal)] =
+                looks_[p].plain[static_cast<int>(StatePicture::Down)];
+        }
+    }
+
+    // The Enter key spans two rows: a shaped button takes the place of its
+    // rectangular one.
+    if (BitmapButton *hidden = keyButton(kEnterPosition)) {
+        hidden->hide();
+        const QRect rect = controlRect(StandardKeyPageSkin::section(kEnterPosition));
+        enter_ = new RgnButton(this);
+        enter_->setMaskResource(kEnterKeyMaskBitmap);
+        enter_->setImages(looks_[kEnterPosition].plain, QRect(QPoint(0, 0), rect.size()));
+        enter_->create(QStringLiteral("Enter"), rect);
+        connect(enter_, &RgnButton::command, this, [this] { keyClicked(kEnterPosition); });
+        connect(enter_, &RgnButton::skinHover, this, &SkinnedDialog::skinHover);
+    }
+}
+
+void StandardKeyPage::reload() {
+    bool changed = false;
+    for (int p = 0; p < kStandardKeyCount; ++p)
+        changed = showKey(p) || changed;
+    // One synchronous redraw of the keys that changed their look.
+    if (changed && isVisible())
+        repaint();
+}
+
+bool StandardKeyPage::showKey(int position) {
+    const ProfileData *profile = working_.currentProfileData();
+    const bool remapped = profile && standardKeyRemapped(*profile, position);
+    if (remapped == shownRemapped_[position])
+        return false;
+    const KeyLooks &looks = looks_[position];
+    shownRemapped_[position] = remapped;
+    if (position == kEnterPosition && enter_) {
+        enter_->setImages(remapped ? looks.remapped : looks.plain, QRect(QPoint(0, 0), enter_->size()));
+        return true;
+    }
+    if (BitmapButton *b = keyButton(position))
+        b->setStatePictures(remapped ? looks.remapped : looks.plain);
+    return true;
+}
+
+void StandardKeyPage::keyClicked(int position) {
+    const int profileIndex = working_.CurrentProfile;
+    const ProfileData *profile = working_.currentProfileData();
+    if (!profile || position < 0 || position >= kStandardKeyCount)
+        return;
+    SwapKeyDialog dialog(position, profile->standardkey[position], services_.keys, services_.texts, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The edit belongs to the profile the dialog was opened on.
+    if (storeStandardKey(working_, profileIndex, position, dialog.resultCode()) && showKey(position))
+        repaint();
+}
+
+} // namespace orvyn
