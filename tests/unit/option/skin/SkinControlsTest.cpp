@@ -133,8 +133,8 @@ TEST_F(SkinnedWindowTest, ControlsFollowTheSkinAndTheWindowSettings) {
     EXPECT_EQ(left->index(), 300);
     EXPECT_EQ(right->index(), 301);
     EXPECT_EQ(toggle->toggleMode(), ToggleMode::Toggle);
-    EXPECT_TRUE(toggle->isCheckedState());
-    EXPECT_FALSE(left->isCheckedState());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_FALSE(left->isChecked());
     ASSERT_NE(window->edit(2), nullptr);
     EXPECT_EQ(window->edit(2)->geometry(), QRect(10, 60, 120, 20));
     EXPECT_EQ(window->button(5), nullptr);
@@ -223,9 +223,9 @@ TEST_F(SkinnedWindowTest, ClicksReachTheWindowAsCommandsOfTheirSection) {
     // A toggle flips on every release and tells the window each time.
     BitmapButton *toggle = window->button(4);
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(toggle->isCheckedState());
+    EXPECT_FALSE(toggle->isChecked());
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(toggle->isCheckedState());
+    EXPECT_TRUE(toggle->isChecked());
     ASSERT_EQ(commands.size(), 3);
     EXPECT_EQ(commands[2][0].toInt(), 4);
 }
@@ -378,12 +378,12 @@ TEST_F(RgnButtonTest, ReleasedOutsideTheOutlineGivesNoCommand) {
 TEST_F(RgnButtonTest, ToggleFlipsOnlyAfterAPressInside) {
     key->setToggleMode(ToggleMode::Toggle);
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_TRUE(key->toggled());
+    EXPECT_TRUE(key->isChecked());
     EXPECT_EQ(key->currentPicture(), StatePicture::Down);
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(2, 45)); // pressed outside the outline
-    EXPECT_TRUE(key->toggled());
+    EXPECT_TRUE(key->isChecked());
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_FALSE(key->toggled());
+    EXPECT_FALSE(key->isChecked());
 }
 
 TEST_F(RgnButtonTest, DisabledKeyPaintsItsDisabledPicture) {
