@@ -85,7 +85,7 @@ int main(int argc, char **argv) {
 
     bool met = true;
     for (int tab = ConfigWindow::StandardKeysTab; tab <= ConfigWindow::AdvancedTab; ++tab) {
-        window.buttonCommand(tab);
+        window.command(tab);
         app.processEvents();
         std::vector<double> times;
         for (int i = 0; i < switches; ++i) {

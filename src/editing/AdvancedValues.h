@@ -6,9 +6,13 @@
 
 namespace orvyn {
 
+// The two menus' command bands; a command in a band that names no item
+// stores 0.
 inline constexpr int kLtControlFirstCommand = 1001;
+inline constexpr int kLtControlLastCommand = 1099;
 inline constexpr int kLtControlCommandCount = 6;
 inline constexpr int kLtColorFirstCommand = 1101;
+inline constexpr int kLtColorLastCommand = 1199;
 inline constexpr int kLtColorMenuCount = 3;
 
 // Polling-rate button n (1-3) stores 1 << (n - 1) and shows pressed when
@@ -27,9 +31,9 @@ unsigned ltColorCaptionTextId(int32_t value);
 unsigned ltControlMenuTextId(int index);
 unsigned ltColorMenuTextId(int index);
 
-// Command of the LtControl menu (1001-1099) to the stored value.
+// Command of the LtControl menu to the stored value.
 int32_t ltControlForCommand(int command);
-// Command of the LtColor menu (1101-1199) to the stored value.
+// Command of the LtColor menu to the stored value.
 int32_t ltColorForCommand(int command);
 
 } // namespace orvyn

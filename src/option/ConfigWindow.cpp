@@ -73,7 +73,6 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     loadSkin(QString::fromLatin1(ConfigWindowSkin::kFile), pushButtons(ConfigWindowSkin::kButtons));
-    connect(this, &SkinnedDialog::controlCommand, this, &ConfigWindow::buttonCommand);
 
     const ControlPlacement pagePlace = skinFile().placement(ConfigWindowSkin::kPageLine, kPageGroup);
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
@@ -166,21 +165,21 @@ void ConfigWindow::handleMessage(const PostedMessage &message) {
     services_.session.handleMessage(message);
 }
 
-void ConfigWindow::buttonCommand(int key) {
+void ConfigWindow::command(int section) {
     ConfigSession &session = services_.session;
-    switch (key) {
+    switch (section) {
     case StandardKeysTab:
     case MacroKeysTab:
     case MediaKeysTab:
     case AdvancedTab:
-        showPage(static_cast<Page>(key - StandardKeysTab));
+        showPage(static_cast<Page>(section - StandardKeysTab));
         break;
     case FirstProfile:
     case FirstProfile + 1:
     case FirstProfile + 2:
     case FirstProfile + 3:
     case FirstProfile + 4:
-        session.selectProfile(key - FirstProfile);
+        session.selectProfile(section - FirstProfile);
         break;
     case Minimize:
         showMinimized();
@@ -232,19 +231,15 @@ void ConfigWindow::showPage(Page page) {
     pages_[page]->show();
     shown_ = page;
     for (int tab = StandardKeysTab; tab <= AdvancedTab; ++tab) {
-        if (BitmapButton *b = button(tab)) {
+        if (BitmapButton *b = button(tab))
             b->setChecked(tab - StandardKeysTab == page ? ButtonCheck::Pressed : ButtonCheck::Released);
-            b->update();
-        }
     }
 }
 
 void ConfigWindow::refresh(int current) {
     for (int p = 0; p < kProfileCount; ++p) {
-        if (BitmapButton *b = button(FirstProfile + p)) {
+        if (BitmapButton *b = button(FirstProfile + p))
             b->setChecked(p == current ? ButtonCheck::Pressed : ButtonCheck::Released);
-            b->update();
-        }
     }
     for (Page page : {StandardKeys, MacroKeys, MediaKeys, Advanced})
         pages_[page]->reload();
@@ -369,10 +364,8 @@ void ConfigWindow::beginApplyWait() {
     waitShield_->raise();
     waitShield_->show();
     for (int key : {Ok, Apply}) {
-        if (BitmapButton *b = button(key)) {
+        if (BitmapButton *b = button(key))
             b->setEnabled(false);
-            b->repaint();
-        }
     }
     scheduleWaitCheck();
 }
@@ -385,10 +378,8 @@ void ConfigWindow::scheduleWaitCheck() {
 void ConfigWindow::endApplyWait() {
     waitCheck_.stop();
     for (int key : {Ok, Apply}) {
-        if (BitmapButton *b = button(key)) {
+        if (BitmapButton *b = button(key))
             b->setEnabled(true);
-            b->repaint();
-        }
     }
     waitShown_ = false;
     waitShield_->hide();

@@ -57,7 +57,7 @@ public:
     // A message posted to Option's endpoint.
     void handleMessage(const PostedMessage &message);
     // What a click on a button does.
-    void buttonCommand(int key);
+    void command(int section) override;
 
     // The longest Option waits for Monitor's answer to an apply. The slowest
     // apply Monitor can run writes 101 reports (profile, 5 polling, 5 key

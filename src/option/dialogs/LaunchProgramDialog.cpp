@@ -30,24 +30,14 @@ LaunchProgramDialog::LaunchProgramDialog(const QString &path, QWidget *parent)
         edit->setBackgroundColour(kPathBackground);
         edit->setText(path_);
     }
-    connect(this, &SkinnedDialog::controlCommand, this, &LaunchProgramDialog::command);
+    setDialogButtons(dialogButtonsOf<LaunchProgramSkin>());
 }
 
 void LaunchProgramDialog::command(int section) {
-    switch (section) {
-    case Browse:
+    if (section == Browse)
         browse();
-        break;
-    case Ok:
-        accept();
-        break;
-    case Cancel:
-    case Close:
-        reject();
-        break;
-    default:
-        break;
-    }
+    else
+        SkinnedDialog::command(section);
 }
 
 void LaunchProgramDialog::browse() {

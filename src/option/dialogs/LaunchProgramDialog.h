@@ -38,8 +38,9 @@ public:
     // files are fine too).
     static std::optional<QString> chooseProgramFile(QWidget *parent, const QString &folder);
 
+    void command(int section) override;
+
 private:
-    void command(int section);
     void browse();
     void accept() override;
 

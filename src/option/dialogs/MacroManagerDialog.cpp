@@ -73,12 +73,7 @@ bool isSwallowedKey(int key) {
 MacroWarningDialog::MacroWarningDialog(const char *skinFile, QWidget *parent)
     : SkinnedDialog(SkinWindowKind::ModalPopup, parent) {
     loadSkin(QString::fromLatin1(skinFile), pushButtons({Ok, Cancel, Close}));
-    connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
-        if (section == Ok)
-            accept();
-        else if (section == Cancel || section == Close)
-            reject();
-    });
+    setDialogButtons(dialogButtonsOf<WarningSkin>());
 }
 
 MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayout &layout,
@@ -127,7 +122,7 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
         });
     }
 
-    connect(this, &SkinnedDialog::controlCommand, this, &MacroManagerDialog::command);
+    setDialogButtons(dialogButtonsOf<MacroManagerSkin>());
     connect(names_, &QListWidget::currentRowChanged, this, [this](int row) {
         // Rows beyond the library are new names still being typed.
         if (!fillingNames_ && row >= 0 && row < static_cast<int>(editor_.names().size()))
@@ -213,7 +208,6 @@ void MacroManagerDialog::showRepeat() {
         field->setText(QString::number(editor_.repeatCount()));
     if (BitmapButton *b = button(Repeat)) {
         b->setChecked(editor_.repeatOn() ? ButtonCheck::Pressed : ButtonCheck::Released);
-        b->update();
     }
 }
 
@@ -229,13 +223,6 @@ void MacroManagerDialog::showEvents() {
 
 void MacroManagerDialog::command(int section) {
     switch (section) {
-    case Ok:
-        accept();
-        break;
-    case Cancel:
-    case Close:
-        reject();
-        break;
     case NewMacro:
         names_->startEditingNewRow();
         break;
@@ -253,13 +240,14 @@ void MacroManagerDialog::command(int section) {
         break;
     case RecordDelays:
         if (BitmapButton *b = button(RecordDelays))
-            editor_.setRecordDelays(b->isCheckedState());
+            editor_.setRecordDelays(b->isChecked());
         break;
     case Repeat:
         if (BitmapButton *b = button(Repeat))
-            editor_.setRepeatOn(b->isCheckedState());
+            editor_.setRepeatOn(b->isChecked());
         break;
     default:
+        SkinnedDialog::command(section);
         break;
     }
 }
@@ -291,11 +279,8 @@ void MacroManagerDialog::apply(EditorAction action) {
 }
 
 void MacroManagerDialog::startRecording() {
-    if (BitmapButton *record = button(Record)) {
-        if (!stopPictures_[0].isNull())
-            record->setStatePictures(stopPictures_);
-        record->repaint();
-    }
+    if (BitmapButton *record = button(Record); record && !stopPictures_[0].isNull())
+        record->setStatePictures(stopPictures_);
     // Without the keyboard the window still shows that it records; no
     // keystroke arrives then.
     KeystrokeRecorder::instance().start(this);
@@ -310,11 +295,8 @@ void MacroManagerDialog::startRecording() {
 
 void MacroManagerDialog::stopRecording() {
     editor_.endRecording();
-    if (BitmapButton *record = button(Record)) {
-        if (!startPictures_[0].isNull())
-            record->setStatePictures(startPictures_);
-        record->repaint();
-    }
+    if (BitmapButton *record = button(Record); record && !startPictures_[0].isNull())
+        record->setStatePictures(startPictures_);
     if (KeystrokeRecorder::instance().target() == this)
         KeystrokeRecorder::instance().stop();
     events_->setEnabled(true);

@@ -51,6 +51,7 @@ public:
     std::unique_ptr<SkinnedMenu> makeContextMenu();
 
     void done(int result) override;
+    void command(int section) override;
 
 signals:
     // The event list was drawn again after a change (benchmark).
@@ -62,7 +63,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void command(int section);
     void showMacro(int index);
     void selectNameRow(int row);
     void fillNames();

@@ -52,25 +52,14 @@ ProfileDialog::ProfileDialog(ProfileData &profile, Mode mode, FileChooser &files
         if (gameField())
             gameField()->setText(QString::fromUtf8(getFixed(profile.GameFile)));
     }
-    connect(this, &SkinnedDialog::controlCommand, this, &ProfileDialog::onCommand);
+    setDialogButtons(dialogButtonsOf<ProfileDialogSkin>());
 }
 
-void ProfileDialog::onCommand(int section) {
-    switch (section) {
-    case Browse:
+void ProfileDialog::command(int section) {
+    if (section == Browse)
         browse();
-        break;
-    case Ok:
-        store();
-        accept();
-        break;
-    case Cancel:
-    case Close:
-        reject();
-        break;
-    default:
-        break;
-    }
+    else
+        SkinnedDialog::command(section);
 }
 
 void ProfileDialog::browse() {
@@ -87,9 +76,10 @@ void ProfileDialog::browse() {
         gameField()->setText(chosen);
 }
 
-void ProfileDialog::store() {
+void ProfileDialog::accept() {
     storeText(profile_.ProFileName, nameField() ? nameField()->text() : QString());
     storeText(profile_.GameFile, gameField() ? gameField()->text() : QString());
+    SkinnedDialog::accept();
 }
 
 } // namespace orvyn

@@ -23,10 +23,12 @@ public:
     BitmapEdit *nameField() const { return edit(NameField); }
     BitmapEdit *gameField() const { return edit(GameField); }
 
+    void command(int section) override;
+    // OK: the fields go into the profile.
+    void accept() override;
+
 private:
-    void onCommand(int section);
     void browse();
-    void store();
 
     ProfileData &profile_;
     FileChooser &files_;

@@ -1,11 +1,9 @@
 #include "option/dialogs/ShortcutDialog.h"
 
-#include "option/dialogs/KeyCaptureRecorder.h"
-
 namespace orvyn {
 
 ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent)
-    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), choice_(initial), keys_(keys) {
+    : KeyCaptureDialog(parent), choice_(initial), keys_(keys) {
     std::vector<SkinControlSetup> controls;
     SkinControlSetup keyName;
     keyName.section = KeyName;
@@ -26,7 +24,7 @@ ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable
     }
     loadSkin(QString::fromLatin1(ShortcutDialogSkin::kFile), controls);
     setWindowTitle(QStringLiteral("Z.ORBA Shortcut Dialog"));
-    connect(this, &SkinnedDialog::controlCommand, this, &ShortcutDialog::onCommand);
+    setDialogButtons(dialogButtonsOf<ShortcutDialogSkin>());
 
     if (BitmapEdit *e = edit(KeyName)) {
         e->setTextColour(Qt::black);
@@ -39,53 +37,21 @@ ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable
     showToggles();
 }
 
-ShortcutDialog::~ShortcutDialog() {
-    stopRecorder(this);
-}
-
-bool ShortcutDialog::event(QEvent *event) {
-    if (event->type() == RecordedKeyEvent::kType) {
-        const Keystroke &k = static_cast<RecordedKeyEvent *>(event)->keystroke();
-        recordedKey(k.virtualKey, k.flags);
-        return true;
-    }
-    return SkinnedDialog::event(event);
-}
-
-void ShortcutDialog::showEvent(QShowEvent *event) {
-    SkinnedDialog::showEvent(event);
-    startRecorder(this);
-}
-
-void ShortcutDialog::done(int result) {
-    stopRecorder(this);
-    SkinnedDialog::done(result);
-}
-
 void ShortcutDialog::recordedKey(uint32_t virtualKey, uint32_t flags) {
     const std::string name = choice_.capture(virtualKey, flags, keys_);
     if (BitmapEdit *e = edit(KeyName))
         e->setText(QString::fromStdString(name));
 }
 
-void ShortcutDialog::onCommand(int section) {
-    switch (section) {
-    case Ok:
-        accept();
-        return;
-    case Cancel:
-    case Close:
-        reject();
-        return;
-    default:
-        break;
-    }
+void ShortcutDialog::command(int section) {
     const int toggle = section - NoModifier;
-    if (toggle < 0 || toggle >= ShortcutChoice::kToggleCount)
+    if (toggle < 0 || toggle >= ShortcutChoice::kToggleCount) {
+        KeyCaptureDialog::command(section);
         return;
+    }
     // The toggle has flipped itself; its flag follows its look.
     if (BitmapButton *b = button(section))
-        choice_.setFlag(static_cast<ShortcutChoice::Toggle>(toggle), b->isCheckedState());
+        choice_.setFlag(static_cast<ShortcutChoice::Toggle>(toggle), b->isChecked());
     showToggles();
 }
 
@@ -98,7 +64,6 @@ void ShortcutDialog::showToggles() {
         if (looks[t].checked)
             b->setChecked(*looks[t].checked ? ButtonCheck::Pressed : ButtonCheck::Released);
         b->setEnabled(looks[t].enabled);
-        b->update();
     }
 }
 

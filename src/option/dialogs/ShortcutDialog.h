@@ -4,12 +4,12 @@
 #pragma once
 
 #include "editing/KeyCapture.h"
+#include "option/dialogs/KeyCaptureDialog.h"
 #include "option/skin/SkinNames.h"
-#include "option/skin/SkinnedDialog.h"
 
 namespace orvyn {
 
-class ShortcutDialog final : public SkinnedDialog {
+class ShortcutDialog final : public KeyCaptureDialog {
     Q_OBJECT
 public:
     // The toggles are sections NoModifier to Win, in the choice's order.
@@ -17,7 +17,6 @@ public:
     using enum ShortcutDialogSkin::Section;
 
     ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent);
-    ~ShortcutDialog() override;
 
     BitmapButton *toggle(ShortcutChoice::Toggle which) const {
         return button(NoModifier + static_cast<int>(which));
@@ -26,19 +25,11 @@ public:
     // The key and modifiers; read them after the dialog ended with OK.
     const ShortcutChoice &choice() const { return choice_; }
 
-    // One captured keystroke (presses and releases alike): virtual key and
-    // low-level flags (bit 0 extended, bit 7 released). The whole keyboard
-    // comes here from when the dialog shows until it ends.
-    void recordedKey(uint32_t virtualKey, uint32_t flags);
-
-protected:
-    // Keystrokes from the recorder arrive here.
-    bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    // Presses and releases alike choose the key.
+    void recordedKey(uint32_t virtualKey, uint32_t flags) override;
+    void command(int section) override;
 
 private:
-    void onCommand(int section);
     void showToggles();
 
     ShortcutChoice choice_;

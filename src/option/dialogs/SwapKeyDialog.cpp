@@ -1,7 +1,5 @@
 #include "option/dialogs/SwapKeyDialog.h"
 
-#include "option/dialogs/KeyCaptureRecorder.h"
-
 #include <QPainter>
 
 #include "option/skin/SkinFonts.h"
@@ -17,8 +15,7 @@ constexpr int kMouseFunctionWidth = 107;
 
 SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTable &keys,
                              const TextSource &texts, QWidget *parent)
-    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), texts_(texts),
-      choice_(position, initialCode, keys, texts) {
+    : KeyCaptureDialog(parent), texts_(texts), choice_(position, initialCode, keys, texts) {
     std::vector<SkinControlSetup> controls;
     for (int section = NewKey; section <= TitleText; ++section) {
         SkinControlSetup setup;
@@ -34,7 +31,7 @@ SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTab
     }
     loadSkin(QString::fromLatin1(SwapKeyDialogSkin::kFile), controls);
     setWindowTitle(QStringLiteral("Swap key Dialog"));
-    connect(this, &SkinnedDialog::controlCommand, this, &SwapKeyDialog::onCommand);
+    setDialogButtons(dialogButtonsOf<SwapKeyDialogSkin>());
 
     if (BitmapEdit *e = edit(NewKey)) {
         e->setTextColour(Qt::black);
@@ -45,29 +42,6 @@ SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTab
     }
     showFunction();
     showMode();
-}
-
-SwapKeyDialog::~SwapKeyDialog() {
-    stopRecorder(this);
-}
-
-bool SwapKeyDialog::event(QEvent *event) {
-    if (event->type() == RecordedKeyEvent::kType) {
-        const Keystroke &k = static_cast<RecordedKeyEvent *>(event)->keystroke();
-        recordedKey(k.virtualKey, k.flags);
-        return true;
-    }
-    return SkinnedDialog::event(event);
-}
-
-void SwapKeyDialog::showEvent(QShowEvent *event) {
-    SkinnedDialog::showEvent(event);
-    startRecorder(this);
-}
-
-void SwapKeyDialog::done(int result) {
-    stopRecorder(this);
-    SkinnedDialog::done(result);
 }
 
 void SwapKeyDialog::recordedKey(uint32_t virtualKey, uint32_t flags) {
@@ -89,16 +63,13 @@ std::vector<std::pair<int, QString>> SwapKeyDialog::functionMenuItems() const {
     return items;
 }
 
-void SwapKeyDialog::onCommand(int section) {
+void SwapKeyDialog::accept() {
+    choice_.accept();
+    KeyCaptureDialog::accept();
+}
+
+void SwapKeyDialog::command(int section) {
     switch (section) {
-    case Ok:
-        choice_.accept();
-        accept();
-        break;
-    case Cancel:
-    case Close:
-        reject();
-        break;
     case Default:
         if (const auto name = choice_.restore()) {
             setKeyText(*name);
@@ -117,6 +88,7 @@ void SwapKeyDialog::onCommand(int section) {
         showMode();
         break;
     default:
+        KeyCaptureDialog::command(section);
         break;
     }
 }
@@ -132,7 +104,6 @@ void SwapKeyDialog::openFunctionMenu() {
     const int command = menu.run(b->mapToGlobal(QPoint(1, b->height())));
     // The button lost the pointer to the menu: it must not stay lit.
     b->setHover(false);
-    b->repaint();
     if (command != 0) {
         choice_.chooseFunction(command);
         showFunction();
@@ -140,22 +111,16 @@ void SwapKeyDialog::openFunctionMenu() {
 }
 
 void SwapKeyDialog::showFunction() {
-    if (BitmapButton *b = button(MouseFunction)) {
+    if (BitmapButton *b = button(MouseFunction))
         b->setCaption(QString::fromStdString(choice_.functionName()));
-        b->repaint();
-    }
 }
 
 void SwapKeyDialog::showMode() {
     const bool function = choice_.mode() == SwapKeyChoice::Mode::MouseFunction;
-    if (BitmapButton *b = button(ModeKey)) {
+    if (BitmapButton *b = button(ModeKey))
         b->setChecked(function ? ButtonCheck::Released : ButtonCheck::Pressed);
-        b->update();
-    }
-    if (BitmapButton *b = button(ModeMouse)) {
+    if (BitmapButton *b = button(ModeMouse))
         b->setChecked(function ? ButtonCheck::Pressed : ButtonCheck::Released);
-        b->update();
-    }
 }
 
 void SwapKeyDialog::paintSkinTexts(QPainter &painter) {

@@ -22,7 +22,6 @@ AdvancedPage::AdvancedPage(ConfigBlock &working, const TextSource &texts, QWidge
     loadSkin(QString::fromLatin1(AdvancedPageSkin::kFile),
              pushButtons({Polling1, Polling2, Polling4, LtControlMenu, LtColorMenu, WinLockOff, WinLockOn,
                           EcoOff, EcoOn}));
-    connect(this, &SkinnedDialog::controlCommand, this, &AdvancedPage::onCommand);
 }
 
 void AdvancedPage::reload() {
@@ -37,32 +36,26 @@ void AdvancedPage::reload() {
 void AdvancedPage::showPolling() {
     const ProfileData *p = profile();
     for (int n = 1; n <= 3; ++n) {
-        if (BitmapButton *b = button(Polling1 + n - 1)) {
+        if (BitmapButton *b = button(Polling1 + n - 1))
             b->setChecked(p && pollingButtonPressed(p->PollingRate, n) ? ButtonCheck::Pressed
                                                                        : ButtonCheck::Released);
-            b->update();
-        }
     }
 }
 
 void AdvancedPage::showSwitch(int32_t value, Section off, Section on) {
     const Section sections[2] = {off, on};
     for (int i = 0; i < 2; ++i) {
-        if (BitmapButton *b = button(sections[i])) {
+        if (BitmapButton *b = button(sections[i]))
             b->setChecked(switchButtonPressed(value, i) ? ButtonCheck::Pressed : ButtonCheck::Released);
-            b->update();
-        }
     }
 }
 
 void AdvancedPage::setCaption(Section section, unsigned textId) {
-    if (BitmapButton *b = button(section)) {
+    if (BitmapButton *b = button(section))
         b->setCaption(textOf(texts_, textId));
-        b->repaint();
-    }
 }
 
-void AdvancedPage::onCommand(int section) {
+void AdvancedPage::command(int section) {
     ProfileData *p = profile();
     if (!p)
         return;
@@ -117,7 +110,6 @@ void AdvancedPage::openMenu(int section) {
     const int command = menu.run(b->mapToGlobal(QPoint(0, b->height())));
     // The button lost the pointer to the menu: it must not stay lit.
     b->setHover(false);
-    b->repaint();
     if (command != 0)
         menuCommand(command);
 }
@@ -126,10 +118,10 @@ void AdvancedPage::menuCommand(int command) {
     ProfileData *p = profile();
     if (!p)
         return;
-    if (command >= 1001 && command <= 1099) {
+    if (command >= kLtControlFirstCommand && command <= kLtControlLastCommand) {
         p->LtControl = ltControlForCommand(command);
         setCaption(LtControlMenu, ltControlTextId(p->LtControl));
-    } else if (command >= 1101 && command <= 1199) {
+    } else if (command >= kLtColorFirstCommand && command <= kLtColorLastCommand) {
         p->LtColor = ltColorForCommand(command);
         setCaption(LtColorMenu, ltColorCaptionTextId(p->LtColor));
     }

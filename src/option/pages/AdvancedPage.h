@@ -21,16 +21,15 @@ public:
     AdvancedPage(ConfigBlock &working, const TextSource &texts, QWidget *parent);
 
     void reload() override;
+    void command(int section) override;
 
-    // What a choice in the LtControl (1001-1099) or LtColor (1101-1199)
-    // menu does.
+    // What a choice in the LtControl or LtColor menu does.
     void menuCommand(int command);
     // The items the two menus offer: (command, text).
     std::vector<std::pair<int, QString>> ltControlItems() const;
     std::vector<std::pair<int, QString>> ltColorItems() const;
 
 private:
-    void onCommand(int section);
     void openMenu(int section);
     void showPolling();
     void showSwitch(int32_t value, Section off, Section on);

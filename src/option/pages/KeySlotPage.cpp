@@ -19,7 +19,6 @@ void KeySlotPage::showAssignment(BitmapButton *button, int slot) {
         return;
     const ProfileData *p = profile();
     button->setCaption(p ? QString::fromStdString(assignmentText_.text(p->keys[slot])) : QString());
-    button->update();
 }
 
 void KeySlotPage::redrawNow() {
@@ -42,7 +41,6 @@ void KeySlotPage::openKeyMenu(int slot, BitmapButton *button) {
     }
     // The button lost the pointer to the menu: it must not stay lit.
     button->setHover(false);
-    button->repaint();
     setFocus();
     if (command != 0)
         keyCommand(command);

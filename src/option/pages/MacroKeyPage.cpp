@@ -12,11 +12,12 @@ MacroKeyPage::MacroKeyPage(const KeyPageServices &services, QWidget *parent)
         controls.push_back(setup);
     }
     loadSkin(QString::fromLatin1(MacroKeyPageSkin::kFile), controls);
-    connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
-        const int slot = section - MacroKeyPageSkin::kFirstKey;
-        if (slot >= 0 && slot < kButtonCount)
-            openKeyMenu(slot, button(section));
-    });
+}
+
+void MacroKeyPage::command(int section) {
+    const int slot = section - MacroKeyPageSkin::kFirstKey;
+    if (slot >= 0 && slot < kButtonCount)
+        openKeyMenu(slot, button(section));
 }
 
 void MacroKeyPage::reload() {

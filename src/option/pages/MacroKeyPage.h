@@ -16,6 +16,7 @@ public:
     MacroKeyPage(const KeyPageServices &services, QWidget *parent);
 
     void reload() override;
+    void command(int section) override;
     // The button of key slot `slot` (0-14).
     BitmapButton *keyButton(int slot) const { return button(MacroKeyPageSkin::kFirstKey + slot); }
 

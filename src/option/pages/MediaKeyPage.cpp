@@ -27,12 +27,13 @@ MediaKeyPage::MediaKeyPage(const KeyPageServices &services, QWidget *parent)
     player.index = kFirstHoverIndex + kMediaKeyCount;
     controls.push_back(player);
     loadSkin(QString::fromLatin1(MediaKeyPageSkin::kFile), controls);
-    connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
-        if (section == kPlayerSection)
-            openPlayerMenu();
-        else if (section >= kFirstKeySection && section < kFirstKeySection + kMediaKeyCount)
-            openKeyMenu(kFirstMediaKeySlot + section - kFirstKeySection, button(section));
-    });
+}
+
+void MediaKeyPage::command(int section) {
+    if (section == kPlayerSection)
+        openPlayerMenu();
+    else if (section >= kFirstKeySection && section < kFirstKeySection + kMediaKeyCount)
+        openKeyMenu(kFirstMediaKeySlot + section - kFirstKeySection, button(section));
 }
 
 void MediaKeyPage::reload() {
@@ -55,7 +56,6 @@ void MediaKeyPage::showPlayer() {
     if (BitmapButton *b = playerButton()) {
         const ProfileData *p = profile();
         b->setCaption(p ? fromView(playerCaption(p->MediaOption)) : QString());
-        b->update();
     }
 }
 
@@ -68,7 +68,6 @@ void MediaKeyPage::openPlayerMenu() {
         menu.append(entry.command, QString::fromUtf8(entry.text));
     const int command = menu.run(b->mapToGlobal(QPoint(0, b->height())));
     b->setHover(false);
-    b->repaint();
     if (command != 0)
         playerCommand(command);
 }

@@ -17,12 +17,13 @@ public:
     MediaKeyPage(const KeyPageServices &services, QWidget *parent);
 
     void reload() override;
+    void command(int section) override;
     BitmapButton *mediaKeyButton(int mediaKey) const { return button(kFirstKeySection + mediaKey); }
     BitmapButton *playerButton() const { return button(kPlayerSection); }
     // The media key whose menu opened last (0-5), or -1.
     int menuMediaKey() const { return menuSlot() < 0 ? -1 : menuSlot() - kFirstMediaKeySlot; }
 
-    // A command of the player menu (5001-5004).
+    // A command of the player menu (playerMenuEntries()).
     void playerCommand(int command);
 
 protected:

@@ -29,11 +29,6 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
         controls.push_back(setup);
     }
     loadSkin(QString::fromLatin1(StandardKeyPageSkin::kFile), controls);
-    connect(this, &SkinnedDialog::controlCommand, this, [this](int section) {
-        const int position = section - StandardKeyPageSkin::kFirstKey;
-        if (position >= 0 && position < kStandardKeyCount)
-            keyClicked(position);
-    });
 
     for (int p = 0; p < kStandardKeyCount; ++p) {
         if (const BitmapButton *b = keyButton(p)) {
@@ -56,6 +51,12 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
         connect(enter_, &RgnButton::command, this, [this] { keyClicked(kEnterPosition); });
         connect(enter_, &RgnButton::skinHover, this, &SkinnedDialog::skinHover);
     }
+}
+
+void StandardKeyPage::command(int section) {
+    const int position = section - StandardKeyPageSkin::kFirstKey;
+    if (position >= 0 && position < kStandardKeyCount)
+        keyClicked(position);
 }
 
 void StandardKeyPage::reload() {
@@ -92,8 +93,8 @@ void StandardKeyPage::keyClicked(int position) {
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The edit belongs to the profile the dialog was opened on.
-    if (storeStandardKey(working_, profileIndex, position, dialog.resultCode()) && showKey(position))
-        repaint();
+    if (storeStandardKey(working_, profileIndex, position, dialog.resultCode()))
+        showKey(position);
 }
 
 } // namespace orvyn

@@ -21,6 +21,7 @@ public:
     StandardKeyPage(const KeyPageServices &services, QWidget *parent);
 
     void reload() override;
+    void command(int section) override;
 
     // The picture button of a position (the Enter key's one stays hidden).
     BitmapButton *keyButton(int position) const { return button(StandardKeyPageSkin::section(position)); }

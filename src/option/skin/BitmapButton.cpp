@@ -29,7 +29,7 @@ BitmapButton::BitmapButton(QWidget *parent)
 }
 
 StatePicture BitmapButton::currentPicture() const {
-    return chooseButtonPicture(toggleMode(), isCheckedState(), !isEnabled(), isDown(), hover());
+    return chooseButtonPicture(toggleMode(), isChecked(), !isEnabled(), isDown(), hover());
 }
 
 } // namespace orvyn

@@ -53,7 +53,7 @@ StatePicture RgnButton::choosePicture(bool toggled, State state) {
 }
 
 StatePicture RgnButton::currentPicture() const {
-    return choosePicture(toggled(), state());
+    return choosePicture(isChecked(), state());
 }
 
 } // namespace orvyn

@@ -25,9 +25,8 @@ public:
     const QRegion &hitRegion() const { return hitRegion_; }
     // Disabled, else down while pressed, else over while under the pointer.
     State state() const;
-    bool toggled() const { return isCheckedState(); }
 
-    // A toggled key shows Down; otherwise the picture of its state.
+    // A toggled (checked) key shows Down; otherwise the picture of its state.
     static StatePicture choosePicture(bool toggled, State state);
     StatePicture currentPicture() const override;
 

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace orvyn {
 
@@ -40,10 +41,8 @@ void paintSkinControl(QPainter &painter, QSize size, const QImage &picture, cons
 SkinControl::SkinControl(QWidget *parent, QuickHelpUse quickHelp, HoverEnd hoverEnd, int index)
     : QAbstractButton(parent), quickHelp_(quickHelp), hoverEnd_(hoverEnd), index_(index) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        if (toggleMode_ == ToggleMode::Push)
-            emit command();
-    });
+    setCheckable(true);
+    connect(this, &QAbstractButton::clicked, this, &SkinControl::command);
 }
 
 void SkinControl::setImages(const StatePictures &windowPictures, const QRect &rect) {
@@ -60,17 +59,26 @@ void SkinControl::setStatePictures(const StatePictures &pictures) {
     update();
 }
 
-void SkinControl::setChecked(ButtonCheck check) {
-    const bool value = check == ButtonCheck::Pressed;
-    if (value == checked_)
+void SkinControl::setCaption(const QString &caption) {
+    if (caption == caption_)
         return;
-    checked_ = value;
+    caption_ = caption;
+    update();
+}
+
+void SkinControl::setToggleMode(ToggleMode mode) {
+    if (mode == toggleMode_)
+        return;
+    toggleMode_ = mode;
     update();
 }
 
 void SkinControl::setHover(bool hover) {
+    const bool changed = hover != hover_;
     hover_ = hover;
     notifyHover(hover);
+    if (changed)
+        update();
 }
 
 void SkinControl::notifyHover(bool entered) {
@@ -83,12 +91,6 @@ void SkinControl::notifyHover(bool entered) {
     help.setText(entered, helpText_);
     emit skinHover(entered, index_);
     help.announce(entered);
-}
-
-void SkinControl::endHover() {
-    hover_ = false;
-    notifyHover(false);
-    update();
 }
 
 void SkinControl::paintEvent(QPaintEvent *) {
@@ -105,9 +107,7 @@ void SkinControl::enterEvent(QEnterEvent *event) {
         return;
     if (QApplication::activeWindow() == nullptr || parentWidget() == nullptr)
         return;
-    hover_ = true;
-    notifyHover(true);
-    update();
+    setHover(true);
 }
 
 void SkinControl::leaveEvent(QEvent *event) {
@@ -115,7 +115,7 @@ void SkinControl::leaveEvent(QEvent *event) {
     if (captured_ && hoverEnd_ == HoverEnd::OnLeaveOrRelease)
         return; // the release ends it
     if (hover_)
-        endHover();
+        setHover(false);
 }
 
 void SkinControl::focusOutEvent(QFocusEvent *event) {
@@ -124,7 +124,7 @@ void SkinControl::focusOutEvent(QFocusEvent *event) {
     // away from another, and that must not wipe the quick help of the
     // button now under the pointer.
     if (hover_)
-        endHover();
+        setHover(false);
 }
 
 void SkinControl::mousePressEvent(QMouseEvent *event) {
@@ -148,19 +148,23 @@ void SkinControl::mouseReleaseEvent(QMouseEvent *event) {
     const bool pressedHere = captured_;
     captured_ = false;
     if (pressedHere && hoverEnd_ == HoverEnd::OnLeaveOrRelease)
-        endHover();
-    if (pressedHere && toggleMode_ == ToggleMode::Toggle) {
-        // Every release after a press on the control flips it, wherever
-        // the pointer is now.
-        setDown(false);
-        checked_ = !checked_;
-        update();
-        event->accept();
-        emit command();
-        return;
-    }
-    // Push: a click only when released on the control.
+        setHover(false);
+    // Qt clicks (and flips a toggle) when the release is on the control.
+    const bool clickedByQt = isDown() && hitButton(event->position().toPoint());
+    const QPointer<SkinControl> alive(this);
     QAbstractButton::mouseReleaseEvent(event);
+    if (!alive || clickedByQt || !pressedHere || toggleMode_ != ToggleMode::Toggle)
+        return;
+    // A toggle flips on every release after a press on it, wherever the
+    // pointer is now.
+    toggle();
+    event->accept();
+    emit clicked(isChecked());
+}
+
+void SkinControl::nextCheckState() {
+    if (toggleMode_ == ToggleMode::Toggle)
+        QAbstractButton::nextCheckState();
 }
 
 } // namespace orvyn

@@ -2,6 +2,13 @@
 // window's full-window pictures, the pointer-over, pressed, checked and
 // disabled states, quick help and the hover and command notifications.
 // A control only says where it can be hit and which picture a state shows.
+//
+// The state has one owner each: QAbstractButton keeps pressed (isDown()),
+// checked (isChecked(), toggled()) and clicks (clicked(), which is also
+// command()); the control adds only what Qt does not keep: whether it
+// counts as under the pointer (hover()) and whether a left press that
+// began on it is still held (captured()). Every setter redraws when its
+// value changes; paintEvent() only reads the state.
 #pragma once
 
 #include <QAbstractButton>
@@ -47,14 +54,15 @@ public:
     void setHelpText(const QString &text) { helpText_ = text; }
     const QString &helpText() const { return helpText_; }
 
-    // The caller redraws (repaint()) after changing the caption.
-    void setCaption(const QString &caption) { caption_ = caption; }
+    void setCaption(const QString &caption);
     const QString &caption() const { return caption_; }
 
-    void setChecked(ButtonCheck check);
-    bool isCheckedState() const { return checked_; }
+    // Every control can show checked (a tab, a chosen option); only a
+    // toggle flips itself when clicked.
+    using QAbstractButton::setChecked;
+    void setChecked(ButtonCheck check) { setChecked(check == ButtonCheck::Pressed); }
 
-    void setToggleMode(ToggleMode mode) { toggleMode_ = mode; }
+    void setToggleMode(ToggleMode mode);
     ToggleMode toggleMode() const { return toggleMode_; }
 
     // Sets the hover flag and sends the matching notification.
@@ -76,7 +84,7 @@ signals:
     // The pointer entered (true) or left (false) the control.
     void skinHover(bool entered, int index);
     // The control was clicked (push: released on it; toggle: every release
-    // after a press on it, which flips it).
+    // after a press on it, which flips it). Follows clicked().
     void command();
 
 protected:
@@ -88,17 +96,16 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void nextCheckState() override;
 
 private:
     void notifyHover(bool entered);
-    void endHover();
 
     const QuickHelpUse quickHelp_;
     const HoverEnd hoverEnd_;
     StatePictures pictures_;
     QString helpText_;
     QString caption_;
-    bool checked_ = false;
     ToggleMode toggleMode_ = ToggleMode::Push;
     bool hover_ = false;
     bool captured_ = false;

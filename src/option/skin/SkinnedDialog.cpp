@@ -99,6 +99,7 @@ SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(par
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+    connect(this, &SkinnedDialog::controlCommand, this, [this](int section) { command(section); });
 }
 
 SkinnedDialog::~SkinnedDialog() {
@@ -208,6 +209,15 @@ int SkinnedDialog::sectionOf(const QObject *control) const {
             return section;
     }
     return -1;
+}
+
+void SkinnedDialog::command(int section) {
+    if (section == kNoSection)
+        return;
+    if (section == dialogButtons_.ok)
+        accept();
+    else if (section == dialogButtons_.cancel || section == dialogButtons_.close)
+        reject();
 }
 
 void SkinnedDialog::paintSkinTexts(QPainter &) {}

@@ -58,6 +58,19 @@ std::vector<SkinControlSetup> pushButtons(std::initializer_list<int> sections);
 // controls have theirs (a window that re-cuts pictures later keeps them).
 enum class WindowPictures { Discard, Keep };
 
+// The sections of a window's OK, Cancel and close buttons; kNoSection where
+// the window has no such button.
+inline constexpr int kNoSection = -1;
+struct DialogButtons {
+    int ok = kNoSection;
+    int cancel = kNoSection;
+    int close = kNoSection;
+};
+// The buttons of a skin whose sections name Ok, Cancel and Close.
+template <class Skin> constexpr DialogButtons dialogButtonsOf() {
+    return {Skin::Ok, Skin::Cancel, Skin::Close};
+}
+
 class SkinnedDialog : public QDialog {
     Q_OBJECT
 public:
@@ -91,6 +104,14 @@ public:
     QRect controlRect(int section) const;
     // The section of a control created by loadSkin(), or -1.
     int sectionOf(const QObject *control) const;
+
+    // Gives the window's OK (accept()), Cancel and close (reject()) buttons.
+    void setDialogButtons(DialogButtons buttons) { dialogButtons_ = buttons; }
+    // What a click on the control of `section` does (every controlCommand
+    // comes here). This handles the dialog buttons; a window overrides it
+    // for its own controls and passes on the rest, and overrides accept()
+    // where OK does more than close.
+    virtual void command(int section);
 
 signals:
     // A control was clicked.
@@ -128,6 +149,7 @@ private:
     std::optional<QRegion> outline_;
     std::string skinProblem_;
     std::map<int, Control> controls_;
+    DialogButtons dialogButtons_;
     // Manual dragging when the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;

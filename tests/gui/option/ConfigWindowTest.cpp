@@ -76,7 +76,7 @@ protected:
     void clickWindow(int key) { click(*window_, key); }
     void clickAdvanced(int section) { click(*window_->advancedPage(), section); }
 
-    bool pressed(SkinnedDialog &dialog, int section) { return dialog.button(section)->isCheckedState(); }
+    bool pressed(SkinnedDialog &dialog, int section) { return dialog.button(section)->isChecked(); }
     QString caption(int section) { return window_->advancedPage()->button(section)->caption(); }
 
     test::TempDir dir_;

@@ -305,7 +305,7 @@ TEST_F(KeyPagesTest, ShortcutDialogFromTheMenuCapturesKeysAndTogglesModifiers) {
         EXPECT_EQ(dialog->windowTitle(), "Z.ORBA Shortcut Dialog");
         EXPECT_EQ(dialog->edit(ShortcutDialog::KeyName)->text(), "1");
         for (int t = 0; t < 5; ++t) {
-            EXPECT_EQ(dialog->button(5 + t)->isCheckedState(), t == 1) << t;
+            EXPECT_EQ(dialog->button(5 + t)->isChecked(), t == 1) << t;
             EXPECT_TRUE(dialog->button(5 + t)->isEnabled()) << t;
         }
         // Escape and Enter are keys to capture, not ways out.
@@ -336,7 +336,7 @@ TEST_F(KeyPagesTest, ShortcutDialogFromTheMenuCapturesKeysAndTogglesModifiers) {
         click(dialog->toggle(ShortcutChoice::NoModifier));
         for (int t = 1; t < 5; ++t)
             EXPECT_FALSE(dialog->button(5 + t)->isEnabled()) << t;
-        EXPECT_TRUE(dialog->button(6)->isCheckedState()); // Ctrl keeps its look
+        EXPECT_TRUE(dialog->button(6)->isChecked()); // Ctrl keeps its look
         click(dialog->button(ShortcutDialog::Ok));
     });
     click(page.keyButton(5));
@@ -517,8 +517,8 @@ TEST_F(KeyPagesTest, StandardKeysShowRemapsAndTheSwapDialogStoresItsResult) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Swap key Dialog");
         EXPECT_EQ(dialog->choice().titleText(), "T1026");
-        EXPECT_TRUE(dialog->button(SwapKeyDialog::ModeMouse)->isCheckedState());
-        EXPECT_FALSE(dialog->button(SwapKeyDialog::ModeKey)->isCheckedState());
+        EXPECT_TRUE(dialog->button(SwapKeyDialog::ModeMouse)->isChecked());
+        EXPECT_FALSE(dialog->button(SwapKeyDialog::ModeKey)->isChecked());
         EXPECT_EQ(dialog->button(SwapKeyDialog::MouseFunction)->caption(), "T1026");
         SeenMenus seen;
         chooseInNextMenu(1004, {}, &seen);

@@ -70,10 +70,8 @@ Setups operator+(Setups a, const Setups &b) {
 }
 
 void caption(SkinnedDialog &w, int section, const QString &text) {
-    if (BitmapButton *b = w.button(section)) {
+    if (BitmapButton *b = w.button(section))
         b->setCaption(text);
-        b->update();
-    }
 }
 
 void check(SkinnedDialog &w, int section) {
@@ -108,7 +106,6 @@ void force(SkinnedDialog &w, Forced state) {
             b->setEnabled(false);
             break;
         }
-        b->update();
     }
 }
 

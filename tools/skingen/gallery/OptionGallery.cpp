@@ -158,13 +158,13 @@ int main(int argc, char **argv) {
         const char *file;
     } pages[] = {{1, "option_key_mapping.png"}, {2, "option_macro_keys.png"}, {3, "option_media_keys.png"}};
     for (const auto &page : pages) {
-        window.buttonCommand(page.tab);
+        window.command(page.tab);
         failures += !save(render(window), output + "/" + page.file);
     }
 
     // The key menu of G1, which holds a library macro, with the macro
     // submenu open.
-    window.buttonCommand(ConfigWindow::MacroKeysTab);
+    window.command(ConfigWindow::MacroKeysTab);
     MacroKeyPage &macroPage = *window.macroKeyPage();
     BitmapButton *g1 = macroPage.keyButton(0);
     KeyFunctionMenu menu(keyMenuLayout(texts, session.library(), session.working().profiles[2].keys[0]),

@@ -146,7 +146,7 @@ TEST_F(ManagerTest, OpensWithTheKeysMacroShown) {
     EXPECT_EQ(rows(d.eventsList()), (QStringList{"B", "80 ms", "B"}));
     EXPECT_EQ(d.eventsList()->rowValue(1), (1u << 16) | 135u);
     EXPECT_EQ(d.edit(MacroManagerDialog::RepeatCount)->text(), QStringLiteral("3"));
-    EXPECT_TRUE(d.button(MacroManagerDialog::Repeat)->isCheckedState());
+    EXPECT_TRUE(d.button(MacroManagerDialog::Repeat)->isChecked());
     EXPECT_EQ(d.button(MacroManagerDialog::Record)->statePicture(StatePicture::Normal),
               QImage(skinFolder() + "start_record_normal.jpg"));
 
@@ -154,7 +154,7 @@ TEST_F(ManagerTest, OpensWithTheKeysMacroShown) {
     d.namesList()->setCurrentRow(0);
     EXPECT_EQ(rows(d.eventsList()), (QStringList{"A", "A"}));
     EXPECT_EQ(d.edit(MacroManagerDialog::RepeatCount)->text(), QStringLiteral("1"));
-    EXPECT_FALSE(d.button(MacroManagerDialog::Repeat)->isCheckedState());
+    EXPECT_FALSE(d.button(MacroManagerDialog::Repeat)->isChecked());
 }
 
 TEST_F(ManagerTest, NewMacroIsNamedInPlace) {

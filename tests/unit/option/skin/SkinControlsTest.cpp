@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -86,6 +87,20 @@ TEST(SkinControlPaint, PictureThenCaption) {
     EXPECT_EQ(captioned.pixel(59, 0), qRgb(0, 0, 200));
 }
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 // A popup window with two neighbouring buttons and an edit field.
 class SkinnedWindowTest : public ::testing::Test {
 protected:
@@ -133,8 +148,8 @@ TEST_F(SkinnedWindowTest, ControlsFollowTheSkinAndTheWindowSettings) {
     EXPECT_EQ(left->index(), 300);
     EXPECT_EQ(right->index(), 301);
     EXPECT_EQ(toggle->toggleMode(), ToggleMode::Toggle);
-    EXPECT_TRUE(toggle->isCheckedState());
-    EXPECT_FALSE(left->isCheckedState());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_FALSE(left->isChecked());
     ASSERT_NE(window->edit(2), nullptr);
     EXPECT_EQ(window->edit(2)->geometry(), QRect(10, 60, 120, 20));
     EXPECT_EQ(window->button(5), nullptr);
@@ -223,11 +238,80 @@ TEST_F(SkinnedWindowTest, ClicksReachTheWindowAsCommandsOfTheirSection) {
     // A toggle flips on every release and tells the window each time.
     BitmapButton *toggle = window->button(4);
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(toggle->isCheckedState());
+    EXPECT_FALSE(toggle->isChecked());
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(toggle->isCheckedState());
+    EXPECT_TRUE(toggle->isChecked());
     ASSERT_EQ(commands.size(), 3);
     EXPECT_EQ(commands[2][0].toInt(), 4);
+}
+
+TEST_F(SkinnedWindowTest, ToggleReleasedAnywhereFlipsOnceAndTellsOnce) {
+    auto window = makeWindow();
+    showActive(*window);
+    BitmapButton *toggle = window->button(4);
+    QSignalSpy commands(window.get(), &SkinnedDialog::controlCommand);
+    QSignalSpy flips(toggle, &QAbstractButton::toggled);
+    QTest::mousePress(toggle, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(toggle, Qt::LeftButton, {}, QPoint(-40, 50));
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_EQ(flips.size(), 1);
+    EXPECT_EQ(commands.size(), 1);
+
+    // A window that sets the look itself from the command still hears once.
+    QObject::connect(window.get(), &SkinnedDialog::controlCommand, toggle,
+                     [toggle] { toggle->setChecked(ButtonCheck::Released); });
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_EQ(commands.size(), 2);
+}
+
+TEST_F(SkinnedWindowTest, DialogButtonsEndTheWindow) {
+    const std::tuple<int, bool, int> table[] = {
+        // section, still shown, result
+        {1, false, QDialog::Accepted},
+        {3, false, QDialog::Rejected},
+        {4, false, QDialog::Rejected},
+        {2, true, QDialog::Rejected},
+    };
+    for (const auto &[section, shown, result] : table) {
+        auto window = makeWindow();
+        window->setDialogButtons({1, 3, 4});
+        window->setResult(QDialog::Rejected);
+        window->show();
+        emit window->controlCommand(section);
+        EXPECT_EQ(window->isVisible(), shown) << section;
+        EXPECT_EQ(window->result(), result) << section;
+    }
+}
+
+// Callers never redraw a control: each setter does when its value changes.
+TEST_F(SkinnedWindowTest, SettersRedrawWhatTheyChange) {
+    auto window = makeWindow();
+    showActive(*window);
+    BitmapButton *b = window->button(1);
+    PaintCounter counter(b);
+    const QImage red = solid(50, 30, Qt::red);
+    const std::tuple<const char *, std::function<void()>, bool> table[] = {
+        {"caption", [b] { b->setCaption("A"); }, true},
+        {"same caption", [b] { b->setCaption("A"); }, false},
+        {"checked", [b] { b->setChecked(ButtonCheck::Pressed); }, true},
+        {"same checked", [b] { b->setChecked(ButtonCheck::Pressed); }, false},
+        {"hover", [b] { b->setHover(true); }, true},
+        {"same hover", [b] { b->setHover(true); }, false},
+        {"toggle mode", [b] { b->setToggleMode(ToggleMode::Toggle); }, true},
+        {"pictures",
+         [&] {
+             b->setStatePictures({red, red, red, red});
+         },
+         true},
+    };
+    for (const auto &[setter, change, redraws] : table) {
+        QTest::qWait(30);
+        counter.paints = 0;
+        change();
+        QTest::qWait(60);
+        EXPECT_EQ(counter.paints > 0, redraws) << setter;
+    }
 }
 
 TEST_F(SkinnedWindowTest, EnterAndEscapeDoNotCloseTheWindow) {
@@ -378,12 +462,12 @@ TEST_F(RgnButtonTest, ReleasedOutsideTheOutlineGivesNoCommand) {
 TEST_F(RgnButtonTest, ToggleFlipsOnlyAfterAPressInside) {
     key->setToggleMode(ToggleMode::Toggle);
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_TRUE(key->toggled());
+    EXPECT_TRUE(key->isChecked());
     EXPECT_EQ(key->currentPicture(), StatePicture::Down);
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(2, 45)); // pressed outside the outline
-    EXPECT_TRUE(key->toggled());
+    EXPECT_TRUE(key->isChecked());
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_FALSE(key->toggled());
+    EXPECT_FALSE(key->isChecked());
 }
 
 TEST_F(RgnButtonTest, DisabledKeyPaintsItsDisabledPicture) {
