@@ -127,6 +127,15 @@ TEST(ApplyWait, EndsOnTheAnswerOnMonitorLeavingOnCloseAndAtTheLimit) {
          700ms,
          {SessionNotice::ApplyUnconfirmed}},
         {"no answer", [](Rig &) {}, ApplyEnd::TimedOut, 10s, {SessionNotice::ApplyUnconfirmed}},
+        {"an earlier apply's answer first",
+         [](Rig &t) {
+             t.deviceState(1);
+             t.source.at(100ms, message(WM_APPLY_DONE, 999));
+             t.source.at(3000ms, message(WM_APPLY_DONE));
+         },
+         ApplyEnd::Answered,
+         3000ms,
+         {}},
         {"news first, then the answer",
          [](Rig &t) {
              t.deviceState(1);

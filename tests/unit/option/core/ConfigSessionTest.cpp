@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sys/stat.h>
 
 #include "OptionFakes.h"
@@ -302,6 +303,101 @@ TEST_F(ConfigSessionTest, AnApplyTheKeyboardMayNotHaveIsTold) {
     EXPECT_EQ(view_.notices.size(), 3u);
 }
 
+PostedMessage answer(int64_t token, int64_t outcome) {
+    PostedMessage m = message(WM_APPLY_DONE, token);
+    m.lParam = outcome;
+    return m;
+}
+
+TEST(ApplyToken, InRangeNeverZeroAndNewForTheNextApplyAndProcess) {
+    for (uint32_t pid : {0u, 1u, 0x7FFFu, 0x8000u, 4194303u}) {
+        for (uint32_t sequence : {0u, 1u, 0xFFFEu, 0xFFFFu, 0x10000u}) {
+            const int64_t token = applyToken(pid, sequence);
+            EXPECT_GE(token, 1) << pid << " " << sequence;
+            EXPECT_LE(token, kMaxApplyToken) << pid << " " << sequence;
+            EXPECT_NE(token, applyToken(pid, sequence + 1)) << pid << " " << sequence;
+            EXPECT_NE(token, applyToken(pid + 1, sequence)) << pid << " " << sequence;
+        }
+    }
+}
+
+TEST_F(ConfigSessionTest, OnlyTheAnswerToThisApplyEndsTheWait) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    const std::string marked = ". They stay marked; Apply sends them again.";
+    enum class Token { Earlier, Foreign, None, Own };
+    struct Case {
+        const char *name;
+        Token token;
+        int64_t outcome;
+        bool ends;
+        std::optional<ApplyOutcome> told; // what the session keeps
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"the earlier apply's late answer", Token::Earlier, 0, false, std::nullopt, {}},
+        {"another client's apply", Token::Foreign, 0, false, std::nullopt, {}},
+        {"a Monitor without tokens", Token::None, 0, true, ApplyOutcome::Sent, {}},
+        {"sent", Token::Own, applyAnswer(ApplyOutcome::Sent), true, ApplyOutcome::Sent, {}},
+        {"no keyboard",
+         Token::Own,
+         applyAnswer(ApplyOutcome::NoKeyboard),
+         true,
+         ApplyOutcome::NoKeyboard,
+         {"The settings were saved, but no keyboard is connected, so the keyboard did not receive them. "
+          "Connect it and apply again."}},
+        {"refused",
+         Token::Own,
+         applyAnswer(ApplyOutcome::Refused, 1u << 10 | 1u << 11),
+         true,
+         ApplyOutcome::Refused,
+         {"The keyboard refused some changes: lighting, polling rate" + marked}},
+        {"refused, one unknown",
+         Token::Own,
+         applyAnswer(ApplyOutcome::Refused, 1u << 5 | 1u << 20),
+         true,
+         ApplyOutcome::Refused,
+         {"The keyboard refused some changes: current profile, other settings" + marked}},
+    };
+    for (const Case &c : cases) {
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply)) << c.name;
+        const int64_t earlier = lastPost().lParam;
+        session_.finishApply(ApplyEnd::TimedOut);
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply)) << c.name;
+        const int64_t own = lastPost().lParam;
+        EXPECT_NE(own, earlier) << c.name;
+        view_.noticeTexts.clear();
+        const int64_t tokens[] = {earlier, 77, 0, own};
+        session_.handleMessage(answer(tokens[static_cast<int>(c.token)], c.outcome));
+        EXPECT_EQ(session_.waiting(), !c.ends) << c.name;
+        EXPECT_EQ(session_.lastApplyOutcome(), c.told) << c.name;
+        EXPECT_EQ(view_.noticeTexts, c.texts) << c.name;
+        session_.finishApply(ApplyEnd::MonitorGone);
+    }
+}
+
+TEST_F(ConfigSessionTest, WhatTheKeyboardRefusedIsSentAgainUntilItIsTaken) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[2].LtColor = 2;
+    session_.working().profiles[0].PollingRate = 1;
+    auto applyAnswered = [this](int64_t outcome) {
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+        session_.handleMessage(answer(lastPost().lParam, outcome));
+        ASSERT_FALSE(session_.waiting());
+    };
+    applyAnswered(applyAnswer(ApplyOutcome::Refused, 1u << 10));
+    EXPECT_EQ(session_.lastRefusedReports(), 1u << 10);
+    EXPECT_EQ(view_.notices, std::vector<SessionNotice>{SessionNotice::KeyboardRefused});
+    // Sent again without an edit; the polling rate was taken.
+    applyAnswered(applyAnswer(ApplyOutcome::Sent));
+    EXPECT_EQ(exchange_.block->flags.lighting[2], 1);
+    EXPECT_EQ(exchange_.block->flags.pollingRate[0], 0);
+    applyAnswered(applyAnswer(ApplyOutcome::Sent));
+    EXPECT_EQ(exchange_.block->flags.lighting[2], 0);
+    EXPECT_EQ(view_.notices.size(), 1u);
+}
+
 TEST_F(ConfigSessionTest, ApplyWithoutDifferencesStillPostsAndKeepsOnlyImportFlags) {
     exchange_.block = defaults();
     session_.initialize(&exchange_);
@@ -353,7 +449,8 @@ TEST_F(ConfigSessionTest, AnApplyWhoseFilesCannotBeWrittenIsToldAndStaysAChange)
         EXPECT_NE(text.find("config/Default0.gkp"), std::string::npos) << text;
         EXPECT_NE(text.find("config/sequence.dat"), std::string::npos) << text;
         session_.finishApply(ApplyEnd::MonitorGone); // nothing may say "saved" now
-        EXPECT_NE(view_.noticeTexts.back().find("were not saved"), std::string::npos) << view_.noticeTexts.back();
+        EXPECT_NE(view_.noticeTexts.back().find("were not saved"), std::string::npos)
+            << view_.noticeTexts.back();
         view_.notices.pop_back();
         view_.noticeTexts.pop_back();
         // Still a change: every apply sends it again until it is saved; OK keeps the window open.
