@@ -1,6 +1,7 @@
 #include "editing/ChangeDetection.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace orvyn {
 
@@ -64,6 +65,54 @@ void markProfileImported(ConfigBlock &config, int p) {
     f.standardKey[p] = 1;
     f.modifyKey[p] = 1;
     f.imported[p] = 1;
+}
+
+// Report ids and the change flags whose parts they carry.
+inline constexpr uint32_t kCurrentProfileReport = 5;
+inline constexpr uint32_t kStandardKeyReport = 6;
+inline constexpr uint32_t kSwitchReport = 7;
+inline constexpr uint32_t kKeySlotReport = 8;
+inline constexpr uint32_t kMacroReport = 9;
+inline constexpr uint32_t kLightingReport = 10;
+inline constexpr uint32_t kPollingRateReport = 11;
+
+void keepRefusedChanges(const ChangeFlags &sent, uint32_t refusedReports, ChangeFlags &kept) {
+    uint32_t known = 0;
+    for (uint32_t id = kCurrentProfileReport; id <= kPollingRateReport; ++id)
+        known |= 1u << id;
+    if (refusedReports == 0 || (refusedReports & ~known) != 0) {
+        addChanges(kept, sent);
+        return;
+    }
+    auto refused = [refusedReports](uint32_t id) { return (refusedReports >> id) & 1u; };
+    auto keep = [](int32_t &to, int32_t from, bool wanted) {
+        if (wanted && from)
+            to = 1;
+    };
+    keep(kept.currentProfile, sent.currentProfile, refused(kCurrentProfileReport));
+    for (int p = 0; p < kProfileCount; ++p) {
+        keep(kept.standardKey[p], sent.standardKey[p], refused(kStandardKeyReport));
+        keep(kept.modifyKey[p], sent.modifyKey[p], refused(kSwitchReport));
+        keep(kept.lighting[p], sent.lighting[p], refused(kLightingReport));
+        keep(kept.pollingRate[p], sent.pollingRate[p], refused(kPollingRateReport));
+        // A macro key's slot carries its macro: either report refused leaves the slot unwritten.
+        for (int k = 0; k < kKeySlotCount; ++k)
+            keep(kept.keySlot[p][k], sent.keySlot[p][k], refused(kKeySlotReport) || refused(kMacroReport));
+    }
+}
+
+void addChanges(ChangeFlags &flags, const ChangeFlags &extra) {
+    // Every member is an int32_t flag.
+    static_assert(sizeof(ChangeFlags) % sizeof(int32_t) == 0);
+    int32_t to[sizeof(ChangeFlags) / sizeof(int32_t)];
+    int32_t from[sizeof(ChangeFlags) / sizeof(int32_t)];
+    std::memcpy(to, &flags, sizeof flags);
+    std::memcpy(from, &extra, sizeof extra);
+    for (std::size_t i = 0; i < std::size(to); ++i) {
+        if (from[i])
+            to[i] = 1;
+    }
+    std::memcpy(&flags, to, sizeof flags);
 }
 
 } // namespace orvyn

@@ -17,4 +17,12 @@ void markEverythingChanged(ConfigBlock &config);
 // table, switches and import flag set; the polling rate and HDD flags not.
 void markProfileImported(ConfigBlock &config, int p);
 
+// The parts of `sent` carried by the reports the keyboard refused (bit n:
+// report id n) are added to `kept`, so that the next apply sends them again.
+// Refused reports this suite does not know, or none named, keep all of `sent`.
+void keepRefusedChanges(const ChangeFlags &sent, uint32_t refusedReports, ChangeFlags &kept);
+
+// Every flag set in `extra` is set in `flags` as well.
+void addChanges(ChangeFlags &flags, const ChangeFlags &extra);
+
 } // namespace orvyn

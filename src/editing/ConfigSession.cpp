@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unistd.h>
+#include <utility>
 
 #include "editing/ChangeDetection.h"
 #include "platform/Trace.h"
@@ -20,6 +22,34 @@ std::chrono::milliseconds applyWaitLimit(double timeScale) {
     const auto design = std::chrono::duration_cast<std::chrono::milliseconds>(kApplyWaitDesignLimit);
     return std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(design.count()) * timeScale) +
                                      1);
+}
+
+int64_t applyToken(uint32_t processId, uint32_t sequence) {
+    const int64_t low = static_cast<int64_t>(sequence % 0xFFFF) + 1; // 1..0xFFFF, never 0
+    return static_cast<int64_t>(processId & 0x7FFF) << 16 | low;
+}
+
+std::string refusedSettingsText(uint32_t refusedReports) {
+    static constexpr std::pair<uint32_t, const char *> kCarried[] = {
+        {5, "current profile"},
+        {6, "key assignments of the standard keys"},
+        {7, "Windows-key lock and other switches"},
+        {8, "programmable-key assignments"},
+        {9, "macros"},
+        {10, "lighting"},
+        {11, "polling rate"},
+    };
+    std::string text;
+    uint32_t named = 0;
+    for (const auto &[id, what] : kCarried) {
+        if ((refusedReports >> id) & 1u) {
+            text += (text.empty() ? "" : ", ") + std::string(what);
+            named |= 1u << id;
+        }
+    }
+    if (refusedReports & ~named)
+        text += (text.empty() ? "" : ", ") + std::string("other settings");
+    return text;
 }
 
 namespace {
@@ -64,7 +94,8 @@ ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings
 ConfigSession::ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
                              std::string macroPath)
     : settings_(settings), poster_(poster), texts_(texts), working_(std::make_unique<ConfigBlock>()),
-      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)), waitClock_(&realTime()) {
+      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)), waitClock_(&realTime()),
+      processId_(static_cast<uint32_t>(::getpid())) {
     std::memset(working_.get(), 0, sizeof(ConfigBlock));
     std::memset(saved_.get(), 0, sizeof(ConfigBlock));
     std::memset(&osd_, 0, sizeof osd_);
@@ -153,6 +184,12 @@ void ConfigSession::tell(SessionNotice notice, const SaveFailures &unsaved) {
                "Monitor did not confirm that the keyboard received them. Make sure Monitor is running "
                "and apply again.";
         break;
+    case SessionNotice::KeyboardRefused: {
+        const std::string refused = refusedSettingsText(lastRefused_);
+        text = "The keyboard refused some changes" + (refused.empty() ? std::string() : ": " + refused) +
+               ". They stay marked; Apply sends them again.";
+        break;
+    }
     case SessionNotice::MacroLibraryUnreadable:
         text = "The macro library " + library_.path() + " cannot be read whole" +
                (library_.problem().empty() ? std::string() : ": " + library_.problem()) +
@@ -203,15 +240,23 @@ bool ConfigSession::apply(ApplyMode mode) {
                 markProfileImported(*working_, p);
         }
     }
+    // What the keyboard refused before goes again, though it equals what was saved.
+    addChanges(working_->flags, refusedChanges_);
     const auto importedBefore = imported_;
+    const ChangeFlags refusedBefore = refusedChanges_;
     imported_ = {};
+    refusedChanges_ = {};
+    sent_ = working_->flags;
+    lastOutcome_.reset();
+    lastRefused_ = 0;
+    applyToken_ = applyToken(processId_, ++applySequence_);
     // Monitor learns of the record only through the block: a message
     // without it would make Monitor write whatever the block held before.
     const bool published = exchange_ && exchange_->publish(*working_);
     SaveFailures unsaved;
     saveOsdSettings(unsaved);
     const bool posted =
-        published && poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), 0);
+        published && poster_.post(kMonitorTitle, WM_CONFIG_APPLY, static_cast<int64_t>(mode), applyToken_);
     if (!settings_.saveConfig(*working_, &unsaved) && unsaved.empty())
         unsaved.push_back(settings_.folder() + ": the settings files could not be written");
     settings_.writeAccessCode(makeAccessCodeNow(), &unsaved);
@@ -222,6 +267,7 @@ bool ConfigSession::apply(ApplyMode mode) {
         // What the files lack stays a change, so the next Apply sends and
         // writes it again.
         imported_ = importedBefore;
+        refusedChanges_ = refusedBefore;
         trace("Option: the settings files could not be written\n");
     }
     saveLibrary(unsaved);
@@ -302,10 +348,23 @@ void ConfigSession::finishApply(ApplyEnd end) {
         return;
     if (end == ApplyEnd::Answered) {
         trace("Option: Monitor answered, OK/Apply enabled\n");
-        // Monitor answers at once when it has no keyboard open; it notes
-        // that in config.ini before it takes any apply.
-        if (settings_.readDeviceState() == 0)
+        switch (lastOutcome_.value_or(ApplyOutcome::Sent)) {
+        case ApplyOutcome::Refused:
+            keepRefusedChanges(sent_, lastRefused_, refusedChanges_);
+            tell(SessionNotice::KeyboardRefused);
+            break;
+        case ApplyOutcome::NoKeyboard:
             tell(SessionNotice::KeyboardAbsent);
+            break;
+        case ApplyOutcome::Sent:
+        case ApplyOutcome::NotTaken:
+            // Monitor answers at once when it has no keyboard open; it notes
+            // that in config.ini before it takes any apply. (A Monitor without
+            // tokens answers every apply as Sent.)
+            if (settings_.readDeviceState() == 0)
+                tell(SessionNotice::KeyboardAbsent);
+            break;
+        }
     } else {
         trace(end == ApplyEnd::MonitorGone ? "Option: Monitor went away during the apply\n"
                                            : "Option: Monitor did not answer the apply in time\n");
@@ -354,6 +413,19 @@ void ConfigSession::macroManagerClosed(bool accepted) {
     }
 }
 
+void ConfigSession::applyAnswered(const PostedMessage &message) {
+    if (message.wParam != 0 && message.wParam != applyToken_) {
+        trace("Option: ignored an answer for apply " + std::to_string(message.wParam) +
+              " (the last apply is " + std::to_string(applyToken_) + ")\n");
+        return;
+    }
+    if (waiting_) {
+        lastOutcome_ = applyOutcome(message.lParam);
+        lastRefused_ = *lastOutcome_ == ApplyOutcome::Refused ? applyRefusedReports(message.lParam) : 0;
+    }
+    finishApply(ApplyEnd::Answered);
+}
+
 bool ConfigSession::takeSaved() {
     return takeFromBlock(exchange_, *saved_);
 }
@@ -372,6 +444,7 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
               "\n");
         *working_ = *saved_;
         imported_ = {};
+        refusedChanges_ = {};
         refresh();
         collectAndSaveLibrary();
         return true;
@@ -380,10 +453,11 @@ bool ConfigSession::handleMessage(const PostedMessage &message) {
             return true;
         *working_ = *saved_;
         imported_ = {};
+        refusedChanges_ = {};
         refresh();
         return true;
     case WM_APPLY_DONE:
-        finishApply(ApplyEnd::Answered);
+        applyAnswered(message);
         return true;
     case WM_LIGHTING_CHANGED: {
         if (!takeSaved())

@@ -16,6 +16,7 @@
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
 #include "shared/ConfigExchange.h"
+#include "shared/Messages.h"
 #include "shared/SettingsStore.h"
 #include "uitext/UiText.h"
 
@@ -31,6 +32,7 @@ enum class SessionNotice {
     AppliedWithoutMonitor, // saved, but nothing could be handed to Monitor
     ApplyUnconfirmed,      // saved and handed over, but Monitor never answered
     KeyboardAbsent,        // Monitor answered, but it has no keyboard to write
+    KeyboardRefused,       // the keyboard refused some of the changed parts
     MacroLibraryUnreadable,
     SettingsNotSaved, // a settings file or the macro library could not be written
 };
@@ -66,6 +68,16 @@ inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
 inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
 // The apply-wait limit scaled by ORVYN_TIME_SCALE's factor.
 std::chrono::milliseconds applyWaitLimit(double timeScale);
+
+// The token an apply hands to Monitor (1..kMaxApplyToken): the process id's
+// low 15 bits over a 16-bit sequence that skips 0, so that an answer meant
+// for an earlier apply, or for a client before us on Option's endpoint,
+// is told apart.
+int64_t applyToken(uint32_t processId, uint32_t sequence);
+
+// What the refused reports (bit n: report id n) carry, in the user's words:
+// "lighting, polling rate".
+std::string refusedSettingsText(uint32_t refusedReports);
 
 // How long Option waits for Monitor's answer at most and how often it looks
 // whether Monitor still receives, both on the session's wait clock.
@@ -125,6 +137,10 @@ public:
     // The answer came (1256), Monitor went away, or the wait limit passed;
     // in the last two cases the user is told.
     void finishApply(ApplyEnd end);
+    // Monitor's answer to the last apply (none until it came); its refused
+    // reports (bit n: report id n) for Refused.
+    std::optional<ApplyOutcome> lastApplyOutcome() const { return lastOutcome_; }
+    uint32_t lastRefusedReports() const { return lastRefused_; }
 
     // The wait's policy; it starts with apply(). The clock is real time
     // unless a test gives another, which must outlive the session.
@@ -174,6 +190,9 @@ private:
     void tell(SessionNotice notice, const SaveFailures &unsaved = {});
     void tellIfUnsaved(const SaveFailures &unsaved);
     void profileImported(int profile);
+    // 1256: the answer to our apply, one from an older Monitor (token 0), or
+    // a late one for an apply we no longer wait for (ignored).
+    void applyAnswered(const PostedMessage &message);
 
     SettingsStore &settings_;
     MessagePoster &poster_;
@@ -196,6 +215,15 @@ private:
     // Profiles imported since the last apply: Apply sends them whole even
     // where they equal what was saved.
     std::array<bool, kProfileCount> imported_{};
+    uint32_t processId_;
+    uint32_t applySequence_ = 0;
+    int64_t applyToken_ = 0; // of the apply waited for
+    // What the last apply sent, and what the keyboard refused of earlier
+    // applies: the next Apply sends that again.
+    ChangeFlags sent_{};
+    ChangeFlags refusedChanges_{};
+    std::optional<ApplyOutcome> lastOutcome_;
+    uint32_t lastRefused_ = 0;
 };
 
 } // namespace orvyn

@@ -1,5 +1,6 @@
 #include "vantorctl/ChangeRun.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/Clock.h"
@@ -23,19 +24,35 @@ public:
     void closeWindow() override { closed = true; }
     void restoreAndActivate() override {}
     void tellUser(SessionNotice notice, const std::string &text) override {
-        complain(text);
-        if (notice == SessionNotice::SettingsNotSaved)
-            notSaved = true;
-        else if (notice != SessionNotice::MacroLibraryUnreadable)
-            notApplied = true;
+        // The window's text speaks of its Apply button; runChange says it in its own words.
+        if (notice != SessionNotice::KeyboardRefused)
+            complain(text);
+        told.push_back(notice);
     }
 
     bool closed = false;
-    bool notApplied = false;
-    bool notSaved = false;
+    std::vector<SessionNotice> told;
 };
 
 } // namespace
+
+ExitStatus changeExitStatus(const std::vector<SessionNotice> &told) {
+    auto toldOf = [&told](SessionNotice notice) {
+        return std::find(told.begin(), told.end(), notice) != told.end();
+    };
+    // Settings that were not saved are lost at the next read-back, whatever
+    // the keyboard took: that outranks what the keyboard did with them.
+    if (toldOf(SessionNotice::SettingsNotSaved))
+        return ExitStatus::NotSaved;
+    if (toldOf(SessionNotice::KeyboardRefused))
+        return ExitStatus::Refused;
+    for (SessionNotice notice : {SessionNotice::AppliedWithoutMonitor, SessionNotice::ApplyUnconfirmed,
+                                 SessionNotice::KeyboardAbsent}) {
+        if (toldOf(notice))
+            return ExitStatus::NotApplied;
+    }
+    return ExitStatus::Done;
+}
 
 ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit &edit) {
     // Option's own start, under our name.
@@ -91,11 +108,12 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
         waitForApply(session, source, env.poster(), realTime, timing, view.closed);
     }
     session.setView(nullptr);
-    // Settings that were not saved are lost at the next read-back, whatever
-    // the keyboard took: that outranks a missing confirmation.
-    if (view.notSaved)
-        return ExitStatus::NotSaved;
-    return view.notApplied ? ExitStatus::NotApplied : ExitStatus::Done;
+    if (session.lastApplyOutcome() == ApplyOutcome::Refused) {
+        const std::string refused = refusedSettingsText(session.lastRefusedReports());
+        complain("The keyboard refused some changes" + (refused.empty() ? std::string() : ": " + refused) +
+                 ". The settings files hold them, but the keyboard did not take them.");
+    }
+    return changeExitStatus(view.told);
 }
 
 } // namespace orvyn::ctl

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editing/ConfigSession.h"
 #include "vantorctl/CtlEnvironment.h"
@@ -20,6 +21,9 @@ using Edit = std::function<std::string(ConfigSession &)>;
 struct ChangeOptions {
     std::optional<std::chrono::milliseconds> waitLimit;
 };
+
+// The exit status for what the session told the user during a change.
+ExitStatus changeExitStatus(const std::vector<SessionNotice> &told);
 
 // Runs `edit` on Option's working copy and applies it; the exit status says
 // whether Monitor confirmed.

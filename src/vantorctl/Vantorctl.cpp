@@ -33,7 +33,8 @@ const char *kExitStatusText =
     "Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no "
     "keyboard or no answer (the settings files are saved); 3 Option is open or another "
     "change is in progress (changing commands refuse); 4 settings could not be saved (the "
-    "message names the file; the keyboard may have taken the change).\n";
+    "message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the "
+    "change (the message names the settings; the files are saved).\n";
 
 std::string overview() {
     std::string text =

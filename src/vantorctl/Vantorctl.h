@@ -14,7 +14,11 @@ enum class ExitStatus : int {
     NotApplied = 2, // Monitor not running, no keyboard, or no answer; the files are saved
     OptionOpen = 3, // a changing command refused: Option or another change holds the configuration
     NotSaved = 4,   // a settings file could not be written (the keyboard may have the change)
+    Refused = 5,    // the keyboard refused part of the change; the files are saved
 };
+// When one change meets more than one of these, the status is the first of:
+// NotSaved (the change is lost at the next read-back), Refused (Monitor
+// reached the keyboard and it said no), NotApplied.
 
 // `arguments` as QCoreApplication::arguments() gives them (program first).
 ExitStatus runVantorctl(const QStringList &arguments);

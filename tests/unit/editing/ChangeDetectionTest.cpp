@@ -88,5 +88,42 @@ TEST(ChangeDetection, RestoreMarksAllButImportAndHdd) {
     EXPECT_EQ(f.keySlot[0][0], 1);
 }
 
+TEST(ChangeDetection, RefusedReportsKeepOnlyThePartsTheyCarry) {
+    ChangeFlags sent{};
+    sent.currentProfile = 1;
+    sent.standardKey[1] = 1;
+    sent.modifyKey[1] = 1;
+    sent.keySlot[1][7] = 1;
+    sent.lighting[1] = 1;
+    sent.pollingRate[3] = 1;
+    struct Case {
+        const char *name;
+        uint32_t refused;
+        int32_t currentProfile, standardKey, modifyKey, keySlot, lighting, pollingRate;
+    };
+    const Case cases[] = {
+        {"current profile", 1u << 5, 1, 0, 0, 0, 0, 0},
+        {"standard keys", 1u << 6, 0, 1, 0, 0, 0, 0},
+        {"switches", 1u << 7, 0, 0, 1, 0, 0, 0},
+        {"programmable keys", 1u << 8, 0, 0, 0, 1, 0, 0},
+        {"macros", 1u << 9, 0, 0, 0, 1, 0, 0},
+        {"lighting and polling rate", 1u << 10 | 1u << 11, 0, 0, 0, 0, 1, 1},
+        {"none named", 0, 1, 1, 1, 1, 1, 1},
+        {"one unknown", 1u << 10 | 1u << 12, 1, 1, 1, 1, 1, 1},
+    };
+    for (const Case &c : cases) {
+        ChangeFlags kept{};
+        kept.lighting[4] = 1; // kept from an earlier refusal
+        keepRefusedChanges(sent, c.refused, kept);
+        EXPECT_EQ(kept.currentProfile, c.currentProfile) << c.name;
+        EXPECT_EQ(kept.standardKey[1], c.standardKey) << c.name;
+        EXPECT_EQ(kept.modifyKey[1], c.modifyKey) << c.name;
+        EXPECT_EQ(kept.keySlot[1][7], c.keySlot) << c.name;
+        EXPECT_EQ(kept.lighting[1], c.lighting) << c.name;
+        EXPECT_EQ(kept.pollingRate[3], c.pollingRate) << c.name;
+        EXPECT_EQ(kept.lighting[4], 1) << c.name;
+    }
+}
+
 } // namespace
 } // namespace orvyn

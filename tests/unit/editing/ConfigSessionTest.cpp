@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sys/stat.h>
 
 #include "OptionFakes.h"
@@ -300,6 +301,81 @@ TEST_F(ConfigSessionTest, AnApplyTheKeyboardMayNotHaveIsTold) {
     ASSERT_TRUE(session_.apply(ApplyMode::Apply));
     session_.handleMessage(message(WM_APPLY_DONE));
     EXPECT_EQ(view_.notices.size(), 3u);
+}
+
+PostedMessage answer(int64_t token, int64_t outcome) {
+    PostedMessage m = message(WM_APPLY_DONE, token);
+    m.lParam = outcome;
+    return m;
+}
+
+TEST_F(ConfigSessionTest, OnlyTheAnswerToThisApplyEndsTheWait) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    enum class Token { Earlier, Foreign, None, Own };
+    struct Case {
+        const char *name;
+        Token token;
+        int64_t outcome;
+        bool ends;
+        std::optional<ApplyOutcome> told; // what the session keeps
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"the earlier apply's late answer", Token::Earlier, 0, false, std::nullopt, {}},
+        {"another client's apply", Token::Foreign, 0, false, std::nullopt, {}},
+        {"a Monitor without tokens", Token::None, 0, true, ApplyOutcome::Sent, {}},
+        {"no keyboard",
+         Token::Own,
+         applyAnswer(ApplyOutcome::NoKeyboard),
+         true,
+         ApplyOutcome::NoKeyboard,
+         {"The settings were saved, but no keyboard is connected, so the keyboard did not receive them. "
+          "Connect it and apply again."}},
+        {"refused",
+         Token::Own,
+         applyAnswer(ApplyOutcome::Refused, 1u << 10 | 1u << 11),
+         true,
+         ApplyOutcome::Refused,
+         {"The keyboard refused some changes: lighting, polling rate. They stay marked; Apply sends them "
+          "again."}},
+    };
+    for (const Case &c : cases) {
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply)) << c.name;
+        const int64_t earlier = lastPost().lParam;
+        session_.finishApply(ApplyEnd::TimedOut);
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply)) << c.name;
+        const int64_t own = lastPost().lParam;
+        EXPECT_NE(own, earlier) << c.name;
+        EXPECT_TRUE(own >= 1 && own <= kMaxApplyToken) << own;
+        view_.noticeTexts.clear();
+        const int64_t tokens[] = {earlier, 77, 0, own};
+        session_.handleMessage(answer(tokens[static_cast<int>(c.token)], c.outcome));
+        EXPECT_EQ(session_.waiting(), !c.ends) << c.name;
+        EXPECT_EQ(session_.lastApplyOutcome(), c.told) << c.name;
+        EXPECT_EQ(view_.noticeTexts, c.texts) << c.name;
+        session_.finishApply(ApplyEnd::MonitorGone);
+    }
+}
+
+TEST_F(ConfigSessionTest, WhatTheKeyboardRefusedIsSentAgainUntilItIsTaken) {
+    exchange_.block = defaults();
+    session_.initialize(&exchange_);
+    session_.working().profiles[2].LtColor = 2;
+    session_.working().profiles[0].PollingRate = 1;
+    auto applyAnswered = [this](int64_t outcome) {
+        ASSERT_TRUE(session_.apply(ApplyMode::Apply));
+        session_.handleMessage(answer(lastPost().lParam, outcome));
+        ASSERT_FALSE(session_.waiting());
+    };
+    applyAnswered(applyAnswer(ApplyOutcome::Refused, 1u << 10));
+    EXPECT_EQ(session_.lastRefusedReports(), 1u << 10);
+    // Sent again without an edit; the polling rate was taken.
+    applyAnswered(applyAnswer(ApplyOutcome::Sent));
+    EXPECT_EQ(exchange_.block->flags.lighting[2], 1);
+    EXPECT_EQ(exchange_.block->flags.pollingRate[0], 0);
+    applyAnswered(applyAnswer(ApplyOutcome::Sent));
+    EXPECT_EQ(exchange_.block->flags.lighting[2], 0);
 }
 
 TEST_F(ConfigSessionTest, ApplyWithoutDifferencesStillPostsAndKeepsOnlyImportFlags) {

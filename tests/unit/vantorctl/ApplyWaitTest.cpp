@@ -9,6 +9,7 @@
 #include "support/TempDir.h"
 #include "unit/editing/OptionFakes.h"
 #include "vantorctl/ApplyWait.h"
+#include "vantorctl/ChangeRun.h"
 
 namespace orvyn::ctl {
 namespace {
@@ -173,6 +174,29 @@ TEST(ApplyWait, AReplacedProfileIsSentWholeByTheNextApply) {
     EXPECT_EQ(sent.modifyKey[2], 1);
     EXPECT_EQ(sent.lighting[1], 0);
     EXPECT_EQ(sent.keySlot[1][0], 0);
+}
+
+TEST(ChangeExitStatus, TheWorstOfWhatWasToldDecides) {
+    using N = SessionNotice;
+    struct Case {
+        std::vector<SessionNotice> told;
+        ExitStatus status;
+    };
+    const Case cases[] = {
+        {{}, ExitStatus::Done},
+        {{N::MacroLibraryUnreadable}, ExitStatus::Done},
+        {{N::AppliedWithoutMonitor}, ExitStatus::NotApplied},
+        {{N::ApplyUnconfirmed}, ExitStatus::NotApplied},
+        {{N::KeyboardAbsent}, ExitStatus::NotApplied},
+        {{N::KeyboardRefused}, ExitStatus::Refused},
+        {{N::ApplyUnconfirmed, N::KeyboardRefused}, ExitStatus::Refused},
+        {{N::KeyboardRefused, N::SettingsNotSaved}, ExitStatus::NotSaved},
+        {{N::SettingsNotSaved, N::AppliedWithoutMonitor}, ExitStatus::NotSaved},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(changeExitStatus(c.told), c.status) << ::testing::PrintToString(static_cast<int>(c.status));
+    }
+    EXPECT_EQ(static_cast<int>(ExitStatus::Refused), 5);
 }
 
 } // namespace
