@@ -19,8 +19,6 @@ constexpr Millis kCreationPause{1000};
 constexpr unsigned kDefaultProfileNameText = 1040;
 // A slow keyboard must not hold up the end of the session.
 constexpr std::chrono::milliseconds kClosingReportLimit{1000};
-// Requests that arrive during the arrival pause; more are refused.
-constexpr std::size_t kMaxHeldRequests = 16;
 
 class NoMediaPlayers final : public MediaPlayers {
 public:
@@ -70,19 +68,23 @@ TraceFunction traceOrDefault(TraceFunction fn) {
 } // namespace
 
 CMonitorWnd::CMonitorWnd(MonitorServices services)
-    : s_(std::move(services)), config_(std::make_unique<LockedConfig>()),
-      scratch_(std::make_unique<ConfigBlock>()),
+    : s_(std::move(services)), scratch_(std::make_unique<ConfigBlock>()),
       outcomes_(s_.settings, s_.exchange, *s_.poster, traceOrDefault(s_.trace),
                 [this] {
                     if (s_.loop)
                         s_.loop->postToSelf(WM_SETTINGS_UNSAVED, 0, 0);
                 }),
+      record_(outcomes_), mailbox_(outcomes_,
+                                   [this] {
+                                       if (s_.loop)
+                                           s_.loop->postToSelf(WM_WORKER_RESULT, 0, 0);
+                                   }),
       actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
       media_(s_.players ? *s_.players : noMediaPlayers()) {
     s_.trace = traceOrDefault(s_.trace);
     if (!s_.clock)
         s_.clock = &systemClock();
-    config_->with([](ConfigBlock &c) { resetConfig(c); });
+    record_.with([](ConfigBlock &c) { resetConfig(c); });
     actions_.setNotifier(s_.notifier);
     actions_.setUserTime(s_.userTime);
 }
@@ -105,7 +107,7 @@ void CMonitorWnd::loadConfiguration() {
     }
     readOsdSettings();
     clearChangeFlags(loaded);
-    config_->assign(loaded);
+    record_.assign(loaded);
 }
 
 void CMonitorWnd::publishInitial() {
@@ -113,17 +115,12 @@ void CMonitorWnd::publishInitial() {
 }
 
 ConfigBlock CMonitorWnd::snapshot() const {
-    ConfigBlock copy;
-    config_->copyTo(copy);
-    return copy;
+    return record_.record();
 }
 
 void CMonitorWnd::publish() {
-    // The record's lock is never held while the block's mutex is taken.
-    if (!s_.exchange)
-        return;
-    config_->copyTo(*scratch_);
-    s_.exchange->publish(*scratch_);
+    if (s_.exchange)
+        s_.exchange->publish(record_.record());
 }
 
 void CMonitorWnd::setState(KeyboardState state) {
@@ -166,7 +163,7 @@ void CMonitorWnd::shutdown() {
     s_.loop->stopReadBackTimer();
     s_.loop->stopArrivalTimer();
     arrivalPending_ = false;
-    held_.clear();
+    recordedMacroAfterArrival_.reset();
     actions_.closeOption();
     actions_.closeHelpers();
     if (s_.worker) {
@@ -178,7 +175,7 @@ void CMonitorWnd::shutdown() {
 int64_t CMonitorWnd::handle(const PostedMessage &m) {
     switch (m.message) {
     case WM_CONFIG_APPLY:
-        onConfigApply(m.wParam);
+        onConfigApply(m.wParam, m.lParam);
         return 0;
     case WM_CONFIG_TAKE_ONLY:
     case WM_CONFIG_TAKE_ONLY_ALT:
@@ -205,6 +202,9 @@ int64_t CMonitorWnd::handle(const PostedMessage &m) {
     case WM_SETTINGS_UNSAVED:
         settingsUnsaved();
         return 0;
+    case WM_WORKER_RESULT:
+        mailbox_.deliverTo(record_);
+        return 0;
     default:
         return 0; // anything else is not ours
     }
@@ -221,7 +221,8 @@ void CMonitorWnd::settingsUnsaved() {
 }
 
 int64_t CMonitorWnd::handleFromOutside(const PostedMessage &m) {
-    if (m.message == WM_DEVICE_EVENT || m.message == WM_DEVICE_CHANGE || m.message == WM_SETTINGS_UNSAVED) {
+    if (m.message == WM_DEVICE_EVENT || m.message == WM_DEVICE_CHANGE || m.message == WM_SETTINGS_UNSAVED ||
+        m.message == WM_WORKER_RESULT) {
         traceText("Monitor: refused a keyboard message from another process\n");
         return 0;
     }
@@ -230,45 +231,58 @@ int64_t CMonitorWnd::handleFromOutside(const PostedMessage &m) {
 
 void CMonitorWnd::onTakeBlock() {
     if (s_.exchange && s_.exchange->take(*scratch_))
-        config_->assign(*scratch_);
+        record_.assign(*scratch_);
 }
 
-void CMonitorWnd::onConfigApply(int64_t mode) {
+void CMonitorWnd::onConfigApply(int64_t mode, int64_t token) {
     // Without the block's record (a stuck holder of its mutex, a cut block
     // file) there is nothing to write: the old record's flags would only
     // send the previous apply again.
     const bool taken = !s_.exchange || s_.exchange->take(*scratch_);
-    if (s_.exchange && taken) {
-        // Before the record goes live: a read-back under way or waiting for
-        // the arrival pause would otherwise undo it.
-        if (s_.worker && state_ == KeyboardState::Connected)
-            s_.worker->keepTakenRecord(*scratch_);
-        config_->assign(*scratch_);
-    }
+    const bool connected = state_ == KeyboardState::Connected;
+    if (s_.exchange && taken)
+        record_.handOver(*scratch_, token, connected ? Keyboard::Connected : Keyboard::Absent);
     if (!taken)
         traceText("OnApplyAllSetting the shared block could not be taken\n");
     readOsdSettings();
     const int64_t osdValues = (static_cast<int64_t>(osd_.osdParamHigh) << 16) | osd_.osdParamLow;
     s_.poster->post(kOsdTitle, WM_OSD_SETTINGS, 0, osdValues);
-    bool queued = false;
-    if (state_ == KeyboardState::Connected) {
-        actions_.refreshApplets(osd_);
-        queued = taken && postToWorker(DeviceRequest::ApplyChanges, mode);
+    if (!taken) {
+        outcomes_.answerApplyAtOnce(token, ApplyOutcome::NotTaken);
+        return;
     }
-    if (!queued)
-        outcomes_.answerApplyAtOnce();
+    if (!connected) {
+        outcomes_.answerApplyAtOnce(token, ApplyOutcome::NoKeyboard);
+        return;
+    }
+    actions_.refreshApplets(osd_);
+    // What was handed over is owed to the keyboard now; the apply that
+    // serves it answers this hand-over (and any other still waiting).
+    if (!postToWorker(DeviceRequest::ApplyChanges, mode)) {
+        // Still owed: the next apply sends it. This hand-over is not kept
+        // waiting for one.
+        outcomes_.answerApplyAtOnce(token, ApplyOutcome::NoKeyboard);
+    }
 }
 
 bool CMonitorWnd::postToWorker(DeviceRequest request, int64_t argument) {
     if (!s_.worker)
         return false;
     if (arrivalPending_) {
-        if (held_.size() >= kMaxHeldRequests)
-            return false;
-        held_.emplace_back(request, argument);
+        if (request == DeviceRequest::ReadRecordedMacro)
+            recordedMacroAfterArrival_ = argument;
+        else if (request == DeviceRequest::ApplyChanges)
+            applyModeAfterArrival_ = argument;
+        // An apply waits in what is owed; the profile a watch chose is in
+        // the record the arrival's apply is taken from.
         return true;
     }
     return s_.worker->post(request, argument);
+}
+
+void CMonitorWnd::answerOwedApplies() {
+    for (const int64_t token : record_.forgetOwed())
+        outcomes_.answerApplyAtOnce(token, ApplyOutcome::NoKeyboard);
 }
 
 int64_t CMonitorWnd::onCopyData(const std::vector<uint8_t> &block) {
@@ -363,12 +377,8 @@ void CMonitorWnd::dispatch(uint32_t word) {
         break;
     case EventType::MediaKey:
         if (low >= 0x20 && low <= 0x27) {
-            const auto option = config_->with([](const ConfigBlock &c) -> std::optional<int32_t> {
-                const ProfileData *profile = c.currentProfileData();
-                return profile ? std::optional<int32_t>(profile->MediaOption) : std::nullopt;
-            });
-            if (option)
-                media_.press(low, high, *option);
+            if (const ProfileData *profile = record_.record().currentProfileData())
+                media_.press(low, high, profile->MediaOption);
         }
         break;
     case EventType::RecordedMacro:
@@ -393,13 +403,14 @@ void CMonitorWnd::onArrivalTimer() {
     arrivalPending_ = false;
     if (s_.keyboard)
         s_.keyboard->openFeatureDevice();
-    if (s_.worker)
+    if (s_.worker) {
         s_.worker->post(DeviceRequest::ReadEverything, 0);
-    // What came during the pause follows the read-back, as it would have
-    // behind a pause that blocked the loop.
-    for (const auto &[request, argument] : std::exchange(held_, {})) {
-        if (!s_.worker->post(request, argument) && request == DeviceRequest::ApplyChanges)
-            outcomes_.answerApplyAtOnce();
+        // What came during the pause follows the read-back, as it would
+        // have behind a pause that blocked the loop.
+        if (!record_.owed().empty() && !s_.worker->post(DeviceRequest::ApplyChanges, applyModeAfterArrival_))
+            answerOwedApplies();
+        if (const auto recorded = std::exchange(recordedMacroAfterArrival_, std::nullopt))
+            s_.worker->post(DeviceRequest::ReadRecordedMacro, *recorded);
     }
     s_.tray->add();
     if (s_.settings)
@@ -413,12 +424,11 @@ void CMonitorWnd::removal() {
         arrivalPending_ = false;
         s_.loop->stopArrivalTimer();
     }
-    // Applies held for the keyboard that went again get the answer of an
-    // apply without a keyboard.
-    for (const auto &held : std::exchange(held_, {})) {
-        if (held.first == DeviceRequest::ApplyChanges)
-            outcomes_.answerApplyAtOnce();
-    }
+    // Applies still owed to the keyboard that went get the answer of an
+    // apply without a keyboard; its arrival reads everything back.
+    recordedMacroAfterArrival_.reset();
+    applyModeAfterArrival_ = 0;
+    answerOwedApplies();
     if (s_.keyboard)
         s_.keyboard->closeFeatureDevice();
     if (s_.worker)
@@ -442,7 +452,10 @@ void CMonitorWnd::profileNotice(uint16_t data) {
     if (data < 1 || data > kProfileCount)
         return;
     const int32_t index = data - 1;
-    config_->with([index](ConfigBlock &c) { c.CurrentProfile = index; });
+    record_.with([index](ConfigBlock &c) { c.CurrentProfile = index; });
+    ChangeFlags part{};
+    part.currentProfile = 1;
+    record_.changedHere(part);
     publish();
     postToOption(WM_PROFILE_CHANGED);
     postToOsd(OSD_SHOW_PROFILE, static_cast<int64_t>(index) << 16);
@@ -458,7 +471,7 @@ void CMonitorWnd::lightingColourNotice(uint16_t data) {
         return;
     // The accepted low byte is what is stored: a stray high byte must not
     // reach the record, the settings files and the keyboard.
-    if (!editCurrentProfile([colour](ProfileData &p) { p.LtColor = colour; }))
+    if (!editCurrentProfile(&ChangeFlags::lighting, [colour](ProfileData &p) { p.LtColor = colour; }))
         return;
     publish();
     postToOption(WM_LIGHTING_CHANGED);
@@ -468,7 +481,8 @@ void CMonitorWnd::lightingControlNotice(uint16_t data) {
     const uint8_t control = data & 0xFF;
     const bool accepted =
         control == 1 || control == 2 || control == 4 || control == 8 || control == 16 || control == 32;
-    if (!accepted || !editCurrentProfile([control](ProfileData &p) { p.LtControl = control; }))
+    if (!accepted ||
+        !editCurrentProfile(&ChangeFlags::lighting, [control](ProfileData &p) { p.LtControl = control; }))
         return;
     publish();
     postToOption(WM_LIGHTING_CHANGED);
@@ -479,7 +493,8 @@ void CMonitorWnd::windowsKeyNotice(uint16_t data) {
     if (low > 1)
         return;
     const bool lock = low == 0;
-    if (!editCurrentProfile([lock](ProfileData &p) { p.setWinKeyLock(lock ? 1 : 0); }))
+    if (!editCurrentProfile(&ChangeFlags::modifyKey,
+                            [lock](ProfileData &p) { p.setWinKeyLock(lock ? 1 : 0); }))
         return;
     if (s_.settings)
         s_.settings->writeOsdMessage(lock ? "Windows Key: Lock" : "Windows Key: UnLock");
@@ -490,18 +505,18 @@ void CMonitorWnd::windowsKeyNotice(uint16_t data) {
 }
 
 const ConfigBlock &CMonitorWnd::snapshotInto() {
-    config_->copyTo(*scratch_);
-    return *scratch_;
+    return record_.record();
 }
 
-bool CMonitorWnd::editCurrentProfile(const std::function<void(ProfileData &)> &edit) {
-    return config_->with([&edit](ConfigBlock &c) {
-        ProfileData *profile = c.currentProfileData();
-        if (!profile)
-            return false;
-        edit(*profile);
-        return true;
-    });
+bool CMonitorWnd::editCurrentProfile(ProfilePart part, const std::function<void(ProfileData &)> &edit) {
+    const int p = record_.record().CurrentProfile;
+    if (!isValidProfile(p))
+        return false;
+    record_.with([&](ConfigBlock &c) { edit(c.profiles[p]); });
+    ChangeFlags changed{};
+    (changed.*part)[p] = 1;
+    record_.changedHere(changed);
+    return true;
 }
 
 void CMonitorWnd::onWatchTimer() {
@@ -529,14 +544,12 @@ void CMonitorWnd::onWatchTimer() {
     }
     if (profile < 0)
         return;
-    const bool switched = config_->with([profile](ConfigBlock &c) {
-        if (profile == c.CurrentProfile)
-            return false;
-        c.CurrentProfile = profile;
-        return true;
-    });
-    if (!switched)
+    if (profile == record_.record().CurrentProfile)
         return;
+    record_.with([profile](ConfigBlock &c) { c.CurrentProfile = profile; });
+    ChangeFlags part{};
+    part.currentProfile = 1;
+    record_.changedHere(part);
     publish();
     postToWorker(DeviceRequest::WriteCurrentProfile, 0);
     postToOption(WM_PROFILE_CHANGED);

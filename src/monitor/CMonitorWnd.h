@@ -17,7 +17,7 @@
 #include "monitor/HostInterfaces.h"
 #include "monitor/KeyActions.h"
 #include "monitor/MediaKeys.h"
-#include "monitor/device/LockedConfig.h"
+#include "monitor/RecordKeeper.h"
 #include "platform/Clock.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
@@ -35,7 +35,7 @@ struct MonitorServices {
     SettingsStore *settings = nullptr;
     const TextSource *texts = nullptr;
     KeyboardControl *keyboard = nullptr; // null when the device library is missing
-    WorkerControl *worker = nullptr;     // null when no worker runs
+    WorkerControl *worker = nullptr;     // null when no worker runs (see attachWorker)
     ConfigExchange *exchange = nullptr;  // null without a shared block
     MessagePoster *poster = nullptr;
     Shell *shell = nullptr;
@@ -97,7 +97,7 @@ public:
     int64_t handleFromOutside(const PostedMessage &message);
 
     // Handlers of the message table.
-    void onConfigApply(int64_t mode);
+    void onConfigApply(int64_t mode, int64_t token = 0);
     void onTakeBlock();
     int64_t onCopyData(const std::vector<uint8_t> &block);
     void onCommand(int64_t command);
@@ -115,10 +115,14 @@ public:
     void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
 
     KeyboardState keyboardState() const { return state_; }
-    // Monitor's record, shared with the device worker.
-    LockedConfig &record() { return *config_; }
+    // Monitor's record; the main thread's alone.
+    RecordKeeper &record() { return record_; }
+    // What the device worker takes its work from.
+    OwedChanges &owed() { return record_.owed(); }
     // Where the device worker reports its outcomes (on its own thread).
-    DeviceWorkerEvents &workerEvents() { return outcomes_; }
+    DeviceWorkerEvents &workerEvents() { return mailbox_; }
+    // The worker, once it runs (it needs owed() and workerEvents() first).
+    void attachWorker(WorkerControl *worker) { s_.worker = worker; }
     ConfigBlock snapshot() const;
     const OsdSettings &osdSettings() const { return osd_; }
     KeyActions &actions() { return actions_; }
@@ -128,9 +132,12 @@ private:
     void setState(KeyboardState state);
     void arrival();
     void removal();
-    // Requests for the worker; held while the arrival pause runs and sent
-    // after its read-back, in the order they came. False when not queued.
+    // A request for the worker; false when not queued. During the arrival
+    // pause an apply waits in what is owed and a recorded macro is read
+    // after the read-back.
     bool postToWorker(DeviceRequest request, int64_t argument);
+    // 1256 to every hand-over still waiting for the keyboard that went.
+    void answerOwedApplies();
     void profileNotice(uint16_t data);
     void lightingColourNotice(uint16_t data);
     void lightingControlNotice(uint16_t data);
@@ -144,18 +151,21 @@ private:
     void readOsdSettings();
     // A copy of the record in the scratch buffer.
     const ConfigBlock &snapshotInto();
-    // Edits the current profile under the record's lock; false when no
-    // profile is selected.
-    bool editCurrentProfile(const std::function<void(ProfileData &)> &edit);
+    // Edits the current profile's `part` (a change flag per profile); false
+    // when no profile is selected.
+    using ProfilePart = int32_t (ChangeFlags::*)[kProfileCount];
+    bool editCurrentProfile(ProfilePart part, const std::function<void(ProfileData &)> &edit);
 
     MonitorServices s_;
-    std::unique_ptr<LockedConfig> config_;
     std::unique_ptr<ConfigBlock> scratch_; // main thread only
     DeviceOutcomes outcomes_;
+    RecordKeeper record_;
+    WorkerMailbox mailbox_;
     OsdSettings osd_{};
     KeyboardState state_ = KeyboardState::NotFound;
     bool arrivalPending_ = false;
-    std::vector<std::pair<DeviceRequest, int64_t>> held_;
+    std::optional<int64_t> recordedMacroAfterArrival_;
+    int64_t applyModeAfterArrival_ = 0;
     bool closingAbandoned_ = false;
     KeyActions actions_;
     MediaKeys media_;

@@ -1,9 +1,8 @@
-// The bound device module and the device worker as the main window uses them.
+// The bound device module as the main window uses it.
 #pragma once
 
 #include "monitor/HostInterfaces.h"
 #include "monitor/device/BoundDeviceModule.h"
-#include "monitor/device/DeviceWorker.h"
 
 namespace orvyn {
 
@@ -20,22 +19,6 @@ public:
 private:
     BoundDeviceModule &library_;
     DevBridgeSink &sink_;
-};
-
-// The device worker as the main window uses it.
-class WorkerAdapter final : public WorkerControl {
-public:
-    void attach(DeviceWorker *worker) { worker_ = worker; }
-    void setKeyboardState(KeyboardState state) override;
-    bool post(DeviceRequest request, int64_t argument) override;
-    void keepTakenRecord(const ConfigBlock &taken) override;
-    void cancelIfBusy() override;
-    void stop() override;
-    bool abandoned() const { return abandoned_; }
-
-private:
-    DeviceWorker *worker_ = nullptr;
-    bool abandoned_ = false;
 };
 
 } // namespace orvyn

@@ -12,24 +12,19 @@ DeviceOutcomes::DeviceOutcomes(SettingsStore *store, ConfigExchange *exchange, M
         trace_ = [](std::string_view text) { orvyn::trace(text); };
 }
 
-void DeviceOutcomes::answerApply(std::string_view doneTrace) {
-    if (!poster_.post(kOptionTitle, WM_APPLY_DONE))
+void DeviceOutcomes::answerApply(int64_t token, int64_t answer, std::string_view doneTrace) {
+    if (!poster_.post(kOptionTitle, WM_APPLY_DONE, token, answer))
         trace_("OnApplyAllSetting Don't find Merak Option Dialog\n");
     trace_(doneTrace);
 }
 
-void DeviceOutcomes::answerApplyAtOnce() {
-    answerApply("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+void DeviceOutcomes::answerApplyAtOnce(int64_t token, ApplyOutcome outcome) {
+    answerApply(token, applyAnswer(outcome), "OnApplyAllSetting  Send Enable OK/Apply Button\n");
 }
 
-void DeviceOutcomes::applied() {
-    answerApply("Thread Send Enable OK/Apply Button\n");
-}
-
-void DeviceOutcomes::restored(const ConfigBlock &config) {
-    // Option took the read-back's record when it was announced; the same
-    // announcement now gives it back the one it applied.
-    readBack(config);
+void DeviceOutcomes::applied(const std::vector<int64_t> &tokens, int64_t answer) {
+    for (const int64_t token : tokens)
+        answerApply(token, answer, "Thread Send Enable OK/Apply Button\n");
 }
 
 void DeviceOutcomes::readBack(const ConfigBlock &config) {

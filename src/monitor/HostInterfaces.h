@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "monitor/device/KeyboardState.h"
+#include "monitor/device/WorkerControl.h"
 #include "shared/ConfigBlock.h"
 #include "shared/Messages.h"
 
@@ -27,21 +28,6 @@ public:
     virtual bool closeMonitor() = 0;
     // Report 16, sent from the main thread at shutdown.
     virtual bool sendClosingReport() = 0;
-};
-
-// The device worker thread as the main thread sees it.
-class WorkerControl {
-public:
-    virtual ~WorkerControl() = default;
-    virtual void setKeyboardState(KeyboardState state) = 0;
-    // Thread message 1649; false when it could not be queued.
-    virtual bool post(DeviceRequest request, int64_t argument) = 0;
-    // The record the next apply was taken from (see DeviceWorker); a worker
-    // that never reads back over a pending apply need not keep it.
-    virtual void keepTakenRecord(const ConfigBlock &) {}
-    virtual void cancelIfBusy() = 0;
-    // WM_QUIT, then wait up to the grace time for the thread to end.
-    virtual void stop() = 0;
 };
 
 // What came of an attempt to start or open something.

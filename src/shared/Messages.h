@@ -34,10 +34,10 @@ inline constexpr uint32_t WM_OPTION_IGNORED = 1258;   // accepted, does nothing
 // twice, or that gave up waiting, knows which apply an answer is for. A
 // client that ignores wParam and lParam reads 1256 as it always did.
 enum class ApplyOutcome : int64_t {
-    Sent = 0,         // every changed part reached the keyboard (or none was changed)
-    NoKeyboard = 1,   // no keyboard to write to: the settings files only
-    NotTaken = 2,     // the hand-over could not be read from the shared block
-    Refused = 3,      // the keyboard refused reports (see applyRefusedReports)
+    Sent = 0,       // every changed part reached the keyboard (or none was changed)
+    NoKeyboard = 1, // no keyboard to write to: the settings files only
+    NotTaken = 2,   // the hand-over could not be read from the shared block
+    Refused = 3,    // the keyboard refused reports (see applyRefusedReports)
 };
 // lParam of 1256: the outcome in bits 0-7, and for Refused a bit per refused
 // report id from bit 8 (report id n -> bit 8 + n).
@@ -75,6 +75,9 @@ inline constexpr int64_t CMD_QUIT_MONITOR = 6002;
 // Monitor to itself: a save of its record failed (Monitor tells the user).
 // Refused from other processes.
 inline constexpr uint32_t WM_SETTINGS_UNSAVED = 1650;
+// Monitor to itself: the device worker has results for the record (a
+// read-back, a macro recorded on the keyboard). Refused from other processes.
+inline constexpr uint32_t WM_WORKER_RESULT = 1651;
 
 // Device worker thread message and its requests.
 inline constexpr uint32_t WM_DEVICE_REQUEST = 1649;

@@ -80,13 +80,6 @@ struct DeviceWorker::Core {
     uint64_t posted = 0;
     uint64_t finished = 0;
 
-    // The record of the latest apply, and how many read-backs had ended
-    // when it was taken.
-    std::mutex takenMutex;
-    std::unique_ptr<ConfigBlock> taken;
-    uint64_t readBacksAtTake = 0;
-    uint64_t readBacksEnded = 0;
-
     std::mutex endMutex;
     std::condition_variable endChanged;
     bool ended = false;
@@ -153,62 +146,86 @@ struct DeviceWorker::Core {
 
     // --- apply -------------------------------------------------------------
 
-    // Sends only what the change flags name, in a fixed order, from the
-    // record as it was when the request began. A failed report does not stop
-    // the sequence; a cancel does.
+    // Sends everything owed to the keyboard, in a fixed order, from the copy
+    // of the record it was handed with. A refused report does not stop the
+    // sequence: its parts are owed again and the answer names it. A cancel
+    // ends the request unanswered; what it had not sent is dropped with the
+    // keyboard that went (its arrival reads everything back).
     void applyChanges() {
-        restoreTakenRecord();
-        auto snapshot = std::make_unique<ConfigBlock>();
-        services.config.copyTo(*snapshot);
-        const ConfigBlock &c = *snapshot;
-        const ChangeFlags &f = c.flags;
-        auto send = [&](const Report &r, Millis after) {
-            commands.write(r);
+        const OwedChanges::Batch batch = services.owed.take();
+        const ConfigBlock &c = *batch.record;
+        const ChangeFlags &f = batch.parts;
+        ChangeFlags refused{};
+        uint32_t refusedIds = 0;
+        auto write = [&](const Report &r, const ChangeFlags &parts) {
+            if (!commands.write(r)) {
+                addParts(refused, parts);
+                refusedIds |= 1u << r.id();
+            }
+        };
+        auto send = [&](const Report &r, const ChangeFlags &parts, Millis after) {
+            write(r, parts);
             return pause(after);
         };
 
-        if (f.currentProfile && !send(encodeCurrentProfile(c.CurrentProfile), kAfterCurrentProfile))
-            return;
+        if (f.currentProfile) {
+            ChangeFlags part{};
+            part.currentProfile = 1;
+            if (!send(encodeCurrentProfile(c.CurrentProfile), part, kAfterCurrentProfile))
+                return;
+        }
         for (const ReportSpec *report : kProfileReportOrder) {
             if (report->id == report_id::Macro) {
-                if (!applyMacros(c))
+                if (!applyMacros(c, f, write))
                     return;
                 continue;
             }
             const Millis after = report->id == report_id::PollingRate ? kAfterPollingRate : kAfterWrite;
             for (int p = 0; p < kProfileCount; ++p) {
-                if (report->changed(f, p) && !send(report->encode(c.profiles[p], p), after))
+                if (report->changed(f, p) &&
+                    !send(report->encode(c.profiles[p], p), partsSentBy(*report, p, f), after))
                     return;
             }
         }
-
-        useCollaborators([&] { services.events.applied(); });
+        if (anyKeyboardPart(refused))
+            services.owed.giveBack(refused);
+        const int64_t answer = refusedIds != 0 ? applyAnswer(ApplyOutcome::Refused, refusedIds)
+                                               : applyAnswer(ApplyOutcome::Sent);
+        useCollaborators([&] { services.events.applied(batch.tokens, answer); });
     }
 
-    // A read-back that ended after this apply's record was taken has put the
-    // keyboard's old values into the live record: the record comes back,
-    // and is kept and published again, before anything is written.
-    void restoreTakenRecord() {
-        std::unique_ptr<ConfigBlock> restore;
-        {
-            std::lock_guard lock(takenMutex);
-            if (taken && readBacksEnded != readBacksAtTake)
-                restore = std::move(taken);
-            taken.reset();
+    // The parts of `flags` that row `report` sends for profile p.
+    static ChangeFlags partsSentBy(const ReportSpec &report, int p, const ChangeFlags &flags) {
+        ChangeFlags sent{};
+        auto perProfile = [&](int32_t(ChangeFlags::*part)[kProfileCount]) {
+            ChangeFlags one{};
+            (one.*part)[p] = 1;
+            if ((flags.*part)[p] && report.changed(one, p))
+                (sent.*part)[p] = 1;
+        };
+        perProfile(&ChangeFlags::standardKey);
+        perProfile(&ChangeFlags::modifyKey);
+        perProfile(&ChangeFlags::lighting);
+        perProfile(&ChangeFlags::pollingRate);
+        for (int s = 0; s < kKeySlotCount; ++s) {
+            ChangeFlags one{};
+            one.keySlot[p][s] = 1;
+            if (flags.keySlot[p][s] && report.changed(one, p))
+                sent.keySlot[p][s] = 1;
         }
-        if (!restore)
-            return;
-        services.config.assign(*restore);
-        useCollaborators([&] { services.events.restored(*restore); });
+        return sent;
     }
 
-    // The changed macro slots of every profile; false on a cancel.
-    bool applyMacros(const ConfigBlock &c) {
+    // The owed macro slots of every profile; false on a cancel.
+    template <typename Write> bool applyMacros(const ConfigBlock &c, const ChangeFlags &f, Write &&write) {
         for (int p = 0; p < kProfileCount; ++p) {
             for (int s = 0; s < kKeyboardSlotCount; ++s) {
                 const MacroKeyInfo &key = c.profiles[p].keys[s];
-                if (c.flags.keySlot[p][s] && macroIsSent(key))
-                    commands.write(encodeMacro(key, p, s));
+                if (f.keySlot[p][s] && macroIsSent(key)) {
+                    ChangeFlags part{};
+                    part.keySlot[p][s] = 1;
+                    write(encodeMacro(key, p, s), part);
+                }
                 if (cancelled())
                     return false;
             }
@@ -222,25 +239,23 @@ struct DeviceWorker::Core {
 
     // --- read everything back ----------------------------------------------------
 
-    // One read of the read-back: decoded into the live record, then the
-    // pause. False (the read-back ends) on a failed read or a cancel.
-    template <typename Read, typename Decode> bool readStep(Read &&read, Decode &&decode) {
+    // One read of the read-back: decoded into `into`, then the pause. False
+    // (the read-back ends) on a failed read or a cancel.
+    template <typename Read, typename Decode> bool readStep(ConfigBlock &into, Read &&read, Decode &&decode) {
         const std::optional<Report> reply = read();
         if (!reply)
             return false;
-        services.config.with([&](ConfigBlock &c) { decode(reply->view(), c); });
+        decode(reply->view(), into);
         return pause(kAfterRead);
     }
 
     // The macro of one slot: up to three reads, a 500 ms pause after the
     // first and the second whatever their outcome.
-    bool readSlotMacro(int p, int s) {
+    bool readSlotMacro(ConfigBlock &into, int p, int s) {
         for (int attempt = 0; attempt < kMacroReadAttempts; ++attempt) {
             bool read = false;
             if (const auto reply = commands.readMacro(p, s)) {
-                services.config.with([&](ConfigBlock &c) {
-                    decodeMacro(reply->view(), c.profiles[p].keys[s], p, s, MacroNaming::KeepName);
-                });
+                decodeMacro(reply->view(), into.profiles[p].keys[s], p, s, MacroNaming::KeepName);
                 read = true;
             }
             if (attempt + 1 < kMacroReadAttempts && !pause(kBetweenMacroAttempts))
@@ -253,14 +268,12 @@ struct DeviceWorker::Core {
 
     // The macros of every profile whose slots just read as macros. A profile
     // that fails, or a cancel, ends the macros but not the read-back.
-    void readMacros() {
+    void readMacros(ConfigBlock &into) {
         for (int p = 0; p < kProfileCount; ++p) {
             for (int s = 0; s < kKeyboardSlotCount; ++s) {
                 if (cancelled())
                     return;
-                const bool isMacro = services.config.with(
-                    [&](const ConfigBlock &c) { return macroIsSent(c.profiles[p].keys[s]); });
-                if (isMacro && !readSlotMacro(p, s))
+                if (macroIsSent(into.profiles[p].keys[s]) && !readSlotMacro(into, p, s))
                     return;
             }
             if (!pause(kAfterRead))
@@ -270,103 +283,95 @@ struct DeviceWorker::Core {
 
     // The current profile, then every per-profile report of every profile
     // in the table's order, the macros in their place.
-    bool readAll() {
-        if (!readStep([&] { return commands.read(reportSpec(report_id::CurrentProfile)); },
-                      [](std::span<const uint8_t> r, ConfigBlock &c) { decodeCurrentProfile(r, c); }))
+    bool readAll(ConfigBlock &into) {
+        if (!readStep(
+                into, [&] { return commands.read(reportSpec(report_id::CurrentProfile)); },
+                [](std::span<const uint8_t> r, ConfigBlock &c) { decodeCurrentProfile(r, c); }))
             return false;
         for (const ReportSpec *report : kProfileReportOrder) {
             if (report->id == report_id::Macro) {
-                readMacros();
+                readMacros(into);
                 continue;
             }
             for (int p = 0; p < kProfileCount; ++p) {
-                if (!readStep([&] { return commands.read(*report, p); },
-                              [&](std::span<const uint8_t> r, ConfigBlock &c) {
-                                  report->decode(r, c.profiles[p]);
-                              }))
+                if (!readStep(
+                        into, [&] { return commands.read(*report, p); },
+                        [&](std::span<const uint8_t> r, ConfigBlock &c) {
+                            report->decode(r, c.profiles[p]);
+                        }))
                     return false;
             }
         }
         return true;
     }
 
-    // The keyboard's configuration becomes the configuration: saved,
-    // published and announced only when every read arrived. Report 16 ends
-    // every read-back, complete or not.
+    // The keyboard's configuration, read into a copy of Monitor's record,
+    // goes to Monitor whole, and only when every read arrived. Report 16
+    // ends every read-back, complete or not.
     void readEverything() {
-        bool complete = readAll();
+        auto read = std::make_unique<ConfigBlock>(*services.owed.record());
+        bool complete = readAll(*read);
         if (!complete && !cancelled())
-            complete = pause(kBeforeReadBackRetry) && readAll();
+            complete = pause(kBeforeReadBackRetry) && readAll(*read);
         if (complete) {
-            auto snapshot = std::make_unique<ConfigBlock>();
-            services.config.with([&](ConfigBlock &c) {
-                for (auto &profileFlags : c.flags.keySlot)
-                    for (int32_t &flag : profileFlags)
-                        flag = 0;
-                *snapshot = c;
-            });
-            useCollaborators([&] { services.events.readBack(*snapshot); });
-        }
-        {
-            // Complete or not, it may have decoded into the live record.
-            std::lock_guard lock(takenMutex);
-            ++readBacksEnded;
+            for (auto &profileFlags : read->flags.keySlot)
+                for (int32_t &flag : profileFlags)
+                    flag = 0;
+            // No apply runs meanwhile (this thread serves them): what is
+            // owed now is exactly what the keyboard does not have yet.
+            services.owed.overlay(*read);
+            useCollaborators([&] { services.events.readBack(*read); });
         }
         commands.write(encodeClosing());
     }
 
     // --- single requests --------------------------------------------------------
 
+    // Report 5 with the current profile of the latest record.
     void writeCurrentProfile() {
-        const int32_t current = services.config.with([](const ConfigBlock &c) { return c.CurrentProfile; });
-        commands.write(encodeCurrentProfile(current));
+        commands.write(encodeCurrentProfile(services.owed.record()->CurrentProfile));
     }
 
     // A macro was recorded on the keyboard into slot (argument & 0xFF) - 1
     // of its current profile: read it, give it a new name and send the name
-    // back, then make it part of the configuration.
+    // back, then hand the profile's key slots to Monitor.
     void readRecordedMacro(int64_t argument) {
         const int s = static_cast<int>(argument & 0xFF) - 1;
         if (s < 0 || s >= kKeyboardSlotCount)
             return;
         if (!pause(kBeforeRecordedMacro))
             return;
-        const int p = services.config.with([](const ConfigBlock &c) { return c.CurrentProfile; });
+        auto read = std::make_unique<ConfigBlock>(*services.owed.record());
+        const int p = read->CurrentProfile;
         // No profile selected yet (-1): there is no slot to read into.
         if (!isValidProfile(p))
             return;
         if (const auto reply = commands.read(reportSpec(report_id::Assignments), p))
-            services.config.with([&](ConfigBlock &c) { decodeAssignments(reply->view(), c.profiles[p]); });
+            decodeAssignments(reply->view(), read->profiles[p]);
         if (!pause(kAfterRead))
             return;
+        MacroKeyInfo &key = read->profiles[p].keys[s];
         const std::optional<Report> macro = commands.readMacro(p, s);
-        if (macro) {
-            services.config.with([&](ConfigBlock &c) {
-                decodeMacro(macro->view(), c.profiles[p].keys[s], p, s, MacroNaming::NewName);
-            });
-        }
+        if (macro)
+            decodeMacro(macro->view(), key, p, s, MacroNaming::NewName);
         if (!pause(kAfterRead))
             return;
         // Without the macro read there is nothing new to send: writing the
         // slot back would replace the macro just recorded with the old one.
         if (!macro)
             return;
-        const MacroKeyInfo key =
-            services.config.with([&](const ConfigBlock &c) { return c.profiles[p].keys[s]; });
         if (macroIsSent(key))
             commands.write(encodeMacro(key, p, s));
 
         // The write above may be the call a stopping Monitor gave up on:
-        // from here on the record is touched only while not abandoned.
-        auto snapshot = std::make_unique<ConfigBlock>();
+        // from here on collaborators are touched only while not abandoned.
         AccessCode code{};
         useCollaborators([&] {
-            services.config.copyTo(*snapshot);
-            services.events.recordedMacroRead(*snapshot);
+            services.events.recordedMacroRead(p, *read);
             code = services.newAccessCode ? services.newAccessCode() : makeAccessCodeNow();
         });
         commands.write(encodeAccessCode(code));
-        useCollaborators([&] { services.events.accessCodeSent(code, *snapshot); });
+        useCollaborators([&] { services.events.accessCodeSent(code); });
     }
 };
 
@@ -412,13 +417,6 @@ KeyboardState DeviceWorker::keyboardState() const {
     return static_cast<KeyboardState>(core_->state.load());
 }
 
-void DeviceWorker::keepTakenRecord(const ConfigBlock &taken) {
-    auto copy = std::make_unique<ConfigBlock>(taken);
-    std::lock_guard lock(core_->takenMutex);
-    core_->taken = std::move(copy);
-    core_->readBacksAtTake = core_->readBacksEnded;
-}
-
 void DeviceWorker::cancelIfBusy() {
     if (core_->busy)
         core_->cancel = true;
@@ -455,6 +453,7 @@ DeviceWorker::StopResult DeviceWorker::stop(std::chrono::milliseconds grace) {
     lock.unlock();
     std::lock_guard collaborators(core_->collaboratorMutex);
     core_->abandoned = true;
+    abandoned_ = true;
     return StopResult::Abandoned;
 }
 

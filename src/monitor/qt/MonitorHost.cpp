@@ -101,7 +101,6 @@ bool MonitorHost::create() {
     services.settings = settings_.get();
     services.texts = &texts_;
     services.keyboard = keyboard_.get();
-    services.worker = &workerAdapter_;
     services.exchange = &shared_;
     services.poster = &poster_;
     services.shell = shell_.get();
@@ -133,9 +132,9 @@ bool MonitorHost::create() {
     }
     // The device worker.
     worker_ = std::make_unique<DeviceWorker>(
-        DeviceWorkerServices{library_, systemClock(), wnd_->record(), wnd_->workerEvents()});
+        DeviceWorkerServices{library_, systemClock(), wnd_->owed(), wnd_->workerEvents()});
     if (worker_->start())
-        workerAdapter_.attach(worker_.get());
+        wnd_->attachWorker(worker_.get());
     created_ = true;
     wnd_->startKeyboard(openOption_);
     return true;
@@ -151,7 +150,7 @@ void MonitorHost::destroy() {
         keyboard_->closeFeatureDevice();
     }
     sink_.host = nullptr;
-    if (workerAdapter_.abandoned() || wnd_->closingReportAbandoned())
+    if ((worker_ && worker_->abandoned()) || wnd_->closingReportAbandoned())
         library_.abandon(); // a thread may still be inside the module
     else
         library_.unload();

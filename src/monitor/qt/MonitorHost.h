@@ -83,7 +83,6 @@ private:
     std::unique_ptr<MprisPlayers> players_;
     std::unique_ptr<X11Foreground> foreground_;
     std::unique_ptr<MonitorTray> tray_;
-    WorkerAdapter workerAdapter_;
     std::unique_ptr<CMonitorWnd> wnd_;
     std::unique_ptr<DeviceWorker> worker_;
     QTimer watchTimer_;

@@ -320,6 +320,29 @@ TEST_F(VantorctlProcessTest, AChangeDuringMonitorsFirstReadBackIsKept) {
     EXPECT_EQ(saved.profiles[4].LtColor, 6);
 }
 
+// A report the keyboard refuses is reported, not confirmed; it stays owed and
+// reaches the keyboard with the next change, whatever that change is, and the
+// keyboard, the files and what vantorctl shows agree at the end.
+TEST_F(VantorctlProcessTest, ARefusedChangeIsReportedAndTheNextChangeDeliversIt) {
+    startKeyboard();
+    startMonitor();
+    const uint8_t colourBefore = model_.profile(0).lighting[6];
+    server_->failNext(1); // the lighting report
+    const Outcome refused = ctl({"set", "1", "colour=3"});
+    EXPECT_RUN(refused, 5);
+    EXPECT_NE(refused.err.find("lighting"), std::string::npos) << refused.err;
+    EXPECT_EQ(model_.profile(0).lighting[6], colourBefore);
+
+    EXPECT_RUN(ctl({"set", "2", "polling=1000"}), 0);
+    EXPECT_EQ(model_.profile(1).pollingCode, 1);
+    EXPECT_EQ(model_.profile(0).lighting[6], 3);
+    auto stored = std::make_unique<ProfileData>();
+    ASSERT_TRUE(SettingsStore::loadProfile(*stored, home_ + "config/Default0.gkp"));
+    EXPECT_EQ(stored->LtColor, 3);
+    const std::string shown = ctl({"show", "1", "--json"}).out;
+    EXPECT_NE(shown.find("\"colour\": 3"), std::string::npos) << shown;
+}
+
 TEST_F(VantorctlProcessTest, ChangingCommandsRefuseWhileOptionIsOpenReadingOnesWork) {
     startKeyboard();
     startMonitor();

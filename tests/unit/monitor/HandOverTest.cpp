@@ -30,7 +30,7 @@ TEST_F(MonitorWndTest, HandOverWhileDisconnectedAnswersAtOnce) {
     journal.entries.clear();
     wnd->handle(msg(WM_CONFIG_APPLY, 0, 0));
     EXPECT_FALSE(journal.contains("request 1 0"));
-    EXPECT_TRUE(journal.contains(kOption + "1256 0 0"));
+    EXPECT_TRUE(journal.contains(kOption + "1256 0 1")); // no keyboard
     EXPECT_TRUE(journal.contains("trace OnApplyAllSetting  Send Enable OK/Apply Button\n"));
 
     // Without Option's window the other trace is written.
@@ -45,7 +45,7 @@ TEST_F(MonitorWndTest, HandOverAnswersWhenTheWorkerRefuses) {
     worker.accepts = false;
     wnd->handle(msg(WM_CONFIG_APPLY, 0, 0));
     EXPECT_TRUE(journal.contains("request 1 0"));
-    EXPECT_TRUE(journal.contains(kOption + "1256 0 0"));
+    EXPECT_TRUE(journal.contains(kOption + "1256 0 1"));
 }
 
 TEST_F(MonitorWndTest, HandOverWithoutTheBlockAnswersAtOnceAndSendsNothing) {
@@ -53,7 +53,7 @@ TEST_F(MonitorWndTest, HandOverWithoutTheBlockAnswersAtOnceAndSendsNothing) {
     exchange.takes = false; // a stuck holder of the block's mutex, a cut file
     wnd->handle(msg(WM_CONFIG_APPLY, 0, 0));
     EXPECT_FALSE(journal.contains("request 1 0"));
-    EXPECT_TRUE(journal.contains(kOption + "1256 0 0"));
+    EXPECT_TRUE(journal.contains(kOption + "1256 0 2")); // not taken
 }
 
 } // namespace

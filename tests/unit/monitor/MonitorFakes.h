@@ -99,7 +99,10 @@ public:
         return accepts;
     }
     void cancelIfBusy() override { journal.add("cancel"); }
-    void stop() override { journal.add("stopWorker"); }
+    WorkerStop stop() override {
+        journal.add("stopWorker");
+        return WorkerStop::Ended;
+    }
     Journal &journal;
     KeyboardState state = KeyboardState::NotFound;
     bool accepts = true;

@@ -135,9 +135,14 @@ TEST_F(MonitorWndTest, AFailedSaveIsToldOnceAndTheNextSaveWritesTheWholeRecord) 
     fs::remove_all(folder + "config");
     std::ofstream(folder + "config") << "in the way";
     const ConfigBlock record = wnd->snapshot();
+    // A read-back arrives from the worker and is taken on the main thread.
+    auto readBack = [&] {
+        wnd->workerEvents().readBack(record);
+        wnd->handle(msg(WM_WORKER_RESULT, 0, 0));
+    };
 
-    wnd->workerEvents().readBack(record);
-    wnd->workerEvents().readBack(record);
+    readBack();
+    readBack();
     EXPECT_EQ(toldCount(), 1);
     wnd->handle(msg(WM_SETTINGS_UNSAVED, 0, 0));
     const auto notice = std::find_if(journal.entries.begin(), journal.entries.end(),
@@ -157,7 +162,7 @@ TEST_F(MonitorWndTest, AFailedSaveIsToldOnceAndTheNextSaveWritesTheWholeRecord) 
     // Level again, so the next failure is told again.
     fs::remove_all(folder + "config");
     std::ofstream(folder + "config") << "in the way";
-    wnd->workerEvents().readBack(record);
+    readBack();
     EXPECT_EQ(toldCount(), 2);
 }
 

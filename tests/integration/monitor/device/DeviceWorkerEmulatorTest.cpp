@@ -10,6 +10,7 @@
 
 #include "kbsim/EmulatorServer.h"
 #include "monitor/DeviceOutcomes.h"
+#include "monitor/RecordKeeper.h"
 #include "monitor/device/BoundDeviceModule.h"
 #include "monitor/device/DeviceWorker.h"
 #include "protocol/FeatureReports.h"
@@ -44,12 +45,13 @@ protected:
     EmulatorServer server{model, keyboardClock, socketPath};
     RealClock workerClock{0.01}; // every pause of the worker at 1/100
     BoundDeviceModule library;
-    LockedConfig config;
     SettingsStore store{folders.home()};
     test::RecordingExchange exchange;
     test::RecordingPoster poster;
     DeviceOutcomes outcomes{&store, &exchange, poster, {}};
-    DeviceWorker worker{DeviceWorkerServices{library, workerClock, config, outcomes}};
+    RecordKeeper config{outcomes};
+    WorkerMailbox mailbox{outcomes, [this] { mailbox.deliverTo(config); }};
+    DeviceWorker worker{DeviceWorkerServices{library, workerClock, config.owed(), mailbox}};
 
     void SetUp() override {
         ASSERT_TRUE(server.start());
@@ -87,6 +89,7 @@ TEST_F(DeviceWorkerEmulatorTest, AnAppliedConfigurationIsReadBackFromTheKeyboard
     });
     ConfigBlock applied;
     config.copyTo(applied);
+    config.handOver(applied, 0, Keyboard::Connected);
     ASSERT_TRUE(worker.post(DeviceRequest::ApplyChanges));
     ASSERT_TRUE(worker.waitUntilIdle(kWaitLimit));
     EXPECT_EQ(poster.posted(), std::vector<uint32_t>{WM_APPLY_DONE});

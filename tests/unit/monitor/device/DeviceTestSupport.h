@@ -96,6 +96,14 @@ public:
     void closeDevMonitor() override {}
     bool setFeature(uint8_t *report, uint32_t length) override {
         log_.add(describeSet(report, length));
+        {
+            std::lock_guard lock(mutex_);
+            auto failing = failSets_.find(report[0]);
+            if (failing != failSets_.end() && failing->second > 0) {
+                --failing->second;
+                return false;
+            }
+        }
         return model_.setFeature(report, length);
     }
     bool getFeature(uint8_t *report, uint32_t length) override {
@@ -114,12 +122,18 @@ public:
         std::lock_guard lock(mutex_);
         failGets_[id] = count;
     }
+    // The next `count` writes of report `id` are refused.
+    void failSets(int id, int count) {
+        std::lock_guard lock(mutex_);
+        failSets_[id] = count;
+    }
 
 private:
     KeyboardModel &model_;
     SequenceLog &log_;
     std::mutex mutex_;
     std::map<int, int> failGets_;
+    std::map<int, int> failSets_;
 };
 
 class RecordingPoster final : public MessagePoster {
@@ -132,6 +146,8 @@ public:
         if (!exists(title))
             return false;
         posted_.push_back(message.message);
+        if (message.message == WM_APPLY_DONE)
+            answers_.emplace_back(message.wParam, message.lParam);
         return true;
     }
     using MessagePoster::post;
@@ -139,10 +155,16 @@ public:
         std::lock_guard lock(mutex_);
         return posted_;
     }
+    // Every 1256 as (token, answer).
+    std::vector<std::pair<int64_t, int64_t>> answers() const {
+        std::lock_guard lock(mutex_);
+        return answers_;
+    }
 
 private:
     mutable std::mutex mutex_;
     std::vector<uint32_t> posted_;
+    std::vector<std::pair<int64_t, int64_t>> answers_;
 };
 
 class RecordingExchange final : public ConfigExchange {

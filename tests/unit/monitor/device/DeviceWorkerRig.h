@@ -8,6 +8,7 @@
 
 #include "DeviceTestSupport.h"
 #include "monitor/DeviceOutcomes.h"
+#include "monitor/RecordKeeper.h"
 #include "monitor/device/DeviceWorker.h"
 
 namespace orvyn::test {
@@ -61,27 +62,30 @@ struct Rig {
     KeyboardModel model{clock};
     SequenceLog log;
     ModelModule link{model, log};
-    LockedConfig config;
     SettingsStore store{folders.home()};
     RecordingExchange exchange;
     RecordingPoster poster;
     DeviceOutcomes outcomes{&store, &exchange, poster, {}};
-    DeviceWorker worker{
-        DeviceWorkerServices{link, clock, config, outcomes, [] { return makeAccessCode(kTestCodeSeconds); }}};
+    // Monitor's record; the worker's results reach it at once here, where
+    // Monitor hands them to its main thread.
+    RecordKeeper config{outcomes};
+    WorkerMailbox mailbox{outcomes, [this] { mailbox.deliverTo(config); }};
+    DeviceWorker worker{DeviceWorkerServices{link, clock, config.owed(), mailbox,
+                                             [] { return makeAccessCode(kTestCodeSeconds); }}};
 
     explicit Rig(std::function<void(Millis)> afterPause = {}) {
         config.with([](ConfigBlock &c) { makeDefaultConfig(c, "Profile"); });
         worker.setKeyboardState(KeyboardState::Connected);
         log.attach(clock, std::move(afterPause));
     }
+    // An apply serves what the record's change flags name, as Option's
+    // hand-over of this record would.
     void serve(DeviceRequest request, int64_t argument = 0) {
+        if (request == DeviceRequest::ApplyChanges)
+            config.handOver(config.record(), 0, Keyboard::Connected);
         worker.serve(ThreadMessage{WM_DEVICE_REQUEST, static_cast<int64_t>(request), argument});
     }
-    ConfigBlock record() const {
-        ConfigBlock c;
-        config.copyTo(c);
-        return c;
-    }
+    ConfigBlock record() const { return config.record(); }
     bool settingsWritten() const {
         return std::filesystem::exists(store.configIniPath()) ||
                std::filesystem::exists(store.profilePath(0));

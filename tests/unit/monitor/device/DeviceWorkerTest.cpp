@@ -200,25 +200,26 @@ TEST(DeviceWorkerApply, AnApplyTakenBeforeAReadBackEndsIsNotUndoneByIt) {
     taken.flags.currentProfile = 1;
     taken.profiles[4].LtColor = 3;
     taken.flags.lighting[4] = 1;
-    rig.worker.keepTakenRecord(taken);
-    rig.config.assign(taken);
+    rig.config.handOver(taken, 0, Keyboard::Connected);
 
-    rig.serve(DeviceRequest::ReadEverything);
-    EXPECT_EQ(rig.record().CurrentProfile, 2);
-    rig.serve(DeviceRequest::ApplyChanges);
+    rig.worker.serve(
+        ThreadMessage{WM_DEVICE_REQUEST, static_cast<int64_t>(DeviceRequest::ReadEverything), 0});
+    // What is owed stays the user's; the rest is the keyboard's.
+    EXPECT_EQ(rig.record().CurrentProfile, 1);
+    EXPECT_EQ(rig.record().profiles[4].PollingRate, 1);
+    rig.worker.serve(ThreadMessage{WM_DEVICE_REQUEST, static_cast<int64_t>(DeviceRequest::ApplyChanges), 0});
 
     EXPECT_EQ(rig.model.currentProfile(), 1);
     EXPECT_EQ(rig.model.profile(4).lighting[6], 3);
     const ConfigBlock c = rig.record();
     EXPECT_EQ(c.CurrentProfile, 1);
     EXPECT_EQ(c.profiles[4].LtColor, 3);
-    // Kept, published and announced again before the answer, so Option and
-    // the files hold what was applied rather than what was read back.
-    EXPECT_EQ(rig.exchange.publishCount(), 2);
+    // Kept, published and announced once, holding what was applied rather
+    // than what was read back.
+    EXPECT_EQ(rig.exchange.publishCount(), 1);
     EXPECT_EQ(rig.exchange.last().CurrentProfile, 1);
     EXPECT_EQ(rig.exchange.last().profiles[4].LtColor, 3);
-    EXPECT_EQ(rig.poster.posted(),
-              (std::vector<uint32_t>{WM_READBACK_DONE, WM_READBACK_DONE, WM_APPLY_DONE}));
+    EXPECT_EQ(rig.poster.posted(), (std::vector<uint32_t>{WM_READBACK_DONE, WM_APPLY_DONE}));
     ConfigBlock saved{};
     resetConfig(saved);
     ASSERT_TRUE(rig.store.loadConfig(saved, "x"));
@@ -231,12 +232,11 @@ TEST(DeviceWorkerApply, AnApplyTakenBeforeAReadBackEndsIsNotUndoneByIt) {
     next.profiles[0].LtColor = 5;
     next.flags = {};
     next.flags.lighting[0] = 1;
-    rig.worker.keepTakenRecord(next);
-    rig.config.assign(next);
+    rig.config.handOver(next, 0, Keyboard::Connected);
     rig.config.with([](ConfigBlock &live) { live.profiles[0].LtColor = 6; }); // a notice meanwhile
-    rig.serve(DeviceRequest::ApplyChanges);
+    rig.worker.serve(ThreadMessage{WM_DEVICE_REQUEST, static_cast<int64_t>(DeviceRequest::ApplyChanges), 0});
     EXPECT_EQ(rig.model.profile(0).lighting[6], 6);
-    EXPECT_EQ(rig.exchange.publishCount(), 2);
+    EXPECT_EQ(rig.exchange.publishCount(), 1);
 }
 
 // --- read everything back -------------------------------------------------------
@@ -364,8 +364,8 @@ TEST(DeviceWorkerReadBack, AFailedReadIsTriedOnceMoreThenTheOldRecordIsKept) {
     }
     want.write("SET 16", 100);
     EXPECT_EQ(rig.log.entries(), want.entries());
-    // Partly updated, but nothing saved, published or announced.
-    EXPECT_EQ(rig.record().CurrentProfile, 2);
+    // Nothing of it reaches the record, the files, the block or Option.
+    EXPECT_EQ(rig.record().CurrentProfile, 0);
     EXPECT_EQ(rig.exchange.publishCount(), 0);
     EXPECT_TRUE(rig.poster.posted().empty());
     EXPECT_FALSE(rig.settingsWritten());

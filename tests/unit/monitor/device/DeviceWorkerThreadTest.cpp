@@ -21,6 +21,7 @@ TEST(DeviceWorkerThread, ServesQueuedRequestsInOrderAndStops) {
     ASSERT_TRUE(rig.worker.start());
     EXPECT_FALSE(rig.worker.start());
     ASSERT_TRUE(rig.worker.post(DeviceRequest::ReadEverything));
+    rig.config.handOver(rig.record(), 0, Keyboard::Connected);
     ASSERT_TRUE(rig.worker.post(DeviceRequest::ApplyChanges));
     ASSERT_TRUE(rig.worker.waitUntilIdle(std::chrono::seconds(30)));
     EXPECT_EQ(rig.poster.posted(), (std::vector<uint32_t>{WM_READBACK_DONE, WM_APPLY_DONE}));
@@ -67,16 +68,17 @@ TEST(DeviceWorkerThread, AStuckThreadFillsABoundedQueueIsAbandonedAndThenLeavesE
     test::TempFolders folders;
     VirtualClock clock;
     StuckModule link;
-    LockedConfig config;
     SettingsStore store{folders.home()};
     RecordingExchange exchange;
     RecordingPoster poster;
     DeviceOutcomes outcomes{&store, &exchange, poster, {}};
-    DeviceWorker worker{DeviceWorkerServices{link, clock, config, outcomes}};
-    config.with([](ConfigBlock &c) {
-        c.flags.currentProfile = 1;
-        c.flags.lighting[3] = 1;
-    });
+    RecordKeeper config{outcomes};
+    WorkerMailbox mailbox{outcomes, {}};
+    DeviceWorker worker{DeviceWorkerServices{link, clock, config.owed(), mailbox}};
+    ConfigBlock taken{};
+    taken.flags.currentProfile = 1;
+    taken.flags.lighting[3] = 1;
+    config.handOver(taken, 0, Keyboard::Connected);
     worker.setKeyboardState(KeyboardState::Connected);
     ASSERT_TRUE(worker.start());
     ASSERT_TRUE(worker.post(DeviceRequest::ApplyChanges));
