@@ -13,43 +13,14 @@
 #include <vector>
 
 #include "monitor/DeviceOutcomes.h"
-#include "monitor/ForegroundWatch.h"
-#include "monitor/HostInterfaces.h"
 #include "monitor/KeyActions.h"
 #include "monitor/MediaKeys.h"
+#include "monitor/MonitorServices.h"
 #include "monitor/RecordKeeper.h"
 #include "platform/Clock.h"
-#include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
-#include "shared/ConfigExchange.h"
-#include "shared/SettingsStore.h"
-#include "uitext/UiText.h"
 
 namespace orvyn {
-
-using ProcessNamesReader = std::function<std::optional<ProcessNames>(pid_t)>;
-using DescendantsReader = std::function<std::vector<pid_t>(pid_t)>;
-
-struct MonitorServices {
-    std::string programFolder; // with trailing "/"
-    SettingsStore *settings = nullptr;
-    const TextSource *texts = nullptr;
-    KeyboardControl *keyboard = nullptr; // null when the device library is missing
-    WorkerControl *worker = nullptr;     // null when no worker runs (see attachWorker)
-    ConfigExchange *exchange = nullptr;  // null without a shared block
-    MessagePoster *poster = nullptr;
-    Shell *shell = nullptr;
-    MediaPlayers *players = nullptr;
-    ForegroundSource *foreground = nullptr; // null: the watch finds nothing
-    ProcessNamesReader processNames;        // empty: reads /proc
-    DescendantsReader descendants;          // empty: reads /proc
-    TrayControl *tray = nullptr;
-    MainLoop *loop = nullptr;
-    Clock *clock = nullptr;
-    Notifier *notifier = nullptr;       // null: problems go to the trace only
-    UserTimeSource *userTime = nullptr; // null: no focus hand-over
-    TraceFunction trace;                // empty: the process's trace()
-};
 
 // Event types of the keyboard's event words (high 16 bits).
 enum class EventType : uint16_t {

@@ -100,4 +100,18 @@ int matchingProfile(const ConfigBlock &config, const ProcessNames &names) {
     return -1;
 }
 
+int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLookup &lookup) {
+    const auto names = lookup.names(pid);
+    if (!names)
+        return -1;
+    if (const int profile = matchingProfile(config, *names); profile >= 0)
+        return profile;
+    for (const pid_t child : lookup.descendants(pid)) {
+        const auto childNames = lookup.names(child);
+        if (const int profile = childNames ? matchingProfile(config, *childNames) : -1; profile >= 0)
+            return profile;
+    }
+    return -1;
+}
+
 } // namespace orvyn

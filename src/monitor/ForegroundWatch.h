@@ -2,6 +2,7 @@
 // names it may be known by, and which profile lists it as its game.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,5 +53,17 @@ int matchingProfile(const ConfigBlock &config, const ProcessNames &names);
 // while the game runs below it. Read from the kernel's per-thread children
 // lists, or from every process's parent when the kernel keeps none.
 std::vector<pid_t> readDescendants(pid_t pid, const std::string &procRoot = "/proc", std::size_t limit = 64);
+
+// Where the names and the descendants of a process come from (/proc, or a
+// test's table).
+struct ProcessLookup {
+    std::function<std::optional<ProcessNames>(pid_t)> names;
+    std::function<std::vector<pid_t>(pid_t)> descendants;
+};
+
+// The profile the foreground process `pid` asks for, or -1: the first
+// profile whose game it is, else the first one of its descendants' (a
+// launcher's window with the game below it).
+int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLookup &lookup);
 
 } // namespace orvyn
