@@ -356,8 +356,13 @@ void ConfigSession::finishApply(ApplyEnd end) {
         case ApplyOutcome::NoKeyboard:
             tell(SessionNotice::KeyboardAbsent);
             break;
-        case ApplyOutcome::Sent:
         case ApplyOutcome::NotTaken:
+            // Monitor could not read the hand-over: nothing reached the
+            // keyboard, so all of it stays marked for the next Apply.
+            keepRefusedChanges(sent_, 0, refusedChanges_);
+            tell(SessionNotice::ApplyUnconfirmed);
+            break;
+        case ApplyOutcome::Sent:
             // Monitor answers at once when it has no keyboard open; it notes
             // that in config.ini before it takes any apply. (A Monitor without
             // tokens answers every apply as Sent.)

@@ -332,6 +332,13 @@ TEST_F(ConfigSessionTest, OnlyTheAnswerToThisApplyEndsTheWait) {
          ApplyOutcome::NoKeyboard,
          {"The settings were saved, but no keyboard is connected, so the keyboard did not receive them. "
           "Connect it and apply again."}},
+        {"not taken from the block",
+         Token::Own,
+         applyAnswer(ApplyOutcome::NotTaken),
+         true,
+         ApplyOutcome::NotTaken,
+         {"The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure "
+          "Monitor is running and apply again."}},
         {"refused",
          Token::Own,
          applyAnswer(ApplyOutcome::Refused, 1u << 10 | 1u << 11),
