@@ -4,7 +4,10 @@
 //     emulator in real time (ORVYN_TIME_SCALE=1), above the protocol's own
 //     pauses: the 200 ms pause after each profile's macro step (5 x 200 ms),
 //     the 100 ms first pause of the lighting report's completion wait and
-//     the 200 ms pause after it.
+//     the 200 ms pause after it;
+//  3. a burst of 20 `vantorctl set` commands that do not wait for the
+//     keyboard (--wait 0.05), so their applies overlap in Monitor: whether
+//     the keyboard, the settings files and `vantorctl show` agree at the end.
 // Usage: vantorctl_bench [runs]
 #include <algorithm>
 #include <chrono>
@@ -26,6 +29,7 @@
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
 #include "platform/Endpoint.h"
+#include "shared/SettingsStore.h"
 #include "shared/Messages.h"
 #include "support/TempRuntime.h"
 
@@ -156,6 +160,32 @@ int main(int argc, char **argv) {
         set.push_back(t - kLightingPausesMs);
     }
     print("vantorctl set of one colour, above the protocol's pauses", set, 20);
+
+    // The burst: profile i % 5 + 1 gets colour i % 7 + 1; the last one wins.
+    const auto burstStart = Steady::now();
+    for (int i = 0; i < 20; ++i)
+        timedRun({"set", std::to_string(i % 5 + 1), "colour=" + std::to_string(i % 7 + 1), "--wait", "0.05"});
+    for (std::size_t seen = SIZE_MAX; model.traces().size() != seen;) {
+        seen = model.traces().size();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+    }
+    const double burstMs = std::chrono::duration<double, std::milli>(Steady::now() - burstStart).count();
+    bool agree = true;
+    SettingsStore files(temp.base() + "/home/");
+    for (int p = 0; p < 5; ++p) {
+        const int colour = (p + 15) % 7 + 1;
+        auto stored = std::make_unique<ProfileData>();
+        const bool read = SettingsStore::loadProfile(*stored, files.profilePath(p));
+        const bool keyboard = model.profile(p).lighting[6] == colour;
+        const bool saved = read && stored->LtColor == colour;
+        if (!keyboard || !saved) {
+            std::printf("  profile %d: keyboard %d, file %d, expected %d\n", p + 1, model.profile(p).lighting[6],
+                        read ? stored->LtColor : -1, colour);
+            agree = false;
+        }
+    }
+    std::printf("%-52s %7.1f ms until the keyboard is quiet; keyboard and files agree: %s\n",
+                "burst of 20 vantorctl set (overlapping applies)", burstMs, agree ? "yes" : "NO");
     monitor->kill(SIGTERM);
     monitor->wait();
     server.stop();
