@@ -9,6 +9,7 @@
 
 #include "monitor/DeviceAccessNotice.h"
 #include "platform/Trace.h"
+#include "protocol/ValueRules.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -454,7 +455,7 @@ void CMonitorWnd::profileNotice(uint16_t data) {
 
 void CMonitorWnd::lightingColourNotice(uint16_t data) {
     const uint8_t colour = data & 0xFF;
-    if (colour < 1 || colour > 7)
+    if (!isLightingColour(colour))
         return;
     // The accepted low byte is what is stored: a stray high byte must not
     // reach the record, the settings files and the keyboard.
@@ -466,9 +467,8 @@ void CMonitorWnd::lightingColourNotice(uint16_t data) {
 
 void CMonitorWnd::lightingControlNotice(uint16_t data) {
     const uint8_t control = data & 0xFF;
-    const bool accepted =
-        control == 1 || control == 2 || control == 4 || control == 8 || control == 16 || control == 32;
-    if (!accepted || !editCurrentProfile([control](ProfileData &p) { p.LtControl = control; }))
+    if (!isLightingControl(control) ||
+        !editCurrentProfile([control](ProfileData &p) { p.LtControl = control; }))
         return;
     publish();
     postToOption(WM_LIGHTING_CHANGED);

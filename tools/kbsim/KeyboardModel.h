@@ -12,14 +12,15 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "protocol/ReportLayouts.h"
 #include "protocol/ReportTable.h"
 #include "shared/ConfigBlock.h"
 
 namespace orvyn {
 
 inline constexpr int kMacroSlots = 15;
-inline constexpr std::size_t kMacroHeaderBytes = 30; // entries begin at byte 30
-inline constexpr std::size_t kMacroEntryBytesMax = 100;
+inline constexpr std::size_t kMacroHeaderBytes = offsetof(MacroLayout, entries);
+inline constexpr std::size_t kMacroEntryBytesMax = kMacroEntryBytes;
 
 // One profile as the keyboard keeps it. Everything is held in the byte form
 // the reports carry, so a read returns exactly what was written.
