@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "devbridge/EmulatorProtocol.h"
+#include "protocol/EmulatorPacket.h"
 #include "devbridge/HidMatching.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "devbridge/EmulatorProtocol.h"
+#include "protocol/EmulatorPacket.h"
 #include "kbsim/KeyboardModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {

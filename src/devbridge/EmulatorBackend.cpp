@@ -8,7 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "devbridge/EmulatorProtocol.h"
+#include "protocol/EmulatorPacket.h"
 #include "platform/Trace.h"
 #include "platform/UnixAddress.h"
 

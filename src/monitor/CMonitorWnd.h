@@ -20,6 +20,7 @@
 #include "monitor/device/LockedConfig.h"
 #include "platform/Clock.h"
 #include "platform/MessagePoster.h"
+#include "protocol/EventTypes.h"
 #include "shared/ConfigBlock.h"
 #include "shared/ConfigExchange.h"
 #include "shared/SettingsStore.h"
@@ -49,18 +50,6 @@ struct MonitorServices {
     Notifier *notifier = nullptr;       // null: problems go to the trace only
     UserTimeSource *userTime = nullptr; // null: no focus hand-over
     TraceFunction trace;                // empty: the process's trace()
-};
-
-// Event types of the keyboard's event words (high 16 bits).
-enum class EventType : uint16_t {
-    Profile = 0x1000,
-    LightingColour = 0x2000,
-    LightingControl = 0x3000,
-    ProgramKey = 0x4000,
-    WindowsKey = 0x5000,
-    MediaKey = 0x6000,
-    RecordedMacro = 0x7000,
-    DeviceChange = 0x7F00,
 };
 
 inline constexpr std::size_t kCopyDataNoticeSize = 151;

@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "devbridge/EmulatorProtocol.h"
+#include "protocol/EmulatorPacket.h"
 #include "platform/UnixAddress.h"
 
 namespace orvyn {
