@@ -8,9 +8,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "protocol/EmulatorPacket.h"
 #include "platform/Trace.h"
 #include "platform/UnixAddress.h"
+#include "protocol/EmulatorPacket.h"
 
 namespace orvyn::devbridge {
 

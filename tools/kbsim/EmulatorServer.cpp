@@ -9,8 +9,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "protocol/EmulatorPacket.h"
 #include "platform/UnixAddress.h"
+#include "protocol/EmulatorPacket.h"
 
 namespace orvyn {
 
