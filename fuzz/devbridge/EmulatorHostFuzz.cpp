@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "devbridge/EmulatorProtocol.h"
 #include "devbridge/HidMatching.h"
+#include "protocol/EmulatorPacket.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     using namespace orvyn;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "devbridge/EmulatorProtocol.h"
 #include "kbsim/KeyboardModel.h"
+#include "protocol/EmulatorPacket.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     using namespace orvyn;

@@ -8,9 +8,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "devbridge/EmulatorProtocol.h"
 #include "platform/Trace.h"
 #include "platform/UnixAddress.h"
+#include "protocol/EmulatorPacket.h"
 
 namespace orvyn::devbridge {
 

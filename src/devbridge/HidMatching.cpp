@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 
 #include "devbridge/devbridge.h"
 #include "platform/Text.h"
+#include "protocol/EventTypes.h"
 #include "shared/IniFile.h"
 
 namespace orvyn::devbridge {
@@ -67,13 +69,15 @@ std::optional<HidDeviceInfo> pickKeyboard(const std::vector<HidDeviceInfo> &devi
 }
 
 std::optional<KeyboardEvent> parseInputReport(const uint8_t *report, std::size_t length) {
-    if (!report || length < 5 || report[0] != DEVBRIDGE_EVENT_REPORT_ID)
+    // The report id, then the event.
+    if (!report || length < 1 + sizeof(EventLayout) || report[0] != DEVBRIDGE_EVENT_REPORT_ID)
         return std::nullopt;
-    const uint16_t type = static_cast<uint16_t>(report[1] | (report[2] << 8));
-    const uint16_t data = static_cast<uint16_t>(report[3] | (report[4] << 8));
-    if (type < 0x1000 || type > 0x7000 || (type & 0x0FFF) != 0)
+    EventLayout event;
+    std::memcpy(&event, report + 1, sizeof event);
+    const uint16_t type = eventTypeOf(event);
+    if (!isKeyboardEventType(type))
         return std::nullopt;
-    return KeyboardEvent{type, data};
+    return KeyboardEvent{type, eventDataOf(event)};
 }
 
 } // namespace orvyn::devbridge

@@ -1,13 +1,17 @@
 #include "editing/AdvancedValues.h"
 
+#include "protocol/ValueRules.h"
+
 namespace orvyn {
 
 int32_t pollingRateForButton(int n) {
-    return n >= 1 && n <= 3 ? 1 << (n - 1) : 0;
+    return n >= 1 && n <= static_cast<int>(kPollingRates.size())
+               ? kPollingRates[static_cast<std::size_t>(n - 1)].stored
+               : 0;
 }
 
 bool pollingButtonPressed(int32_t value, int n) {
-    return n >= 1 && n <= 3 && (static_cast<uint32_t>(value) & (1u << (n - 1))) != 0;
+    return (static_cast<uint32_t>(value) & static_cast<uint32_t>(pollingRateForButton(n))) != 0;
 }
 
 bool switchButtonPressed(int32_t value, int button) {
@@ -15,26 +19,13 @@ bool switchButtonPressed(int32_t value, int button) {
 }
 
 unsigned ltControlTextId(int32_t value) {
-    switch (value) {
-    case 1:
-        return 1042;
-    case 2:
-        return 1043;
-    case 4:
-        return 1044;
-    case 8:
-        return 1045;
-    case 16:
-        return 1046;
-    case 32:
-        return 1047;
-    default:
-        return 0;
-    }
+    return ltControlMenuTextId(lightingControlIndex(value));
 }
 
 unsigned ltColorCaptionTextId(int32_t value) {
-    return value >= 1 && value <= 6 ? 1103u + static_cast<unsigned>(value) : 1110u;
+    // The colour cycle shares its caption with values that are no colour.
+    return isLightingColour(value) && value != kLightingColourCycle ? 1103u + static_cast<unsigned>(value)
+                                                                    : 1110u;
 }
 
 unsigned ltControlMenuTextId(int index) {
@@ -47,12 +38,12 @@ unsigned ltColorMenuTextId(int index) {
 
 int32_t ltControlForCommand(int command) {
     const int k = command - kLtControlFirstCommand;
-    return k >= 0 && k < kLtControlCommandCount ? 1 << k : 0;
+    return k >= 0 && k < kLtControlCommandCount ? lightingControlAt(k) : 0;
 }
 
 int32_t ltColorForCommand(int command) {
-    const int k = command - kLtColorFirstCommand;
-    return k >= 0 && k <= 6 ? k + 1 : 0;
+    const int colour = command - kLtColorFirstCommand + kLightingColourFirst;
+    return isLightingColour(colour) ? colour : 0;
 }
 
 } // namespace orvyn

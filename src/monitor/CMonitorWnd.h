@@ -18,21 +18,10 @@
 #include "monitor/MonitorServices.h"
 #include "monitor/RecordKeeper.h"
 #include "platform/Clock.h"
+#include "protocol/EventTypes.h"
 #include "shared/ConfigBlock.h"
 
 namespace orvyn {
-
-// Event types of the keyboard's event words (high 16 bits).
-enum class EventType : uint16_t {
-    Profile = 0x1000,
-    LightingColour = 0x2000,
-    LightingControl = 0x3000,
-    ProgramKey = 0x4000,
-    WindowsKey = 0x5000,
-    MediaKey = 0x6000,
-    RecordedMacro = 0x7000,
-    DeviceChange = 0x7F00,
-};
 
 inline constexpr std::size_t kCopyDataNoticeSize = 151;
 inline constexpr int64_t kMouseLeftDown = 0x201;

@@ -4,6 +4,7 @@
 #include "monitor/CMonitorWnd.h"
 
 #include "monitor/DeviceAccessNotice.h"
+#include "protocol/ValueRules.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -86,7 +87,7 @@ void CMonitorWnd::profileNotice(uint16_t data) {
 
 void CMonitorWnd::lightingColourNotice(uint16_t data) {
     const uint8_t colour = data & 0xFF;
-    if (colour < 1 || colour > 7)
+    if (!isLightingColour(colour))
         return;
     // The accepted low byte is what is stored: a stray high byte must not
     // reach the record, the settings files and the keyboard.
@@ -98,9 +99,7 @@ void CMonitorWnd::lightingColourNotice(uint16_t data) {
 
 void CMonitorWnd::lightingControlNotice(uint16_t data) {
     const uint8_t control = data & 0xFF;
-    const bool accepted =
-        control == 1 || control == 2 || control == 4 || control == 8 || control == 16 || control == 32;
-    if (!accepted ||
+    if (!isLightingControl(control) ||
         !editCurrentProfile(&ChangeFlags::lighting, [control](ProfileData &p) { p.LtControl = control; }))
         return;
     publish();

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "protocol/ReportLayouts.h"
+#include "protocol/ValueRules.h"
+
 namespace orvyn {
 
 namespace {
@@ -12,12 +15,11 @@ uint8_t low(int32_t v) {
     return static_cast<uint8_t>(v & 0xFF);
 }
 
-// Report 10 marks each profile with this number.
-constexpr uint8_t kProfileMark[kProfileCount] = {1, 3, 2, 5, 4};
+static_assert(kKeyMatrixCells == kKeyMatrixCellBytes);
+static_assert(kKeyboardSlotCount == kAssignmentSlots);
+static_assert(sizeof(MacroKeyInfo::macroName) == kMacroNameBytes);
 
-constexpr int kMacroHeaderLength = 30;                                      // entries start at byte 30
-constexpr int kMacroEntryBytes = report_length::Macro - kMacroHeaderLength; // 100
-constexpr int kMacroEntryCapacity = kMacroEntryBytes / 2;                   // 50 entries
+constexpr int kMacroEntryCapacity = static_cast<int>(kMacroEntryBytes / 2); // 50 entries
 constexpr int kMaxDelayExtensions = 10;
 constexpr unsigned kDelayUnitMs = 50;
 constexpr unsigned kDelayFieldMax = 127; // 7 bits; bit 7 is the release bit
@@ -49,6 +51,30 @@ const CellMap &cellMap() {
     return map;
 }
 
+// The report a filled layout stands for.
+template <typename Layout> Report toReport(const Layout &layout) {
+    Report r(layout.id, sizeof layout);
+    std::memcpy(r.data(), &layout, sizeof layout);
+    return r;
+}
+
+// A reply in its layout; false (layout untouched) when it is shorter.
+template <typename Layout> bool fromReply(std::span<const uint8_t> reply, Layout &layout) {
+    if (reply.size() < sizeof layout)
+        return false;
+    std::memcpy(&layout, reply.data(), sizeof layout);
+    return true;
+}
+
+// A layout of a report written by the host: id, length and profile set.
+template <typename Layout> Layout hostLayout(uint8_t id, int profile) {
+    Layout layout{};
+    layout.id = id;
+    layout.length = static_cast<uint8_t>(sizeof layout);
+    layout.profile = low(profile);
+    return layout;
+}
+
 } // namespace
 
 int keyMatrixCell(int position) {
@@ -58,10 +84,11 @@ int keyMatrixCell(int position) {
 }
 
 Report makeReadRequest(int profile, uint8_t subject) {
-    Report r(report_id::Status, report_length::Status);
-    r[1] = low(profile);
-    r[2] = subject;
-    return r;
+    ReadRequestLayout request{};
+    request.id = report_id::Status;
+    request.profile = low(profile);
+    request.subject = subject;
+    return toReport(request);
 }
 
 Report makeReadBuffer(uint8_t id, uint32_t length) {
@@ -69,37 +96,27 @@ Report makeReadBuffer(uint8_t id, uint32_t length) {
 }
 
 Report encodeCurrentProfile(int32_t currentProfile) {
-    Report r(report_id::CurrentProfile, report_length::CurrentProfile);
-    r[1] = 3;
-    r[2] = low(currentProfile);
-    return r;
+    return toReport(hostLayout<CurrentProfileLayout>(report_id::CurrentProfile, currentProfile));
 }
 
 Report encodeKeyMatrix(const ProfileData &profile, int p) {
-    Report r(report_id::KeyMatrix, report_length::KeyMatrix);
-    r[1] = static_cast<uint8_t>(report_length::KeyMatrix);
-    r[2] = low(p);
-    uint8_t *cells = r.data() + 8;
-    std::memcpy(cells, kFactoryKeyMatrix, kKeyMatrixCells);
+    auto matrix = hostLayout<KeyMatrixLayout>(report_id::KeyMatrix, p);
+    std::memcpy(matrix.cells, kFactoryKeyMatrix, kKeyMatrixCells);
     for (int n = 0; n < kStandardKeyCount; ++n) {
         const int c = keyMatrixCell(n);
         if (c >= 0)
-            cells[c] = profile.standardkey[n];
+            matrix.cells[c] = profile.standardkey[n];
     }
-    return r;
+    return toReport(matrix);
 }
 
 Report encodeSwitches(const ProfileData &profile, int p) {
-    Report r(report_id::Switches, report_length::Switches);
-    r[1] = static_cast<uint8_t>(report_length::Switches);
-    r[2] = low(p);
-    uint8_t bits = 0;
+    auto switches = hostLayout<SwitchesLayout>(report_id::Switches, p);
     for (int i = 0; i < 6; ++i) {
         if (profile.ModifyKey[i] == 1)
-            bits |= static_cast<uint8_t>(1u << i);
+            switches.bits |= static_cast<uint8_t>(1u << i);
     }
-    r[3] = bits;
-    return r;
+    return toReport(switches);
 }
 
 std::array<uint8_t, 3> assignmentBytes(const MacroKeyInfo &key) {
@@ -123,53 +140,48 @@ std::array<uint8_t, 3> assignmentBytes(const MacroKeyInfo &key) {
 }
 
 Report encodeAssignments(const ProfileData &profile, int p) {
-    Report r(report_id::Assignments, report_length::Assignments);
-    r[1] = static_cast<uint8_t>(report_length::Assignments);
-    r[2] = low(p);
+    auto assignments = hostLayout<AssignmentsLayout>(report_id::Assignments, p);
     for (int k = 0; k < kKeyboardSlotCount; ++k) {
         const auto b = assignmentBytes(profile.keys[k]);
-        std::memcpy(r.data() + 3 + 3 * k, b.data(), 3);
+        std::memcpy(assignments.slots[k], b.data(), kAssignmentBytes);
     }
-    return r;
+    return toReport(assignments);
 }
 
 Report encodeLighting(const ProfileData &profile, int p) {
-    Report r(report_id::Lighting, report_length::Lighting);
-    r[1] = static_cast<uint8_t>(report_length::Lighting);
-    r[2] = low(p);
-    r[3] = 1;
-    r[4] = low(profile.LtSwitch);
-    r[5] = low(profile.LtEffectType);
-    // With lighting control 32 the keyboard takes no colour.
-    r[6] = profile.LtControl == 32 ? 0 : low(profile.LtColor);
-    r[7] = 0;
-    r[8] = low(profile.LtControl);
-    r[9] = profile.ECOMode != 0 ? 5 : 0;
-    r[10] = 1;
-    r[11] = isValidProfile(p) ? kProfileMark[p] : 0;
-    r[12] = 7;
-    return r;
+    auto lighting = hostLayout<LightingLayout>(report_id::Lighting, p);
+    lighting.fixed3 = kLightingFixed3;
+    lighting.lightSwitch = low(profile.LtSwitch);
+    lighting.effectType = low(profile.LtEffectType);
+    lighting.colour = lightingControlTakesColour(profile.LtControl) ? low(profile.LtColor) : 0;
+    lighting.control = low(profile.LtControl);
+    lighting.saving = powerSavingCode(profile.ECOMode);
+    lighting.fixed10 = kLightingFixed10;
+    lighting.profileMark = lightingProfileMark(p);
+    lighting.fixed12 = kLightingFixed12;
+    return toReport(lighting);
 }
 
 Report encodePollingRate(const ProfileData &profile, int p) {
-    Report r(report_id::PollingRate, report_length::PollingRate);
-    r[1] = static_cast<uint8_t>(report_length::PollingRate);
-    r[2] = low(p);
-    r[3] = profile.PollingRate == 1 ? 8 : profile.PollingRate == 2 ? 2 : 1;
-    return r;
+    auto polling = hostLayout<PollingRateLayout>(report_id::PollingRate, p);
+    polling.code = pollingWireCode(profile.PollingRate);
+    return toReport(polling);
 }
 
 Report encodeClosing() {
-    Report r(report_id::Closing, report_length::Closing);
-    r[1] = 3;
-    return r;
+    ClosingLayout closing{};
+    closing.id = report_id::Closing;
+    closing.length = static_cast<uint8_t>(sizeof closing);
+    return toReport(closing);
 }
 
 Report encodeAccessCode(const AccessCode &code) {
-    Report r(report_id::HidAccessCode, report_length::HidAccessCode);
-    r[1] = static_cast<uint8_t>(report_length::HidAccessCode);
-    std::memcpy(r.data() + 2, code.bytes, sizeof code.bytes);
-    return r;
+    AccessCodeLayout report{};
+    report.id = report_id::HidAccessCode;
+    report.length = static_cast<uint8_t>(sizeof report);
+    static_assert(sizeof report.code == sizeof code.bytes);
+    std::memcpy(report.code, code.bytes, sizeof code.bytes);
+    return toReport(report);
 }
 
 // --- Macros ----------------------------------------------------------------
@@ -202,14 +214,12 @@ bool macroIsSent(const MacroKeyInfo &key) {
 }
 
 Report encodeMacro(const MacroKeyInfo &key, int p, int s) {
-    Report r(report_id::Macro, report_length::Macro);
-    r[1] = static_cast<uint8_t>(report_length::Macro);
-    r[2] = low(p);
-    r[3] = low(s);
+    auto macro = hostLayout<MacroLayout>(report_id::Macro, p);
+    macro.slot = low(s);
     const uint8_t repeat = low(key.repeatCount);
-    r[4] = repeat == 0 ? 1 : repeat;
+    macro.repeat = repeat == 0 ? 1 : repeat;
     const std::string_view name = getFixed(key.macroName);
-    std::memcpy(r.data() + 5, name.data(), name.size());
+    std::memcpy(macro.name, name.data(), std::min(name.size(), sizeof macro.name));
 
     // Two entries per event at most: build them all, then cut to the 100
     // bytes the report holds.
@@ -233,16 +243,16 @@ Report encodeMacro(const MacroKeyInfo &key, int p, int s) {
         entries[used++] = e.key;
         entries[used++] = static_cast<uint8_t>(d | (e.state != kEventPress ? kReleaseBit : 0));
     }
-    if (used > kMacroEntryBytes) {
-        used = kMacroEntryBytes;
+    if (used > static_cast<int>(kMacroEntryBytes)) {
+        used = static_cast<int>(kMacroEntryBytes);
         // A cut macro must not end on a dangling extension or a key left
         // pressed: drop back to the last release.
         while (used >= 2 && (isExtensionKind(entries[used - 2]) || (entries[used - 1] & kReleaseBit) == 0))
             used -= 2;
     }
-    r[29] = static_cast<uint8_t>(used / 2);
-    std::memcpy(r.data() + kMacroHeaderLength, entries, static_cast<std::size_t>(used));
-    return r;
+    macro.entryCount = static_cast<uint8_t>(used / 2);
+    std::memcpy(macro.entries, entries, static_cast<std::size_t>(used));
+    return toReport(macro);
 }
 
 std::string macroKeyName(int p, int s) {
@@ -254,14 +264,15 @@ std::string macroKeyName(int p, int s) {
 }
 
 bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s, MacroNaming naming) {
-    if (reply.size() < report_length::Macro)
+    MacroLayout macro;
+    if (!fromReply(reply, macro))
         return false;
-    key.slot = reply[4];
-    key.repeatCount = reply[4];
+    key.slot = macro.repeat;
+    key.repeatCount = macro.repeat;
     key.type = static_cast<uint8_t>(AssignType::Macro);
 
     char name[sizeof key.macroName];
-    std::memcpy(name, reply.data() + 5, sizeof name);
+    std::memcpy(name, macro.name, sizeof name);
     // The field is a C string: a 24-character name loses its last character
     // rather than running into the next field.
     name[sizeof name - 1] = '\0';
@@ -276,7 +287,7 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
         std::memcpy(key.macroName, name, sizeof name);
 
     std::memset(key.events, 0, sizeof key.events);
-    const int claimed = reply[29];
+    const int claimed = macro.entryCount;
     // The reply holds 50 entries at most. A count beyond that names entries
     // that are not there: only the 50 are walked and the macro is empty.
     const int walked = std::min(claimed, kMacroEntryCapacity);
@@ -284,8 +295,8 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
     int event = 0;
     unsigned extension = 0; // units carried to the next key entry
     for (int k = 0; k < walked; ++k) {
-        const uint8_t a = reply[kMacroHeaderLength + 2 * k];
-        const uint8_t b = reply[kMacroHeaderLength + 2 * k + 1];
+        const uint8_t a = macro.entries[2 * k];
+        const uint8_t b = macro.entries[2 * k + 1];
         if (isExtensionKind(a)) {
             extension += static_cast<unsigned>(b) << (a - 1); // x1, x2, x4
             --events;
@@ -314,37 +325,41 @@ bool decodeMacro(std::span<const uint8_t> reply, MacroKeyInfo &key, int p, int s
 // --- Other reads -------------------------------------------------------------
 
 int decodeStatus(std::span<const uint8_t> reply) {
-    if (reply.size() < report_length::Status)
+    StatusLayout status;
+    if (!fromReply(reply, status))
         return -1;
-    return reply[1];
+    return status.status;
 }
 
 bool decodeCurrentProfile(std::span<const uint8_t> reply, ConfigBlock &config) {
-    if (reply.size() < report_length::CurrentProfile)
+    CurrentProfileLayout current;
+    if (!fromReply(reply, current))
         return false;
-    if (reply[2] <= 4)
-        config.CurrentProfile = reply[2];
+    if (current.profile <= 4)
+        config.CurrentProfile = current.profile;
     return true;
 }
 
 bool decodeKeyMatrix(std::span<const uint8_t> reply, ProfileData &profile) {
-    if (reply.size() < report_length::KeyMatrix)
+    KeyMatrixLayout matrix;
+    if (!fromReply(reply, matrix))
         return false;
     for (int n = 0; n < kStandardKeyCount; ++n) {
         const int c = keyMatrixCell(n);
         if (c >= 0)
-            profile.standardkey[n] = reply[8 + static_cast<std::size_t>(c)];
+            profile.standardkey[n] = matrix.cells[c];
     }
     return true;
 }
 
 bool decodeSwitches(std::span<const uint8_t> reply, ProfileData &profile) {
-    if (reply.size() < report_length::Switches)
+    SwitchesLayout switches;
+    if (!fromReply(reply, switches))
         return false;
     // The keyboard's bits are the truth after a read-back: a clear bit is a
     // switch that is off, whatever the record held before.
     for (int i = 0; i < 6; ++i)
-        profile.ModifyKey[i] = (reply[3] >> i) & 1;
+        profile.ModifyKey[i] = (switches.bits >> i) & 1;
     return true;
 }
 
@@ -378,32 +393,35 @@ void decodeAssignment(uint8_t type, uint8_t b1, uint8_t b2, MacroKeyInfo &key) {
 }
 
 bool decodeAssignments(std::span<const uint8_t> reply, ProfileData &profile) {
-    if (reply.size() < report_length::Assignments)
+    AssignmentsLayout assignments;
+    if (!fromReply(reply, assignments))
         return false;
     for (int k = 0; k < kKeyboardSlotCount; ++k) {
-        const std::size_t at = 3 + 3 * static_cast<std::size_t>(k);
-        decodeAssignment(reply[at], reply[at + 1], reply[at + 2], profile.keys[k]);
+        const uint8_t *slot = assignments.slots[k];
+        decodeAssignment(slot[0], slot[1], slot[2], profile.keys[k]);
     }
     return true;
 }
 
 bool decodeLighting(std::span<const uint8_t> reply, ProfileData &profile) {
-    if (reply.size() < report_length::Lighting)
+    LightingLayout lighting;
+    if (!fromReply(reply, lighting))
         return false;
-    profile.LtSwitch = reply[4];
-    profile.LtEffectType = reply[5];
-    profile.LtColor = reply[6];
-    profile.LtControl = reply[8];
-    profile.LtTimeout = reply[9];
-    profile.ECOMode = reply[9] != 0 ? 1 : 0;
+    profile.LtSwitch = lighting.lightSwitch;
+    profile.LtEffectType = lighting.effectType;
+    profile.LtColor = lighting.colour;
+    profile.LtControl = lighting.control;
+    profile.LtTimeout = lighting.saving;
+    profile.ECOMode = lighting.saving != 0 ? 1 : 0;
     profile.LtFlag = 0;
     return true;
 }
 
 bool decodePollingRate(std::span<const uint8_t> reply, ProfileData &profile) {
-    if (reply.size() < report_length::PollingRate)
+    PollingRateLayout polling;
+    if (!fromReply(reply, polling))
         return false;
-    profile.PollingRate = reply[3] == 1 ? 4 : reply[3] == 8 ? 1 : 2;
+    profile.PollingRate = pollingRateOfWireCode(polling.code);
     return true;
 }
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "shared/ConfigBlock.h"
-#include "shared/SettingsStore.h"
 
+#include "protocol/AccessCode.h"
 #include "protocol/FeatureReportIds.h"
 
 namespace orvyn {

@@ -1,7 +1,9 @@
 // Everything the host knows of each feature report, one row per report: its
 // id and length, how it is read, the first pause of the completion wait that
-// follows a write, the change flag that sends it and its encoder and decoder.
-// Apply and read-back walk kProfileReportOrder instead of restating the rows.
+// follows a write, whether it goes once per profile or once per key slot, the
+// pause an apply keeps after it, the change flag that sends it and its
+// encoder and decoder. Apply and read-back walk kProfileReportOrder instead
+// of restating the rows.
 #pragma once
 
 #include <algorithm>
@@ -22,12 +24,23 @@ enum class ReadKind : uint8_t {
     WriteOnly, // never read
 };
 
+// How many of a report one profile has.
+enum class ReportScope : uint8_t {
+    Keyboard, // one for the whole keyboard
+    Profile,  // one per profile
+    KeySlot,  // one per programmable key slot of each profile (macros)
+};
+
 struct ReportSpec {
     uint8_t id;
     uint32_t length;
     ReadKind read;
     ReadSubject subject; // meaningful for ReadKind::Subject only
     std::chrono::milliseconds firstPause;
+    ReportScope scope;
+    // The pause an apply keeps after sending the report (for a key-slot
+    // report: after the slots of one profile).
+    std::chrono::milliseconds applyPause;
     // Per-profile reports only (null elsewhere): whether profile p's flags
     // ask for the report, and how it is built and taken apart.
     bool (*changed)(const ChangeFlags &flags, int p);
@@ -44,29 +57,40 @@ inline bool anyKeySlot(const ChangeFlags &f, int p) {
 // Reports that change many cells (6, 8, 9) keep the keyboard longer.
 inline constexpr std::chrono::milliseconds kShortPause{100};
 inline constexpr std::chrono::milliseconds kLongPause{200};
+// An apply gives the keyboard this long after each report; the polling rate
+// is taken faster.
+inline constexpr std::chrono::milliseconds kApplyPause{200};
+inline constexpr std::chrono::milliseconds kApplyPauseShort{100};
+// Reports an apply never sends.
+inline constexpr std::chrono::milliseconds kNotApplied{0};
 
 // clang-format off
 inline constexpr ReportSpec kReports[] = {
     {report_id::Status, report_length::Status, ReadKind::Direct, ReadSubject{}, kShortPause,
-     nullptr, nullptr, nullptr},
+     ReportScope::Keyboard, kNotApplied, nullptr, nullptr, nullptr},
     {report_id::CurrentProfile, report_length::CurrentProfile, ReadKind::Direct, ReadSubject{}, kShortPause,
-     nullptr, nullptr, nullptr},
+     ReportScope::Keyboard, kApplyPause, nullptr, nullptr, nullptr},
     {report_id::KeyMatrix, report_length::KeyMatrix, ReadKind::Subject, ReadSubject::KeyMatrix, kLongPause,
+     ReportScope::Profile, kApplyPause,
      [](const ChangeFlags &f, int p) { return f.standardKey[p] != 0; }, encodeKeyMatrix, decodeKeyMatrix},
     {report_id::Switches, report_length::Switches, ReadKind::Subject, ReadSubject::Switches, kShortPause,
+     ReportScope::Profile, kApplyPause,
      [](const ChangeFlags &f, int p) { return f.modifyKey[p] != 0; }, encodeSwitches, decodeSwitches},
     {report_id::Assignments, report_length::Assignments, ReadKind::Subject, ReadSubject::Assignments, kLongPause,
+     ReportScope::Profile, kApplyPause,
      anyKeySlot, encodeAssignments, decodeAssignments},
     {report_id::Macro, report_length::Macro, ReadKind::MacroSlot, ReadSubject{}, kLongPause,
-     nullptr, nullptr, nullptr},
+     ReportScope::KeySlot, kApplyPause, nullptr, nullptr, nullptr},
     {report_id::Lighting, report_length::Lighting, ReadKind::Subject, ReadSubject::Lighting, kShortPause,
+     ReportScope::Profile, kApplyPause,
      [](const ChangeFlags &f, int p) { return f.lighting[p] != 0; }, encodeLighting, decodeLighting},
     {report_id::PollingRate, report_length::PollingRate, ReadKind::Subject, ReadSubject::PollingRate, kShortPause,
+     ReportScope::Profile, kApplyPauseShort,
      [](const ChangeFlags &f, int p) { return f.pollingRate[p] != 0; }, encodePollingRate, decodePollingRate},
     {report_id::Closing, report_length::Closing, ReadKind::WriteOnly, ReadSubject{}, kShortPause,
-     nullptr, nullptr, nullptr},
+     ReportScope::Keyboard, kNotApplied, nullptr, nullptr, nullptr},
     {report_id::HidAccessCode, report_length::HidAccessCode, ReadKind::WriteOnly, ReadSubject{}, kShortPause,
-     nullptr, nullptr, nullptr},
+     ReportScope::Keyboard, kNotApplied, nullptr, nullptr, nullptr},
 };
 // clang-format on
 

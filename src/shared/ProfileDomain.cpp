@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 
+#include "protocol/ValueRules.h"
+
 namespace orvyn {
 
 namespace {
@@ -120,10 +122,6 @@ private:
 
 bool inRange(int64_t v, int64_t lo, int64_t hi) {
     return v >= lo && v <= hi;
-}
-
-bool isLtControl(int32_t v) {
-    return v == 1 || v == 2 || v == 4 || v == 8 || v == 16 || v == 32;
 }
 
 // A key code a combination (type 2, 9) or a single key (type 10) sends:
@@ -262,14 +260,14 @@ std::vector<DomainViolation> profileViolations(const ProfileData &p, std::size_t
              "is not a byte (0-255)");
     c.number(DomainField::LtFlag, -1, p.LtFlag, inRange(p.LtFlag, 0, 1), "is neither 0 nor 1");
     // 0 comes back from the keyboard after LtControl 32 sent the colour as 0.
-    c.number(DomainField::LtColor, -1, p.LtColor, inRange(p.LtColor, 0, 7), "is not a lighting colour (0-7)");
-    c.number(DomainField::LtControl, -1, p.LtControl, isLtControl(p.LtControl),
+    c.number(DomainField::LtColor, -1, p.LtColor, isStoredLightingColour(p.LtColor),
+             "is not a lighting colour (0-7)");
+    c.number(DomainField::LtControl, -1, p.LtControl, isLightingControl(p.LtControl),
              "is not a lighting control value (1, 2, 4, 8, 16, 32)");
     c.number(DomainField::LtSaving, -1, p.LtSaving, inRange(p.LtSaving, 0, 255), "is not a byte (0-255)");
     c.number(DomainField::LtTimeout, -1, p.LtTimeout, inRange(p.LtTimeout, 0, 255), "is not a byte (0-255)");
     c.number(DomainField::EcoMode, -1, p.ECOMode, inRange(p.ECOMode, 0, 1), "is neither 0 nor 1");
-    c.number(DomainField::PollingRate, -1, p.PollingRate,
-             p.PollingRate == 1 || p.PollingRate == 2 || p.PollingRate == 4,
+    c.number(DomainField::PollingRate, -1, p.PollingRate, isPollingRate(p.PollingRate),
              "is not a polling rate (1, 2, 4)");
     for (int i = 0; i < 6; ++i)
         c.number(DomainField::ModifyKey, i, p.ModifyKey[i], inRange(p.ModifyKey[i], 0, 1),

@@ -93,13 +93,6 @@ ProfileBlocks inspectProfileBlocks(const IniDocument &doc) {
     return blocks;
 }
 
-AccessCode makeAccessCode(uint32_t unixSeconds) {
-    AccessCode code{};
-    for (int i = 0; i < 4; ++i)
-        code.bytes[i] = static_cast<uint8_t>(unixSeconds >> (8 * i));
-    return code;
-}
-
 AccessCode makeAccessCodeNow() {
     return makeAccessCode(static_cast<uint32_t>(std::time(nullptr)));
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/AccessCode.h"
 #include "shared/ConfigBlock.h"
 #include "shared/IniFile.h"
 
@@ -36,11 +37,7 @@ static_assert(offsetof(OsdSettings, osdParamLow) == 28);
 
 inline constexpr int32_t kDefaultFirmwareVersion = 100;
 
-// The 16-byte access code: calendar seconds (u32 little-endian) + 12 zeros.
-struct AccessCode {
-    uint8_t bytes[16];
-};
-AccessCode makeAccessCode(uint32_t unixSeconds);
+// The access code of this moment.
 AccessCode makeAccessCodeNow();
 
 enum class OsdFolder { Program, Parent };

@@ -7,6 +7,7 @@
 #include "editing/AdvancedValues.h"
 #include "editing/MacroLibrary.h"
 #include "platform/Text.h"
+#include "protocol/ValueRules.h"
 #include "shared/ProfileDomain.h"
 
 namespace orvyn::ctl {
@@ -80,8 +81,6 @@ std::vector<MenuFunction> menuFunctions(FunctionGroup group) {
     return {kMouseFunctions.begin(), kMouseFunctions.end()};
 }
 
-constexpr std::array<int32_t, 6> kEffectValues = {1, 2, 4, 8, 16, 32};
-constexpr int32_t kColourCycle = 7;
 constexpr int kProfileNameChars = 20; // what the profile dialog lets one type
 
 // Characters of UTF-8 text (continuation bytes not counted).
@@ -104,15 +103,14 @@ Parsed<bool> parseOnOff(std::string_view value, std::string_view what) {
 
 Parsed<int32_t> parseEffect(std::string_view value, const TextSource &texts) {
     std::vector<std::string> names;
-    for (int i = 0; i < static_cast<int>(kEffectValues.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(kLightingControls.size()); ++i) {
         names.push_back(texts.text(ltControlMenuTextId(i)));
         if (!names.back().empty() && sameWord(value, names.back()))
-            return {kEffectValues[static_cast<std::size_t>(i)], {}};
+            return {lightingControlAt(i), {}};
     }
     if (const auto n = parseInt(value)) {
-        for (int32_t v : kEffectValues)
-            if (*n == v)
-                return {v, {}};
+        if (isLightingControl(*n))
+            return {*n, {}};
     }
     return Parsed<int32_t>::fail("Unknown lighting effect " + quoted(value) + ": use one of " +
                                  joined(names) + " (or 1, 2, 4, 8, 16, 32).");
@@ -120,13 +118,13 @@ Parsed<int32_t> parseEffect(std::string_view value, const TextSource &texts) {
 
 Parsed<int32_t> parseColour(std::string_view value, const TextSource &texts) {
     std::vector<std::string> names;
-    for (int32_t v = 1; v <= kColourCycle; ++v) {
+    for (int32_t v = kLightingColourFirst; v <= kLightingColourCycle; ++v) {
         names.push_back(texts.text(ltColorCaptionTextId(v)));
         if (!names.back().empty() && sameWord(value, names.back()))
             return {v, {}};
     }
     if (const auto n = parseInt(value)) {
-        if (*n >= 1 && *n <= kColourCycle)
+        if (isLightingColour(*n))
             return {*n, {}};
         return Parsed<int32_t>::fail("Colour " + std::string(value) + " is out of range: use 1-7 or one of " +
                                      joined(names) + ".");
@@ -140,16 +138,8 @@ Parsed<int32_t> parsePolling(std::string_view value) {
     if (number.size() > 2 && equalsAsciiNoCase(number.substr(number.size() - 2), "hz"))
         number.remove_suffix(2);
     if (const auto n = parseInt(number)) {
-        switch (*n) {
-        case 125:
-            return {1, {}};
-        case 500:
-            return {2, {}};
-        case 1000:
-            return {4, {}};
-        default:
-            break;
-        }
+        if (const auto stored = pollingRateOfHertz(*n))
+            return {*stored, {}};
     }
     return Parsed<int32_t>::fail("Polling rate " + quoted(value) + " is not one of 125, 500, 1000 (Hz).");
 }
@@ -361,16 +351,9 @@ void assignFactoryEntry(ConfigBlock &config, int profile, int slot) {
 }
 
 std::string pollingText(int32_t pollingRate) {
-    switch (pollingRate) {
-    case 1:
-        return "125 Hz";
-    case 2:
-        return "500 Hz";
-    case 4:
-        return "1000 Hz";
-    default:
-        return "unknown (" + std::to_string(pollingRate) + ")";
-    }
+    if (const auto rate = pollingRateOfStored(pollingRate))
+        return std::to_string(rate->hertz) + " Hz";
+    return "unknown (" + std::to_string(pollingRate) + ")";
 }
 
 std::string switchText(int32_t value) {

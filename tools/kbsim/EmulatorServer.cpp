@@ -9,8 +9,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "devbridge/EmulatorProtocol.h"
 #include "platform/UnixAddress.h"
+#include "protocol/EmulatorPacket.h"
 
 namespace orvyn {
 

@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include "platform/UnixAddress.h"
+#include "protocol/ReportLayouts.h"
+#include "protocol/ValueRules.h"
 #include "shared/ConfigBlock.h"
 
 namespace orvyn {
@@ -98,8 +100,8 @@ KbsimController::KbsimController(KeyboardModel &model, EmulatorServer &server, s
                                  std::function<void()> quit)
     : model_(model), server_(server), changed_(std::move(changed)), quit_(std::move(quit)) {}
 
-CommandResult KbsimController::sendKeyEvent(uint16_t type, uint16_t data, std::string what) {
-    if (server_.sendEvent(type, data))
+CommandResult KbsimController::sendKeyEvent(EventType type, uint16_t data, std::string what) {
+    if (server_.sendEvent(eventTypeWord(type), data))
         return ok(what + " sent");
     return ok(what + ": no host connected, event dropped");
 }
@@ -121,23 +123,27 @@ CommandResult KbsimController::press(const std::vector<std::string> &args) {
             return failed("press profile N: N = 1-5");
         model_.setCurrentProfile(static_cast<int>(n - 1));
         changed_();
-        return sendKeyEvent(kbevent::kProfile, data(), "profile " + args[2]);
+        return sendKeyEvent(EventType::Profile, data(), "profile " + args[2]);
     }
     if (what == "color" || what == "colour") {
-        if (!number(1, 7))
+        if (!number(kLightingColourFirst, kLightingColourCycle))
             return failed("press color N: N = 1-7");
-        model_.update(
-            [&](KeyboardMemory &m) { m.profiles[m.currentProfile].lighting[6] = static_cast<uint8_t>(n); });
+        model_.update([&](KeyboardMemory &m) {
+            m.profiles[m.currentProfile].lighting[offsetof(LightingLayout, colour)] = static_cast<uint8_t>(n);
+        });
         changed_();
-        return sendKeyEvent(kbevent::kColour, data(), "colour " + args[2]);
+        return sendKeyEvent(EventType::LightingColour, data(), "colour " + args[2]);
     }
     if (what == "light") {
-        if (!number(1, 32) || (n & (n - 1)) != 0)
+        if (!number(kLightingControls.front(), kLightingControls.back()) ||
+            !isLightingControl(static_cast<int32_t>(n)))
             return failed("press light N: N = 1, 2, 4, 8, 16 or 32");
-        model_.update(
-            [&](KeyboardMemory &m) { m.profiles[m.currentProfile].lighting[8] = static_cast<uint8_t>(n); });
+        model_.update([&](KeyboardMemory &m) {
+            m.profiles[m.currentProfile].lighting[offsetof(LightingLayout, control)] =
+                static_cast<uint8_t>(n);
+        });
         changed_();
-        return sendKeyEvent(kbevent::kLightControl, data(), "lighting control " + args[2]);
+        return sendKeyEvent(EventType::LightingControl, data(), "lighting control " + args[2]);
     }
     if (what == "winlock" || what == "winunlock") {
         if (args.size() != 2)
@@ -149,22 +155,22 @@ CommandResult KbsimController::press(const std::vector<std::string> &args) {
             bits = lock ? static_cast<uint8_t>(bits | 0x0C) : static_cast<uint8_t>(bits & ~0x0C);
         });
         changed_();
-        return sendKeyEvent(kbevent::kWindowsKey, lock ? 0 : 1, what);
+        return sendKeyEvent(EventType::WindowsKey, lock ? 0 : 1, what);
     }
     if (what == "key") {
         if (!number(1, 15))
             return failed("press key N: N = 1-15");
-        return sendKeyEvent(kbevent::kProgramKey, data(), "program key " + args[2]);
+        return sendKeyEvent(EventType::ProgramKey, data(), "program key " + args[2]);
     }
     if (what == "media") {
         if (!number(0x20, 0x27))
             return failed("press media CODE: CODE = 0x20-0x27");
-        return sendKeyEvent(kbevent::kMediaKey, data(), "media key " + args[2]);
+        return sendKeyEvent(EventType::MediaKey, data(), "media key " + args[2]);
     }
     if (what == "config") {
         if (args.size() != 2)
             return failed("press config takes no value");
-        return sendKeyEvent(kbevent::kProgramKey, 0, "configuration key");
+        return sendKeyEvent(EventType::ProgramKey, 0, "configuration key");
     }
     return failed("unknown key \"" + what + "\" (see kbsim help)");
 }
@@ -212,7 +218,7 @@ CommandResult KbsimController::execute(const std::vector<std::string> &args) {
         if (!model_.recordMacro(slot, steps))
             return failed("record-macro: cannot store the macro");
         changed_();
-        return sendKeyEvent(kbevent::kRecordedMacro, static_cast<uint16_t>(slot + 1),
+        return sendKeyEvent(EventType::RecordedMacro, static_cast<uint16_t>(slot + 1),
                             "macro recorded in slot " + args[1] + ", event");
     }
     if (cmd == "fail") {

@@ -10,19 +10,9 @@
 
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
+#include "protocol/EventTypes.h"
 
 namespace orvyn {
-
-// Event types the keyboard sends.
-namespace kbevent {
-inline constexpr uint16_t kProfile = 0x1000;
-inline constexpr uint16_t kColour = 0x2000;
-inline constexpr uint16_t kLightControl = 0x3000;
-inline constexpr uint16_t kProgramKey = 0x4000;
-inline constexpr uint16_t kWindowsKey = 0x5000;
-inline constexpr uint16_t kMediaKey = 0x6000;
-inline constexpr uint16_t kRecordedMacro = 0x7000;
-} // namespace kbevent
 
 struct CommandResult {
     bool ok;
@@ -43,7 +33,7 @@ public:
 
 private:
     CommandResult press(const std::vector<std::string> &args);
-    CommandResult sendKeyEvent(uint16_t type, uint16_t data, std::string what);
+    CommandResult sendKeyEvent(EventType type, uint16_t data, std::string what);
 
     KeyboardModel &model_;
     EmulatorServer &server_;

@@ -12,8 +12,6 @@ namespace orvyn {
 
 namespace {
 
-constexpr uint8_t kProfileMarks[kProfileCount] = {1, 3, 2, 5, 4};
-
 bool isSubject(uint8_t subject) {
     return subject < kMacroSlots || subject == subjectByte(ReadSubject::PollingRate) ||
            subject == subjectByte(ReadSubject::KeyMatrix) || subject == subjectByte(ReadSubject::Switches) ||
@@ -38,74 +36,7 @@ uint8_t reportOfSubject(uint8_t subject) {
     }
 }
 
-// Factory assignment in the three-byte form of report 8.
-void factoryAssignment(uint8_t (&out)[3], int slot) {
-    const FactoryKeyEntry &e = kFactoryKeyEntries[slot];
-    out[0] = e.type;
-    out[1] = 0;
-    out[2] = 0;
-    switch (static_cast<AssignType>(e.type)) {
-    case AssignType::KeyCombination:
-        out[1] = e.flags;
-        out[2] = static_cast<uint8_t>(e.code & 0xFF);
-        break;
-    case AssignType::KeyboardFunction:
-        out[1] = e.flags;
-        break;
-    case AssignType::SingleKey:
-        out[2] = static_cast<uint8_t>(e.code & 0xFF);
-        break;
-    default:
-        break;
-    }
-}
-
 } // namespace
-
-void makeEmptyMacro(uint8_t (&macro)[report_length::Macro], int profile, int slot) {
-    std::memset(macro, 0, sizeof macro);
-    macro[0] = report_id::Macro;
-    macro[1] = static_cast<uint8_t>(report_length::Macro);
-    macro[2] = static_cast<uint8_t>(profile);
-    macro[3] = static_cast<uint8_t>(slot);
-    macro[4] = 1; // repeat once
-}
-
-ProfileMemory factoryProfile(int profile) {
-    ProfileMemory m{};
-    std::memcpy(m.matrix, kFactoryKeyMatrix, sizeof m.matrix);
-    for (int s = 0; s < kMacroSlots; ++s) {
-        factoryAssignment(m.assignments[s], s);
-        makeEmptyMacro(m.macros[s], profile, s);
-    }
-    // The record's lighting defaults: on, effect 0, colour 1, control 4,
-    // power saving on.
-    const uint8_t lighting[report_length::Lighting] = {report_id::Lighting,
-                                                       static_cast<uint8_t>(report_length::Lighting),
-                                                       static_cast<uint8_t>(profile),
-                                                       1,
-                                                       1,
-                                                       0,
-                                                       1,
-                                                       0,
-                                                       4,
-                                                       5,
-                                                       1,
-                                                       kProfileMarks[profile],
-                                                       7};
-    std::memcpy(m.lighting, lighting, sizeof lighting);
-    m.pollingCode = 2;   // PollingRate 2
-    m.switchBits = 0x3F; // all six switches on
-    return m;
-}
-
-KeyboardMemory factoryMemory() {
-    KeyboardMemory m{};
-    m.currentProfile = 0;
-    for (int p = 0; p < kProfileCount; ++p)
-        m.profiles[p] = factoryProfile(p);
-    return m;
-}
 
 KeyboardModel::KeyboardModel(Clock &clock) : clock_(clock), memory_(factoryMemory()) {}
 
@@ -128,15 +59,15 @@ bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) 
     (void)length;
     const uint8_t id = r[0];
     // Every report but 5, 16 and 17 names a profile in byte 2.
-    const int p = r[2];
+    const int p = r[offsetof(SwitchesLayout, profile)];
     const bool profileOk = p < kProfileCount;
     valid = false;
     switch (id) {
     case report_id::Status:
-        // 4, profile, subject.
-        subjectNamed_ = r[1] < kProfileCount && isSubject(r[2]);
-        subjectProfile_ = r[1];
-        subject_ = r[2];
+        subjectNamed_ = r[offsetof(ReadRequestLayout, profile)] < kProfileCount &&
+                        isSubject(r[offsetof(ReadRequestLayout, subject)]);
+        subjectProfile_ = r[offsetof(ReadRequestLayout, profile)];
+        subject_ = r[offsetof(ReadRequestLayout, subject)];
         valid = subjectNamed_;
         return true;
     case report_id::CurrentProfile:
@@ -147,25 +78,26 @@ bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) 
         return true;
     case report_id::KeyMatrix:
         if (profileOk) {
-            std::memcpy(memory_.profiles[p].matrix, r + 8, kKeyMatrixCells);
+            std::memcpy(memory_.profiles[p].matrix, r + offsetof(KeyMatrixLayout, cells), kKeyMatrixCells);
             valid = true;
         }
         return true;
     case report_id::Switches:
         if (profileOk) {
-            memory_.profiles[p].switchBits = r[3];
+            memory_.profiles[p].switchBits = r[offsetof(SwitchesLayout, bits)];
             valid = true;
         }
         return true;
     case report_id::Assignments:
         if (profileOk) {
-            std::memcpy(memory_.profiles[p].assignments, r + 3, sizeof memory_.profiles[p].assignments);
+            std::memcpy(memory_.profiles[p].assignments, r + offsetof(AssignmentsLayout, slots),
+                        sizeof memory_.profiles[p].assignments);
             valid = true;
         }
         return true;
     case report_id::Macro: {
-        const int slot = r[3];
-        const std::size_t entryBytes = std::size_t{r[29]} * 2;
+        const int slot = r[offsetof(MacroLayout, slot)];
+        const std::size_t entryBytes = std::size_t{r[offsetof(MacroLayout, entryCount)]} * 2;
         if (profileOk && slot < kMacroSlots && entryBytes <= kMacroEntryBytesMax) {
             std::memcpy(memory_.profiles[p].macros[slot], r, report_length::Macro);
             valid = true;
@@ -180,7 +112,7 @@ bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) 
         return true;
     case report_id::PollingRate:
         if (profileOk) {
-            memory_.profiles[p].pollingCode = r[3];
+            memory_.profiles[p].pollingCode = r[offsetof(PollingRateLayout, code)];
             valid = true;
         }
         return true;
@@ -189,7 +121,7 @@ bool KeyboardModel::applySet(const uint8_t *r, std::size_t length, bool &valid) 
         valid = true;
         return true;
     case report_id::HidAccessCode:
-        std::memcpy(memory_.accessCode, r + 2, sizeof memory_.accessCode);
+        std::memcpy(memory_.accessCode, r + offsetof(AccessCodeLayout, code), sizeof memory_.accessCode);
         valid = true;
         return true;
     default:
@@ -216,15 +148,15 @@ bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
     const uint8_t id = r[0];
     if (id == report_id::Status) {
         std::memset(r, 0, length);
-        r[0] = report_id::Status;
-        r[1] = statusLocked();
+        r[offsetof(StatusLayout, id)] = report_id::Status;
+        r[offsetof(StatusLayout, status)] = statusLocked();
         return true;
     }
     if (id == report_id::CurrentProfile) {
         std::memset(r, 0, length);
-        r[0] = report_id::CurrentProfile;
-        r[1] = static_cast<uint8_t>(report_length::CurrentProfile);
-        r[2] = memory_.currentProfile;
+        r[offsetof(CurrentProfileLayout, id)] = report_id::CurrentProfile;
+        r[offsetof(CurrentProfileLayout, length)] = static_cast<uint8_t>(report_length::CurrentProfile);
+        r[offsetof(CurrentProfileLayout, profile)] = memory_.currentProfile;
         return true;
     }
     if (id != report_id::KeyMatrix && id != report_id::Switches && id != report_id::Assignments &&
@@ -241,20 +173,20 @@ bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
     r[2] = static_cast<uint8_t>(p);
     switch (id) {
     case report_id::KeyMatrix:
-        std::memcpy(r + 8, m.matrix, kKeyMatrixCells);
+        std::memcpy(r + offsetof(KeyMatrixLayout, cells), m.matrix, kKeyMatrixCells);
         break;
     case report_id::Switches:
-        r[3] = m.switchBits;
+        r[offsetof(SwitchesLayout, bits)] = m.switchBits;
         break;
     case report_id::Assignments:
-        std::memcpy(r + 3, m.assignments, sizeof m.assignments);
+        std::memcpy(r + offsetof(AssignmentsLayout, slots), m.assignments, sizeof m.assignments);
         break;
     case report_id::Macro:
         std::memcpy(r, m.macros[subject_], report_length::Macro);
         r[0] = report_id::Macro;
         r[1] = static_cast<uint8_t>(report_length::Macro);
         r[2] = static_cast<uint8_t>(p);
-        r[3] = subject_;
+        r[offsetof(MacroLayout, slot)] = subject_;
         break;
     case report_id::Lighting:
         std::memcpy(r, m.lighting, report_length::Lighting);
@@ -263,7 +195,7 @@ bool KeyboardModel::answerGet(uint8_t *r, std::size_t length) {
         r[2] = static_cast<uint8_t>(p);
         break;
     case report_id::PollingRate:
-        r[3] = m.pollingCode;
+        r[offsetof(PollingRateLayout, code)] = m.pollingCode;
         break;
     default:
         return false;
@@ -377,7 +309,7 @@ bool KeyboardModel::recordMacro(int slot, const std::vector<RecordedStep> &steps
         macro[at++] = s.key;
         macro[at++] = static_cast<uint8_t>((s.delayUnits & 0x7F) | (s.release ? 0x80 : 0));
     }
-    macro[29] = static_cast<uint8_t>(steps.size());
+    macro[offsetof(MacroLayout, entryCount)] = static_cast<uint8_t>(steps.size());
     m.assignments[slot][0] = static_cast<uint8_t>(AssignType::Macro);
     m.assignments[slot][1] = 0;
     m.assignments[slot][2] = 0;
@@ -456,17 +388,17 @@ std::string KeyboardModel::describe() const {
         }
         out << "\n";
         for (int s = 0; s < kMacroSlots; ++s) {
-            const uint8_t *macro = pm.macros[s];
-            const std::size_t entries = std::min<std::size_t>(macro[29], kMacroEntryBytesMax / 2);
-            if (entries == 0 && macro[5] == 0)
+            MacroLayout layout;
+            std::memcpy(&layout, pm.macros[s], sizeof layout);
+            const std::size_t entries = std::min<std::size_t>(layout.entryCount, kMacroEntryBytesMax / 2);
+            if (entries == 0 && layout.name[0] == 0)
                 continue;
-            out << "  macro " << s << ": repeat " << int{macro[4]} << ", name \""
-                << fixedString(reinterpret_cast<const char *>(macro + 5), 24) << "\", " << entries
-                << " entries:";
+            out << "  macro " << s << ": repeat " << int{layout.repeat} << ", name \""
+                << fixedString(layout.name, sizeof layout.name) << "\", " << entries << " entries:";
             for (std::size_t e = 0; e < entries; ++e) {
                 char buf[16];
-                std::snprintf(buf, sizeof buf, " %u/%02X", unsigned{macro[30 + 2 * e]},
-                              unsigned{macro[31 + 2 * e]});
+                std::snprintf(buf, sizeof buf, " %u/%02X", unsigned{layout.entries[2 * e]},
+                              unsigned{layout.entries[2 * e + 1]});
                 out << buf;
             }
             out << "\n";

@@ -1,6 +1,7 @@
-// What the keyboard keeps in its own memory and how it answers feature
-// reports. Used by the kbsim emulator program and, in-process, by tests of
-// the host side. No Qt, no sockets: bytes in, bytes out, time from a Clock.
+// How the keyboard answers feature reports over what it keeps (its memory,
+// KeyboardMemory.h). Used by the kbsim emulator program and, in-process, by
+// tests of the host side. No Qt, no sockets: bytes in, bytes out, time from a
+// Clock.
 #pragma once
 
 #include <array>
@@ -11,54 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "kbsim/KeyboardMemory.h"
 #include "platform/Clock.h"
 #include "protocol/ReportTable.h"
 #include "shared/ConfigBlock.h"
 
 namespace orvyn {
-
-inline constexpr int kMacroSlots = 15;
-inline constexpr std::size_t kMacroHeaderBytes = 30; // entries begin at byte 30
-inline constexpr std::size_t kMacroEntryBytesMax = 100;
-
-// One profile as the keyboard keeps it. Everything is held in the byte form
-// the reports carry, so a read returns exactly what was written.
-struct ProfileMemory {
-    uint8_t matrix[kKeyMatrixCells];                   // report 6, bytes 8-167
-    uint8_t assignments[kMacroSlots][3];               // report 8, bytes 3-47
-    uint8_t macros[kMacroSlots][report_length::Macro]; // whole report 9 per slot
-    uint8_t lighting[report_length::Lighting];         // whole report 10
-    uint8_t pollingCode;                               // report 11, byte 3
-    uint8_t switchBits;                                // report 7, byte 3
-};
-static_assert(sizeof(ProfileMemory) == 2170);
-static_assert(offsetof(ProfileMemory, matrix) == 0);
-static_assert(offsetof(ProfileMemory, assignments) == 160);
-static_assert(offsetof(ProfileMemory, macros) == 205);
-static_assert(offsetof(ProfileMemory, lighting) == 2155);
-static_assert(offsetof(ProfileMemory, pollingCode) == 2168);
-static_assert(offsetof(ProfileMemory, switchBits) == 2169);
-
-// The keyboard's whole memory; also the body of the state file.
-struct KeyboardMemory {
-    uint8_t currentProfile; // 0-4
-    uint8_t accessCode[16];
-    uint8_t reserved[3]; // 0
-    ProfileMemory profiles[5];
-};
-static_assert(sizeof(KeyboardMemory) == 20 + 5 * 2170);
-static_assert(offsetof(KeyboardMemory, currentProfile) == 0);
-static_assert(offsetof(KeyboardMemory, accessCode) == 1);
-static_assert(offsetof(KeyboardMemory, reserved) == 17);
-static_assert(offsetof(KeyboardMemory, profiles) == 20);
-
-// Factory contents of one profile (index 0-4).
-ProfileMemory factoryProfile(int profile);
-KeyboardMemory factoryMemory();
-
-// An empty macro of a slot as the keyboard answers it: header only, repeat 1,
-// no name, no entries.
-void makeEmptyMacro(uint8_t (&macro)[report_length::Macro], int profile, int slot);
 
 // One step of a macro recorded on the keyboard itself.
 struct RecordedStep {

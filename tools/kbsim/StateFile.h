@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "kbsim/KeyboardModel.h"
+#include "kbsim/KeyboardMemory.h"
 
 namespace orvyn {
 

@@ -10,9 +10,6 @@ namespace orvyn {
 
 namespace {
 
-constexpr Millis kAfterCurrentProfile{200};
-constexpr Millis kAfterPollingRate{100};
-constexpr Millis kAfterWrite{200};
 constexpr Millis kAfterRead{200};
 constexpr Millis kBetweenMacroAttempts{500};
 constexpr Millis kBeforeRecordedMacro{300};
@@ -171,19 +168,19 @@ struct DeviceWorker::Core {
         if (f.currentProfile) {
             ChangeFlags part{};
             part.currentProfile = 1;
-            if (!send(encodeCurrentProfile(c.CurrentProfile), part, kAfterCurrentProfile))
+            if (!send(encodeCurrentProfile(c.CurrentProfile), part,
+                      reportSpec(report_id::CurrentProfile).applyPause))
                 return;
         }
         for (const ReportSpec *report : kProfileReportOrder) {
-            if (report->id == report_id::Macro) {
+            if (report->scope == ReportScope::KeySlot) {
                 if (!applyMacros(c, f, write))
                     return;
                 continue;
             }
-            const Millis after = report->id == report_id::PollingRate ? kAfterPollingRate : kAfterWrite;
             for (int p = 0; p < kProfileCount; ++p) {
                 if (report->changed(f, p) &&
-                    !send(report->encode(c.profiles[p], p), partsSentBy(*report, p, f), after))
+                    !send(report->encode(c.profiles[p], p), partsSentBy(*report, p, f), report->applyPause))
                     return;
             }
         }
@@ -231,7 +228,7 @@ struct DeviceWorker::Core {
             }
             // The keyboard gets its pause after each profile's macros,
             // whether any was sent or not.
-            if (!pause(kAfterWrite))
+            if (!pause(reportSpec(report_id::Macro).applyPause))
                 return false;
         }
         return true;
@@ -289,7 +286,7 @@ struct DeviceWorker::Core {
                 [](std::span<const uint8_t> r, ConfigBlock &c) { decodeCurrentProfile(r, c); }))
             return false;
         for (const ReportSpec *report : kProfileReportOrder) {
-            if (report->id == report_id::Macro) {
+            if (report->scope == ReportScope::KeySlot) {
                 readMacros(into);
                 continue;
             }

@@ -1,4 +1,4 @@
-#include "devbridge/EmulatorProtocol.h"
+#include "protocol/EmulatorPacket.h"
 
 #include <gtest/gtest.h>
 #include <vector>

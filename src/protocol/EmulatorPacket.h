@@ -1,6 +1,5 @@
 // Packets between the host library and the keyboard emulator. Every packet,
-// both ways: u8 op, u8 status (request 0; reply 1 success, 0 failure),
-// u16 little-endian payload length, then the payload. One packet per
+// both ways: the header below, then the payload. One packet per
 // SOCK_SEQPACKET message.
 #pragma once
 
@@ -10,15 +9,28 @@
 #include <string>
 #include <vector>
 
+#include "protocol/EventTypes.h"
+
 namespace orvyn::emu {
 
 enum class Op : uint8_t { SetFeature = 1, GetFeature = 2, Event = 3 };
 
-inline constexpr std::size_t kHeaderSize = 4;
+struct PacketHeader {
+    uint8_t op;        // Op
+    uint8_t status;    // request 0; reply 1 success, 0 failure
+    uint8_t length[2]; // payload bytes, little-endian
+};
+static_assert(sizeof(PacketHeader) == 4);
+static_assert(offsetof(PacketHeader, op) == 0);
+static_assert(offsetof(PacketHeader, status) == 1);
+static_assert(offsetof(PacketHeader, length) == 2);
+
+inline constexpr std::size_t kHeaderSize = sizeof(PacketHeader);
 // Feature reports are far shorter; anything longer is refused on both sides.
 inline constexpr std::size_t kMaxPayload = 4096;
 inline constexpr std::size_t kMaxPacket = kHeaderSize + kMaxPayload;
-inline constexpr std::size_t kEventPayload = 4;
+// The payload of an EVENT packet is one EventLayout.
+inline constexpr std::size_t kEventPayload = sizeof(EventLayout);
 
 inline constexpr uint8_t kStatusRequest = 0;
 inline constexpr uint8_t kStatusFailure = 0;

@@ -1,46 +1,61 @@
-#include "devbridge/EmulatorProtocol.h"
+#include "protocol/EmulatorPacket.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace orvyn::emu {
+
+namespace {
+
+uint16_t fromLittleEndian(const uint8_t (&bytes)[2]) {
+    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
+}
+
+void toLittleEndian(uint16_t value, uint8_t (&bytes)[2]) {
+    bytes[0] = static_cast<uint8_t>(value & 0xFF);
+    bytes[1] = static_cast<uint8_t>(value >> 8);
+}
+
+} // namespace
 
 std::optional<PacketView> parsePacket(const uint8_t *data, std::size_t size) {
     if (!data || size < kHeaderSize || size > kMaxPacket)
         return std::nullopt;
-    const uint8_t op = data[0];
-    if (op < 1 || op > 3)
+    PacketHeader header;
+    std::memcpy(&header, data, sizeof header);
+    if (header.op < 1 || header.op > 3)
         return std::nullopt;
-    const std::size_t length = std::size_t{data[2]} | (std::size_t{data[3]} << 8);
+    const std::size_t length = fromLittleEndian(header.length);
     if (length != size - kHeaderSize)
         return std::nullopt;
-    return PacketView{static_cast<Op>(op), data[1], data + kHeaderSize, length};
+    return PacketView{static_cast<Op>(header.op), header.status, data + kHeaderSize, length};
 }
 
 std::vector<uint8_t> encodePacket(Op op, uint8_t status, const uint8_t *payload, std::size_t length) {
     if (length > kMaxPayload || (length > 0 && !payload))
         return {};
+    PacketHeader header{static_cast<uint8_t>(op), status, {}};
+    toLittleEndian(static_cast<uint16_t>(length), header.length);
     std::vector<uint8_t> packet(kHeaderSize + length);
-    packet[0] = static_cast<uint8_t>(op);
-    packet[1] = status;
-    packet[2] = static_cast<uint8_t>(length & 0xFF);
-    packet[3] = static_cast<uint8_t>(length >> 8);
+    std::memcpy(packet.data(), &header, sizeof header);
     for (std::size_t i = 0; i < length; ++i)
         packet[kHeaderSize + i] = payload[i];
     return packet;
 }
 
 std::vector<uint8_t> encodeEvent(Event event) {
-    const uint8_t payload[kEventPayload] = {
-        static_cast<uint8_t>(event.type & 0xFF), static_cast<uint8_t>(event.type >> 8),
-        static_cast<uint8_t>(event.data & 0xFF), static_cast<uint8_t>(event.data >> 8)};
-    return encodePacket(Op::Event, kStatusRequest, payload, sizeof payload);
+    const EventLayout payload = eventLayout(event.type, event.data);
+    uint8_t bytes[sizeof payload];
+    std::memcpy(bytes, &payload, sizeof payload);
+    return encodePacket(Op::Event, kStatusRequest, bytes, sizeof bytes);
 }
 
 std::optional<Event> eventOf(const PacketView &packet) {
     if (packet.op != Op::Event || packet.length != kEventPayload)
         return std::nullopt;
-    const uint8_t *p = packet.payload;
-    return Event{static_cast<uint16_t>(p[0] | (p[1] << 8)), static_cast<uint16_t>(p[2] | (p[3] << 8))};
+    EventLayout payload;
+    std::memcpy(&payload, packet.payload, sizeof payload);
+    return Event{eventTypeOf(payload), eventDataOf(payload)};
 }
 
 bool isValidRequest(const PacketView &packet) {
