@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shared/ProfileDomain.h"
+#include "vantorctl/JsonChecking.h"
 #include "vantorctl/ProfileJson.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

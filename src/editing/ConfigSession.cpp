@@ -1,6 +1,5 @@
 #include "editing/ConfigSession.h"
 
-#include <algorithm>
 #include <cstring>
 #include <unistd.h>
 #include <utility>
@@ -11,90 +10,10 @@
 
 namespace orvyn {
 
-std::string formatFirmwareVersion(int32_t value, FirmwareRange range) {
-    if (value < 100 || (range == FirmwareRange::StartUp && value > 500))
-        return "N/A";
-    const std::string digits = std::to_string(value);
-    return digits.substr(0, 1) + "." + digits.substr(1);
-}
-
-std::chrono::milliseconds applyWaitLimit(double timeScale) {
-    const auto design = std::chrono::duration_cast<std::chrono::milliseconds>(kApplyWaitDesignLimit);
-    return std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(design.count()) * timeScale) +
-                                     1);
-}
-
-int64_t applyToken(uint32_t processId, uint32_t sequence) {
-    const int64_t low = static_cast<int64_t>(sequence % 0xFFFF) + 1; // 1..0xFFFF, never 0
-    return static_cast<int64_t>(processId & 0x7FFF) << 16 | low;
-}
-
-std::string refusedSettingsText(uint32_t refusedReports) {
-    static constexpr std::pair<uint32_t, const char *> kCarried[] = {
-        {5, "current profile"},
-        {6, "key assignments of the standard keys"},
-        {7, "Windows-key lock and other switches"},
-        {8, "programmable-key assignments"},
-        {9, "macros"},
-        {10, "lighting"},
-        {11, "polling rate"},
-    };
-    std::string text;
-    uint32_t named = 0;
-    for (const auto &[id, what] : kCarried) {
-        if ((refusedReports >> id) & 1u) {
-            text += (text.empty() ? "" : ", ") + std::string(what);
-            named |= 1u << id;
-        }
-    }
-    if (refusedReports & ~named)
-        text += (text.empty() ? "" : ", ") + std::string("other settings");
-    return text;
-}
-
-namespace {
-
-// The wait is measured in real time: its limit is already scaled.
-const Clock &realTime() {
-    static const RealClock clock(1.0);
-    return clock;
-}
-
-// The block's record, change flags cleared; false when it cannot be read.
-bool takeFromBlock(ConfigExchange *exchange, ConfigBlock &config) {
-    if (!exchange || !exchange->take(config))
-        return false;
-    clearChangeFlags(config);
-    // A Monitor that has not met the keyboard yet holds no current profile;
-    // the pages show, and Apply stores, profile 0 as the settings files do.
-    if (!isValidProfile(config.CurrentProfile))
-        config.CurrentProfile = 0;
-    return true;
-}
-
-} // namespace
-
-ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings, const TextSource &texts,
-                               ConfigBlock &config) {
-    if (takeFromBlock(exchange, config))
-        return ConfigSource::SharedBlock;
-    // No Monitor (or its block could not be read): the settings files.
-    // A record left all zero here would be applied over the files.
-    std::memset(&config, 0, sizeof(ConfigBlock));
-    config.CurrentProfile = -1;
-    const std::string nameText = texts.text(kDefaultProfileNameText);
-    if (!settings.loadConfig(config, nameText))
-        makeDefaultConfig(config, nameText);
-    // A fresh settings folder has no current profile yet.
-    if (!isValidProfile(config.CurrentProfile))
-        config.CurrentProfile = 0;
-    return ConfigSource::SettingsFiles;
-}
-
 ConfigSession::ConfigSession(SettingsStore &settings, MessagePoster &poster, const TextSource &texts,
                              std::string macroPath)
     : settings_(settings), poster_(poster), texts_(texts), working_(std::make_unique<ConfigBlock>()),
-      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)), waitClock_(&realTime()),
+      saved_(std::make_unique<ConfigBlock>()), library_(std::move(macroPath)),
       processId_(static_cast<uint32_t>(::getpid())) {
     std::memset(working_.get(), 0, sizeof(ConfigBlock));
     std::memset(saved_.get(), 0, sizeof(ConfigBlock));
@@ -166,50 +85,8 @@ void ConfigSession::checkLibraryFile() {
 }
 
 void ConfigSession::tell(SessionNotice notice, const SaveFailures &unsaved) {
-    std::string text;
-    // The last apply's files, as the user has already been told of them.
-    const std::string files =
-        lastApplySaved_ ? "The settings were saved, but " : "The settings were not saved, and ";
-    switch (notice) {
-    case SessionNotice::AppliedWithoutMonitor:
-        text = files + "they could not be sent to the keyboard because the Monitor program is not running. "
-                       "Start Monitor and apply again to change the keyboard.";
-        break;
-    case SessionNotice::KeyboardAbsent:
-        text = files + "no keyboard is connected, so the keyboard did not receive them. Connect it and apply "
-                       "again.";
-        break;
-    case SessionNotice::ApplyUnconfirmed:
-        text = files +
-               "Monitor did not confirm that the keyboard received them. Make sure Monitor is running "
-               "and apply again.";
-        break;
-    case SessionNotice::KeyboardRefused: {
-        const std::string refused = refusedSettingsText(lastRefused_);
-        text = "The keyboard refused some changes" + (refused.empty() ? std::string() : ": " + refused) +
-               ". They stay marked; Apply sends them again.";
-        break;
-    }
-    case SessionNotice::MacroLibraryUnreadable:
-        text = "The macro library " + library_.path() + " cannot be read whole" +
-               (library_.problem().empty() ? std::string() : ": " + library_.problem()) +
-               ". It is left as it is: the macros that could be read are shown, and macros recorded "
-               "or changed now are not saved to it until it is mended or removed.";
-        break;
-    case SessionNotice::SettingsNotSaved: {
-        text = "The settings could not be saved:";
-        // config.ini is written more than once in an apply; one line a fault.
-        SaveFailures lines;
-        for (const std::string &line : unsaved) {
-            if (std::find(lines.begin(), lines.end(), line) == lines.end())
-                lines.push_back(line);
-        }
-        for (const std::string &line : lines)
-            text += "\n" + line;
-        text += "\nThey stay marked as changed: once the problem is solved, apply again to save them.";
-        break;
-    }
-    }
+    const NoticeFacts facts{lastApplySaved_, lastRefused_, library_.path(), library_.problem()};
+    const std::string text = sessionNoticeText(notice, facts, unsaved);
     trace("Option: told the user: " + text + "\n");
     if (view_)
         view_->tellUser(notice, text);
@@ -228,9 +105,7 @@ void ConfigSession::selectProfile(int profile) {
 }
 
 bool ConfigSession::apply(ApplyMode mode) {
-    waitRunning_ = true;
-    waitStart_ = waitClock_->now();
-    nextWatch_ = waitStart_ + waitTiming_.watch;
+    waitSchedule_.start();
     if (view_)
         view_->beginApplyWait();
     if (mode == ApplyMode::Apply) {
@@ -278,7 +153,7 @@ bool ConfigSession::apply(ApplyMode mode) {
         trace("Option: apply handed to Monitor, waiting\n");
     } else {
         trace("Option: apply done without Monitor\n");
-        waitRunning_ = false;
+        waitSchedule_.stop();
         if (view_)
             view_->endApplyWait();
         tell(SessionNotice::AppliedWithoutMonitor);
@@ -341,7 +216,7 @@ TransferResult ConfigSession::exportProfile(int p, const std::string &path) {
 void ConfigSession::finishApply(ApplyEnd end) {
     const bool wasWaiting = waiting_;
     waiting_ = false;
-    waitRunning_ = false;
+    waitSchedule_.stop();
     if (view_)
         view_->endApplyWait();
     if (!wasWaiting)
@@ -377,29 +252,21 @@ void ConfigSession::finishApply(ApplyEnd end) {
     }
 }
 
-std::optional<Millis> ConfigSession::applyWaitDue() const {
-    if (!waitRunning_)
-        return std::nullopt;
-    const Millis now = waitClock_->now();
-    const Millis due = std::min(nextWatch_, waitStart_ + waitTiming_.limit);
-    return std::max(due - now, Millis{0});
-}
-
 void ConfigSession::checkApplyWait() {
     if (!waiting_)
         return;
-    const Millis now = waitClock_->now();
-    if (now - waitStart_ >= waitTiming_.limit) {
+    switch (waitSchedule_.look()) {
+    case ApplyWaitLook::PastLimit:
         finishApply(ApplyEnd::TimedOut);
-        return;
+        break;
+    case ApplyWaitLook::LookForMonitor:
+        // Monitor gone (crashed or quit) means no answer will come.
+        if (!poster_.exists(kMonitorTitle))
+            finishApply(ApplyEnd::MonitorGone);
+        break;
+    case ApplyWaitLook::NotDue:
+        break;
     }
-    if (now < nextWatch_)
-        return;
-    while (nextWatch_ <= now)
-        nextWatch_ += waitTiming_.watch;
-    // Monitor gone (crashed or quit) means no answer will come.
-    if (!poster_.exists(kMonitorTitle))
-        finishApply(ApplyEnd::MonitorGone);
 }
 
 void ConfigSession::saveMacroLibrary() {

@@ -4,14 +4,16 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "editing/ApplyAnswerWait.h"
+#include "editing/ConfigLoading.h"
 #include "editing/MacroLibrary.h"
 #include "editing/ProfileFiles.h"
+#include "editing/SessionNotices.h"
 #include "platform/Clock.h"
 #include "platform/MessagePoster.h"
 #include "shared/ConfigBlock.h"
@@ -21,21 +23,6 @@
 #include "uitext/UiText.h"
 
 namespace orvyn {
-
-// The keyboard driver version the window shows ("Driver V1.03-Firmware V...");
-// the suite's own version is kPackageVersion.
-inline constexpr const char *kDriverVersion = "1.03";
-inline constexpr unsigned kDefaultProfileNameText = 1040;
-
-// What the user has to be told; the session gives the text.
-enum class SessionNotice {
-    AppliedWithoutMonitor, // saved, but nothing could be handed to Monitor
-    ApplyUnconfirmed,      // saved and handed over, but Monitor never answered
-    KeyboardAbsent,        // Monitor answered, but it has no keyboard to write
-    KeyboardRefused,       // the keyboard refused some of the changed parts
-    MacroLibraryUnreadable,
-    SettingsNotSaved, // a settings file or the macro library could not be written
-};
 
 // What the session asks of the window.
 class SessionView {
@@ -58,45 +45,6 @@ public:
 };
 
 enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };
-// Why a wait for Monitor's answer ended.
-enum class ApplyEnd { Answered, MonitorGone, TimedOut };
-
-// The wait for Monitor's answer outlasts the slowest apply a busy keyboard
-// can hold Monitor for (101 reports of about 17 s each).
-inline constexpr std::chrono::minutes kApplyWaitDesignLimit{40};
-// How often a waiting apply checks that Monitor still receives.
-inline constexpr std::chrono::milliseconds kMonitorWatchInterval{1000};
-// The apply-wait limit scaled by ORVYN_TIME_SCALE's factor.
-std::chrono::milliseconds applyWaitLimit(double timeScale);
-
-// The token an apply hands to Monitor (1..kMaxApplyToken): the process id's
-// low 15 bits over a 16-bit sequence that skips 0, so that an answer meant
-// for an earlier apply, or for a client before us on Option's endpoint,
-// is told apart.
-int64_t applyToken(uint32_t processId, uint32_t sequence);
-
-// What the refused reports (bit n: report id n) carry, in the user's words:
-// "lighting, polling rate".
-std::string refusedSettingsText(uint32_t refusedReports);
-
-// How long Option waits for Monitor's answer at most and how often it looks
-// whether Monitor still receives, both on the session's wait clock.
-struct ApplyWaitTiming {
-    Millis limit = std::chrono::duration_cast<Millis>(kApplyWaitDesignLimit);
-    Millis watch = kMonitorWatchInterval;
-};
-
-enum class ConfigSource { SharedBlock, SettingsFiles };
-
-// The configuration as Option starts with it: Monitor's block (change flags
-// cleared) when it can be read, else the settings files, else the defaults;
-// always with a valid current profile. Writes nothing.
-ConfigSource loadConfiguration(ConfigExchange *exchange, SettingsStore &settings, const TextSource &texts,
-                               ConfigBlock &config);
-enum class FirmwareRange { StartUp, AfterReadBack };
-
-// "1.05" for 105; "N/A" below 100 and, at start-up, above 500.
-std::string formatFirmwareVersion(int32_t value, FirmwareRange range);
 
 class ConfigSession {
 public:
@@ -144,12 +92,12 @@ public:
 
     // The wait's policy; it starts with apply(). The clock is real time
     // unless a test gives another, which must outlive the session.
-    void setApplyWaitTiming(ApplyWaitTiming timing) { waitTiming_ = timing; }
-    void setApplyWaitClock(const Clock &clock) { waitClock_ = &clock; }
+    void setApplyWaitTiming(ApplyWaitTiming timing) { waitSchedule_.setTiming(timing); }
+    void setApplyWaitClock(const Clock &clock) { waitSchedule_.setClock(clock); }
     // Time until the wait is to be looked at again (the next look for
     // Monitor or the limit, whichever comes first); none unless an apply
     // is under way.
-    std::optional<Millis> applyWaitDue() const;
+    std::optional<Millis> applyWaitDue() const { return waitSchedule_.due(); }
     // Looks at the wait when it is due: past the limit it ends TimedOut; at
     // a look for Monitor that finds it gone, MonitorGone.
     void checkApplyWait();
@@ -205,11 +153,7 @@ private:
     OsdSettings osd_{};
     std::string firmwareText_;
     bool waiting_ = false;
-    const Clock *waitClock_;
-    ApplyWaitTiming waitTiming_;
-    bool waitRunning_ = false; // from apply() until the view's wait ends
-    Millis waitStart_{0};
-    Millis nextWatch_{0};
+    ApplyWaitSchedule waitSchedule_; // runs from apply() until the view's wait ends
     bool libraryWarned_ = false;
     bool lastApplySaved_ = true;
     // Profiles imported since the last apply: Apply sends them whole even

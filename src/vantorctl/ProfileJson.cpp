@@ -6,15 +6,13 @@
 #include <QJsonParseError>
 #include <QStringList>
 #include <array>
-#include <cmath>
 #include <cstring>
-#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <optional>
-#include <unordered_set>
 
 #include "shared/ProfileDomain.h"
+#include "vantorctl/JsonChecking.h"
 
 namespace orvyn::ctl {
 
@@ -121,207 +119,20 @@ std::string jsonField(const DomainViolation &v, const JsonPlaces &places) {
     }
 }
 
-} // namespace
-
-std::string firstRepeatedJsonName(std::string_view text) {
-    // One frame per open object or array: the names an object has had, the
-    // path of the container, the element count of an array.
-    struct Frame {
-        bool object;
-        std::string path;
-        std::unordered_set<std::string> names;
-        int index = 0;
-        bool expectName = true;
-        std::string lastName;
-    };
-    std::vector<Frame> stack;
-    auto childPath = [&]() -> std::string {
-        if (stack.empty())
-            return {};
-        const Frame &top = stack.back();
-        if (top.object)
-            return top.path.empty() ? top.lastName : top.path + "." + top.lastName;
-        return top.path + "[" + std::to_string(top.index) + "]";
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '"') {
-            std::size_t end = i + 1;
-            bool escaped = false;
-            for (; end < text.size() && text[end] != '"'; ++end) {
-                if (text[end] == '\\') {
-                    escaped = true;
-                    ++end;
-                }
-            }
-            if (end >= text.size())
-                return {}; // not valid JSON; the parser says why
-            if (!stack.empty() && stack.back().object && stack.back().expectName) {
-                Frame &top = stack.back();
-                std::string name(text.substr(i + 1, end - i - 1));
-                if (escaped) {
-                    const QJsonDocument one = QJsonDocument::fromJson(
-                        QByteArray::fromStdString("[" + std::string(text.substr(i, end - i + 1)) + "]"));
-                    name = one.array().at(0).toString().toStdString();
-                }
-                if (!top.names.insert(name).second)
-                    return top.path.empty() ? name : top.path + "." + name;
-                top.lastName = std::move(name);
-                top.expectName = false;
-            }
-            i = end;
-        } else if (ch == '{' || ch == '[') {
-            Frame f{ch == '{', childPath(), {}, 0, true, {}};
-            stack.push_back(std::move(f));
-        } else if (ch == '}' || ch == ']') {
-            if (!stack.empty())
-                stack.pop_back();
-        } else if (ch == ',' && !stack.empty()) {
-            if (stack.back().object)
-                stack.back().expectName = true;
-            else
-                ++stack.back().index;
-        }
-    }
-    return {};
-}
-
-namespace {
-
-// Walks a document, remembering the first fault with the path of its field.
-class Checker {
-public:
-    bool failed() const { return !error_.empty(); }
-    const std::string &error() const { return error_; }
-
-    void fail(const std::string &path, const std::string &what) {
-        if (error_.empty())
-            error_ = path + ": " + what;
-    }
-
-    // Fields other than `allowed` are refused: a misspelt name would
-    // otherwise be dropped without a word.
-    void onlyFields(const QJsonObject &object, const std::string &path,
-                    std::initializer_list<const char *> allowed) {
-        for (const QString &name : object.keys()) {
-            bool known = false;
-            for (const char *a : allowed)
-                known = known || name == QLatin1String(a);
-            if (!known)
-                fail(join(path, name.toStdString()), "unknown field");
-        }
-    }
-
-    std::optional<QJsonValue> field(const QJsonObject &object, const std::string &path, const char *name) {
-        const auto it = object.constFind(QLatin1String(name));
-        if (it == object.constEnd()) {
-            fail(join(path, name), "missing");
-            return std::nullopt;
-        }
-        return *it;
-    }
-
-    std::optional<int64_t> integer(const QJsonObject &object, const std::string &path, const char *name,
-                                   int64_t min, int64_t max) {
-        const auto v = field(object, path, name);
-        return v ? integer(*v, join(path, name), min, max) : std::nullopt;
-    }
-
-    std::optional<int64_t> integer(const QJsonValue &v, const std::string &where, int64_t min, int64_t max) {
-        const double d = v.toDouble();
-        if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
-            fail(where, "expected a whole number");
-            return std::nullopt;
-        }
-        if (d < static_cast<double>(min) || d > static_cast<double>(max)) {
-            fail(where, QString::number(d, 'f', 0).toStdString() + " is out of range (" +
-                            std::to_string(min) + " to " + std::to_string(max) + ")");
-            return std::nullopt;
-        }
-        return static_cast<int64_t>(d);
-    }
-
-    int32_t int32(const QJsonObject &object, const std::string &path, const char *name) {
-        return static_cast<int32_t>(integer(object, path, name, std::numeric_limits<int32_t>::min(),
-                                            std::numeric_limits<int32_t>::max())
-                                        .value_or(0));
-    }
-
-    // Text of at most `maxBytes` UTF-8 bytes without a NUL (the record ends
-    // a text at its first NUL).
-    std::string text(const QJsonObject &object, const std::string &path, const char *name,
-                     std::size_t maxBytes) {
-        const auto v = field(object, path, name);
-        if (!v)
-            return {};
-        if (!v->isString()) {
-            fail(join(path, name), "expected a text");
-            return {};
-        }
-        const std::string bytes = v->toString().toStdString();
-        if (bytes.size() > maxBytes)
-            fail(join(path, name),
-                 "longer than the " + std::to_string(maxBytes) + " bytes the profile holds");
-        else if (bytes.find('\0') != std::string::npos)
-            fail(join(path, name), "contains a NUL character");
-        return bytes;
-    }
-
-    std::optional<QJsonObject> object(const QJsonObject &parent, const std::string &path, const char *name) {
-        const auto v = field(parent, path, name);
-        if (!v)
-            return std::nullopt;
-        if (!v->isObject()) {
-            fail(join(path, name), "expected an object");
-            return std::nullopt;
-        }
-        return v->toObject();
-    }
-
-    std::optional<QJsonArray> array(const QJsonObject &parent, const std::string &path, const char *name) {
-        const auto v = field(parent, path, name);
-        if (!v)
-            return std::nullopt;
-        if (!v->isArray()) {
-            fail(join(path, name), "expected a list");
-            return std::nullopt;
-        }
-        return v->toArray();
-    }
-
-    std::optional<QJsonObject> element(const QJsonValue &v, const std::string &where) {
-        if (!v.isObject()) {
-            fail(where, "expected an object");
-            return std::nullopt;
-        }
-        return v.toObject();
-    }
-
-    static std::string join(const std::string &path, const std::string &name) {
-        return path.empty() ? name : path + "." + name;
-    }
-    static std::string at(const std::string &path, qsizetype index) {
-        return path + "[" + std::to_string(index) + "]";
-    }
-
-private:
-    std::string error_;
-};
-
-void readMacro(Checker &c, const QJsonObject &macro, const std::string &path, MacroKeyInfo &key) {
+void readMacro(JsonChecker &c, const QJsonObject &macro, const std::string &path, MacroKeyInfo &key) {
     c.onlyFields(macro, path, {"name", "repeat", "events"});
     setFixed(key.macroName, c.text(macro, path, "name", sizeof key.macroName - 1));
     key.repeatCount = static_cast<int32_t>(c.integer(macro, path, "repeat", 0, kMacroRepeatMax).value_or(0));
     const auto events = c.array(macro, path, "events");
     if (!events)
         return;
-    const std::string eventsPath = Checker::join(path, "events");
+    const std::string eventsPath = JsonChecker::join(path, "events");
     if (events->size() > kMacroEventCapacity) {
         c.fail(eventsPath, std::to_string(events->size()) + " steps; a key holds at most 50");
         return;
     }
     for (qsizetype i = 0; i < events->size(); ++i) {
-        const std::string where = Checker::at(eventsPath, i);
+        const std::string where = JsonChecker::at(eventsPath, i);
         const auto e = c.element(events->at(i), where);
         if (!e)
             return;
@@ -333,14 +144,14 @@ void readMacro(Checker &c, const QJsonObject &macro, const std::string &path, Ma
     key.eventCount = static_cast<uint16_t>(events->size());
 }
 
-void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &places) {
+void readKeys(JsonChecker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &places) {
     if (keys.size() != kKeyboardSlotCount) {
         c.fail("keys", std::to_string(keys.size()) + " keys; a profile has 15 (G1-G15)");
         return;
     }
     std::array<bool, kKeyboardSlotCount> seen{};
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        const std::string where = Checker::at("keys", i);
+        const std::string where = JsonChecker::at("keys", i);
         const auto k = c.element(keys.at(i), where);
         if (!k)
             return;
@@ -351,7 +162,7 @@ void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &
             if (label->toString().compare(keyLabel(s), Qt::CaseInsensitive) == 0)
                 slot = s;
         if (slot < 0 || seen[static_cast<std::size_t>(slot)]) {
-            c.fail(Checker::join(where, "key"), slot < 0 ? "expected one of G1-G15" : "named twice");
+            c.fail(JsonChecker::join(where, "key"), slot < 0 ? "expected one of G1-G15" : "named twice");
             return;
         }
         seen[static_cast<std::size_t>(slot)] = true;
@@ -363,20 +174,20 @@ void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &
         key.flags = static_cast<uint8_t>(c.integer(*k, where, "flags", 0, 0xFF).value_or(0));
         key.code = static_cast<uint16_t>(c.integer(*k, where, "code", 0, 0xFFFF).value_or(0));
         if (k->contains("caption") && !k->value("caption").isString())
-            c.fail(Checker::join(where, "caption"), "expected a text");
+            c.fail(JsonChecker::join(where, "caption"), "expected a text");
 
         const bool isMacro = key.assignType() == AssignType::Macro;
         const bool isProgram = key.assignType() == AssignType::LaunchProgram;
         if (isMacro != k->contains("macro"))
-            c.fail(Checker::join(where, "macro"),
+            c.fail(JsonChecker::join(where, "macro"),
                    isMacro ? "missing (type 3 is a macro)" : "given, but only a macro key (type 3) has one");
         else if (isMacro)
             if (const auto macro = c.object(*k, where, "macro"))
-                readMacro(c, *macro, Checker::join(where, "macro"), key);
+                readMacro(c, *macro, JsonChecker::join(where, "macro"), key);
         if (isProgram != k->contains("program"))
-            c.fail(Checker::join(where, "program"), isProgram
-                                                        ? "missing (type 11 starts a program)"
-                                                        : "given, but only a program key (type 11) has one");
+            c.fail(JsonChecker::join(where, "program"),
+                   isProgram ? "missing (type 11 starts a program)"
+                             : "given, but only a program key (type 11) has one");
         else if (isProgram)
             setFixed(key.programPath, c.text(*k, where, "program", sizeof key.programPath - 1));
         if (c.failed())
@@ -384,11 +195,11 @@ void readKeys(Checker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &
     }
 }
 
-void readRemaps(Checker &c, const QJsonArray &remaps, ProfileData &out, JsonPlaces &places) {
+void readRemaps(JsonChecker &c, const QJsonArray &remaps, ProfileData &out, JsonPlaces &places) {
     std::memcpy(out.standardkey, kDefaultStandardKeys, sizeof out.standardkey);
     std::array<bool, kStandardKeyCount> seen{};
     for (qsizetype i = 0; i < remaps.size(); ++i) {
-        const std::string where = Checker::at("remaps", i);
+        const std::string where = JsonChecker::at("remaps", i);
         const auto r = c.element(remaps.at(i), where);
         if (!r)
             return;
@@ -398,7 +209,7 @@ void readRemaps(Checker &c, const QJsonArray &remaps, ProfileData &out, JsonPlac
         if (!position || !code)
             return;
         if (seen[static_cast<std::size_t>(*position)]) {
-            c.fail(Checker::join(where, "position"),
+            c.fail(JsonChecker::join(where, "position"),
                    "position " + std::to_string(*position) + " is given twice");
             return;
         }
@@ -487,7 +298,7 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
         return result;
     }
     const QJsonObject root = doc.object();
-    Checker c;
+    JsonChecker c;
     if (root.value("format").toString() != QLatin1String(kProfileJsonFormat)) {
         result.error =
             std::string("format: expected \"") + kProfileJsonFormat + "\" (not a profile document)";
@@ -523,10 +334,10 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
         if (switches->size() != 6)
             c.fail("switches", std::to_string(switches->size()) + " values; a profile has 6");
         for (qsizetype i = 0; i < switches->size() && i < 6 && !c.failed(); ++i)
-            out->ModifyKey[i] = static_cast<int32_t>(c.integer(switches->at(i), Checker::at("switches", i),
-                                                               std::numeric_limits<int32_t>::min(),
-                                                               std::numeric_limits<int32_t>::max())
-                                                         .value_or(0));
+            out->ModifyKey[i] = static_cast<int32_t>(
+                c.integer(switches->at(i), JsonChecker::at("switches", i),
+                          std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max())
+                    .value_or(0));
     }
     JsonPlaces places;
     if (const auto remaps = c.array(root, "", "remaps"))

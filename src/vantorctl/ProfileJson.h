@@ -33,10 +33,6 @@ struct JsonImport {
 // 15-31, reserved words and apmLightInfo keep what they held.
 JsonImport profileFromJson(const std::string &json, ProfileData &profile);
 
-// The path of the first name that an object of a (valid) JSON text holds
-// twice ("lighting.colour"), or empty.
-std::string firstRepeatedJsonName(std::string_view text);
-
 std::string libraryToJson(const MacroLibrary &library);
 
 } // namespace orvyn::ctl
