@@ -114,6 +114,8 @@ private:
     void transferProfile(FileChoice choice);
     FileChooser &fileChooser();
     void openUserManual();
+    // What the desktop could not show: the manual with its path and folder.
+    void notShown(const QString &target, OpenOutcome outcome);
     void tell(const QString &text);
     bool runResetWarning();
     void openMacroManager();
