@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
@@ -106,8 +105,7 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
         scheduleWaitCheck();
     });
     services_.session.setView(this);
-    services_.shell.setFailureHandler(
-        [this](const QString &target, OpenOutcome outcome) { notShown(target, outcome); });
+    services_.shell.tellFailuresOver(this, userManualPath(services_.programFolder));
 }
 
 ConfigWindow::~ConfigWindow() {
@@ -332,29 +330,6 @@ void ConfigWindow::openUserManual() {
     tell(QFileInfo::exists(path)
              ? QStringLiteral("No program could show the user manual %1. Install a PDF viewer.").arg(path)
              : QStringLiteral("The user manual is missing. It was looked for at %1.").arg(path));
-}
-
-void ConfigWindow::notShown(const QString &target, OpenOutcome outcome) {
-    const QFileInfo file(target);
-    const bool manual =
-        file.absoluteFilePath() ==
-        QFileInfo(QString::fromStdString(userManualPath(services_.programFolder))).absoluteFilePath();
-    if (!manual) {
-        tell(QStringLiteral("No program could open %1.").arg(target));
-        return;
-    }
-    const QString why = outcome == OpenOutcome::NoViewer
-                            ? QStringLiteral("No program to show PDF files is installed.")
-                            : QStringLiteral("The PDF viewer could not show it.");
-    QMessageBox box(
-        QMessageBox::Information, QStringLiteral("Option"),
-        QStringLiteral("The user manual could not be opened. %1\n\nIt is at:\n%2").arg(why, target),
-        QMessageBox::Close, this);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton *folder = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
-    box.exec();
-    if (box.clickedButton() == folder)
-        services_.shell.openFile(file.absolutePath());
 }
 
 void ConfigWindow::tell(const QString &text) {

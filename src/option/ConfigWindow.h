@@ -114,8 +114,6 @@ private:
     void transferProfile(FileChoice choice);
     FileChooser &fileChooser();
     void openUserManual();
-    // What the desktop could not show: the manual with its path and folder.
-    void notShown(const QString &target, OpenOutcome outcome);
     void tell(const QString &text);
     bool runResetWarning();
     void openMacroManager();

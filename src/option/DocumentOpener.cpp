@@ -1,7 +1,9 @@
 #include "option/DocumentOpener.h"
 
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 namespace orvyn {
@@ -59,6 +61,33 @@ void QtDocumentOpener::start(const QString &target) {
                          reportFailure(target, openOutcome(OpenerEnd::NotStarted, 0));
                      });
     process->start();
+}
+
+void DocumentOpener::tellFailuresOver(QWidget *owner, const std::string &manual) {
+    setFailureHandler(
+        [this, owner, manual](const NotShown &failure) { tellNotShown(owner, *this, failure, manual); });
+}
+
+void tellNotShown(QWidget *owner, DocumentOpener &shell, const NotShown &failure, const std::string &manual) {
+    const QFileInfo file(failure.target);
+    const QString title = QStringLiteral("Option");
+    if (file.absoluteFilePath() != QFileInfo(QString::fromStdString(manual)).absoluteFilePath()) {
+        QMessageBox::information(owner, title,
+                                 QStringLiteral("No program could open %1.").arg(failure.target));
+        return;
+    }
+    const QString why = failure.outcome == OpenOutcome::NoViewer
+                            ? QStringLiteral("No program to show PDF files is installed.")
+                            : QStringLiteral("The PDF viewer could not show it.");
+    QMessageBox box(
+        QMessageBox::Information, title,
+        QStringLiteral("The user manual could not be opened. %1\n\nIt is at:\n%2").arg(why, failure.target),
+        QMessageBox::Close, owner);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QPushButton *folder = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    box.exec();
+    if (box.clickedButton() == folder)
+        shell.openFile(file.absolutePath());
 }
 
 } // namespace orvyn

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
+
+class QWidget;
 
 namespace orvyn {
 
@@ -20,11 +23,16 @@ enum class OpenerEnd { NotStarted, Crashed, Exited };
 // method available", others failures).
 OpenOutcome openOutcome(OpenerEnd end, int exitCode);
 
+// Something the desktop did not show.
+struct NotShown {
+    QString target;
+    OpenOutcome outcome;
+};
 class DocumentOpener {
 public:
     // Told, later and from the event loop, when something handed over could
     // not be shown: the file or address, and why.
-    using FailureHandler = std::function<void(const QString &target, OpenOutcome outcome)>;
+    using FailureHandler = std::function<void(const NotShown &failure)>;
 
     virtual ~DocumentOpener() = default;
     // A local file (or folder) with its default application; false when it
@@ -34,11 +42,14 @@ public:
     virtual bool openAddress(const QString &address) = 0;
 
     void setFailureHandler(FailureHandler handler) { failure_ = std::move(handler); }
+    // Failures told to the user over `owner` (tellNotShown); the user manual
+    // is at `manual`.
+    void tellFailuresOver(QWidget *owner, const std::string &manual);
 
 protected:
     void reportFailure(const QString &target, OpenOutcome outcome) const {
         if (failure_)
-            failure_(target, outcome);
+            failure_({target, outcome});
     }
 
 private:
@@ -57,5 +68,9 @@ private:
 
     QObject processes_; // owns the running openers; ends their reports with it
 };
+
+// Tells the user over `owner`; the user manual (at `manual`) with its path
+// and a button that opens its folder through `shell`.
+void tellNotShown(QWidget *owner, DocumentOpener &shell, const NotShown &failure, const std::string &manual);
 
 } // namespace orvyn

@@ -42,9 +42,9 @@ TEST(DocumentOpenerTest, TheOpenersExitTellsWhetherTheDocumentWasShown) {
         QtDocumentOpener opener;
         std::optional<OpenOutcome> told;
         QString target;
-        opener.setFailureHandler([&](const QString &t, OpenOutcome outcome) {
-            target = t;
-            told = outcome;
+        opener.setFailureHandler([&](const NotShown &failure) {
+            target = failure.target;
+            told = failure.outcome;
         });
         ASSERT_TRUE(opener.openFile(QString::fromStdString(document)));
         // Handed over without waiting: nothing is known yet.

@@ -88,12 +88,8 @@ protected:
 };
 
 TEST_F(PlacementProcessTest, MenusAndDialogsOpenWhereTheyBelongBeforeTheWindowEverMoved) {
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    auto option = startOption();
-    ASSERT_TRUE(waitForLine(*option, "Option: first frame painted"));
-    const std::string window =
-        shell("xdotool search --sync --name '^Orvyn Vantor Keyboard Option$' | head -1");
-    ASSERT_FALSE(window.empty());
+    const auto [option, window] = startOptionWindow();
+    ASSERT_FALSE(window.empty()) << "Option did not show its window";
     const Frame main = frameOf(window);
     ASSERT_GT(main.x + main.y, 0) << "the window sits at the screen's corner";
     const Place page = place("skin_Config.ini", 1, "PAGEPOSITION");
