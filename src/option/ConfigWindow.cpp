@@ -105,9 +105,11 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
         scheduleWaitCheck();
     });
     services_.session.setView(this);
+    services_.shell.tellFailuresOver(this, userManualPath(services_.programFolder));
 }
 
 ConfigWindow::~ConfigWindow() {
+    services_.shell.setFailureHandler(nullptr);
     services_.session.setView(nullptr);
 }
 

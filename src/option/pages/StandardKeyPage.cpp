@@ -17,6 +17,17 @@ StatePictures picturesOf(const BitmapButton &b) {
     return pictures;
 }
 
+// What a standard-key code sends, by the name the keyboard picture gives the
+// key, or the mouse function's name.
+std::string sentName(uint8_t code, const KeyPageServices &services) {
+    if (code >= kFirstMouseFunctionCode && code < kFirstMouseFunctionCode + kMouseFunctionCount)
+        return services.texts.text(kFirstMouseFunctionText +
+                                   static_cast<unsigned>(code - kFirstMouseFunctionCode));
+    const auto vk = services.keys.virtualKey(code);
+    const std::string_view name = vk ? keyName(*vk, KeyNames::Labels) : std::string_view();
+    return name.empty() ? "code " + std::to_string(code) : std::string(name);
+}
+
 } // namespace
 
 StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *parent)
@@ -33,9 +44,13 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
     for (int p = 0; p < kStandardKeyCount; ++p) {
         if (const BitmapButton *b = keyButton(p)) {
             looks_[p].plain = picturesOf(*b);
+            looks_[p].plainHelp = b->helpText();
             looks_[p].remapped = looks_[p].plain;
-            looks_[p].remapped[static_cast<int>(StatePicture::Normal)] =
-                looks_[p].plain[static_cast<int>(StatePicture::Down)];
+            // Pressed-looking under the pointer too: hovering must not hide
+            // that the key is remapped.
+            const QImage &down = looks_[p].plain[static_cast<int>(StatePicture::Down)];
+            looks_[p].remapped[static_cast<int>(StatePicture::Normal)] = down;
+            looks_[p].remapped[static_cast<int>(StatePicture::Over)] = down;
         }
     }
 
@@ -75,6 +90,14 @@ bool StandardKeyPage::showKey(int position) {
         return false;
     const KeyLooks &looks = looks_[position];
     shownRemapped_[position] = remapped;
+    // A remapped key says what it sends, in the quick help and as a tip.
+    const QString help = remapped ? remapHelp(position, profile->standardkey[position]) : looks.plainHelp;
+    SkinControl *key =
+        position == kEnterPosition && enter_ ? static_cast<SkinControl *>(enter_) : keyButton(position);
+    if (key) {
+        key->setHelpText(help);
+        key->setToolTip(remapped ? help : QString());
+    }
     if (position == kEnterPosition && enter_) {
         enter_->setImages(remapped ? looks.remapped : looks.plain, QRect(QPoint(0, 0), enter_->size()));
         return true;
@@ -82,6 +105,12 @@ bool StandardKeyPage::showKey(int position) {
     if (BitmapButton *b = keyButton(position))
         b->setStatePictures(remapped ? looks.remapped : looks.plain);
     return true;
+}
+
+QString StandardKeyPage::remapHelp(int position, uint8_t code) const {
+    return QStringLiteral("%1 → %2").arg(
+        QString::fromStdString(sentName(kDefaultStandardKeys[position], services_)),
+        QString::fromStdString(sentName(code, services_)));
 }
 
 void StandardKeyPage::keyClicked(int position) {

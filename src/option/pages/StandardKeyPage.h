@@ -1,6 +1,6 @@
 // The page of the 104 standard keys drawn on a picture of the keyboard. A
 // click opens the swap-key dialog for that key; remapped keys stay drawn
-// pressed.
+// pressed, hovered or not, and their help names what they send.
 #pragma once
 
 #include <array>
@@ -39,10 +39,13 @@ private:
     struct KeyLooks {
         StatePictures plain;
         StatePictures remapped;
+        QString plainHelp; // the skin's help text
     };
 
     // Gives a key the look of its entry; true when the look changed.
     bool showKey(int position);
+    // "<key> → <what it sends>" for a key remapped to `code`.
+    QString remapHelp(int position, uint8_t code) const;
 
     KeyPageServices services_;
     std::array<KeyLooks, kStandardKeyCount> looks_;

@@ -4,9 +4,11 @@
 #include "option/skin/SkinResources.h"
 #include "platform/Trace.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 
@@ -90,6 +92,16 @@ std::vector<SkinControlSetup> pushButtons(std::initializer_list<int> sections) {
     return pushButtons(std::span<const int>(sections.begin(), sections.size()));
 }
 
+QPoint centredPlace(const QSize &size, const QRect &owner, const QRect &screen) {
+    QPoint corner(owner.x() + (owner.width() - size.width()) / 2,
+                  owner.y() + (owner.height() - size.height()) / 2);
+    if (screen.isValid()) {
+        corner.setX(std::max(screen.left(), std::min(corner.x(), screen.right() + 1 - size.width())));
+        corner.setY(std::max(screen.top(), std::min(corner.y(), screen.bottom() + 1 - size.height())));
+    }
+    return corner;
+}
+
 SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(parent), kind_(kind) {
     if (kind == SkinWindowKind::ChildPage)
         setWindowFlags(Qt::Widget);
@@ -126,7 +138,7 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSet
     const QSize size = background_.size();
 
     // A page sits at the top-left of its parent; a popup is centred over
-    // its owner by QDialog when it opens, as long as it was never moved.
+    // its owner when it first opens (setVisible).
     if (kind_ == SkinWindowKind::ChildPage)
         move(0, 0);
     if (!size.isEmpty())
@@ -218,6 +230,23 @@ void SkinnedDialog::command(int section) {
         accept();
     else if (section == dialogButtons_.cancel || section == dialogButtons_.close)
         reject();
+}
+
+void SkinnedDialog::setVisible(bool visible) {
+    // Placed before the window is mapped, so Qt knows where it is from the
+    // start: a window the window manager places itself is only learnt of
+    // once it moves, and until then everything mapped to the screen from it
+    // (menus, dialogs) lands as if it sat at the screen's corner. QDialog's
+    // own centring also allows for a title bar these windows lack.
+    if (visible && kind_ == SkinWindowKind::ModalPopup && !testAttribute(Qt::WA_Moved) && !isVisible()) {
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect free = screen ? screen->availableGeometry() : QRect();
+        const QRect over = owner && owner->isVisible() ? owner->geometry() : free;
+        if (over.isValid())
+            move(centredPlace(size(), over, free));
+    }
+    QDialog::setVisible(visible);
 }
 
 void SkinnedDialog::paintSkinTexts(QPainter &) {}

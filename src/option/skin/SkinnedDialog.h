@@ -54,6 +54,11 @@ struct SkinControlSetup {
 std::vector<SkinControlSetup> pushButtons(std::span<const int> sections);
 std::vector<SkinControlSetup> pushButtons(std::initializer_list<int> sections);
 
+// Top-left of a frameless window of `size` centred over `owner` (the owner's
+// window rectangle, or the screen's free area when there is no owner), kept
+// inside `screen` where it fits.
+QPoint centredPlace(const QSize &size, const QRect &owner, const QRect &screen);
+
 // Whether the window keeps the full-window state pictures after its
 // controls have theirs (a window that re-cuts pictures later keeps them).
 enum class WindowPictures { Discard, Keep };
@@ -112,6 +117,10 @@ public:
     // for its own controls and passes on the rest, and overrides accept()
     // where OK does more than close.
     virtual void command(int section);
+
+    // A popup opening for the first time is placed explicitly: centred over
+    // its owner's window, or on the screen when it has none (see placePopup).
+    void setVisible(bool visible) override;
 
 signals:
     // A control was clicked.

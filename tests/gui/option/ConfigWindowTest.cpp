@@ -440,6 +440,28 @@ TEST_F(ConfigWindowTest, DrawsTheSkinAndTheVersionLine) {
     window_.reset();
 }
 
+// A manual the desktop cannot show is named with its path, and its folder is
+// offered instead.
+TEST_F(ConfigWindowTest, AManualThatCannotBeShownIsNamedAndItsFolderOffered) {
+    start();
+    const QString manual = QString::fromStdString(dir_.folder() + "User Manual.pdf");
+    QString told;
+    onNextModal([&told](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        told = box->text();
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Option"));
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == QStringLiteral("Open Folder"))
+                b->click();
+    });
+    shell_.reportFailure(manual, OpenOutcome::NoViewer);
+    EXPECT_TRUE(told.contains(manual)) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("No program to show PDF files"))) << told.toStdString();
+    ASSERT_EQ(shell_.files.size(), 1);
+    EXPECT_EQ(fs::path(shell_.files[0].toStdString()), fs::path(dir_.folder()).parent_path());
+}
+
 } // namespace
 } // namespace orvyn
 

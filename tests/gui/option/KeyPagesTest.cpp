@@ -502,6 +502,13 @@ TEST_F(KeyPagesTest, StandardKeysShowRemapsAndTheSwapDialogStoresItsResult) {
     // A remapped key's normal picture is its pressed one.
     BitmapButton *a = page.keyButton(45);
     EXPECT_EQ(a->statePicture(StatePicture::Normal), a->statePicture(StatePicture::Down));
+    // ... under the pointer too, and its help names what it sends.
+    EXPECT_EQ(a->statePicture(StatePicture::Over), a->statePicture(StatePicture::Down));
+    EXPECT_EQ(a->helpText(), QStringLiteral("A → B"));
+    EXPECT_EQ(
+        page.keyButton(10)->helpText(),
+        QStringLiteral("F10 → %1").arg(QString::fromStdString(texts_.text(kFirstMouseFunctionText + 2))));
+    EXPECT_TRUE(page.keyButton(46)->helpText().startsWith(QStringLiteral("S key.")));
     EXPECT_NE(page.keyButton(46)->statePicture(StatePicture::Normal),
               page.keyButton(46)->statePicture(StatePicture::Down));
     ASSERT_NE(page.enterKey(), nullptr);

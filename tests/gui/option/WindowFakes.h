@@ -19,6 +19,8 @@ public:
         addresses.push_back(address);
         return true;
     }
+    // As the desktop reports a document it could not show.
+    using DocumentOpener::reportFailure;
     QStringList files, addresses;
     bool opens = true; // false: as if the file were missing
 };

@@ -75,6 +75,17 @@ protected:
             std::vector<std::string>{"/bin/sh", "-c", "exec '" + programs_ + "Option' 2>&1"});
     }
 
+    // Option on the X server, once its first frame is painted, and the id
+    // of its window (empty when it did not come up).
+    std::pair<std::unique_ptr<Child>, std::string> startOptionWindow() {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        auto option = startOption();
+        if (!waitForLine(*option, "Option: first frame painted"))
+            return {std::move(option), std::string()};
+        return {std::move(option),
+                shell("xdotool search --sync --name '^Orvyn Vantor Keyboard Option$' | head -1")};
+    }
+
     TempRuntime runtime_;
     std::string home_;
     std::string programs_;
