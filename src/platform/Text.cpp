@@ -8,8 +8,10 @@ namespace orvyn {
 
 std::string_view trim(std::string_view text, std::string_view blanks) {
     const std::size_t first = text.find_first_not_of(blanks);
+    // All blanks: an empty view at the text's end, never a null pointer
+    // (callers copy from it).
     if (first == std::string_view::npos)
-        return {};
+        return text.substr(text.size());
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 

@@ -48,7 +48,8 @@ bool readInt(std::string_view text, std::size_t &pos, int32_t &out) {
 
 void copyField(char *field, std::size_t maxChars, std::string_view text) {
     const std::size_t n = std::min(maxChars, text.size());
-    std::memcpy(field, text.data(), n);
+    if (n > 0)
+        std::memcpy(field, text.data(), n);
     field[n] = '\0';
 }
 
