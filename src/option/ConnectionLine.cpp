@@ -110,13 +110,16 @@ void ConnectionLine::look() {
     ConnectionStatus next = connectionStatus(facts);
     // The firmware line is read only when the state moves (or on news), so a
     // damaged config.ini is not complained of every second.
-    if (!lookedOnce_ || next.state != status_.state) {
+    if (firmwareDue_ || !lookedOnce_ || next.state != status_.state) {
+        firmwareDue_ = false;
         firmware_ = services_.settings.readFirmwareVersion(-1);
         facts.firmwareVersion = firmware_;
         next = connectionStatus(facts);
     }
-    if (confirmedCopy_ &&
-        std::memcmp(confirmedCopy_.get(), &services_.session.working(), sizeof(ConfigBlock)))
+    // An edit since, or a keyboard or Monitor gone since, ends the confirmation.
+    const bool edited = confirmedCopy_ &&
+                        std::memcmp(confirmedCopy_.get(), &services_.session.working(), sizeof(ConfigBlock));
+    if (edited || (lookedOnce_ && next.state != status_.state))
         clearConfirmation();
     if (lookedOnce_ && next == status_)
         return;
@@ -134,7 +137,7 @@ void ConnectionLine::noteMessage(uint32_t message) {
         return;
     keyboardNews_ = true;
     // A read-back brings the firmware the keyboard told.
-    lookedOnce_ = false;
+    firmwareDue_ = true;
     look();
 }
 
@@ -142,11 +145,11 @@ void ConnectionLine::confirmApply(ApplyOutcome outcome) {
     const auto confirmation = applyConfirmation(outcome);
     if (!confirmation)
         return;
+    look(); // first: a state change would end the confirmation
     confirmation_ = confirmation;
     confirmedCopy_ = std::make_unique<ConfigBlock>(services_.session.working());
     confirmationTimer_.start(kConfirmationShown);
     trace("Option: confirmation: " + applyConfirmationText(*confirmation) + "\n");
-    look();
     update();
     emit statusChanged();
 }
@@ -157,6 +160,7 @@ void ConnectionLine::clearConfirmation() {
     if (!confirmation_)
         return;
     confirmation_.reset();
+    trace("Option: confirmation ended\n");
     update();
     emit statusChanged();
 }

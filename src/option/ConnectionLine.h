@@ -78,6 +78,7 @@ private:
     ConnectionStatus status_;
     bool lookedOnce_ = false;
     bool keyboardNews_ = false;
+    bool firmwareDue_ = false;
     int32_t firmware_ = -1;
     std::optional<QElapsedTimer> startedMonitor_;
     std::optional<ApplyConfirmation> confirmation_;
