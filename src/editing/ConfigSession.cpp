@@ -223,7 +223,16 @@ void ConfigSession::finishApply(ApplyEnd end) {
         return;
     if (end == ApplyEnd::Answered) {
         trace("Option: Monitor answered, OK/Apply enabled\n");
-        switch (lastOutcome_.value_or(ApplyOutcome::Sent)) {
+        ApplyOutcome outcome = lastOutcome_.value_or(ApplyOutcome::Sent);
+        // Monitor answers at once when it has no keyboard open; it notes
+        // that in config.ini before it takes any apply. (A Monitor without
+        // tokens answers every apply as Sent.)
+        if (outcome == ApplyOutcome::Sent && settings_.readDeviceState() == 0)
+            outcome = ApplyOutcome::NoKeyboard;
+        // Before any notice: a notice waits for the user.
+        if (view_)
+            view_->applyConfirmed(outcome);
+        switch (outcome) {
         case ApplyOutcome::Refused:
             keepRefusedChanges(sent_, lastRefused_, refusedChanges_);
             tell(SessionNotice::KeyboardRefused);
@@ -238,11 +247,6 @@ void ConfigSession::finishApply(ApplyEnd end) {
             tell(SessionNotice::ApplyUnconfirmed);
             break;
         case ApplyOutcome::Sent:
-            // Monitor answers at once when it has no keyboard open; it notes
-            // that in config.ini before it takes any apply. (A Monitor without
-            // tokens answers every apply as Sent.)
-            if (settings_.readDeviceState() == 0)
-                tell(SessionNotice::KeyboardAbsent);
             break;
         }
     } else {

@@ -42,6 +42,8 @@ public:
     virtual void restoreAndActivate() = 0;
     // A message for the user, shown once the window can show it.
     virtual void tellUser(SessionNotice notice, const std::string &text) = 0;
+    // Monitor answered the apply; Sent means the keyboard was there to take it.
+    virtual void applyConfirmed(ApplyOutcome) {}
 };
 
 enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };

@@ -12,6 +12,7 @@
 
 #include "editing/KeyboardLayout.h"
 #include "editing/OptionLinks.h"
+#include "option/ConnectionLine.h"
 #include "option/dialogs/MacroManagerDialog.h"
 #include "option/dialogs/ResetWarningDialog.h"
 #include "option/keyboard/KeystrokeRecorder.h"
@@ -36,6 +37,8 @@ const QRect kFirmwareArea(QPoint(308, 252), QPoint(347, 281));
 // restore-defaults button, centred in its height.
 const QRect kVersionStrip(ConfigWindowSkin::kVersionLine.x, ConfigWindowSkin::kVersionLine.y,
                           ConfigWindowSkin::kVersionLine.width, ConfigWindowSkin::kVersionLine.height);
+// Where the user stands, in the empty strip between restore-defaults and OK.
+const QRect kConnectionArea(404, 446, 226, 40);
 
 QFont versionFont() {
     return skinFont(FontFace::Arial, 12, 6, 400);
@@ -95,6 +98,12 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     shown_ = StandardKeys;
     if (BitmapButton *b = button(StandardKeysTab))
         b->setChecked(ButtonCheck::Pressed);
+
+    connection_ = new ConnectionLine(
+        {services_.session, services_.poster, services_.settings, services_.programFolder}, this);
+    connection_->setGeometry(kConnectionArea);
+    connect(connection_, &ConnectionLine::statusChanged, this, [this] { update(versionLineRect()); });
+    connection_->look();
 
     waitShield_ = new WaitShield(this);
     // The session decides when the wait ends; the timer only wakes it.
@@ -164,6 +173,7 @@ void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
 }
 
 void ConfigWindow::handleMessage(const PostedMessage &message) {
+    connection_->noteMessage(message.message);
     services_.session.handleMessage(message);
 }
 
@@ -385,6 +395,12 @@ void ConfigWindow::endApplyWait() {
     }
     waitShown_ = false;
     waitShield_->hide();
+    // The wait may have ended because Monitor went away.
+    connection_->look();
+}
+
+void ConfigWindow::applyConfirmed(ApplyOutcome outcome) {
+    connection_->confirmApply(outcome);
 }
 
 void ConfigWindow::versionTextChanged() {
@@ -436,7 +452,7 @@ void ConfigWindow::paintSkinTexts(QPainter &painter) {
     painter.setPen(QColor(0xE6, 0xE6, 0xE6));
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(kVersionStrip, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QString::fromStdString(services_.session.versionLine()));
+                     QString::fromStdString(connection_->versionLine()));
 }
 
 void ConfigWindow::paintEvent(QPaintEvent *event) {

@@ -20,6 +20,7 @@
 namespace orvyn {
 
 class AdvancedPage;
+class ConnectionLine;
 class KeyCodeTable;
 class KeyboardLayout;
 class MacroKeyPage;
@@ -78,6 +79,7 @@ public:
     QRect pageRect() const { return pageRect_; }
     QRect versionLineRect() const;
     bool applyWaitShown() const { return waitShown_; }
+    ConnectionLine *connectionLine() const { return connection_; }
     // What the key pages show, in one line: the remapped standard keys
     // (position:code), the captions of the 15 programmable keys, of the six
     // media keys and of the player button. Traced at every refresh.
@@ -92,6 +94,7 @@ public:
     void closeWindow() override;
     void restoreAndActivate() override;
     void tellUser(SessionNotice notice, const std::string &text) override;
+    void applyConfirmed(ApplyOutcome outcome) override;
 
 signals:
     // The first frame has been painted (start-up timing).
@@ -125,6 +128,7 @@ private:
     QRect pageRect_;
     QTimer waitCheck_;
     QWidget *waitShield_ = nullptr;
+    ConnectionLine *connection_ = nullptr;
     bool waitShown_ = false;
     bool painted_ = false;
     std::function<bool()> confirmReset_;

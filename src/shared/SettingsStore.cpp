@@ -208,9 +208,9 @@ bool SettingsStore::writeOsdSettings(const OsdSettings &record, SaveFailures *fa
     return reported(ini, ini.writeBlock("OSDSetting", "config", &record, sizeof record), failures);
 }
 
-int32_t SettingsStore::readFirmwareVersion() const {
+int32_t SettingsStore::readFirmwareVersion(int32_t whenAbsent) const {
     const IniFile ini = configIni();
-    return reported(ini, ini.readNumber(kSetting, "FWVersion", kDefaultFirmwareVersion));
+    return reported(ini, ini.readNumber(kSetting, "FWVersion", whenAbsent));
 }
 
 bool SettingsStore::writeProfileFileName(int n, std::string_view text) {

@@ -111,7 +111,8 @@ public:
     // Leaves `record` untouched when the stored block is missing or damaged.
     bool readOsdSettings(OsdSettings &record, OsdFolder where = OsdFolder::Program) const;
     bool writeOsdSettings(const OsdSettings &record, SaveFailures *failures = nullptr);
-    int32_t readFirmwareVersion() const;
+    // `whenAbsent` when the keyboard never told it.
+    int32_t readFirmwareVersion(int32_t whenAbsent = kDefaultFirmwareVersion) const;
     bool writeProfileFileName(int n, std::string_view text);
     bool writeOsdMessage(std::string_view text);
     std::string readOsdMessage() const;

@@ -410,6 +410,8 @@ TEST_F(ConfigWindowTest, DrawsTheSkinAndTheVersionLine) {
     if (!fs::exists(ORVYN_PROGRAM_DIR "skins/skin_Config.ini"))
         GTEST_SKIP() << "skin set not generated";
     ASSERT_TRUE(IniFile(settings_.configIniPath()).writeNumber("Setting", "FWVersion", 105));
+    // The firmware is drawn while a keyboard is connected.
+    ASSERT_TRUE(IniFile(settings_.configIniPath()).writeNumber("Setting", "Device", 1));
     // The real texts where the language module is built.
     UiTextLibrary realTexts;
     realTexts.load(ORVYN_PROGRAM_DIR);

@@ -269,5 +269,87 @@ TEST_F(OptionMonitorOrderTest, ApplyWaitLeavesOtherWindowsClickable) {
     EXPECT_EQ(pollingWrites().back(), std::make_pair(kKeyboardProfile, 8));
 }
 
+// The Monitor Option starts is detached: found by its program file, which
+// is this test's alone, and killed by its id.
+class StartedMonitor {
+public:
+    explicit StartedMonitor(std::string program) : program_(std::move(program)) {}
+    ~StartedMonitor() { kill(); }
+    pid_t pid() const {
+        for (const auto &entry : fs::directory_iterator("/proc")) {
+            std::error_code error;
+            if (fs::read_symlink(entry.path() / "exe", error) == program_)
+                return static_cast<pid_t>(std::stoi(entry.path().filename().string()));
+        }
+        return 0;
+    }
+    void kill() const {
+        const pid_t found = pid();
+        if (found == 0)
+            return;
+        ::kill(found, SIGKILL);
+        for (int i = 0; i < 50 && pid() == found; ++i)
+            std::this_thread::sleep_for(100ms);
+    }
+
+private:
+    std::string program_;
+};
+
+// Option's window tells where the user stands while Monitor is started from
+// it, killed, missing and started again, and confirms an Apply.
+TEST_F(OptionMonitorOrderTest, ConnectionLineFollowsMonitorStartedFromTheWindow) {
+    constexpr int kStartButtonX = 440, kStartButtonY = 475; // where ConfigWindow puts it
+    StartedMonitor monitor(programs_ + "Monitor");
+    auto shows = [this](const std::string &state) {
+        return waitForLine(*option_, "Option: connection: " + state, 30);
+    };
+    auto screenshot = [this](const std::string &name) {
+        std::this_thread::sleep_for(200ms);
+        if (const char *out = std::getenv("ORVYN_RENDER_DIR"))
+            shell("import -window " + window_ + " '" + out + "/" + name + ".png' 2>/dev/null");
+    };
+    startOption();
+    if (HasFatalFailure())
+        return;
+    screenshot("connection-monitor-not-running");
+
+    click(window_, kStartButtonX, kStartButtonY);
+    ASSERT_TRUE(waitForLine(*option_, "Option: started Monitor"));
+    ASSERT_TRUE(shows("Keyboard connected"));
+    ASSERT_NE(monitor.pid(), 0);
+    ASSERT_TRUE(waitForLine(*option_, "Option: took the keyboard's configuration", 30));
+    screenshot("connection-keyboard-connected");
+    choosePolling(k125Hz);
+    clickApply();
+    ASSERT_TRUE(waitForLine(*option_, "Option: confirmation: Saved to the keyboard", 30));
+    screenshot("connection-saved-to-keyboard");
+
+    // Killed: the line follows without the user, the confirmation goes, and
+    // no firmware is made up while nothing reported one.
+    monitor.kill();
+    EXPECT_TRUE(waitForLine(*option_, "Option: confirmation ended"));
+    ASSERT_TRUE(shows("Monitor is not running (Driver V1.03)"));
+
+    // Its program missing: said so, nothing started.
+    fs::rename(programs_ + "Monitor", programs_ + "Monitor.away");
+    click(window_, kStartButtonX, kStartButtonY);
+    EXPECT_TRUE(waitForLine(*option_, "Option: Monitor could not be started"));
+    dismissNotice();
+    EXPECT_EQ(monitor.pid(), 0);
+    fs::rename(programs_ + "Monitor.away", programs_ + "Monitor");
+
+    // Started again with the keyboard unplugged, then applied to.
+    server_->unplug();
+    click(window_, kStartButtonX, kStartButtonY);
+    ASSERT_TRUE(shows("No keyboard connected"));
+    screenshot("connection-no-keyboard");
+    choosePolling(k1000Hz);
+    clickApply();
+    ASSERT_TRUE(waitForLine(*option_, "Option: confirmation: Saved; the keyboard is not connected", 30));
+    screenshot("connection-saved-no-keyboard");
+    dismissNotice();
+}
+
 } // namespace
 } // namespace orvyn::test
