@@ -13,11 +13,13 @@ void RecordKeeper::assign(const ConfigBlock &in) {
 }
 
 void RecordKeeper::handOver(const ConfigBlock &taken, int64_t token, Keyboard keyboard) {
+    // `taken` may be the record itself, which the assignment below frees.
     auto merged = std::make_unique<ConfigBlock>(taken);
-    copyKeyboardParts(*record_, *merged, partsExcept(changedHere_, taken.flags));
+    const ChangeFlags flagged = merged->flags;
+    copyKeyboardParts(*record_, *merged, partsExcept(changedHere_, flagged));
     record_ = std::move(merged);
     if (keyboard == Keyboard::Connected)
-        owed_.handOver(*record_, taken.flags, token);
+        owed_.handOver(*record_, flagged, token);
     else
         owed_.setRecord(*record_);
 }
