@@ -130,7 +130,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Escape: Cancel, else close, else (the main window) only drops the
+    // focus; Enter and Return never close the window by themselves.
     void keyPressEvent(QKeyEvent *event) override;
+    // Tab and Shift+Tab walk the controls in reading order (FocusOrder.h).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Control {
