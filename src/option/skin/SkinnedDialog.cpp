@@ -274,6 +274,8 @@ void SkinnedDialog::keyPressEvent(QKeyEvent *event) {
         }
         event->accept();
         // Through command(), so a window's own Cancel does what a click does.
+        if (escapeKey_ == EscapeKey::Ignored)
+            return;
         if (dialogButtons_.cancel != kNoSection)
             command(dialogButtons_.cancel);
         else if (dialogButtons_.close != kNoSection)

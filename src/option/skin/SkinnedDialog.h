@@ -105,6 +105,11 @@ public:
     // The section of a control created by loadSkin(), or -1.
     int sectionOf(const QObject *control) const;
 
+    // Whether Escape does what Cancel does (setDialogButtons()). A window
+    // whose buttons alone may end it ignores Escape.
+    enum class EscapeKey { Cancels, Ignored };
+    void setEscapeKey(EscapeKey use) { escapeKey_ = use; }
+
     // Gives the window's OK (accept()), Cancel and close (reject()) buttons.
     void setDialogButtons(DialogButtons buttons) { dialogButtons_ = buttons; }
     // What a click on the control of `section` does (every controlCommand
@@ -154,6 +159,7 @@ private:
     std::string skinProblem_;
     std::map<int, Control> controls_;
     DialogButtons dialogButtons_;
+    EscapeKey escapeKey_ = EscapeKey::Cancels;
     // Manual dragging when the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;
