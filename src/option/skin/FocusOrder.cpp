@@ -107,4 +107,50 @@ bool stepFocus(QWidget &window, FocusStep step) {
     return true;
 }
 
+int nearestToward(const QRect &from, std::span<const QRect> candidates, Direction direction) {
+    const bool across = direction == Direction::Left || direction == Direction::Right;
+    const int sign = direction == Direction::Right || direction == Direction::Down ? 1 : -1;
+    // The gap between two intervals on one axis; 0 when they overlap.
+    auto gap = [](int aFirst, int aLast, int bFirst, int bLast) {
+        return std::max({0, bFirst - aLast, aFirst - bLast});
+    };
+    int best = -1;
+    std::pair<int, int> bestScore;
+    for (int i = 0; i < static_cast<int>(candidates.size()); ++i) {
+        const QRect &c = candidates[i];
+        const QPoint d = c.center() - from.center();
+        const int along = sign * (across ? d.x() : d.y());
+        if (along <= 0)
+            continue;
+        const int side = across ? gap(from.top(), from.bottom(), c.top(), c.bottom())
+                                : gap(from.left(), from.right(), c.left(), c.right());
+        const std::pair<int, int> score{along + 4 * side, std::abs(across ? d.y() : d.x())};
+        if (best < 0 || score < bestScore) {
+            best = i;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+bool moveFocusToward(QWidget &control, Direction direction) {
+    QWidget *scope = control.parentWidget();
+    while (scope != nullptr && qobject_cast<SkinnedDialog *>(scope) == nullptr)
+        scope = scope->parentWidget();
+    if (scope == nullptr)
+        return false;
+    std::vector<QWidget *> others = focusOrder(*scope);
+    std::erase(others, &control);
+    std::vector<QRect> rects;
+    rects.reserve(others.size());
+    for (QWidget *w : others)
+        rects.emplace_back(w->mapTo(scope, QPoint(0, 0)), w->size());
+    const int next =
+        nearestToward(QRect(control.mapTo(scope, QPoint(0, 0)), control.size()), rects, direction);
+    if (next < 0)
+        return false;
+    others[next]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
 } // namespace orvyn

@@ -35,4 +35,15 @@ std::vector<QWidget *> focusOrder(QWidget &window);
 enum class FocusStep { Next, Previous };
 bool stepFocus(QWidget &window, FocusStep step);
 
+// Arrow keys: the control nearest in a direction, by centres: the distance
+// along the direction plus four times the gap across it (0 where the two
+// overlap across it), so the next key of a row beats a nearer one of
+// another row. -1 when nothing lies that way.
+enum class Direction { Left, Right, Up, Down };
+int nearestToward(const QRect &from, std::span<const QRect> candidates, Direction direction);
+
+// Moves the focus from `control` to the nearest control that way within its
+// page or dialog. False when there is none.
+bool moveFocusToward(QWidget &control, Direction direction);
+
 } // namespace orvyn

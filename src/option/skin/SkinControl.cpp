@@ -1,5 +1,6 @@
 #include "option/skin/SkinControl.h"
 
+#include "option/skin/FocusOrder.h"
 #include "option/skin/QuickHelp.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinImage.h"
@@ -178,10 +179,23 @@ void SkinControl::keyPressEvent(QKeyEvent *event) {
     // Space is QAbstractButton's (down on press, click on release); Enter
     // and Return click at once, like a default button.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !event->isAutoRepeat()) {
         event->accept();
         click();
         return;
+    }
+    // Arrows move over the keys of a page (the keyboard picture, the G-key
+    // fields) by where they sit.
+    static constexpr std::pair<int, Direction> kArrows[] = {{Qt::Key_Left, Direction::Left},
+                                                            {Qt::Key_Right, Direction::Right},
+                                                            {Qt::Key_Up, Direction::Up},
+                                                            {Qt::Key_Down, Direction::Down}};
+    for (const auto &[key, direction] : kArrows) {
+        if (event->key() == key && plain && moveFocusToward(*this, direction)) {
+            event->accept();
+            return;
+        }
     }
     QAbstractButton::keyPressEvent(event);
 }

@@ -126,5 +126,31 @@ TEST(FocusOrder, ReadingOrderIsRowsTopToBottomEachLeftToRightWithPagesAsBlocks) 
         EXPECT_EQ(readingOrder(c.stops), c.order) << c.name;
 }
 
+TEST(FocusOrder, ArrowsGoToTheNearestControlThatWayPreferringItsRowOrColumn) {
+    // A piece of the keyboard picture: Q W over A S, shifted a little, and
+    // Tab left of Q; a wide key (Enter) far right.
+    const std::vector<QRect> keys = {{40, 0, 24, 24},  {68, 0, 24, 24}, {48, 28, 24, 24},
+                                     {76, 28, 24, 24}, {0, 0, 36, 24},  {300, 0, 40, 52}};
+    enum { Q, W, A, S, TabKey, Enter };
+    struct Case {
+        int from;
+        Direction direction;
+        int to;
+    };
+    const std::vector<Case> cases = {
+        {Q, Direction::Right, W},      {Q, Direction::Left, TabKey}, {Q, Direction::Down, A},
+        {W, Direction::Down, S},       {A, Direction::Up, Q},        {S, Direction::Right, Enter},
+        {TabKey, Direction::Left, -1}, {Q, Direction::Up, -1},
+    };
+    for (const Case &c : cases) {
+        std::vector<QRect> others = keys;
+        others.erase(others.begin() + c.from);
+        int got = nearestToward(keys[c.from], others, c.direction);
+        if (got >= c.from)
+            ++got;
+        EXPECT_EQ(got, c.to) << "from " << c.from << " way " << static_cast<int>(c.direction);
+    }
+}
+
 } // namespace
 } // namespace orvyn
