@@ -1,16 +1,62 @@
 // A skinned popup that takes the whole keyboard from when it shows until it
 // ends: every press and release goes to recordedKey(), Enter and Escape
 // included, and no other client sees a key meanwhile. The recorder drops
-// auto-repeat before a key gets here.
+// auto-repeat before a key gets here. The one keyboard way out: Escape held
+// for a second cancels (EscapeHold); a tapped Escape is recorded.
 #pragma once
 
+#include "editing/Keystroke.h"
 #include "option/skin/SkinnedDialog.h"
 
+#include <QTimer>
+#include <chrono>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace orvyn {
 
-struct Keystroke;
+inline constexpr uint32_t kEscapeVirtualKey = 0x1B;
+
+// Tells a held Escape from a tapped one among recorded keystrokes. An
+// Escape press waits: whatever comes next (its release, another key)
+// records it first; held for `hold` it is dropped, its repeats and release
+// too, and held() is sent instead. A release waits `settle` for the press
+// of the same server time that makes it half of an auto-repeat.
+class EscapeHold final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds kHold{1000};
+    static constexpr std::chrono::milliseconds kSettle{60};
+
+    explicit EscapeHold(QObject *parent, std::chrono::milliseconds hold = kHold,
+                        std::chrono::milliseconds settle = kSettle);
+
+    // Every keystroke recorded goes through here; record() sends the ones
+    // to record, in typing order.
+    void take(const Keystroke &k);
+    // The timer ran out (tests call it directly).
+    void timerEnds();
+    // Forgets a waiting press (recording ended).
+    void reset();
+
+signals:
+    void record(const Keystroke &k);
+    void held();
+
+private:
+    void endHold();
+
+    std::chrono::milliseconds hold_;
+    std::chrono::milliseconds settle_;
+    QTimer timer_;
+    std::optional<Keystroke> pressed_;
+    std::optional<Keystroke> released_;
+    bool dropRest_ = false;
+};
+
+// The quick help a recording window shows: how to leave by keyboard.
+QString escapeHoldHelp();
 
 class KeyCaptureDialog : public SkinnedDialog {
     Q_OBJECT
@@ -29,11 +75,15 @@ protected:
     // Keystrokes from the recorder arrive here.
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Keys that reach Qt (no grab) never end the dialog either.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void keystroke(const Keystroke &k);
     void startCapture();
     void stopCapture();
+
+    EscapeHold escape_;
 };
 
 } // namespace orvyn

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "option/keyboard/KeystrokeRecorder.h"
+#include "option/skin/QuickHelp.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinImage.h"
 #include "option/skin/SkinResources.h"
@@ -139,6 +140,19 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
 
     for (QWidget *child : findChildren<QWidget *>())
         swallowKeysOf(child);
+
+    connect(&escape_, &EscapeHold::held, this, [this] {
+        if (editor_.recording())
+            stopRecording();
+    });
+    connect(&escape_, &EscapeHold::record, this, [this](const Keystroke &k) {
+        if (!editor_.recording())
+            return;
+        const EditorAction action = editor_.keystroke(k);
+        showEvents();
+        if (action == EditorAction::StopRecording)
+            stopRecording();
+    });
 
     fillNames();
     const int first = editor_.preselection(currentKey);
@@ -284,6 +298,8 @@ void MacroManagerDialog::startRecording() {
     // Without the keyboard the window still shows that it records; no
     // keystroke arrives then.
     KeystrokeRecorder::instance().start(this);
+    QuickHelp::instance().setText(true, escapeHoldHelp());
+    QuickHelp::instance().announce(true);
     for (int section : {Ok, Cancel, Close, NewMacro, DeleteMacro})
         if (BitmapButton *b = button(section))
             b->setEnabled(false);
@@ -294,6 +310,9 @@ void MacroManagerDialog::startRecording() {
 }
 
 void MacroManagerDialog::stopRecording() {
+    escape_.reset();
+    QuickHelp::instance().setText(false, {});
+    QuickHelp::instance().announce(false);
     editor_.endRecording();
     if (BitmapButton *record = button(Record); record && !startPictures_[0].isNull())
         record->setStatePictures(startPictures_);
@@ -309,13 +328,8 @@ void MacroManagerDialog::stopRecording() {
 
 bool MacroManagerDialog::event(QEvent *event) {
     if (event->type() == RecordedKeyEvent::kType) {
-        if (editor_.recording()) {
-            const EditorAction action =
-                editor_.keystroke(static_cast<RecordedKeyEvent *>(event)->keystroke());
-            showEvents();
-            if (action == EditorAction::StopRecording)
-                stopRecording();
-        }
+        if (editor_.recording())
+            escape_.take(static_cast<RecordedKeyEvent *>(event)->keystroke());
         return true;
     }
     return SkinnedDialog::event(event);

@@ -9,6 +9,7 @@
 #include "editing/KeyCodeTable.h"
 #include "editing/MacroEditor.h"
 #include "option/dialogs/EditableListBox.h"
+#include "option/dialogs/KeyCaptureDialog.h"
 #include "option/skin/SkinNames.h"
 #include "option/skin/SkinnedDialog.h"
 #include "option/skin/SkinnedMenu.h"
@@ -86,6 +87,8 @@ private:
     StatePictures startPictures_;
     StatePictures stopPictures_;
     bool fillingNames_ = false;
+    // Escape held for a second stops a recording without being recorded.
+    EscapeHold escape_{this};
 };
 
 } // namespace orvyn

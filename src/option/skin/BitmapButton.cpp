@@ -23,9 +23,9 @@ StatePicture chooseButtonPicture(ToggleMode mode, bool checked, bool disabled, b
 
 BitmapButton::BitmapButton(QWidget *parent)
     : SkinControl(parent, QuickHelpUse::Publish, HoverEnd::OnLeave, 0) {
-    // Not a tab stop, but a click takes the focus so that an edit field
-    // loses it (and commits) before the click is handled.
-    setFocusPolicy(Qt::ClickFocus);
+    // A tab stop; a click takes the focus too, so that an edit field loses
+    // it (and commits) before the click is handled.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 StatePicture BitmapButton::currentPicture() const {

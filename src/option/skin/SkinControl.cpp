@@ -1,5 +1,6 @@
 #include "option/skin/SkinControl.h"
 
+#include "option/skin/FocusOrder.h"
 #include "option/skin/QuickHelp.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinImage.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -37,6 +39,40 @@ void paintSkinControl(QPainter &painter, QSize size, const QImage &picture, cons
     painter.drawText(QPoint(5, top + metrics.ascent()), caption);
     painter.restore();
 }
+
+void paintFocusRing(QPainter &painter, const QRegion &shape) {
+    // The inside of the shape shrunk by `by` pixels on every side.
+    auto inner = [&shape](int by) {
+        return shape.intersected(shape.translated(by, 0))
+            .intersected(shape.translated(-by, 0))
+            .intersected(shape.translated(0, by))
+            .intersected(shape.translated(0, -by));
+    };
+    const QRegion accent = shape.subtracted(inner(kFocusRingWidth));
+    const QRegion shadow = inner(kFocusRingWidth).subtracted(inner(kFocusRingWidth + 1));
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setClipRegion(accent);
+    painter.fillRect(shape.boundingRect(), QColor::fromRgba(kFocusRingColour));
+    painter.setClipRegion(shadow);
+    painter.fillRect(shape.boundingRect(), QColor(0, 0, 0));
+    painter.restore();
+}
+
+namespace {
+
+bool isKeyboardReason(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
+// The focus left with its window (a dialog or menu opened over it) and comes
+// back the same way: the ring keeps what it was.
+bool isWindowReason(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
 
 SkinControl::SkinControl(QWidget *parent, QuickHelpUse quickHelp, HoverEnd hoverEnd, int index)
     : QAbstractButton(parent), quickHelp_(quickHelp), hoverEnd_(hoverEnd), index_(index) {
@@ -98,6 +134,15 @@ void SkinControl::paintEvent(QPaintEvent *) {
     // never flickers over the picture.
     QPainter painter(this);
     paintSkinControl(painter, size(), statePicture(currentPicture()), caption_);
+    if (showsFocusRing())
+        paintFocusRing(painter, mask().isEmpty() ? QRegion(rect()) : mask());
+}
+
+void SkinControl::focusInEvent(QFocusEvent *event) {
+    QAbstractButton::focusInEvent(event);
+    if (!isWindowReason(event->reason()))
+        keyboardFocus_ = isKeyboardReason(event->reason());
+    update();
 }
 
 void SkinControl::enterEvent(QEnterEvent *event) {
@@ -120,11 +165,39 @@ void SkinControl::leaveEvent(QEvent *event) {
 
 void SkinControl::focusOutEvent(QFocusEvent *event) {
     QAbstractButton::focusOutEvent(event);
+    if (!isWindowReason(event->reason()))
+        keyboardFocus_ = false;
+    update();
     // Only a lit control says "left": clicking one button moves the focus
     // away from another, and that must not wipe the quick help of the
     // button now under the pointer.
     if (hover_)
         setHover(false);
+}
+
+void SkinControl::keyPressEvent(QKeyEvent *event) {
+    // Space is QAbstractButton's (down on press, click on release); Enter
+    // and Return click at once, like a default button.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    // Arrows move over the keys of a page (the keyboard picture, the G-key
+    // fields) by where they sit.
+    static constexpr std::pair<int, Direction> kArrows[] = {{Qt::Key_Left, Direction::Left},
+                                                            {Qt::Key_Right, Direction::Right},
+                                                            {Qt::Key_Up, Direction::Up},
+                                                            {Qt::Key_Down, Direction::Down}};
+    for (const auto &[key, direction] : kArrows) {
+        if (event->key() == key && plain && moveFocusToward(*this, direction)) {
+            event->accept();
+            return;
+        }
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void SkinControl::mousePressEvent(QMouseEvent *event) {

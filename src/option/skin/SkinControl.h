@@ -9,6 +9,10 @@
 // counts as under the pointer (hover()) and whether a left press that
 // began on it is still held (captured()). Every setter redraws when its
 // value changes; paintEvent() only reads the state.
+//
+// Keyboard: a control takes the focus by Tab and by click; while the focus
+// came from the keyboard it wears a focus ring, and Space, Enter and Return
+// press it.
 #pragma once
 
 #include <QAbstractButton>
@@ -18,6 +22,7 @@
 #include <array>
 
 class QPainter;
+class QRegion;
 
 namespace orvyn {
 
@@ -32,6 +37,14 @@ using StatePictures = std::array<QImage, 4>;
 // where there is none) and, when there is one, the caption in white at
 // x = 5, centred in the height.
 void paintSkinControl(QPainter &painter, QSize size, const QImage &picture, const QString &caption);
+
+// The colour of the focus ring: the skins' red accent.
+inline constexpr QRgb kFocusRingColour = 0xFFFF3C28;
+// The ring along the inside of `shape`: kFocusRingWidth pixels of the
+// accent over a dark pixel, so it shows on light and dark pictures alike.
+// Whole logical pixels: crisp at every device pixel ratio.
+inline constexpr int kFocusRingWidth = 2;
+void paintFocusRing(QPainter &painter, const QRegion &shape);
 
 // Whether the control publishes its help text as quick help while the
 // pointer is over it.
@@ -80,6 +93,10 @@ public:
     // The picture the control shows now.
     virtual StatePicture currentPicture() const = 0;
 
+    // Whether the focus ring shows: the control has the focus and got it
+    // from the keyboard (Tab, Shift+Tab, an arrow key, a shortcut).
+    bool showsFocusRing() const { return keyboardFocus_ && hasFocus(); }
+
 signals:
     // The pointer entered (true) or left (false) the control.
     void skinHover(bool entered, int index);
@@ -93,7 +110,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void nextCheckState() override;
@@ -109,6 +128,7 @@ private:
     ToggleMode toggleMode_ = ToggleMode::Push;
     bool hover_ = false;
     bool captured_ = false;
+    bool keyboardFocus_ = false;
     int index_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "option/skin/SkinnedDialog.h"
 
+#include "option/skin/FocusOrder.h"
 #include "option/skin/SkinImage.h"
 #include "option/skin/SkinResources.h"
 #include "platform/Trace.h"
@@ -294,9 +295,23 @@ void SkinnedDialog::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void SkinnedDialog::keyPressEvent(QKeyEvent *event) {
-    // Neither key closes a skinned window; it closes through its buttons.
     switch (event->key()) {
     case Qt::Key_Escape:
+        if (!isWindow()) {
+            event->ignore(); // a page leaves it to its window
+            return;
+        }
+        event->accept();
+        // Through command(), so a window's own Cancel does what a click does.
+        if (escapeKey_ == EscapeKey::Ignored)
+            return;
+        if (dialogButtons_.cancel != kNoSection)
+            command(dialogButtons_.cancel);
+        else if (dialogButtons_.close != kNoSection)
+            command(dialogButtons_.close);
+        else if (QWidget *focus = focusWidget())
+            focus->clearFocus(); // the main window: nothing that loses work
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
@@ -304,6 +319,12 @@ void SkinnedDialog::keyPressEvent(QKeyEvent *event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+bool SkinnedDialog::focusNextPrevChild(bool next) {
+    if (!isWindow())
+        return QDialog::focusNextPrevChild(next); // the window orders its pages
+    return stepFocus(*this, next ? FocusStep::Next : FocusStep::Previous);
 }
 
 } // namespace orvyn

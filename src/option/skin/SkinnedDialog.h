@@ -110,6 +110,11 @@ public:
     // The section of a control created by loadSkin(), or -1.
     int sectionOf(const QObject *control) const;
 
+    // Whether Escape does what Cancel does (setDialogButtons()). A window
+    // whose buttons alone may end it ignores Escape.
+    enum class EscapeKey { Cancels, Ignored };
+    void setEscapeKey(EscapeKey use) { escapeKey_ = use; }
+
     // Gives the window's OK (accept()), Cancel and close (reject()) buttons.
     void setDialogButtons(DialogButtons buttons) { dialogButtons_ = buttons; }
     // What a click on the control of `section` does (every controlCommand
@@ -139,7 +144,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Escape: Cancel, else close, else (the main window) only drops the
+    // focus; Enter and Return never close the window by themselves.
     void keyPressEvent(QKeyEvent *event) override;
+    // Tab and Shift+Tab walk the controls in reading order (FocusOrder.h).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Control {
@@ -159,6 +168,7 @@ private:
     std::string skinProblem_;
     std::map<int, Control> controls_;
     DialogButtons dialogButtons_;
+    EscapeKey escapeKey_ = EscapeKey::Cancels;
     // Manual dragging when the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;
