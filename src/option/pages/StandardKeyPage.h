@@ -41,6 +41,10 @@ private:
         StatePictures remapped;
     };
 
+    // What a screen reader calls a key: its name, and what it sends when
+    // remapped ("Caps Lock, sends A").
+    QString spokenKey(int position) const;
+
     // Gives a key the look of its entry; true when the look changed.
     bool showKey(int position);
 

@@ -16,6 +16,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
 
 class QPainter;
 
@@ -40,6 +41,8 @@ enum class QuickHelpUse { Publish, Silent };
 // pointer leaves, or also when a press on it ends (and a leave during the
 // press waits for the release).
 enum class HoverEnd { OnLeave, OnLeaveOrRelease };
+// What a screen reader calls the control's kind.
+enum class ControlRole { Button, PageTab, MenuButton };
 
 class SkinControl : public QAbstractButton {
     Q_OBJECT
@@ -77,6 +80,13 @@ public:
     // While captured: whether the pointer is on the control.
     bool pressedInside() const { return captured_ && isDown(); }
 
+    // For screen readers: the control's kind, and a name made when asked
+    // (a key and its assignment) that wins over caption and help text.
+    void setControlRole(ControlRole role) { role_ = role; }
+    ControlRole controlRole() const { return role_; }
+    void setSpokenName(std::function<QString()> source) { spokenName_ = std::move(source); }
+    QString spokenName() const { return spokenName_ ? spokenName_() : QString(); }
+
     // The picture the control shows now.
     virtual StatePicture currentPicture() const = 0;
 
@@ -110,6 +120,8 @@ private:
     bool hover_ = false;
     bool captured_ = false;
     int index_ = 0;
+    ControlRole role_ = ControlRole::Button;
+    std::function<QString()> spokenName_;
 };
 
 } // namespace orvyn
