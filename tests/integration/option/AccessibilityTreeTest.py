@@ -22,14 +22,6 @@ POLLING_SLOW = "Report 125 times a second (8 ms)."
 POLLING_FAST = "Report 1000 times a second (1 ms): the quickest response."
 APPLY = "Write the changes to the keyboard."
 
-# Roles that a skinned control may have, and the containers around them that
-# need no name of their own.
-CONTROL_ROLES = {
-    "push button", "toggle button", "check box", "page tab", "push button menu",
-    "menu item", "list item", "text", "entry", "list",
-}
-CONTAINER_ROLES = {"application", "frame", "dialog", "window", "filler", "panel", "page tab list"}
-
 
 def fail(message):
     print("FAIL: " + message, file=sys.stderr)
@@ -233,6 +225,8 @@ def run(pyatspi, program_dir, base, processes):
     for node, depth in walk(window):
         if not showing(node):
             continue
+        # A filler or an unknown role is what a painted widget without an
+        # interface of its own shows as.
         role = node.getRoleName()
         if role in ("unknown", "invalid", "filler", "redundant object") or not node.name.strip():
             nameless.append("%s %r (parent %r)" % (role, node.name, node.parent.name if node.parent else None))
