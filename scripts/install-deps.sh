@@ -12,6 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool xauth x11-utils dbus dbus-x11
+  at-spi2-core python3-pyatspi
   fonts-liberation fonts-dejavu-core
 )
 

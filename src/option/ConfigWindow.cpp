@@ -21,6 +21,7 @@
 #include "option/pages/MediaKeyPage.h"
 #include "option/pages/StandardKeyPage.h"
 #include "option/skin/BitmapButton.h"
+#include "option/skin/SkinAccessible.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
 #include "platform/Clock.h"
@@ -76,6 +77,10 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     loadSkin(QString::fromLatin1(ConfigWindowSkin::kFile), pushButtons(ConfigWindowSkin::kButtons));
+    for (int tab = StandardKeysTab; tab <= AdvancedTab; ++tab) {
+        if (BitmapButton *b = button(tab))
+            b->setControlRole(ControlRole::PageTab);
+    }
 
     const ControlPlacement pagePlace = skinFile().placement(ConfigWindowSkin::kPageLine, kPageGroup);
     pageRect_ = QRect(pagePlace.left, pagePlace.top, pagePlace.width(), pagePlace.height());
@@ -94,6 +99,11 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
         p->move(pageRect_.topLeft());
         p->hide();
     }
+    // A page goes by the name of its tab.
+    for (int tab = StandardKeysTab; tab <= AdvancedTab; ++tab) {
+        if (const BitmapButton *b = button(tab))
+            pages_[tab - StandardKeysTab]->setAccessibleName(spokenNameOf(*b));
+    }
     pages_[StandardKeys]->show();
     shown_ = StandardKeys;
     if (BitmapButton *b = button(StandardKeysTab))
@@ -106,6 +116,7 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     connection_->look();
 
     waitShield_ = new WaitShield(this);
+    waitShield_->setAccessibleName(QStringLiteral("Writing to the keyboard"));
     // The session decides when the wait ends; the timer only wakes it.
     services_.session.setApplyWaitTiming({applyWaitLimit(), kMonitorWatchInterval});
     waitCheck_.setSingleShot(true);

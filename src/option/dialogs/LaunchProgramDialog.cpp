@@ -31,6 +31,7 @@ LaunchProgramDialog::LaunchProgramDialog(const QString &path, QWidget *parent)
         edit->setText(path_);
     }
     setDialogButtons(dialogButtonsOf<LaunchProgramSkin>());
+    setWindowTitle(QStringLiteral("Launch Program"));
 }
 
 void LaunchProgramDialog::command(int section) {

@@ -104,6 +104,8 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
     names_->setGeometry(controlRect(MacroList));
     events_ = new EditableListBox(kEventsListId, this);
     events_->setGeometry(controlRect(EventList));
+    names_->setAccessibleName(QStringLiteral("Macros"));
+    events_->setAccessibleName(QStringLiteral("Macro events"));
 
     startPictures_ = recordPictures(MacroManagerSkin::kStartRecordPictures);
     stopPictures_ = recordPictures(MacroManagerSkin::kStopRecordPictures);
@@ -388,11 +390,13 @@ void MacroManagerDialog::openContextMenu() {
 
 void MacroManagerDialog::warnNoMacro() {
     MacroWarningDialog warning(NoMacroWarningSkin::kFile, this);
+    warning.setWindowTitle(QStringLiteral("No Macro"));
     warning.exec();
 }
 
 bool MacroManagerDialog::confirmDelete() {
     MacroWarningDialog confirm(DeleteMacroWarningSkin::kFile, this);
+    confirm.setWindowTitle(QStringLiteral("Delete Macro"));
     return confirm.exec() == QDialog::Accepted;
 }
 

@@ -7,6 +7,7 @@ ResetWarningDialog::ResetWarningDialog(QWidget *parent) : SkinnedDialog(SkinWind
     setDialogButtons(dialogButtonsOf<ResetWarningSkin>());
     // The factory-settings warning ends by its buttons only (Tab reaches them).
     setEscapeKey(EscapeKey::Ignored);
+    setWindowTitle(QStringLiteral("Restore Defaults"));
 }
 
 } // namespace orvyn

@@ -22,6 +22,10 @@ AdvancedPage::AdvancedPage(ConfigBlock &working, const TextSource &texts, QWidge
     loadSkin(QString::fromLatin1(AdvancedPageSkin::kFile),
              pushButtons({Polling1, Polling2, Polling4, LtControlMenu, LtColorMenu, WinLockOff, WinLockOn,
                           EcoOff, EcoOn}));
+    for (int section : {LtControlMenu, LtColorMenu}) {
+        if (BitmapButton *b = button(section))
+            b->setControlRole(ControlRole::MenuButton);
+    }
 }
 
 void AdvancedPage::reload() {

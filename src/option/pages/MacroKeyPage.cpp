@@ -12,6 +12,10 @@ MacroKeyPage::MacroKeyPage(const KeyPageServices &services, QWidget *parent)
         controls.push_back(setup);
     }
     loadSkin(QString::fromLatin1(MacroKeyPageSkin::kFile), controls);
+    for (const SkinControlSetup &setup : controls) {
+        if (BitmapButton *b = button(setup.section))
+            b->setControlRole(ControlRole::MenuButton);
+    }
 }
 
 void MacroKeyPage::command(int section) {

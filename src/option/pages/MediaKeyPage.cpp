@@ -27,6 +27,10 @@ MediaKeyPage::MediaKeyPage(const KeyPageServices &services, QWidget *parent)
     player.index = kFirstHoverIndex + kMediaKeyCount;
     controls.push_back(player);
     loadSkin(QString::fromLatin1(MediaKeyPageSkin::kFile), controls);
+    for (const SkinControlSetup &setup : controls) {
+        if (BitmapButton *b = button(setup.section))
+            b->setControlRole(ControlRole::MenuButton);
+    }
 }
 
 void MediaKeyPage::command(int section) {

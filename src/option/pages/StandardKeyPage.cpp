@@ -1,5 +1,6 @@
 #include "option/pages/StandardKeyPage.h"
 
+#include "editing/AssignmentText.h"
 #include "editing/KeyCapture.h"
 #include "option/dialogs/SwapKeyDialog.h"
 #include "option/skin/RgnButton.h"
@@ -30,6 +31,28 @@ std::string sentName(uint8_t code, const KeyPageServices &services) {
 
 } // namespace
 
+QString StandardKeyPage::spokenKey(int position) const {
+    const AssignmentText names(services_.texts, services_.keys, KeyNames::Labels);
+    const uint8_t home = kDefaultStandardKeys[position];
+    QString spoken = QString::fromStdString(names.keyCodeName(home));
+    // A code without a name of its own (the Windows key under the lock):
+    // the first sentence of the key's help text names it.
+    const SkinControl *key =
+        position == kEnterPosition && enter_ ? static_cast<const SkinControl *>(enter_) : keyButton(position);
+    if (spoken.isEmpty() && key)
+        spoken = key->helpText().section(QLatin1Char('.'), 0, 0).trimmed();
+    if (spoken.isEmpty())
+        spoken = QStringLiteral("Key %1").arg(position + 1);
+    const ProfileData *profile = working_.currentProfileData();
+    if (!profile || profile->standardkey[position] == home)
+        return spoken;
+    const uint8_t sent = profile->standardkey[position];
+    QString sentName = QString::fromStdString(names.keyCodeName(sent));
+    if (sentName.isEmpty())
+        sentName = QStringLiteral("key code %1").arg(sent);
+    return spoken + QStringLiteral(", sends ") + sentName;
+}
+
 StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *parent)
     : ConfigPage(services.session.working(), parent), services_(services) {
     std::vector<SkinControlSetup> controls;
@@ -52,6 +75,9 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
             looks_[p].remapped[static_cast<int>(StatePicture::Normal)] = down;
             looks_[p].remapped[static_cast<int>(StatePicture::Over)] = down;
         }
+        // Made when a screen reader asks, so reloading the page costs nothing.
+        if (BitmapButton *b = keyButton(p))
+            b->setSpokenName([this, p] { return spokenKey(p); });
     }
 
     // The Enter key spans two rows: a shaped button takes the place of its
@@ -63,6 +89,7 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
         enter_->setMaskResource(kEnterKeyMaskBitmap);
         enter_->setImages(looks_[kEnterPosition].plain, QRect(QPoint(0, 0), rect.size()));
         enter_->create(QStringLiteral("Enter"), rect);
+        enter_->setSpokenName([this] { return spokenKey(kEnterPosition); });
         connect(enter_, &RgnButton::command, this, [this] { keyClicked(kEnterPosition); });
         connect(enter_, &RgnButton::skinHover, this, &SkinnedDialog::skinHover);
     }

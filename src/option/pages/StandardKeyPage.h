@@ -42,6 +42,10 @@ private:
         QString plainHelp; // the skin's help text
     };
 
+    // What a screen reader calls a key: its name, and what it sends when
+    // remapped ("Caps Lock, sends A").
+    QString spokenKey(int position) const;
+
     // Gives a key the look of its entry; true when the look changed.
     bool showKey(int position);
     // "<key> → <what it sends>" for a key remapped to `code`.

@@ -20,6 +20,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
 
 class QPainter;
 class QRegion;
@@ -53,6 +54,8 @@ enum class QuickHelpUse { Publish, Silent };
 // pointer leaves, or also when a press on it ends (and a leave during the
 // press waits for the release).
 enum class HoverEnd { OnLeave, OnLeaveOrRelease };
+// What a screen reader calls the control's kind.
+enum class ControlRole { Button, PageTab, MenuButton };
 
 class SkinControl : public QAbstractButton {
     Q_OBJECT
@@ -89,6 +92,13 @@ public:
     bool captured() const { return captured_; }
     // While captured: whether the pointer is on the control.
     bool pressedInside() const { return captured_ && isDown(); }
+
+    // For screen readers: the control's kind, and a name made when asked
+    // (a key and its assignment) that wins over caption and help text.
+    void setControlRole(ControlRole role) { role_ = role; }
+    ControlRole controlRole() const { return role_; }
+    void setSpokenName(std::function<QString()> source) { spokenName_ = std::move(source); }
+    QString spokenName() const { return spokenName_ ? spokenName_() : QString(); }
 
     // The picture the control shows now.
     virtual StatePicture currentPicture() const = 0;
@@ -130,6 +140,8 @@ private:
     bool captured_ = false;
     bool keyboardFocus_ = false;
     int index_ = 0;
+    ControlRole role_ = ControlRole::Button;
+    std::function<QString()> spokenName_;
 };
 
 } // namespace orvyn

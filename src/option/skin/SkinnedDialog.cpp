@@ -1,6 +1,7 @@
 #include "option/skin/SkinnedDialog.h"
 
 #include "option/skin/FocusOrder.h"
+#include "option/skin/SkinAccessible.h"
 #include "option/skin/SkinImage.h"
 #include "option/skin/SkinResources.h"
 #include "platform/Trace.h"
@@ -108,6 +109,7 @@ SkinnedDialog::SkinnedDialog(SkinWindowKind kind, QWidget *parent) : QDialog(par
         setWindowFlags(Qt::Widget);
     else
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    installSkinAccessibility();
     // The background picture covers every pixel: nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -183,6 +185,7 @@ void SkinnedDialog::createControl(const SkinControlSetup &setup) {
     } else if (setup.kind == SkinControlKind::Edit) {
         auto *edit = new BitmapEdit(this);
         edit->setGeometry(rect);
+        edit->setAccessibleName(QString::fromUtf8(control.placement.help));
         connect(edit, &BitmapEdit::editKillFocus, this, &SkinnedDialog::editKillFocus);
         connect(edit, &BitmapEdit::editChanged, this, &SkinnedDialog::editChanged);
         edit->show();
