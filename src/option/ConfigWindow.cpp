@@ -9,14 +9,17 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "editing/KeyboardLayout.h"
 #include "editing/OptionLinks.h"
 #include "option/ConnectionLine.h"
 #include "option/dialogs/MacroManagerDialog.h"
+#include "option/dialogs/ProfileTransfer.h"
 #include "option/dialogs/ResetWarningDialog.h"
 #include "option/keyboard/KeystrokeRecorder.h"
 #include "option/pages/AdvancedPage.h"
+#include "option/pages/KeyPagesSummary.h"
 #include "option/pages/MacroKeyPage.h"
 #include "option/pages/MediaKeyPage.h"
 #include "option/pages/StandardKeyPage.h"
@@ -271,31 +274,8 @@ void ConfigWindow::refresh(int current) {
 }
 
 std::string ConfigWindow::keyPagesSummary() const {
-    std::string line = "remapped=";
-    const char *separator = "";
-    const ConfigBlock &working = services_.session.working();
-    for (int p = 0; p < kStandardKeyCount; ++p) {
-        if (!standardKeyPage()->shownRemapped(p))
-            continue;
-        const ProfileData *profile = working.currentProfileData();
-        line += separator + std::to_string(p) + ":" + std::to_string(profile ? profile->standardkey[p] : 0);
-        separator = ",";
-    }
-    auto captions = [](std::string name, auto &&buttonOf, int count) {
-        std::string part = " " + name + "=";
-        for (int i = 0; i < count; ++i) {
-            const BitmapButton *b = buttonOf(i);
-            part += (i ? "|" : "") + (b ? b->caption().toStdString() : std::string());
-        }
-        return part;
-    };
-    line += captions(
-        "keys", [this](int slot) { return macroKeyPage()->keyButton(slot); }, MacroKeyPage::kButtonCount);
-    line += captions(
-        "media", [this](int key) { return mediaKeyPage()->mediaKeyButton(key); }, kMediaKeyCount);
-    const BitmapButton *player = mediaKeyPage()->playerButton();
-    line += " player=" + (player ? player->caption().toStdString() : std::string());
-    return line;
+    return describeKeyPages(*standardKeyPage(), *macroKeyPage(), *mediaKeyPage(),
+                            services_.session.working());
 }
 
 void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
@@ -308,36 +288,11 @@ void ConfigWindow::editProfile(ProfileDialog::Mode mode) {
     dialog.exec();
 }
 
-namespace {
-
-FileRequest profileFileRequest(FileChoice choice, const std::string &settingsFolder) {
-    FileRequest request;
-    request.choice = choice;
-    request.title = choice == FileChoice::Open ? QStringLiteral("Import a profile")
-                                               : QStringLiteral("Export the profile");
-    request.folder = QString::fromStdString(settingsFolder) + QStringLiteral("config/");
-    request.filters = {QStringLiteral("Gaming Keyboard Profile(*.gkp)"), QStringLiteral("All files (*)")};
-    request.selectedFilter = request.filters.constFirst();
-    request.defaultSuffix = QStringLiteral("gkp");
-    return request;
-}
-
-} // namespace
-
 void ConfigWindow::transferProfile(FileChoice choice) {
-    const QString path = fileChooser().choose(this, profileFileRequest(choice, services_.settings.folder()));
-    if (path.isEmpty())
-        return;
-    const bool importing = choice == FileChoice::Open;
-    ConfigSession &session = services_.session;
-    const TransferResult result =
-        importing ? session.importProfile(path.toStdString()) : session.exportProfile(path.toStdString());
-    if (importing)
-        trace(result.ok ? "Option: profile imported\n" : "Option: profile import refused\n");
-    else
-        trace(result.ok ? "Option: profile exported\n" : "Option: profile export failed\n");
-    if (!result.message.empty())
-        tell(QString::fromStdString(result.message));
+    const std::optional<TransferResult> result =
+        transferProfileFile(this, fileChooser(), services_.session, services_.settings.folder(), choice);
+    if (result && !result->message.empty())
+        tell(QString::fromStdString(result->message));
 }
 
 FileChooser &ConfigWindow::fileChooser() {
