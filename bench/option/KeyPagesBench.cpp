@@ -5,6 +5,7 @@
 // shown page; the target is one frame (16 ms).
 // Usage: key_pages_bench [switches]
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -67,6 +68,10 @@ int main(int argc, char **argv) {
     if (!home.isValid())
         return 1;
     const std::string settingsDir = home.path().toStdString() + "/";
+    // The settings folder as Option finds it: without config/ the macro
+    // library cannot be saved, and the window would stop on that message.
+    if (!QDir(home.path()).mkpath(QStringLiteral("config")))
+        return 1;
     setSkinFolder(QStringLiteral(ORVYN_PROGRAM_DIR "skins/"));
 
     UiTextLibrary texts;
