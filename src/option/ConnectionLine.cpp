@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "editing/ConfigSession.h"
+#include "option/skin/SkinAccessible.h"
 #include "option/skin/SkinFonts.h"
 #include "platform/ProcessStart.h"
 #include "platform/Trace.h"
@@ -83,6 +84,7 @@ void SkinTextButton::leaveEvent(QEvent *event) {
 ConnectionLine::ConnectionLine(Services services, QWidget *parent)
     : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("connectionLine"));
+    markAsStatusLine(this);
     startButton_ = new SkinTextButton(QStringLiteral("Start Monitor"), this);
     startButton_->setObjectName(QStringLiteral("startMonitorButton"));
     startButton_->hide();

@@ -86,9 +86,13 @@ private:
     SkinControl &control() const { return *static_cast<SkinControl *>(widget()); }
 };
 
+constexpr const char *kStatusLineProperty = "skinStatusLine";
+
 QAccessibleInterface *skinFactory(const QString &, QObject *object) {
     if (auto *control = qobject_cast<SkinControl *>(object))
         return new SkinControlAccessible(control);
+    if (object && object->isWidgetType() && object->property(kStatusLineProperty).toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
     // A page inside a window is a pane of it, not a dialog of its own.
     if (auto *page = qobject_cast<SkinnedDialog *>(object); page && page->kind() == SkinWindowKind::ChildPage)
         return new QAccessibleWidget(page, QAccessible::Pane);
@@ -112,6 +116,11 @@ QString spokenNameOf(const SkinControl &control) {
             return name.trimmed();
     }
     return QString();
+}
+
+void markAsStatusLine(QWidget *line) {
+    installSkinAccessibility();
+    line->setProperty(kStatusLineProperty, true);
 }
 
 } // namespace orvyn

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 
 namespace orvyn {
 
@@ -12,6 +13,10 @@ class SkinControl;
 // Makes Qt's accessibility ask us for every skinned control. Safe to call
 // more than once.
 void installSkinAccessibility();
+
+// A painted line of text that says how things stand (its accessible name is
+// the text): a label to assistive technology, not an unnamed filler.
+void markAsStatusLine(QWidget *line);
 
 // What a screen reader calls a control: the name made for it (a key and its
 // assignment), else the name set on the widget, its caption, its help text,
