@@ -38,7 +38,7 @@ struct NullWorker final : WorkerControl {
     void setKeyboardState(KeyboardState) override {}
     bool post(DeviceRequest, int64_t) override { return true; }
     void cancelIfBusy() override {}
-    void stop() override {}
+    WorkerStop stop() override { return WorkerStop::Ended; }
 };
 struct NullKeyboard final : KeyboardControl {
     bool openMonitor() override { return true; }
