@@ -21,11 +21,7 @@ TEST_F(OptionProcessTest, TheSwapKeyDialogOpensByKeyboardAndAHeldEscapeLeavesItW
     startKeyboardAndMonitor();
     if (HasFatalFailure())
         return;
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    auto option = startOption();
-    ASSERT_TRUE(waitForLine(*option, "Option: first frame painted"));
-    const std::string window =
-        shell("xdotool search --sync --name '^Orvyn Vantor Keyboard Option$' | head -1");
+    auto [option, window] = startOptionWindow();
     ASSERT_FALSE(window.empty());
     shell("xdotool windowfocus --sync " + window);
 
