@@ -50,7 +50,7 @@ CMonitorWnd::CMonitorWnd(MonitorServices services)
                                            s_.loop->postToSelf(WM_WORKER_RESULT, 0, 0);
                                    }),
       actions_(s_.programFolder, *s_.poster, *s_.shell, traceOrDefault(s_.trace)),
-      media_(s_.players ? *s_.players : noMediaPlayers()) {
+      media_(s_.players ? *s_.players : noMediaPlayers()), watch_(s_.foreground, procLookup(s_.processes)) {
     s_.trace = traceOrDefault(s_.trace);
     if (!s_.clock)
         s_.clock = &systemClock();

@@ -129,6 +129,7 @@ private:
     bool closingAbandoned_ = false;
     KeyActions actions_;
     MediaKeys media_;
+    ForegroundWatch watch_;
     std::function<void()> close_;
 };
 

@@ -100,7 +100,38 @@ int matchingProfile(const ConfigBlock &config, const ProcessNames &names) {
     return -1;
 }
 
-int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLookup &lookup) {
+ProcessLookup procLookup(ProcessLookup overrides, const std::string &procRoot) {
+    if (!overrides.names)
+        overrides.names = [procRoot](pid_t pid) { return readProcessNames(pid, procRoot); };
+    if (!overrides.descendants)
+        overrides.descendants = [procRoot](pid_t pid) { return readDescendants(pid, procRoot); };
+    if (!overrides.parent)
+        overrides.parent = [procRoot](pid_t pid) { return procParent(pid, procRoot); };
+    return overrides;
+}
+
+namespace {
+
+// Whether `pid`, found below `front`, shows through the front window:
+// neither it nor a process between them has a window of its own.
+bool showsThroughFront(pid_t pid, pid_t front, const ProcessLookup &lookup, ForegroundSource &source) {
+    for (std::size_t depth = 0; depth < kDescendantLimit; ++depth) {
+        if (pid == front)
+            return true;
+        if (source.hasOwnWindow(pid))
+            return false;
+        const auto parent = lookup.parent(pid);
+        if (!parent)
+            return false; // gone meanwhile
+        pid = *parent;
+    }
+    return false;
+}
+
+} // namespace
+
+int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLookup &lookup,
+                         ForegroundSource &source) {
     const auto names = lookup.names(pid);
     if (!names)
         return -1;
@@ -108,10 +139,27 @@ int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLook
         return profile;
     for (const pid_t child : lookup.descendants(pid)) {
         const auto childNames = lookup.names(child);
-        if (const int profile = childNames ? matchingProfile(config, *childNames) : -1; profile >= 0)
+        const int profile = childNames ? matchingProfile(config, *childNames) : -1;
+        // Asked only of a listed program: the desktop's answer costs a
+        // round trip per window.
+        if (profile >= 0 && showsThroughFront(child, pid, lookup, source))
             return profile;
     }
     return -1;
+}
+
+std::optional<int> ForegroundWatch::tick(const ConfigBlock &config) {
+    if (!source_)
+        return std::nullopt;
+    Front front{source_->foregroundWindow(), -1};
+    if (front.window && front.window->pid)
+        front.profile = profileForForeground(config, *front.window->pid, lookup_, *source_);
+    if (last_ == front)
+        return std::nullopt; // the same program is in front, asking for the same
+    last_ = front;
+    if (front.profile < 0 || front.profile == config.CurrentProfile)
+        return std::nullopt;
+    return front.profile;
 }
 
 } // namespace orvyn

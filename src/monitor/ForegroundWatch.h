@@ -7,17 +7,32 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 #include "shared/ConfigBlock.h"
 
 namespace orvyn {
 
-// The process of the window that has the input focus.
+// What a desktop tells about the window in front.
+struct ForegroundWindow {
+    std::optional<pid_t> pid; // the process that made it, when the desktop can tell
+    std::string appId;        // its app id or window class, when the desktop names one
+    bool operator==(const ForegroundWindow &) const = default;
+};
+
+// One kind of desktop as the watch sees it: the window in front, and which
+// processes show windows of their own. Which profile that asks for is
+// decided below, the same for every desktop.
 class ForegroundSource {
 public:
     virtual ~ForegroundSource() = default;
-    virtual std::optional<pid_t> foregroundPid() = 0;
+    // The window that has the input focus; nullopt when none has it.
+    virtual std::optional<ForegroundWindow> foregroundWindow() = 0;
+    // Whether the process has a top-level window of its own on the desktop
+    // (shown or not). A game inside a nested compositor has none: it shows
+    // through the compositor's window.
+    virtual bool hasOwnWindow(pid_t pid) = 0;
 };
 
 // The names a process may be listed under, all lower case.
@@ -48,22 +63,54 @@ bool processMatches(const ProcessNames &names, std::string_view gameName);
 // The first profile (0-4) whose GameFile names the process, or -1.
 int matchingProfile(const ConfigBlock &config, const ProcessNames &names);
 
-// The processes below `pid` (children first, then theirs), at most `limit`.
-// A launcher (gamescope, a game store, a Proton wrapper) owns the window
-// while the game runs below it. Read from the kernel's per-thread children
-// lists, or from every process's parent when the kernel keeps none.
-std::vector<pid_t> readDescendants(pid_t pid, const std::string &procRoot = "/proc", std::size_t limit = 64);
+inline constexpr std::size_t kDescendantLimit = 64;
 
-// Where the names and the descendants of a process come from (/proc, or a
-// test's table).
+// The processes below `pid` (children first, then theirs), at most `limit`.
+// A nested compositor (gamescope) owns the window while the game runs below
+// it. Read from the kernel's per-thread children lists, or from every
+// process's parent when the kernel keeps none.
+std::vector<pid_t> readDescendants(pid_t pid, const std::string &procRoot = "/proc",
+                                   std::size_t limit = kDescendantLimit);
+
+// Where the names, the descendants and the parent of a process come from
+// (/proc, or a test's table).
 struct ProcessLookup {
     std::function<std::optional<ProcessNames>(pid_t)> names;
     std::function<std::vector<pid_t>(pid_t)> descendants;
+    std::function<std::optional<pid_t>(pid_t)> parent;
 };
 
+// The lookup of a proc file system; a member given in `overrides` is kept.
+ProcessLookup procLookup(ProcessLookup overrides = {}, const std::string &procRoot = "/proc");
+
 // The profile the foreground process `pid` asks for, or -1: the first
-// profile whose game it is, else the first one of its descendants' (a
-// launcher's window with the game below it).
-int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLookup &lookup);
+// profile whose game it is, else the first one naming a process below it
+// that shows through its window: one without a window of its own, below
+// none that has one (a game inside a nested compositor; not a game started
+// from a terminal or a launcher, which has its own window).
+int profileForForeground(const ConfigBlock &config, pid_t pid, const ProcessLookup &lookup,
+                         ForegroundSource &source);
+
+// The watch itself, run on each tick of timer 500. It acts when what is in
+// front changes: a listed program coming to the front switches once, and a
+// profile chosen meanwhile (on the keyboard, in Option) stays in force
+// while that program stays in front.
+class ForegroundWatch {
+public:
+    ForegroundWatch(ForegroundSource *source, ProcessLookup lookup)
+        : source_(source), lookup_(std::move(lookup)) {}
+    // The profile to switch to now, if any.
+    std::optional<int> tick(const ConfigBlock &config);
+
+private:
+    struct Front {
+        std::optional<ForegroundWindow> window;
+        int profile = -1; // what it asks for: a profile edited meanwhile may change that
+        bool operator==(const Front &) const = default;
+    };
+    ForegroundSource *source_; // null: the watch finds nothing
+    ProcessLookup lookup_;
+    std::optional<Front> last_;
+};
 
 } // namespace orvyn

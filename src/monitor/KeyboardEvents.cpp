@@ -134,17 +134,10 @@ bool CMonitorWnd::editCurrentProfile(ProfilePart part, const std::function<void(
 }
 
 void CMonitorWnd::onWatchTimer() {
-    if (!s_.foreground)
+    const auto chosen = watch_.tick(record_.record());
+    if (!chosen)
         return;
-    const auto pid = s_.foreground->foregroundPid();
-    if (!pid)
-        return;
-    const ProcessLookup lookup{
-        [this](pid_t p) { return s_.processNames ? s_.processNames(p) : readProcessNames(p); },
-        [this](pid_t p) { return s_.descendants ? s_.descendants(p) : readDescendants(p); }};
-    const int profile = profileForForeground(record_.record(), *pid, lookup);
-    if (profile < 0 || profile == record_.record().CurrentProfile)
-        return;
+    const int profile = *chosen;
     record_.with([profile](ConfigBlock &c) { c.CurrentProfile = profile; });
     ChangeFlags part{};
     part.currentProfile = 1;

@@ -19,9 +19,6 @@
 
 namespace orvyn {
 
-using ProcessNamesReader = std::function<std::optional<ProcessNames>(pid_t)>;
-using DescendantsReader = std::function<std::vector<pid_t>(pid_t)>;
-
 struct MonitorServices {
     std::string programFolder; // with trailing "/"
     SettingsStore *settings = nullptr;
@@ -33,8 +30,7 @@ struct MonitorServices {
     Shell *shell = nullptr;
     MediaPlayers *players = nullptr;
     ForegroundSource *foreground = nullptr; // null: the watch finds nothing
-    ProcessNamesReader processNames;        // empty: reads /proc
-    DescendantsReader descendants;          // empty: reads /proc
+    ProcessLookup processes;                // empty members read /proc
     TrayControl *tray = nullptr;
     MainLoop *loop = nullptr;
     Clock *clock = nullptr;

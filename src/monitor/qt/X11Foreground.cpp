@@ -1,7 +1,9 @@
 #include "monitor/qt/X11Foreground.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 #include <xcb/res.h>
 #include <xcb/xcb.h>
 
@@ -27,6 +29,9 @@ std::optional<uint32_t> cardinalProperty(xcb_connection_t *c, uint32_t window, u
     return value;
 }
 
+// Windows of _NET_CLIENT_LIST looked at: a desktop has far fewer.
+constexpr uint32_t kClientListMax = 4096;
+
 std::optional<pid_t> validPid(uint32_t value) {
     if (value == 0 || value > static_cast<uint32_t>(INT32_MAX))
         return std::nullopt;
@@ -51,6 +56,7 @@ bool X11Foreground::connect() {
     root_ = display.root;
     activeWindowAtom_ = internX11Atom(connection_, "_NET_ACTIVE_WINDOW");
     pidAtom_ = internX11Atom(connection_, "_NET_WM_PID");
+    clientListAtom_ = internX11Atom(connection_, "_NET_CLIENT_LIST");
     clientIds_ = serverKnowsClientIds();
     return true;
 }
@@ -133,25 +139,59 @@ std::optional<uint32_t> X11Foreground::serverTime() {
     return time;
 }
 
-std::optional<pid_t> X11Foreground::foregroundPid() {
-    if (!ensureConnected())
-        return std::nullopt;
-    if (activeWindowAtom_ == XCB_ATOM_NONE)
+std::optional<uint32_t> X11Foreground::activeWindow() {
+    if (!ensureConnected() || activeWindowAtom_ == XCB_ATOM_NONE)
         return std::nullopt; // no EWMH window manager
     const auto window = cardinalProperty(connection_, root_, activeWindowAtom_, XCB_ATOM_WINDOW);
     if (!window || *window == XCB_WINDOW_NONE)
         return std::nullopt;
+    return window;
+}
+
+std::optional<pid_t> X11Foreground::windowPid(uint32_t window) {
     // The server knows which process made the window; _NET_WM_PID is what
     // the client claims, and a sandboxed (Flatpak) client names a process
     // of its own namespace there.
     if (clientIds_) {
-        if (const auto pid = clientPid(*window))
+        if (const auto pid = clientPid(window))
             return pid;
     }
     if (pidAtom_ == XCB_ATOM_NONE)
         return std::nullopt;
-    const auto property = cardinalProperty(connection_, *window, pidAtom_, XCB_ATOM_CARDINAL);
+    const auto property = cardinalProperty(connection_, window, pidAtom_, XCB_ATOM_CARDINAL);
     return property ? validPid(*property) : std::nullopt;
+}
+
+std::optional<pid_t> X11Foreground::foregroundPid() {
+    const auto window = activeWindow();
+    return window ? windowPid(*window) : std::nullopt;
+}
+
+std::optional<ForegroundWindow> X11Foreground::foregroundWindow() {
+    const auto window = activeWindow();
+    if (!window)
+        return std::nullopt;
+    return ForegroundWindow{windowPid(*window), {}};
+}
+
+bool X11Foreground::hasOwnWindow(pid_t pid) {
+    if (!ensureConnected() || clientListAtom_ == XCB_ATOM_NONE)
+        return false;
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection_,
+        xcb_get_property(connection_, 0, root_, clientListAtom_, XCB_ATOM_WINDOW, 0, kClientListMax),
+        nullptr);
+    if (!reply)
+        return false;
+    std::vector<uint32_t> windows;
+    if (reply->format == 32) {
+        const auto count = static_cast<std::size_t>(xcb_get_property_value_length(reply)) / sizeof(uint32_t);
+        const auto *first = static_cast<const uint32_t *>(xcb_get_property_value(reply));
+        windows.assign(first, first + count);
+    }
+    std::free(reply);
+    return std::any_of(windows.begin(), windows.end(),
+                       [&](uint32_t window) { return windowPid(window) == std::optional<pid_t>(pid); });
 }
 
 } // namespace orvyn

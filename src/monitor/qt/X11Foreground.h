@@ -1,8 +1,9 @@
-// The process of the active window on an X11 display: _NET_ACTIVE_WINDOW on
-// the root window, then the local client that created that window as the
-// X-Resource extension (1.2 or later) names it, and only when the server
-// cannot say (no extension, a remote client) the window's _NET_WM_PID.
-// Without an X server the source finds nothing.
+// The windows of an X11 display: the active one is _NET_ACTIVE_WINDOW on the
+// root window, the top-level ones are _NET_CLIENT_LIST. A window's process is
+// the local client that created it as the X-Resource extension (1.2 or
+// later) names it, and only when the server cannot say (no extension, a
+// remote client) the window's _NET_WM_PID. Without an X server the source
+// finds nothing.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +25,10 @@ public:
     X11Foreground(const X11Foreground &) = delete;
     X11Foreground &operator=(const X11Foreground &) = delete;
 
-    std::optional<pid_t> foregroundPid() override;
+    std::optional<ForegroundWindow> foregroundWindow() override;
+    bool hasOwnWindow(pid_t pid) override;
+    // The process of the active window.
+    std::optional<pid_t> foregroundPid();
     std::optional<uint32_t> serverTime() override;
     bool connected() const { return connection_ != nullptr; }
 
@@ -34,11 +38,14 @@ private:
     void disconnect();
     bool serverKnowsClientIds();
     std::optional<pid_t> clientPid(uint32_t window);
+    std::optional<pid_t> windowPid(uint32_t window);
+    std::optional<uint32_t> activeWindow();
 
     xcb_connection_t *connection_ = nullptr;
     uint32_t root_ = 0;
     uint32_t activeWindowAtom_ = 0;
     uint32_t pidAtom_ = 0;
+    uint32_t clientListAtom_ = 0;
     bool clientIds_ = false; // the server answers X-Resource client id queries
     uint32_t timeWindow_ = 0;
     uint32_t timeAtom_ = 0;

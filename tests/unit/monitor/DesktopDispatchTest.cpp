@@ -35,6 +35,82 @@ TEST_F(MonitorWndTest, ForegroundWatchSwitchesToTheFirstMatchingProfile) {
     EXPECT_TRUE(journal.entries.empty());
 }
 
+// The watch tick by tick: which program counts as the one in front, and
+// that it switches when that program comes to the front, not while it stays.
+TEST_F(MonitorWndTest, ForegroundWatchSwitchesOnceWhenAListedProgramComesToTheFront) {
+    struct Process {
+        pid_t pid, parent;
+        const char *name;
+        bool ownWindow;
+    };
+    struct Tick {
+        pid_t front;    // 0: no window is in front
+        int profileKey; // 1-5: pressed on the keyboard before the tick
+        int profile;    // current profile after the tick
+        bool switched;  // the watch wrote a profile on this tick
+    };
+    struct Row {
+        const char *name;
+        std::vector<Process> processes;
+        std::vector<Tick> ticks;
+    };
+    const std::vector<Row> rows = {
+        {"a launcher whose game has its own window",
+         {{50, 1, "launcher", true}, {51, 50, "racer.exe", true}},
+         {{50, 0, 0, false}, {50, 0, 0, false}, {51, 0, 1, true}, {51, 0, 1, false}, {50, 0, 1, false}}},
+        {"a nested compositor whose game has none",
+         {{60, 1, "gamescope", true}, {61, 60, "reaper", false}, {62, 61, "racer.exe", false}},
+         {{60, 0, 1, true}, {60, 0, 1, false}}},
+        {"a terminal running a nested compositor",
+         {{70, 1, "terminal", true},
+          {71, 70, "bash", false},
+          {72, 71, "gamescope", true},
+          {73, 72, "racer.exe", false}},
+         {{70, 0, 0, false}, {72, 0, 1, true}}},
+        {"a profile key pressed while the game stays in front",
+         {{80, 1, "shooter.exe", true}},
+         {{80, 0, 3, true},
+          {80, 1, 0, false},
+          {80, 0, 0, false},
+          {80, 0, 0, false},
+          {0, 0, 0, false},
+          {80, 0, 3, true}}},
+        {"another listed program comes to the front",
+         {{90, 1, "racer.exe", true}, {91, 1, "shooter.exe", true}},
+         {{90, 0, 1, true}, {91, 0, 3, true}, {91, 0, 3, false}, {90, 0, 1, true}}},
+    };
+    connect();
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        edit([](ConfigBlock &c) {
+            c.CurrentProfile = 0;
+            setFixed(c.profiles[1].GameFile, "C:\\Games\\Racer.exe");
+            setFixed(c.profiles[3].GameFile, "shooter.exe");
+        });
+        parents.clear();
+        otherNames.clear();
+        foreground.withWindows.clear();
+        for (const Process &p : row.processes) {
+            parents[p.pid] = p.parent;
+            otherNames[p.pid] = {p.name, p.name, p.name};
+            if (p.ownWindow)
+                foreground.withWindows.insert(p.pid);
+        }
+        for (std::size_t i = 0; i < row.ticks.size(); ++i) {
+            const Tick &tick = row.ticks[i];
+            SCOPED_TRACE("tick " + std::to_string(i));
+            if (tick.profileKey)
+                wnd->dispatch(0x10000000u | static_cast<uint32_t>(tick.profileKey));
+            journal.entries.clear();
+            foreground.pid = tick.front ? std::optional<pid_t>(tick.front) : std::nullopt;
+            clock.sleep(Millis(2000)); // one period of timer 500
+            wnd->onWatchTimer();
+            EXPECT_EQ(wnd->snapshot().CurrentProfile, tick.profile);
+            EXPECT_EQ(journal.contains("request 3 0"), tick.switched);
+        }
+    }
+}
+
 // What goes wrong on the desktop is said, not swallowed: a keyboard Monitor
 // may not open, a program key whose program is not there. Option is raised
 // with the display server's time, and started only when it is a program.
@@ -69,8 +145,8 @@ TEST_F(MonitorWndTest, ProblemsAreToldAndOptionIsStartedOnlyWhenThere) {
     EXPECT_EQ(journal.entries.back(), kOption + "274 61728 123456");
 }
 
-// Under gamescope or a game store the active window belongs to the
-// launcher; the game is found among its descendants.
+// Under gamescope the active window belongs to the compositor; the game,
+// which has no window of its own, is found among its descendants.
 TEST_F(MonitorWndTest, ForegroundWatchFindsTheGameBelowALauncher) {
     connect();
     edit([](ConfigBlock &c) {
@@ -80,7 +156,7 @@ TEST_F(MonitorWndTest, ForegroundWatchFindsTheGameBelowALauncher) {
     names = {"gamescope", "gamescope", "gamescope"};
     otherNames[43] = {"steam", "steam", "steam"};
     otherNames[45] = {"wine64-preloader", "racer.exe", "racer.exe"};
-    descendants[42] = {43, 44, 45}; // 44 is gone meanwhile
+    parents = {{43, 42}, {44, 42}, {45, 42}}; // 44 is gone meanwhile
     foreground.pid = 42;
     wnd->onWatchTimer();
     EXPECT_EQ(wnd->snapshot().CurrentProfile, 4);

@@ -163,8 +163,12 @@ public:
 
 class FakeForeground final : public ForegroundSource {
 public:
-    std::optional<pid_t> foregroundPid() override { return pid; }
-    std::optional<pid_t> pid;
+    std::optional<ForegroundWindow> foregroundWindow() override {
+        return pid ? std::optional<ForegroundWindow>(ForegroundWindow{pid, {}}) : std::nullopt;
+    }
+    bool hasOwnWindow(pid_t p) override { return withWindows.contains(p); }
+    std::optional<pid_t> pid;    // the process in front; none: no window is
+    std::set<pid_t> withWindows; // processes with top-level windows
 };
 
 class FakePlayers final : public MediaPlayers {

@@ -46,14 +46,29 @@ protected:
         s.shell = &shell;
         s.players = &players;
         s.foreground = &foreground;
-        s.processNames = [this](pid_t pid) -> std::optional<ProcessNames> {
+        s.processes.names = [this](pid_t pid) -> std::optional<ProcessNames> {
             if (pid == 42)
                 return names;
             if (const auto it = otherNames.find(pid); it != otherNames.end())
                 return it->second;
             return std::nullopt;
         };
-        s.descendants = [this](pid_t pid) { return descendants[pid]; };
+        // Children first, then theirs, as the kernel's lists are walked.
+        s.processes.descendants = [this](pid_t pid) {
+            std::vector<pid_t> found{pid};
+            for (std::size_t i = 0; i < found.size(); ++i) {
+                for (const auto &[child, parent] : parents) {
+                    if (parent == found[i])
+                        found.push_back(child);
+                }
+            }
+            found.erase(found.begin());
+            return found;
+        };
+        s.processes.parent = [this](pid_t pid) -> std::optional<pid_t> {
+            const auto it = parents.find(pid);
+            return it == parents.end() ? std::nullopt : std::optional<pid_t>(it->second);
+        };
         s.notifier = &notifier;
         s.userTime = &userTime;
         s.tray = &tray;
@@ -93,7 +108,7 @@ protected:
     FakeForeground foreground;
     ProcessNames names;
     std::map<pid_t, ProcessNames> otherNames;
-    std::map<pid_t, std::vector<pid_t>> descendants;
+    std::map<pid_t, pid_t> parents; // child -> parent
     FakeNotifier notifier{journal};
     FakeUserTime userTime;
     FakeTray tray{journal};
