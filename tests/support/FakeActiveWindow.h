@@ -1,8 +1,9 @@
 // Makes a window of this X display "active" the way a window manager does:
 // the window carries _NET_WM_PID (unless no pid is given, as for programs
-// that never set it) and the root window's _NET_ACTIVE_WINDOW names it.
-// Without a display nothing happens (ok() is false). The root property is
-// removed again afterwards.
+// that never set it) and the root window's _NET_ACTIVE_WINDOW names it;
+// _NET_CLIENT_LIST names it and the other top-level windows given. Without a
+// display nothing happens (ok() is false). The root properties are removed
+// again afterwards.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +11,14 @@
 #include <cstring>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace orvyn::test {
 
 class FakeActiveWindow {
 public:
-    explicit FakeActiveWindow(std::optional<uint32_t> pid) {
+    explicit FakeActiveWindow(std::optional<uint32_t> pid, std::vector<uint32_t> otherClients = {}) {
         const char *display = std::getenv("DISPLAY");
         if (!display || !*display)
             return;
@@ -38,12 +40,16 @@ public:
             xcb_screen_next(&it);
         root_ = it.data->root;
         active_ = atom("_NET_ACTIVE_WINDOW");
+        clients_ = atom("_NET_CLIENT_LIST");
         const uint32_t pidAtom = atom("_NET_WM_PID");
         window_ = xcb_generate_id(c_);
         xcb_create_window(c_, XCB_COPY_FROM_PARENT, window_, root_, 0, 0, 10, 10, 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, it.data->root_visual, 0, nullptr);
         if (pid)
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, pidAtom, XCB_ATOM_CARDINAL, 32, 1, &*pid);
+        otherClients.push_back(window_); // listed before it is made active
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, root_, clients_, XCB_ATOM_WINDOW, 32,
+                            static_cast<uint32_t>(otherClients.size()), otherClients.data());
         xcb_change_property(c_, XCB_PROP_MODE_REPLACE, root_, active_, XCB_ATOM_WINDOW, 32, 1, &window_);
         roundTrip(); // the server has applied it before anyone else asks
         ok_ = xcb_connection_has_error(c_) == 0;
@@ -52,6 +58,7 @@ public:
         if (!c_)
             return;
         xcb_delete_property(c_, root_, active_);
+        xcb_delete_property(c_, root_, clients_);
         xcb_destroy_window(c_, window_);
         xcb_flush(c_);
         xcb_disconnect(c_);
@@ -77,6 +84,12 @@ public:
                             &fullscreen);
         roundTrip();
     }
+    // Another window becomes active; 0: this one again.
+    void activate(uint32_t window) {
+        const uint32_t active = window ? window : window_;
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, root_, active_, XCB_ATOM_WINDOW, 32, 1, &active);
+        roundTrip();
+    }
     // No window is active any more (the connection stays).
     void clear() {
         if (!c_)
@@ -99,6 +112,7 @@ private:
     uint32_t root_ = 0;
     uint32_t window_ = 0;
     uint32_t active_ = 0;
+    uint32_t clients_ = 0;
     bool ok_ = false;
 };
 

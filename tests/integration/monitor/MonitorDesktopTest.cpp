@@ -34,6 +34,47 @@ TEST_F(MonitorProcessTest, ForegroundGameSwitchesTheProfile) {
     EXPECT_TRUE(option.quiet());
 }
 
+// This test program is a launcher in front; its child, the game, has a
+// window of its own: the game's profile comes with the game's window, and
+// a profile chosen on the keyboard while the launcher is in front stays.
+TEST_F(MonitorProcessTest, ProfileChosenOnTheKeyboardStaysWithALauncherInFront) {
+#ifndef ORVYN_WITNESS
+    GTEST_SKIP() << "no X client program to stand for the game";
+#else
+    if (gDisplay.empty())
+        GTEST_SKIP() << "no X display";
+    ::setenv("DISPLAY", gDisplay.c_str(), 1);
+    auto profile = std::make_unique<ProfileData>();
+    makeDefaultProfile(*profile, 3, "Profile");
+    setFixed(profile->GameFile, "C:\\Games\\Racer.exe");
+    std::filesystem::create_directories(home + "config");
+    ASSERT_TRUE(SettingsStore::saveProfile(*profile, home + "config/Default3.gkp"));
+    std::filesystem::create_symlink(ORVYN_WITNESS, programs + "racer.exe");
+    Child game({programs + "racer.exe", "watch"});
+    const auto ready = game.readLine();
+    ASSERT_TRUE(ready && ready->starts_with("ready "));
+    const auto gameWindow = static_cast<uint32_t>(std::stoul(ready->substr(6)));
+    startConnected();
+    FakeActiveWindow launcher(static_cast<uint32_t>(::getpid()), {gameWindow});
+    ASSERT_TRUE(launcher.ok());
+    EXPECT_TRUE(option.quiet()) << "the launcher in front switched";
+
+    launcher.activate(gameWindow);
+    ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+    for (int i = 0; i < 500 && model.currentProfile() != 3; ++i)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_EQ(model.currentProfile(), 3);
+
+    launcher.activate(0);
+    model.setCurrentProfile(0); // profile key 1 on the keyboard
+    ASSERT_TRUE(server->sendEvent(0x1000, 1));
+    ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+    // 300 ms at ORVYN_TIME_SCALE 0.01: far more than 3 s of Monitor's ticks.
+    EXPECT_TRUE(option.quiet()) << "the watch switched back";
+    EXPECT_EQ(model.currentProfile(), 0);
+#endif
+}
+
 // Without any display Monitor picks the offscreen platform for itself only:
 // the programs it starts (here the OSD) see the session as it is, start in
 // their own folder and get none of Monitor's descriptors.
