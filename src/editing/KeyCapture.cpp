@@ -15,6 +15,13 @@ uint32_t capturedVirtualKey(uint32_t virtualKey, uint32_t flags) {
     return virtualKey == kVkReturn && (flags & kKeyFlagExtended) ? kVkKeypadEnter : virtualKey;
 }
 
+std::optional<uint32_t> capturedKeyCode(const Keystroke &keystroke, const KeyCodeTable &keys) {
+    if (keystroke.scanCode != 0 && !keystroke.extended())
+        if (const auto code = KeyCodeTable::keyCodeAtScan(keystroke.scanCode))
+            return code;
+    return keys.keyCode(capturedVirtualKey(keystroke.virtualKey, keystroke.flags));
+}
+
 std::string keyNameOfCode(uint32_t keyCode, const KeyCodeTable &keys) {
     const auto vk = keys.virtualKey(keyCode);
     return vk ? std::string(keyName(*vk)) : std::string();
@@ -28,11 +35,10 @@ ShortcutChoice ShortcutChoice::fromSlot(const MacroKeyInfo &key) {
     return choice;
 }
 
-std::string ShortcutChoice::capture(uint32_t virtualKey, uint32_t flags, const KeyCodeTable &keys) {
-    const uint32_t vk = capturedVirtualKey(virtualKey, flags);
-    const auto code = keys.keyCode(vk);
+std::string ShortcutChoice::capture(const Keystroke &keystroke, const KeyCodeTable &keys) {
+    const auto code = capturedKeyCode(keystroke, keys);
     keyCode_ = code ? static_cast<uint8_t>(*code) : 0;
-    return std::string(keyName(vk));
+    return std::string(keyName(capturedVirtualKey(keystroke.virtualKey, keystroke.flags)));
 }
 
 std::array<ShortcutChoice::ToggleLook, ShortcutChoice::kToggleCount> ShortcutChoice::toggleLooks() const {
@@ -74,13 +80,12 @@ std::string SwapKeyChoice::functionName() const {
     return texts_.text(kFirstMouseFunctionText + static_cast<unsigned>(function_));
 }
 
-std::optional<std::string> SwapKeyChoice::capture(uint32_t virtualKey, uint32_t flags) {
-    const uint32_t vk = capturedVirtualKey(virtualKey, flags);
-    const auto code = keys_.keyCode(vk);
+std::optional<std::string> SwapKeyChoice::capture(const Keystroke &keystroke) {
+    const auto code = capturedKeyCode(keystroke, keys_);
     if (!code)
         return std::nullopt;
     resultCode_ = static_cast<uint8_t>(*code);
-    return std::string(keyName(vk));
+    return std::string(keyName(capturedVirtualKey(keystroke.virtualKey, keystroke.flags)));
 }
 
 std::optional<std::string> SwapKeyChoice::restore() {

@@ -19,6 +19,11 @@ namespace orvyn {
 // flag is the keypad's Enter (108), told apart from the main Enter (13).
 uint32_t capturedVirtualKey(uint32_t virtualKey, uint32_t flags);
 
+// The key code a captured keystroke stands for: the position pressed when
+// the keystroke knows it, so the layout only names the key; else its
+// virtual key through the table. nullopt for keys the table does not know.
+std::optional<uint32_t> capturedKeyCode(const Keystroke &keystroke, const KeyCodeTable &keys);
+
 // The key and modifiers of the shortcut dialog.
 class ShortcutChoice {
 public:
@@ -38,7 +43,10 @@ public:
 
     // A captured keystroke (presses and releases alike) becomes the key; a
     // key the table does not know stores 0. Returns the key's name.
-    std::string capture(uint32_t virtualKey, uint32_t flags, const KeyCodeTable &keys);
+    std::string capture(const Keystroke &keystroke, const KeyCodeTable &keys);
+    std::string capture(uint32_t virtualKey, uint32_t flags, const KeyCodeTable &keys) {
+        return capture(Keystroke{virtualKey, flags}, keys);
+    }
 
     // How the toggles show: with no-modifier on, the four modifier toggles
     // are disabled and keep whatever look they had (nullopt); otherwise each
@@ -89,7 +97,10 @@ public:
     // A captured keystroke: the key's name for the edit field, or nullopt
     // when the table does not know the key (the keystroke is ignored). The
     // mode stays as it is.
-    std::optional<std::string> capture(uint32_t virtualKey, uint32_t flags);
+    std::optional<std::string> capture(const Keystroke &keystroke);
+    std::optional<std::string> capture(uint32_t virtualKey, uint32_t flags) {
+        return capture(Keystroke{virtualKey, flags});
+    }
     // Back to the position's factory code, in key mode: its name, or nullopt
     // when that code has no virtual key (nothing changes then).
     std::optional<std::string> restore();

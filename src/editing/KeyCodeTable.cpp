@@ -117,6 +117,21 @@ std::optional<uint32_t> KeyCodeTable::virtualKey(uint32_t keyCode) const {
     return static_cast<uint32_t>(row->virtualKey);
 }
 
+std::optional<uint32_t> KeyCodeTable::keyCodeAtScan(uint32_t scanCode) {
+    // The extra key's row carries no scan code, as its key code never
+    // follows the layout.
+    constexpr uint32_t kExtraKeyScan = 0x56;
+    constexpr uint32_t kExtraKeyCode = 100;
+    if (scanCode == kExtraKeyScan)
+        return kExtraKeyCode;
+    if (scanCode == 0)
+        return std::nullopt;
+    for (const KeyCodeRow &row : kRows)
+        if (static_cast<uint32_t>(row.scanCode) == scanCode)
+            return static_cast<uint32_t>(row.keyCode);
+    return std::nullopt;
+}
+
 std::optional<uint32_t> KeyCodeTable::keyCode(uint32_t virtualKey) const {
     const KeyCodeRow *first = nullptr;
     for (const KeyCodeRow &row : kRows) {

@@ -29,6 +29,10 @@ public:
     // The key code of a virtual key, at its physical position under the
     // active layout for the main block. nullopt when no row has the key.
     std::optional<uint32_t> keyCode(uint32_t virtualKey) const;
+    // The key code of a main-block position by its set-1 scan code (not an
+    // E0 key), whatever the layout: the row with that scan code, or 100 for
+    // the extra key beside left Shift. nullopt for other positions.
+    static std::optional<uint32_t> keyCodeAtScan(uint32_t scanCode);
 
 private:
     const KeyboardLayout &layout_;

@@ -117,6 +117,7 @@ std::optional<Keystroke> keystrokeFromX(uint32_t xKeycode, KeyDirection directio
     k.flags = (position->extended ? kKeyFlagExtended : 0) |
               (direction == KeyDirection::Release ? kKeyFlagReleased : 0);
     k.time = serverTime;
+    k.scanCode = position->scanCode;
     return k;
 }
 

@@ -1,5 +1,6 @@
 // One keystroke as the recorder hands it to the recording window: virtual
-// key, the two flags that matter and the X server's own time stamp, and the
+// key, the two flags that matter, the X server's own time stamp and the
+// position pressed, and the
 // translation of an X key event into it.
 #pragma once
 
@@ -20,6 +21,9 @@ struct Keystroke {
     uint32_t virtualKey = 0;
     uint32_t flags = 0; // kKeyFlagExtended | kKeyFlagReleased only
     uint32_t time = 0;  // X server milliseconds; wraps after 49.7 days
+    // The PC set-1 scan code of the position pressed (E0 keys by the
+    // extended flag); 0 when only the virtual key is known.
+    uint32_t scanCode = 0;
 
     bool released() const { return (flags & kKeyFlagReleased) != 0; }
     bool extended() const { return (flags & kKeyFlagExtended) != 0; }

@@ -3,14 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "editing/KeyCapture.h"
+
 namespace orvyn {
-
-namespace {
-
-constexpr uint32_t kVkReturn = 0x0D;
-constexpr uint32_t kVkKeypadEnter = 0x6C;
-
-} // namespace
 
 bool MacroSteps::insert(int index, MacroEvent event) {
     if (full())
@@ -52,7 +47,7 @@ void MacroRecording::endRun() {
 
 RecordOutcome MacroRecording::take(const Keystroke &keystroke, MacroSteps &steps) {
     RecordOutcome outcome;
-    uint32_t vk = keystroke.virtualKey;
+    const uint32_t vk = keystroke.virtualKey;
     const uint32_t flags = keystroke.flags & kKeyFlagMask;
     // A held key repeats its press; only the first one counts.
     if (havePrevious_ && vk == previousKey_ && flags == previousFlags_)
@@ -61,9 +56,8 @@ RecordOutcome MacroRecording::take(const Keystroke &keystroke, MacroSteps &steps
     previousKey_ = vk;
     previousFlags_ = flags;
 
-    if (vk == kVkReturn && (flags & kKeyFlagExtended))
-        vk = kVkKeypadEnter;
-    const uint32_t keyCode = keys_.keyCode(vk).value_or(0);
+    // The position pressed, whatever the layout calls it.
+    const uint32_t keyCode = capturedKeyCode(keystroke, keys_).value_or(0);
 
     // The pause since the last step becomes that step's delay.
     if (recordDelays_ && storedInRun_) {

@@ -32,8 +32,8 @@ const NumberKey kNumberKeys[] = {
     {"LtControl", "LtControl", &ProfileData::LtControl},
     {"LtSaving", "LtSaving", &ProfileData::LtSaving},
     {"LtTimeout", "LtTimeout", &ProfileData::LtTimeout},
-    {"ECOMode", "ECOMode", &ProfileData::ECOMode},
     {"PollingRate", "PollingRate", &ProfileData::PollingRate},
+    {"ECOMode", "ECOMode", &ProfileData::ECOMode},
 };
 
 std::string slotKey(int k) {

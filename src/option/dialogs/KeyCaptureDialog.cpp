@@ -104,8 +104,7 @@ QString escapeHoldHelp() {
 KeyCaptureDialog::KeyCaptureDialog(QWidget *parent)
     : SkinnedDialog(SkinWindowKind::ModalPopup, parent), escape_(this) {
     connect(&escape_, &EscapeHold::held, this, &KeyCaptureDialog::reject);
-    connect(&escape_, &EscapeHold::record, this,
-            [this](const Keystroke &k) { recordedKey(k.virtualKey, k.flags); });
+    connect(&escape_, &EscapeHold::record, this, [this](const Keystroke &k) { recordedKey(k); });
 }
 
 KeyCaptureDialog::~KeyCaptureDialog() {

@@ -63,9 +63,11 @@ class KeyCaptureDialog : public SkinnedDialog {
 public:
     ~KeyCaptureDialog() override;
 
-    // One captured keystroke: virtual key and low-level flags (bit 0
-    // extended, bit 7 released).
-    virtual void recordedKey(uint32_t virtualKey, uint32_t flags) = 0;
+    // One captured keystroke: virtual key, low-level flags (bit 0
+    // extended, bit 7 released) and the position pressed.
+    virtual void recordedKey(const Keystroke &keystroke) = 0;
+    // A keystroke known by its virtual key alone.
+    void recordedKey(uint32_t virtualKey, uint32_t flags) { recordedKey(Keystroke{virtualKey, flags}); }
 
     void done(int result) override;
 

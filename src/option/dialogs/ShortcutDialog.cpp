@@ -37,8 +37,8 @@ ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable
     showToggles();
 }
 
-void ShortcutDialog::recordedKey(uint32_t virtualKey, uint32_t flags) {
-    const std::string name = choice_.capture(virtualKey, flags, keys_);
+void ShortcutDialog::recordedKey(const Keystroke &keystroke) {
+    const std::string name = choice_.capture(keystroke, keys_);
     if (BitmapEdit *e = edit(KeyName))
         e->setText(QString::fromStdString(name));
 }

@@ -26,7 +26,8 @@ public:
     const ShortcutChoice &choice() const { return choice_; }
 
     // Presses and releases alike choose the key.
-    void recordedKey(uint32_t virtualKey, uint32_t flags) override;
+    using KeyCaptureDialog::recordedKey;
+    void recordedKey(const Keystroke &keystroke) override;
     void command(int section) override;
 
 private:

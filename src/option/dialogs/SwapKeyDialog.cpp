@@ -44,8 +44,8 @@ SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTab
     showMode();
 }
 
-void SwapKeyDialog::recordedKey(uint32_t virtualKey, uint32_t flags) {
-    if (const auto name = choice_.capture(virtualKey, flags))
+void SwapKeyDialog::recordedKey(const Keystroke &keystroke) {
+    if (const auto name = choice_.capture(keystroke))
         setKeyText(*name);
 }
 

@@ -25,7 +25,8 @@ public:
     uint8_t resultCode() const { return choice_.resultCode(); }
     const SwapKeyChoice &choice() const { return choice_; }
 
-    void recordedKey(uint32_t virtualKey, uint32_t flags) override;
+    using KeyCaptureDialog::recordedKey;
+    void recordedKey(const Keystroke &keystroke) override;
     void command(int section) override;
     // OK: the choice is kept (resultCode()).
     void accept() override;

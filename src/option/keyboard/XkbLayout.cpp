@@ -4,13 +4,19 @@
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
+#include <map>
+#include <set>
+
 namespace orvyn {
 
 namespace {
 
-bool isCharacterKey(uint32_t vk) {
-    return (vk >= 0x30 && vk <= 0x39) || (vk >= 0x41 && vk <= 0x5A) || (vk >= 0xBA && vk <= 0xC0) ||
-           (vk >= 0xDB && vk <= 0xDF) || vk == 0xE2;
+// The positions a layout names: letters, digits and punctuation of the main
+// block. The extra key beside left Shift is not one: its row keeps its own
+// virtual key, so a layout's symbol there must not take another row's.
+bool followsLayout(uint32_t usVk) {
+    return (usVk >= 0x30 && usVk <= 0x39) || (usVk >= 0x41 && usVk <= 0x5A) ||
+           (usVk >= 0xBA && usVk <= 0xC0) || (usVk >= 0xDB && usVk <= 0xDE);
 }
 
 uint32_t letterOrDigit(xkb_keysym_t sym) {
@@ -47,8 +53,6 @@ uint32_t punctuation(xkb_keysym_t sym) {
         return 0xDD;
     case XKB_KEY_apostrophe:
         return 0xDE;
-    case XKB_KEY_less:
-        return 0xE2;
     default:
         return 0;
     }
@@ -60,6 +64,30 @@ xkb_keysym_t symAt(xkb_keymap *keymap, xkb_keycode_t keycode, uint32_t group, ui
     return n >= 1 && syms ? syms[0] : XKB_KEY_NoSymbol;
 }
 
+// What a layout's symbols make of a position, and how sure that is (lower
+// is surer): a letter or digit on the first level, on the second, then
+// punctuation on the first.
+struct Named {
+    uint32_t vk = 0;
+    int rank = 0;
+};
+
+Named namedBySymbols(xkb_keymap *keymap, uint32_t scan, uint32_t group) {
+    const uint32_t evdev = evdevFromScanCode(scan);
+    if (evdev == 0)
+        return {};
+    const xkb_keycode_t keycode = evdev + 8;
+    const xkb_keysym_t base = symAt(keymap, keycode, group, 0);
+    const xkb_keysym_t shifted = symAt(keymap, keycode, group, 1);
+    if (uint32_t vk = letterOrDigit(base))
+        return {vk, 0};
+    if (uint32_t vk = letterOrDigit(shifted))
+        return {vk, 1};
+    if (uint32_t vk = punctuation(base))
+        return {vk, 2};
+    return {};
+}
+
 } // namespace
 
 XkbKeymapLayout::XkbKeymapLayout(xkb_keymap *keymap, GroupSource activeGroup)
@@ -69,23 +97,53 @@ XkbKeymapLayout::~XkbKeymapLayout() {
     xkb_keymap_unref(keymap_);
 }
 
-uint32_t XkbKeymapLayout::virtualKeyAt(uint32_t scan, uint32_t group) const {
-    const uint32_t us = usVirtualKeyAt(scan);
-    if (!isCharacterKey(us))
-        return us;
-    const uint32_t evdev = evdevFromScanCode(scan);
-    if (evdev == 0)
-        return us;
-    const xkb_keycode_t keycode = evdev + 8;
-    const xkb_keysym_t base = symAt(keymap_, keycode, group, 0);
-    const xkb_keysym_t shifted = symAt(keymap_, keycode, group, 1);
-    if (uint32_t vk = letterOrDigit(base))
-        return vk;
-    if (uint32_t vk = letterOrDigit(shifted))
-        return vk;
-    if (uint32_t vk = punctuation(base))
-        return vk;
-    return us;
+const std::vector<uint32_t> &XkbKeymapLayout::keysOfGroup(uint32_t group) const {
+    if (auto found = groups_.find(group); found != groups_.end())
+        return found->second;
+    const uint32_t limit = scanCodeLimit();
+    std::vector<uint32_t> keys(limit);
+    std::vector<Named> named(limit);
+    for (uint32_t scan = 0; scan < limit; ++scan) {
+        keys[scan] = usVirtualKeyAt(scan);
+        if (followsLayout(keys[scan]))
+            named[scan] = namedBySymbols(keymap_, scan, group);
+    }
+    // One position per virtual key, or a key pressed is stored as another:
+    // the surest naming wins, then the lower position.
+    std::map<uint32_t, uint32_t> owner; // virtual key -> scan code
+    for (uint32_t scan = 0; scan < limit; ++scan) {
+        if (named[scan].vk == 0)
+            continue;
+        const auto [it, inserted] = owner.try_emplace(named[scan].vk, scan);
+        if (!inserted && named[scan].rank < named[it->second].rank)
+            it->second = scan;
+    }
+    std::set<uint32_t> taken;
+    std::vector<bool> placed(limit, false);
+    for (const auto &[vk, scan] : owner) {
+        keys[scan] = vk;
+        placed[scan] = true;
+        taken.insert(vk);
+    }
+    // The positions left keep their US key where it is still free, else
+    // take the US keys left over, in position order.
+    std::vector<uint32_t> unplaced;
+    for (uint32_t scan = 0; scan < limit; ++scan) {
+        const uint32_t us = usVirtualKeyAt(scan);
+        if (!followsLayout(us) || placed[scan])
+            continue;
+        if (taken.insert(us).second)
+            keys[scan] = us;
+        else
+            unplaced.push_back(scan);
+    }
+    std::size_t next = 0;
+    for (uint32_t scan = 0; scan < limit && next < unplaced.size(); ++scan) {
+        const uint32_t us = usVirtualKeyAt(scan);
+        if (followsLayout(us) && taken.insert(us).second)
+            keys[unplaced[next++]] = us;
+    }
+    return groups_.emplace(group, std::move(keys)).first->second;
 }
 
 uint32_t XkbKeymapLayout::map(uint32_t code, MapMode mode) const {
@@ -96,11 +154,12 @@ uint32_t XkbKeymapLayout::map(uint32_t code, MapMode mode) const {
     if (group >= layouts)
         group = 0;
     if (mode == MapMode::ScanToVirtualKey)
-        return code < scanCodeLimit() ? virtualKeyAt(code, group) : 0;
+        return code < scanCodeLimit() ? keysOfGroup(group)[code] : 0;
     if (code == 0)
         return 0;
-    for (uint32_t scan = 1; scan < scanCodeLimit(); ++scan)
-        if (virtualKeyAt(scan, group) == code)
+    const std::vector<uint32_t> &keys = keysOfGroup(group);
+    for (uint32_t scan = 1; scan < keys.size(); ++scan)
+        if (keys[scan] == code)
             return scan;
     // Keys that only the keypad or the generic modifiers carry.
     return makeUsLayout()->map(code, MapMode::VirtualKeyToScan);

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editing/KeyboardLayout.h"
 
@@ -22,7 +24,9 @@ std::unique_ptr<KeyboardLayout> makeSystemLayout();
 
 // Virtual keys from the symbols of a keymap's active layout group: letters
 // and digits from the key's first two levels, punctuation from its first
-// level, everything else (and what the keymap leaves empty) as on US.
+// level, everything else as on US. No two positions share a virtual key: a
+// position its symbols do not name, or one that loses its key to a surer
+// naming, keeps its US key when free, else takes a US key left over.
 class XkbKeymapLayout : public KeyboardLayout {
 public:
     using GroupSource = std::function<uint32_t()>;
@@ -41,9 +45,11 @@ public:
                                                       const std::string &variant = {});
 
 private:
-    uint32_t virtualKeyAt(uint32_t scan, uint32_t group) const;
+    // The virtual key of every scan code under one group, worked out once.
+    const std::vector<uint32_t> &keysOfGroup(uint32_t group) const;
     xkb_keymap *keymap_;
     GroupSource activeGroup_;
+    mutable std::map<uint32_t, std::vector<uint32_t>> groups_;
 };
 
 } // namespace orvyn

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "editing/AssignmentText.h"
+#include "editing/KeyCapture.h"
 #include "editing/KeyCodeTable.h"
 #include "option/keyboard/XkbLayout.h"
 
@@ -173,6 +174,40 @@ TEST(XkbKeymapLayout, CompiledLayoutsGiveTheirPositions) {
     auto de = XkbKeymapLayout::fromNames("de");
     ASSERT_TRUE(de);
     EXPECT_EQ(*KeyCodeTable(*de).virtualKey(28), 0x5Au); // QWERTZ: Y position carries Z
+}
+
+// Whatever the layout, each position of the key table is stored as itself:
+// captured from its X key code, or converted back from the virtual key the
+// layout names it by (no two positions share one).
+TEST(XkbKeymapLayout, EveryPositionIsStoredAsItselfUnderEveryLayout) {
+    if (!XkbKeymapLayout::fromNames("us"))
+        GTEST_SKIP() << "xkb-data not installed";
+    const std::pair<const char *, const char *> layouts[] = {
+        {"us", ""}, {"de", ""}, {"fr", ""},       {"gb", ""}, {"es", ""}, {"it", ""},
+        {"se", ""}, {"ch", ""}, {"us", "dvorak"}, {"pl", ""}, {"ru", ""}, {"jp", ""}};
+    constexpr uint32_t kExtraKeyScan = 0x56;
+    for (const auto &[name, variant] : layouts) {
+        auto layout = XkbKeymapLayout::fromNames(name, variant);
+        ASSERT_TRUE(layout) << name << "(" << variant << ")";
+        const KeyCodeTable table(*layout);
+        for (const KeyCodeRow &row : KeyCodeTable::rows()) {
+            const auto code = static_cast<uint32_t>(row.keyCode);
+            if (!(code >= 4 && code <= 69) && code != 100)
+                continue;
+            SCOPED_TRACE(std::string(name) + "(" + variant + ") key code " + std::to_string(code));
+            const uint32_t scan = code == 100 ? kExtraKeyScan : static_cast<uint32_t>(row.scanCode);
+            const auto press = keystrokeFromX(evdevFromScanCode(scan) + 8, KeyDirection::Press, 0, *layout);
+            ASSERT_TRUE(press.has_value());
+            EXPECT_EQ(capturedKeyCode(*press, table), code);
+            const auto vk = table.virtualKey(code);
+            ASSERT_TRUE(vk.has_value());
+            EXPECT_EQ(press->virtualKey, *vk); // named alike when captured and when shown
+            EXPECT_EQ(table.keyCode(*vk), code);
+        }
+    }
+    // The layout names the key: German "-" sits where US has "/".
+    auto de = XkbKeymapLayout::fromNames("de");
+    EXPECT_EQ(keyName(*KeyCodeTable(*de).virtualKey(56)), "-");
 }
 
 TEST(ScanCodes, EvdevMapping) {

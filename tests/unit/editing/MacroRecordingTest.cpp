@@ -186,6 +186,11 @@ TEST(MacroRecording, KeypadEnterMainEnterAndThePhysicalPosition) {
     fr.begin();
     fr.press(kXQ, 10);
     EXPECT_EQ(fr.steps.events[0].key, kCodeQ);
+    // Where US has "/", AZERTY's virtual key is one the key table lacks:
+    // the position is recorded all the same.
+    constexpr uint32_t kXSlashPosition = 61;
+    fr.press(kXSlashPosition, 20);
+    EXPECT_EQ(fr.steps.events[1].key, 56);
 
     // A virtual key the key table lacks is recorded as key code 0.
     Recording unknown;

@@ -192,6 +192,27 @@ TEST_F(SettingsStoreTest, LowerCaseLtFlagIsReadAndLtFlagIsWrittenWithItsBlank) {
     EXPECT_EQ(readAll(store.configIniPath()), "[Setting]\nCurrentProfile=0\n");
 }
 
+TEST_F(SettingsStoreTest, ANewProfileFileListsItsKeysInTheirOrder) {
+    auto c = freshBlock();
+    makeDefaultConfig(*c, "P");
+    ASSERT_TRUE(store.saveConfig(*c));
+    std::vector<std::string> want = {"ProFileName",  "GameFile",    "MediaOption", "HDDKeyboard", "LtSwitch",
+                                     "LtEffectType", "LtFlag ",     "LtColor",     "LtControl",   "LtSaving",
+                                     "LtTimeout",    "PollingRate", "ECOMode"};
+    for (int i = 0; i < 6; ++i)
+        want.push_back("ModifyKey" + std::to_string(i));
+    want.push_back("standardkey");
+    for (int k = 0; k < kKeySlotCount; ++k)
+        want.push_back("MacroKeyInfo" + std::to_string(k));
+    want.push_back("apmLightInfo");
+    std::stringstream text(readAll(store.profilePath(0)));
+    std::vector<std::string> keys;
+    for (std::string line; std::getline(text, line);)
+        if (const auto eq = line.find('='); eq != std::string::npos)
+            keys.push_back(line.substr(0, eq));
+    EXPECT_EQ(keys, want);
+}
+
 TEST_F(SettingsStoreTest, DamagedSlotBlockCountsAsMissing) {
     auto c = freshBlock();
     makeDefaultConfig(*c, "P");
