@@ -313,13 +313,10 @@ void ConfigWindow::tell(const QString &text) {
 }
 
 void ConfigWindow::openMacroManager() {
-    ConfigSession &session = services_.session;
-    MacroManagerDialog manager(session.library(), *services_.layout, services_.texts, nullptr, this);
-    const bool accepted = manager.exec() == QDialog::Accepted;
     // OK: the library is saved and the macro keys take its macros; otherwise
     // every edit made in the manager is dropped.
-    session.macroManagerClosed(accepted);
-    if (accepted)
+    if (runMacroManager(services_.session, *services_.layout, services_.texts, nullptr,
+                        MacroKeysOnOk::Refresh, this))
         pages_[MacroKeys]->reload();
 }
 

@@ -92,19 +92,14 @@ void KeySlotPage::runLaunchProgramDialog(int slot) {
 }
 
 void KeySlotPage::runMacroManager() {
-    ConfigSession &session = services_.session;
-    MacroManagerDialog dialog(session.library(), services_.layout, services_.texts, &currentKey_, this);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (accepted && managerAccepted_ == ManagerAccepted::SaveOnly) {
-        // From the media keys the library is only kept; the keys' copies
-        // of its macros stay as they are.
-        session.saveMacroLibrary();
-        return;
-    }
-    // OK: saved and every macro key takes its library content; otherwise
-    // the library is read again, dropping the manager's edits.
-    session.macroManagerClosed(accepted);
-    if (accepted)
+    // OK: saved, and from the macro keys every macro key takes its library
+    // content (from the media keys the keys keep their copies); otherwise
+    // the manager's edits are dropped.
+    const MacroKeysOnOk keys =
+        managerAccepted_ == ManagerAccepted::SaveOnly ? MacroKeysOnOk::Keep : MacroKeysOnOk::Refresh;
+    if (orvyn::runMacroManager(services_.session, services_.layout, services_.texts, &currentKey_, keys,
+                               this) &&
+        keys == MacroKeysOnOk::Refresh)
         reloadCaptions();
 }
 
