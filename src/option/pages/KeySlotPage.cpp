@@ -1,5 +1,7 @@
 #include "option/pages/KeySlotPage.h"
 
+#include <optional>
+
 #include "editing/LaunchProgram.h"
 #include "option/dialogs/LaunchProgramDialog.h"
 #include "option/dialogs/MacroManagerDialog.h"
@@ -8,6 +10,18 @@
 #include "platform/Trace.h"
 
 namespace orvyn {
+
+namespace {
+
+// One for the process: the macro manager opened from the main window shows
+// the macro of this key first.
+std::optional<MacroKeyInfo> lastOpenedMenuKey;
+
+} // namespace
+
+const MacroKeyInfo *KeySlotPage::lastMenuKey() {
+    return lastOpenedMenuKey ? &*lastOpenedMenuKey : nullptr;
+}
 
 KeySlotPage::KeySlotPage(const KeyPageServices &services, KeyFunctionMenu::Widths widths,
                          ManagerAccepted managerAccepted, QWidget *parent)
@@ -33,6 +47,7 @@ void KeySlotPage::openKeyMenu(int slot, BitmapButton *button) {
     menuSlot_ = slot;
     menuProfile_ = working_.CurrentProfile;
     currentKey_ = p->keys[slot];
+    lastOpenedMenuKey = currentKey_;
     int command = 0;
     {
         KeyFunctionMenu menu(keyMenuLayout(services_.texts, services_.session.library(), currentKey_),
