@@ -55,8 +55,13 @@ void ConfigSession::saveOsdSettings(SaveFailures &unsaved) {
 }
 
 void ConfigSession::collectAndSaveLibrary() {
-    library_.collectKeyMacros(*working_);
+    const CollectedMacros collected = library_.collectKeyMacros(*working_);
     saveMacroLibrary();
+    if (managerCopy_ && !collected.empty()) {
+        managerCopy_->mergeCollected(collected);
+        if (managerMerged_)
+            managerMerged_();
+    }
 }
 
 void ConfigSession::saveLibrary(SaveFailures &unsaved) {
@@ -279,11 +284,24 @@ void ConfigSession::saveMacroLibrary() {
     tellIfUnsaved(unsaved);
 }
 
-void ConfigSession::macroManagerClosed(bool accepted) {
+MacroLibrary &ConfigSession::openMacroManager(std::function<void()> merged) {
+    managerCopy_ = std::make_unique<MacroLibrary>(library_);
+    managerMerged_ = std::move(merged);
+    return *managerCopy_;
+}
+
+void ConfigSession::macroManagerClosed(bool accepted, MacroKeysOnOk keys) {
+    std::unique_ptr<MacroLibrary> copy = std::move(managerCopy_);
+    managerMerged_ = nullptr;
     if (accepted) {
+        if (copy)
+            library_.takeRecords(std::move(*copy));
         saveMacroLibrary();
-        library_.refreshKeys(*working_);
+        if (keys == MacroKeysOnOk::Refresh)
+            library_.refreshKeys(*working_);
     } else {
+        // The library never held the manager's edits; read again, it also
+        // takes what changed in its file meanwhile.
         library_.reload();
         checkLibraryFile();
     }

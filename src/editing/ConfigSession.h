@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,6 +48,9 @@ public:
 };
 
 enum class ApplyMode : int64_t { Apply = 0, DefaultsRestored = 1 };
+
+// What OK in the macro manager does besides saving the library.
+enum class MacroKeysOnOk { Refresh, Keep };
 
 class ConfigSession {
 public:
@@ -104,9 +108,15 @@ public:
     // a look for Monitor that finds it gone, MonitorGone.
     void checkApplyWait();
 
-    // The macro manager ended: accepted edits reach the keys, rejected ones
-    // are dropped by reloading the file.
-    void macroManagerClosed(bool accepted);
+    // The macro manager opens on a copy of the library, its own until it
+    // closes. A read-back meanwhile brings the keys' macros into the library
+    // (and its file) and into the copy, where they leave the user's edits
+    // alone; `merged` is then called.
+    MacroLibrary &openMacroManager(std::function<void()> merged = {});
+    // The macro manager ended. Accepted: its copy becomes the library, which
+    // is saved, and (Refresh) the macro keys take its macros. Rejected: the
+    // copy is dropped and the library read again from its file.
+    void macroManagerClosed(bool accepted, MacroKeysOnOk keys = MacroKeysOnOk::Refresh);
     // The library alone to its file; the user is told when it fails.
     void saveMacroLibrary();
 
@@ -152,6 +162,8 @@ private:
     std::unique_ptr<ConfigBlock> working_;
     std::unique_ptr<ConfigBlock> saved_;
     MacroLibrary library_;
+    std::unique_ptr<MacroLibrary> managerCopy_; // while the macro manager is open
+    std::function<void()> managerMerged_;
     OsdSettings osd_{};
     std::string firmwareText_;
     bool waiting_ = false;

@@ -123,6 +123,25 @@ void MacroEditor::show(int index) {
     rebuild(-1);
 }
 
+bool MacroEditor::libraryMerged() {
+    const MacroRecord *r = record();
+    // A recording is written back over the record when it stops.
+    if (recording_ || !r)
+        return false;
+    MacroSteps shown;
+    shown.loadFrom(*r);
+    const auto sameStep = [](const MacroEvent &a, const MacroEvent &b) {
+        return a.key == b.key && a.state == b.state && a.delay == b.delay;
+    };
+    if (shown.count == steps_.count &&
+        std::equal(shown.events.begin(), shown.events.begin() + shown.count, steps_.events.begin(),
+                   sameStep) &&
+        r->repeat == (repeatOn_ ? repeatCount_ : 0))
+        return false;
+    show(selected_);
+    return true;
+}
+
 MacroEditor::NameResult MacroEditor::commitNewName(std::string_view text) {
     const std::string name = macroNameFromInput(text);
     bool taken = name.empty();

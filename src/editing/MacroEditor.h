@@ -81,6 +81,10 @@ public:
     int preselection(const MacroKeyInfo *key) const;
     // Shows macro `index` (-1 or out of range: none).
     void show(int index);
+    // The library took macros from elsewhere (appended, or replacing ones
+    // not edited here). Outside a recording the shown macro is shown again
+    // when its record changed; true then.
+    bool libraryMerged();
     int selected() const { return selected_; }
 
     struct NameResult {

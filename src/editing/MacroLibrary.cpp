@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/Text.h"
 #include "shared/IniFile.h"
@@ -138,7 +139,26 @@ void copyKeyEvents(MacroRecord &record, const MacroKeyInfo &key) {
     record.count = clampCount(key.eventCount);
 }
 
+// Name, repeat, count and the events it counts: what a user can change.
+bool sameMacro(const MacroRecord &a, const MacroRecord &b) {
+    return getFixed(a.name) == getFixed(b.name) && a.repeat == b.repeat && a.count == b.count &&
+           std::memcmp(a.events, b.events, sizeof(MacroEvent) * a.validCount()) == 0;
+}
+
 } // namespace
+
+MacroLibrary::MacroLibrary(const MacroLibrary &other)
+    : path_(other.path_), fileState_(other.fileState_), problem_(other.problem_) {
+    records_.reserve(other.records_.size());
+    for (const auto &record : other.records_)
+        records_.push_back(std::make_unique<MacroRecord>(*record));
+}
+
+MacroLibrary &MacroLibrary::operator=(const MacroLibrary &other) {
+    if (this != &other)
+        *this = MacroLibrary(other);
+    return *this;
+}
 
 int MacroRecord::validCount() const {
     return clampCount(count);
@@ -285,7 +305,15 @@ void MacroLibrary::remove(int index) {
         records_.erase(records_.begin() + index);
 }
 
-void MacroLibrary::collectKeyMacros(const ConfigBlock &config) {
+CollectedMacros MacroLibrary::collectKeyMacros(const ConfigBlock &config) {
+    // Each record touched, with its content before its first change.
+    std::vector<std::pair<int, std::optional<MacroRecord>>> touched;
+    auto note = [&touched](int index, const MacroRecord *before) {
+        for (const auto &t : touched)
+            if (t.first == index)
+                return;
+        touched.emplace_back(index, before ? std::optional<MacroRecord>(*before) : std::nullopt);
+    };
     for (const ProfileData &profile : config.profiles) {
         for (int k = 0; k < kKeyboardSlotCount; ++k) {
             const MacroKeyInfo &key = profile.keys[k];
@@ -294,13 +322,44 @@ void MacroLibrary::collectKeyMacros(const ConfigBlock &config) {
             const MacroMatch match = findByName(key);
             if (!match.found()) {
                 addFromKey(key);
+                note(static_cast<int>(records_.size()) - 1, nullptr);
             } else if (!match.same) {
                 MacroRecord &record = *records_[match.index];
+                note(match.index, &record);
                 copyKeyEvents(record, key);
                 record.repeat = key.repeatCount;
             }
         }
     }
+    CollectedMacros collected;
+    collected.reserve(touched.size());
+    for (auto &[index, before] : touched)
+        collected.push_back({std::move(before), *records_[index]});
+    return collected;
+}
+
+void MacroLibrary::mergeCollected(const CollectedMacros &collected) {
+    for (const CollectedMacro &change : collected) {
+        const std::string_view name = trim(getFixed(change.after.name), kAsciiWhitespace);
+        auto own = std::find_if(records_.begin(), records_.end(),
+                                [name](const auto &r) { return macroNamesMatch(getFixed(r->name), name); });
+        if (own == records_.end()) {
+            if (!change.before)
+                records_.push_back(std::make_unique<MacroRecord>(change.after));
+            continue; // else deleted here
+        }
+        MacroRecord &record = **own;
+        if (!change.before || !sameMacro(record, *change.before))
+            continue; // edited or made here
+        std::memcpy(record.events, change.after.events, sizeof record.events);
+        record.count = change.after.count;
+        record.repeat = change.after.repeat;
+    }
+}
+
+void MacroLibrary::takeRecords(MacroLibrary &&edited) {
+    records_ = std::move(edited.records_);
+    edited.records_.clear();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,10 +65,25 @@ struct MacroMatch {
     bool found() const { return index >= 0; }
 };
 
+// A macro a collect of the keys' macros added (`before` none) or changed, as
+// it was before and as the collect left it.
+struct CollectedMacro {
+    std::optional<MacroRecord> before;
+    MacroRecord after;
+};
+using CollectedMacros = std::vector<CollectedMacro>;
+
 class MacroLibrary {
 public:
     MacroLibrary() = default;
     explicit MacroLibrary(std::string filePath) : path_(std::move(filePath)) {}
+    // A copy owns copies of the records: an editor may change or drop it
+    // without touching the original.
+    MacroLibrary(const MacroLibrary &other);
+    MacroLibrary &operator=(const MacroLibrary &other);
+    MacroLibrary(MacroLibrary &&) noexcept = default;
+    MacroLibrary &operator=(MacroLibrary &&) noexcept = default;
+    ~MacroLibrary() = default;
 
     const std::string &path() const { return path_; }
     void setPath(std::string filePath) { path_ = std::move(filePath); }
@@ -113,7 +129,16 @@ public:
 
     // Every macro key (slots 0-14 of all profiles) into the library: unknown
     // names are added, known ones with other content take the key's events.
-    void collectKeyMacros(const ConfigBlock &config);
+    // Returns what it added or changed.
+    CollectedMacros collectKeyMacros(const ConfigBlock &config);
+    // This list is an edited copy of a library that `collected` changed
+    // since: the same changes reach it unless they would undo an edit. A
+    // macro new to both is appended; one left as it was here takes the new
+    // content; one edited, made or deleted here stays as it is.
+    void mergeCollected(const CollectedMacros &collected);
+    // The records of `edited` (a copy of this list) replace these; the path
+    // and what is known of the file stay.
+    void takeRecords(MacroLibrary &&edited);
     // Every named macro key takes its library content (and gets its change
     // flag); a key whose macro is gone falls back to its factory entry.
     void refreshKeys(ConfigBlock &config) const;

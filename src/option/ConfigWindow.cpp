@@ -313,13 +313,11 @@ void ConfigWindow::tell(const QString &text) {
 }
 
 void ConfigWindow::openMacroManager() {
-    ConfigSession &session = services_.session;
-    MacroManagerDialog manager(session.library(), *services_.layout, services_.texts, nullptr, this);
-    const bool accepted = manager.exec() == QDialog::Accepted;
     // OK: the library is saved and the macro keys take its macros; otherwise
-    // every edit made in the manager is dropped.
-    session.macroManagerClosed(accepted);
-    if (accepted)
+    // every edit made in the manager is dropped. It shows first the macro of
+    // the key whose menu was opened last, on either key page.
+    if (runMacroManager(services_.session, *services_.layout, services_.texts, KeySlotPage::lastMenuKey(),
+                        MacroKeysOnOk::Refresh, this))
         pages_[MacroKeys]->reload();
 }
 

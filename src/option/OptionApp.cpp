@@ -76,7 +76,7 @@ int runOption(int argc, char **argv) {
     // Monitor may start after us, or start again while we run: the block
     // follows it (see SharedConfigBlock::attach).
     SharedConfigBlock block;
-    block.open(runtime);
+    block.open(runtime, BlockOwner::MonitorMustRun);
     const bool viewFailed = block.blockState() == SharedObjectState::Failed;
     if (viewFailed)
         trace("Option: " + block.error() + "\n");

@@ -1,9 +1,14 @@
 #include "platform/InstanceLock.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utility>
 
@@ -61,6 +66,32 @@ void InstanceLock::release() {
         ::close(fd_); // closing the only description drops the flock
         fd_ = -1;
     }
+}
+
+std::optional<bool> instanceLockHeld(const std::string &runtimeFolder, const std::string &name) {
+    struct stat st {};
+    if (::stat((runtimeFolder + name + ".lock").c_str(), &st) != 0)
+        return errno == ENOENT ? std::optional<bool>(false) : std::nullopt;
+    std::ifstream table("/proc/locks");
+    if (!table)
+        return std::nullopt;
+    // "1: FLOCK  ADVISORY  WRITE 1234 fd:01:393231 0 EOF", the device as
+    // hexadecimal major:minor; a waiter's line has "->" after the number.
+    char file[64];
+    std::snprintf(file, sizeof file, "%02x:%02x:%llu", ::major(st.st_dev), ::minor(st.st_dev),
+                  static_cast<unsigned long long>(st.st_ino));
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, pid, where;
+        fields >> number >> kind;
+        if (kind == "->")
+            continue;
+        fields >> mode >> access >> pid >> where;
+        if (kind == "FLOCK" && where == file)
+            return true;
+    }
+    return false;
 }
 
 } // namespace orvyn

@@ -4,6 +4,7 @@
 // two processes lock two different files of the same name).
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace orvyn {
@@ -33,5 +34,11 @@ private:
     int fd_ = -1;
     std::string error_;
 };
+
+// Whether some process holds the instance lock `name`, looked up in the
+// kernel's table of file locks (/proc/locks) without taking the lock even
+// for a moment: a program starting meanwhile must never find it taken.
+// nullopt when the table cannot be read.
+std::optional<bool> instanceLockHeld(const std::string &runtimeFolder, const std::string &name);
 
 } // namespace orvyn

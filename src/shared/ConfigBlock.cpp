@@ -48,6 +48,22 @@ void resetConfig(ConfigBlock &config) {
     std::memset(&f, 0, offsetof(ChangeFlags, pollingRate));
 }
 
+std::size_t utf8CharacterStart(std::string_view text, std::size_t at) {
+    // Continuation bytes are 10xxxxxx; a lead byte 11xxxxxx opens a
+    // sequence of as many bytes as it has leading ones.
+    auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (at == 0 || at >= text.size() || (byte(at) & 0xC0) != 0x80)
+        return at;
+    for (std::size_t back = 1; back <= 3 && back <= at; ++back) {
+        const unsigned char lead = byte(at - back);
+        if ((lead & 0xC0) == 0x80)
+            continue;
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        return length > back ? at - back : at;
+    }
+    return at; // not UTF-8 there: bytes are cut as bytes
+}
+
 void copyFixedString(char *field, std::size_t fieldSize, std::string_view text) {
     if (fieldSize == 0)
         return;
@@ -56,6 +72,8 @@ void copyFixedString(char *field, std::size_t fieldSize, std::string_view text) 
     const void *nul = std::memchr(text.data(), '\0', n);
     if (nul)
         n = static_cast<std::size_t>(static_cast<const char *>(nul) - text.data());
+    else if (n < text.size())
+        n = utf8CharacterStart(text, n);
     std::memcpy(field, text.data(), n);
     std::memset(field + n, 0, fieldSize - n);
 }

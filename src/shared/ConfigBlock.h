@@ -215,8 +215,13 @@ void clearChangeFlags(ConfigBlock &config);
 // other fields stay. Slots 15-31 become unassigned.
 void setFactoryKeyEntry(MacroKeyInfo &key, int slot);
 
-// Copies text into a fixed char field, cut so that the NUL always fits,
-// the rest zero-filled.
+// Where a cut at byte `at` of UTF-8 text has to go so that no character is
+// split: `at`, or the start of the character `at` falls inside. Bytes that
+// are not UTF-8 there are cut where they stand.
+std::size_t utf8CharacterStart(std::string_view text, std::size_t at);
+
+// Copies text into a fixed char field, cut so that the NUL always fits and
+// no UTF-8 character is split, the rest zero-filled.
 void copyFixedString(char *field, std::size_t fieldSize, std::string_view text);
 
 // The NUL-terminated text of a fixed char field (never reads past it).

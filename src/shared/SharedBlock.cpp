@@ -1,5 +1,8 @@
 #include "shared/SharedBlock.h"
 
+#include "platform/Endpoint.h"
+#include "platform/InstanceLock.h"
+#include "platform/UnixAddress.h"
 #include "shared/Messages.h"
 
 #include <cstring>
@@ -31,6 +34,14 @@ void appendError(std::string &to, const std::string &error) {
 
 } // namespace
 
+bool monitorRunning(const std::string &runtimeFolder) {
+    if (const std::optional<bool> held = instanceLockHeld(runtimeFolder, kMonitorInstanceName); held && *held)
+        return true;
+    // The lock table may not show it (another mount or namespace view).
+    const std::optional<UnixAddress> endpoint = unixAddress(endpointPath(runtimeFolder, kMonitorTitle));
+    return endpoint && probeUnixSocket(*endpoint, SOCK_DGRAM | SOCK_NONBLOCK) == SocketProbe::Live;
+}
+
 SharedConfigBlock::~SharedConfigBlock() {
     close();
 }
@@ -45,9 +56,10 @@ void SharedConfigBlock::create(const std::string &runtimeFolder) {
     appendError(error_, block_.error());
 }
 
-void SharedConfigBlock::open(const std::string &runtimeFolder) {
+void SharedConfigBlock::open(const std::string &runtimeFolder, BlockOwner owner) {
     close();
     side_ = Side::Peer;
+    owner_ = owner;
     folder_ = runtimeFolder;
     openObjects();
 }
@@ -56,6 +68,10 @@ void SharedConfigBlock::openObjects() {
     block_.close();
     mutex_.close();
     error_.clear();
+    mutexState_ = blockState_ = SharedObjectState::Absent;
+    // Left behind by a Monitor that died: not a record anyone keeps.
+    if (owner_ == BlockOwner::MonitorMustRun && !monitorRunning(folder_))
+        return;
     mutexState_ = stateOf(mutex_.open(folder_ + kMutexObjectName));
     appendError(error_, mutex_.error());
     blockState_ = stateOf(block_.open(folder_ + kShareDataName, sizeof(ConfigBlock)));
@@ -63,7 +79,8 @@ void SharedConfigBlock::openObjects() {
 }
 
 bool SharedConfigBlock::attach() {
-    if (side_ == Side::Peer && !(block_.isStillInPlace() && mutex_.isStillInPlace()))
+    if (side_ == Side::Peer && (!(block_.isStillInPlace() && mutex_.isStillInPlace()) ||
+                                (owner_ == BlockOwner::MonitorMustRun && !monitorRunning(folder_))))
         openObjects();
     return block_.isMapped() && mutex_.isOpen();
 }
@@ -72,6 +89,7 @@ void SharedConfigBlock::close() {
     block_.close();
     mutex_.close();
     side_ = Side::None;
+    owner_ = BlockOwner::Any;
     folder_.clear();
     blockState_ = SharedObjectState::Absent;
     mutexState_ = SharedObjectState::Absent;

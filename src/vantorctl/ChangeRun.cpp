@@ -89,7 +89,7 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
         complain(folderError);
 
     SharedConfigBlock block;
-    block.open(runtime);
+    block.open(runtime, BlockOwner::MonitorMustRun);
     ConfigSession session(env.settings(), env.poster(), env.texts(), env.macroPath());
     CommandLineView view;
     session.setView(&view);

@@ -74,7 +74,7 @@ public:
         std::memset(config.get(), 0, sizeof(ConfigBlock));
         SharedConfigBlock block;
         if (runtime_.ok())
-            block.open(runtime_.path);
+            block.open(runtime_.path, BlockOwner::MonitorMustRun);
         const ConfigSource from = loadConfiguration(&block, settings_, texts(), *config);
         if (source)
             *source = from;

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <algorithm>
@@ -80,8 +81,8 @@ MacroWarningDialog::MacroWarningDialog(const char *skinFile, QWidget *parent)
 MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayout &layout,
                                        const TextSource &texts, const MacroKeyInfo *currentKey,
                                        QWidget *parent)
-    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), keys_(layout), editor_(library, keys_),
-      texts_(texts) {
+    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), library_(library), keys_(layout),
+      editor_(library, keys_), texts_(texts) {
     std::vector<SkinControlSetup> controls =
         pushButtons({Ok, Cancel, Close, NewMacro, DeleteMacro, Record, RecordDelays, Repeat});
     for (SkinControlSetup &setup : controls)
@@ -134,6 +135,12 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
     // Handled at once (the list is done with its field by then), so a name
     // committed by clicking OK is in the library OK saves.
     connect(names_, &EditableListBox::editDone, this, &MacroManagerDialog::namesEditDone);
+    connect(names_, &EditableListBox::editDropped, this, [this] {
+        if (namesStale_) {
+            fillNames();
+            selectNameRow(editor_.selected());
+        }
+    });
     connect(events_, &EditableListBox::editDone, this, &MacroManagerDialog::eventsEditDone);
     // An edit over a delay row that was dropped leaves the delay as it was.
     connect(events_, &EditableListBox::editDropped, this, &MacroManagerDialog::showEvents);
@@ -194,6 +201,7 @@ void MacroManagerDialog::keyPressEvent(QKeyEvent *event) {
 }
 
 void MacroManagerDialog::fillNames() {
+    namesStale_ = false;
     fillingNames_ = true;
     names_->clear();
     for (const std::string &name : editor_.names())
@@ -400,11 +408,43 @@ bool MacroManagerDialog::confirmDelete() {
     return confirm.exec() == QDialog::Accepted;
 }
 
+void MacroManagerDialog::libraryMerged() {
+    // Rows keep their places: merged macros are appended or replace ones
+    // left as they were.
+    if (names_->editing()) {
+        namesStale_ = true; // listed once the new name is in
+    } else {
+        fillNames();
+        selectNameRow(editor_.selected());
+    }
+    if (!events_->editing() && editor_.libraryMerged()) {
+        showEvents();
+        showRepeat();
+    }
+}
+
 void MacroManagerDialog::done(int result) {
     // Closed from outside while recording: the keyboard goes back first.
     if (editor_.recording())
         stopRecording();
     SkinnedDialog::done(result);
+}
+
+bool runMacroManager(ConfigSession &session, const KeyboardLayout &layout, const TextSource &texts,
+                     const MacroKeyInfo *key, MacroKeysOnOk keys, QWidget *parent) {
+    QPointer<MacroManagerDialog> open;
+    MacroLibrary &copy = session.openMacroManager([&open] {
+        if (open)
+            open->libraryMerged();
+    });
+    bool accepted = false;
+    {
+        MacroManagerDialog dialog(copy, layout, texts, key, parent);
+        open = &dialog;
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    session.macroManagerClosed(accepted, keys);
+    return accepted;
 }
 
 } // namespace orvyn

@@ -1,11 +1,12 @@
 // The modal window in which the user creates, records, edits and deletes
-// the macros of the library. It edits the library's records in place; the
-// caller saves the library after OK and reloads it after Cancel or close
-// (ConfigSession::macroManagerClosed).
+// the macros of the library. It edits the list it is given in place: the
+// session's copy of the library, which OK makes the library and Cancel or
+// close drop (runMacroManager, ConfigSession::macroManagerClosed).
 #pragma once
 
 #include <memory>
 
+#include "editing/ConfigSession.h"
 #include "editing/KeyCodeTable.h"
 #include "editing/MacroEditor.h"
 #include "option/dialogs/EditableListBox.h"
@@ -44,6 +45,7 @@ public:
     ~MacroManagerDialog() override;
 
     const MacroEditor &editor() const { return editor_; }
+    MacroLibrary &library() const { return library_; }
     EditableListBox *namesList() const { return names_; }
     EditableListBox *eventsList() const { return events_; }
     bool recording() const { return editor_.recording(); }
@@ -53,6 +55,10 @@ public:
 
     void done(int result) override;
     void command(int section) override;
+    // Macros came into the list from elsewhere (a read-back): new rows are
+    // listed, and the shown macro again when it changed. An edit under way
+    // stays.
+    void libraryMerged();
 
 signals:
     // The event list was drawn again after a change (benchmark).
@@ -79,6 +85,7 @@ private:
     bool confirmDelete();
     void swallowKeysOf(QWidget *widget);
 
+    MacroLibrary &library_;
     KeyCodeTable keys_;
     MacroEditor editor_;
     const TextSource &texts_;
@@ -87,8 +94,15 @@ private:
     StatePictures startPictures_;
     StatePictures stopPictures_;
     bool fillingNames_ = false;
+    bool namesStale_ = false; // merged while a new name was typed
     // Escape held for a second stops a recording without being recorded.
     EscapeHold escape_{this};
 };
+
+// Runs the manager modally on the session's copy of the library and ends
+// the session's edit with its result; true for OK. `key`: the key whose
+// macro is shown first (nullptr: the first macro).
+bool runMacroManager(ConfigSession &session, const KeyboardLayout &layout, const TextSource &texts,
+                     const MacroKeyInfo *key, MacroKeysOnOk keys, QWidget *parent);
 
 } // namespace orvyn

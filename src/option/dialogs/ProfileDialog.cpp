@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "option/skin/BitmapEdit.h"
 
@@ -11,16 +12,9 @@ namespace {
 
 const QColor kFieldBackground(0xE6, 0xE6, 0xE6);
 
-// The text as UTF-8, cut to fit a field of N bytes with its terminating
-// zero without splitting a character.
+// The text as UTF-8, cut to fit its field without splitting a character.
 template <std::size_t N> void storeText(char (&field)[N], const QString &text) {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > static_cast<qsizetype>(N - 1)) {
-        qsizetype cut = static_cast<qsizetype>(N - 1);
-        while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
-            --cut;
-        bytes.truncate(cut);
-    }
+    const QByteArray bytes = text.toUtf8();
     setFixed(field, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
@@ -32,7 +26,7 @@ QString desktopFolder() {
 } // namespace
 
 ProfileDialog::ProfileDialog(ProfileData &profile, Mode mode, FileChooser &files, QWidget *parent)
-    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), profile_(profile), files_(files) {
+    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), profile_(profile), files_(files), mode_(mode) {
     setWindowTitle(QStringLiteral("Profile"));
     std::vector<SkinControlSetup> controls = pushButtons({Browse, Ok, Cancel, Close});
     controls.push_back({NameField, SkinControlKind::Edit});
@@ -44,14 +38,22 @@ ProfileDialog::ProfileDialog(ProfileData &profile, Mode mode, FileChooser &files
         field->setTextColour(Qt::black);
         field->setBackgroundColour(kFieldBackground);
     }
-    if (nameField())
-        nameField()->setMaxLength(kNameLength);
     if (mode == Mode::Edit) {
-        if (nameField())
-            nameField()->setText(QString::fromUtf8(getFixed(profile.ProFileName)));
-        if (gameField())
-            gameField()->setText(QString::fromUtf8(getFixed(profile.GameFile)));
+        shownName_ = QString::fromUtf8(getFixed(profile.ProFileName));
+        shownGame_ = QString::fromUtf8(getFixed(profile.GameFile));
     }
+    if (BitmapEdit *name = nameField()) {
+        // The limit is the room to type: it shrinks with the text down to
+        // kNameLength, so a longer name is never cut, only shortened.
+        const auto fitTyping = [name](const QString &text) {
+            name->setMaxLength(std::max<int>(kNameLength, static_cast<int>(text.size())));
+        };
+        fitTyping(shownName_);
+        name->setText(shownName_);
+        connect(name, &QLineEdit::textChanged, this, fitTyping);
+    }
+    if (gameField())
+        gameField()->setText(shownGame_);
     setDialogButtons(dialogButtonsOf<ProfileDialogSkin>());
 }
 
@@ -77,8 +79,13 @@ void ProfileDialog::browse() {
 }
 
 void ProfileDialog::accept() {
-    storeText(profile_.ProFileName, nameField() ? nameField()->text() : QString());
-    storeText(profile_.GameFile, gameField() ? gameField()->text() : QString());
+    const QString name = nameField() ? nameField()->text() : QString();
+    const QString game = gameField() ? gameField()->text() : QString();
+    // A field left as it was shown keeps the profile's bytes exactly.
+    if (mode_ == Mode::New || name != shownName_)
+        storeText(profile_.ProFileName, name);
+    if (mode_ == Mode::New || game != shownGame_)
+        storeText(profile_.GameFile, game);
     SkinnedDialog::accept();
 }
 

@@ -16,7 +16,9 @@ public:
     enum class Mode { Edit = 0, New = 1 };
     using Section = ProfileDialogSkin::Section;
     using enum ProfileDialogSkin::Section;
-    static constexpr int kNameLength = 20; // characters the user may type
+    // Characters the user may type. A longer stored name is shown whole and
+    // kept unless the user edits it; editing can shorten it, not lengthen it.
+    static constexpr int kNameLength = 20;
 
     ProfileDialog(ProfileData &profile, Mode mode, FileChooser &files, QWidget *parent);
 
@@ -32,6 +34,9 @@ private:
 
     ProfileData &profile_;
     FileChooser &files_;
+    Mode mode_;
+    QString shownName_; // as the fields started (Edit)
+    QString shownGame_;
 };
 
 } // namespace orvyn

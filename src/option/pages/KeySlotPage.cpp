@@ -1,5 +1,7 @@
 #include "option/pages/KeySlotPage.h"
 
+#include <optional>
+
 #include "editing/LaunchProgram.h"
 #include "option/dialogs/LaunchProgramDialog.h"
 #include "option/dialogs/MacroManagerDialog.h"
@@ -8,6 +10,18 @@
 #include "platform/Trace.h"
 
 namespace orvyn {
+
+namespace {
+
+// One for the process: the macro manager opened from the main window shows
+// the macro of this key first.
+std::optional<MacroKeyInfo> lastOpenedMenuKey;
+
+} // namespace
+
+const MacroKeyInfo *KeySlotPage::lastMenuKey() {
+    return lastOpenedMenuKey ? &*lastOpenedMenuKey : nullptr;
+}
 
 KeySlotPage::KeySlotPage(const KeyPageServices &services, KeyFunctionMenu::Widths widths,
                          ManagerAccepted managerAccepted, QWidget *parent)
@@ -33,6 +47,7 @@ void KeySlotPage::openKeyMenu(int slot, BitmapButton *button) {
     menuSlot_ = slot;
     menuProfile_ = working_.CurrentProfile;
     currentKey_ = p->keys[slot];
+    lastOpenedMenuKey = currentKey_;
     int command = 0;
     {
         KeyFunctionMenu menu(keyMenuLayout(services_.texts, services_.session.library(), currentKey_),
@@ -92,19 +107,14 @@ void KeySlotPage::runLaunchProgramDialog(int slot) {
 }
 
 void KeySlotPage::runMacroManager() {
-    ConfigSession &session = services_.session;
-    MacroManagerDialog dialog(session.library(), services_.layout, services_.texts, &currentKey_, this);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (accepted && managerAccepted_ == ManagerAccepted::SaveOnly) {
-        // From the media keys the library is only kept; the keys' copies
-        // of its macros stay as they are.
-        session.saveMacroLibrary();
-        return;
-    }
-    // OK: saved and every macro key takes its library content; otherwise
-    // the library is read again, dropping the manager's edits.
-    session.macroManagerClosed(accepted);
-    if (accepted)
+    // OK: saved, and from the macro keys every macro key takes its library
+    // content (from the media keys the keys keep their copies); otherwise
+    // the manager's edits are dropped.
+    const MacroKeysOnOk keys =
+        managerAccepted_ == ManagerAccepted::SaveOnly ? MacroKeysOnOk::Keep : MacroKeysOnOk::Refresh;
+    if (orvyn::runMacroManager(services_.session, services_.layout, services_.texts, &currentKey_, keys,
+                               this) &&
+        keys == MacroKeysOnOk::Refresh)
         reloadCaptions();
 }
 

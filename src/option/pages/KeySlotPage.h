@@ -31,6 +31,9 @@ public:
     int menuSlot() const { return menuSlot_; }
     // The entry of that slot as it was when its menu opened.
     const MacroKeyInfo &currentKey() const { return currentKey_; }
+    // The entry of the key whose menu was opened last on any key page, as
+    // it was then; nullptr before the first menu.
+    static const MacroKeyInfo *lastMenuKey();
 
     // A command chosen in the key-function menu, applied to menuSlot() of
     // the profile that was current when the menu opened.

@@ -407,15 +407,15 @@ TEST_F(KeyPagesTest, LaunchProgramAndMacroManagerFromTheMenus) {
     click(page.keyButton(2));
     EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof(ConfigBlock)), 0);
 
-    // The manager cancelled: its edits are dropped by reading the file
-    // again, and no key changes.
+    // The manager cancelled: its edits are dropped with its copy of the
+    // library, and no key changes.
     MacroLibrary &library = session_.library();
     chooseInNextMenu(1049, "T1071");
-    onNextModal([&library](QWidget *modal) {
+    onNextModal([](QWidget *modal) {
         auto *dialog = qobject_cast<MacroManagerDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
-        library.create("Scratch");
-        library.at(0)->events[0].key = 9;
+        dialog->library().create("Scratch");
+        dialog->library().at(0)->events[0].key = 9;
         click(dialog->button(MacroManagerDialog::Cancel));
     });
     click(page.keyButton(4));
@@ -427,10 +427,10 @@ TEST_F(KeyPagesTest, LaunchProgramAndMacroManagerFromTheMenus) {
     // copies of the macro.
     showPage(3);
     chooseInNextMenu(1049, "T1071");
-    onNextModal([&library](QWidget *modal) {
+    onNextModal([](QWidget *modal) {
         auto *dialog = qobject_cast<MacroManagerDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
-        library.at(0)->events[0].key = 9;
+        dialog->library().at(0)->events[0].key = 9;
         click(dialog->button(MacroManagerDialog::Ok));
     });
     click(window_->mediaKeyPage()->mediaKeyButton(1));
@@ -444,10 +444,10 @@ TEST_F(KeyPagesTest, LaunchProgramAndMacroManagerFromTheMenus) {
     // that plays it, marked changed.
     showPage(2);
     chooseInNextMenu(1049, "T1071");
-    onNextModal([&library](QWidget *modal) {
+    onNextModal([](QWidget *modal) {
         auto *dialog = qobject_cast<MacroManagerDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
-        library.at(0)->events[1].key = 6;
+        dialog->library().at(0)->events[1].key = 6;
         click(dialog->button(MacroManagerDialog::Ok));
     });
     click(page.keyButton(4));

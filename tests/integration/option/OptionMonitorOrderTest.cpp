@@ -7,9 +7,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -23,6 +25,8 @@
 #include "protocol/FeatureReportIds.h"
 #include "shared/IniFile.h"
 #include "shared/Messages.h"
+#include "shared/SettingsStore.h"
+#include "shared/SharedBlock.h"
 #include "support/TempRuntime.h"
 
 namespace orvyn::test {
@@ -217,6 +221,44 @@ TEST_F(OptionMonitorOrderTest, OptionFirstThenMonitorKilledAndStartedAgain) {
     EXPECT_TRUE(waitForLine(*option_, "Option: told the user: The settings were saved, but no keyboard is "
                                       "connected"));
     dismissNotice();
+}
+
+// A Monitor killed outright leaves its block behind. Option then works from
+// the settings files, so a profile file mended by hand stays as it is, and
+// the next Monitor puts a block of its own in place.
+TEST_F(OptionMonitorOrderTest, ABlockLeftByAKilledMonitorIsNotTaken) {
+    startMonitor();
+    waitForKeyboardQuiet();
+    killMonitor();
+    const std::string block = runtime_.runtime() + kShareDataName;
+    ASSERT_TRUE(fs::exists(block));
+    struct stat stale {};
+    ASSERT_EQ(::stat(block.c_str(), &stale), 0);
+    const std::string profile = home_ + "config/Default" + std::to_string(kKeyboardProfile) + ".gkp";
+    ASSERT_TRUE(IniFile(profile).writeText("Setting", "ProFileName", "Mended by hand"));
+    SettingsStore files(home_);
+    auto before = std::make_unique<ConfigBlock>();
+    ASSERT_TRUE(files.loadConfig(*before, "P"));
+
+    startOption();
+    if (HasFatalFailure())
+        return;
+    clickApply();
+    expectToldSavedButNotSent();
+    auto after = std::make_unique<ConfigBlock>();
+    ASSERT_TRUE(files.loadConfig(*after, "P"));
+    EXPECT_EQ(std::memcmp(before.get(), after.get(), sizeof(ConfigBlock)), 0) << "the files were overwritten";
+
+    startMonitor();
+    ASSERT_TRUE(waitForLine(*option_, "Option: took the keyboard's configuration", 30));
+    struct stat fresh {};
+    ASSERT_EQ(::stat(block.c_str(), &fresh), 0);
+    EXPECT_NE(fresh.st_ino, stale.st_ino) << "the stale block was not replaced";
+    SharedConfigBlock shared;
+    shared.open(runtime_.runtime(), BlockOwner::MonitorMustRun);
+    auto published = std::make_unique<ConfigBlock>();
+    ASSERT_TRUE(shared.take(*published));
+    EXPECT_EQ(getFixed(published->profiles[kKeyboardProfile].ProFileName), "Mended by hand");
 }
 
 // Monitor gone and its block with it, though something still answers at

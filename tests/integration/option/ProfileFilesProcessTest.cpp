@@ -1,6 +1,6 @@
 // Profile files end to end: a real Option clicked with xdotool, its file
-// dialogs answered by typing, a real Monitor, and the emulated keyboard that
-// shows what reached it.
+// and profile dialogs answered by typing, a real Monitor, and the emulated
+// keyboard that shows what reached it.
 #include "OptionProcessKit.h"
 
 #include <cstring>
@@ -9,6 +9,7 @@
 
 #include "option/skin/SkinNames.h"
 #include "protocol/FeatureReports.h"
+#include "shared/SettingsStore.h"
 #include "shared/SharedBlock.h"
 
 namespace orvyn::test {
@@ -191,6 +192,43 @@ TEST_F(ProfileFilesProcessTest, RefusedFileIsReportedAndNothingReachesTheKeyboar
     ASSERT_TRUE(block.take(*after));
     EXPECT_EQ(std::memcmp(before->profiles, after->profiles, sizeof before->profiles), 0);
     EXPECT_FALSE(fs::exists(home_ + "photo.gkp"));
+}
+
+// The 20 characters of the name field limit typing only: EDIT and OK with a
+// new game program keep a longer stored name.
+TEST_F(ProfileFilesProcessTest, EditingOnlyTheGameKeepsALongProfileName) {
+    const int p = model_.currentProfile();
+    const std::string name = "Tournament evenings with the long macros";
+    auto stored = std::make_unique<ConfigBlock>();
+    std::memset(stored.get(), 0, sizeof(ConfigBlock));
+    makeDefaultConfig(*stored, "Profile");
+    stored->CurrentProfile = p;
+    setFixed(stored->profiles[p].ProFileName, name);
+    ASSERT_TRUE(SettingsStore(home_).saveConfig(*stored));
+    if (!start())
+        GTEST_SKIP() << "needs an X server and xdotool";
+    const std::string file = home_ + "config/Default" + std::to_string(p) + ".gkp";
+    auto before = std::make_unique<ProfileData>();
+    ASSERT_TRUE(SettingsStore::loadProfile(*before, file));
+    ASSERT_EQ(getFixed(before->ProFileName), name) << "Monitor kept the name";
+
+    using PD = ProfileDialogSkin;
+    clickButton(CW::ProfileEdit);
+    const std::string dialog = shell("xdotool search --sync --onlyvisible --name '^Profile$' | head -1");
+    ASSERT_FALSE(dialog.empty()) << "no profile dialog";
+    const auto [gameX, gameY] = centre(PD::kFile, PD::GameField);
+    click(dialog, gameX, gameY);
+    shell("xdotool key ctrl+a type --delay 5 /usr/games/arena");
+    const auto [okX, okY] = centre(PD::kFile, PD::Ok);
+    click(dialog, okX, okY);
+    apply();
+
+    auto after = std::make_unique<ProfileData>();
+    ASSERT_TRUE(SettingsStore::loadProfile(*after, file));
+    EXPECT_EQ(getFixed(after->ProFileName), name);
+    EXPECT_EQ(getFixed(after->GameFile), "/usr/games/arena");
+    setFixed(before->GameFile, "/usr/games/arena");
+    EXPECT_EQ(std::memcmp(before.get(), after.get(), sizeof(ProfileData)), 0) << "nothing else changed";
 }
 
 } // namespace

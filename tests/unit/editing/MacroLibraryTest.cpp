@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -355,6 +356,41 @@ TEST_F(MacroLibraryTest, CollectAddsUnknownUpdatesChangedAndLeavesEqual) {
     EXPECT_EQ(lib.at(0)->events[0].key, 20);
     EXPECT_STREQ(lib.at(0)->name, " Changed "); // the name stays as stored
     EXPECT_STREQ(lib.at(2)->name, "New");
+}
+
+// A read-back while the manager is open: what the keys bring reaches the
+// manager's copy of the library without undoing what the user did there.
+TEST(MacroMerge, KeysMacrosReachAnEditedCopyWithoutUndoingItsEdits) {
+    struct Case {
+        const char *what;
+        std::function<void(MacroLibrary &)> edit;          // in the copy
+        const char *keyMacro;                              // read back with first key 30
+        std::vector<std::pair<std::string, int>> expected; // the copy: name, first key
+    };
+    const Case cases[] = {
+        {"left as it was", [](MacroLibrary &) {}, "Jump", {{"Jump", 30}}},
+        {"edited", [](MacroLibrary &c) { c.at(0)->events[0].key = 9; }, "Jump", {{"Jump", 9}}},
+        {"repeat changed", [](MacroLibrary &c) { c.at(0)->repeat = 3; }, "jump", {{"Jump", 4}}},
+        {"deleted", [](MacroLibrary &c) { c.remove(0); }, "Jump", {}},
+        {"made by the user", [](MacroLibrary &c) { c.create("Dash"); }, "dash", {{"Jump", 4}, {"Dash", 0}}},
+        {"new from the keyboard", [](MacroLibrary &) {}, "Pro1-M1", {{"Jump", 4}, {"Pro1-M1", 30}}},
+    };
+    for (const Case &c : cases) {
+        MacroLibrary stored;
+        stored.addFromKey(macroKey("Jump", 2, 0));
+        MacroLibrary copy(stored);
+        c.edit(copy);
+        auto config = std::make_unique<ConfigBlock>();
+        std::memset(config.get(), 0, sizeof(ConfigBlock));
+        config->profiles[1].keys[5] = macroKey(c.keyMacro, 4, 0, 30);
+        copy.mergeCollected(stored.collectKeyMacros(*config));
+        std::vector<std::pair<std::string, int>> got;
+        for (std::size_t i = 0; i < copy.size(); ++i)
+            got.emplace_back(getFixed(copy.at(static_cast<int>(i))->name),
+                             copy.at(static_cast<int>(i))->events[0].key);
+        EXPECT_EQ(got, c.expected) << c.what;
+        EXPECT_EQ(stored.at(static_cast<int>(stored.size()) - 1)->events[0].key, 30) << c.what;
+    }
 }
 
 TEST_F(MacroLibraryTest, CollectCutsAnOversizedEventCount) {

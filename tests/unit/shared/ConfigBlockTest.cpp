@@ -2,7 +2,9 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+
 #include <memory>
+#include <vector>
 
 namespace orvyn {
 namespace {
@@ -94,6 +96,27 @@ TEST(ConfigBlock, FixedStringsAreCutSoTheTerminatorFits) {
     // A field without a terminator never reads past its end.
     std::memset(pd.ProFileName, 'z', sizeof pd.ProFileName);
     EXPECT_EQ(getFixed(pd.ProFileName).size(), sizeof pd.ProFileName);
+}
+
+// A name or path longer than its field loses whole characters only.
+TEST(ConfigBlock, FixedStringsAreCutAtACharacterBoundary) {
+    struct Case {
+        std::size_t field;
+        std::string text;
+        std::size_t kept; // bytes
+    };
+    const Case cases[] = {
+        {sizeof(ProfileData::ProFileName), std::string(248, 'a') + "\xC3\xA9", 248},
+        {sizeof(ProfileData::ProFileName), std::string(247, 'a') + "\xC3\xA9", 249},
+        {sizeof(ProfileData::GameFile), std::string(499, 'g') + "\xE2\x82\xAC", 499},
+        {sizeof(MacroKeyInfo::macroName), std::string(21, 'm') + "\xF0\x9F\x98\x80", 21},
+        {sizeof(ProfileData::ProFileName), std::string(248, 'a') + "\xE9\xE9", 249}, // not UTF-8: bytes
+    };
+    for (const Case &c : cases) {
+        std::vector<char> field(c.field, 'x');
+        copyFixedString(field.data(), field.size(), c.text);
+        EXPECT_EQ(fixedString(field.data(), field.size()), c.text.substr(0, c.kept)) << c.text.size();
+    }
 }
 
 TEST(ConfigBlock, CurrentProfileIsNeverUsedOutOfRange) {

@@ -1,5 +1,8 @@
 #include "shared/SharedBlock.h"
+#include "platform/Endpoint.h"
+#include "platform/InstanceLock.h"
 #include "platform/SharedFile.h"
+#include "platform/UnixAddress.h"
 #include "shared/Messages.h"
 #include "support/TempRuntime.h"
 
@@ -233,6 +236,51 @@ TEST(SharedBlock, LeftoversOfACrashAreReplaced) {
     for ([[maybe_unused]] const auto &e : fs::directory_iterator(tmp.runtime()))
         ++entries;
     EXPECT_EQ(entries, 2);
+}
+
+// Option takes the block only while a Monitor runs: it holds its instance
+// lock or answers at its endpoint. A killed Monitor leaves both files and
+// an unheld lock file and a dead socket file behind.
+TEST(SharedBlock, ABlockCountsOnlyWhileAMonitorRuns) {
+    enum class Sign { Nothing, Lock, Endpoint, LeftByADeadMonitor };
+    const std::pair<Sign, bool> cases[] = {{Sign::Nothing, false},
+                                           {Sign::Lock, true},
+                                           {Sign::Endpoint, true},
+                                           {Sign::LeftByADeadMonitor, false}};
+    for (const auto &[sign, live] : cases) {
+        test::TempRuntime tmp;
+        SharedConfigBlock left;
+        left.create(tmp.runtime());
+        ASSERT_TRUE(left.publish(*filled(0x5A)));
+        InstanceLock lock;
+        Endpoint endpoint;
+        if (sign == Sign::Lock || sign == Sign::LeftByADeadMonitor) {
+            ASSERT_EQ(lock.acquire(tmp.runtime(), kMonitorInstanceName), LockResult::Acquired);
+        }
+        if (sign == Sign::Endpoint) {
+            ASSERT_EQ(endpoint.bind(tmp.runtime(), kMonitorTitle), BindResult::Bound);
+        }
+        if (sign == Sign::LeftByADeadMonitor) {
+            lock.release();
+            const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
+            const auto address = unixAddress(tmp.runtime() + kMonitorTitle);
+            ASSERT_TRUE(address && ::bind(fd, address->get(), address->size()) == 0);
+            ::close(fd);
+        }
+        SharedConfigBlock option;
+        option.open(tmp.runtime(), BlockOwner::MonitorMustRun);
+        auto got = filled(0);
+        EXPECT_EQ(option.hasBlock(), live) << static_cast<int>(sign);
+        EXPECT_EQ(option.take(*got), live) << static_cast<int>(sign);
+        EXPECT_EQ(allBytes(*got, 0x5A), live);
+        // The Monitor dies while Option runs: from then on nothing is copied.
+        lock.release();
+        endpoint.close();
+        EXPECT_FALSE(option.publish(*filled(0x11)));
+        EXPECT_FALSE(option.take(*got));
+        ASSERT_TRUE(left.take(*got));
+        EXPECT_TRUE(allBytes(*got, 0x5A));
+    }
 }
 
 TEST(SharedBlock, MonitorWithoutARuntimeFolderRunsWithoutBlock) {

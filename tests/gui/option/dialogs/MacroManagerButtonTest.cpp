@@ -1,5 +1,6 @@
 // The main window's macro-manager button: OK saves the library and the macro
-// keys take the edited macro; Cancel after recording drops the recording.
+// keys take the edited macro; Cancel after recording drops the recording;
+// the manager shows first the macro of the last key menu.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include "option/ConfigWindow.h"
 #include "option/dialogs/MacroManagerDialog.h"
 #include "option/keyboard/KeystrokeRecorder.h"
+#include "option/pages/MediaKeyPage.h"
 #include "option/skin/SkinResources.h"
 #include "support/TempDir.h"
 
@@ -121,6 +123,28 @@ TEST_F(MacroManagerButtonTest, OkSavesAndRefreshesTheKeysCancelDropsTheRecording
     EXPECT_EQ(key().eventCount, 4);
     EXPECT_EQ(key().events[0].key, 5);
     EXPECT_EQ(stored().at(0)->count, 4);
+}
+
+TEST_F(MacroManagerButtonTest, ShowsTheMacroOfTheLastKeyMenuFirst) {
+    MacroKeyInfo &mediaKey = exchange_.block->profiles[0].keys[9]; // media key 1
+    mediaKey = exchange_.block->profiles[0].keys[kSlot];
+    setFixed(mediaKey.macroName, "Spare");
+    start();
+    QTest::mouseClick(window_->windowButton(ConfigWindow::MediaKeysTab), Qt::LeftButton);
+    QTimer::singleShot(50, [] {
+        if (QWidget *menu = QApplication::activePopupWidget())
+            QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    QTest::mouseClick(window_->mediaKeyPage()->mediaKeyButton(1), Qt::LeftButton);
+    int shown = -1;
+    QTimer::singleShot(20, [&shown] {
+        auto *manager = qobject_cast<MacroManagerDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(manager, nullptr);
+        shown = manager->editor().selected();
+        QTest::mouseClick(manager->button(MacroManagerDialog::Cancel), Qt::LeftButton);
+    });
+    QTest::mouseClick(window_->windowButton(ConfigWindow::MacroManager), Qt::LeftButton);
+    EXPECT_EQ(shown, 1) << "the media key's Spare, after Combo";
 }
 
 } // namespace

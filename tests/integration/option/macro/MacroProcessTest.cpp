@@ -1,7 +1,9 @@
 // Macros through the real programs on an X server, driven with xdotool:
 // a macro recorded in Option's macro manager with real pauses reaches the
-// keyboard (emulated here) by OK and Apply; and killing Option while it
-// records leaves the keyboard to the other clients.
+// keyboard (emulated here) by OK and Apply; a macro recorded on the keyboard
+// while the manager is open reaches the library without the manager's
+// unconfirmed edits; and killing Option while it records leaves the
+// keyboard to the other clients.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,6 +15,7 @@
 #include <memory>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "editing/MacroLibrary.h"
 #include "integration/option/ProcessSetup.h"
@@ -21,6 +24,7 @@
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
 #include "platform/Endpoint.h"
+#include "protocol/EventTypes.h"
 #include "shared/IniFile.h"
 #include "shared/Messages.h"
 #include "support/TempRuntime.h"
@@ -49,7 +53,8 @@ void click(const std::string &window, const std::string &skin, int key) {
 constexpr const char *kMain = "skin_Config.ini";
 constexpr const char *kManager = "skin_macro_manager.ini";
 constexpr int kMacroManagerButton = 15, kApplyButton = 21;
-constexpr int kManagerOk = 1, kManagerNew = 4, kManagerDelete = 5, kManagerRecord = 7, kManagerDelays = 8;
+constexpr int kManagerOk = 1, kManagerCancel = 2, kManagerNew = 4, kManagerDelete = 5, kManagerRecord = 7,
+              kManagerDelays = 8;
 constexpr int kSlot = 5;
 
 class MacroProcessTest : public ::testing::Test {
@@ -117,6 +122,40 @@ protected:
         ASSERT_FALSE(manager_.empty()) << "no macro manager";
     }
 
+    // A new macro named `name` in the open manager, not confirmed.
+    void newMacro(const char *name) {
+        click(manager_, kManager, kManagerNew);
+        shell("xdotool windowfocus --sync " + manager_ + " 2>/dev/null");
+        shell(std::string("xdotool type --delay 20 ") + name);
+        shell("xdotool key Return");
+        std::this_thread::sleep_for(200ms);
+    }
+
+    // The names in config/sequence.dat once it holds `expected` (or after 10 s).
+    std::vector<std::string> storedNames(const std::vector<std::string> &expected) {
+        std::vector<std::string> names;
+        for (int i = 0; i < 100; ++i) {
+            MacroLibrary library(home_ + "config/sequence.dat");
+            library.load();
+            names.clear();
+            for (std::size_t m = 0; m < library.size(); ++m)
+                names.emplace_back(getFixed(library.at(static_cast<int>(m))->name));
+            if (names == expected)
+                break;
+            std::this_thread::sleep_for(100ms);
+        }
+        return names;
+    }
+
+    // Key `slot` of the current profile records a macro on the keyboard;
+    // Monitor reads it back and tells Option.
+    void recordOnTheKeyboard(int slot) {
+        ASSERT_TRUE(model_.recordMacro(slot, {{7, false, 0}, {7, true, 2}}));
+        ASSERT_TRUE(
+            server_->sendEvent(eventTypeWord(EventType::RecordedMacro), static_cast<uint16_t>(slot + 1)));
+        ASSERT_TRUE(waitForLine(*option_, "Option: took the keyboard's configuration"));
+    }
+
     TempRuntime runtime_;
     std::string home_;
     std::string programs_;
@@ -155,11 +194,7 @@ TEST_F(MacroProcessTest, ARecordedMacroReachesTheKeyboardWithItsPauses) {
     const std::string confirm = openedWindow();
     ASSERT_FALSE(confirm.empty()) << "no delete confirmation";
     click(confirm, "skin_delete_macro_warn.ini", 1);
-    click(manager_, kManager, kManagerNew);
-    shell("xdotool windowfocus --sync " + manager_ + " 2>/dev/null");
-    shell("xdotool type --delay 20 Combo");
-    shell("xdotool key Return");
-    std::this_thread::sleep_for(200ms);
+    newMacro("Combo");
 
     click(manager_, kManager, kManagerDelays);
     click(manager_, kManager, kManagerRecord);
@@ -207,6 +242,49 @@ TEST_F(MacroProcessTest, ARecordedMacroReachesTheKeyboardWithItsPauses) {
     // The pause before each key after the first.
     for (int k = 1; k < 4; ++k)
         EXPECT_NEAR(delayOf(entries + 2 * (2 * k)), pauses[k - 1], 20) << "before key " << k;
+}
+
+TEST_F(MacroProcessTest, AMacroReadBackWhileTheManagerIsOpenKeepsItsEditsApart) {
+    model_.recordMacro(kSlot, {{4, false, 0}, {4, true, 1}});
+    model_.update(
+        [](KeyboardMemory &m) { std::memcpy(&m.profiles[m.currentProfile].macros[kSlot][5], "Combo", 5); });
+    const std::string pro = "Pro" + std::to_string(model_.currentProfile() + 1);
+    startKeyboardAndMonitor();
+    if (HasFatalFailure())
+        return;
+    startOption();
+    if (HasFatalFailure())
+        return;
+    ASSERT_EQ(storedNames({"Combo"}), std::vector<std::string>{"Combo"});
+
+    // Cancel: the keyboard's macro is in the file, the unconfirmed one never.
+    openManager();
+    if (HasFatalFailure())
+        return;
+    newMacro("Fresh");
+    recordOnTheKeyboard(6);
+    if (HasFatalFailure())
+        return;
+    const std::vector<std::string> readBack{"Combo", pro + "-M2"};
+    EXPECT_EQ(storedNames(readBack), readBack);
+    click(manager_, kManager, kManagerCancel);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(storedNames(readBack), readBack);
+
+    // OK: the manager's list kept its edit and gained the keyboard's macro.
+    manager_.clear();
+    openManager();
+    if (HasFatalFailure())
+        return;
+    newMacro("Fresh");
+    recordOnTheKeyboard(7);
+    if (HasFatalFailure())
+        return;
+    EXPECT_EQ(storedNames({"Combo", pro + "-M2", pro + "-M3"}),
+              (std::vector<std::string>{"Combo", pro + "-M2", pro + "-M3"}));
+    click(manager_, kManager, kManagerOk);
+    const std::vector<std::string> accepted{"Combo", pro + "-M2", "Fresh", pro + "-M3"};
+    EXPECT_EQ(storedNames(accepted), accepted);
 }
 
 TEST_F(MacroProcessTest, KillingOptionWhileItRecordsLeavesTheKeyboardUsable) {
