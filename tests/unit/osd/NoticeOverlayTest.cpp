@@ -6,10 +6,10 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "osd/NoticeOverlay.h"
 #include "osd/OsdProgram.h"
-#include "shared/Messages.h"
 #include "shared/SettingsStore.h"
 #include "support/TempDir.h"
 
@@ -70,16 +70,11 @@ TEST(NoticeKindsTest, MessagesBecomeTheirNotices) {
     makeDefaultProfile(*profile, 2, "Profile");
     std::filesystem::create_directories(folder.path() + "/config");
     ASSERT_TRUE(SettingsStore::saveProfile(*profile, settings.profilePath(2)));
-    PostedMessage m;
-    m.message = WM_OSD_COMMAND;
-    m.wParam = OSD_SHOW_PROFILE;
-    m.lParam = 2 << 16;
-    osd.handle(m);
+    osd.showProfile(2);
     ASSERT_EQ(display.shown.size(), 1u);
-    EXPECT_EQ(display.shown[0].kind, NoticeKind::Profile);
-    EXPECT_EQ(display.shown[0].profileNumber, 3);
-    EXPECT_EQ(display.shown[0].caption, "Profile");
-    EXPECT_EQ(display.shown[0].body, "Profile #3");
+    const Notice &shown = display.shown[0];
+    EXPECT_EQ(std::tie(shown.kind, shown.profileNumber, shown.caption, shown.body),
+              std::make_tuple(NoticeKind::Profile, 3, std::string("Profile"), std::string("Profile #3")));
 
     struct Row {
         const char *stored;
@@ -89,12 +84,10 @@ TEST(NoticeKindsTest, MessagesBecomeTheirNotices) {
                         {"Windows Key: UnLock", NoticeKind::KeyUnlock},
                         {"windows key: lock", NoticeKind::Text},
                         {"You have mail", NoticeKind::Text}};
-    m.wParam = OSD_SHOW_TEXT;
-    m.lParam = 0;
     for (const Row &row : rows) {
         display.shown.clear();
         ASSERT_TRUE(settings.writeOsdMessage(row.stored));
-        osd.handle(m);
+        osd.showStoredText();
         ASSERT_EQ(display.shown.size(), 1u) << row.stored;
         EXPECT_EQ(display.shown[0].kind, row.kind) << row.stored;
         EXPECT_EQ(display.shown[0].summary, row.stored);
