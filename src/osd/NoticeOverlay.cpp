@@ -199,7 +199,7 @@ void NoticeOverlay::present(const Notice &notice, const QRect &area) {
     notice_ = notice;
     const QSize size = panelSize(notice);
     resize(size);
-    move(area.center().x() - size.width() / 2, area.top() + std::min(kTopMargin, area.height() / 10));
+    move(area.x() + (area.width() - size.width()) / 2, area.top() + std::min(kTopMargin, area.height() / 10));
     fade_.stop();
     if (isVisible()) {
         // Replaces the shown notice at once.
