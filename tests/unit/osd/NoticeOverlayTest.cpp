@@ -10,7 +10,9 @@
 
 #include "osd/NoticeOverlay.h"
 #include "osd/OsdProgram.h"
+#include "osd/X11Fullscreen.h"
 #include "shared/SettingsStore.h"
+#include "support/FakeActiveWindow.h"
 #include "support/TempDir.h"
 
 namespace orvyn {
@@ -44,6 +46,18 @@ TEST(NoticeAreaTest, TheActiveWindowsMonitorElseThePrimary) {
     for (const Row &row : rows)
         EXPECT_EQ(noticeArea({left, right}, row.active), row.expected) << row.what;
     EXPECT_EQ(noticeArea({}, QRect(0, 0, 10, 10)), QRect()) << "no screens";
+}
+
+TEST(X11ActiveWindowTest, GivesWhereTheActiveWindowIs) {
+    test::FakeActiveWindow active(std::nullopt); // 10x10 at the origin
+    if (!active.ok())
+        GTEST_SKIP() << "no X display";
+    X11Fullscreen probe;
+    const std::optional<X11Rect> r = probe.activeWindowRect();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(std::tie(r->x, r->y, r->width, r->height), std::make_tuple(0, 0, 10, 10));
+    active.clear();
+    EXPECT_FALSE(probe.activeWindowRect());
 }
 
 struct KindRecorder final : NoticeDisplay {
