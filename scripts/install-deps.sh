@@ -11,7 +11,7 @@ PACKAGES=(
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-res0-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool xauth x11-utils x11-xkb-utils dbus dbus-x11
+  xvfb xdotool openbox xauth x11-utils x11-xkb-utils dbus dbus-x11
   at-spi2-core python3-pyatspi
   fonts-liberation fonts-dejavu-core
 )

@@ -14,7 +14,6 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 constexpr int kNoticeMs = 2000;
-constexpr int kOverlayMaxWidth = 640;
 
 // Errors that mean nobody serves notices (as opposed to a late answer).
 bool serviceMissing(const QDBusError &error) {
@@ -25,13 +24,7 @@ bool serviceMissing(const QDBusError &error) {
 } // namespace
 
 DesktopNotices::DesktopNotices(FullscreenProbe fullscreen, QDBusConnection bus)
-    : fullscreen_(std::move(fullscreen)), bus_(std::move(bus)) {
-    hideTimer_.setSingleShot(true);
-    connect(&hideTimer_, &QTimer::timeout, this, [this] {
-        if (overlay_)
-            overlay_->hide();
-    });
-}
+    : fullscreen_(std::move(fullscreen)), bus_(std::move(bus)) {}
 
 DesktopNotices::~DesktopNotices() = default;
 
@@ -42,7 +35,9 @@ void DesktopNotices::closeNotice(uint32_t id) {
     bus_.send(close);
 }
 
-void DesktopNotices::notify(const QString &summary, const QString &body) {
+void DesktopNotices::notify(const Notice &notice) {
+    const QString summary = QString::fromStdString(notice.summary);
+    const QString body = QString::fromStdString(notice.body);
     if (lastId_ != 0) {
         closeNotice(lastId_);
         lastId_ = 0;
@@ -57,12 +52,12 @@ void DesktopNotices::notify(const QString &summary, const QString &body) {
          << summary << body << QStringList() << hints << int32_t(kNoticeMs);
     const uint64_t mine = ++sent_;
     auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, mine, summary, body] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, mine, notice] {
         watcher->deleteLater();
         const QDBusPendingReply<uint32_t> reply = *watcher;
         if (reply.isError()) {
             if (mine == sent_ && serviceMissing(reply.error()))
-                showOverlay(summary, body);
+                showOverlay(notice);
             return;
         }
         if (mine == sent_)
@@ -72,57 +67,56 @@ void DesktopNotices::notify(const QString &summary, const QString &body) {
     });
 }
 
-void DesktopNotices::showOverlay(const QString &summary, const QString &body) {
-    if (!overlay_) {
-        overlay_ = std::make_unique<QLabel>();
-        // Bypassing the window manager keeps it above a fullscreen window.
-        overlay_->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                 Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint);
-        overlay_->setAttribute(Qt::WA_ShowWithoutActivating);
-        overlay_->setAlignment(Qt::AlignCenter);
-        overlay_->setMargin(18);
-        overlay_->setStyleSheet(QStringLiteral("QLabel { background: rgba(20, 20, 24, 230); color: #f0f0f0;"
-                                               " border: 2px solid #c82828; border-radius: 10px;"
-                                               " font-size: 20px; }"));
+void DesktopNotices::prepareOverlay() {
+    if (!overlay_)
+        overlay_ = std::make_unique<NoticeOverlay>();
+    overlay_->winId();
+    Notice sample;
+    sample.kind = NoticeKind::Profile;
+    sample.profileNumber = 1;
+    sample.caption = sample.body = "Profile";
+    NoticeOverlay::panelSize(sample);
+}
+
+void DesktopNotices::showOverlay(const Notice &notice) {
+    if (!overlay_)
+        overlay_ = std::make_unique<NoticeOverlay>();
+    std::vector<ScreenArea> screens;
+    const QList<QScreen *> all = QGuiApplication::screens();
+    for (QScreen *screen : all) {
+        const QRect logical = screen->geometry();
+        // Qt keeps a screen's origin and scales its size.
+        ScreenArea area{QRect(logical.topLeft(), logical.size() * screen->devicePixelRatio()),
+                        screen->availableGeometry()};
+        if (screen == QGuiApplication::primaryScreen())
+            screens.insert(screens.begin(), area);
+        else
+            screens.push_back(area);
     }
-    QString text = QStringLiteral("<b>%1</b>").arg(summary.toHtmlEscaped());
-    if (!body.isEmpty())
-        text += QStringLiteral("<br>") + body.toHtmlEscaped();
-    overlay_->setText(text);
-    // Long texts (a fix to type in) wrap at a fixed width instead of
-    // running off the screen.
-    overlay_->setWordWrap(false);
-    overlay_->adjustSize();
-    if (overlay_->sizeHint().width() > kOverlayMaxWidth) {
-        overlay_->setWordWrap(true);
-        overlay_->resize(kOverlayMaxWidth, overlay_->heightForWidth(kOverlayMaxWidth));
-    }
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        overlay_->move(area.center().x() - overlay_->width() / 2,
-                       area.bottom() - overlay_->height() - area.height() / 8);
-    }
-    overlay_->show();
-    overlay_->raise();
-    hideTimer_.start(kNoticeMs);
+    overlay_->present(notice, noticeArea(screens, activeWindow_ ? activeWindow_() : std::nullopt));
 }
 
 void DesktopNotices::show(const std::string &summary, const std::string &body) {
-    const QString s = QString::fromUtf8(summary.data(), static_cast<qsizetype>(summary.size()));
-    const QString b = QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size()));
+    Notice notice;
+    notice.summary = summary;
+    notice.body = body;
+    showNotice(notice);
+}
+
+void DesktopNotices::showNotice(const Notice &notice) {
     if (fullscreen_ && fullscreen_()) {
         if (lastId_ != 0)
             closeNotice(lastId_);
         lastId_ = 0;
         ++sent_; // an answer still on its way is out of date
-        showOverlay(s, b);
+        showOverlay(notice);
         return;
     }
     if (!bus_.isConnected()) {
-        showOverlay(s, b);
+        showOverlay(notice);
         return;
     }
-    notify(s, b);
+    notify(notice);
 }
 
 } // namespace orvyn

@@ -1,18 +1,19 @@
 // Notices through the desktop's notification service, closing the previous
-// one first; a small frameless overlay for about two seconds when no
-// service is there, or when a fullscreen window has the focus (desktops keep
-// banners back over fullscreen windows, which is when a profile notice
-// matters). A slow service is not a missing one: nothing here waits for it,
-// and an id that comes late is closed like any other.
+// one first; the OSD's own overlay for about two seconds when no service is
+// there, or when a fullscreen window has the focus (desktops keep banners
+// back over fullscreen windows, which is when a profile notice matters). The
+// overlay goes to the top centre of the active window's monitor. A slow service is not a missing one: nothing
+// here waits for it, and an id that comes late is closed like any other.
 #pragma once
 
 #include <QDBusConnection>
-#include <QLabel>
 #include <QObject>
-#include <QTimer>
+#include <QRect>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "osd/NoticeOverlay.h"
 #include "osd/OsdProgram.h"
 
 namespace orvyn {
@@ -24,28 +25,35 @@ class DesktopNotices final : public QObject, public NoticeDisplay {
 public:
     // True while a fullscreen window has the focus.
     using FullscreenProbe = std::function<bool()>;
+    // The active window's rectangle in the display server's pixels.
+    using ActiveWindowProbe = std::function<std::optional<QRect>()>;
 
     explicit DesktopNotices(FullscreenProbe fullscreen = {},
                             QDBusConnection bus = QDBusConnection::sessionBus());
     ~DesktopNotices() override;
     void show(const std::string &summary, const std::string &body) override;
+    void showNotice(const Notice &notice) override;
+    void setActiveWindowProbe(ActiveWindowProbe probe) { activeWindow_ = std::move(probe); }
+    // Makes the overlay's window and loads its fonts now, so the first
+    // notice in a game is as quick as the others.
+    void prepareOverlay();
 
     // The overlay, when one was shown (tests look at it).
-    QLabel *overlay() const { return overlay_.get(); }
+    NoticeOverlay *overlay() const { return overlay_.get(); }
     // The id of the notice on screen, once the service has told it.
     uint32_t lastNotificationId() const { return lastId_; }
 
 private:
-    void notify(const QString &summary, const QString &body);
+    void notify(const Notice &notice);
     void closeNotice(uint32_t id);
-    void showOverlay(const QString &summary, const QString &body);
+    void showOverlay(const Notice &notice);
 
     FullscreenProbe fullscreen_;
+    ActiveWindowProbe activeWindow_;
     QDBusConnection bus_;
     uint32_t lastId_ = 0;
     uint64_t sent_ = 0; // Notify calls made; the newest one's answer counts
-    std::unique_ptr<QLabel> overlay_;
-    QTimer hideTimer_;
+    std::unique_ptr<NoticeOverlay> overlay_;
 };
 
 } // namespace orvyn

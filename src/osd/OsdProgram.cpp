@@ -57,13 +57,25 @@ void OsdProgram::showProfile(int index) {
         name = std::string(getFixed(profile->ProFileName));
     // Without the language library the word is empty, like every text.
     const std::string word = texts_.text(kProfileText);
-    display_.show((word.empty() ? "" : word + " ") + std::to_string(index + 1), name);
+    Notice notice;
+    notice.kind = NoticeKind::Profile;
+    notice.profileNumber = index + 1;
+    notice.caption = word;
+    notice.summary = (word.empty() ? "" : word + " ") + std::to_string(index + 1);
+    notice.body = name;
+    display_.showNotice(notice);
 }
 
 void OsdProgram::showStoredText() {
-    const std::string text = settings_.readOsdMessage();
-    if (!text.empty())
-        display_.show(text, "");
+    Notice notice;
+    notice.summary = settings_.readOsdMessage();
+    if (notice.summary.empty())
+        return;
+    if (notice.summary == kWindowsKeyLockText)
+        notice.kind = NoticeKind::KeyLock;
+    else if (notice.summary == kWindowsKeyUnlockText)
+        notice.kind = NoticeKind::KeyUnlock;
+    display_.showNotice(notice);
 }
 
 } // namespace orvyn

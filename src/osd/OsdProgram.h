@@ -13,12 +13,29 @@
 
 namespace orvyn {
 
+// What a notice is about, so the overlay can draw more than its words.
+enum class NoticeKind { Text, Profile, KeyLock, KeyUnlock };
+
+struct Notice {
+    NoticeKind kind = NoticeKind::Text;
+    std::string summary; // the first line, as a notification service shows it
+    std::string body;
+    int profileNumber = 0; // 1-5 for a profile notice
+    std::string caption;   // the word before that number ("Profile"); may be empty
+};
+
 class NoticeDisplay {
 public:
     virtual ~NoticeDisplay() = default;
     // Shows one notice, replacing the one shown before.
     virtual void show(const std::string &summary, const std::string &body) = 0;
+    // The same with what it is about; plain displays show its words.
+    virtual void showNotice(const Notice &notice) { show(notice.summary, notice.body); }
 };
+
+// Monitor's texts for the Windows-key lock, as it stores them.
+inline constexpr const char *kWindowsKeyLockText = "Windows Key: Lock";
+inline constexpr const char *kWindowsKeyUnlockText = "Windows Key: UnLock";
 
 class OsdProgram {
 public:

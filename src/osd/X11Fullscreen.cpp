@@ -29,19 +29,46 @@ bool X11Fullscreen::connect() {
     return true;
 }
 
-bool X11Fullscreen::activeWindowIsFullscreen() {
+bool X11Fullscreen::usable() {
     if (connection_ && xcb_connection_has_error(connection_)) {
         xcb_disconnect(connection_);
         connection_ = nullptr;
     }
-    if ((!connection_ && !connect()) || activeAtom_ == XCB_ATOM_NONE || fullscreenAtom_ == XCB_ATOM_NONE)
-        return false;
+    return (connection_ || connect()) && activeAtom_ != XCB_ATOM_NONE;
+}
+
+uint32_t X11Fullscreen::activeWindow() {
     xcb_get_property_reply_t *active = xcb_get_property_reply(
         connection_, xcb_get_property(connection_, 0, root_, activeAtom_, XCB_ATOM_WINDOW, 0, 1), nullptr);
     uint32_t window = XCB_WINDOW_NONE;
     if (active && active->format == 32 && xcb_get_property_value_length(active) >= 4)
         std::memcpy(&window, xcb_get_property_value(active), sizeof window);
     std::free(active);
+    return window;
+}
+
+std::optional<X11Rect> X11Fullscreen::activeWindowRect() {
+    if (!usable())
+        return std::nullopt;
+    const uint32_t window = activeWindow();
+    if (window == XCB_WINDOW_NONE)
+        return std::nullopt;
+    xcb_get_geometry_reply_t *geometry =
+        xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+    xcb_translate_coordinates_reply_t *origin = xcb_translate_coordinates_reply(
+        connection_, xcb_translate_coordinates(connection_, window, root_, 0, 0), nullptr);
+    std::optional<X11Rect> rect;
+    if (geometry && origin)
+        rect = X11Rect{origin->dst_x, origin->dst_y, geometry->width, geometry->height};
+    std::free(geometry);
+    std::free(origin);
+    return rect;
+}
+
+bool X11Fullscreen::activeWindowIsFullscreen() {
+    if (!usable() || fullscreenAtom_ == XCB_ATOM_NONE)
+        return false;
+    const uint32_t window = activeWindow();
     if (window == XCB_WINDOW_NONE)
         return false;
     constexpr uint32_t kMaxStates = 64;

@@ -1,5 +1,5 @@
 // OSD: shows Monitor's notices (profile changes, Windows-key lock, relayed
-// texts) through the desktop's notification service.
+// texts) through the desktop's notification service, or its own overlay.
 #include <QTimer>
 #include <optional>
 
@@ -42,6 +42,13 @@ int main(int argc, char **argv) {
     texts.load(programFolder());
     X11Fullscreen fullscreen;
     DesktopNotices notices([&fullscreen] { return fullscreen.activeWindowIsFullscreen(); });
+    notices.setActiveWindowProbe([&fullscreen]() -> std::optional<QRect> {
+        const std::optional<X11Rect> r = fullscreen.activeWindowRect();
+        if (!r)
+            return std::nullopt;
+        return QRect(r->x, r->y, r->width, r->height);
+    });
+    notices.prepareOverlay();
     OsdProgram osd(settings, texts, notices, [] { QCoreApplication::quit(); });
     QObject::connect(&listener, &EndpointListener::messageReceived, &application.app(),
                      [&osd](const PostedMessage &message) { osd.handle(message); });

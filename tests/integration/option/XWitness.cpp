@@ -4,6 +4,9 @@
 //                      until stdin closes.
 //   x_witness grab   - holds an active keyboard grab ("grabbed") until
 //                      stdin closes.
+//   x_witness fullscreen - like watch, in a window that asks the window
+//                      manager for fullscreen (a game), and also prints
+//                      "button <n> down" for every click it receives.
 // It prints "ready <window>" once its window is mapped.
 #include <xcb/xcb.h>
 
@@ -43,12 +46,20 @@ bool grabKeyboard(xcb_connection_t *c, xcb_window_t w) {
     return false;
 }
 
+xcb_atom_t atom(xcb_connection_t *c, const char *name) {
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return a;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode != "watch" && mode != "grab") {
-        std::fprintf(stderr, "usage: x_witness watch|grab\n");
+    if (mode != "watch" && mode != "grab" && mode != "fullscreen") {
+        std::fprintf(stderr, "usage: x_witness watch|grab|fullscreen\n");
         return 2;
     }
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
@@ -60,12 +71,18 @@ int main(int argc, char **argv) {
     const xcb_window_t w = xcb_generate_id(c);
     const uint32_t mask = XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK;
     const uint32_t values[] = {screen->black_pixel, XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE |
+                                                        XCB_EVENT_MASK_BUTTON_PRESS |
                                                         XCB_EVENT_MASK_STRUCTURE_NOTIFY};
     xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, 1200, 900, 200, 120, 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, mask, values);
     static const char kTitle[] = "x_witness";
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, sizeof kTitle - 1,
                         kTitle);
+    if (mode == "fullscreen") {
+        const xcb_atom_t state = atom(c, "_NET_WM_STATE");
+        const xcb_atom_t fullscreen = atom(c, "_NET_WM_STATE_FULLSCREEN");
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, state, XCB_ATOM_ATOM, 32, 1, &fullscreen);
+    }
     xcb_map_window(c, w);
     xcb_flush(c);
     // Wait until it is mapped.
@@ -98,6 +115,9 @@ int main(int argc, char **argv) {
             if (type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) {
                 const auto *k = reinterpret_cast<xcb_key_press_event_t *>(e);
                 say("key " + std::to_string(k->detail) + (type == XCB_KEY_PRESS ? " down" : " up"));
+            } else if (type == XCB_BUTTON_PRESS) {
+                const auto *b = reinterpret_cast<xcb_button_press_event_t *>(e);
+                say("button " + std::to_string(b->detail) + " down");
             }
             std::free(e);
         }
