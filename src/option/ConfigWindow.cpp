@@ -341,6 +341,14 @@ void ConfigWindow::beginApplyWait() {
     waitShield_->setGeometry(rect());
     waitShield_->raise();
     waitShield_->show();
+    // A button disabled with the focus passes it on; a keyboard user gets
+    // it back on Apply when the wait ends.
+    focusBeforeWait_ = nullptr;
+    for (int key : {Ok, Apply}) {
+        BitmapButton *b = button(key);
+        if (b && b->showsFocusRing())
+            focusBeforeWait_ = b;
+    }
     for (int key : {Ok, Apply}) {
         if (BitmapButton *b = button(key))
             b->setEnabled(false);
@@ -361,6 +369,9 @@ void ConfigWindow::endApplyWait() {
     }
     waitShown_ = false;
     waitShield_->hide();
+    if (focusBeforeWait_ && isActiveWindow())
+        focusBeforeWait_->setFocus(Qt::TabFocusReason);
+    focusBeforeWait_ = nullptr;
     // The wait may have ended because Monitor went away.
     connection_->look();
 }
@@ -377,6 +388,9 @@ void ConfigWindow::versionTextChanged() {
 void ConfigWindow::closeWindow() {
     waitShown_ = false;
     waitShield_->hide();
+    if (focusBeforeWait_ && isActiveWindow())
+        focusBeforeWait_->setFocus(Qt::TabFocusReason);
+    focusBeforeWait_ = nullptr;
     // A confirmation still open (Monitor closing us meanwhile) ends as
     // declined, so nothing is applied after the window went away.
     if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this)
