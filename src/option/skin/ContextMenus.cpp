@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 
 namespace orvyn {
 
@@ -28,7 +29,9 @@ void runEditMenu(QLineEdit &edit, const QPoint &globalPos) {
     const bool selection = edit.hasSelectedText();
     const bool allSelected = edit.selectedText() == edit.text();
 
-    SkinnedMenu menu(skinFont(FontFace::Arial, 14, 0, 400), &edit);
+    // No parent: the field (or its window) may be closed while the menu is
+    // open, and must not take the menu with it.
+    SkinnedMenu menu(skinFont(FontFace::Arial, 14, 0, 400));
     auto add = [&menu](EditCommand command, const QString &text, bool enabled) {
         menu.append(command, text)->setEnabled(enabled);
     };
@@ -42,7 +45,11 @@ void runEditMenu(QLineEdit &edit, const QPoint &globalPos) {
     menu.append(kMenuSeparatorCommand, QString());
     add(SelectAll, QObject::tr("Select &All"), !edit.text().isEmpty() && !allSelected);
 
-    switch (menu.run(globalPos)) {
+    const QPointer<QLineEdit> alive(&edit);
+    const int command = menu.run(globalPos);
+    if (!alive)
+        return;
+    switch (command) {
     case Undo:
         edit.undo();
         break;
