@@ -341,8 +341,7 @@ void ConfigWindow::beginApplyWait() {
     waitShield_->setGeometry(rect());
     waitShield_->raise();
     waitShield_->show();
-    // A button disabled with the focus passes it on; a keyboard user gets
-    // it back on Apply when the wait ends.
+    // A disabled button passes its focus on; a keyboard user gets it back.
     focusBeforeWait_ = nullptr;
     for (int key : {Ok, Apply}) {
         BitmapButton *b = button(key);

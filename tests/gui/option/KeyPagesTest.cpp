@@ -21,8 +21,6 @@
 #include "option/pages/MediaKeyPage.h"
 #include "option/pages/StandardKeyPage.h"
 #include "option/skin/BitmapButton.h"
-#include "option/skin/BitmapEdit.h"
-#include "option/skin/ContextMenus.h"
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinResources.h"
 #include "option/skin/SkinnedMenu.h"
@@ -360,56 +358,6 @@ TEST_F(KeyPagesTest, ShortcutDialogFromTheMenuCapturesKeysAndTogglesModifiers) {
         });
         click(page.keyButton(5));
         EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof(ConfigBlock)), 0) << way;
-    }
-}
-
-TEST_F(KeyPagesTest, TheMenuKeyAndShiftF10OpenTheFocusedFieldsMenuAndEscClosesIt) {
-    start();
-    showPage(2);
-    BitmapEdit edit(window_.get());
-    edit.setText(QStringLiteral("Profile"));
-    enum class Ask { MenuKey, ShiftF10 };
-    struct Case {
-        const char *name;
-        QWidget *field;
-        Ask ask;
-        std::vector<QString> items; // empty: no menu opens
-    };
-    const std::vector<Case> cases = {
-        {"a G-key field, menu key", window_->macroKeyPage()->keyButton(4), Ask::MenuKey, {}},
-        {"a media key, Shift+F10", window_->mediaKeyPage()->mediaKeyButton(0), Ask::ShiftF10, {}},
-        {"the player choice, menu key", window_->mediaKeyPage()->playerButton(), Ask::MenuKey, {}},
-        {"an edit field, Shift+F10",
-         &edit,
-         Ask::ShiftF10,
-         {"&Undo", "&Redo", "", "Cu&t", "&Copy", "&Paste", "&Delete", "", "Select &All"}},
-        {"a page tab has no menu", window_->windowButton(1), Ask::MenuKey, {}},
-    };
-    for (const Case &c : cases) {
-        const bool opens = c.field != window_->windowButton(1);
-        std::vector<QString> seen;
-        bool shown = false;
-        if (opens) {
-            when([] { return qobject_cast<SkinnedMenu *>(QApplication::activePopupWidget()) != nullptr; },
-                 [&seen, &shown] {
-                     auto *menu = qobject_cast<SkinnedMenu *>(QApplication::activePopupWidget());
-                     shown = true;
-                     for (QAction *a : menu->actions())
-                         seen.push_back(a->text());
-                     QTest::keyClick(menu, Qt::Key_Escape);
-                 });
-        }
-        c.field->setFocus(Qt::TabFocusReason);
-        if (c.ask == Ask::MenuKey)
-            requestMenuByKeyboard(*c.field); // what Qt makes of the menu key
-        else
-            QTest::keyClick(c.field, Qt::Key_F10, Qt::ShiftModifier);
-        QApplication::processEvents();
-        EXPECT_EQ(shown, opens) << c.name;
-        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.name << ": Esc left the menu open";
-        if (!c.items.empty()) {
-            EXPECT_EQ(seen, c.items) << c.name;
-        }
     }
 }
 
