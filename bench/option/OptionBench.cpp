@@ -1,5 +1,9 @@
 // Timed figures of Option, printed as text:
-//  1. start of the Option program to its first painted frame (median);
+//  1. start of the Option program to its first painted frame (median), and
+//     where that time goes: the steps Option traces (Qt's start, the skin
+//     check, texts and settings, building the skinned windows, loading the
+//     configuration, showing, the first paint) and, before them, starting
+//     the process up to its main();
 //  2. Apply with Monitor absent (files written, controls back at once);
 //  3. Apply of one lighting change through a real Monitor and the keyboard
 //     emulator in real time (ORVYN_TIME_SCALE=1), above the protocol's own
@@ -14,7 +18,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <poll.h>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,16 +61,49 @@ public:
     std::string text(unsigned id) const override { return id == kDefaultProfileNameText ? "Profile" : ""; }
 };
 
-std::vector<double> startUp(int runs) {
-    std::vector<double> times;
+// The steps of one "Option: start steps (ms): qt 12.0, skins 30.5, ..." line.
+std::vector<std::pair<std::string, double>> startSteps(const std::string &line) {
+    std::vector<std::pair<std::string, double>> steps;
+    const std::size_t colon = line.find("):");
+    if (colon == std::string::npos)
+        return steps;
+    std::istringstream in(line.substr(colon + 2));
+    std::string name;
+    double value = 0;
+    while (in >> name >> value) {
+        steps.emplace_back(name, value);
+        in.ignore(1); // the comma
+    }
+    return steps;
+}
+
+struct StartFigures {
+    std::vector<double> total;
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> steps;
+};
+
+StartFigures startUp(int runs) {
+    StartFigures figures;
     ::setenv("ORVYN_TRACE", "1", 1);
     for (int i = 0; i < runs; ++i) {
         const auto start = SteadyClock::now();
         test::Child option({"/bin/sh", "-c", std::string("exec '") + ORVYN_PROGRAM_DIR + "Option' 2>&1"});
         bool painted = false;
+        double inMain = 0;
         while (auto line = option.readLine(20)) {
+            if (line->find("Option: start steps") != std::string::npos) {
+                for (const auto &[name, value] : startSteps(*line)) {
+                    if (figures.steps.count(name) == 0)
+                        figures.order.push_back(name);
+                    figures.steps[name].push_back(value);
+                    inMain += value;
+                }
+            }
             if (line->find("Option: first frame painted") != std::string::npos) {
-                times.push_back(ms(SteadyClock::now() - start));
+                const double total = ms(SteadyClock::now() - start);
+                figures.total.push_back(total);
+                figures.steps["process-start"].push_back(total - inMain);
                 painted = true;
                 break;
             }
@@ -77,7 +116,19 @@ std::vector<double> startUp(int runs) {
         }
     }
     ::unsetenv("ORVYN_TRACE");
-    return times;
+    return figures;
+}
+
+void printSteps(const StartFigures &figures) {
+    std::printf("  where it goes (medians):");
+    std::vector<std::string> order = {"process-start"};
+    order.insert(order.end(), figures.order.begin(), figures.order.end());
+    for (const std::string &name : order) {
+        const auto it = figures.steps.find(name);
+        if (it != figures.steps.end())
+            std::printf(" %s %.1f", name.c_str(), median(it->second));
+    }
+    std::printf("\n");
 }
 
 std::vector<double> applyWithoutMonitor(const std::string &runtime, const std::string &home, int runs) {
@@ -192,7 +243,9 @@ int main(int argc, char **argv) {
     const std::string home = std::getenv("ORVYN_VANTOR_HOME") + std::string("/");
     std::filesystem::create_directories(home + "config");
 
-    print("Option start to first painted frame", startUp(runs), 300);
+    const StartFigures start = startUp(runs);
+    print("Option start to first painted frame", start.total, 100);
+    printSteps(start);
     print("Apply with Monitor absent", applyWithoutMonitor(temp.runtime(), home, runs), 50);
     print("Apply of one lighting change, above the protocol's pauses",
           applyThroughMonitor(temp.runtime(), home, 5), 20);

@@ -339,6 +339,13 @@ void ConfigWindow::beginApplyWait() {
     waitShield_->setGeometry(rect());
     waitShield_->raise();
     waitShield_->show();
+    // A disabled button passes its focus on; a keyboard user gets it back.
+    focusBeforeWait_ = nullptr;
+    for (int key : {Ok, Apply}) {
+        BitmapButton *b = button(key);
+        if (b && b->showsFocusRing())
+            focusBeforeWait_ = b;
+    }
     for (int key : {Ok, Apply}) {
         if (BitmapButton *b = button(key))
             b->setEnabled(false);
@@ -359,6 +366,9 @@ void ConfigWindow::endApplyWait() {
     }
     waitShown_ = false;
     waitShield_->hide();
+    if (focusBeforeWait_ && isActiveWindow())
+        focusBeforeWait_->setFocus(Qt::TabFocusReason);
+    focusBeforeWait_ = nullptr;
     // The wait may have ended because Monitor went away.
     connection_->look();
 }
@@ -375,6 +385,9 @@ void ConfigWindow::versionTextChanged() {
 void ConfigWindow::closeWindow() {
     waitShown_ = false;
     waitShield_->hide();
+    if (focusBeforeWait_ && isActiveWindow())
+        focusBeforeWait_->setFocus(Qt::TabFocusReason);
+    focusBeforeWait_ = nullptr;
     // A confirmation still open (Monitor closing us meanwhile) ends as
     // declined, so nothing is applied after the window went away.
     if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this)

@@ -3,6 +3,7 @@
 // Monitor and follows the messages Monitor posts.
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <chrono>
@@ -130,6 +131,7 @@ private:
     QWidget *waitShield_ = nullptr;
     ConnectionLine *connection_ = nullptr;
     bool waitShown_ = false;
+    QPointer<QWidget> focusBeforeWait_; // the OK or Apply button focused by keyboard
     bool painted_ = false;
     std::function<bool()> confirmReset_;
     QtFileChooser qtFiles_;

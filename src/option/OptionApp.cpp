@@ -1,6 +1,8 @@
 #include "option/OptionApp.h"
 
 #include <QMessageBox>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -18,7 +20,44 @@
 
 namespace orvyn {
 
+namespace {
+
+// Where the start-up's time goes, traced with the first frame: the
+// milliseconds each step took, in order.
+class StartSteps {
+public:
+    void step(const char *name) {
+        const auto now = std::chrono::steady_clock::now();
+        if (count_ < kMax)
+            steps_[count_++] = {name, std::chrono::duration<double, std::milli>(now - last_).count()};
+        last_ = now;
+    }
+    std::string text() const {
+        std::string out = "Option: start steps (ms):";
+        for (int i = 0; i < count_; ++i) {
+            char part[64];
+            std::snprintf(part, sizeof part, " %s %.1f%s", steps_[i].name, steps_[i].ms,
+                          i + 1 < count_ ? "," : "");
+            out += part;
+        }
+        return out + "\n";
+    }
+
+private:
+    static constexpr int kMax = 8;
+    struct Step {
+        const char *name;
+        double ms;
+    };
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+    Step steps_[kMax]{};
+    int count_ = 0;
+};
+
+} // namespace
+
 int runOption(int argc, char **argv) {
+    StartSteps steps;
     ProgramStartup startup("Option");
     if (!startup.findRuntimeFolder())
         return 1;
@@ -41,6 +80,7 @@ int runOption(int argc, char **argv) {
     // Docks match the window to its application entry by this name under
     // Wayland (the window class, StartupWMClass in the entry, under X11).
     QGuiApplication::setDesktopFileName(QStringLiteral("orvyn-vantor-option"));
+    steps.step("qt");
 
     const std::string program = programFolder();
     const std::optional<std::string> settingsFolder = startup.prepareSettingsFolder();
@@ -65,6 +105,7 @@ int runOption(int argc, char **argv) {
                                   .arg(QString::fromStdString(problem)));
         return 1;
     }
+    steps.step("skin-check");
 
     UiTextLibrary texts;
     texts.load(program);
@@ -81,16 +122,25 @@ int runOption(int argc, char **argv) {
     if (viewFailed)
         trace("Option: " + block.error() + "\n");
 
+    steps.step("texts");
     ConfigWindow window(ConfigWindow::Services{session, texts, poster, shell, settings, program});
+    steps.step("skins");
 
     EndpointListener endpoint;
     if (endpoint.bind(runtime, kOptionTitle) != BindResult::Bound)
         startup.complain("cannot receive messages: " + endpoint.endpoint().error());
     QObject::connect(&endpoint, &EndpointListener::messageReceived, &window, &ConfigWindow::handleMessage);
 
-    QObject::connect(&window, &ConfigWindow::firstPaint, [] { trace("Option: first frame painted\n"); });
+    QObject::connect(&window, &ConfigWindow::firstPaint, [&steps] {
+        steps.step("paint");
+        if (traceEnabled())
+            trace(steps.text());
+        trace("Option: first frame painted\n");
+    });
     window.initialize(&block, viewFailed);
+    steps.step("config");
     window.show();
+    steps.step("show");
     const int code = application.exec();
     endpoint.close();
     return code;

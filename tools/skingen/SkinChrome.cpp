@@ -207,7 +207,8 @@ void drawShortcutChrome(QPainter &p) {
     label(p, QRect(20, 52, 300, 20), QStringLiteral("PRESS THE KEY"));
     label(p, QRect(20, 124, 300, 20), QStringLiteral("WITH"));
     dimText(p, QRect(20, 192, 400, 30),
-            QStringLiteral("Every key you press is taken as the key of the combination; Esc and Enter too."),
+            QStringLiteral("Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a "
+                           "combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel."),
             11);
 }
 
@@ -217,7 +218,9 @@ void drawSwapKeyChrome(QPainter &p) {
     p.drawRect(QRectF(16.5, 52.5, 427, 52));
     label(p, QRect(26, 56, 300, 18), QStringLiteral("THIS KEY NOW SENDS"), 12);
     dimText(p, QRect(20, 210, 420, 32),
-            QStringLiteral("KEY: press the key it should send. MOUSE: choose a mouse function."), 11);
+            QStringLiteral("KEY: press the key it should send. MOUSE: choose a mouse function. "
+                           "Hold Enter 1 s: OK; hold Esc 1 s: cancel."),
+            11);
 }
 
 void drawWarningChrome(QPainter &p, const QString &message, const QString &detail) {

@@ -1,5 +1,6 @@
 #include "option/dialogs/EditableListBox.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "option/skin/ContextMenus.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
 
@@ -160,6 +162,7 @@ void EditableListBox::openEditor(int row, int left, const QString &text, int max
     field->setGeometry(QRect(QPoint(rowRect.left() + left, rowRect.top()),
                              QPoint(rowRect.right() - kNewRowInsetRight, rowRect.bottom())));
     field->installEventFilter(this);
+    useSkinnedEditMenu(*field);
     editField_ = field;
     editedRow_ = row;
     field->show();
@@ -206,8 +209,10 @@ bool EditableListBox::eventFilter(QObject *watched, QEvent *event) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut) {
-            // The window going to the background keeps the edit open.
-            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+            // The window going to the background, or the field's own menu
+            // opening over it, keeps the edit open.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
                 finishEdit(EditEnd::CommitKeepSelection);
         }
     }
@@ -217,10 +222,34 @@ bool EditableListBox::eventFilter(QObject *watched, QEvent *event) {
 void EditableListBox::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
+        menuPosition_ = event->globalPosition().toPoint();
         emit rightButtonPressed(id_);
         return;
     }
     QListWidget::mousePressEvent(event);
+}
+
+void EditableListBox::keyPressEvent(QKeyEvent *event) {
+    if (isMenuShortcut(*event)) {
+        event->accept();
+        requestMenuByKeyboard(*this);
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void EditableListBox::contextMenuEvent(QContextMenuEvent *event) {
+    // The right button has had its say at the press.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->accept();
+        return;
+    }
+    event->accept();
+    const QListWidgetItem *current = currentItem();
+    const QRect row = current ? visualItemRect(current) : QRect();
+    const QPoint at = row.isValid() && viewport()->rect().intersects(row) ? row.bottomLeft() : QPoint(0, 0);
+    menuPosition_ = viewport()->mapToGlobal(at);
+    emit rightButtonPressed(id_);
 }
 
 void EditableListBox::wheelEvent(QWheelEvent *event) {

@@ -6,8 +6,9 @@
 // deletes the row being edited, and moving the focus elsewhere commits as
 // Enter does without touching the selection. A commit that leaves the row
 // there emits editDone(row, id); every other end emits editDropped(id).
-// A right-button press emits rightButtonPressed(id); the wheel scrolls one
-// row per turn.
+// A right-button press emits rightButtonPressed(id), and so do the menu key
+// and Shift+F10; menuPosition() says where that menu belongs. The wheel
+// scrolls one row per turn.
 #pragma once
 
 #include <QImage>
@@ -46,6 +47,11 @@ public:
     // away from both ends two more rows below it are shown as well.
     void keepInView(int row);
 
+    // Where the last menu asked for opens, in screen coordinates: at the
+    // pointer for the right button, under the current row (or at the list's
+    // top) for the keyboard.
+    QPoint menuPosition() const { return menuPosition_; }
+
     // The icon drawn for a row value; black counts as transparent.
     static QImage rowIcon(uint16_t icon);
 
@@ -57,6 +63,8 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
@@ -67,6 +75,7 @@ private:
     int id_;
     QPointer<QLineEdit> editField_;
     int editedRow_ = -1;
+    QPoint menuPosition_;
     bool finishing_ = false;
 };
 

@@ -9,28 +9,33 @@
 
 namespace orvyn {
 
-namespace {
-
-bool isEscape(const Keystroke &k) {
-    return k.virtualKey == kEscapeVirtualKey;
-}
-
-} // namespace
-
-EscapeHold::EscapeHold(QObject *parent, std::chrono::milliseconds hold, std::chrono::milliseconds settle)
-    : QObject(parent), hold_(hold), settle_(settle) {
+KeyHold::KeyHold(QObject *parent, uint32_t virtualKey, std::chrono::milliseconds hold,
+                 std::chrono::milliseconds settle)
+    : QObject(parent), key_(virtualKey), hold_(hold), settle_(settle) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &EscapeHold::timerEnds);
+    connect(&timer_, &QTimer::timeout, this, &KeyHold::timerEnds);
 }
 
-void EscapeHold::take(const Keystroke &k) {
-    if (dropRest_ && isEscape(k)) {
-        // The rest of a hold that ended: repeats, then the release.
-        dropRest_ = !k.released();
-        return;
+void KeyHold::take(const Keystroke &k) {
+    if (dropRest_ && isHeldKey(k)) {
+        // The rest of a hold that ended: repeats, then the release, which
+        // waits `settle` for the press that would make it half a repeat.
+        if (k.released()) {
+            dropRelease_ = k;
+            timer_.start(settle_);
+            return;
+        }
+        if (!dropRelease_ || dropRelease_->time == k.time) {
+            dropRelease_.reset();
+            timer_.stop();
+            return;
+        }
+        endDrop(); // let go and pressed anew
+    } else if (dropRest_ && dropRelease_) {
+        endDrop(); // another key after the release
     }
     if (!pressed_) {
-        if (isEscape(k) && !k.released()) {
+        if (isHeldKey(k) && !k.released()) {
             dropRest_ = false;
             pressed_ = k;
             timer_.start(hold_);
@@ -42,7 +47,7 @@ void EscapeHold::take(const Keystroke &k) {
     // Server times: a hold shows even when the timer is late.
     const std::chrono::milliseconds heldFor(serverMillisBetween(pressed_->time, k.time));
     const bool heldLongEnough = heldFor >= hold_;
-    if (isEscape(k) && !k.released() && (!released_ || released_->time == k.time)) {
+    if (isHeldKey(k) && !k.released() && (!released_ || released_->time == k.time)) {
         // Auto-repeat: a press alone, or a release and press at one time.
         released_.reset();
         if (heldLongEnough)
@@ -51,9 +56,11 @@ void EscapeHold::take(const Keystroke &k) {
             timer_.start(hold_ - heldFor);
         return;
     }
-    if (isEscape(k) && k.released() && !released_) {
+    if (isHeldKey(k) && k.released() && !released_) {
         if (heldLongEnough) {
             endHold();
+            dropRelease_ = k;
+            timer_.start(settle_);
             return;
         }
         released_ = k;
@@ -70,7 +77,11 @@ void EscapeHold::take(const Keystroke &k) {
     take(k);
 }
 
-void EscapeHold::timerEnds() {
+void KeyHold::timerEnds() {
+    if (dropRest_ && dropRelease_) {
+        endDrop();
+        return;
+    }
     if (!pressed_)
         return;
     if (!released_) {
@@ -85,14 +96,22 @@ void EscapeHold::timerEnds() {
     emit record(release);
 }
 
-void EscapeHold::endHold() {
+void KeyHold::endHold() {
     reset();
     dropRest_ = true;
     emit held();
 }
 
-void EscapeHold::reset() {
+void KeyHold::endDrop() {
+    dropRest_ = false;
+    dropRelease_.reset();
     timer_.stop();
+    emit letGo();
+}
+
+void KeyHold::reset() {
+    timer_.stop();
+    dropRelease_.reset();
     pressed_.reset();
     released_.reset();
 }
@@ -102,9 +121,20 @@ QString escapeHoldHelp() {
 }
 
 KeyCaptureDialog::KeyCaptureDialog(QWidget *parent)
-    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), escape_(this) {
-    connect(&escape_, &EscapeHold::held, this, &KeyCaptureDialog::reject);
-    connect(&escape_, &EscapeHold::record, this, [this](const Keystroke &k) { recordedKey(k); });
+    : SkinnedDialog(SkinWindowKind::ModalPopup, parent), escape_(this), enter_(this, kReturnVirtualKey) {
+    // The dialog ends when the held key comes up: ended at once, its
+    // repeats would reach the window underneath and press what has the
+    // focus there. Enter held does what the OK button does; Escape's taps
+    // and other keys go on to it, and what it lets pass is recorded.
+    connect(&escape_, &KeyHold::letGo, this, &KeyCaptureDialog::reject);
+    connect(&enter_, &KeyHold::letGo, this, [this] { command(dialogButtons().ok); });
+    connect(&escape_, &KeyHold::record, &enter_, &KeyHold::take);
+    connect(&enter_, &KeyHold::record, this, [this](const Keystroke &k) { recordedKey(k); });
+}
+
+QString KeyCaptureDialog::captureHelp() const {
+    return tr("Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one "
+              "second to leave without a change.");
 }
 
 KeyCaptureDialog::~KeyCaptureDialog() {
@@ -128,7 +158,13 @@ bool KeyCaptureDialog::event(QEvent *event) {
 
 void KeyCaptureDialog::showEvent(QShowEvent *event) {
     SkinnedDialog::showEvent(event);
-    QuickHelp::instance().setText(true, escapeHoldHelp());
+    // A field that shows a captured key offers nothing to copy or paste.
+    for (BitmapEdit *field : findChildren<BitmapEdit *>())
+        if (field->isReadOnly())
+            field->setContextMenuPolicy(Qt::PreventContextMenu);
+    // A screen reader tells it when the dialog opens.
+    setAccessibleDescription(captureHelp());
+    QuickHelp::instance().setText(true, captureHelp());
     QuickHelp::instance().announce(true);
     startCapture();
 }
@@ -161,6 +197,7 @@ void KeyCaptureDialog::startCapture() {
 
 void KeyCaptureDialog::stopCapture() {
     escape_.reset();
+    enter_.reset();
     if (KeystrokeRecorder::instance().target() == this)
         KeystrokeRecorder::instance().stop();
 }

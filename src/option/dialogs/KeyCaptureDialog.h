@@ -1,8 +1,9 @@
 // A skinned popup that takes the whole keyboard from when it shows until it
 // ends: every press and release goes to recordedKey(), Enter and Escape
 // included, and no other client sees a key meanwhile. The recorder drops
-// auto-repeat before a key gets here. The one keyboard way out: Escape held
-// for a second cancels (EscapeHold); a tapped Escape is recorded.
+// auto-repeat before a key gets here. The keyboard ways out: Escape held
+// for a second and let go cancels, Enter held so is OK (KeyHold); a tapped
+// Escape or Enter is recorded.
 #pragma once
 
 #include "editing/Keystroke.h"
@@ -17,20 +18,22 @@
 namespace orvyn {
 
 inline constexpr uint32_t kEscapeVirtualKey = 0x1B;
+inline constexpr uint32_t kReturnVirtualKey = 0x0D;
 
-// Tells a held Escape from a tapped one among recorded keystrokes. An
-// Escape press waits: whatever comes next (its release, another key)
-// records it first; held for `hold` it is dropped, its repeats and release
-// too, and held() is sent instead. A release waits `settle` for the press
-// of the same server time that makes it half of an auto-repeat.
-class EscapeHold final : public QObject {
+// Tells a held key (Escape unless told otherwise) from a tapped one among
+// recorded keystrokes. Its press waits: whatever comes next (its release,
+// another key) records it first; held for `hold` it is dropped, its
+// repeats and release too, and held() is sent instead. A release waits
+// `settle` for the press of the same server time that makes it half of an
+// auto-repeat.
+class KeyHold final : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kHold{1000};
     static constexpr std::chrono::milliseconds kSettle{60};
 
-    explicit EscapeHold(QObject *parent, std::chrono::milliseconds hold = kHold,
-                        std::chrono::milliseconds settle = kSettle);
+    explicit KeyHold(QObject *parent, uint32_t virtualKey = kEscapeVirtualKey,
+                     std::chrono::milliseconds hold = kHold, std::chrono::milliseconds settle = kSettle);
 
     // Every keystroke recorded goes through here; record() sends the ones
     // to record, in typing order.
@@ -43,17 +46,25 @@ public:
 signals:
     void record(const Keystroke &k);
     void held();
+    // The held key came up after held().
+    void letGo();
 
 private:
     void endHold();
+    void endDrop();
+    bool isHeldKey(const Keystroke &k) const { return k.virtualKey == key_; }
 
+    uint32_t key_;
     std::chrono::milliseconds hold_;
     std::chrono::milliseconds settle_;
     QTimer timer_;
     std::optional<Keystroke> pressed_;
     std::optional<Keystroke> released_;
     bool dropRest_ = false;
+    std::optional<Keystroke> dropRelease_;
 };
+
+using EscapeHold = KeyHold;
 
 // The quick help a recording window shows: how to leave by keyboard.
 QString escapeHoldHelp();
@@ -74,6 +85,9 @@ public:
 protected:
     explicit KeyCaptureDialog(QWidget *parent);
 
+    // The dialog's quick help while it records: how to finish by keyboard.
+    virtual QString captureHelp() const;
+
     // Keystrokes from the recorder arrive here.
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -85,7 +99,8 @@ private:
     void startCapture();
     void stopCapture();
 
-    EscapeHold escape_;
+    KeyHold escape_;
+    KeyHold enter_;
 };
 
 } // namespace orvyn

@@ -1,6 +1,5 @@
 #include "option/dialogs/MacroManagerDialog.h"
 
-#include <QCursor>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPointer>
@@ -388,7 +387,7 @@ void MacroManagerDialog::openContextMenu() {
         return;
     // The row the command works on is the one selected when it is chosen.
     const std::unique_ptr<SkinnedMenu> menu = makeContextMenu();
-    const int chosen = menu->run(QCursor::pos());
+    const int chosen = menu->run(events_->menuPosition());
     if (chosen == 0 || chosen == kMenuHiddenItem)
         return;
     const int row = events_->currentRow();

@@ -38,6 +38,11 @@ ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable
 }
 
 void ShortcutDialog::recordedKey(const Keystroke &keystroke) {
+    const ModifierCombination::Step step = combination_.take(keystroke.virtualKey, keystroke.flags);
+    if (step.modifiers)
+        showModifiersHeld(*step.modifiers);
+    if (!step.chooseKey)
+        return;
     const std::string name = choice_.capture(keystroke, keys_);
     if (BitmapEdit *e = edit(KeyName))
         e->setText(QString::fromStdString(name));
@@ -53,6 +58,18 @@ void ShortcutDialog::command(int section) {
     if (BitmapButton *b = button(section))
         choice_.setFlag(static_cast<ShortcutChoice::Toggle>(toggle), b->isChecked());
     showToggles();
+}
+
+void ShortcutDialog::showModifiersHeld(const ModifierCombination::Held &held) {
+    choice_.setFlag(ShortcutChoice::NoModifier, false);
+    for (int m = 0; m < ModifierCombination::kModifierCount; ++m)
+        choice_.setFlag(static_cast<ShortcutChoice::Toggle>(ShortcutChoice::Ctrl + m), held[m]);
+    showToggles();
+}
+
+QString ShortcutDialog::captureHelp() const {
+    return tr("Press the key with Ctrl, Shift, Alt or Win held to record the combination. ") +
+           KeyCaptureDialog::captureHelp();
 }
 
 void ShortcutDialog::showToggles() {

@@ -1,9 +1,12 @@
 // The key-combination dialog: one key, captured by pressing it, plus any of
 // Ctrl, Shift, Alt and Win, or explicitly no modifier. Every keystroke goes
 // to the dialog while it is open; Enter and Escape are keys like the others.
+// A key pressed with modifiers held sets the toggles to them
+// (ModifierCombination), so the keyboard alone can choose a combination.
 #pragma once
 
 #include "editing/KeyCapture.h"
+#include "editing/ModifierCombination.h"
 #include "option/dialogs/KeyCaptureDialog.h"
 #include "option/skin/SkinNames.h"
 
@@ -30,11 +33,16 @@ public:
     void recordedKey(const Keystroke &keystroke) override;
     void command(int section) override;
 
+protected:
+    QString captureHelp() const override;
+
 private:
     void showToggles();
+    void showModifiersHeld(const ModifierCombination::Held &held);
 
     ShortcutChoice choice_;
     const KeyCodeTable &keys_;
+    ModifierCombination combination_;
 };
 
 } // namespace orvyn

@@ -40,6 +40,8 @@ SwapKeyDialog::SwapKeyDialog(int position, uint8_t initialCode, const KeyCodeTab
         // The key is chosen by pressing it, never by typing a name.
         e->setReadOnly(true);
     }
+    if (BitmapButton *b = button(MouseFunction))
+        b->setControlRole(ControlRole::MenuButton);
     showFunction();
     showMode();
 }

@@ -1,6 +1,7 @@
 #include "option/keyboard/KeystrokeRecorder.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTimer>
@@ -76,6 +77,10 @@ public:
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
         const uint8_t type = event->response_type & 0x7F;
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
+            return false;
+        // A menu opened over the recording window (the mouse-function menu,
+        // an edit field's menu) has the keys: Esc closes it, arrows choose.
+        if (QApplication::activePopupWidget() != nullptr)
             return false;
         // Keys another client sent with SendEvent are not typed keys.
         const bool synthetic = (event->response_type & 0x80) != 0;

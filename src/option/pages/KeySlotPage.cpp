@@ -48,15 +48,21 @@ void KeySlotPage::openKeyMenu(int slot, BitmapButton *button) {
     menuProfile_ = working_.CurrentProfile;
     currentKey_ = p->keys[slot];
     lastOpenedMenuKey = currentKey_;
+    const bool keyboardFocus = button->showsFocusRing();
     int command = 0;
     {
         KeyFunctionMenu menu(keyMenuLayout(services_.texts, services_.session.library(), currentKey_),
                              widths_, this);
         command = menu.run(button->mapToGlobal(QPoint(0, button->height())));
     }
-    // The button lost the pointer to the menu: it must not stay lit.
+    // The button lost the pointer to the menu: it must not stay lit. A
+    // field reached by keyboard keeps the focus, so the user goes on from
+    // there; otherwise the page takes it.
     button->setHover(false);
-    setFocus();
+    if (keyboardFocus)
+        button->setFocus(Qt::TabFocusReason);
+    else
+        setFocus();
     if (command != 0)
         keyCommand(command);
 }

@@ -1,5 +1,6 @@
 #include "option/skin/BitmapEdit.h"
 
+#include "option/skin/ContextMenus.h"
 #include "option/skin/SkinFonts.h"
 
 #include <QPalette>
@@ -11,6 +12,7 @@ BitmapEdit::BitmapEdit(QWidget *parent) : QLineEdit(parent) {
     setFont(skinFont(FontFace::Arial, 14, 5, 400));
     setAutoFillBackground(true);
     applyColours();
+    useSkinnedEditMenu(*this);
     connect(this, &QLineEdit::textChanged, this, [this] {
         update();
         emit editChanged();

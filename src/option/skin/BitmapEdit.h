@@ -1,5 +1,6 @@
 // A single-line edit field with its own colours and font that reports
-// focus loss and changes to its window.
+// focus loss and changes to its window. Its right-click menu is the
+// program's dark menu (ContextMenus.h).
 #pragma once
 
 #include <QColor>

@@ -1,11 +1,13 @@
 #include "option/skin/SkinControl.h"
 
+#include "option/skin/ContextMenus.h"
 #include "option/skin/FocusOrder.h"
 #include "option/skin/QuickHelp.h"
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinImage.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -185,6 +187,11 @@ void SkinControl::keyPressEvent(QKeyEvent *event) {
         click();
         return;
     }
+    if (isMenuShortcut(*event)) {
+        event->accept();
+        requestMenuByKeyboard(*this);
+        return;
+    }
     // Arrows move over the keys of a page (the keyboard picture, the G-key
     // fields) by where they sit.
     static constexpr std::pair<int, Direction> kArrows[] = {{Qt::Key_Left, Direction::Left},
@@ -198,6 +205,17 @@ void SkinControl::keyPressEvent(QKeyEvent *event) {
         }
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void SkinControl::contextMenuEvent(QContextMenuEvent *event) {
+    // A menu button's menu is what its click opens; the right button keeps
+    // doing nothing, as on every skinned control.
+    if (event->reason() == QContextMenuEvent::Keyboard && role_ == ControlRole::MenuButton && isEnabled()) {
+        event->accept();
+        click();
+        return;
+    }
+    event->ignore();
 }
 
 void SkinControl::mousePressEvent(QMouseEvent *event) {

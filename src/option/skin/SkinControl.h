@@ -12,7 +12,7 @@
 //
 // Keyboard: a control takes the focus by Tab and by click; while the focus
 // came from the keyboard it wears a focus ring, and Space, Enter and Return
-// press it.
+// press it. The menu key and Shift+F10 open a menu button's menu.
 #pragma once
 
 #include <QAbstractButton>
@@ -123,6 +123,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void nextCheckState() override;

@@ -117,6 +117,7 @@ public:
 
     // Gives the window's OK (accept()), Cancel and close (reject()) buttons.
     void setDialogButtons(DialogButtons buttons) { dialogButtons_ = buttons; }
+    const DialogButtons &dialogButtons() const { return dialogButtons_; }
     // What a click on the control of `section` does (every controlCommand
     // comes here). This handles the dialog buttons; a window overrides it
     // for its own controls and passes on the rest, and overrides accept()

@@ -149,6 +149,8 @@ void SkinnedMenuStyle::drawControl(ControlElement element, const QStyleOption *o
     QColor textColour = selected ? colours.selectedText : colours.text;
     if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked)
         textColour = colours.checkedText;
+    if (!(item->state & State_Enabled))
+        textColour = colours.disabledText;
 
     QString label = item->text;
     QString mark;

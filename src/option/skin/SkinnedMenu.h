@@ -28,6 +28,7 @@ struct MenuColours {
     QColor selectedText{255, 255, 255};
     QColor separator{255, 0, 0};
     QColor checkedText{68, 191, 255};
+    QColor disabledText{110, 110, 110}; // an entry that would do nothing now
 };
 
 // Frame of every menu window: one pixel (250, 0, 0), two pixels (18, 18, 18).

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 
 #include "OptionFakes.h"
 #include "WindowFakes.h"
@@ -14,8 +15,13 @@
 #include "option/ConfigWindow.h"
 #include "option/dialogs/ResetWarningDialog.h"
 #include "option/pages/AdvancedPage.h"
+#include "option/pages/MacroKeyPage.h"
+#include "option/pages/MediaKeyPage.h"
 #include "option/skin/BitmapButton.h"
+#include "option/skin/BitmapEdit.h"
+#include "option/skin/ContextMenus.h"
 #include "option/skin/SkinResources.h"
+#include "option/skin/SkinnedMenu.h"
 #include "support/TempDir.h"
 
 namespace orvyn {
@@ -462,6 +468,61 @@ TEST_F(ConfigWindowTest, AManualThatCannotBeShownIsNamedAndItsFolderOffered) {
     EXPECT_TRUE(told.contains(QStringLiteral("No program to show PDF files"))) << told.toStdString();
     ASSERT_EQ(shell_.files.size(), 1);
     EXPECT_EQ(fs::path(shell_.files[0].toStdString()), fs::path(dir_.folder()).parent_path());
+}
+
+TEST_F(ConfigWindowTest, TheMenuKeyAndShiftF10OpenTheFocusedFieldsMenuAndEscClosesIt) {
+    start();
+    clickWindow(ConfigWindowSkin::MacroKeysTab);
+    BitmapEdit edit(window_.get());
+    edit.setText(QStringLiteral("Profile"));
+    enum class Ask { MenuKey, ShiftF10 };
+    struct Case {
+        const char *name;
+        QWidget *field;
+        Ask ask;
+        std::vector<QString> items; // empty: no menu opens
+    };
+    const std::vector<Case> cases = {
+        {"a G-key field, menu key", window_->macroKeyPage()->keyButton(4), Ask::MenuKey, {}},
+        {"a media key, Shift+F10", window_->mediaKeyPage()->mediaKeyButton(0), Ask::ShiftF10, {}},
+        {"the player choice, menu key", window_->mediaKeyPage()->playerButton(), Ask::MenuKey, {}},
+        {"an edit field, Shift+F10",
+         &edit,
+         Ask::ShiftF10,
+         {"&Undo", "&Redo", "", "Cu&t", "&Copy", "&Paste", "&Delete", "", "Select &All"}},
+        {"a page tab has no menu", window_->windowButton(1), Ask::MenuKey, {}},
+    };
+    for (const Case &c : cases) {
+        const bool opens = c.field != window_->windowButton(1);
+        std::vector<QString> seen;
+        bool shown = false;
+        // Looks at the menu once it is open (in its own loop), then closes it.
+        std::function<void(int)> closeMenu = [&](int triesLeft) {
+            auto *menu = qobject_cast<SkinnedMenu *>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                if (triesLeft > 0)
+                    QTimer::singleShot(10, [&closeMenu, triesLeft] { closeMenu(triesLeft - 1); });
+                return;
+            }
+            shown = true;
+            for (QAction *a : menu->actions())
+                seen.push_back(a->text());
+            QTest::keyClick(menu, Qt::Key_Escape);
+        };
+        if (opens)
+            QTimer::singleShot(0, [&closeMenu] { closeMenu(300); });
+        c.field->setFocus(Qt::TabFocusReason);
+        if (c.ask == Ask::MenuKey)
+            requestMenuByKeyboard(*c.field); // what Qt makes of the menu key
+        else
+            QTest::keyClick(c.field, Qt::Key_F10, Qt::ShiftModifier);
+        QApplication::processEvents();
+        EXPECT_EQ(shown, opens) << c.name;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.name << ": Esc left the menu open";
+        if (!c.items.empty()) {
+            EXPECT_EQ(seen, c.items) << c.name;
+        }
+    }
 }
 
 } // namespace

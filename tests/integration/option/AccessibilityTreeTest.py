@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Option as a screen reader sees it: the accessibility tree of the main
-window over AT-SPI, and APPLY pressed through its accessible action.
+window and of each dialog over AT-SPI, and APPLY pressed through its
+accessible action.
 
 Runs Option (X11 through its own Xvfb), Monitor and kbsim; expects a private
 session bus (dbus-run-session). Exits 77 (skipped) only when the
@@ -21,6 +22,20 @@ ADVANCED_TAB = "Polling rate; lighting; Windows key lock and power saving."
 POLLING_SLOW = "Report 125 times a second (8 ms)."
 POLLING_FAST = "Report 1000 times a second (1 ms): the quickest response."
 APPLY = "Write the changes to the keyboard."
+MACRO_TAB = "Give the programmable keys macros and functions."
+G5 = "Programmable key G5. Click to choose what it does."
+# Each dialog: its title, the control that opens it (the main window's, by
+# name or description), the entry of the key menu to take (downward steps,
+# None: no menu) and the name of its Cancel button.
+DIALOGS = [
+    ("Swap key Dialog", "Esc", None, "Keep the key as it was."),
+    (" Gaming Mouse Macro Manager", "Record and edit the macros of the macro library.", None,
+     "Discard the changes to the macro library."),
+    ("Profile", "Change the name and the game program of the current profile.", None,
+     "Leave the profile as it was."),
+    ("Z.ORBA Shortcut Dialog", G5, 6, "Keep the key as it was."),
+    ("Launch Program", G5, 7, "Keep the key as it was."),
+]
 
 
 def fail(message):
@@ -112,9 +127,66 @@ def showing(node):
 
 def find_showing(window, role, name):
     for node, _ in walk(window):
-        if node.name == name and showing(node) and (role is None or node.getRoleName() == role):
+        if (node.name == name or node.description == name) and showing(node) \
+                and (role is None or node.getRoleName() == role):
             return node
     return None
+
+
+def nameless_controls(window):
+    """Showing nodes without a role (a filler or an unknown role is what a
+    painted widget without an interface of its own shows as) or a name."""
+    found = []
+    for node, depth in walk(window):
+        if not showing(node):
+            continue
+        role = node.getRoleName()
+        if role in ("unknown", "invalid", "filler", "redundant object") or not node.name.strip():
+            found.append("%s %r (parent %r)" % (role, node.name, node.parent.name if node.parent else None))
+    return found
+
+
+def top_window(app, title):
+    for i in range(app.childCount):
+        child = app.getChildAtIndex(i)
+        if child is not None and child.name == title and showing(child):
+            return child
+    return None
+
+
+def run_action(pyatspi, window, name, wanted):
+    """Runs the action `wanted` of the showing control called (or described) `name`."""
+    node = wait_for(lambda: find_showing(window, None, name), 10, 0.25)
+    if node is None:
+        fail("no showing control called %r" % name)
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if wanted not in names:
+        fail("%r offers no %s action, only %r" % (name, wanted, names))
+    action.doAction(names.index(wanted))
+
+
+def dialog_problems(pyatspi, app, window, display, dialog):
+    """Opens one dialog from the main window, lists its unnamed controls and
+    leaves it by its Cancel button, all through accessible actions (a key
+    menu's entry is chosen with the keyboard)."""
+    title, opener, menu_steps, cancel = dialog
+    if menu_steps is None:
+        run_action(pyatspi, window, opener, "Press")
+    else:
+        run_action(pyatspi, window, opener, "ShowMenu")
+        time.sleep(1)
+        keys = ["Down"] * menu_steps + ["Return"]
+        subprocess.run(["xdotool", "key", "--delay", "50"] + keys, env=dict(os.environ, DISPLAY=display),
+                       check=False)
+    found = wait_for(lambda: top_window(app, title), 15, 0.25)
+    if found is None:
+        fail("the dialog %r did not open" % title)
+    problems = ["%s: %s" % (title.strip(), p) for p in nameless_controls(found)]
+    run_action(pyatspi, found, cancel, "Press")
+    if not wait_for(lambda: top_window(app, title) is None, 10):
+        fail("the dialog %r did not close by its Cancel action" % title)
+    return problems
 
 
 def is_checked(pyatspi, node):
@@ -221,17 +293,18 @@ def run(pyatspi, program_dir, base, processes):
         fail("no window of Option is called %r; its windows: %r"
              % (MAIN_TITLE, [app.getChildAtIndex(i).name for i in range(app.childCount)]))
 
-    nameless = []
-    for node, depth in walk(window):
-        if not showing(node):
-            continue
-        # A filler or an unknown role is what a painted widget without an
-        # interface of its own shows as.
-        role = node.getRoleName()
-        if role in ("unknown", "invalid", "filler", "redundant object") or not node.name.strip():
-            nameless.append("%s %r (parent %r)" % (role, node.name, node.parent.name if node.parent else None))
+    nameless = nameless_controls(window)
     if nameless:
         fail("controls without a role or a name:\n  " + "\n  ".join(nameless))
+
+    # Every dialog: the standard-key page is shown at start, the G-keys
+    # from the macro-key page.
+    for dialog in DIALOGS:
+        if dialog[1] == G5:
+            press(pyatspi, window, "page tab", MACRO_TAB)
+        nameless += dialog_problems(pyatspi, app, window, display, dialog)
+    if nameless:
+        fail("dialog controls without a role or a name:\n  " + "\n  ".join(nameless))
 
     # A page tab, a switch on its page and APPLY, all through their actions.
     press(pyatspi, window, "page tab", ADVANCED_TAB)

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <memory>
 
 #include "OptionFakes.h"
 #include "editing/KeyCapture.h"
 #include "editing/KeyFunctions.h"
+#include "editing/ModifierCombination.h"
 
 namespace orvyn {
 namespace {
@@ -354,6 +356,47 @@ TEST_F(KeyCaptureTest, SwapKeyModesFunctionsRestoreAndResults) {
     EXPECT_FALSE(win.restore().has_value());
     EXPECT_EQ(win.resultCode(), 5);
     EXPECT_EQ(win.mode(), SwapKeyChoice::Mode::MouseFunction);
+}
+
+TEST(ModifierCombination, AKeyWithModifiersHeldSetsThemAndTheReleasesChooseNothing) {
+    // Keys as typed: + press, - release; C Ctrl (left 0xA2, right 0xA3), S
+    // Shift, W Win, A and B letters. What each keystroke does: k chooses the
+    // key, . chooses nothing, and [CSAW] the toggles set by a combination.
+    const std::map<char, uint32_t> keys = {{'C', 0xA2}, {'R', 0xA3}, {'S', 0xA0},
+                                           {'W', 0x5B}, {'A', 0x41}, {'B', 0x42}};
+    struct Case {
+        const char *name;
+        const char *typed;
+        const char *seen;
+    };
+    const std::vector<Case> cases = {
+        {"a key alone leaves the toggles", "+A-A", "k k"},
+        {"Ctrl+A: the toggles, then Ctrl's release keeps A", "+C+A-A-C", "k k[C] k ."},
+        {"A let go after Ctrl: still Ctrl+A", "+C+A-C-A", "k k[C] . k"},
+        {"two modifiers: the second one joins", "+C+S+A-A-S-C", "k . k[CS] k . ."},
+        {"right Ctrl and Win", "+R+W+B-B-W-R", "k . k[CW] k . ."},
+        {"a modifier tapped alone is the key", "+C-C", "k k"},
+        {"two modifiers alone: the first one", "+C+S-S-C", "k . . k"},
+        {"after a combination a plain key again leaves them", "+C+A-A-C+B-B", "k k[C] k . k k"},
+    };
+    for (const Case &c : cases) {
+        ModifierCombination combination;
+        std::string seen;
+        for (const char *p = c.typed; *p != 0; p += 2) {
+            const uint32_t flags = *p == '-' ? kKeyFlagReleased : 0;
+            const ModifierCombination::Step step = combination.take(keys.at(p[1]), flags);
+            seen += seen.empty() ? "" : " ";
+            seen += step.chooseKey ? "k" : ".";
+            if (step.modifiers) {
+                seen += "[";
+                for (int m = 0; m < ModifierCombination::kModifierCount; ++m)
+                    if ((*step.modifiers)[m])
+                        seen += "CSAW"[m];
+                seen += "]";
+            }
+        }
+        EXPECT_EQ(seen, c.seen) << c.name;
+    }
 }
 
 TEST(StandardKeyRemap, LookAndStoreRules) {

@@ -40,6 +40,7 @@ TEST(EscapeHold, TappedKeysAreRecordedInOrderAndOnlyAHeldEscapeEnds) {
         std::vector<Step> steps;
         const char *recorded; // E/A, v press, ^ release
         int held;
+        int letGo = 0;
     };
     const std::vector<Case> cases = {
         {"other keys pass at once", {{press(kA, 0)}, {release(kA, 50)}}, "Av A^", 0},
@@ -55,6 +56,7 @@ TEST(EscapeHold, TappedKeysAreRecordedInOrderAndOnlyAHeldEscapeEnds) {
         {"held past the timer ends, the rest dropped",
          {{press(kEsc, 0)}, kTimerEnds, {press(kEsc, 1040)}, {release(kEsc, 1200)}, {press(kA, 1300)}},
          "Av",
+         1,
          1},
         {"repeats as presses alone",
          {{press(kEsc, 0)}, {press(kEsc, 660)}, {press(kEsc, 700)}, kTimerEnds, {release(kEsc, 1100)}},
@@ -75,12 +77,29 @@ TEST(EscapeHold, TappedKeysAreRecordedInOrderAndOnlyAHeldEscapeEnds) {
          "",
          1},
         {"server time wraps", {{press(kEsc, 0xFFFFFF00u)}, {release(kEsc, 0x300)}}, "", 1},
+        {"let go: a release that stands alone ends the hold",
+         {{press(kEsc, 0)}, kTimerEnds, {release(kEsc, 1200)}, kTimerEnds},
+         "",
+         1,
+         1},
+        {"a repeat's release after the hold is not letting go",
+         {{press(kEsc, 0)}, kTimerEnds, {release(kEsc, 1040)}, {press(kEsc, 1040)}, kTimerEnds},
+         "",
+         1,
+         0},
+        {"held past the timer, let go, then another key",
+         {{press(kEsc, 0)}, kTimerEnds, {release(kEsc, 1200)}, {press(kA, 1210)}},
+         "Av",
+         1,
+         1},
     };
     for (const Case &c : cases) {
         EscapeHold hold(nullptr);
         int held = 0;
+        int letGo = 0;
         std::string got;
         QObject::connect(&hold, &EscapeHold::held, [&held] { ++held; });
+        QObject::connect(&hold, &EscapeHold::letGo, [&letGo] { ++letGo; });
         QObject::connect(&hold, &EscapeHold::record,
                          [&got](const Keystroke &k) { got += (got.empty() ? "" : " ") + describe(k); });
         for (const Step &step : c.steps) {
@@ -91,6 +110,7 @@ TEST(EscapeHold, TappedKeysAreRecordedInOrderAndOnlyAHeldEscapeEnds) {
         }
         EXPECT_EQ(got, c.recorded) << c.name;
         EXPECT_EQ(held, c.held) << c.name;
+        EXPECT_EQ(letGo, c.letGo) << c.name;
     }
 }
 
