@@ -1,10 +1,14 @@
 #include "devbridge/HidApiTransport.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <hidapi/hidapi.h>
 #include <libudev.h>
+#include <linux/hidraw.h>
 #include <mutex>
 #include <poll.h>
+#include <string>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -51,7 +55,7 @@ public:
         monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
         if (!monitor_ || udev_monitor_filter_add_match_subsystem_devtype(monitor_, "hidraw", nullptr) < 0 ||
             udev_monitor_enable_receiving(monitor_) < 0) {
-            trace("devbridge: the udev monitor cannot start");
+            traceLine("devbridge: the udev monitor cannot start");
             if (monitor_)
                 udev_monitor_unref(monitor_);
             monitor_ = nullptr;
@@ -70,8 +74,15 @@ public:
         if (::poll(&fd, 1, timeoutMs) <= 0 || !(fd.revents & POLLIN))
             return false;
         // Take every queued notice; one look at the list covers them all.
-        while (udev_device *device = udev_monitor_receive_device(monitor_))
+        while (udev_device *device = udev_monitor_receive_device(monitor_)) {
+            if (traceEnabled()) {
+                const char *action = udev_device_get_action(device);
+                const char *node = udev_device_get_devnode(device);
+                traceLine(std::string("devbridge: udev ") + (action ? action : "?") + " " +
+                          (node ? node : udev_device_get_syspath(device)));
+            }
             udev_device_unref(device);
+        }
         return true;
     }
 
@@ -79,6 +90,19 @@ private:
     udev *udev_ = nullptr;
     udev_monitor *monitor_ = nullptr;
 };
+
+// hidapi 0.13 crashes (frees an invalid pointer on its error path) when a
+// node opens but refuses HIDIOCGRDESCSIZE: ask the node that first. 0 or
+// the errno of the failed step.
+int probeNode(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int size = 0;
+    const int error = ::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 ? errno : 0;
+    ::close(fd);
+    return error;
+}
 
 } // namespace
 
@@ -123,6 +147,10 @@ HidOpenResult HidapiTransport::open(const std::string &path) {
         result.error = EIO;
         return result;
     }
+    if (const int refused = probeNode(path); refused != 0) {
+        result.error = refused;
+        return result;
+    }
     hid_device *handle = hid_open_path(path.c_str());
     if (!handle) {
         // hidapi keeps only a text; ask the node itself why.
@@ -149,10 +177,12 @@ bool PollingWatch::waitForChange(int timeoutMs) {
 std::unique_ptr<HotplugWatch> makeHotplugWatch() {
     if (::access("/run/udev/control", F_OK) == 0) {
         auto watch = std::make_unique<UdevWatch>();
-        if (watch->ok())
+        if (watch->ok()) {
+            traceLine("devbridge: watching udev for hidraw devices");
             return watch;
+        }
     }
-    trace("devbridge: udevd is not running; looking for the keyboard once a second");
+    traceLine("devbridge: udevd is not running; looking for the keyboard once a second");
     return std::make_unique<PollingWatch>();
 }
 

@@ -197,13 +197,25 @@ TEST_F(HidBackendTest, FeatureReportsGoToTheVendorInterface) {
     vendor->sendResult = -1;
     EXPECT_FALSE(backend->setFeature(set, sizeof set));
 
-    // A shorter reply leaves no stale bytes behind.
-    vendor->featureReply = {11, 8, 0, 8};
-    uint8_t get[8] = {11, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
-    ASSERT_TRUE(backend->getFeature(get, sizeof get));
-    EXPECT_EQ(Bytes(get, get + 8), (Bytes{11, 8, 0, 8, 0, 0, 0, 0}));
-    vendor->featureReply = {};
-    EXPECT_FALSE(backend->getFeature(get, sizeof get));
+    // Only the whole report asked for is a reply; a failed read leaves no
+    // stale bytes behind.
+    const Bytes failed{11, 0, 0, 0, 0, 0, 0, 0};
+    const struct {
+        Bytes reply;
+        bool ok;
+        Bytes seen;
+    } replies[] = {
+        {{11, 8, 0, 8, 1, 2, 3, 4}, true, {11, 8, 0, 8, 1, 2, 3, 4}},
+        {{11, 8, 0, 8}, false, failed},             // shorter
+        {{12, 8, 0, 8, 1, 2, 3, 4}, false, failed}, // another report
+        {{}, false, failed},
+    };
+    for (const auto &row : replies) {
+        vendor->featureReply = row.reply;
+        uint8_t get[8] = {11, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
+        EXPECT_EQ(backend->getFeature(get, sizeof get), row.ok);
+        EXPECT_EQ(Bytes(get, get + 8), row.seen);
+    }
 
     // Opening again replaces the handle; closing ends feature access.
     ASSERT_TRUE(backend->openFeature());
