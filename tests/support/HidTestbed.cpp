@@ -183,11 +183,10 @@ std::string HidTestbed::addNode(Device &d, std::size_t index, const Interface &s
     node.answers = std::make_unique<HidrawNode>(spec.kind, spec.model, d.vendorId, d.productId);
     ::mkdir((root_ + "/dev").c_str(), 0755);
     const std::string file = root_ + node.devnode;
-    const int fd = ::open(file.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+    const int fd = ::open(file.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0)
         throw std::runtime_error("cannot make " + file);
     ::close(fd);
-    ::chmod(file.c_str(), spec.mode);
     node.handler = umockdev_ioctl_base_new();
     g_signal_connect(node.handler, "handle-ioctl", G_CALLBACK(onIoctl), node.answers.get());
     g_signal_connect(node.handler, "handle-read", G_CALLBACK(onRead), node.answers.get());
@@ -201,7 +200,6 @@ std::string HidTestbed::addNode(Device &d, std::size_t index, const Interface &s
                             {"dev", "243:" + std::to_string(node.number)}, {"DEVNAME", hidraw});
     // hidapi reads the descriptor through this link; umockdev does not make it.
     umockdev_testbed_set_attribute_link(testbed_, node.hidraw.c_str(), "device", "..");
-    ::chmod(file.c_str(), spec.mode);
     d.nodes.push_back(std::move(node));
     return d.nodes.back().devnode;
 }

@@ -11,7 +11,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "kbsim/HidrawNode.h"
@@ -25,7 +24,6 @@ public:
     struct Interface {
         HidrawInterface kind;
         KeyboardModel *model = nullptr; // answers the vendor interface
-        mode_t mode = 0666;             // of the /dev node
     };
 
     HidTestbed();

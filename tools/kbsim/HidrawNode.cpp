@@ -57,8 +57,8 @@ IoctlAnswer HidrawNode::ioctl(unsigned long request, std::vector<uint8_t> &argum
     ++calls_;
     if (unplugged_)
         return {-1, ENODEV};
-    if (fault_ == NodeFault::FailEveryCall)
-        return {-1, EIO};
+    if (fault_ == NodeFault::FailEveryCall || fault_ == NodeFault::NoPermission)
+        return {-1, fault_ == NodeFault::NoPermission ? EACCES : EIO};
     if (argumentSize(request) == 0 || argument.size() != argumentSize(request))
         return {-1, EINVAL};
     if (request == HIDIOCGRDESCSIZE) {

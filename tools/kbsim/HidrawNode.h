@@ -20,7 +20,7 @@ enum class HidrawInterface { Vendor, BootKeyboard };
 std::vector<uint8_t> reportDescriptor(HidrawInterface kind);
 
 // What a faulty node does with every feature read, or with every call.
-enum class NodeFault { None, WrongReportId, ShortReply, FailEveryCall };
+enum class NodeFault { None, WrongReportId, ShortReply, FailEveryCall, NoPermission };
 
 struct IoctlAnswer {
     long result; // -1: failed with `error`
