@@ -11,6 +11,8 @@
 #include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "platform/Trace.h"
 
@@ -27,10 +29,11 @@ std::mutex &hidGlobalMutex() {
 
 class HidapiDevice final : public HidDevice {
 public:
-    explicit HidapiDevice(hid_device *handle) : handle_(handle) {}
+    HidapiDevice(hid_device *handle, std::string path) : handle_(handle), path_(std::move(path)) {}
     ~HidapiDevice() override {
         std::lock_guard lock(hidGlobalMutex());
         hid_close(handle_);
+        traceLine("devbridge: closed " + path_);
     }
     int sendFeature(const uint8_t *report, std::size_t length) override {
         return hid_send_feature_report(handle_, report, length);
@@ -44,6 +47,7 @@ public:
 
 private:
     hid_device *handle_;
+    std::string path_;
 };
 
 class UdevWatch final : public HotplugWatch {
@@ -75,20 +79,22 @@ public:
             return false;
         // Take every queued notice; one look at the list covers them all.
         while (udev_device *device = udev_monitor_receive_device(monitor_)) {
-            if (traceEnabled()) {
-                const char *action = udev_device_get_action(device);
-                const char *node = udev_device_get_devnode(device);
-                traceLine(std::string("devbridge: udev ") + (action ? action : "?") + " " +
-                          (node ? node : udev_device_get_syspath(device)));
-            }
+            const char *action = udev_device_get_action(device);
+            const char *node = udev_device_get_devnode(device);
+            traceLine(std::string("devbridge: udev ") + (action ? action : "?") + " " +
+                      (node ? node : udev_device_get_syspath(device)));
+            if (action && node && std::string(action) == "remove")
+                removed_.emplace_back(node);
             udev_device_unref(device);
         }
         return true;
     }
+    std::vector<std::string> takeRemovedNodes() override { return std::exchange(removed_, {}); }
 
 private:
     udev *udev_ = nullptr;
     udev_monitor *monitor_ = nullptr;
+    std::vector<std::string> removed_;
 };
 
 // hidapi 0.13 crashes (frees an invalid pointer on its error path) when a
@@ -157,7 +163,7 @@ HidOpenResult HidapiTransport::open(const std::string &path) {
         result.error = ::access(path.c_str(), R_OK | W_OK) != 0 ? errno : EIO;
         return result;
     }
-    result.device = std::make_unique<HidapiDevice>(handle);
+    result.device = std::make_unique<HidapiDevice>(handle, path);
     return result;
 }
 

@@ -141,9 +141,13 @@ void HidBackend::run(std::optional<std::string> present) {
         const auto now = Clock::now();
         if (changed || look)
             settleUntil = now + milliseconds(kSettleMs);
+        bool announcedGone = false;
+        if (watch && present)
+            for (const std::string &node : watch->takeRemovedNodes())
+                announcedGone = announcedGone || node == *present;
         if (changed || look || arriving || now < settleUntil) {
             const auto found = findKeyboard();
-            if (present && (!found || found->path != *present)) {
+            if (present && (announcedGone || !found || found->path != *present)) {
                 traceLine("devbridge: keyboard at " + *present + " removed");
                 events.reset();
                 present.reset();

@@ -48,6 +48,9 @@ public:
     // Waits up to `timeoutMs` (0 = just look); true when the device list
     // may have changed and should be looked at again.
     virtual bool waitForChange(int timeoutMs) = 0;
+    // The nodes whose removal was announced since the last call (a quick
+    // replug can put a node back at the same path before a look).
+    virtual std::vector<std::string> takeRemovedNodes() { return {}; }
 };
 
 class HidBackend final : public Backend {
