@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <thread>
+#include <utility>
 
 namespace orvyn::devbridge {
 namespace {
@@ -111,6 +112,8 @@ public:
 // Hints a change when the test says so.
 struct WatchControl {
     std::atomic<int> pending{0};
+    std::mutex mutex;
+    std::vector<std::string> removed; // nodes a remove event names
 };
 class FakeWatch final : public HotplugWatch {
 public:
@@ -122,6 +125,11 @@ public:
                 return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 2)));
         return false;
+    }
+
+    std::vector<std::string> takeRemovedNodes() override {
+        std::lock_guard lock(c_.mutex);
+        return std::exchange(c_.removed, {});
     }
 
 private:
@@ -227,6 +235,20 @@ TEST_F(HidBackendTest, FeatureReportsGoToTheVendorInterface) {
 
 // No permission on the node (no udev rule): said once per arrival, however
 // often the watcher and Monitor try to open it meanwhile.
+// Replugged before any look: the node is back at the same path, and only
+// the remove event tells.
+TEST_F(HidBackendTest, ARemoveEventForTheKeyboardsNodeIsARemovalEvenIfItIsListedAgain) {
+    hid.add("/dev/hidraw1", 0xFF00, 1);
+    backend->startMonitor();
+    {
+        std::lock_guard lock(watch.mutex);
+        watch.removed = {"/dev/hidraw0", "/dev/hidraw1"};
+    }
+    ++watch.pending;
+    EXPECT_EQ(recorder.waitForCount(2), (std::vector<Posted>{{1326, 0, 0}, {1326, 1, 0}}));
+    backend->stopMonitor();
+}
+
 TEST_F(HidBackendTest, UnusableKeyboardIsReportedOncePerArrival) {
     hid.openError = EACCES;
     hid.add("/dev/hidraw5", 0xFF00, 1);
