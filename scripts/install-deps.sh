@@ -8,6 +8,7 @@ PACKAGES=(
   dpkg-dev lintian desktop-file-utils appstream
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libhidapi-dev libudev-dev
+  umockdev libumockdev-dev util-linux
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-res0-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

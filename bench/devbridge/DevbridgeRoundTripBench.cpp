@@ -1,7 +1,10 @@
-// A SET+GET round trip through devbridge.so and the emulator socket, served
-// by an in-process emulated keyboard (no busy time, no log). The target is a
-// median of at most 0.2 ms, so that timings of the host's report sequences
-// are the protocol's own pauses and nothing else.
+// A SET+GET round trip through devbridge.so, served by an in-process
+// keyboard model (no busy time, no log): over the emulator socket, and over
+// the distribution's hidapi to a hidraw node of a umockdev testbed (run
+// under LD_PRELOAD=libumockdev-preload.so.0; without it that half is
+// skipped). The emulator's target is a median of at most 0.2 ms, so that
+// timings of the host's report sequences are the protocol's own pauses and
+// nothing else; the hid figure shows what the real transport adds.
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <cstring>
@@ -14,32 +17,55 @@
 #include "kbsim/EmulatorServer.h"
 #include "kbsim/KeyboardModel.h"
 #include "platform/Module.h"
+#include "support/HidTestbed.h"
 
 namespace {
 
 using namespace orvyn;
+
+enum class Transport { Emulator, Hid };
 
 struct Setup {
     std::string dir;
     RealClock clock;
     std::unique_ptr<KeyboardModel> model;
     std::unique_ptr<EmulatorServer> server;
+    std::unique_ptr<test::HidTestbed> testbed;
     LoadedModule module;
     SetFeature_fn set = nullptr;
     GetFeature_fn get = nullptr;
     bool ok = false;
 
-    Setup() {
+    explicit Setup(Transport transport) {
         char tmpl[] = "/tmp/devbridge-bench-XXXXXX";
         if (!mkdtemp(tmpl))
             return;
         dir = tmpl;
-        const std::string socket = dir + "/keyboard.sock";
-        setenv("ORVYN_KEYBOARD", "emulator", 1);
-        setenv("ORVYN_KEYBOARD_SOCKET", socket.c_str(), 1);
         model = std::make_unique<KeyboardModel>(clock);
-        server = std::make_unique<EmulatorServer>(*model, clock, socket);
-        if (!server->start() || !module.open(std::string(ORVYN_PROGRAM_DIR) + "devbridge.so"))
+        // Each transport loads its own copy of the module: the backend is
+        // chosen once per loaded module.
+        const std::string copy = dir + "/devbridge.so";
+        std::error_code failed;
+        std::filesystem::copy_file(std::string(ORVYN_PROGRAM_DIR) + "devbridge.so", copy, failed);
+        if (transport == Transport::Emulator) {
+            const std::string socket = dir + "/keyboard.sock";
+            setenv("ORVYN_KEYBOARD", "emulator", 1);
+            setenv("ORVYN_KEYBOARD_SOCKET", socket.c_str(), 1);
+            server = std::make_unique<EmulatorServer>(*model, clock, socket);
+            if (!server->start())
+                return;
+        } else {
+            setenv("ORVYN_KEYBOARD", "hid", 1);
+            setenv("ORVYN_VANTOR_HOME", dir.c_str(), 1); // the default ids
+            try {
+                testbed = std::make_unique<test::HidTestbed>();
+                testbed->plug(DEVBRIDGE_DEFAULT_VENDOR_ID, DEVBRIDGE_DEFAULT_PRODUCT_ID,
+                              {{HidrawInterface::Vendor, model.get()}});
+            } catch (const std::exception &) {
+                return;
+            }
+        }
+        if (failed || !module.open(copy))
             return;
         set = module.function<SetFeature_fn>("SetFeature");
         get = module.function<GetFeature_fn>("GetFeature");
@@ -50,6 +76,7 @@ struct Setup {
         if (auto close = module.function<Close_FeatureDevice_fn>("Close_FeatureDevice"))
             close();
         server.reset();
+        testbed.reset();
         if (!dir.empty()) {
             std::error_code ignored;
             std::filesystem::remove_all(dir, ignored);
@@ -57,15 +84,18 @@ struct Setup {
     }
 };
 
-Setup &setup() {
-    static Setup s;
-    return s;
+Setup &setup(Transport transport) {
+    static Setup emulator(Transport::Emulator);
+    if (transport == Transport::Emulator)
+        return emulator;
+    static Setup hid(Transport::Hid);
+    return hid;
 }
 
-void BM_SetGetStatus(benchmark::State &state) {
-    Setup &s = setup();
+void BM_SetGetStatus(benchmark::State &state, Transport transport) {
+    Setup &s = setup(transport);
     if (!s.ok) {
-        state.SkipWithError("no emulated keyboard");
+        state.SkipWithError("no keyboard (hid: run under LD_PRELOAD=libumockdev-preload.so.0)");
         return;
     }
     uint8_t polling[8] = {11, 8, 0, 2, 0, 0, 0, 0};
@@ -78,12 +108,19 @@ void BM_SetGetStatus(benchmark::State &state) {
         status[0] = 4;
     }
 }
-BENCHMARK(BM_SetGetStatus)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SetGetStatus, emulator, Transport::Emulator)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SetGetStatus, hid, Transport::Hid)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
-void BM_SetGetKeyMatrix(benchmark::State &state) {
-    Setup &s = setup();
+void BM_SetGetKeyMatrix(benchmark::State &state, Transport transport) {
+    Setup &s = setup(transport);
     if (!s.ok) {
-        state.SkipWithError("no emulated keyboard");
+        state.SkipWithError("no keyboard (hid: run under LD_PRELOAD=libumockdev-preload.so.0)");
         return;
     }
     uint8_t matrix[168] = {6, 168, 1};
@@ -101,7 +138,14 @@ void BM_SetGetKeyMatrix(benchmark::State &state) {
         }
     }
 }
-BENCHMARK(BM_SetGetKeyMatrix)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SetGetKeyMatrix, emulator, Transport::Emulator)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SetGetKeyMatrix, hid, Transport::Hid)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

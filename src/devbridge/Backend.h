@@ -5,10 +5,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <string>
+#include <string_view>
 
 #include "devbridge/devbridge.h"
+#include "platform/Trace.h"
 
 namespace orvyn::devbridge {
+
+// One line of the trace (ORVYN_TRACE=1).
+inline void traceLine(std::string_view text) {
+    if (traceEnabled())
+        trace(std::string(text) + "\n");
+}
 
 // The caller's sink and message numbers. post*() may be called from any
 // thread; after deactivate() returns nothing more is posted.

@@ -18,7 +18,7 @@ EmulatorBackend::EmulatorBackend(MessageSink &sink, std::string socketPath, Timi
     : sink_(sink), path_(std::move(socketPath)), timing_(timing) {
     if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         wakePipe_[0] = wakePipe_[1] = -1;
-        trace("devbridge: cannot make the wake pipe");
+        traceLine("devbridge: cannot make the wake pipe");
     }
 }
 
@@ -161,7 +161,7 @@ bool EmulatorBackend::request(uint8_t opByte, uint8_t *report, std::size_t lengt
         // to the next request.
         if (connection == connection_ && fd_ >= 0)
             ++staleReplies_;
-        trace("devbridge: no reply from the keyboard emulator");
+        traceLine("devbridge: no reply from the keyboard emulator");
         return false;
     }
     if (!replyOk_)
@@ -177,7 +177,7 @@ bool EmulatorBackend::request(uint8_t opByte, uint8_t *report, std::size_t lengt
     case emu::ReplyCheck::Failure:
         return false;
     case emu::ReplyCheck::Malformed:
-        trace("devbridge: malformed reply from the keyboard emulator");
+        traceLine("devbridge: malformed reply from the keyboard emulator");
         return false;
     }
     return false;
@@ -231,7 +231,7 @@ void EmulatorBackend::run() {
         }
         const auto packet = emu::parsePacket(buffer.data(), static_cast<std::size_t>(n));
         if (!packet) {
-            trace("devbridge: malformed packet from the keyboard emulator");
+            traceLine("devbridge: malformed packet from the keyboard emulator");
             continue;
         }
         if (const auto event = emu::eventOf(*packet)) {

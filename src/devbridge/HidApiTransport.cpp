@@ -1,12 +1,18 @@
 #include "devbridge/HidApiTransport.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <hidapi/hidapi.h>
 #include <libudev.h>
+#include <linux/hidraw.h>
 #include <mutex>
 #include <poll.h>
+#include <string>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "platform/Trace.h"
 
@@ -23,10 +29,11 @@ std::mutex &hidGlobalMutex() {
 
 class HidapiDevice final : public HidDevice {
 public:
-    explicit HidapiDevice(hid_device *handle) : handle_(handle) {}
+    HidapiDevice(hid_device *handle, std::string path) : handle_(handle), path_(std::move(path)) {}
     ~HidapiDevice() override {
         std::lock_guard lock(hidGlobalMutex());
         hid_close(handle_);
+        traceLine("devbridge: closed " + path_);
     }
     int sendFeature(const uint8_t *report, std::size_t length) override {
         return hid_send_feature_report(handle_, report, length);
@@ -40,6 +47,7 @@ public:
 
 private:
     hid_device *handle_;
+    std::string path_;
 };
 
 class UdevWatch final : public HotplugWatch {
@@ -51,7 +59,7 @@ public:
         monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
         if (!monitor_ || udev_monitor_filter_add_match_subsystem_devtype(monitor_, "hidraw", nullptr) < 0 ||
             udev_monitor_enable_receiving(monitor_) < 0) {
-            trace("devbridge: the udev monitor cannot start");
+            traceLine("devbridge: the udev monitor cannot start");
             if (monitor_)
                 udev_monitor_unref(monitor_);
             monitor_ = nullptr;
@@ -70,15 +78,37 @@ public:
         if (::poll(&fd, 1, timeoutMs) <= 0 || !(fd.revents & POLLIN))
             return false;
         // Take every queued notice; one look at the list covers them all.
-        while (udev_device *device = udev_monitor_receive_device(monitor_))
+        while (udev_device *device = udev_monitor_receive_device(monitor_)) {
+            const char *action = udev_device_get_action(device);
+            const char *node = udev_device_get_devnode(device);
+            traceLine(std::string("devbridge: udev ") + (action ? action : "?") + " " +
+                      (node ? node : udev_device_get_syspath(device)));
+            if (action && node && std::string(action) == "remove")
+                removed_.emplace_back(node);
             udev_device_unref(device);
+        }
         return true;
     }
+    std::vector<std::string> takeRemovedNodes() override { return std::exchange(removed_, {}); }
 
 private:
     udev *udev_ = nullptr;
     udev_monitor *monitor_ = nullptr;
+    std::vector<std::string> removed_;
 };
+
+// hidapi 0.13 crashes (frees an invalid pointer on its error path) when a
+// node opens but refuses HIDIOCGRDESCSIZE: ask the node that first. 0 or
+// the errno of the failed step.
+int probeNode(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int size = 0;
+    const int error = ::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 ? errno : 0;
+    ::close(fd);
+    return error;
+}
 
 } // namespace
 
@@ -123,13 +153,17 @@ HidOpenResult HidapiTransport::open(const std::string &path) {
         result.error = EIO;
         return result;
     }
+    if (const int refused = probeNode(path); refused != 0) {
+        result.error = refused;
+        return result;
+    }
     hid_device *handle = hid_open_path(path.c_str());
     if (!handle) {
         // hidapi keeps only a text; ask the node itself why.
         result.error = ::access(path.c_str(), R_OK | W_OK) != 0 ? errno : EIO;
         return result;
     }
-    result.device = std::make_unique<HidapiDevice>(handle);
+    result.device = std::make_unique<HidapiDevice>(handle, path);
     return result;
 }
 
@@ -149,10 +183,12 @@ bool PollingWatch::waitForChange(int timeoutMs) {
 std::unique_ptr<HotplugWatch> makeHotplugWatch() {
     if (::access("/run/udev/control", F_OK) == 0) {
         auto watch = std::make_unique<UdevWatch>();
-        if (watch->ok())
+        if (watch->ok()) {
+            traceLine("devbridge: watching udev for hidraw devices");
             return watch;
+        }
     }
-    trace("devbridge: udevd is not running; looking for the keyboard once a second");
+    traceLine("devbridge: udevd is not running; looking for the keyboard once a second");
     return std::make_unique<PollingWatch>();
 }
 

@@ -48,6 +48,9 @@ public:
     // Waits up to `timeoutMs` (0 = just look); true when the device list
     // may have changed and should be looked at again.
     virtual bool waitForChange(int timeoutMs) = 0;
+    // The nodes whose removal was announced since the last call (a quick
+    // replug can put a node back at the same path before a look).
+    virtual std::vector<std::string> takeRemovedNodes() { return {}; }
 };
 
 class HidBackend final : public Backend {
@@ -69,11 +72,17 @@ public:
     static constexpr int kSliceMs = 50;
     // After a failed input read or open, the event handle is retried no sooner.
     static constexpr int kReopenDelayMs = 1000;
+    // The device list lags the hints: a uevent or a read error comes before
+    // the kernel has taken the node out of sysfs, and a device's interfaces
+    // arrive one by one. After a hint the list is looked at each slice for
+    // this long, and a keyboard counts as arrived only once its pick has
+    // stayed the same for this long.
+    static constexpr int kSettleMs = 300;
 
 private:
     std::optional<HidDeviceInfo> findKeyboard();
     void run(std::optional<std::string> present);
-    std::unique_ptr<HidDevice> openDevice(const std::string &path);
+    HidOpenResult openDevice(const std::string &path);
 
     MessageSink &sink_;
     HidApi &api_;
@@ -82,6 +91,9 @@ private:
 
     std::mutex featureMutex_; // feature calls in order; no close while one runs
     std::unique_ptr<HidDevice> feature_;
+
+    std::mutex traceMutex_;
+    std::string lastListing_; // the last list traced
 
     std::mutex monitorMutex_;
     std::thread monitor_;

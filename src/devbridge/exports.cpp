@@ -35,7 +35,7 @@ struct Bridge {
                 backend = std::make_unique<EmulatorBackend>(sink, defaultEmulatorSocketPath());
             } else {
                 if (kind && *kind && std::strcmp(kind, "hid") != 0)
-                    trace(std::string("devbridge: unknown ORVYN_KEYBOARD \"") + kind + "\", using hid");
+                    traceLine(std::string("devbridge: unknown ORVYN_KEYBOARD \"") + kind + "\", using hid");
                 backend = std::make_unique<HidBackend>(sink, hidapi, makeHotplugWatch, [] {
                     return readDeviceIds(IniFile(settingsFolder() + "config.ini").load());
                 });

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <thread>
+#include <utility>
 
 namespace orvyn::devbridge {
 namespace {
@@ -111,6 +112,8 @@ public:
 // Hints a change when the test says so.
 struct WatchControl {
     std::atomic<int> pending{0};
+    std::mutex mutex;
+    std::vector<std::string> removed; // nodes a remove event names
 };
 class FakeWatch final : public HotplugWatch {
 public:
@@ -122,6 +125,11 @@ public:
                 return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 2)));
         return false;
+    }
+
+    std::vector<std::string> takeRemovedNodes() override {
+        std::lock_guard lock(c_.mutex);
+        return std::exchange(c_.removed, {});
     }
 
 private:
@@ -197,13 +205,25 @@ TEST_F(HidBackendTest, FeatureReportsGoToTheVendorInterface) {
     vendor->sendResult = -1;
     EXPECT_FALSE(backend->setFeature(set, sizeof set));
 
-    // A shorter reply leaves no stale bytes behind.
-    vendor->featureReply = {11, 8, 0, 8};
-    uint8_t get[8] = {11, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
-    ASSERT_TRUE(backend->getFeature(get, sizeof get));
-    EXPECT_EQ(Bytes(get, get + 8), (Bytes{11, 8, 0, 8, 0, 0, 0, 0}));
-    vendor->featureReply = {};
-    EXPECT_FALSE(backend->getFeature(get, sizeof get));
+    // Only the whole report asked for is a reply; a failed read leaves no
+    // stale bytes behind.
+    const Bytes failed{11, 0, 0, 0, 0, 0, 0, 0};
+    const struct {
+        Bytes reply;
+        bool ok;
+        Bytes seen;
+    } replies[] = {
+        {{11, 8, 0, 8, 1, 2, 3, 4}, true, {11, 8, 0, 8, 1, 2, 3, 4}},
+        {{11, 8, 0, 8}, false, failed},             // shorter
+        {{12, 8, 0, 8, 1, 2, 3, 4}, false, failed}, // another report
+        {{}, false, failed},
+    };
+    for (const auto &row : replies) {
+        vendor->featureReply = row.reply;
+        uint8_t get[8] = {11, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
+        EXPECT_EQ(backend->getFeature(get, sizeof get), row.ok);
+        EXPECT_EQ(Bytes(get, get + 8), row.seen);
+    }
 
     // Opening again replaces the handle; closing ends feature access.
     ASSERT_TRUE(backend->openFeature());
@@ -215,6 +235,20 @@ TEST_F(HidBackendTest, FeatureReportsGoToTheVendorInterface) {
 
 // No permission on the node (no udev rule): said once per arrival, however
 // often the watcher and Monitor try to open it meanwhile.
+// Replugged before any look: the node is back at the same path, and only
+// the remove event tells.
+TEST_F(HidBackendTest, ARemoveEventForTheKeyboardsNodeIsARemovalEvenIfItIsListedAgain) {
+    hid.add("/dev/hidraw1", 0xFF00, 1);
+    backend->startMonitor();
+    {
+        std::lock_guard lock(watch.mutex);
+        watch.removed = {"/dev/hidraw0", "/dev/hidraw1"};
+    }
+    ++watch.pending;
+    EXPECT_EQ(recorder.waitForCount(2), (std::vector<Posted>{{1326, 0, 0}, {1326, 1, 0}}));
+    backend->stopMonitor();
+}
+
 TEST_F(HidBackendTest, UnusableKeyboardIsReportedOncePerArrival) {
     hid.openError = EACCES;
     hid.add("/dev/hidraw5", 0xFF00, 1);
