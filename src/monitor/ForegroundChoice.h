@@ -1,0 +1,32 @@
+// Which foreground source a desktop session gets, picked once at start from
+// what the session offers.
+#pragma once
+
+#include <string>
+
+namespace orvyn {
+
+enum class ForegroundKind {
+    WlrToplevels, // a compositor that lists its toplevels (sway and other wlroots ones)
+    X11,          // an X server, or XWayland beside a compositor we cannot ask
+    None,
+};
+
+struct SessionFacts {
+    bool wayland = false;           // WAYLAND_DISPLAY names a compositor
+    bool wlrToplevels = false;      // and it answered with a toplevel list
+    bool x11 = false;               // an X server (or XWayland) answered
+    bool pidFromCompositor = false; // the compositor's own IPC names processes
+    std::string desktop;            // XDG_CURRENT_DESKTOP
+};
+
+struct ForegroundChoice {
+    ForegroundKind kind = ForegroundKind::None;
+    // Said once at start when per-game switching is off or sees only part
+    // of the desktop; empty when everything is seen.
+    std::string note;
+};
+
+ForegroundChoice chooseForeground(const SessionFacts &facts);
+
+} // namespace orvyn
