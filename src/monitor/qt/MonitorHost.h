@@ -16,6 +16,7 @@
 #include "monitor/qt/MonitorTray.h"
 #include "monitor/qt/MprisPlayers.h"
 #include "monitor/qt/SessionNotifier.h"
+#include "monitor/qt/WlrForeground.h"
 #include "monitor/qt/X11Foreground.h"
 #include "platform/Endpoint.h"
 #include "platform/qt/EndpointListener.h"
@@ -64,6 +65,9 @@ private:
     void close();
     // A startup id stamped with the X server's time; empty without one.
     std::string startupId();
+    // The source of the window in front this session offers; the X server
+    // stays for startup ids whichever it is.
+    ForegroundSource *chooseForegroundSource();
     // A notice the notification service did not take: the OSD shows it.
     void noticeThroughOsd(const std::string &summary, const std::string &body);
 
@@ -82,6 +86,7 @@ private:
     std::unique_ptr<SessionNotifier> notifier_;
     std::unique_ptr<MprisPlayers> players_;
     std::unique_ptr<X11Foreground> foreground_;
+    std::unique_ptr<WlrForeground> toplevels_;
     std::unique_ptr<MonitorTray> tray_;
     std::unique_ptr<CMonitorWnd> wnd_;
     std::unique_ptr<DeviceWorker> worker_;
