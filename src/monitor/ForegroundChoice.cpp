@@ -4,6 +4,8 @@ namespace orvyn {
 
 ForegroundChoice chooseForeground(const SessionFacts &facts) {
     const std::string desktop = facts.desktop.empty() ? "this desktop" : facts.desktop;
+    if (facts.kwinScript)
+        return {ForegroundKind::KWinScript, {}};
     if (facts.wlrToplevels) {
         if (facts.pidFromCompositor)
             return {ForegroundKind::WlrToplevels, {}};

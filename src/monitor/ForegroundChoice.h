@@ -8,6 +8,7 @@ namespace orvyn {
 
 enum class ForegroundKind {
     WlrToplevels, // a compositor that lists its toplevels (sway and other wlroots ones)
+    KWinScript,   // KDE Plasma: a KWin script of ours reports activations
     X11,          // an X server, or XWayland beside a compositor we cannot ask
     None,
 };
@@ -18,6 +19,7 @@ struct SessionFacts {
     bool x11 = false;               // an X server (or XWayland) answered
     bool pidFromCompositor = false; // the compositor's own IPC names processes
     std::string desktop;            // XDG_CURRENT_DESKTOP
+    bool kwinScript = false;        // KWin runs our script
 };
 
 struct ForegroundChoice {

@@ -1,6 +1,7 @@
 #include "monitor/qt/MonitorHost.h"
 
 #include <QCoreApplication>
+#include <QDBusConnectionInterface>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -171,7 +172,15 @@ ForegroundSource *MonitorHost::chooseForegroundSource() {
     facts.wayland = !variable("WAYLAND_DISPLAY").empty();
     facts.x11 = foreground_->connected();
     facts.desktop = variable("XDG_CURRENT_DESKTOP");
-    if (facts.wayland) {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (facts.wayland && facts.desktop.find("KDE") != std::string::npos && bus.interface() &&
+        bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin"))) {
+        auto kwin = std::make_unique<KWinForeground>(runtimeFolder_, bus);
+        facts.kwinScript = kwin->start();
+        if (facts.kwinScript)
+            kwin_ = std::move(kwin);
+    }
+    if (facts.wayland && !facts.kwinScript) {
         auto toplevels = std::make_unique<WlrForeground>(variable("WAYLAND_DISPLAY"), variable("SWAYSOCK"));
         facts.wlrToplevels = toplevels->connect();
         facts.pidFromCompositor = toplevels->namesProcesses();
@@ -181,6 +190,8 @@ ForegroundSource *MonitorHost::chooseForegroundSource() {
     const ForegroundChoice choice = chooseForeground(facts);
     if (!choice.note.empty())
         warn(choice.note + "\n");
+    if (choice.kind == ForegroundKind::KWinScript)
+        return kwin_.get();
     if (choice.kind == ForegroundKind::WlrToplevels)
         return toplevels_.get();
     // Without any source the X server is still asked, as it may come.

@@ -84,6 +84,7 @@ TEST(ForegroundChoosing, SessionPicksTheSource) {
         {{true, true, false, false, "labwc"}, ForegroundKind::WlrToplevels, true},
         {{true, false, true, false, "GNOME"}, ForegroundKind::X11, true},
         {{true, false, false, false, "KDE"}, ForegroundKind::None, true},
+        {{true, false, true, false, "KDE", true}, ForegroundKind::KWinScript, false},
         {{false, false, false, false, ""}, ForegroundKind::None, true},
     };
     for (const auto &row : rows) {
