@@ -18,11 +18,22 @@ protected:
         char pattern[] = "/tmp/sway-test-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         dir = pattern;
+        startSway();
+    }
+    void startSway() {
         sway = std::make_unique<Child>(std::vector<std::string>{"/bin/sh", kTestbed, "compositor", dir});
         for (int i = 0; i < 1000 && (display().empty() || ipc().empty()); ++i)
             std::this_thread::sleep_for(10ms);
         ASSERT_FALSE(display().empty()) << "sway did not start";
         ASSERT_FALSE(ipc().empty()) << "sway has no IPC socket";
+    }
+    void stopSway() {
+        sway.reset(); // killed: its windows go with it
+        windows.clear();
+        for (const char *left : {"/wayland-1", "/wayland-1.lock"})
+            std::filesystem::remove(dir + left);
+        for (std::string socket = ipc(); !socket.empty(); socket = ipc())
+            std::filesystem::remove(socket);
     }
     void TearDown() override {
         MonitorProcessTest::TearDown();
@@ -75,6 +86,9 @@ protected:
     void focusSwitchesTo(const std::string &appId, int profile) {
         option.drain();
         EXPECT_NE(swaymsg("'[app_id=" + appId + "] focus'").find("\"success\": true"), std::string::npos);
+        switchedTo(profile);
+    }
+    void switchedTo(int profile) {
         ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
         for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
             std::this_thread::sleep_for(10ms);
@@ -120,6 +134,21 @@ TEST_F(MonitorWayland, WithoutProcessesTheAppIdNamesTheGame) {
     startConnected();
     EXPECT_TRUE(option.quiet());
     focusSwitchesTo("racer", 2);
+}
+
+// The compositor goes and comes back: Monitor follows the new one.
+TEST_F(MonitorWayland, ACompositorThatRestartsIsFollowed) {
+    profileNames(2, "C:\\Games\\Racer.exe");
+    openWindow("editor", "");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+    ::unsetenv("SWAYSOCK");
+    startConnected();
+    stopSway();
+    startSway();
+    openWindow("editor", "");
+    EXPECT_TRUE(option.quiet());
+    openWindow("racer", ""); // a new window comes to the front
+    switchedTo(2);
 }
 
 } // namespace
