@@ -1,11 +1,25 @@
 #include "monitor/ForegroundChoice.h"
 
+#include <string_view>
+
 namespace orvyn {
 
 ForegroundChoice chooseForeground(const SessionFacts &facts) {
     const std::string desktop = facts.desktop.empty() ? "this desktop" : facts.desktop;
     if (facts.kwinScript)
         return {ForegroundKind::KWinScript, {}};
+    if (facts.gnomeExtension)
+        return {ForegroundKind::GnomeExtension, {}};
+    if (facts.wayland && facts.desktop.find("GNOME") != std::string::npos) {
+        ForegroundChoice choice{facts.x11 ? ForegroundKind::X11 : ForegroundKind::None,
+                                "per-game profiles on GNOME need the extension that tells which window is in "
+                                "front: run \"gnome-extensions enable " +
+                                    std::string(kGnomeExtensionUuid) + "\" and start Monitor again",
+                                true};
+        if (facts.x11)
+            choice.note += "; until then only games running through XWayland switch the profile";
+        return choice;
+    }
     if (facts.wlrToplevels) {
         if (facts.pidFromCompositor)
             return {ForegroundKind::WlrToplevels, {}};

@@ -6,10 +6,14 @@
 
 namespace orvyn {
 
+// The GNOME Shell extension the package installs.
+inline constexpr const char *kGnomeExtensionUuid = "orvyn-vantor-foreground@orvyn";
+
 enum class ForegroundKind {
-    WlrToplevels, // a compositor that lists its toplevels (sway and other wlroots ones)
-    KWinScript,   // KDE Plasma: a KWin script of ours reports activations
-    X11,          // an X server, or XWayland beside a compositor we cannot ask
+    WlrToplevels,   // a compositor that lists its toplevels (sway and other wlroots ones)
+    KWinScript,     // KDE Plasma: a KWin script of ours reports activations
+    GnomeExtension, // GNOME: the package's Shell extension reports the focus
+    X11,            // an X server, or XWayland beside a compositor we cannot ask
     None,
 };
 
@@ -20,6 +24,7 @@ struct SessionFacts {
     bool pidFromCompositor = false; // the compositor's own IPC names processes
     std::string desktop;            // XDG_CURRENT_DESKTOP
     bool kwinScript = false;        // KWin runs our script
+    bool gnomeExtension = false;    // the Shell extension answers
 };
 
 struct ForegroundChoice {
@@ -27,6 +32,8 @@ struct ForegroundChoice {
     // Said once at start when per-game switching is off or sees only part
     // of the desktop; empty when everything is seen.
     std::string note;
+    // The user can mend it (enable the GNOME extension): a desktop notice too.
+    bool tellUser = false;
 };
 
 ForegroundChoice chooseForeground(const SessionFacts &facts);

@@ -180,7 +180,13 @@ ForegroundSource *MonitorHost::chooseForegroundSource() {
         if (facts.kwinScript)
             kwin_ = std::move(kwin);
     }
-    if (facts.wayland && !facts.kwinScript) {
+    if (facts.wayland && facts.desktop.find("GNOME") != std::string::npos) {
+        auto gnome = std::make_unique<GnomeForeground>(bus);
+        facts.gnomeExtension = gnome->start();
+        if (facts.gnomeExtension)
+            gnome_ = std::move(gnome);
+    }
+    if (facts.wayland && !facts.kwinScript && !facts.gnomeExtension) {
         auto toplevels = std::make_unique<WlrForeground>(variable("WAYLAND_DISPLAY"), variable("SWAYSOCK"));
         facts.wlrToplevels = toplevels->connect();
         facts.pidFromCompositor = toplevels->namesProcesses();
@@ -190,8 +196,12 @@ ForegroundSource *MonitorHost::chooseForegroundSource() {
     const ForegroundChoice choice = chooseForeground(facts);
     if (!choice.note.empty())
         warn(choice.note + "\n");
+    if (choice.tellUser)
+        notifier_->notify("Per-game profiles", choice.note);
     if (choice.kind == ForegroundKind::KWinScript)
         return kwin_.get();
+    if (choice.kind == ForegroundKind::GnomeExtension)
+        return gnome_.get();
     if (choice.kind == ForegroundKind::WlrToplevels)
         return toplevels_.get();
     // Without any source the X server is still asked, as it may come.

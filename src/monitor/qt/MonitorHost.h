@@ -13,6 +13,7 @@
 #include "monitor/DeviceAdapters.h"
 #include "monitor/device/BoundDeviceModule.h"
 #include "monitor/device/DeviceWorker.h"
+#include "monitor/qt/GnomeForeground.h"
 #include "monitor/qt/KWinForeground.h"
 #include "monitor/qt/MonitorTray.h"
 #include "monitor/qt/MprisPlayers.h"
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<X11Foreground> foreground_;
     std::unique_ptr<WlrForeground> toplevels_;
     std::unique_ptr<KWinForeground> kwin_;
+    std::unique_ptr<GnomeForeground> gnome_;
     std::unique_ptr<MonitorTray> tray_;
     std::unique_ptr<CMonitorWnd> wnd_;
     std::unique_ptr<DeviceWorker> worker_;

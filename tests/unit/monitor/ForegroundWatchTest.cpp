@@ -85,6 +85,7 @@ TEST(ForegroundChoosing, SessionPicksTheSource) {
         {{true, false, true, false, "GNOME"}, ForegroundKind::X11, true},
         {{true, false, false, false, "KDE"}, ForegroundKind::None, true},
         {{true, false, true, false, "KDE", true}, ForegroundKind::KWinScript, false},
+        {{true, false, true, false, "ubuntu:GNOME", false, true}, ForegroundKind::GnomeExtension, false},
         {{false, false, false, false, ""}, ForegroundKind::None, true},
     };
     for (const auto &row : rows) {
@@ -93,6 +94,13 @@ TEST(ForegroundChoosing, SessionPicksTheSource) {
         EXPECT_EQ(!choice.note.empty(), row.said) << row.facts.desktop;
         if (!row.facts.desktop.empty() && row.said) {
             EXPECT_NE(choice.note.find(row.facts.desktop), std::string::npos) << choice.note;
+        }
+        // Only GNOME's missing extension is the user's to mend: the command is told.
+        const bool mendable = row.facts.desktop == "GNOME";
+        EXPECT_EQ(choice.tellUser, mendable) << row.facts.desktop;
+        if (mendable) {
+            EXPECT_NE(choice.note.find(std::string("gnome-extensions enable ") + kGnomeExtensionUuid),
+                      std::string::npos);
         }
     }
 }
