@@ -18,9 +18,10 @@ PACKAGES=(
 )
 
 # --desktops: also the desktops whose foreground sources have tests of their
-# own (a virtual KWin, and a GTK window for it), left out of plain CI runs.
+# own (a virtual KWin, a headless GNOME Shell, a GTK window for them), left
+# out of plain CI runs.
 if [ "${1:-}" = "--desktops" ]; then
-  PACKAGES+=(kwin-wayland python3-gi gir1.2-gtk-3.0)
+  PACKAGES+=(kwin-wayland gnome-shell python3-gi gir1.2-gtk-3.0)
 fi
 
 missing=()

@@ -11,12 +11,15 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-6}
 bash scripts/install-deps.sh
 
 run_tests() { # <build dir>
-  # The Wayland desktop tests need a headless sway and foot; the KDE one a KWin.
-  local skip=()
-  command -v sway >/dev/null 2>&1 && command -v foot >/dev/null 2>&1 || skip=(-LE wayland)
-  # KWin's (scripts/install-deps.sh --desktops) only where it is installed.
-  if ! command -v kwin_wayland >/dev/null 2>&1; then
-    [ ${#skip[@]} -eq 0 ] && skip=(-LE kde) || skip=(-LE 'wayland|kde')
+  # The desktop tests run where their desktop is installed: a headless sway
+  # and foot (always, from install-deps.sh), KWin and GNOME Shell (only with
+  # install-deps.sh --desktops).
+  local skip=() absent=()
+  command -v sway >/dev/null 2>&1 && command -v foot >/dev/null 2>&1 || absent+=(wayland)
+  command -v kwin_wayland >/dev/null 2>&1 || absent+=(kde)
+  command -v gnome-shell >/dev/null 2>&1 || absent+=(gnome)
+  if [ ${#absent[@]} -gt 0 ]; then
+    skip=(-LE "$(IFS='|'; echo "${absent[*]}")")
   fi
   # Tests get a private X server (for the xcb window tests) and D-Bus session.
   dbus-run-session -- xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" \
