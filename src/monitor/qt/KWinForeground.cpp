@@ -19,6 +19,7 @@ const QString kScripting = QStringLiteral("org.kde.kwin.Scripting");
 const QString kPlugin = QStringLiteral("orvyn-vantor-foreground");
 const QString kObjectPath = QStringLiteral("/org/orvyn/Vantor/Foreground");
 constexpr qsizetype kMaxText = 512;
+constexpr int kPatienceMs = 2000;               // a stuck KWin must not hold Monitor's loop for long
 constexpr qsizetype kMaxWindowPids = 64 * 1024; // more windows than any desktop has
 
 // Reports the active window at each activation. KWin 6 names windows
@@ -58,6 +59,10 @@ QDBusMessage scriptingCall(const QString &path, const QString &interface, const 
 }
 
 } // namespace
+
+QDBusMessage KWinForeground::ask(const QDBusMessage &call) {
+    return bus_.call(call, QDBus::Block, kPatienceMs);
+}
 
 KWinFront readKWinReport(const KWinReport &report) {
     KWinFront front;
@@ -125,18 +130,17 @@ bool KWinForeground::loadScript() {
             return false;
     }
     // One left by a Monitor that was killed would report twice.
-    const QDBusReply<bool> loaded =
-        bus_.call(scriptingCall("/Scripting", kScripting, "isScriptLoaded", {kPlugin}));
+    const QDBusReply<bool> loaded = ask(scriptingCall("/Scripting", kScripting, "isScriptLoaded", {kPlugin}));
     if (loaded.isValid() && loaded.value())
-        bus_.call(scriptingCall("/Scripting", kScripting, "unloadScript", {kPlugin}));
-    const QDBusReply<int> id = bus_.call(scriptingCall("/Scripting", kScripting, "loadScript",
-                                                       {QString::fromStdString(scriptPath_), kPlugin}));
+        ask(scriptingCall("/Scripting", kScripting, "unloadScript", {kPlugin}));
+    const QDBusReply<int> id = ask(scriptingCall("/Scripting", kScripting, "loadScript",
+                                                 {QString::fromStdString(scriptPath_), kPlugin}));
     if (!id.isValid() || id.value() < 0)
         return false;
     // The script's object: /N on 5.27, /Scripting/ScriptN on 6.
     for (const QString &path :
          {QStringLiteral("/Scripting/Script%1").arg(id.value()), QStringLiteral("/%1").arg(id.value())}) {
-        if (bus_.call(scriptingCall(path, "org.kde.kwin.Script", "run")).type() == QDBusMessage::ReplyMessage)
+        if (ask(scriptingCall(path, "org.kde.kwin.Script", "run")).type() == QDBusMessage::ReplyMessage)
             return true;
     }
     return false;
@@ -145,7 +149,7 @@ bool KWinForeground::loadScript() {
 void KWinForeground::unloadScript() {
     if (kwinOwner_.isEmpty() || !bus_.isConnected())
         return;
-    bus_.call(scriptingCall("/Scripting", kScripting, "unloadScript", {kPlugin}));
+    ask(scriptingCall("/Scripting", kScripting, "unloadScript", {kPlugin}));
     ::unlink(scriptPath_.c_str());
 }
 

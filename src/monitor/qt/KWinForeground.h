@@ -9,6 +9,7 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -62,6 +63,7 @@ public Q_SLOTS:
 private:
     bool loadScript();
     void unloadScript();
+    QDBusMessage ask(const QDBusMessage &call);
 
     std::string scriptPath_;
     QDBusConnection bus_;
