@@ -100,6 +100,23 @@ int matchingProfile(const ConfigBlock &config, const ProcessNames &names) {
     return -1;
 }
 
+int profileForAppId(const ConfigBlock &config, std::string_view appId) {
+    const std::string wanted = asciiLower(trim(appId, kLineBlanks));
+    if (wanted.empty())
+        return -1;
+    for (int p = 0; p < kProfileCount; ++p) {
+        const std::string file = gameFileName(getFixed(config.profiles[p].GameFile));
+        // "game.x86_64" is the app "game"; a Wine window's class is the
+        // whole "game.exe", and a dotted app id may be given whole.
+        const auto dot = file.rfind('.');
+        const bool stemMatches =
+            dot != std::string::npos && dot > 0 && std::string_view(file).substr(0, dot) == wanted;
+        if (file == wanted || stemMatches)
+            return p;
+    }
+    return -1;
+}
+
 ProcessLookup procLookup(ProcessLookup overrides, const std::string &procRoot) {
     if (!overrides.names)
         overrides.names = [procRoot](pid_t pid) { return readProcessNames(pid, procRoot); };
@@ -154,6 +171,8 @@ std::optional<int> ForegroundWatch::tick(const ConfigBlock &config) {
     Front front{source_->foregroundWindow(), -1};
     if (front.window && front.window->pid)
         front.profile = profileForForeground(config, *front.window->pid, lookup_, *source_);
+    else if (front.window)
+        front.profile = profileForAppId(config, front.window->appId);
     if (last_ == front)
         return std::nullopt; // the same program is in front, asking for the same
     last_ = front;

@@ -63,6 +63,10 @@ bool processMatches(const ProcessNames &names, std::string_view gameName);
 // The first profile (0-4) whose GameFile names the process, or -1.
 int matchingProfile(const ConfigBlock &config, const ProcessNames &names);
 
+// The first profile whose GameFile, with or without its extension, is the
+// app id or window class (any case), or -1. For desktops that name no process.
+int profileForAppId(const ConfigBlock &config, std::string_view appId);
+
 inline constexpr std::size_t kDescendantLimit = 64;
 
 // The processes below `pid` (children first, then theirs), at most `limit`.

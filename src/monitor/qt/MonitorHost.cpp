@@ -1,10 +1,13 @@
 #include "monitor/qt/MonitorHost.h"
 
 #include <QCoreApplication>
+#include <QDBusConnectionInterface>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
+#include "monitor/ForegroundChoice.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStartup.h"
 #include "platform/Trace.h"
@@ -107,7 +110,7 @@ bool MonitorHost::create() {
     services.notifier = notifier_.get();
     services.userTime = foreground_.get();
     services.players = players_.get();
-    services.foreground = foreground_.get();
+    services.foreground = chooseForegroundSource();
     services.tray = tray_.get();
     services.loop = this;
     services.clock = &systemClock();
@@ -158,6 +161,51 @@ void MonitorHost::destroy() {
     tray_->remove();
     texts_.unload();
     listener_.close();
+}
+
+ForegroundSource *MonitorHost::chooseForegroundSource() {
+    const auto variable = [](const char *name) {
+        const char *value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    SessionFacts facts;
+    facts.wayland = !variable("WAYLAND_DISPLAY").empty();
+    facts.x11 = foreground_->connected();
+    facts.desktop = variable("XDG_CURRENT_DESKTOP");
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (facts.wayland && facts.desktop.find("KDE") != std::string::npos && bus.interface() &&
+        bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin"))) {
+        auto kwin = std::make_unique<KWinForeground>(runtimeFolder_, bus);
+        facts.kwinScript = kwin->start();
+        if (facts.kwinScript)
+            kwin_ = std::move(kwin);
+    }
+    if (facts.wayland && facts.desktop.find("GNOME") != std::string::npos) {
+        auto gnome = std::make_unique<GnomeForeground>(bus);
+        facts.gnomeExtension = gnome->start();
+        if (facts.gnomeExtension)
+            gnome_ = std::move(gnome);
+    }
+    if (facts.wayland && !facts.kwinScript && !facts.gnomeExtension) {
+        auto toplevels = std::make_unique<WlrForeground>(variable("WAYLAND_DISPLAY"), variable("SWAYSOCK"));
+        facts.wlrToplevels = toplevels->connect();
+        facts.pidFromCompositor = toplevels->namesProcesses();
+        if (facts.wlrToplevels)
+            toplevels_ = std::move(toplevels);
+    }
+    const ForegroundChoice choice = chooseForeground(facts);
+    if (!choice.note.empty())
+        warn(choice.note + "\n");
+    if (choice.tellUser)
+        notifier_->notify("Per-game profiles", choice.note);
+    if (choice.kind == ForegroundKind::KWinScript)
+        return kwin_.get();
+    if (choice.kind == ForegroundKind::GnomeExtension)
+        return gnome_.get();
+    if (choice.kind == ForegroundKind::WlrToplevels)
+        return toplevels_.get();
+    // Without any source the X server is still asked, as it may come.
+    return foreground_.get();
 }
 
 std::string MonitorHost::startupId() {

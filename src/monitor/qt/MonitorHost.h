@@ -13,9 +13,12 @@
 #include "monitor/DeviceAdapters.h"
 #include "monitor/device/BoundDeviceModule.h"
 #include "monitor/device/DeviceWorker.h"
+#include "monitor/qt/GnomeForeground.h"
+#include "monitor/qt/KWinForeground.h"
 #include "monitor/qt/MonitorTray.h"
 #include "monitor/qt/MprisPlayers.h"
 #include "monitor/qt/SessionNotifier.h"
+#include "monitor/qt/WlrForeground.h"
 #include "monitor/qt/X11Foreground.h"
 #include "platform/Endpoint.h"
 #include "platform/qt/EndpointListener.h"
@@ -64,6 +67,9 @@ private:
     void close();
     // A startup id stamped with the X server's time; empty without one.
     std::string startupId();
+    // The source of the window in front this session offers; the X server
+    // stays for startup ids whichever it is.
+    ForegroundSource *chooseForegroundSource();
     // A notice the notification service did not take: the OSD shows it.
     void noticeThroughOsd(const std::string &summary, const std::string &body);
 
@@ -82,6 +88,9 @@ private:
     std::unique_ptr<SessionNotifier> notifier_;
     std::unique_ptr<MprisPlayers> players_;
     std::unique_ptr<X11Foreground> foreground_;
+    std::unique_ptr<WlrForeground> toplevels_;
+    std::unique_ptr<KWinForeground> kwin_;
+    std::unique_ptr<GnomeForeground> gnome_;
     std::unique_ptr<MonitorTray> tray_;
     std::unique_ptr<CMonitorWnd> wnd_;
     std::unique_ptr<DeviceWorker> worker_;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "monitor/ForegroundChoice.h"
 #include "monitor/ForegroundWatch.h"
 
 namespace orvyn {
@@ -49,6 +50,59 @@ TEST(ForegroundMatch, BlankGameFilesAreSkipped) {
     const ConfigBlock config = configWithGames({{0, "   "}, {1, "C:\\Games\\"}});
     EXPECT_EQ(matchingProfile(config, {"", "", ""}), -1);
     EXPECT_EQ(gameFileName(" \\x\\Quake.Exe "), "quake.exe");
+}
+
+// A desktop that names no process: the game file, without its extension or
+// whole, is the app id or window class.
+TEST(ForegroundMatch, AppIdMatchesTheGameFileWithoutItsExtension) {
+    const ConfigBlock config = configWithGames({{0, ""},
+                                                {1, "C:\\Games\\Racer.exe"},
+                                                {2, "/opt/tux/supertux2"},
+                                                {3, ".hidden"},
+                                                {4, "racer.x86_64"}});
+    const struct {
+        const char *appId;
+        int profile;
+    } rows[] = {
+        {"racer", 1},     {"RACER", 1},        {" racer ", 1},   {"Racer.exe", 1},
+        {"racer.ex", -1}, {"SuperTux2", 2},    {".hidden", 3},   {"hidden", -1},
+        {"", -1},         {"racer.x86_64", 4}, {"org.foot", -1},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(profileForAppId(config, row.appId), row.profile) << row.appId;
+}
+
+// The session decides the source; whatever it cannot see is said once.
+TEST(ForegroundChoosing, SessionPicksTheSource) {
+    const struct {
+        SessionFacts facts;
+        ForegroundKind kind;
+        bool said;
+    } rows[] = {
+        {{false, false, true, false, ""}, ForegroundKind::X11, false},
+        {{true, true, true, true, "sway"}, ForegroundKind::WlrToplevels, false},
+        {{true, true, false, false, "labwc"}, ForegroundKind::WlrToplevels, true},
+        {{true, false, true, false, "GNOME"}, ForegroundKind::X11, true},
+        {{true, false, false, false, "KDE"}, ForegroundKind::None, true},
+        {{true, false, true, false, "KDE", true}, ForegroundKind::KWinScript, false},
+        {{true, false, true, false, "ubuntu:GNOME", false, true}, ForegroundKind::GnomeExtension, false},
+        {{false, false, false, false, ""}, ForegroundKind::None, true},
+    };
+    for (const auto &row : rows) {
+        const ForegroundChoice choice = chooseForeground(row.facts);
+        EXPECT_EQ(choice.kind, row.kind) << row.facts.desktop;
+        EXPECT_EQ(!choice.note.empty(), row.said) << row.facts.desktop;
+        if (!row.facts.desktop.empty() && row.said) {
+            EXPECT_NE(choice.note.find(row.facts.desktop), std::string::npos) << choice.note;
+        }
+        // Only GNOME's missing extension is the user's to mend: the command is told.
+        const bool mendable = row.facts.desktop == "GNOME";
+        EXPECT_EQ(choice.tellUser, mendable) << row.facts.desktop;
+        if (mendable) {
+            EXPECT_NE(choice.note.find(std::string("gnome-extensions enable ") + kGnomeExtensionUuid),
+                      std::string::npos);
+        }
+    }
 }
 
 class ProcTree : public ::testing::Test {

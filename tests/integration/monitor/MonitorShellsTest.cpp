@@ -1,0 +1,195 @@
+// Monitor on the big desktops, each on a bus of its own: a virtual KWin runs
+// Monitor's script, a headless GNOME Shell the package's extension; the
+// window the desktop brings to the front picks the profile of its game.
+#include <gtest/gtest.h>
+
+#include "MonitorProcessKit.h"
+
+namespace orvyn::test {
+namespace {
+
+// A GTK window standing for a game (foot cannot run on KWin here).
+constexpr const char *kWindowScript = R"(import sys, gi
+gi.require_version("Gtk", "3.0")
+from gi.repository import Gtk
+window = Gtk.Window(title=sys.argv[1])
+window.connect("destroy", Gtk.main_quit)
+window.show_all()
+Gtk.main()
+)";
+
+class DesktopShellTest : public MonitorProcessTest {
+protected:
+    // Skips unless `program` and python3-gi are installed; a private folder
+    // and session bus, which Monitor gets too.
+    void setUpShell(const char *program) {
+        if (::access(program, X_OK) != 0 || !std::filesystem::exists("/usr/lib/python3/dist-packages/gi"))
+            GTEST_SKIP() << program << " or python3-gi is not installed";
+        MonitorProcessTest::SetUp();
+        char pattern[] = "/tmp/shell-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir = pattern;
+        const auto address = startBus();
+        ASSERT_FALSE(address.empty()) << "no private bus";
+        busAddress = std::make_unique<ScopedVariable>("DBUS_SESSION_BUS_ADDRESS", address);
+        std::ofstream(dir + "/window.py") << kWindowScript;
+    }
+    void TearDown() override {
+        MonitorProcessTest::TearDown();
+        windows.clear();
+        shell.reset();
+        buses.clear();
+        busAddress.reset();
+        if (!dir.empty())
+            std::filesystem::remove_all(dir);
+    }
+    std::string startBus() {
+        buses.push_back(std::make_unique<Child>(
+            std::vector<std::string>{"/usr/bin/dbus-daemon", "--session", "--nofork", "--print-address"}));
+        return buses.back()->readLine().value_or("");
+    }
+    // `command` with its stderr into a log of the folder.
+    std::vector<std::string> logged(const std::string &log, std::vector<std::string> command) const {
+        command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$@\" 2>\"$0\"", dir + "/" + log + ".log"});
+        return command;
+    }
+    static std::string output(const std::string &command) {
+        std::string text;
+        if (FILE *pipe = ::popen((command + " 2>/dev/null").c_str(), "r")) {
+            char buffer[512];
+            while (const std::size_t n = std::fread(buffer, 1, sizeof(buffer), pipe))
+                text.append(buffer, n);
+            ::pclose(pipe);
+        }
+        return text;
+    }
+    static bool onBus(const std::string &name) {
+        return output("dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus "
+                      "org.freedesktop.DBus.NameHasOwner string:" +
+                      name)
+                   .find("boolean true") != std::string::npos;
+    }
+    static bool waitOnBus(const std::string &name) {
+        for (int i = 0; i < 1500 && !onBus(name); ++i)
+            std::this_thread::sleep_for(10ms);
+        return onBus(name);
+    }
+    // A window of a process named `name` on the desktop's Wayland display.
+    void openWindow(const std::string &name, const std::string &display) {
+        std::filesystem::create_symlink("/usr/bin/python3", dir + "/" + name);
+        windows.push_back(std::make_unique<Child>(logged(
+            name, {"/usr/bin/env", "XDG_RUNTIME_DIR=" + dir, "WAYLAND_DISPLAY=" + display,
+                   "GDK_BACKEND=wayland", "NO_AT_BRIDGE=1", dir + "/" + name, dir + "/window.py", name})));
+    }
+    void profileNames(int profile, const char *game) {
+        auto data = std::make_unique<ProfileData>();
+        makeDefaultProfile(*data, profile, "Profile");
+        setFixed(data->GameFile, game);
+        std::filesystem::create_directories(home + "config");
+        ASSERT_TRUE(
+            SettingsStore::saveProfile(*data, home + "config/Default" + std::to_string(profile) + ".gkp"));
+    }
+    void switchedTo(int profile) {
+        ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+        for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
+            std::this_thread::sleep_for(10ms);
+        EXPECT_EQ(model.currentProfile(), profile); // report 5 reached the keyboard
+        SharedConfigBlock block;
+        block.open(runtime.runtime());
+        auto config = std::make_unique<ConfigBlock>();
+        ASSERT_TRUE(block.take(*config));
+        EXPECT_EQ(config->CurrentProfile, profile);
+    }
+
+    std::string dir;
+    std::vector<std::unique_ptr<Child>> buses;
+    std::unique_ptr<ScopedVariable> busAddress;
+    std::unique_ptr<Child> shell;
+    std::vector<std::unique_ptr<Child>> windows;
+};
+
+class MonitorKWin : public DesktopShellTest {
+protected:
+    void SetUp() override {
+        setUpShell("/usr/bin/kwin_wayland");
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        // The installed binary carries a file capability a container may not grant.
+        std::filesystem::copy_file("/usr/bin/kwin_wayland", dir + "/kwin_wayland");
+        shell = std::make_unique<Child>(logged(
+            "kwin", {"/usr/bin/env", "XDG_RUNTIME_DIR=" + dir, dir + "/kwin_wayland", "--virtual",
+                     "--no-lockscreen", "--socket", "kwin-test", "--width", "1280", "--height", "800"}));
+        ASSERT_TRUE(waitOnBus("org.kde.KWin")) << "KWin did not start";
+    }
+};
+
+TEST_F(MonitorKWin, ActivatedWindowSwitchesByItsProcess) {
+    profileNames(3, "/opt/games/racer");
+    openWindow("editor", "kwin-test");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", dir + "/kwin-test");
+    const ScopedVariable desktop("XDG_CURRENT_DESKTOP", "KDE");
+    startConnected();
+    EXPECT_TRUE(option.quiet()) << "the editor in front switched";
+    openWindow("racer", "kwin-test"); // KWin activates a new window
+    switchedTo(3);
+}
+
+class MonitorGnome : public DesktopShellTest {
+protected:
+    void SetUp() override {
+        setUpShell("/usr/bin/gnome-shell");
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        // The shell will not start without a system bus (its login manager).
+        const std::string systemBus = startBus();
+        ASSERT_FALSE(systemBus.empty());
+        // The extension as the package installs it, enabled as a user would
+        // have it (in a settings file of the test's own).
+        const std::string extensions = dir + "/data/gnome-shell/extensions/";
+        std::filesystem::create_directories(extensions);
+        std::filesystem::copy(std::string(ORVYN_GNOME_EXTENSION), extensions + kUuid,
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::create_directories(dir + "/config/glib-2.0/settings");
+        std::ofstream(dir + "/config/glib-2.0/settings/keyfile")
+            << "[org/gnome/shell]\nenabled-extensions=['" << kUuid << "']\n";
+        shell = std::make_unique<Child>(
+            logged("gnome-shell",
+                   {"/usr/bin/env", "HOME=" + dir, "XDG_RUNTIME_DIR=" + dir, "XDG_DATA_HOME=" + dir + "/data",
+                    "XDG_CONFIG_HOME=" + dir + "/config", "GSETTINGS_BACKEND=keyfile",
+                    "DBUS_SYSTEM_BUS_ADDRESS=" + systemBus, "/usr/bin/gnome-shell", "--headless", "--wayland",
+                    "--no-x11", "--virtual-monitor", "1280x800", "--wayland-display", "gnome-test"}));
+        ASSERT_TRUE(waitOnBus("org.orvyn.Vantor.FocusedWindow"))
+            << "the shell or its extension did not start";
+        // The shell shows the overview once started, and there new windows
+        // get no focus: wait for it, then leave it.
+        const std::string property =
+            "dbus-send --session --print-reply --dest=org.gnome.Shell /org/gnome/Shell "
+            "org.freedesktop.DBus.Properties.";
+        const auto overview = [&] {
+            return output(property + "Get string:org.gnome.Shell string:OverviewActive").find("true") !=
+                   std::string::npos;
+        };
+        for (int i = 0; i < 1000 && !overview(); ++i)
+            std::this_thread::sleep_for(10ms);
+        output(property + "Set string:org.gnome.Shell string:OverviewActive variant:boolean:false");
+        for (int i = 0; i < 1000 && overview(); ++i)
+            std::this_thread::sleep_for(10ms);
+        ASSERT_FALSE(overview());
+    }
+
+    static constexpr const char *kUuid = "orvyn-vantor-foreground@orvyn";
+};
+
+TEST_F(MonitorGnome, FocusedWindowSwitchesByItsProcess) {
+    profileNames(3, "/opt/games/racer");
+    openWindow("editor", "gnome-test");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", dir + "/gnome-test");
+    const ScopedVariable desktop("XDG_CURRENT_DESKTOP", "GNOME");
+    startConnected();
+    EXPECT_TRUE(option.quiet()) << "the editor in front switched";
+    openWindow("racer", "gnome-test"); // the shell focuses a new window
+    switchedTo(3);
+}
+
+} // namespace
+} // namespace orvyn::test

@@ -1,0 +1,155 @@
+// Monitor on a Wayland desktop: a headless sway with two native Wayland
+// windows; the one brought to the front picks the profile of its game, by
+// the process sway names or, without sway's IPC, by its app id.
+#include <gtest/gtest.h>
+
+#include "MonitorProcessKit.h"
+
+namespace orvyn::test {
+namespace {
+
+class MonitorWayland : public MonitorProcessTest {
+protected:
+    void SetUp() override {
+        if (::access("/usr/bin/sway", X_OK) != 0 || ::access("/usr/bin/foot", X_OK) != 0)
+            GTEST_SKIP() << "sway or foot is not installed";
+        MonitorProcessTest::SetUp();
+        // Reachable by the unprivileged user the compositor runs as.
+        char pattern[] = "/tmp/sway-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir = pattern;
+        startSway();
+    }
+    void startSway() {
+        sway = std::make_unique<Child>(std::vector<std::string>{"/bin/sh", kTestbed, "compositor", dir});
+        for (int i = 0; i < 1000 && (display().empty() || ipc().empty()); ++i)
+            std::this_thread::sleep_for(10ms);
+        ASSERT_FALSE(display().empty()) << "sway did not start";
+        ASSERT_FALSE(ipc().empty()) << "sway has no IPC socket";
+    }
+    void stopSway() {
+        sway.reset(); // killed: its windows go with it
+        windows.clear();
+        for (const char *left : {"/wayland-1", "/wayland-1.lock"})
+            std::filesystem::remove(dir + left);
+        for (std::string socket = ipc(); !socket.empty(); socket = ipc())
+            std::filesystem::remove(socket);
+    }
+    void TearDown() override {
+        MonitorProcessTest::TearDown();
+        windows.clear();
+        sway.reset();
+        if (!dir.empty())
+            std::filesystem::remove_all(dir);
+    }
+
+    std::string display() const {
+        return std::filesystem::exists(dir + "/wayland-1") ? dir + "/wayland-1" : "";
+    }
+    std::string ipc() const {
+        for (const auto &entry : std::filesystem::directory_iterator(dir))
+            if (entry.path().filename().string().starts_with("sway-ipc."))
+                return entry.path().string();
+        return {};
+    }
+    std::string swaymsg(const std::string &arguments) const {
+        const std::string command = "swaymsg -s '" + ipc() + "' " + arguments + " 2>&1";
+        std::string output;
+        if (FILE *pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            while (const std::size_t n = std::fread(buffer, 1, sizeof(buffer), pipe))
+                output.append(buffer, n);
+            ::pclose(pipe);
+        }
+        return output;
+    }
+    // A foot window with this app id, running as the process `name`.
+    void openWindow(const std::string &appId, const std::string &name) {
+        windows.push_back(std::make_unique<Child>(
+            std::vector<std::string>{"/bin/sh", kTestbed, "window", dir, appId, name}));
+        for (int i = 0; i < 1000; ++i) {
+            if (swaymsg("-t get_tree").find("\"app_id\": \"" + appId + "\"") != std::string::npos)
+                return;
+            std::this_thread::sleep_for(10ms);
+        }
+        FAIL() << "no window " << appId;
+    }
+    void profileNames(int profile, const char *game) {
+        auto data = std::make_unique<ProfileData>();
+        makeDefaultProfile(*data, profile, "Profile");
+        setFixed(data->GameFile, game);
+        std::filesystem::create_directories(home + "config");
+        ASSERT_TRUE(
+            SettingsStore::saveProfile(*data, home + "config/Default" + std::to_string(profile) + ".gkp"));
+    }
+    // Brings the window to the front; Monitor must switch to `profile`.
+    void focusSwitchesTo(const std::string &appId, int profile) {
+        option.drain();
+        EXPECT_NE(swaymsg("'[app_id=" + appId + "] focus'").find("\"success\": true"), std::string::npos);
+        switchedTo(profile);
+    }
+    void switchedTo(int profile) {
+        ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+        for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
+            std::this_thread::sleep_for(10ms);
+        EXPECT_EQ(model.currentProfile(), profile); // report 5 reached the keyboard
+        SharedConfigBlock block;
+        block.open(runtime.runtime());
+        auto config = std::make_unique<ConfigBlock>();
+        ASSERT_TRUE(block.take(*config));
+        EXPECT_EQ(config->CurrentProfile, profile);
+    }
+
+    static constexpr const char *kTestbed = ORVYN_SWAY_TESTBED;
+    std::string dir;
+    std::unique_ptr<Child> sway;
+    std::vector<std::unique_ptr<Child>> windows;
+};
+
+// sway names each window's process: the game is known by its program name,
+// whatever its app id.
+TEST_F(MonitorWayland, WindowInFrontSwitchesByItsProcess) {
+    profileNames(3, "/opt/games/racer");
+    openWindow("com.example.Racer", "racer");
+    openWindow("com.example.Editor", "editor");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+    const ScopedVariable swaysock("SWAYSOCK", ipc());
+    startConnected();
+    EXPECT_TRUE(option.quiet()) << "the editor in front switched";
+    focusSwitchesTo("com.example.Racer", 3);
+    // Back to the editor: no switch back.
+    EXPECT_NE(swaymsg("'[app_id=com.example.Editor] focus'").find("\"success\": true"), std::string::npos);
+    EXPECT_TRUE(option.quiet());
+    EXPECT_EQ(model.currentProfile(), 3);
+}
+
+// Without sway's IPC nothing names a process: the app id is the game file's
+// name without its extension.
+TEST_F(MonitorWayland, WithoutProcessesTheAppIdNamesTheGame) {
+    profileNames(2, "C:\\Games\\Racer.exe");
+    openWindow("racer", "");
+    openWindow("editor", "");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+    ::unsetenv("SWAYSOCK");
+    startConnected();
+    EXPECT_TRUE(option.quiet());
+    focusSwitchesTo("racer", 2);
+}
+
+// The compositor goes and comes back: Monitor follows the new one.
+TEST_F(MonitorWayland, ACompositorThatRestartsIsFollowed) {
+    profileNames(2, "C:\\Games\\Racer.exe");
+    openWindow("editor", "");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+    ::unsetenv("SWAYSOCK");
+    startConnected();
+    stopSway();
+    startSway();
+    openWindow("editor", "");
+    EXPECT_TRUE(option.quiet());
+    openWindow("racer", ""); // a new window comes to the front
+    switchedTo(2);
+}
+
+} // namespace
+} // namespace orvyn::test
