@@ -182,6 +182,20 @@ protected:
         server->stop();
     }
 
+    // Monitor announced a switch to `profile`, the keyboard took it (report
+    // 5) and the shared block holds it.
+    void switchedTo(int profile) {
+        ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
+        for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
+            std::this_thread::sleep_for(10ms);
+        EXPECT_EQ(model.currentProfile(), profile); // report 5 reached the keyboard
+        SharedConfigBlock block;
+        block.open(runtime.runtime());
+        auto config = std::make_unique<ConfigBlock>();
+        ASSERT_TRUE(block.take(*config));
+        EXPECT_EQ(config->CurrentProfile, profile);
+    }
+
     void writeMarkerScript(const std::string &path) {
         std::ofstream(path) << "#!/bin/sh\necho started >> \"$0.started\"\n";
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);

@@ -89,17 +89,6 @@ protected:
         ASSERT_TRUE(
             SettingsStore::saveProfile(*data, home + "config/Default" + std::to_string(profile) + ".gkp"));
     }
-    void switchedTo(int profile) {
-        ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
-        for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
-            std::this_thread::sleep_for(10ms);
-        EXPECT_EQ(model.currentProfile(), profile); // report 5 reached the keyboard
-        SharedConfigBlock block;
-        block.open(runtime.runtime());
-        auto config = std::make_unique<ConfigBlock>();
-        ASSERT_TRUE(block.take(*config));
-        EXPECT_EQ(config->CurrentProfile, profile);
-    }
 
     std::string dir;
     std::vector<std::unique_ptr<Child>> buses;

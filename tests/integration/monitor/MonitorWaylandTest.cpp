@@ -88,17 +88,6 @@ protected:
         EXPECT_NE(swaymsg("'[app_id=" + appId + "] focus'").find("\"success\": true"), std::string::npos);
         switchedTo(profile);
     }
-    void switchedTo(int profile) {
-        ASSERT_TRUE(option.waitFor(WM_PROFILE_CHANGED));
-        for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
-            std::this_thread::sleep_for(10ms);
-        EXPECT_EQ(model.currentProfile(), profile); // report 5 reached the keyboard
-        SharedConfigBlock block;
-        block.open(runtime.runtime());
-        auto config = std::make_unique<ConfigBlock>();
-        ASSERT_TRUE(block.take(*config));
-        EXPECT_EQ(config->CurrentProfile, profile);
-    }
 
     static constexpr const char *kTestbed = ORVYN_SWAY_TESTBED;
     std::string dir;
