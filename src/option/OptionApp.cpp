@@ -16,6 +16,8 @@
 #include "platform/qt/ProgramApplication.h"
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"
+#include "translations/ProgramTranslations.h"
+#include "uitext/LanguageChoice.h"
 #include "uitext/UiText.h"
 
 namespace orvyn {
@@ -57,6 +59,7 @@ private:
 } // namespace
 
 int runOption(int argc, char **argv) {
+    const std::string languageArgument = takeLanguageArgument(argc, argv);
     StartSteps steps;
     ProgramStartup startup("Option");
     if (!startup.findRuntimeFolder())
@@ -90,6 +93,10 @@ int runOption(int argc, char **argv) {
         return 1;
     }
     const std::string &settingsDir = *settingsFolder;
+    SettingsStore settings(settingsDir);
+    const std::string language =
+        chooseLanguage(languageArgument, settings.readLanguage(), LocaleVariables::fromProcess());
+    installTranslations(application.app(), language, program);
 
     // Every window is drawn from its skin: a skin that would leave a window
     // without its pictures is named now, before any window is built.
@@ -108,8 +115,7 @@ int runOption(int argc, char **argv) {
     steps.step("skin-check");
 
     UiTextLibrary texts;
-    texts.load(program);
-    SettingsStore settings(settingsDir);
+    texts.load(program, language);
     EndpointPoster poster(runtime);
     QtDocumentOpener shell;
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");
