@@ -1,5 +1,6 @@
 #include "option/OptionApp.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <chrono>
 #include <cstdio>
@@ -106,9 +107,10 @@ int runOption(int argc, char **argv) {
         startup.releaseInstance();
         startup.complain("cannot draw its windows: " + problem);
         QMessageBox::critical(nullptr, QStringLiteral("Option"),
-                              QStringLiteral("Option cannot draw its windows, because a file of its skin "
-                                             "is wrong:\n\n%1\n\nRestore the skins folder beside the "
-                                             "program (or mend the file) and start Option again.")
+                              QCoreApplication::translate(
+                                  "Option", "Option cannot draw its windows, because a file of its skin "
+                                            "is wrong:\n\n%1\n\nRestore the skins folder beside the "
+                                            "program (or mend the file) and start Option again.")
                                   .arg(QString::fromStdString(problem)));
         return 1;
     }
