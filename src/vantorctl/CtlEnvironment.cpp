@@ -1,5 +1,6 @@
 #include "vantorctl/CtlEnvironment.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "vantorctl/CtlValues.h"
@@ -16,6 +17,13 @@ void complain(const std::string &text) {
 
 std::string str(const QString &s) {
     return s.toStdString();
+}
+
+std::string said(const char *source, std::initializer_list<std::string_view> args) {
+    QString text = QCoreApplication::translate("vantorctl", source);
+    for (const std::string_view a : args)
+        text = text.arg(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())));
+    return text.toStdString();
 }
 
 bool endsWithJson(const std::string &path) {
