@@ -106,6 +106,17 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
     </message>
 </context>
 <context>
+    <name>OsdProgram</name>
+    <message>
+        <source>Windows Key: Lock</source>
+        <translation>Windows-Taste: gesperrt</translation>
+    </message>
+    <message>
+        <source>Windows Key: UnLock</source>
+        <translation>Windows-Taste: entsperrt</translation>
+    </message>
+</context>
+<context>
     <name>ProfileDialog</name>
     <message>
         <source>Game program</source>
