@@ -30,7 +30,8 @@ void print(const std::string &text);
 void complain(const std::string &text);
 std::string str(const QString &s);
 // A message in the user's language: `source` is marked at its place with
-// QT_TRANSLATE_NOOP("vantorctl", ...), and %1, %2, ... take `args` in order.
+// QT_TRANSLATE_NOOP("vantorctl", ...), and %1, %2, %3 take `args` (at most
+// three) in order.
 // Command, option and value names stay English inside the messages.
 std::string said(const char *source, std::initializer_list<std::string_view> args = {});
 bool endsWithJson(const std::string &path);
