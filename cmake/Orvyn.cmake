@@ -91,7 +91,10 @@ function(orvyn_add_gtest name)
   if(ARG_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
+  # Tests read the English texts whatever the desktop's language (LANGUAGE
+  # outranks LANG, and without a locale English is chosen anyway).
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "LANGUAGE=en")
   if(ARG_ENV)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENV}")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "LANGUAGE=en;${ARG_ENV}")
   endif()
 endfunction()

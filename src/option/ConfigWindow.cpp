@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -119,7 +120,7 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
     connection_->look();
 
     waitShield_ = new WaitShield(this);
-    waitShield_->setAccessibleName(QStringLiteral("Writing to the keyboard"));
+    waitShield_->setAccessibleName(QCoreApplication::translate("ConfigWindow", "Writing to the keyboard"));
     // The session decides when the wait ends; the timer only wakes it.
     services_.session.setApplyWaitTiming({applyWaitLimit(), kMonitorWatchInterval});
     waitCheck_.setSingleShot(true);
@@ -181,7 +182,8 @@ void ConfigWindow::initialize(ConfigExchange *exchange, bool viewFailed) {
     // The block is still handed on: a Monitor that starts again later puts a
     // new one in place, which the session then reaches.
     if (viewFailed)
-        QMessageBox::warning(this, QStringLiteral("Option"), QStringLiteral("Could not map view of file."),
+        QMessageBox::warning(this, QStringLiteral("Option"),
+                             QCoreApplication::translate("ConfigWindow", "Could not map view of file."),
                              QMessageBox::Ok);
     services_.session.initialize(exchange);
 }
@@ -304,8 +306,12 @@ void ConfigWindow::openUserManual() {
     if (services_.shell.openFile(path))
         return;
     tell(QFileInfo::exists(path)
-             ? QStringLiteral("No program could show the user manual %1. Install a PDF viewer.").arg(path)
-             : QStringLiteral("The user manual is missing. It was looked for at %1.").arg(path));
+             ? QCoreApplication::translate("ConfigWindow",
+                                           "No program could show the user manual %1. Install a PDF viewer.")
+                   .arg(path)
+             : QCoreApplication::translate("ConfigWindow",
+                                           "The user manual is missing. It was looked for at %1.")
+                   .arg(path));
 }
 
 void ConfigWindow::tell(const QString &text) {

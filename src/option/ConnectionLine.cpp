@@ -1,5 +1,6 @@
 #include "option/ConnectionLine.h"
 
+#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -85,7 +86,7 @@ ConnectionLine::ConnectionLine(Services services, QWidget *parent)
     : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("connectionLine"));
     markAsStatusLine(this);
-    startButton_ = new SkinTextButton(QStringLiteral("Start Monitor"), this);
+    startButton_ = new SkinTextButton(QCoreApplication::translate("ConnectionLine", "Start Monitor"), this);
     startButton_->setObjectName(QStringLiteral("startMonitorButton"));
     startButton_->hide();
     connect(startButton_, &QAbstractButton::clicked, this, &ConnectionLine::startMonitor);
@@ -171,7 +172,7 @@ void ConnectionLine::startMonitor() {
     if (services_.poster.exists(kMonitorTitle)) {
         trace("Option: Monitor is already running\n");
         look();
-        tell(QStringLiteral("Monitor is already running."));
+        tell(QCoreApplication::translate("ConnectionLine", "Monitor is already running."));
         return;
     }
     std::string folder = services_.programFolder;
@@ -185,7 +186,8 @@ void ConnectionLine::startMonitor() {
         started.error = program.error;
     if (!started.started) {
         trace("Option: Monitor could not be started: " + started.error + "\n");
-        tell(QStringLiteral("Monitor could not be started: %1").arg(QString::fromStdString(started.error)));
+        tell(QCoreApplication::translate("ConnectionLine", "Monitor could not be started: %1")
+                 .arg(QString::fromStdString(started.error)));
         return;
     }
     trace("Option: started Monitor\n");

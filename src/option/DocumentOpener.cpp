@@ -1,5 +1,6 @@
 #include "option/DocumentOpener.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -72,19 +73,23 @@ void tellNotShown(QWidget *owner, DocumentOpener &shell, const NotShown &failure
     const QFileInfo file(failure.target);
     const QString title = QStringLiteral("Option");
     if (file.absoluteFilePath() != QFileInfo(QString::fromStdString(manual)).absoluteFilePath()) {
-        QMessageBox::information(owner, title,
-                                 QStringLiteral("No program could open %1.").arg(failure.target));
+        QMessageBox::information(
+            owner, title,
+            QCoreApplication::translate("DocumentOpener", "No program could open %1.").arg(failure.target));
         return;
     }
-    const QString why = failure.outcome == OpenOutcome::NoViewer
-                            ? QStringLiteral("No program to show PDF files is installed.")
-                            : QStringLiteral("The PDF viewer could not show it.");
-    QMessageBox box(
-        QMessageBox::Information, title,
-        QStringLiteral("The user manual could not be opened. %1\n\nIt is at:\n%2").arg(why, failure.target),
-        QMessageBox::Close, owner);
+    const QString why =
+        failure.outcome == OpenOutcome::NoViewer
+            ? QCoreApplication::translate("DocumentOpener", "No program to show PDF files is installed.")
+            : QCoreApplication::translate("DocumentOpener", "The PDF viewer could not show it.");
+    QMessageBox box(QMessageBox::Information, title,
+                    QCoreApplication::translate("DocumentOpener",
+                                                "The user manual could not be opened. %1\n\nIt is at:\n%2")
+                        .arg(why, failure.target),
+                    QMessageBox::Close, owner);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    const QPushButton *folder = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    const QPushButton *folder =
+        box.addButton(QCoreApplication::translate("DocumentOpener", "Open Folder"), QMessageBox::ActionRole);
     box.exec();
     if (box.clickedButton() == folder)
         shell.openFile(file.absolutePath());

@@ -1,5 +1,6 @@
 #include "option/OptionApp.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +17,8 @@
 #include "platform/qt/ProgramApplication.h"
 #include "shared/Messages.h"
 #include "shared/SharedBlock.h"
+#include "translations/ProgramTranslations.h"
+#include "uitext/LanguageChoice.h"
 #include "uitext/UiText.h"
 
 namespace orvyn {
@@ -57,6 +60,7 @@ private:
 } // namespace
 
 int runOption(int argc, char **argv) {
+    const std::string languageArgument = takeLanguageArgument(argc, argv);
     StartSteps steps;
     ProgramStartup startup("Option");
     if (!startup.findRuntimeFolder())
@@ -90,6 +94,10 @@ int runOption(int argc, char **argv) {
         return 1;
     }
     const std::string &settingsDir = *settingsFolder;
+    SettingsStore settings(settingsDir);
+    const std::string language =
+        chooseLanguage(languageArgument, settings.readLanguage(), LocaleVariables::fromProcess());
+    installTranslations(application.app(), language, program);
 
     // Every window is drawn from its skin: a skin that would leave a window
     // without its pictures is named now, before any window is built.
@@ -99,17 +107,17 @@ int runOption(int argc, char **argv) {
         startup.releaseInstance();
         startup.complain("cannot draw its windows: " + problem);
         QMessageBox::critical(nullptr, QStringLiteral("Option"),
-                              QStringLiteral("Option cannot draw its windows, because a file of its skin "
-                                             "is wrong:\n\n%1\n\nRestore the skins folder beside the "
-                                             "program (or mend the file) and start Option again.")
+                              QCoreApplication::translate(
+                                  "Option", "Option cannot draw its windows, because a file of its skin "
+                                            "is wrong:\n\n%1\n\nRestore the skins folder beside the "
+                                            "program (or mend the file) and start Option again.")
                                   .arg(QString::fromStdString(problem)));
         return 1;
     }
     steps.step("skin-check");
 
     UiTextLibrary texts;
-    texts.load(program);
-    SettingsStore settings(settingsDir);
+    texts.load(program, language);
     EndpointPoster poster(runtime);
     QtDocumentOpener shell;
     ConfigSession session(settings, poster, texts, settingsDir + "config/sequence.dat");

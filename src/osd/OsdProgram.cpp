@@ -1,5 +1,6 @@
 #include "osd/OsdProgram.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 #include "shared/Messages.h"
@@ -71,10 +72,15 @@ void OsdProgram::showStoredText() {
     notice.summary = settings_.readOsdMessage();
     if (notice.summary.empty())
         return;
-    if (notice.summary == kWindowsKeyLockText)
+    // Monitor's two fixed texts are shown in the user's language; any other
+    // text is shown as it came.
+    if (notice.summary == kWindowsKeyLockText) {
         notice.kind = NoticeKind::KeyLock;
-    else if (notice.summary == kWindowsKeyUnlockText)
+        notice.summary = QCoreApplication::translate("OsdProgram", "Windows Key: Lock").toStdString();
+    } else if (notice.summary == kWindowsKeyUnlockText) {
         notice.kind = NoticeKind::KeyUnlock;
+        notice.summary = QCoreApplication::translate("OsdProgram", "Windows Key: UnLock").toStdString();
+    }
     display_.showNotice(notice);
 }
 

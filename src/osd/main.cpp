@@ -12,9 +12,12 @@
 #include "platform/qt/EndpointListener.h"
 #include "platform/qt/ProgramApplication.h"
 #include "shared/Messages.h"
+#include "translations/ProgramTranslations.h"
+#include "uitext/LanguageChoice.h"
 
 int main(int argc, char **argv) {
     using namespace orvyn;
+    const std::string languageArgument = takeLanguageArgument(argc, argv);
     ProgramStartup startup("OSD");
     if (!startup.findRuntimeFolder())
         return 1;
@@ -38,8 +41,11 @@ int main(int argc, char **argv) {
     if (!settingsPath)
         return 1;
     SettingsStore settings(*settingsPath);
+    const std::string language =
+        chooseLanguage(languageArgument, settings.readLanguage(), LocaleVariables::fromProcess());
+    installTranslations(application.app(), language, programFolder());
     UiTextLibrary texts;
-    texts.load(programFolder());
+    texts.load(programFolder(), language);
     X11Fullscreen fullscreen;
     DesktopNotices notices([&fullscreen] { return fullscreen.activeWindowIsFullscreen(); });
     notices.setActiveWindowProbe([&fullscreen]() -> std::optional<QRect> {

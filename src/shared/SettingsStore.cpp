@@ -228,4 +228,9 @@ std::string SettingsStore::readOsdMessage() const {
     return reported(ini, ini.readText("OSDData", "Message", ""));
 }
 
+std::string SettingsStore::readLanguage() const {
+    const IniFile ini = configIni();
+    return reported(ini, ini.readText(kSetting, "Language", ""));
+}
+
 } // namespace orvyn

@@ -116,6 +116,8 @@ public:
     bool writeProfileFileName(int n, std::string_view text);
     bool writeOsdMessage(std::string_view text);
     std::string readOsdMessage() const;
+    // [Setting] Language: the user's choice of language, empty when unset.
+    std::string readLanguage() const;
 
 private:
     IniFile configIni() const { return IniFile(configIniPath(), kSettingsFileMaxBytes); }

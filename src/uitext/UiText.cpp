@@ -2,11 +2,11 @@
 
 namespace orvyn {
 
-bool UiTextLibrary::load(const std::string &programFolder) {
-    return loadFile(programFolder + "uitext.so");
+bool UiTextLibrary::load(const std::string &programFolder, const std::string &language) {
+    return loadFile(programFolder + "uitext.so", language);
 }
 
-bool UiTextLibrary::loadFile(const std::string &modulePath) {
+bool UiTextLibrary::loadFile(const std::string &modulePath, const std::string &language) {
     unload();
     if (!module_.open(modulePath))
         return false;
@@ -15,6 +15,10 @@ bool UiTextLibrary::loadFile(const std::string &modulePath) {
         module_.close();
         return false;
     }
+    // The selection is the module's, so it is made at every load: another
+    // loader in this process may have chosen differently.
+    if (const auto select = module_.function<SelectLanguage>("uitext_select_language"))
+        select(language.c_str());
     return true;
 }
 

@@ -16,9 +16,11 @@ public:
 
 class UiTextLibrary final : public TextSource {
 public:
-    // Loads `<folder>uitext.so`; false (and empty texts) when it is missing.
-    bool load(const std::string &programFolder);
-    bool loadFile(const std::string &modulePath);
+    // Loads `<folder>uitext.so` and selects `language` in it (see
+    // LanguageChoice.h); false (and empty texts) when it is missing. A
+    // language the module lacks, or a module that cannot select, is English.
+    bool load(const std::string &programFolder, const std::string &language = "en");
+    bool loadFile(const std::string &modulePath, const std::string &language = "en");
     void unload();
     bool isLoaded() const { return lookup_ != nullptr; }
     // Read into a 260-byte buffer as the programs always did: at most 259
@@ -27,6 +29,7 @@ public:
 
 private:
     using LoadString = int (*)(unsigned, char *, int);
+    using SelectLanguage = int (*)(const char *);
     LoadedModule module_;
     LoadString lookup_ = nullptr;
 };

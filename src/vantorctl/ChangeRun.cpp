@@ -64,9 +64,11 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
     case InstanceClaim::First:
         break;
     case InstanceClaim::AlreadyRunning:
-        complain("Another change is in progress (Option's window or another vantorctl command), so nothing "
-                 "was changed: two editors of one configuration would overwrite each other. Close Option or "
-                 "wait for the other command, then try again.");
+        complain(said(QT_TRANSLATE_NOOP(
+            "vantorctl", "Another change is in progress (Option's window or another vantorctl command), "
+                         "so nothing was changed: two editors of one configuration would "
+                         "overwrite each other. Close Option or wait for the other command, "
+                         "then try again.")));
         return ExitStatus::OptionOpen;
     case InstanceClaim::Failed:
         return ExitStatus::BadInput;
@@ -77,11 +79,13 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
     case BindResult::Bound:
         break;
     case BindResult::Taken:
-        complain("Another program receives Option's messages, so nothing was changed. Close Option and try "
-                 "again.");
+        complain(said(QT_TRANSLATE_NOOP("vantorctl",
+                                        "Another program receives Option's messages, so nothing was changed. "
+                                        "Close Option and try again.")));
         return ExitStatus::OptionOpen;
     case BindResult::Error:
-        complain("Cannot receive Monitor's answer: " + endpoint.error());
+        complain(
+            said(QT_TRANSLATE_NOOP("vantorctl", "Cannot receive Monitor's answer: %1"), {endpoint.error()}));
         return ExitStatus::BadInput;
     }
     std::string folderError;
@@ -110,8 +114,14 @@ ExitStatus runChange(Environment &env, const ChangeOptions &options, const Edit 
     session.setView(nullptr);
     if (session.lastApplyOutcome() == ApplyOutcome::Refused) {
         const std::string refused = refusedSettingsText(session.lastRefusedReports());
-        complain("The keyboard refused some changes" + (refused.empty() ? std::string() : ": " + refused) +
-                 ". The settings files hold them, but the keyboard did not take them.");
+        complain(refused.empty()
+                     ? said(QT_TRANSLATE_NOOP(
+                           "vantorctl", "The keyboard refused some changes. The settings files hold them, "
+                                        "but the keyboard did not take them."))
+                     : said(QT_TRANSLATE_NOOP(
+                                "vantorctl", "The keyboard refused some changes: %1. The settings files hold "
+                                             "them, but the keyboard did not take them."),
+                            {refused}));
     }
     return changeExitStatus(view.told);
 }

@@ -23,7 +23,8 @@ std::optional<std::string> readJsonInput(const std::string &path) {
     if (path != "-") {
         const FileRead read = readRegularFile(path, kProfileJsonMaxBytes);
         if (!read.ok()) {
-            complain(read.error.empty() ? "Cannot read \"" + path + "\"." : read.error);
+            complain(read.error.empty() ? said(QT_TRANSLATE_NOOP("vantorctl", "Cannot read \"%1\"."), {path})
+                                        : read.error);
             return std::nullopt;
         }
         return read.contents;
@@ -35,14 +36,16 @@ std::optional<std::string> readJsonInput(const std::string &path) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            complain(std::string("Cannot read standard input: ") + std::strerror(errno));
+            complain(said(QT_TRANSLATE_NOOP("vantorctl", "Cannot read standard input: %1"),
+                          {std::strerror(errno)}));
             return std::nullopt;
         }
         if (n == 0)
             return data;
         data.append(buf, static_cast<std::size_t>(n));
         if (data.size() > kProfileJsonMaxBytes) {
-            complain("The document on standard input is larger than a profile document can be.");
+            complain(said(QT_TRANSLATE_NOOP(
+                "vantorctl", "The document on standard input is larger than a profile document can be.")));
             return std::nullopt;
         }
     }
@@ -53,7 +56,8 @@ std::optional<std::string> readJsonInput(const std::string &path) {
 ExitStatus runSet(const Command &command, QCommandLineParser &parser, Environment &env) {
     const QStringList args = operands(parser);
     if (args.size() < 2)
-        return usageError(command, "set needs a profile and at least one KEY=VALUE.");
+        return usageError(
+            command, said(QT_TRANSLATE_NOOP("vantorctl", "set needs a profile and at least one KEY=VALUE.")));
     const auto p = profileOperand(command, args, 0, nullptr);
     if (!p)
         return ExitStatus::BadInput;
@@ -77,7 +81,8 @@ ExitStatus runSet(const Command &command, QCommandLineParser &parser, Environmen
 ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environment &env) {
     const QStringList args = operands(parser);
     if (args.size() < 3)
-        return usageError(command, "assign needs a profile, a key and what the key does.");
+        return usageError(command, said(QT_TRANSLATE_NOOP(
+                                       "vantorctl", "assign needs a profile, a key and what the key does.")));
     const auto p = profileOperand(command, args, 0, nullptr);
     if (!p)
         return ExitStatus::BadInput;
@@ -96,7 +101,8 @@ ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environ
     Edit edit;
     if (kind == "default") {
         if (args.size() != 3)
-            return usageError(command, "default takes nothing after it.");
+            return usageError(command,
+                              said(QT_TRANSLATE_NOOP("vantorctl", "default takes nothing after it.")));
         edit = [=](ConfigSession &s) {
             assignFactoryEntry(s.working(), profile, slot);
             return std::string();
@@ -122,7 +128,9 @@ ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environ
         };
     } else if (kind == "program") {
         if (args.size() != 4 || rest.empty())
-            return usageError(command, "program takes one path (quote a path with blanks).");
+            return usageError(
+                command,
+                said(QT_TRANSLATE_NOOP("vantorctl", "program takes one path (quote a path with blanks).")));
         std::error_code ec;
         const std::filesystem::path here = std::filesystem::current_path(ec);
         std::string path;
@@ -132,26 +140,38 @@ ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environ
             const char *searchPath = std::getenv("PATH");
             path = findProgramInPath(rest, searchPath ? searchPath : "", here.string());
             if (path.empty())
-                return usageError(command, "No program \"" + rest +
-                                               "\" was found in PATH; give its full path (or ./" + rest +
-                                               " for one in the current folder).");
+                return usageError(
+                    command,
+                    said(QT_TRANSLATE_NOOP("vantorctl", "No program \"%1\" was found in PATH; give its full "
+                                                        "path (or ./%1 for one in the current folder)."),
+                         {rest}));
         } else {
             path = std::filesystem::absolute(rest, ec).lexically_normal().string();
             if (ec || path.empty())
-                return usageError(command, "Cannot make a full path of \"" + rest + "\".");
+                return usageError(
+                    command,
+                    said(QT_TRANSLATE_NOOP("vantorctl", "Cannot make a full path of \"%1\"."), {rest}));
         }
         if (!programPathFits(path))
-            return usageError(command, "The path \"" + path + "\" is longer than the " +
-                                           std::to_string(kProgramPathMaxBytes) + " bytes a key holds.");
+            return usageError(
+                command, said(QT_TRANSLATE_NOOP("vantorctl",
+                                                "The path \"%1\" is longer than the %2 bytes a key holds."),
+                              {path, std::to_string(kProgramPathMaxBytes)}));
         if (::access(path.c_str(), F_OK) != 0)
-            complain("note: \"" + path + "\" does not exist (yet); the key starts it once it does.");
+            complain(
+                said(QT_TRANSLATE_NOOP("vantorctl",
+                                       "note: \"%1\" does not exist (yet); the key starts it once it does."),
+                     {path}));
         edit = [=](ConfigSession &s) {
             assignProgram(s.working(), profile, slot, path);
             return std::string();
         };
     } else if (kind == "macro") {
         if (rest.empty())
-            return usageError(command, "macro takes the name of a macro of the library (vantorctl macros).");
+            return usageError(
+                command,
+                said(QT_TRANSLATE_NOOP(
+                    "vantorctl", "macro takes the name of a macro of the library (vantorctl macros).")));
         edit = [=](ConfigSession &s) {
             MacroKeyInfo probe{};
             const bool fits = rest.size() < sizeof probe.macroName;
@@ -163,10 +183,11 @@ ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environ
             return std::string();
         };
     } else {
-        return usageError(command,
-                          "Unknown assignment \"" + kind +
-                              "\": use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME "
-                              "or default.");
+        return usageError(
+            command, said(QT_TRANSLATE_NOOP("vantorctl",
+                                            "Unknown assignment \"%1\": use macro NAME, keys COMBINATION, "
+                                            "program PATH, media NAME, mouse NAME or default."),
+                          {kind}));
     }
     return runChange(env, *options, edit);
 }
@@ -174,7 +195,8 @@ ExitStatus runAssign(const Command &command, QCommandLineParser &parser, Environ
 ExitStatus runExport(const Command &command, QCommandLineParser &parser, Environment &env) {
     const QStringList args = operands(parser);
     if (args.size() != 2)
-        return usageError(command, "export needs a profile and a file.");
+        return usageError(command,
+                          said(QT_TRANSLATE_NOOP("vantorctl", "export needs a profile and a file.")));
     const auto p = profileOperand(command, args, 0, nullptr);
     if (!p)
         return ExitStatus::BadInput;
@@ -190,8 +212,10 @@ ExitStatus runExport(const Command &command, QCommandLineParser &parser, Environ
         const bool existed = ::access(path.c_str(), F_OK) == 0;
         std::string error;
         if (!replaceFileAtomically(path, text, &error)) {
-            complain("Cannot write \"" + path + "\": " + error + "." +
-                     (existed ? " The file that was there is left as it was." : ""));
+            complain(
+                said(QT_TRANSLATE_NOOP("vantorctl", "Cannot write \"%1\": %2."), {path, error}) +
+                (existed ? said(QT_TRANSLATE_NOOP("vantorctl", " The file that was there is left as it was."))
+                         : std::string()));
             return ExitStatus::BadInput;
         }
         return ExitStatus::Done;
@@ -205,7 +229,8 @@ ExitStatus runExport(const Command &command, QCommandLineParser &parser, Environ
 ExitStatus runImport(const Command &command, QCommandLineParser &parser, Environment &env) {
     const QStringList args = operands(parser);
     if (args.size() != 2)
-        return usageError(command, "import needs a profile and a file.");
+        return usageError(command,
+                          said(QT_TRANSLATE_NOOP("vantorctl", "import needs a profile and a file.")));
     const auto p = profileOperand(command, args, 0, nullptr);
     if (!p)
         return ExitStatus::BadInput;
@@ -231,8 +256,15 @@ ExitStatus runImport(const Command &command, QCommandLineParser &parser, Environ
     std::memset(scratch.get(), 0, sizeof(ProfileData));
     const JsonImport checked = profileFromJson(*json, *scratch);
     if (!checked.ok) {
-        complain((path == "-" ? std::string("standard input") : "\"" + path + "\"") +
-                 " is not a usable profile document: " + checked.error + ". Nothing was imported.");
+        complain(
+            path == "-"
+                ? said(QT_TRANSLATE_NOOP(
+                           "vantorctl",
+                           "standard input is not a usable profile document: %1. Nothing was imported."),
+                       {checked.error})
+                : said(QT_TRANSLATE_NOOP(
+                           "vantorctl", "\"%1\" is not a usable profile document: %2. Nothing was imported."),
+                       {path, checked.error}));
         return ExitStatus::BadInput;
     }
     return runChange(env, *options, [&](ConfigSession &session) {

@@ -1,5 +1,7 @@
 #include "vantorctl/CtlEnvironment.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <cstdio>
 
 #include "vantorctl/CtlValues.h"
@@ -16,6 +18,25 @@ void complain(const std::string &text) {
 
 std::string str(const QString &s) {
     return s.toStdString();
+}
+
+std::string said(const char *source, std::initializer_list<std::string_view> args) {
+    const QString text = QCoreApplication::translate("vantorctl", source);
+    QStringList values;
+    for (const std::string_view a : args)
+        values << QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
+    // One pass: a "%2" inside a path or name given is never taken for a
+    // place of its own.
+    switch (values.size()) {
+    case 0:
+        return text.toStdString();
+    case 1:
+        return text.arg(values[0]).toStdString();
+    case 2:
+        return text.arg(values[0], values[1]).toStdString();
+    default:
+        return text.arg(values[0], values[1], values[2]).toStdString();
+    }
 }
 
 bool endsWithJson(const std::string &path) {

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "editing/AssignmentText.h"
 #include "editing/ConfigSession.h"
@@ -27,6 +29,11 @@ void print(const std::string &text);
 // "vantorctl: <text>" on standard error.
 void complain(const std::string &text);
 std::string str(const QString &s);
+// A message in the user's language: `source` is marked at its place with
+// QT_TRANSLATE_NOOP("vantorctl", ...), and %1, %2, %3 take `args` (at most
+// three) in order.
+// Command, option and value names stay English inside the messages.
+std::string said(const char *source, std::initializer_list<std::string_view> args = {});
 bool endsWithJson(const std::string &path);
 std::string padded(std::string text, std::size_t width);
 

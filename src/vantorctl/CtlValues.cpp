@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "protocol/ValueRules.h"
 #include "shared/ProfileDomain.h"
+#include "vantorctl/CtlEnvironment.h"
 
 namespace orvyn::ctl {
 
@@ -98,7 +99,8 @@ Parsed<bool> parseOnOff(std::string_view value, std::string_view what) {
     for (std::string_view off : {"off", "0", "no", "false"})
         if (equalsAsciiNoCase(value, off))
             return {false, {}};
-    return Parsed<bool>::fail(std::string(what) + " takes on or off, not " + quoted(value) + ".");
+    return Parsed<bool>::fail(
+        said(QT_TRANSLATE_NOOP("vantorctl", "%1 takes on or off, not %2."), {what, quoted(value)}));
 }
 
 Parsed<int32_t> parseEffect(std::string_view value, const TextSource &texts) {
@@ -112,8 +114,9 @@ Parsed<int32_t> parseEffect(std::string_view value, const TextSource &texts) {
         if (isLightingControl(*n))
             return {*n, {}};
     }
-    return Parsed<int32_t>::fail("Unknown lighting effect " + quoted(value) + ": use one of " +
-                                 joined(names) + " (or 1, 2, 4, 8, 16, 32).");
+    return Parsed<int32_t>::fail(said(
+        QT_TRANSLATE_NOOP("vantorctl", "Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32)."),
+        {quoted(value), joined(names)}));
 }
 
 Parsed<int32_t> parseColour(std::string_view value, const TextSource &texts) {
@@ -126,11 +129,13 @@ Parsed<int32_t> parseColour(std::string_view value, const TextSource &texts) {
     if (const auto n = parseInt(value)) {
         if (isLightingColour(*n))
             return {*n, {}};
-        return Parsed<int32_t>::fail("Colour " + std::string(value) + " is out of range: use 1-7 or one of " +
-                                     joined(names) + ".");
+        return Parsed<int32_t>::fail(
+            said(QT_TRANSLATE_NOOP("vantorctl", "Colour %1 is out of range: use 1-7 or one of %2."),
+                 {value, joined(names)}));
     }
-    return Parsed<int32_t>::fail("Unknown colour " + quoted(value) + ": use one of " + joined(names) +
-                                 " (or 1-7).");
+    return Parsed<int32_t>::fail(
+        said(QT_TRANSLATE_NOOP("vantorctl", "Unknown colour %1: use one of %2 (or 1-7)."),
+             {quoted(value), joined(names)}));
 }
 
 Parsed<int32_t> parsePolling(std::string_view value) {
@@ -141,7 +146,9 @@ Parsed<int32_t> parsePolling(std::string_view value) {
         if (const auto stored = pollingRateOfHertz(*n))
             return {*stored, {}};
     }
-    return Parsed<int32_t>::fail("Polling rate " + quoted(value) + " is not one of 125, 500, 1000 (Hz).");
+    return Parsed<int32_t>::fail(
+        said(QT_TRANSLATE_NOOP("vantorctl", "Polling rate %1 is not one of 125, 500, 1000 (Hz)."),
+             {quoted(value)}));
 }
 
 } // namespace
@@ -160,7 +167,8 @@ bool sameWord(std::string_view a, std::string_view b) {
 Parsed<int> parseProfile(std::string_view text) {
     const auto n = parseInt(text);
     if (!n || *n < 1 || *n > kProfileCount)
-        return Parsed<int>::fail("Profile " + quoted(text) + " does not exist: profiles are 1-5.");
+        return Parsed<int>::fail(said(
+            QT_TRANSLATE_NOOP("vantorctl", "Profile %1 does not exist: profiles are 1-5."), {quoted(text)}));
     return {*n - 1, {}};
 }
 
@@ -170,13 +178,15 @@ Parsed<int> parseKeySlot(std::string_view text) {
         if (n && *n >= 1 && *n <= kKeyboardSlotCount)
             return {*n - 1, {}};
     }
-    return Parsed<int>::fail("Unknown key " + quoted(text) + ": the programmable keys are G1-G15.");
+    return Parsed<int>::fail(said(
+        QT_TRANSLATE_NOOP("vantorctl", "Unknown key %1: the programmable keys are G1-G15."), {quoted(text)}));
 }
 
 Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &texts) {
     const auto eq = assignment.find('=');
     if (eq == std::string_view::npos || eq == 0)
-        return Parsed<Setting>::fail("Expected KEY=VALUE, not " + quoted(assignment) + ".");
+        return Parsed<Setting>::fail(
+            said(QT_TRANSLATE_NOOP("vantorctl", "Expected KEY=VALUE, not %1."), {quoted(assignment)}));
     const std::string_view key = assignment.substr(0, eq);
     const std::string_view value = assignment.substr(eq + 1);
     Setting s{};
@@ -213,13 +223,18 @@ Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &text
         s.text = std::string(value);
     } else if (sameWord(key, "game")) {
         if (value.size() > static_cast<std::size_t>(kGameFileMax))
-            return Parsed<Setting>::fail("The game program's path is longer than the " +
-                                         std::to_string(kGameFileMax) + " bytes a profile holds.");
+            return Parsed<Setting>::fail(
+                said(QT_TRANSLATE_NOOP(
+                         "vantorctl", "The game program's path is longer than the %1 bytes a profile holds."),
+                     {std::to_string(kGameFileMax)}));
         s.field = Setting::Field::Game;
         s.text = std::string(value);
     } else {
-        return Parsed<Setting>::fail("Unknown setting " + quoted(key) +
-                                     ": use effect, colour, polling, winlock, powersaving, name or game.");
+        return Parsed<Setting>::fail(
+            said(QT_TRANSLATE_NOOP(
+                     "vantorctl",
+                     "Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game."),
+                 {quoted(key)}));
     }
     // The check every import passes, on the value alone (a factory profile
     // around it).
@@ -293,15 +308,19 @@ Parsed<KeyCombination> parseKeyCombination(std::string_view text, const KeyCodeT
         if (!code)
             break;
         if (*code > 0xFF || *code >= 241)
-            return Parsed<KeyCombination>::fail("The mouse button " + quoted(name) +
-                                                " can only be a step of a macro, not a key's combination.");
+            return Parsed<KeyCombination>::fail(
+                said(QT_TRANSLATE_NOOP(
+                         "vantorctl",
+                         "The mouse button %1 can only be a step of a macro, not a key's combination."),
+                     {quoted(name)}));
         combination.keyCode = static_cast<uint8_t>(*code);
         return {combination, {}};
     }
     return Parsed<KeyCombination>::fail(
-        "Unknown key " + quoted(rest) + " in " + quoted(text) +
-        ": write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down "
-        "(vantorctl functions lists the key names).");
+        said(QT_TRANSLATE_NOOP("vantorctl", "Unknown key %1 in %2: write it as the window shows it, e.g. "
+                                            "Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists "
+                                            "the key names)."),
+             {quoted(rest), quoted(text)}));
 }
 
 Parsed<KeyFunction> findFunction(FunctionGroup group, std::string_view name, const TextSource &texts) {
@@ -311,8 +330,10 @@ Parsed<KeyFunction> findFunction(FunctionGroup group, std::string_view name, con
             return {f.function, {}};
     }
     return Parsed<KeyFunction>::fail(
-        std::string(group == FunctionGroup::Media ? "Unknown media function " : "Unknown mouse function ") +
-        quoted(name) + ": use one of " + joined(functionNames(group, texts)) + ".");
+        said(group == FunctionGroup::Media
+                 ? QT_TRANSLATE_NOOP("vantorctl", "Unknown media function %1: use one of %2.")
+                 : QT_TRANSLATE_NOOP("vantorctl", "Unknown mouse function %1: use one of %2."),
+             {quoted(name), joined(functionNames(group, texts))}));
 }
 
 std::vector<std::string> functionNames(FunctionGroup group, const TextSource &texts) {

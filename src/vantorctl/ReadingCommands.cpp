@@ -57,7 +57,7 @@ void printProfile(const ConfigBlock &config, int p, Environment &env) {
 
 ExitStatus runStatus(const Command &command, QCommandLineParser &parser, Environment &env) {
     if (!operands(parser).isEmpty())
-        return usageError(command, "status takes no arguments.");
+        return usageError(command, said(QT_TRANSLATE_NOOP("vantorctl", "status takes no arguments.")));
     const bool monitor = env.monitorRuns();
     const int32_t device = env.settings().readDeviceState();
     const auto config = env.readConfig();
@@ -79,7 +79,8 @@ ExitStatus runStatus(const Command &command, QCommandLineParser &parser, Environ
 ExitStatus runProfile(const Command &command, QCommandLineParser &parser, Environment &env) {
     const QStringList args = operands(parser);
     if (args.size() > 1)
-        return usageError(command, "profile takes at most one profile number.");
+        return usageError(command,
+                          said(QT_TRANSLATE_NOOP("vantorctl", "profile takes at most one profile number.")));
     if (args.isEmpty()) {
         const auto config = env.readConfig();
         const int p = config->CurrentProfile;
@@ -101,7 +102,8 @@ ExitStatus runProfile(const Command &command, QCommandLineParser &parser, Enviro
 ExitStatus runShow(const Command &command, QCommandLineParser &parser, Environment &env) {
     const QStringList args = operands(parser);
     if (args.size() > 1)
-        return usageError(command, "show takes at most one profile number.");
+        return usageError(command,
+                          said(QT_TRANSLATE_NOOP("vantorctl", "show takes at most one profile number.")));
     const auto config = env.readConfig();
     const auto p = profileOperand(command, args, 0, config.get());
     if (!p)
@@ -115,11 +117,12 @@ ExitStatus runShow(const Command &command, QCommandLineParser &parser, Environme
 
 ExitStatus runMacros(const Command &command, QCommandLineParser &parser, Environment &env) {
     if (!operands(parser).isEmpty())
-        return usageError(command, "macros takes no arguments.");
+        return usageError(command, said(QT_TRANSLATE_NOOP("vantorctl", "macros takes no arguments.")));
     MacroLibrary library(env.macroPath());
     library.load();
     if (library.fileState() == MacroFileState::Unreadable)
-        complain("The macro library " + library.path() + " cannot be read whole: " + library.problem() + ".");
+        complain(said(QT_TRANSLATE_NOOP("vantorctl", "The macro library %1 cannot be read whole: %2."),
+                      {library.path(), library.problem()}));
     if (parser.isSet("json")) {
         print(libraryToJson(library));
         return ExitStatus::Done;
@@ -155,7 +158,8 @@ ExitStatus runFunctions(const Command &command, QCommandLineParser &parser, Envi
     else if (args.size() == 1 && group == "keys")
         print(lines(keys()));
     else
-        return usageError(command, "functions takes one of media, mouse, keys.");
+        return usageError(command,
+                          said(QT_TRANSLATE_NOOP("vantorctl", "functions takes one of media, mouse, keys.")));
     return ExitStatus::Done;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/ProgramStartup.h"
 #include "platform/qt/ProgramApplication.h"
 #include "shared/Messages.h"
+#include "uitext/LanguageChoice.h"
 
 namespace orvyn {
 
@@ -55,6 +56,7 @@ bool CMonitorApp::quitRequested(int argc, char **argv) {
 }
 
 int CMonitorApp::run(int argc, char **argv) {
+    const std::string languageArgument = takeLanguageArgument(argc, argv);
     const bool openOption = openOptionRequested(argc, argv);
     ProgramStartup startup("Monitor");
     if (!startup.findRuntimeFolder())
@@ -82,7 +84,7 @@ int CMonitorApp::run(int argc, char **argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("orvyn-vantor-monitor"));
     QApplication &app = application.app();
 
-    MonitorHost host(runtime, openOption);
+    MonitorHost host(runtime, openOption, languageArgument);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
         auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
         QObject::connect(notifier, &QSocketNotifier::activated, &app, [&host] {

@@ -12,6 +12,8 @@
 #include "platform/ProgramStartup.h"
 #include "platform/Trace.h"
 #include "protocol/FeatureReports.h"
+#include "translations/ProgramTranslations.h"
+#include "uitext/LanguageChoice.h"
 
 namespace orvyn {
 
@@ -42,8 +44,9 @@ void sinkPost(DevBridgeSink *self, uint32_t message, uint32_t wParam, uint32_t l
 
 } // namespace
 
-MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption)
-    : runtimeFolder_(std::move(runtimeFolder)), openOption_(openOption), poster_(runtimeFolder_) {
+MonitorHost::MonitorHost(std::string runtimeFolder, bool openOption, std::string languageArgument)
+    : runtimeFolder_(std::move(runtimeFolder)), openOption_(openOption),
+      languageArgument_(std::move(languageArgument)), poster_(runtimeFolder_) {
     sink_.post = &sinkPost;
     sink_.host = this;
     watchTimer_.setInterval(scaledInterval(kWatchIntervalMs));
@@ -79,11 +82,16 @@ MonitorHost::~MonitorHost() {
 bool MonitorHost::create() {
     // Folders, language library, the INI helper.
     programFolder_ = programFolder();
-    texts_.load(programFolder_);
     const std::optional<std::string> settingsPath = ProgramStartup("Monitor").prepareSettingsFolder();
     if (!settingsPath)
         return false;
     settings_ = std::make_unique<SettingsStore>(*settingsPath);
+    // The language needs config.ini, so the texts come after the settings.
+    const std::string language =
+        chooseLanguage(languageArgument_, settings_->readLanguage(), LocaleVariables::fromProcess());
+    texts_.load(programFolder_, language);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        installTranslations(*app, language, programFolder_);
     // The device-access library.
     if (library_.load(programFolder_))
         keyboard_ = std::make_unique<ModuleKeyboard>(library_, sink_);

@@ -39,7 +39,8 @@ struct QtDeviceSink : DevBridgeSink {
 #include "monitor/device/BoundDeviceModule.h"
 class MonitorHost final : public QObject, public MainLoop {
 public:
-    MonitorHost(std::string runtimeFolder, bool openOption);
+    // `languageArgument`: the value of --language, empty when not given.
+    MonitorHost(std::string runtimeFolder, bool openOption, std::string languageArgument = {});
     ~MonitorHost() override;
 
     // The main window's creation: folders and language library, the
@@ -75,6 +76,7 @@ private:
 
     std::string runtimeFolder_;
     bool openOption_;
+    std::string languageArgument_;
     std::string programFolder_;
     UiTextLibrary texts_;
     std::unique_ptr<SettingsStore> settings_;

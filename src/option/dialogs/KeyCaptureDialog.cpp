@@ -1,5 +1,7 @@
 #include "option/dialogs/KeyCaptureDialog.h"
 
+#include <QCoreApplication>
+
 #include "option/keyboard/KeystrokeRecorder.h"
 #include "option/skin/QuickHelp.h"
 
@@ -133,8 +135,10 @@ KeyCaptureDialog::KeyCaptureDialog(QWidget *parent)
 }
 
 QString KeyCaptureDialog::captureHelp() const {
-    return tr("Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one "
-              "second to leave without a change.");
+    return QCoreApplication::translate(
+        "KeyCaptureDialog",
+        "Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one "
+        "second to leave without a change.");
 }
 
 KeyCaptureDialog::~KeyCaptureDialog() {

@@ -1,5 +1,6 @@
 #include "option/dialogs/LaunchProgramDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,8 +13,14 @@ namespace orvyn {
 namespace {
 
 const QColor kPathBackground(229, 229, 229);
-const QString kExeFilter = QStringLiteral("exe file(*.exe)");
-const QString kAllFilesFilter = QStringLiteral("All files (*)");
+// Functions, not constants: the translation is installed after static
+// initialisation.
+QString exeFilter() {
+    return QCoreApplication::translate("LaunchProgramDialog", "exe file(*.exe)");
+}
+QString allFilesFilter() {
+    return QCoreApplication::translate("LaunchProgramDialog", "All files (*)");
+}
 
 } // namespace
 
@@ -61,8 +68,9 @@ void LaunchProgramDialog::accept() {
         if (found.empty()) {
             QMessageBox::warning(
                 this, QStringLiteral("Option"),
-                QStringLiteral("No program \"%1\" was found in PATH. Choose it with the browse "
-                               "button or type its full path.")
+                QCoreApplication::translate("LaunchProgramDialog",
+                                            "No program \"%1\" was found in PATH. Choose it with the browse "
+                                            "button or type its full path.")
                     .arg(text));
             return;
         }
@@ -72,9 +80,11 @@ void LaunchProgramDialog::accept() {
     }
     // A cut path would start some other file, or none.
     if (!programPathFits(text.toStdString())) {
-        QMessageBox::warning(this, QStringLiteral("Option"),
-                             QStringLiteral("The program path is too long: a key holds at most %1 bytes.")
-                                 .arg(kProgramPathMaxBytes));
+        QMessageBox::warning(
+            this, QStringLiteral("Option"),
+            QCoreApplication::translate("LaunchProgramDialog",
+                                        "The program path is too long: a key holds at most %1 bytes.")
+                .arg(kProgramPathMaxBytes));
         return;
     }
     path_ = text;
@@ -94,8 +104,8 @@ std::optional<QString> LaunchProgramDialog::chooseProgramFile(QWidget *parent, c
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDirectory(folder);
-    dialog.setNameFilters({kExeFilter, kAllFilesFilter});
-    dialog.selectNameFilter(kAllFilesFilter);
+    dialog.setNameFilters({exeFilter(), allFilesFilter()});
+    dialog.selectNameFilter(allFilesFilter());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();

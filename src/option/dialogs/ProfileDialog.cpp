@@ -1,5 +1,6 @@
 #include "option/dialogs/ProfileDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
@@ -67,11 +68,12 @@ void ProfileDialog::command(int section) {
 void ProfileDialog::browse() {
     FileRequest request;
     request.choice = FileChoice::Open;
-    request.title = QStringLiteral("Game program");
+    request.title = QCoreApplication::translate("ProfileDialog", "Game program");
     request.folder = desktopFolder();
     // A game on Linux is often a Wine or Proton .exe, but just as often a
     // native program or a launcher script.
-    request.filters = {QStringLiteral("exe file(*.exe)"), QStringLiteral("All files (*)")};
+    request.filters = {QCoreApplication::translate("ProfileDialog", "exe file(*.exe)"),
+                       QCoreApplication::translate("ProfileDialog", "All files (*)")};
     request.selectedFilter = request.filters.constLast();
     const QString chosen = files_.choose(this, request);
     if (!chosen.isEmpty() && gameField())

@@ -1,5 +1,7 @@
 #include "option/dialogs/ProfileTransfer.h"
 
+#include <QCoreApplication>
+
 #include "platform/Trace.h"
 
 namespace orvyn {
@@ -9,10 +11,12 @@ namespace {
 FileRequest profileFileRequest(FileChoice choice, const std::string &settingsFolder) {
     FileRequest request;
     request.choice = choice;
-    request.title = choice == FileChoice::Open ? QStringLiteral("Import a profile")
-                                               : QStringLiteral("Export the profile");
+    request.title = choice == FileChoice::Open
+                        ? QCoreApplication::translate("ProfileTransfer", "Import a profile")
+                        : QCoreApplication::translate("ProfileTransfer", "Export the profile");
     request.folder = QString::fromStdString(settingsFolder) + QStringLiteral("config/");
-    request.filters = {QStringLiteral("Gaming Keyboard Profile(*.gkp)"), QStringLiteral("All files (*)")};
+    request.filters = {QCoreApplication::translate("ProfileTransfer", "Gaming Keyboard Profile(*.gkp)"),
+                       QCoreApplication::translate("ProfileTransfer", "All files (*)")};
     request.selectedFilter = request.filters.constFirst();
     request.defaultSuffix = QStringLiteral("gkp");
     return request;

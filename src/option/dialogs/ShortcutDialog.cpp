@@ -1,5 +1,7 @@
 #include "option/dialogs/ShortcutDialog.h"
 
+#include <QCoreApplication>
+
 namespace orvyn {
 
 ShortcutDialog::ShortcutDialog(const ShortcutChoice &initial, const KeyCodeTable &keys, QWidget *parent)
@@ -68,7 +70,9 @@ void ShortcutDialog::showModifiersHeld(const ModifierCombination::Held &held) {
 }
 
 QString ShortcutDialog::captureHelp() const {
-    return tr("Press the key with Ctrl, Shift, Alt or Win held to record the combination. ") +
+    return QCoreApplication::translate(
+               "ShortcutDialog",
+               "Press the key with Ctrl, Shift, Alt or Win held to record the combination. ") +
            KeyCaptureDialog::captureHelp();
 }
 

@@ -1,5 +1,7 @@
 #include "option/pages/StandardKeyPage.h"
 
+#include <QCoreApplication>
+
 #include "editing/AssignmentText.h"
 #include "editing/KeyCapture.h"
 #include "option/dialogs/SwapKeyDialog.h"
@@ -42,15 +44,15 @@ QString StandardKeyPage::spokenKey(int position) const {
     if (spoken.isEmpty() && key)
         spoken = key->helpText().section(QLatin1Char('.'), 0, 0).trimmed();
     if (spoken.isEmpty())
-        spoken = QStringLiteral("Key %1").arg(position + 1);
+        spoken = QCoreApplication::translate("StandardKeyPage", "Key %1").arg(position + 1);
     const ProfileData *profile = working_.currentProfileData();
     if (!profile || profile->standardkey[position] == home)
         return spoken;
     const uint8_t sent = profile->standardkey[position];
     QString sentName = QString::fromStdString(names.keyCodeName(sent));
     if (sentName.isEmpty())
-        sentName = QStringLiteral("key code %1").arg(sent);
-    return spoken + QStringLiteral(", sends ") + sentName;
+        sentName = QCoreApplication::translate("StandardKeyPage", "key code %1").arg(sent);
+    return spoken + QCoreApplication::translate("StandardKeyPage", ", sends ") + sentName;
 }
 
 StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *parent)

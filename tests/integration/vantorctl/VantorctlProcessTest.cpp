@@ -77,7 +77,7 @@ protected:
         fs::create_directories(programs_);
         for (const char *program : {"Monitor", "vantorctl"})
             fs::copy_file(std::string(ORVYN_PROGRAM_DIR) + program, programs_ + program);
-        for (const char *shared : {"devbridge.so", "uitext.so"})
+        for (const char *shared : {"devbridge.so", "uitext.so", "translations"})
             fs::create_symlink(std::string(ORVYN_PROGRAM_DIR) + shared, programs_ + shared);
         files_ = runtime_.base() + "/files/";
         fs::create_directories(files_);
@@ -499,6 +499,20 @@ TEST_F(VantorctlProcessTest, WithoutMonitorOrKeyboardTheFilesAreSavedAndTheStatu
     o = ctl({"status"});
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.out.find("Keyboard: not connected"), std::string::npos) << o.out;
+}
+
+// A German user: messages in German from --language or from config.ini,
+// --language first; command and value names stay English.
+TEST_F(VantorctlProcessTest, MessagesFollowTheChosenLanguage) {
+    Outcome o = ctl({"--language", "de", "frobnicate"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Unbekannter Befehl \u201efrobnicate\u201c."), std::string::npos) << o.err;
+    ASSERT_TRUE(IniFile(home_ + "config.ini").writeText("Setting", "Language", "de"));
+    o = ctl({"set", "1", "colour=pink"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Unbekannte Farbe \"pink\": Verwenden Sie eine von Red, Green"), std::string::npos)
+        << o.err;
+    EXPECT_NE(ctl({"--language=en", "frobnicate"}).err.find("Unknown command"), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The OSD's answers to Monitor's messages, and its overlay when no
 // notification service is on the bus.
 #include <QApplication>
+#include <QTranslator>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include "osd/DesktopNotices.h"
 #include "osd/OsdProgram.h"
 #include "shared/Messages.h"
+#include "uitext/UiText.h"
 
 namespace orvyn {
 namespace {
@@ -67,6 +69,38 @@ TEST_F(OsdTest, TextNoticeShowsTheStoredMessage) {
     osd->handle(msg(WM_OSD_COMMAND, OSD_SHOW_TEXT, 0));
     ASSERT_EQ(display.shown.size(), 1u);
     EXPECT_EQ(display.shown[0].first, "Windows Key: Lock");
+}
+
+// A German desktop: the profile notice takes its word from the German table,
+// the key-lock notices come from the German catalogue.
+TEST(OsdLanguage, NoticesAreShownInTheChosenLanguage) {
+    char pattern[] = "/tmp/osd-test-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string folder = std::string(pattern) + "/";
+    std::filesystem::create_directories(folder + "config");
+    SettingsStore settings(folder);
+    UiTextLibrary texts;
+    ASSERT_TRUE(texts.load(ORVYN_PROGRAM_DIR, "de"));
+    int argc = 1;
+    char name[] = "osd_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    QTranslator catalogue;
+    ASSERT_TRUE(catalogue.load(QStringLiteral("orvyn_de"), QStringLiteral(ORVYN_PROGRAM_DIR "translations")));
+    QCoreApplication::installTranslator(&catalogue);
+    RecordingDisplay display;
+    OsdProgram osd(settings, texts, display, [] {});
+    osd.handle(msg(WM_OSD_COMMAND, OSD_SHOW_PROFILE, 1 << 16));
+    for (const char *stored : {kWindowsKeyLockText, kWindowsKeyUnlockText}) {
+        ASSERT_TRUE(settings.writeOsdMessage(stored));
+        osd.handle(msg(WM_OSD_COMMAND, OSD_SHOW_TEXT, 0));
+    }
+    QCoreApplication::removeTranslator(&catalogue);
+    texts.load(ORVYN_PROGRAM_DIR, "en");
+    std::filesystem::remove_all(folder);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Profil 2", ""}, {"Windows-Taste: gesperrt", ""}, {"Windows-Taste: entsperrt", ""}};
+    EXPECT_EQ(display.shown, expected);
 }
 
 TEST_F(OsdTest, BadIndexesUnknownCommandsAndEmptyTextShowNothing) {

@@ -1,8 +1,11 @@
 #include "uitext/UiText.h"
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "shared/ConfigBlock.h"
+#include "uitext/LanguageChoice.h"
 
 namespace orvyn {
 namespace {
@@ -20,6 +23,45 @@ TEST(UiText, TextsComeFromTheModuleInTheProgramFolder) {
     ConfigBlock config{};
     makeDefaultConfig(config, texts.text(1040));
     EXPECT_STREQ(config.profiles[4].ProFileName, "Profile #5");
+}
+
+// Every text the English table has, every shipped language has too, and in
+// its own words: a text equal to the English one is a name of a thing, listed
+// here per language.
+TEST(UiText, EveryLanguageTranslatesEveryText) {
+    const std::set<std::pair<std::string, std::string>> sameAsEnglish = {{"de", "Multimedia"},
+                                                                         {"de", "Cyan"}};
+    UiTextLibrary english;
+    ASSERT_TRUE(english.load(ORVYN_PROGRAM_DIR, "en"));
+    std::vector<std::pair<unsigned, std::string>> reference;
+    for (unsigned id = 0; id < 4096; ++id)
+        if (std::string text = english.text(id); !text.empty())
+            reference.emplace_back(id, std::move(text));
+    ASSERT_GT(reference.size(), 60u);
+    for (const std::string_view code : shippedLanguages()) {
+        if (code == kEnglish)
+            continue;
+        UiTextLibrary texts;
+        ASSERT_TRUE(texts.load(ORVYN_PROGRAM_DIR, std::string(code)));
+        for (const auto &[id, englishText] : reference) {
+            const std::string text = texts.text(id);
+            EXPECT_FALSE(text.empty()) << code << " " << id;
+            if (text == englishText) {
+                EXPECT_TRUE(sameAsEnglish.contains({std::string(code), text}))
+                    << code << " " << id << " " << text;
+            }
+        }
+    }
+    // The default profile name follows the language.
+    UiTextLibrary german;
+    ASSERT_TRUE(german.load(ORVYN_PROGRAM_DIR, "de"));
+    ConfigBlock config{};
+    makeDefaultConfig(config, german.text(1040));
+    EXPECT_STREQ(config.profiles[4].ProFileName, "Profil #5");
+    // A language the module lacks reads English.
+    UiTextLibrary unknown;
+    ASSERT_TRUE(unknown.load(ORVYN_PROGRAM_DIR, "xx"));
+    EXPECT_EQ(unknown.text(1040), "Profile");
 }
 
 TEST(UiText, MissingModuleGivesEmptyTexts) {

@@ -9,6 +9,7 @@
 #include "editing/AssignmentText.h"
 #include "editing/KeyboardLayout.h"
 #include "uitext/UiText.h"
+#include "vantorctl/CtlEnvironment.h"
 #include "vantorctl/CtlValues.h"
 
 namespace orvyn::ctl {
@@ -30,6 +31,13 @@ protected:
     KeyCodeTable keys_{*us_};
     AssignmentText captions_{texts_, keys_, KeyNames::Labels};
 };
+
+// Paths and names go into messages as given, even with "%2" in them.
+TEST(CtlMessages, GivenTextsAreNeverTakenForPlaces) {
+    EXPECT_EQ(said("Cannot write \"%1\": %2.", {"/tmp/%2%1", "denied %1"}),
+              "Cannot write \"/tmp/%2%1\": denied %1.");
+    EXPECT_EQ(said("Unknown command \"%1\".", {"%1%2"}), "Unknown command \"%1%2\".");
+}
 
 TEST_F(CtlValuesTest, ProfilesAndKeysAreCountedFromOne) {
     EXPECT_EQ(parseProfile("1").value, 0);

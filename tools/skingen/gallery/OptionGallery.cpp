@@ -20,6 +20,8 @@
 #include "option/pages/MediaKeyPage.h"
 #include "option/pages/StandardKeyPage.h"
 #include "option/skin/SkinResources.h"
+#include "translations/ProgramTranslations.h"
+#include "uitext/LanguageChoice.h"
 
 namespace {
 
@@ -111,9 +113,11 @@ bool save(const QImage &image, const QString &path) {
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pages in another language: --language CODE.
+    const std::string language = shippedLanguageFor(takeLanguageArgument(argc, argv));
     QApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: option_gallery <program folder> <output folder>\n");
+        std::fprintf(stderr, "usage: option_gallery [--language CODE] <program folder> <output folder>\n");
         return 2;
     }
     const std::string program = QDir(QString::fromLocal8Bit(argv[1])).absolutePath().toStdString() + "/";
@@ -138,7 +142,8 @@ int main(int argc, char **argv) {
             return 1;
     }
     UiTextLibrary texts;
-    texts.load(program);
+    texts.load(program, language.empty() ? std::string(kEnglish) : language);
+    installTranslations(app, language.empty() ? std::string(kEnglish) : language, program);
     SettingsStore settings(settingsDir);
     NoMonitor poster;
     NoShell shell;
