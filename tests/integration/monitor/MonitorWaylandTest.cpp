@@ -66,6 +66,15 @@ protected:
             10s))
             << "no window " << appId;
     }
+    // Monitor without sway's IPC, these windows open, a profile for Racer.exe.
+    void startWithoutIpc(std::initializer_list<const char *> appIds) {
+        saveGameProfile(2, "C:\\Games\\Racer.exe");
+        for (const char *appId : appIds)
+            openWindow(appId, "");
+        const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+        ::unsetenv("SWAYSOCK");
+        startConnected();
+    }
     // Brings the window to the front; Monitor must switch to `profile`.
     void focusSwitchesTo(const std::string &appId, int profile) {
         option.drain();
@@ -99,23 +108,14 @@ TEST_F(MonitorWayland, WindowInFrontSwitchesByItsProcess) {
 // Without sway's IPC nothing names a process: the app id is the game file's
 // name without its extension.
 TEST_F(MonitorWayland, WithoutProcessesTheAppIdNamesTheGame) {
-    saveGameProfile(2, "C:\\Games\\Racer.exe");
-    openWindow("racer", "");
-    openWindow("editor", "");
-    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
-    ::unsetenv("SWAYSOCK");
-    startConnected();
+    startWithoutIpc({"racer", "editor"});
     EXPECT_TRUE(option.quiet());
     focusSwitchesTo("racer", 2);
 }
 
 // The compositor goes and comes back: Monitor follows the new one.
 TEST_F(MonitorWayland, ACompositorThatRestartsIsFollowed) {
-    saveGameProfile(2, "C:\\Games\\Racer.exe");
-    openWindow("editor", "");
-    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
-    ::unsetenv("SWAYSOCK");
-    startConnected();
+    startWithoutIpc({"editor"});
     stopSway();
     startSway();
     openWindow("editor", "");
