@@ -181,6 +181,22 @@ inline std::string commandOutput(const std::string &command) {
     return text;
 }
 
+// A folder of its own under /tmp (short enough for socket paths, reachable
+// by a compositor run as another user), removed with everything in it.
+struct ScratchFolder {
+    explicit ScratchFolder(const std::string &prefix) {
+        std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+        if (::mkdtemp(pattern.data()))
+            path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
 class MonitorProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {

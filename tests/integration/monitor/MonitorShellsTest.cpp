@@ -26,22 +26,11 @@ protected:
         if (::access(program, X_OK) != 0 || !std::filesystem::exists("/usr/lib/python3/dist-packages/gi"))
             GTEST_SKIP() << program << " or python3-gi is not installed";
         MonitorProcessTest::SetUp();
-        char pattern[] = "/tmp/shell-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_FALSE(dir.empty());
         const auto address = startBus();
         ASSERT_FALSE(address.empty()) << "no private bus";
         busAddress = std::make_unique<ScopedVariable>("DBUS_SESSION_BUS_ADDRESS", address);
         std::ofstream(dir + "/window.py") << kWindowScript;
-    }
-    void TearDown() override {
-        MonitorProcessTest::TearDown();
-        windows.clear();
-        shell.reset();
-        buses.clear();
-        busAddress.reset();
-        if (!dir.empty())
-            std::filesystem::remove_all(dir);
     }
     std::string startBus() {
         buses.push_back(std::make_unique<Child>(
@@ -83,7 +72,9 @@ protected:
         switchedTo(3);
     }
 
-    std::string dir;
+    // Destroyed after Monitor ends, in reverse: the windows, the shell, the buses, the folder.
+    const ScratchFolder scratch{"shell-test"};
+    const std::string &dir = scratch.path;
     std::vector<std::unique_ptr<Child>> buses;
     std::unique_ptr<ScopedVariable> busAddress;
     std::unique_ptr<Child> shell;

@@ -14,10 +14,7 @@ protected:
         if (::access("/usr/bin/sway", X_OK) != 0 || ::access("/usr/bin/foot", X_OK) != 0)
             GTEST_SKIP() << "sway or foot is not installed";
         MonitorProcessTest::SetUp();
-        // Reachable by the unprivileged user the compositor runs as.
-        char pattern[] = "/tmp/sway-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_FALSE(dir.empty());
         startSway();
     }
     void startSway() {
@@ -33,13 +30,6 @@ protected:
             std::filesystem::remove(dir + left);
         for (std::string socket = ipc(); !socket.empty(); socket = ipc())
             std::filesystem::remove(socket);
-    }
-    void TearDown() override {
-        MonitorProcessTest::TearDown();
-        windows.clear();
-        sway.reset();
-        if (!dir.empty())
-            std::filesystem::remove_all(dir);
     }
 
     std::string display() const {
@@ -83,7 +73,9 @@ protected:
     }
 
     static constexpr const char *kTestbed = ORVYN_SWAY_TESTBED;
-    std::string dir;
+    // Destroyed after Monitor ends, in reverse: the windows, sway, the folder.
+    const ScratchFolder scratch{"sway-test"};
+    const std::string &dir = scratch.path;
     std::unique_ptr<Child> sway;
     std::vector<std::unique_ptr<Child>> windows;
 };
