@@ -84,69 +84,66 @@ struct Setup {
     }
 };
 
-Setup &setup(Transport transport) {
+// The transport's keyboard, or none (the run skipped).
+Setup *setup(benchmark::State &state, Transport transport) {
     static Setup emulator(Transport::Emulator);
-    if (transport == Transport::Emulator)
-        return emulator;
-    static Setup hid(Transport::Hid);
-    return hid;
+    Setup *s = &emulator;
+    if (transport == Transport::Hid) {
+        static Setup hid(Transport::Hid);
+        s = &hid;
+    }
+    if (!s->ok)
+        state.SkipWithError("no keyboard (hid: run under LD_PRELOAD=libumockdev-preload.so.0)");
+    return s->ok ? s : nullptr;
 }
 
 void BM_SetGetStatus(benchmark::State &state, Transport transport) {
-    Setup &s = setup(transport);
-    if (!s.ok) {
-        state.SkipWithError("no keyboard (hid: run under LD_PRELOAD=libumockdev-preload.so.0)");
+    Setup *s = setup(state, transport);
+    if (!s)
         return;
-    }
     uint8_t polling[8] = {11, 8, 0, 2, 0, 0, 0, 0};
     uint8_t status[3] = {4, 0, 0};
     for (auto _ : state) {
-        if (!s.set(polling, sizeof polling) || !s.get(status, sizeof status)) {
+        if (!s->set(polling, sizeof polling) || !s->get(status, sizeof status)) {
             state.SkipWithError("report failed");
             break;
         }
         status[0] = 4;
     }
 }
-BENCHMARK_CAPTURE(BM_SetGetStatus, emulator, Transport::Emulator)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SetGetStatus, hid, Transport::Hid)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMicrosecond);
 
 void BM_SetGetKeyMatrix(benchmark::State &state, Transport transport) {
-    Setup &s = setup(transport);
-    if (!s.ok) {
-        state.SkipWithError("no keyboard (hid: run under LD_PRELOAD=libumockdev-preload.so.0)");
+    Setup *s = setup(state, transport);
+    if (!s)
         return;
-    }
     uint8_t matrix[168] = {6, 168, 1};
     uint8_t request[3] = {4, 1, 64};
-    if (!s.set(request, sizeof request)) {
+    if (!s->set(request, sizeof request)) {
         state.SkipWithError("request failed");
         return;
     }
     uint8_t reply[168];
     for (auto _ : state) {
         reply[0] = 6;
-        if (!s.set(matrix, sizeof matrix) || !s.get(reply, sizeof reply)) {
+        if (!s->set(matrix, sizeof matrix) || !s->get(reply, sizeof reply)) {
             state.SkipWithError("report failed");
             break;
         }
     }
 }
-BENCHMARK_CAPTURE(BM_SetGetKeyMatrix, emulator, Transport::Emulator)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SetGetKeyMatrix, hid, Transport::Hid)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+    for (const auto &[bench, run] :
+         {std::pair{"BM_SetGetStatus/", &BM_SetGetStatus}, {"BM_SetGetKeyMatrix/", &BM_SetGetKeyMatrix}})
+        for (const auto &[name, transport] :
+             {std::pair{"emulator", Transport::Emulator}, {"hid", Transport::Hid}})
+            benchmark::RegisterBenchmark((std::string(bench) + name).c_str(), run, transport)
+                ->Repetitions(9)
+                ->ReportAggregatesOnly(true)
+                ->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

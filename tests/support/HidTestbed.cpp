@@ -22,7 +22,7 @@ std::string hex4(unsigned v) {
 }
 
 std::string take(gchar *text) {
-    std::string s = text ? text : "";
+    const std::string s = text ? text : "";
     g_free(text);
     return s;
 }
@@ -136,13 +136,9 @@ HidTestbed::~HidTestbed() {
 int HidTestbed::plug(uint16_t vendorId, uint16_t productId, const std::vector<Interface> &interfaces,
                      std::chrono::milliseconds gap) {
     const int handle = nextDevice_++;
-    auto device = std::make_unique<Device>();
-    device->vendorId = vendorId;
-    device->productId = productId;
-    device->port = handle;
-    const std::string name = "1-" + std::to_string(handle);
+    auto device = std::make_unique<Device>(Device{vendorId, productId, handle, {}, {}});
     device->usb = addDevice(
-        testbed_, "usb", name, "",
+        testbed_, "usb", "1-" + std::to_string(handle), "",
         {"idVendor", hex4(vendorId), "idProduct", hex4(productId), "bcdDevice", "0100", "manufacturer",
          "Orvyn", "product", "Vantor", "bNumInterfaces", std::to_string(interfaces.size())},
         {"DEVTYPE", "usb_device", "PRODUCT", hex4(vendorId) + "/" + hex4(productId) + "/100"});
@@ -155,7 +151,7 @@ int HidTestbed::plug(uint16_t vendorId, uint16_t productId, const std::vector<In
     return handle;
 }
 
-std::string HidTestbed::addNode(Device &d, std::size_t index, const Interface &spec) {
+void HidTestbed::addNode(Device &d, std::size_t index, const Interface &spec) {
     Node node;
     const std::string number = "0" + std::to_string(index);
     node.interface = addDevice(testbed_, "usb", "1-" + std::to_string(d.port) + ":1." + std::to_string(index),
@@ -201,7 +197,6 @@ std::string HidTestbed::addNode(Device &d, std::size_t index, const Interface &s
     // hidapi reads the descriptor through this link; umockdev does not make it.
     umockdev_testbed_set_attribute_link(testbed_, node.hidraw.c_str(), "device", "..");
     d.nodes.push_back(std::move(node));
-    return d.nodes.back().devnode;
 }
 
 void HidTestbed::unplug(int handle) {
@@ -234,10 +229,6 @@ void HidTestbed::unplug(int handle) {
 
 HidrawNode &HidTestbed::node(int device, std::size_t interface) {
     return *devices_.at(device)->nodes.at(interface).answers;
-}
-
-std::string HidTestbed::devnode(int device, std::size_t interface) const {
-    return devices_.at(device)->nodes.at(interface).devnode;
 }
 
 } // namespace orvyn::test

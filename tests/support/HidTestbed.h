@@ -39,12 +39,11 @@ public:
     // the remove uevents are sent, and the sysfs entries go a little later.
     void unplug(int device);
     HidrawNode &node(int device, std::size_t interface);
-    std::string devnode(int device, std::size_t interface) const;
 
 private:
     struct Node;
     struct Device;
-    std::string addNode(Device &device, std::size_t index, const Interface &spec);
+    void addNode(Device &device, std::size_t index, const Interface &spec);
 
     UMockdevTestbed *testbed_ = nullptr;
     std::string root_;

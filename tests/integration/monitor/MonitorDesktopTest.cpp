@@ -44,11 +44,7 @@ TEST_F(MonitorProcessTest, ProfileChosenOnTheKeyboardStaysWithALauncherInFront) 
     if (gDisplay.empty())
         GTEST_SKIP() << "no X display";
     ::setenv("DISPLAY", gDisplay.c_str(), 1);
-    auto profile = std::make_unique<ProfileData>();
-    makeDefaultProfile(*profile, 3, "Profile");
-    setFixed(profile->GameFile, "C:\\Games\\Racer.exe");
-    std::filesystem::create_directories(home + "config");
-    ASSERT_TRUE(SettingsStore::saveProfile(*profile, home + "config/Default3.gkp"));
+    ASSERT_NO_FATAL_FAILURE(saveGameProfile(3, "C:\\Games\\Racer.exe"));
     std::filesystem::create_symlink(ORVYN_WITNESS, programs + "racer.exe");
     Child game({programs + "racer.exe", "watch"});
     const auto ready = game.readLine();

@@ -3,10 +3,6 @@
 // testbed: the vendor and boot keyboard interfaces as the kernel shows them,
 // their feature reports answered by the same keyboard model the emulator
 // serves. Where a path exists on both transports the rows run it on both.
-#include <fstream>
-#include <sstream>
-#include <sys/stat.h>
-
 #include "MonitorProcessKit.h"
 #include "support/HidTestbed.h"
 
@@ -37,17 +33,15 @@ protected:
     // udev control socket exists, as where udevd runs.
     void start(Transport transport, Hotplug hotplug = Hotplug::Udev) {
         ::setenv("ORVYN_KEYBOARD", transport == Transport::Hid ? "hid" : "emulator", 1);
-        std::vector<std::string> args;
         std::string script = "exec \"$0\" 2>>\"$1\"";
+        std::vector<std::string> args;
         if (hotplug == Hotplug::Udev) {
             args = {"/usr/bin/unshare", "-m", "--propagation", "private"};
             if (::geteuid() != 0)
                 args.push_back("-r");
             script = "mount -t tmpfs tmpfs /run && mkdir /run/udev && : >/run/udev/control && " + script;
         }
-        for (const std::string &a :
-             {std::string("/bin/sh"), std::string("-c"), script, programs + "Monitor", logPath})
-            args.push_back(a);
+        args.insert(args.end(), {"/bin/sh", "-c", script, programs + "Monitor", logPath});
         monitor = std::make_unique<Child>(args);
     }
     void stop() {
@@ -63,12 +57,7 @@ protected:
     }
     HidrawNode &bootNode(int keyboard) { return testbed->node(keyboard, 0); }
 
-    std::string log() const {
-        std::ifstream in(logPath);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string log() const { return fileText(logPath); }
     int logCount(const std::string &text) const {
         const std::string l = log();
         int n = 0;
@@ -78,21 +67,9 @@ protected:
     }
     std::vector<std::string> profileFiles() const {
         std::vector<std::string> files;
-        for (int p = 0; p < 5; ++p) {
-            std::ifstream in(SettingsStore(home).profilePath(p), std::ios::binary);
-            std::stringstream s;
-            s << in.rdbuf();
-            files.push_back(s.str());
-        }
+        for (int p = 0; p < 5; ++p)
+            files.push_back(fileText(SettingsStore(home).profilePath(p)));
         return files;
-    }
-    std::unique_ptr<ConfigBlock> block() {
-        SharedConfigBlock shared;
-        shared.open(runtime.runtime());
-        auto config = std::make_unique<ConfigBlock>();
-        if (!shared.take(*config))
-            ADD_FAILURE() << "no shared block";
-        return config;
     }
     // Reports the model saw since the last call, as (SET/GET, bytes).
     std::vector<std::pair<bool, std::vector<uint8_t>>> takeReports() {
@@ -103,8 +80,21 @@ protected:
         return out;
     }
     void waitForReports(std::size_t count) {
-        for (int i = 0; i < 5000 && model.traces().size() < count; ++i)
-            std::this_thread::sleep_for(1ms);
+        eventually([&] { return model.traces().size() >= count; });
+    }
+    // Publishes a lighting change of `profile` and asks for it to be applied,
+    // every report traced from here on.
+    void applyLighting(int profile, uint8_t colour) {
+        auto config = sharedBlock();
+        config->profiles[profile].LtColor = colour;
+        config->flags.lighting[profile] = 1;
+        SharedConfigBlock shared;
+        shared.open(runtime.runtime());
+        ASSERT_TRUE(shared.publish(*config));
+        model.setTracing(true);
+        model.clearTraces();
+        option.drain();
+        ASSERT_TRUE(post(WM_CONFIG_APPLY, 0));
     }
     void giveModelAConfiguration() {
         model.setCurrentProfile(3);
@@ -126,7 +116,7 @@ TEST_F(MonitorHidTest, PresentAtStartReadsBackWhatTheEmulatorPathReads) {
     ASSERT_TRUE(server->start());
     start(Transport::Emulator);
     ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
-    const auto viaEmulator = block();
+    const auto viaEmulator = sharedBlock();
     stop();
     server->stop();
 
@@ -134,7 +124,7 @@ TEST_F(MonitorHidTest, PresentAtStartReadsBackWhatTheEmulatorPathReads) {
     model.setTracing(true);
     start(Transport::Hid);
     ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
-    const auto viaHid = block();
+    const auto viaHid = sharedBlock();
     EXPECT_EQ(viaHid->CurrentProfile, 3);
     EXPECT_EQ(viaHid->profiles[4].LtColor, 5);
     EXPECT_EQ(std::memcmp(viaHid->profiles, viaEmulator->profiles, sizeof viaHid->profiles), 0);
@@ -153,17 +143,8 @@ TEST_F(MonitorHidTest, OneApplySendsTheEmulatorPathsReports) {
             plugKeyboard();
         start(transport);
         ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
-        auto config = block();
-        config->profiles[1].LtColor = 6;
-        config->flags.lighting[1] = 1;
-        SharedConfigBlock shared;
-        shared.open(runtime.runtime());
-        ASSERT_TRUE(shared.publish(*config));
         model.setAlwaysBusy(true); // the whole completion wait: every poll answered busy
-        model.setTracing(true);
-        model.clearTraces();
-        option.drain();
-        ASSERT_TRUE(post(WM_CONFIG_APPLY, 0));
+        ASSERT_NO_FATAL_FAILURE(applyLighting(1, 6));
         ASSERT_TRUE(option.waitFor(WM_APPLY_DONE));
         sent.push_back(takeReports());
         model.setTracing(false);
@@ -184,15 +165,7 @@ TEST_F(MonitorHidTest, UnplugDuringAnApplyAndAReadBackThenReplug) {
 
     // During an apply: the keyboard stays busy.
     model.setAlwaysBusy(true);
-    auto config = block();
-    config->profiles[2].LtColor = 3;
-    config->flags.lighting[2] = 1;
-    SharedConfigBlock shared;
-    shared.open(runtime.runtime());
-    ASSERT_TRUE(shared.publish(*config));
-    model.setTracing(true);
-    option.drain();
-    ASSERT_TRUE(post(WM_CONFIG_APPLY, 0));
+    ASSERT_NO_FATAL_FAILURE(applyLighting(2, 3));
     waitForReports(2);
     testbed->unplug(keyboard);
     EXPECT_TRUE(option.waitFor(WM_CLOSE_MSG));
@@ -212,7 +185,7 @@ TEST_F(MonitorHidTest, UnplugDuringAnApplyAndAReadBackThenReplug) {
     plugKeyboard();
     ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
     EXPECT_TRUE(option.quiet()) << "one read-back per arrival";
-    EXPECT_EQ(block()->profiles[4].LtColor, 5);
+    EXPECT_EQ(sharedBlock()->profiles[4].LtColor, 5);
     EXPECT_TRUE(monitorListening());
 }
 
@@ -240,9 +213,8 @@ TEST_F(MonitorHidTest, AnArrivalWhoseBootKeyboardNodeComesFirstOpensOnlyTheVendo
         start(Transport::Hid, hotplug);
         // Plugged once the library watches (after Monitor's start-up look).
         ++watching;
-        for (int i = 0; i < 1000 && logCount("udev for hidraw") + logCount("udevd is not running") < watching;
-             ++i)
-            std::this_thread::sleep_for(10ms);
+        eventually([&] { return logCount("udev for hidraw") + logCount("udevd is not running") >= watching; },
+                   10s);
         const int keyboard = plugKeyboard(100ms);
         ASSERT_TRUE(option.waitFor(WM_READBACK_DONE));
         EXPECT_EQ(bootNode(keyboard).calls(), 0);
@@ -258,8 +230,7 @@ TEST_F(MonitorHidTest, ANodeWithoutPermissionGivesTheNoticeOncePerArrival) {
     const std::string notice = "Monitor: The keyboard is connected, but this user may not use it";
     // Said once however often the watcher and Monitor try again meanwhile.
     auto noticesSettleAt = [&](int count) {
-        for (int i = 0; i < 300 && logCount(notice) < count; ++i)
-            std::this_thread::sleep_for(10ms);
+        eventually([&] { return logCount(notice) >= count; }, 3s);
         std::this_thread::sleep_for(1500ms);
         return logCount(notice) == count;
     };

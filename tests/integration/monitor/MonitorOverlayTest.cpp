@@ -38,10 +38,15 @@ public:
             c_, xcb_intern_atom(c_, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
         return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
-    std::vector<uint32_t> words(xcb_window_t w, const char *property) {
+    // A property of `w` when its items are `format` bits wide.
+    Reply<xcb_get_property_reply_t> property(xcb_window_t w, xcb_atom_t name, uint8_t format) {
         Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
-            c_, xcb_get_property(c_, 0, w, atom(property), XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr));
-        if (!r || r->format != 32)
+            c_, xcb_get_property(c_, 0, w, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr));
+        return r && r->format == format ? std::move(r) : nullptr;
+    }
+    std::vector<uint32_t> words(xcb_window_t w, const char *name) {
+        const auto r = property(w, atom(name), 32);
+        if (!r)
             return {};
         const auto *v = static_cast<const uint32_t *>(xcb_get_property_value(r.get()));
         return {v, v + xcb_get_property_value_length(r.get()) / 4};
@@ -58,25 +63,21 @@ public:
         Reply<xcb_get_input_focus_reply_t> r(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
         return r ? r->focus : xcb_window_t{XCB_WINDOW_NONE};
     }
-    // The root's children, bottom to top.
-    std::vector<xcb_window_t> stack() {
-        Reply<xcb_query_tree_reply_t> r(xcb_query_tree_reply(c_, xcb_query_tree(c_, root_), nullptr));
-        if (!r)
-            return {};
-        const xcb_window_t *v = xcb_query_tree_children(r.get());
-        return {v, v + xcb_query_tree_children_length(r.get())};
-    }
     std::string name(xcb_window_t w) {
-        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
-            c_, xcb_get_property(c_, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 64), nullptr));
-        if (!r || r->format != 8)
-            return {};
-        return {static_cast<const char *>(xcb_get_property_value(r.get())),
-                static_cast<std::size_t>(xcb_get_property_value_length(r.get()))};
+        const auto r = property(w, XCB_ATOM_WM_NAME, 8);
+        return r ? std::string(static_cast<const char *>(xcb_get_property_value(r.get())),
+                               static_cast<std::size_t>(xcb_get_property_value_length(r.get())))
+                 : std::string();
     }
-    // The OSD's overlay when it is mapped (override-redirect), and where.
+    // The OSD's overlay when it is mapped (override-redirect), and where:
+    // the root's children, looked at top to bottom.
     std::optional<std::pair<xcb_window_t, Box>> overlay() {
-        const auto windows = stack();
+        Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c_, xcb_query_tree(c_, root_), nullptr));
+        if (!tree)
+            return std::nullopt;
+        const xcb_window_t *children = xcb_query_tree_children(tree.get());
+        const std::vector<xcb_window_t> windows(children,
+                                                children + xcb_query_tree_children_length(tree.get()));
         for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
             Reply<xcb_get_window_attributes_reply_t> a(
                 xcb_get_window_attributes_reply(c_, xcb_get_window_attributes(c_, *it), nullptr));
@@ -114,18 +115,7 @@ private:
 };
 
 bool runs(const std::vector<std::string> &args) {
-    Child child(args);
-    return child.wait() == 0;
-}
-
-template <typename F> bool eventually(F condition, std::chrono::milliseconds limit = 5s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
+    return Child(args).wait() == 0;
 }
 
 TEST_F(MonitorProcessTest, ProfileOverlayShowsAboveAFullscreenGameAndLeavesItAlone) {

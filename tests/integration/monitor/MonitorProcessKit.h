@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <poll.h>
@@ -152,6 +153,50 @@ private:
     std::optional<std::string> old_;
 };
 
+// True once `condition` holds; false if it still fails after `limit`.
+template <typename F> bool eventually(F condition, std::chrono::milliseconds limit = 5s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+inline std::string fileText(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What a shell command writes to its standard output.
+inline std::string commandOutput(const std::string &command) {
+    std::string text;
+    if (FILE *pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof(buffer), pipe))
+            text.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+// A folder of its own under /tmp (short enough for socket paths, reachable
+// by a compositor run as another user), removed with everything in it.
+struct ScratchFolder {
+    explicit ScratchFolder(const std::string &prefix) {
+        std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+        if (::mkdtemp(pattern.data()))
+            path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
 class MonitorProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -179,7 +224,8 @@ protected:
             monitor->kill(SIGTERM);
             monitor->wait();
         }
-        server->stop();
+        if (server) // none when a test skipped before SetUp
+            server->stop();
     }
 
     // Monitor announced a switch to `profile`, the keyboard took it (report
@@ -189,11 +235,24 @@ protected:
         for (int i = 0; i < 500 && model.currentProfile() != profile; ++i)
             std::this_thread::sleep_for(10ms);
         EXPECT_EQ(model.currentProfile(), profile); // report 5 reached the keyboard
-        SharedConfigBlock block;
-        block.open(runtime.runtime());
+        EXPECT_EQ(sharedBlock()->CurrentProfile, profile);
+    }
+    std::unique_ptr<ConfigBlock> sharedBlock() {
+        SharedConfigBlock shared;
+        shared.open(runtime.runtime());
         auto config = std::make_unique<ConfigBlock>();
-        ASSERT_TRUE(block.take(*config));
-        EXPECT_EQ(config->CurrentProfile, profile);
+        if (!shared.take(*config))
+            ADD_FAILURE() << "no shared block";
+        return config;
+    }
+    // A saved profile whose game is `game`.
+    void saveGameProfile(int profile, const char *game) {
+        auto data = std::make_unique<ProfileData>();
+        makeDefaultProfile(*data, profile, "Profile");
+        setFixed(data->GameFile, game);
+        std::filesystem::create_directories(home + "config");
+        ASSERT_TRUE(
+            SettingsStore::saveProfile(*data, home + "config/Default" + std::to_string(profile) + ".gkp"));
     }
 
     void writeMarkerScript(const std::string &path) {

@@ -26,22 +26,11 @@ protected:
         if (::access(program, X_OK) != 0 || !std::filesystem::exists("/usr/lib/python3/dist-packages/gi"))
             GTEST_SKIP() << program << " or python3-gi is not installed";
         MonitorProcessTest::SetUp();
-        char pattern[] = "/tmp/shell-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_FALSE(dir.empty());
         const auto address = startBus();
         ASSERT_FALSE(address.empty()) << "no private bus";
         busAddress = std::make_unique<ScopedVariable>("DBUS_SESSION_BUS_ADDRESS", address);
         std::ofstream(dir + "/window.py") << kWindowScript;
-    }
-    void TearDown() override {
-        MonitorProcessTest::TearDown();
-        windows.clear();
-        shell.reset();
-        buses.clear();
-        busAddress.reset();
-        if (!dir.empty())
-            std::filesystem::remove_all(dir);
     }
     std::string startBus() {
         buses.push_back(std::make_unique<Child>(
@@ -53,26 +42,15 @@ protected:
         command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$@\" 2>\"$0\"", dir + "/" + log + ".log"});
         return command;
     }
-    static std::string output(const std::string &command) {
-        std::string text;
-        if (FILE *pipe = ::popen((command + " 2>/dev/null").c_str(), "r")) {
-            char buffer[512];
-            while (const std::size_t n = std::fread(buffer, 1, sizeof(buffer), pipe))
-                text.append(buffer, n);
-            ::pclose(pipe);
-        }
-        return text;
-    }
-    static bool onBus(const std::string &name) {
-        return output("dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus "
-                      "org.freedesktop.DBus.NameHasOwner string:" +
-                      name)
-                   .find("boolean true") != std::string::npos;
-    }
     static bool waitOnBus(const std::string &name) {
-        for (int i = 0; i < 1500 && !onBus(name); ++i)
-            std::this_thread::sleep_for(10ms);
-        return onBus(name);
+        return eventually(
+            [&] {
+                return commandOutput("dbus-send --session --print-reply --dest=org.freedesktop.DBus "
+                                     "/org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:" +
+                                     name + " 2>/dev/null")
+                           .find("boolean true") != std::string::npos;
+            },
+            15s);
     }
     // A window of a process named `name` on the desktop's Wayland display.
     void openWindow(const std::string &name, const std::string &display) {
@@ -81,16 +59,22 @@ protected:
             name, {"/usr/bin/env", "XDG_RUNTIME_DIR=" + dir, "WAYLAND_DISPLAY=" + display,
                    "GDK_BACKEND=wayland", "NO_AT_BRIDGE=1", dir + "/" + name, dir + "/window.py", name})));
     }
-    void profileNames(int profile, const char *game) {
-        auto data = std::make_unique<ProfileData>();
-        makeDefaultProfile(*data, profile, "Profile");
-        setFixed(data->GameFile, game);
-        std::filesystem::create_directories(home + "config");
-        ASSERT_TRUE(
-            SettingsStore::saveProfile(*data, home + "config/Default" + std::to_string(profile) + ".gkp"));
+    // The editor in front when Monitor starts switches nothing; the racer's
+    // new window, which the desktop brings to the front, switches to its game.
+    void newWindowInFrontSwitches(const std::string &display, const char *desktop) {
+        saveGameProfile(3, "/opt/games/racer");
+        openWindow("editor", display);
+        const ScopedVariable wayland("WAYLAND_DISPLAY", dir + "/" + display);
+        const ScopedVariable current("XDG_CURRENT_DESKTOP", desktop);
+        startConnected();
+        EXPECT_TRUE(option.quiet()) << "the editor in front switched";
+        openWindow("racer", display);
+        switchedTo(3);
     }
 
-    std::string dir;
+    // Destroyed after Monitor ends, in reverse: the windows, the shell, the buses, the folder.
+    const ScratchFolder scratch{"shell-test"};
+    const std::string &dir = scratch.path;
     std::vector<std::unique_ptr<Child>> buses;
     std::unique_ptr<ScopedVariable> busAddress;
     std::unique_ptr<Child> shell;
@@ -113,14 +97,7 @@ protected:
 };
 
 TEST_F(MonitorKWin, ActivatedWindowSwitchesByItsProcess) {
-    profileNames(3, "/opt/games/racer");
-    openWindow("editor", "kwin-test");
-    const ScopedVariable wayland("WAYLAND_DISPLAY", dir + "/kwin-test");
-    const ScopedVariable desktop("XDG_CURRENT_DESKTOP", "KDE");
-    startConnected();
-    EXPECT_TRUE(option.quiet()) << "the editor in front switched";
-    openWindow("racer", "kwin-test"); // KWin activates a new window
-    switchedTo(3);
+    newWindowInFrontSwitches("kwin-test", "KDE");
 }
 
 class MonitorGnome : public DesktopShellTest {
@@ -155,29 +132,19 @@ protected:
             "dbus-send --session --print-reply --dest=org.gnome.Shell /org/gnome/Shell "
             "org.freedesktop.DBus.Properties.";
         const auto overview = [&] {
-            return output(property + "Get string:org.gnome.Shell string:OverviewActive").find("true") !=
-                   std::string::npos;
+            return commandOutput(property + "Get string:org.gnome.Shell string:OverviewActive 2>/dev/null")
+                       .find("true") != std::string::npos;
         };
-        for (int i = 0; i < 1000 && !overview(); ++i)
-            std::this_thread::sleep_for(10ms);
-        output(property + "Set string:org.gnome.Shell string:OverviewActive variant:boolean:false");
-        for (int i = 0; i < 1000 && overview(); ++i)
-            std::this_thread::sleep_for(10ms);
-        ASSERT_FALSE(overview());
+        eventually(overview, 10s);
+        commandOutput(property + "Set string:org.gnome.Shell string:OverviewActive variant:boolean:false");
+        ASSERT_TRUE(eventually([&] { return !overview(); }, 10s));
     }
 
     static constexpr const char *kUuid = "orvyn-vantor-foreground@orvyn";
 };
 
 TEST_F(MonitorGnome, FocusedWindowSwitchesByItsProcess) {
-    profileNames(3, "/opt/games/racer");
-    openWindow("editor", "gnome-test");
-    const ScopedVariable wayland("WAYLAND_DISPLAY", dir + "/gnome-test");
-    const ScopedVariable desktop("XDG_CURRENT_DESKTOP", "GNOME");
-    startConnected();
-    EXPECT_TRUE(option.quiet()) << "the editor in front switched";
-    openWindow("racer", "gnome-test"); // the shell focuses a new window
-    switchedTo(3);
+    newWindowInFrontSwitches("gnome-test", "GNOME");
 }
 
 } // namespace

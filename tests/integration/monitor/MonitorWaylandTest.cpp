@@ -14,16 +14,12 @@ protected:
         if (::access("/usr/bin/sway", X_OK) != 0 || ::access("/usr/bin/foot", X_OK) != 0)
             GTEST_SKIP() << "sway or foot is not installed";
         MonitorProcessTest::SetUp();
-        // Reachable by the unprivileged user the compositor runs as.
-        char pattern[] = "/tmp/sway-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_FALSE(dir.empty());
         startSway();
     }
     void startSway() {
         sway = std::make_unique<Child>(std::vector<std::string>{"/bin/sh", kTestbed, "compositor", dir});
-        for (int i = 0; i < 1000 && (display().empty() || ipc().empty()); ++i)
-            std::this_thread::sleep_for(10ms);
+        eventually([&] { return !display().empty() && !ipc().empty(); }, 10s);
         ASSERT_FALSE(display().empty()) << "sway did not start";
         ASSERT_FALSE(ipc().empty()) << "sway has no IPC socket";
     }
@@ -34,13 +30,6 @@ protected:
             std::filesystem::remove(dir + left);
         for (std::string socket = ipc(); !socket.empty(); socket = ipc())
             std::filesystem::remove(socket);
-    }
-    void TearDown() override {
-        MonitorProcessTest::TearDown();
-        windows.clear();
-        sway.reset();
-        if (!dir.empty())
-            std::filesystem::remove_all(dir);
     }
 
     std::string display() const {
@@ -53,44 +42,40 @@ protected:
         return {};
     }
     std::string swaymsg(const std::string &arguments) const {
-        const std::string command = "swaymsg -s '" + ipc() + "' " + arguments + " 2>&1";
-        std::string output;
-        if (FILE *pipe = ::popen(command.c_str(), "r")) {
-            char buffer[4096];
-            while (const std::size_t n = std::fread(buffer, 1, sizeof(buffer), pipe))
-                output.append(buffer, n);
-            ::pclose(pipe);
-        }
-        return output;
+        return commandOutput("swaymsg -s '" + ipc() + "' " + arguments + " 2>&1");
+    }
+    bool focus(const std::string &appId) const {
+        return swaymsg("'[app_id=" + appId + "] focus'").find("\"success\": true") != std::string::npos;
     }
     // A foot window with this app id, running as the process `name`.
     void openWindow(const std::string &appId, const std::string &name) {
         windows.push_back(std::make_unique<Child>(
             std::vector<std::string>{"/bin/sh", kTestbed, "window", dir, appId, name}));
-        for (int i = 0; i < 1000; ++i) {
-            if (swaymsg("-t get_tree").find("\"app_id\": \"" + appId + "\"") != std::string::npos)
-                return;
-            std::this_thread::sleep_for(10ms);
-        }
-        FAIL() << "no window " << appId;
+        EXPECT_TRUE(eventually(
+            [&] { return swaymsg("-t get_tree").find("\"app_id\": \"" + appId + "\"") != std::string::npos; },
+            10s))
+            << "no window " << appId;
     }
-    void profileNames(int profile, const char *game) {
-        auto data = std::make_unique<ProfileData>();
-        makeDefaultProfile(*data, profile, "Profile");
-        setFixed(data->GameFile, game);
-        std::filesystem::create_directories(home + "config");
-        ASSERT_TRUE(
-            SettingsStore::saveProfile(*data, home + "config/Default" + std::to_string(profile) + ".gkp"));
+    // Monitor without sway's IPC, these windows open, a profile for Racer.exe.
+    void startWithoutIpc(std::initializer_list<const char *> appIds) {
+        saveGameProfile(2, "C:\\Games\\Racer.exe");
+        for (const char *appId : appIds)
+            openWindow(appId, "");
+        const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+        ::unsetenv("SWAYSOCK");
+        startConnected();
     }
     // Brings the window to the front; Monitor must switch to `profile`.
     void focusSwitchesTo(const std::string &appId, int profile) {
         option.drain();
-        EXPECT_NE(swaymsg("'[app_id=" + appId + "] focus'").find("\"success\": true"), std::string::npos);
+        EXPECT_TRUE(focus(appId));
         switchedTo(profile);
     }
 
     static constexpr const char *kTestbed = ORVYN_SWAY_TESTBED;
-    std::string dir;
+    // Destroyed after Monitor ends, in reverse: the windows, sway, the folder.
+    const ScratchFolder scratch{"sway-test"};
+    const std::string &dir = scratch.path;
     std::unique_ptr<Child> sway;
     std::vector<std::unique_ptr<Child>> windows;
 };
@@ -98,7 +83,7 @@ protected:
 // sway names each window's process: the game is known by its program name,
 // whatever its app id.
 TEST_F(MonitorWayland, WindowInFrontSwitchesByItsProcess) {
-    profileNames(3, "/opt/games/racer");
+    saveGameProfile(3, "/opt/games/racer");
     openWindow("com.example.Racer", "racer");
     openWindow("com.example.Editor", "editor");
     const ScopedVariable wayland("WAYLAND_DISPLAY", display());
@@ -107,7 +92,7 @@ TEST_F(MonitorWayland, WindowInFrontSwitchesByItsProcess) {
     EXPECT_TRUE(option.quiet()) << "the editor in front switched";
     focusSwitchesTo("com.example.Racer", 3);
     // Back to the editor: no switch back.
-    EXPECT_NE(swaymsg("'[app_id=com.example.Editor] focus'").find("\"success\": true"), std::string::npos);
+    EXPECT_TRUE(focus("com.example.Editor"));
     EXPECT_TRUE(option.quiet());
     EXPECT_EQ(model.currentProfile(), 3);
 }
@@ -115,23 +100,14 @@ TEST_F(MonitorWayland, WindowInFrontSwitchesByItsProcess) {
 // Without sway's IPC nothing names a process: the app id is the game file's
 // name without its extension.
 TEST_F(MonitorWayland, WithoutProcessesTheAppIdNamesTheGame) {
-    profileNames(2, "C:\\Games\\Racer.exe");
-    openWindow("racer", "");
-    openWindow("editor", "");
-    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
-    ::unsetenv("SWAYSOCK");
-    startConnected();
+    startWithoutIpc({"racer", "editor"});
     EXPECT_TRUE(option.quiet());
     focusSwitchesTo("racer", 2);
 }
 
 // The compositor goes and comes back: Monitor follows the new one.
 TEST_F(MonitorWayland, ACompositorThatRestartsIsFollowed) {
-    profileNames(2, "C:\\Games\\Racer.exe");
-    openWindow("editor", "");
-    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
-    ::unsetenv("SWAYSOCK");
-    startConnected();
+    startWithoutIpc({"editor"});
     stopSway();
     startSway();
     openWindow("editor", "");

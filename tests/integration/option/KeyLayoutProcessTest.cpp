@@ -39,9 +39,7 @@ private:
 TEST_F(OptionProcessTest, UnderAGermanLayoutTheSwapKeyDialogStoresThePositionPressed) {
     if (!haveXdotool() || shell("command -v setxkbmap").empty())
         GTEST_SKIP() << "needs an X server, xdotool and setxkbmap";
-    startKeyboardAndMonitor();
-    if (HasFatalFailure())
-        return;
+    ASSERT_NO_FATAL_FAILURE(startKeyboardAndMonitor());
     const ServerLayout german("de");
     ASSERT_TRUE(german.ok()) << "setxkbmap de failed";
     auto [option, window] = startOptionWindow();

@@ -84,13 +84,12 @@ TEST(ForegroundGarbage, WatchStaysRightAndBounded) {
         SCOPED_TRACE(row.what);
         TrackedSource source;
         source.pid = row.pid;
-        ProcessLookup lookup;
-        lookup.names = [](pid_t pid) {
-            return pid == kRacerPid ? std::optional<ProcessNames>(ProcessNames{"racer.exe", "", ""})
-                                    : std::nullopt;
-        };
-        lookup.descendants = [](pid_t) { return std::vector<pid_t>{}; };
-        lookup.parent = [](pid_t) { return std::optional<pid_t>{}; };
+        const ProcessLookup lookup{
+            [](pid_t pid) {
+                return pid == kRacerPid ? std::optional<ProcessNames>(ProcessNames{"racer.exe", "", ""})
+                                        : std::nullopt;
+            },
+            [](pid_t) { return std::vector<pid_t>{}; }, [](pid_t) { return std::optional<pid_t>{}; }};
         ForegroundWatch watch(&source, lookup);
         const auto start = std::chrono::steady_clock::now();
         row.events(source.tracker);

@@ -80,7 +80,6 @@ TEST(NoticeKindsTest, MessagesBecomeTheirNotices) {
     KindRecorder display;
     OsdProgram osd(settings, texts, display, {});
     auto profile = std::make_unique<ProfileData>();
-    *profile = ProfileData{};
     makeDefaultProfile(*profile, 2, "Profile");
     std::filesystem::create_directories(folder.path() + "/config");
     ASSERT_TRUE(SettingsStore::saveProfile(*profile, settings.profilePath(2)));
@@ -155,10 +154,9 @@ TEST(NoticeOverlayTest, PanelsAreDrawnSharpAtEachScale) {
             EXPECT_FALSE(isRed(image.pixel(mid, 3 * scale))) << row.file << " at " << scale;
             // Light text pixels right of the emblem.
             int light = 0;
-            for (int y = 0; y < image.height(); ++y) {
+            for (int y = 0; y < image.height(); ++y)
                 for (int x = 72 * scale; x < image.width(); ++x)
                     light += qGray(image.pixel(x, y)) > 200;
-            }
             EXPECT_GT(light, 40 * scale * scale) << row.file << " at " << scale;
             if (!shots.isEmpty())
                 image.save(QStringLiteral("%1/%2@%3x.png").arg(shots, QLatin1String(row.file)).arg(scale));

@@ -249,22 +249,14 @@ TEST_F(MacroProcessTest, AMacroReadBackWhileTheManagerIsOpenKeepsItsEditsApart) 
     model_.update(
         [](KeyboardMemory &m) { std::memcpy(&m.profiles[m.currentProfile].macros[kSlot][5], "Combo", 5); });
     const std::string pro = "Pro" + std::to_string(model_.currentProfile() + 1);
-    startKeyboardAndMonitor();
-    if (HasFatalFailure())
-        return;
-    startOption();
-    if (HasFatalFailure())
-        return;
+    ASSERT_NO_FATAL_FAILURE(startKeyboardAndMonitor());
+    ASSERT_NO_FATAL_FAILURE(startOption());
     ASSERT_EQ(storedNames({"Combo"}), std::vector<std::string>{"Combo"});
 
     // Cancel: the keyboard's macro is in the file, the unconfirmed one never.
-    openManager();
-    if (HasFatalFailure())
-        return;
+    ASSERT_NO_FATAL_FAILURE(openManager());
     newMacro("Fresh");
-    recordOnTheKeyboard(6);
-    if (HasFatalFailure())
-        return;
+    ASSERT_NO_FATAL_FAILURE(recordOnTheKeyboard(6));
     const std::vector<std::string> readBack{"Combo", pro + "-M2"};
     EXPECT_EQ(storedNames(readBack), readBack);
     click(manager_, kManager, kManagerCancel);
@@ -273,13 +265,9 @@ TEST_F(MacroProcessTest, AMacroReadBackWhileTheManagerIsOpenKeepsItsEditsApart) 
 
     // OK: the manager's list kept its edit and gained the keyboard's macro.
     manager_.clear();
-    openManager();
-    if (HasFatalFailure())
-        return;
+    ASSERT_NO_FATAL_FAILURE(openManager());
     newMacro("Fresh");
-    recordOnTheKeyboard(7);
-    if (HasFatalFailure())
-        return;
+    ASSERT_NO_FATAL_FAILURE(recordOnTheKeyboard(7));
     EXPECT_EQ(storedNames({"Combo", pro + "-M2", pro + "-M3"}),
               (std::vector<std::string>{"Combo", pro + "-M2", pro + "-M3"}));
     click(manager_, kManager, kManagerOk);

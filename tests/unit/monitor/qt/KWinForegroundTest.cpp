@@ -12,8 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor/qt/KWinForeground.h"
-#include <filesystem>
-#include <stdlib.h>
+#include "support/TempDir.h"
 
 namespace orvyn {
 namespace {
@@ -73,12 +72,12 @@ TEST(KWinForegroundTest, OnlyKWinIsHeardAndGarbageStaysBounded) {
     FakeKWin kwin;
     ASSERT_TRUE(kwin.registered);
     QDBusConnection stranger = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "stranger");
-    char folder[] = "/tmp/kwin-script-XXXXXX";
-    ASSERT_NE(::mkdtemp(folder), nullptr);
-    KWinForeground source(folder, QDBusConnection::sessionBus());
+    const test::TempDir folder;
+    KWinForeground source(folder.path(), QDBusConnection::sessionBus());
     ASSERT_TRUE(source.start());
     // Where the script calls back.
-    const auto target = QRegularExpression(R"re(callDBus\("([^"]+)", "([^"]+)")re").match(kwin.scripting.script);
+    const auto target =
+        QRegularExpression(R"re(callDBus\("([^"]+)", "([^"]+)")re").match(kwin.scripting.script);
     ASSERT_TRUE(target.hasMatch()) << kwin.scripting.script.toStdString();
     const auto report = [&](QDBusConnection &from, const QString &pid, const QString &cls,
                             const QString &pids, QDBus::CallMode mode) {
@@ -124,7 +123,6 @@ TEST(KWinForegroundTest, OnlyKWinIsHeardAndGarbageStaysBounded) {
     EXPECT_EQ(source.foregroundWindow(), (ForegroundWindow{4242, "Racer"}));
     EXPECT_LT(timer.elapsed(), 10000);
     QDBusConnection::disconnectFromBus("stranger");
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
