@@ -151,7 +151,7 @@ int HidTestbed::plug(uint16_t vendorId, uint16_t productId, const std::vector<In
     return handle;
 }
 
-void HidTestbed::addNode(Device &d, std::size_t index, const Interface &spec) {
+void HidTestbed::addNode(Device &d, std::size_t index, const Interface &wanted) {
     Node node;
     const std::string number = "0" + std::to_string(index);
     node.interface = addDevice(testbed_, "usb", "1-" + std::to_string(d.port) + ":1." + std::to_string(index),
@@ -164,7 +164,7 @@ void HidTestbed::addNode(Device &d, std::size_t index, const Interface &spec) {
                           "Orvyn Vantor", "HID_PHYS",
                           "usb-0000:00:14.0-" + std::to_string(d.port) + "/input" + std::to_string(index),
                           "HID_UNIQ", "", "DRIVER", "hid-generic"});
-    std::vector<uint8_t> descriptor = reportDescriptor(spec.kind);
+    std::vector<uint8_t> descriptor = reportDescriptor(wanted.kind);
     umockdev_testbed_set_attribute_binary(testbed_, node.hid.c_str(), "report_descriptor", descriptor.data(),
                                           static_cast<gint>(descriptor.size()));
 
@@ -176,7 +176,7 @@ void HidTestbed::addNode(Device &d, std::size_t index, const Interface &spec) {
     const std::string hidraw = "hidraw" + std::to_string(node.number);
     node.devnode = "/dev/" + hidraw;
     // The node and its answers exist before the add uevent is sent.
-    node.answers = std::make_unique<HidrawNode>(spec.kind, spec.model, d.vendorId, d.productId);
+    node.answers = std::make_unique<HidrawNode>(wanted.kind, wanted.model, d.vendorId, d.productId);
     ::mkdir((root_ + "/dev").c_str(), 0755);
     const std::string file = root_ + node.devnode;
     const int fd = ::open(file.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0666);

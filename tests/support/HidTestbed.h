@@ -43,7 +43,7 @@ public:
 private:
     struct Node;
     struct Device;
-    void addNode(Device &device, std::size_t index, const Interface &spec);
+    void addNode(Device &device, std::size_t index, const Interface &wanted);
 
     UMockdevTestbed *testbed_ = nullptr;
     std::string root_;
