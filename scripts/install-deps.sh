@@ -11,7 +11,7 @@ PACKAGES=(
   libhidapi-dev libudev-dev
   umockdev libumockdev-dev util-linux
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-res0-dev xkb-data
-  libwayland-dev sway foot
+  libwayland-dev wayland-protocols sway foot grim
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool openbox xauth x11-utils x11-xkb-utils dbus dbus-x11

@@ -104,12 +104,16 @@ void DesktopNotices::show(const std::string &summary, const std::string &body) {
 }
 
 void DesktopNotices::showNotice(const Notice &notice) {
-    if (fullscreen_ && fullscreen_()) {
+    const bool layerShell = layer_ != nullptr && layer_->available();
+    if (layerShell || (fullscreen_ && fullscreen_())) {
         if (lastId_ != 0)
             closeNotice(lastId_);
         lastId_ = 0;
         ++sent_; // an answer still on its way is out of date
-        showOverlay(notice);
+        if (layerShell)
+            layer_->present(notice);
+        else
+            showOverlay(notice);
         return;
     }
     if (!bus_.isConnected()) {

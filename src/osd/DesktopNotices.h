@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "osd/LayerNotice.h"
 #include "osd/NoticeOverlay.h"
 #include "osd/OsdProgram.h"
 
@@ -34,6 +35,9 @@ public:
     void show(const std::string &summary, const std::string &body) override;
     void showNotice(const Notice &notice) override;
     void setActiveWindowProbe(ActiveWindowProbe probe) { activeWindow_ = std::move(probe); }
+    // On a compositor with a layer shell every notice goes there: above
+    // native fullscreen windows, which neither X11 nor banners reach.
+    void setLayerNotice(LayerNotice *layer) { layer_ = layer; }
     // Makes the overlay's window and loads its fonts now, so the first
     // notice in a game is as quick as the others.
     void prepareOverlay();
@@ -50,6 +54,7 @@ private:
 
     FullscreenProbe fullscreen_;
     ActiveWindowProbe activeWindow_;
+    LayerNotice *layer_ = nullptr;
     QDBusConnection bus_;
     uint32_t lastId_ = 0;
     uint64_t sent_ = 0; // Notify calls made; the newest one's answer counts

@@ -54,6 +54,8 @@ int main(int argc, char **argv) {
             return std::nullopt;
         return QRect(r->x, r->y, r->width, r->height);
     });
+    LayerNotice layer;
+    notices.setLayerNotice(&layer);
     notices.prepareOverlay();
     OsdProgram osd(settings, texts, notices, [] { QCoreApplication::quit(); });
     QObject::connect(&listener, &EndpointListener::messageReceived, &application.app(),

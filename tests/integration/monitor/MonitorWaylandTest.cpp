@@ -1,6 +1,7 @@
 // Monitor on a Wayland desktop: a headless sway with two native Wayland
 // windows; the one brought to the front picks the profile of its game, by
-// the process sway names or, without sway's IPC, by its app id.
+// the process sway names or, without sway's IPC, by its app id. The real
+// OSD's notice shows above a native fullscreen window.
 #include <gtest/gtest.h>
 
 #include "MonitorProcessKit.h"
@@ -72,6 +73,26 @@ protected:
         switchedTo(profile);
     }
 
+    // Pixels in the skin's red in the top centre of sway's screen (a
+    // screenshot as binary PPM); -1 without a screenshot.
+    int redPixelsAtTopCentre() const {
+        const std::string ppm =
+            commandOutput("WAYLAND_DISPLAY='" + display() + "' grim -t ppm - 2>/dev/null");
+        int width = 0, height = 0, maxval = 0, header = 0;
+        if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &width, &height, &maxval, &header) != 3 ||
+            maxval != 255 ||
+            ppm.size() < std::size_t(header + 1) + std::size_t(width) * std::size_t(height) * 3)
+            return -1;
+        const auto *rgb = reinterpret_cast<const unsigned char *>(ppm.data()) + header + 1;
+        int red = 0;
+        for (int y = 0; y < std::min(height, 200); ++y)
+            for (int x = std::max(0, width / 2 - 150); x < std::min(width, width / 2 + 150); ++x) {
+                const unsigned char *p = rgb + (std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3;
+                red += p[0] > 180 && p[1] < 80 && p[2] < 80;
+            }
+        return red;
+    }
+
     static constexpr const char *kTestbed = ORVYN_SWAY_TESTBED;
     // Destroyed after Monitor ends, in reverse: the windows, sway, the folder.
     const ScratchFolder scratch{"sway-test"};
@@ -114,6 +135,32 @@ TEST_F(MonitorWayland, ACompositorThatRestartsIsFollowed) {
     EXPECT_TRUE(option.quiet());
     openWindow("racer", ""); // a new window comes to the front
     switchedTo(2);
+}
+
+// A profile key while a native Wayland window is fullscreen: the real OSD's
+// notice is a layer above it, at the top centre, gone after its time.
+TEST_F(MonitorWayland, ProfileNoticeShowsAboveANativeFullscreenWindow) {
+    if (::access("/usr/bin/grim", X_OK) != 0)
+        GTEST_SKIP() << "grim is not installed";
+    openWindow("com.example.Game", "");
+    EXPECT_NE(swaymsg("'[app_id=com.example.Game] fullscreen enable'").find("\"success\": true"),
+              std::string::npos);
+    ASSERT_EQ(redPixelsAtTopCentre(), 0) << "no screenshot, or red before any notice";
+    osd.close();
+    std::filesystem::remove(programs + "OSD");
+    std::filesystem::create_symlink(std::string(ORVYN_PROGRAM_DIR) + "OSD", programs + "OSD");
+    const ScopedVariable wayland("WAYLAND_DISPLAY", display());
+    startConnected();
+    EndpointPoster poster(runtime.runtime());
+    ASSERT_TRUE(eventually([&] { return poster.exists(kOsdTitle); }, kPatience));
+
+    ASSERT_TRUE(server->sendEvent(0x1000, 3));
+    EXPECT_TRUE(eventually([&] { return redPixelsAtTopCentre() > 0; }, 2s)) << "no notice above the window";
+    EXPECT_NE(swaymsg("-t get_tree").find("\"fullscreen_mode\": 1"), std::string::npos);
+    EXPECT_TRUE(eventually([&] { return redPixelsAtTopCentre() == 0; }, 4s)) << "the notice stayed";
+    monitor->kill(SIGTERM);
+    monitor->wait();
+    monitor.reset();
 }
 
 } // namespace

@@ -1,0 +1,64 @@
+// The OSD's notice on Wayland compositors with a layer shell (wlroots ones,
+// KDE Plasma): the overlay's panel as an overlay-layer surface on the output
+// the compositor has focused, above fullscreen windows, taking neither the
+// keyboard nor the pointer. Shown about two seconds; a new notice replaces
+// the shown one. Qt's own platform may be X11 here, so this speaks to the
+// compositor on a connection of its own.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <memory>
+
+#include "osd/OsdProgram.h"
+
+struct wl_display;
+struct wl_registry;
+struct wl_compositor;
+struct wl_shm;
+struct wl_surface;
+struct wl_buffer;
+struct zwlr_layer_shell_v1;
+struct zwlr_layer_surface_v1;
+
+namespace orvyn {
+
+class LayerNotice final : public QObject {
+public:
+    LayerNotice();
+    ~LayerNotice() override;
+    LayerNotice(const LayerNotice &) = delete;
+    LayerNotice &operator=(const LayerNotice &) = delete;
+
+    // True when the session's compositor offers the layer shell.
+    bool available() const { return shell_ != nullptr && !lost_; }
+    void present(const Notice &notice);
+
+    // Registry and surface callbacks (C entry points forward here).
+    void global(wl_registry *registry, uint32_t name, const char *interface, uint32_t version);
+    // The size asked for is the one given: the panel needs no other.
+    void configured(uint32_t serial);
+    void hide();
+
+private:
+    void dispatch();
+    void flush();
+    bool attachPanel();
+
+    wl_display *display_ = nullptr;
+    wl_registry *registry_ = nullptr;
+    wl_compositor *compositor_ = nullptr;
+    wl_shm *shm_ = nullptr;
+    zwlr_layer_shell_v1 *shell_ = nullptr;
+    wl_surface *surface_ = nullptr;
+    zwlr_layer_surface_v1 *layer_ = nullptr;
+    wl_buffer *buffer_ = nullptr;
+    bool lost_ = false;
+    QImage panel_; // the notice drawn at the buffer's scale
+    std::unique_ptr<QSocketNotifier> events_;
+    QTimer holdTimer_;
+};
+
+} // namespace orvyn
