@@ -1,6 +1,7 @@
 #include "osd/LayerNotice.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <sys/mman.h>
@@ -34,6 +35,26 @@ void onClosed(void *data, zwlr_layer_surface_v1 *) {
 }
 const zwlr_layer_surface_v1_listener kLayerListener = {onConfigure, onClosed};
 
+void onOutputGeometry(void *, wl_output *, int32_t, int32_t, int32_t, int32_t, int32_t, const char *,
+                      const char *, int32_t) {}
+void onOutputMode(void *, wl_output *, uint32_t, int32_t, int32_t, int32_t) {}
+void onOutputDone(void *, wl_output *) {}
+void onOutputScale(void *data, wl_output *output, int32_t scale) {
+    static_cast<LayerNotice *>(data)->outputScale(output, scale);
+}
+void onOutputText(void *, wl_output *, const char *) {}
+const wl_output_listener kOutputListener = {onOutputGeometry, onOutputMode, onOutputDone,
+                                            onOutputScale,    onOutputText, onOutputText};
+
+void onEnter(void *data, wl_surface *, wl_output *output) {
+    static_cast<LayerNotice *>(data)->entered(output);
+}
+void onLeave(void *, wl_surface *, wl_output *) {}
+const wl_surface_listener kSurfaceListener = {onEnter, onLeave};
+
+// Scales beyond this are not real outputs; they would only cost memory.
+constexpr int32_t kScaleMax = 4;
+
 } // namespace
 
 LayerNotice::LayerNotice() {
@@ -63,6 +84,8 @@ LayerNotice::~LayerNotice() {
         wl_shm_destroy(shm_);
     if (compositor_ != nullptr)
         wl_compositor_destroy(compositor_);
+    for (auto &[output, scale] : outputs_)
+        wl_output_destroy(output);
     if (registry_ != nullptr)
         wl_registry_destroy(registry_);
     if (display_ != nullptr)
@@ -75,8 +98,12 @@ void LayerNotice::global(wl_registry *registry, uint32_t name, const char *inter
             static_cast<wl_compositor *>(wl_registry_bind(registry, name, &wl_compositor_interface, 4));
     else if (std::strcmp(interface, wl_shm_interface.name) == 0 && shm_ == nullptr)
         shm_ = static_cast<wl_shm *>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
-    else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0 && shell_ == nullptr &&
-             version >= 1)
+    else if (std::strcmp(interface, wl_output_interface.name) == 0 && version >= 2 && outputs_.size() < 64) {
+        auto *output = static_cast<wl_output *>(wl_registry_bind(registry, name, &wl_output_interface, 2));
+        outputs_.emplace_back(output, 1);
+        wl_output_add_listener(output, &kOutputListener, this);
+    } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0 && shell_ == nullptr &&
+               version >= 1)
         shell_ = static_cast<zwlr_layer_shell_v1 *>(
             wl_registry_bind(registry, name, &zwlr_layer_shell_v1_interface, 1));
 }
@@ -100,14 +127,16 @@ void LayerNotice::present(const Notice &notice) {
     if (!available())
         return;
     hide(); // a new notice replaces the shown one at once
+    notice_ = notice;
+    // Until the surface enters an output, the largest scale: sharp there,
+    // and the compositor only shrinks it elsewhere.
+    int32_t scale = 1;
+    for (const auto &[output, outputScale] : outputs_)
+        scale = std::max(scale, outputScale);
+    drawPanel(scale);
     const QSize size = NoticeOverlay::panelSize(notice);
-    panel_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    panel_.fill(Qt::transparent);
-    {
-        QPainter p(&panel_);
-        NoticeOverlay::paintPanel(p, notice, size);
-    }
     surface_ = wl_compositor_create_surface(compositor_);
+    wl_surface_add_listener(surface_, &kSurfaceListener, this);
     // An empty input region: clicks go to the window below.
     wl_region *none = wl_compositor_create_region(compositor_);
     wl_surface_set_input_region(surface_, none);
@@ -139,6 +168,39 @@ void LayerNotice::configured(uint32_t serial) {
     flush();
 }
 
+void LayerNotice::drawPanel(int scale) {
+    scale_ = std::clamp(scale, 1, kScaleMax);
+    const QSize size = NoticeOverlay::panelSize(notice_);
+    panel_ = QImage(size * scale_, QImage::Format_ARGB32_Premultiplied);
+    panel_.setDevicePixelRatio(scale_);
+    panel_.fill(Qt::transparent);
+    QPainter p(&panel_);
+    NoticeOverlay::paintPanel(p, notice_, size);
+}
+
+void LayerNotice::outputScale(wl_output *output, int32_t scale) {
+    for (auto &[known, knownScale] : outputs_) {
+        if (known == output)
+            knownScale = std::clamp(scale, 1, kScaleMax);
+    }
+}
+
+void LayerNotice::entered(wl_output *output) {
+    for (const auto &[known, scale] : outputs_) {
+        if (known != output || scale == scale_ || surface_ == nullptr || buffer_ == nullptr)
+            continue;
+        drawPanel(scale);
+        wl_buffer_destroy(buffer_);
+        buffer_ = nullptr;
+        if (!attachPanel()) {
+            hide();
+            return;
+        }
+        wl_surface_commit(surface_);
+        flush();
+    }
+}
+
 bool LayerNotice::attachPanel() {
     const int stride = int(panel_.bytesPerLine());
     const size_t bytes = size_t(stride) * size_t(panel_.height());
@@ -162,8 +224,9 @@ bool LayerNotice::attachPanel() {
         wl_shm_pool_create_buffer(pool, 0, panel_.width(), panel_.height(), stride, WL_SHM_FORMAT_ARGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
+    wl_surface_set_buffer_scale(surface_, scale_);
     wl_surface_attach(surface_, buffer_, 0, 0);
-    wl_surface_damage(surface_, 0, 0, panel_.width(), panel_.height());
+    wl_surface_damage(surface_, 0, 0, panel_.width() / scale_, panel_.height() / scale_);
     return true;
 }
 

@@ -11,6 +11,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "osd/OsdProgram.h"
 
@@ -20,6 +22,7 @@ struct wl_compositor;
 struct wl_shm;
 struct wl_surface;
 struct wl_buffer;
+struct wl_output;
 struct zwlr_layer_shell_v1;
 struct zwlr_layer_surface_v1;
 
@@ -41,11 +44,16 @@ public:
     // The size asked for is the one given: the panel needs no other.
     void configured(uint32_t serial);
     void hide();
+    // An output's scale, and the surface's arrival on an output: the panel
+    // is drawn at the scale of the output it shows on, so it stays sharp.
+    void outputScale(wl_output *output, int32_t scale);
+    void entered(wl_output *output);
 
 private:
     void dispatch();
     void flush();
     bool attachPanel();
+    void drawPanel(int scale);
 
     wl_display *display_ = nullptr;
     wl_registry *registry_ = nullptr;
@@ -56,7 +64,10 @@ private:
     zwlr_layer_surface_v1 *layer_ = nullptr;
     wl_buffer *buffer_ = nullptr;
     bool lost_ = false;
-    QImage panel_; // the notice drawn at the buffer's scale
+    std::vector<std::pair<wl_output *, int32_t>> outputs_; // and their scales
+    Notice notice_;                                        // the one shown
+    int scale_ = 1;                                        // the buffer's
+    QImage panel_;                                         // the notice drawn at the buffer's scale
     std::unique_ptr<QSocketNotifier> events_;
     QTimer holdTimer_;
 };
