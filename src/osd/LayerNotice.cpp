@@ -19,6 +19,8 @@ namespace orvyn {
 namespace {
 
 constexpr int kShownMs = 2000;
+constexpr int kFadeMs = 150;
+constexpr int kFrameMs = 16;
 constexpr int kTopMargin = 48;
 
 void onGlobal(void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t version) {
@@ -72,7 +74,12 @@ LayerNotice::LayerNotice() {
     events_ = std::make_unique<QSocketNotifier>(wl_display_get_fd(display_), QSocketNotifier::Read);
     connect(events_.get(), &QSocketNotifier::activated, this, [this] { dispatch(); });
     holdTimer_.setSingleShot(true);
-    connect(&holdTimer_, &QTimer::timeout, this, [this] { hide(); });
+    connect(&holdTimer_, &QTimer::timeout, this, [this] {
+        fade_ = Fade::Out;
+        fadeClock_.start();
+        fadeTimer_.start(kFrameMs);
+    });
+    connect(&fadeTimer_, &QTimer::timeout, this, [this] { fadeStep(); });
 }
 
 LayerNotice::~LayerNotice() {
@@ -134,6 +141,7 @@ void LayerNotice::present(const Notice &notice) {
     for (const auto &[output, outputScale] : outputs_)
         scale = std::max(scale, outputScale);
     drawPanel(scale);
+    showFrame(0.0); // the fade starts from nothing
     const QSize size = NoticeOverlay::panelSize(notice);
     surface_ = wl_compositor_create_surface(compositor_);
     wl_surface_add_listener(surface_, &kSurfaceListener, this);
@@ -153,7 +161,41 @@ void LayerNotice::present(const Notice &notice) {
                                                      ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
     wl_surface_commit(surface_);
     flush();
+    fade_ = Fade::In;
+    fadeClock_.start();
+    fadeTimer_.start(kFrameMs);
     holdTimer_.start(kShownMs);
+}
+
+void LayerNotice::fadeStep() {
+    const double part = std::min(1.0, double(fadeClock_.elapsed()) / kFadeMs);
+    if (fade_ == Fade::Out && part >= 1.0) {
+        hide();
+        return;
+    }
+    if (part >= 1.0)
+        fadeTimer_.stop();
+    showFrame(fade_ == Fade::In ? part : 1.0 - part);
+}
+
+void LayerNotice::showFrame(double opacity) {
+    panel_ = QImage(full_.size(), QImage::Format_ARGB32_Premultiplied);
+    panel_.fill(Qt::transparent);
+    {
+        QPainter p(&panel_);
+        p.setOpacity(opacity);
+        p.drawImage(0, 0, full_);
+    }
+    if (surface_ == nullptr || buffer_ == nullptr)
+        return; // not configured yet: the first buffer goes with the configure
+    wl_buffer_destroy(buffer_);
+    buffer_ = nullptr;
+    if (!attachPanel()) {
+        hide();
+        return;
+    }
+    wl_surface_commit(surface_);
+    flush();
 }
 
 void LayerNotice::configured(uint32_t serial) {
@@ -171,10 +213,10 @@ void LayerNotice::configured(uint32_t serial) {
 void LayerNotice::drawPanel(int scale) {
     scale_ = std::clamp(scale, 1, kScaleMax);
     const QSize size = NoticeOverlay::panelSize(notice_);
-    panel_ = QImage(size * scale_, QImage::Format_ARGB32_Premultiplied);
-    panel_.setDevicePixelRatio(scale_);
-    panel_.fill(Qt::transparent);
-    QPainter p(&panel_);
+    full_ = QImage(size * scale_, QImage::Format_ARGB32_Premultiplied);
+    full_.setDevicePixelRatio(scale_);
+    full_.fill(Qt::transparent);
+    QPainter p(&full_);
     NoticeOverlay::paintPanel(p, notice_, size);
 }
 
@@ -187,17 +229,12 @@ void LayerNotice::outputScale(wl_output *output, int32_t scale) {
 
 void LayerNotice::entered(wl_output *output) {
     for (const auto &[known, scale] : outputs_) {
-        if (known != output || scale == scale_ || surface_ == nullptr || buffer_ == nullptr)
+        if (known != output || scale == scale_ || surface_ == nullptr)
             continue;
         drawPanel(scale);
-        wl_buffer_destroy(buffer_);
-        buffer_ = nullptr;
-        if (!attachPanel()) {
-            hide();
-            return;
-        }
-        wl_surface_commit(surface_);
-        flush();
+        const double part = std::min(1.0, double(fadeClock_.elapsed()) / kFadeMs);
+        showFrame(fadeTimer_.isActive() ? (fade_ == Fade::In ? part : 1.0 - part) : 1.0);
+        return;
     }
 }
 
@@ -232,6 +269,7 @@ bool LayerNotice::attachPanel() {
 
 void LayerNotice::hide() {
     holdTimer_.stop();
+    fadeTimer_.stop();
     if (layer_ != nullptr)
         zwlr_layer_surface_v1_destroy(layer_);
     if (surface_ != nullptr)

@@ -6,6 +6,7 @@
 // compositor on a connection of its own.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <QSocketNotifier>
@@ -54,6 +55,9 @@ private:
     void flush();
     bool attachPanel();
     void drawPanel(int scale);
+    // The panel at `opacity` (0-1) into the buffer shown.
+    void showFrame(double opacity);
+    void fadeStep();
 
     wl_display *display_ = nullptr;
     wl_registry *registry_ = nullptr;
@@ -67,7 +71,11 @@ private:
     std::vector<std::pair<wl_output *, int32_t>> outputs_; // and their scales
     Notice notice_;                                        // the one shown
     int scale_ = 1;                                        // the buffer's
-    QImage panel_;                                         // the notice drawn at the buffer's scale
+    QImage full_;                                          // the notice drawn at the buffer's scale
+    QImage panel_;                                         // that, at the opacity of the fade's step
+    enum class Fade { In, Out } fade_ = Fade::In;
+    QElapsedTimer fadeClock_;
+    QTimer fadeTimer_;
     std::unique_ptr<QSocketNotifier> events_;
     QTimer holdTimer_;
 };
