@@ -12,12 +12,15 @@ namespace orvyn {
 
 namespace {
 
-StatePictures picturesOf(const BitmapButton &b) {
-    StatePictures pictures;
-    for (StatePicture which :
-         {StatePicture::Normal, StatePicture::Over, StatePicture::Down, StatePicture::Disable})
-        pictures[static_cast<int>(which)] = b.statePicture(which);
-    return pictures;
+// A remapped key looks pressed, under the pointer too: hovering must not
+// hide that the key is remapped.
+void showLook(SkinControl &key, bool remapped) {
+    if (!remapped) {
+        key.showOwnPictures();
+        return;
+    }
+    key.showPictureFor(StatePicture::Normal, StatePicture::Down);
+    key.showPictureFor(StatePicture::Over, StatePicture::Down);
 }
 
 // What a standard-key code sends, by the name the keyboard picture gives the
@@ -67,16 +70,8 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
     loadSkin(QString::fromLatin1(StandardKeyPageSkin::kFile), controls);
 
     for (int p = 0; p < kStandardKeyCount; ++p) {
-        if (const BitmapButton *b = keyButton(p)) {
-            looks_[p].plain = picturesOf(*b);
+        if (const BitmapButton *b = keyButton(p))
             looks_[p].plainHelp = b->helpText();
-            looks_[p].remapped = looks_[p].plain;
-            // Pressed-looking under the pointer too: hovering must not hide
-            // that the key is remapped.
-            const QImage &down = looks_[p].plain[static_cast<int>(StatePicture::Down)];
-            looks_[p].remapped[static_cast<int>(StatePicture::Normal)] = down;
-            looks_[p].remapped[static_cast<int>(StatePicture::Over)] = down;
-        }
         // Made when a screen reader asks, so reloading the page costs nothing.
         if (BitmapButton *b = keyButton(p))
             b->setSpokenName([this, p] { return spokenKey(p); });
@@ -89,7 +84,7 @@ StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *paren
         const QRect rect = controlRect(StandardKeyPageSkin::section(kEnterPosition));
         enter_ = new RgnButton(this);
         enter_->setMaskResource(kEnterKeyMaskBitmap);
-        enter_->setImages(looks_[kEnterPosition].plain, QRect(QPoint(0, 0), rect.size()));
+        enter_->takeStatePictures(*hidden); // same size: the same pictures
         enter_->create(QStringLiteral("Enter"), rect);
         enter_->setSpokenName([this] { return spokenKey(kEnterPosition); });
         connect(enter_, &RgnButton::command, this, [this] { keyClicked(kEnterPosition); });
@@ -127,12 +122,8 @@ bool StandardKeyPage::showKey(int position) {
         key->setHelpText(help);
         key->setToolTip(remapped ? help : QString());
     }
-    if (position == kEnterPosition && enter_) {
-        enter_->setImages(remapped ? looks.remapped : looks.plain, QRect(QPoint(0, 0), enter_->size()));
-        return true;
-    }
-    if (BitmapButton *b = keyButton(position))
-        b->setStatePictures(remapped ? looks.remapped : looks.plain);
+    if (key)
+        showLook(*key, remapped);
     return true;
 }
 

@@ -34,11 +34,9 @@ public:
     void keyClicked(int position);
 
 private:
-    // A key's four pictures as cut from the skin, and as a remapped key
-    // shows them (the pressed picture in place of the normal one).
+    // What a key says as cut from the skin. A remapped key shows its
+    // pressed picture in place of the normal and pointer-over ones.
     struct KeyLooks {
-        StatePictures plain;
-        StatePictures remapped;
         QString plainHelp; // the skin's help text
     };
 

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <utility>
 
 namespace orvyn {
 
@@ -84,6 +85,7 @@ SkinControl::SkinControl(QWidget *parent, QuickHelpUse quickHelp, HoverEnd hover
 }
 
 void SkinControl::setImages(const StatePictures &windowPictures, const QRect &rect) {
+    dropPendingCuts();
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         pictures_[i] = QImage();
         CropStateImage(pictures_[i], windowPictures[i], rect.left(), rect.top(), rect.left() + rect.width(),
@@ -93,8 +95,52 @@ void SkinControl::setImages(const StatePictures &windowPictures, const QRect &re
 }
 
 void SkinControl::setStatePictures(const StatePictures &pictures) {
+    dropPendingCuts();
     pictures_ = pictures;
     update();
+}
+
+void SkinControl::deferStatePicture(StatePicture which, std::shared_ptr<DeferredSkinImage> windowPicture,
+                                    const QRect &rect) {
+    const auto i = static_cast<std::size_t>(which);
+    pictures_[i] = QImage();
+    pending_[i] = PendingCut{std::move(windowPicture), rect};
+    update();
+}
+
+void SkinControl::takeStatePictures(const SkinControl &other) {
+    pictures_ = other.pictures_;
+    pending_ = other.pending_;
+    update();
+}
+
+void SkinControl::showPictureFor(StatePicture state, StatePicture shown) {
+    StatePicture &slot = shown_[static_cast<std::size_t>(state)];
+    if (slot == shown)
+        return;
+    slot = shown;
+    update();
+}
+
+void SkinControl::showOwnPictures() {
+    for (StatePicture state :
+         {StatePicture::Normal, StatePicture::Over, StatePicture::Down, StatePicture::Disable})
+        showPictureFor(state, state);
+}
+
+void SkinControl::dropPendingCuts() {
+    pending_ = {};
+}
+
+const QImage &SkinControl::statePicture(StatePicture which) const {
+    const auto i = static_cast<std::size_t>(shown_[static_cast<std::size_t>(which)]);
+    if (PendingCut &cut = pending_[i]; cut.source) {
+        const PendingCut taken = std::exchange(cut, PendingCut{});
+        const QRect &r = taken.rect;
+        CropStateImage(pictures_[i], taken.source->image(), r.left(), r.top(), r.left() + r.width(),
+                       r.top() + r.height());
+    }
+    return pictures_[i];
 }
 
 void SkinControl::setCaption(const QString &caption) {

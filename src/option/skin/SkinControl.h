@@ -21,11 +21,14 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QPainter;
 class QRegion;
 
 namespace orvyn {
+
+class DeferredSkinImage;
 
 enum class ToggleMode { Push, Toggle };
 enum class ButtonCheck { Released, Pressed };
@@ -65,7 +68,19 @@ public:
     // Takes four pictures of the control's own size (a window that swaps a
     // control's look uses this).
     void setStatePictures(const StatePictures &pictures);
-    const QImage &statePicture(StatePicture which) const { return pictures_[static_cast<int>(which)]; }
+    // Cuts the picture of state `which` out of `windowPicture` at `rect`
+    // when it is first shown (or asked for), not now.
+    void deferStatePicture(StatePicture which, std::shared_ptr<DeferredSkinImage> windowPicture,
+                           const QRect &rect);
+    // Takes over `other`'s state pictures, cut or still to be cut (a
+    // control of the same size standing in for it).
+    void takeStatePictures(const SkinControl &other);
+    // In state `state` the control shows the picture of state `shown` (a
+    // remapped key looks pressed); showOwnPictures() undoes every such swap.
+    void showPictureFor(StatePicture state, StatePicture shown);
+    void showOwnPictures();
+    // The picture the control shows in state `which`.
+    const QImage &statePicture(StatePicture which) const;
 
     void setHelpText(const QString &text) { helpText_ = text; }
     const QString &helpText() const { return helpText_; }
@@ -133,7 +148,17 @@ private:
 
     const QuickHelpUse quickHelp_;
     const HoverEnd hoverEnd_;
-    StatePictures pictures_;
+    struct PendingCut {
+        std::shared_ptr<DeferredSkinImage> source;
+        QRect rect;
+    };
+    void dropPendingCuts();
+
+    // Cut on first use from pending_ (statePicture() is a read).
+    mutable StatePictures pictures_;
+    mutable std::array<PendingCut, 4> pending_;
+    std::array<StatePicture, 4> shown_{StatePicture::Normal, StatePicture::Over, StatePicture::Down,
+                                       StatePicture::Disable};
     QString helpText_;
     QString caption_;
     ToggleMode toggleMode_ = ToggleMode::Push;

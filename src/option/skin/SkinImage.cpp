@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Trace.h"
 #include "platform/qt/PictureFile.h"
 
 namespace orvyn {
@@ -33,27 +34,42 @@ bool isTransparent(QRgb pixel, const ComponentBounds &b) {
     return true;
 }
 
-// Calls `run(x0, x1, y)` for every maximal run [x0, x1) of opaque pixels.
-template <typename RunFn> void forEachRun(const QImage &mask, QRgb transparent, QRgb tolerance, RunFn run) {
+// Calls `run(x0, x1, y)` for every maximal run [x0, x1) of pixels that
+// `clear` does not call transparent.
+template <typename ClearFn, typename RunFn>
+void forEachRunWhere(const QImage &mask, ClearFn clear, RunFn run) {
     const QImage pixels = mask.format() == QImage::Format_RGB32 || mask.format() == QImage::Format_ARGB32
                               ? mask
                               : mask.convertToFormat(QImage::Format_RGB32);
-    const ComponentBounds bounds = boundsFor(transparent, tolerance);
     const int width = pixels.width();
     for (int y = 0; y < pixels.height(); ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
         int x = 0;
         while (x < width) {
-            while (x < width && isTransparent(row[x], bounds))
+            while (x < width && clear(row[x]))
                 ++x;
             if (x >= width)
                 break;
             const int x0 = x;
-            while (x < width && !isTransparent(row[x], bounds))
+            while (x < width && !clear(row[x]))
                 ++x;
             run(x0, x, y);
         }
     }
+}
+
+// Calls `run(x0, x1, y)` for every maximal run [x0, x1) of opaque pixels.
+template <typename RunFn> void forEachRun(const QImage &mask, QRgb transparent, QRgb tolerance, RunFn run) {
+    // Every skin uses tolerance 0: one compare a pixel.
+    if ((tolerance & 0xFFFFFF) == 0) {
+        const QRgb colour = transparent & 0xFFFFFF;
+        forEachRunWhere(
+            mask, [colour](QRgb pixel) { return (pixel & 0xFFFFFF) == colour; }, run);
+        return;
+    }
+    const ComponentBounds bounds = boundsFor(transparent, tolerance);
+    forEachRunWhere(
+        mask, [&bounds](QRgb pixel) { return isTransparent(pixel, bounds); }, run);
 }
 
 } // namespace
@@ -91,6 +107,17 @@ std::string checkSkinImage(const QString &path, qint64 pixelsMax, QSize *declare
     if (declared)
         *declared = picture.declared;
     return picture.error;
+}
+
+const QImage &DeferredSkinImage::image() {
+    if (decoded_)
+        return image_;
+    decoded_ = true;
+    std::string error;
+    LoadSkinImage(path_, image_, pixelsMax_, &error);
+    if (!error.empty())
+        warn("skin " + error + "\n");
+    return image_;
 }
 
 void CropStateImage(QImage &target, const QImage &source, int left, int top, int right, int bottom) {

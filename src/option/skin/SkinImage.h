@@ -43,6 +43,22 @@ QSize LoadSkinImage(const QString &path, QImage &target, qint64 pixelsMax = kSki
 std::string checkSkinImage(const QString &path, qint64 pixelsMax = kSkinPicturePixelsMax,
                            QSize *declared = nullptr);
 
+// A skin picture decoded when first asked for, and then kept: the pictures
+// a control shows only under the pointer or when disabled need not be
+// decoded before the window first shows. A picture that fails to decode
+// stays empty (and the failure is traced once).
+class DeferredSkinImage {
+public:
+    DeferredSkinImage(QString path, qint64 pixelsMax) : path_(std::move(path)), pixelsMax_(pixelsMax) {}
+    const QImage &image();
+
+private:
+    QString path_;
+    qint64 pixelsMax_;
+    QImage image_;
+    bool decoded_ = false;
+};
+
 // Copies the area (left, top)-(right, bottom) of `source` into `target`
 // 1:1. Nothing happens when `source` is empty; an empty or inverted area
 // gives an empty target. Parts outside the source come out black.

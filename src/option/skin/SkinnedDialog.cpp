@@ -29,14 +29,20 @@ QRegion nothingVisible() {
 }
 
 // Reads a window's skin file and its [SCREEN] pictures: decoded into
-// `states` and `mask` when given, else only checked. The "Normal" picture
-// comes first: its size is the window's and bounds the others. Every
-// picture is read even after a problem; `problem` gets the first.
-SkinFile readWindowSkin(const QString &fileName, StatePictures *states, QImage *mask, std::string *problem) {
+// `states` and `mask` when given, else only checked. With `deferred`, the
+// pointer-over and disabled pictures are only checked now and left there
+// to be decoded on first use. The "Normal" picture comes first: its size
+// is the window's and bounds the others. Every picture is read even after
+// a problem; `problem` gets the first.
+SkinFile readWindowSkin(const QString &fileName, StatePictures *states, QImage *mask, std::string *problem,
+                        DeferredPictures *deferred = nullptr) {
     const QString folder = skinFolder();
     SkinFile skin = SkinFile::load((folder + fileName).toStdString(), problem);
     QSize window;
-    auto read = [&](SkinPicture picture, QImage *target) {
+    if (deferred)
+        *deferred = {};
+    auto read = [&](SkinPicture picture, QImage *target,
+                    std::shared_ptr<DeferredSkinImage> *later = nullptr) {
         const std::string name = skin.pictureName(picture);
         if (target)
             *target = QImage();
@@ -46,10 +52,12 @@ SkinFile readWindowSkin(const QString &fileName, StatePictures *states, QImage *
         const qint64 pixelsMax = skinPicturePixelsMax(window);
         std::string error;
         QSize size;
-        if (target)
+        if (target && !later)
             size = LoadSkinImage(path, *target, pixelsMax, &error);
         else
             error = checkSkinImage(path, pixelsMax, &size);
+        if (later && error.empty())
+            *later = std::make_shared<DeferredSkinImage>(path, pixelsMax);
         if (picture == SkinPicture::Normal && error.empty())
             window = size;
         if (problem->empty())
@@ -57,9 +65,12 @@ SkinFile readWindowSkin(const QString &fileName, StatePictures *states, QImage *
     };
     read(SkinPicture::Normal, states ? &(*states)[0] : nullptr);
     read(SkinPicture::Mask, mask);
-    read(SkinPicture::Over, states ? &(*states)[1] : nullptr);
+    auto later = [&](StatePicture state) {
+        return states && deferred ? &(*deferred)[static_cast<std::size_t>(state)] : nullptr;
+    };
+    read(SkinPicture::Over, states ? &(*states)[1] : nullptr, later(StatePicture::Over));
     read(SkinPicture::Down, states ? &(*states)[2] : nullptr);
-    read(SkinPicture::Disable, states ? &(*states)[3] : nullptr);
+    read(SkinPicture::Disable, states ? &(*states)[3] : nullptr, later(StatePicture::Disable));
     return skin;
 }
 
@@ -132,7 +143,10 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSet
         delete control.widget.data();
     controls_.clear();
 
-    skin_ = readWindowSkin(fileName, &windowPictures_, &mask_, &skinProblem_);
+    // A window that keeps its pictures has them all decoded; otherwise the
+    // pointer-over and disabled ones wait until a control first shows them.
+    skin_ = readWindowSkin(fileName, &windowPictures_, &mask_, &skinProblem_,
+                           keep == WindowPictures::Keep ? nullptr : &deferredPictures_);
     if (!skinProblem_.empty())
         warn("skin " + skinProblem_ + "\n");
     // The background is the "Normal" picture; pictures are shared, not
@@ -151,6 +165,7 @@ void SkinnedDialog::loadSkin(const QString &fileName, std::vector<SkinControlSet
               [](const SkinControlSetup &a, const SkinControlSetup &b) { return a.section < b.section; });
     for (const SkinControlSetup &setup : controls)
         createControl(setup);
+    deferredPictures_ = {}; // the controls share what they still need
 
     if (keep == WindowPictures::Discard)
         windowPictures_ = StatePictures();
@@ -174,6 +189,10 @@ void SkinnedDialog::createControl(const SkinControlSetup &setup) {
         auto *button = new BitmapButton(this);
         button->setGeometry(rect);
         button->setImages(windowPictures_, rect);
+        for (std::size_t i = 0; i < deferredPictures_.size(); ++i) {
+            if (deferredPictures_[i])
+                button->deferStatePicture(static_cast<StatePicture>(i), deferredPictures_[i], rect);
+        }
         button->setHelpText(QString::fromUtf8(control.placement.help));
         button->setIndex(setup.index);
         button->setToggleMode(setup.toggleMode);

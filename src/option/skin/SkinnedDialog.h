@@ -8,14 +8,17 @@
 #include "option/skin/BitmapEdit.h"
 #include "option/skin/ControlLine.h"
 #include "option/skin/SkinFile.h"
+#include "option/skin/SkinImage.h"
 
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QRegion>
+#include <array>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -58,6 +61,10 @@ std::vector<SkinControlSetup> pushButtons(std::initializer_list<int> sections);
 // window rectangle, or the screen's free area when there is no owner), kept
 // inside `screen` where it fits.
 QPoint centredPlace(const QSize &size, const QRect &owner, const QRect &screen);
+
+// Window state pictures decoded only when a control first shows them
+// (empty where the picture was decoded at once or is missing).
+using DeferredPictures = std::array<std::shared_ptr<DeferredSkinImage>, 4>;
 
 // Whether the window keeps the full-window state pictures after its
 // controls have theirs (a window that re-cuts pictures later keeps them).
@@ -165,6 +172,8 @@ private:
     QImage mask_;
     QImage background_;
     StatePictures windowPictures_;
+    // The state pictures decoded on first use, while controls are made.
+    DeferredPictures deferredPictures_;
     std::optional<QRegion> outline_;
     std::string skinProblem_;
     std::map<int, Control> controls_;

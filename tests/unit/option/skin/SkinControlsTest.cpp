@@ -167,6 +167,7 @@ TEST_F(SkinnedWindowTest, ControlsFollowTheSkinAndTheWindowSettings) {
     EXPECT_EQ(left->statePicture(StatePicture::Normal).pixel(0, 0), qRgb(30, 30, 30));
     EXPECT_EQ(left->statePicture(StatePicture::Over).pixel(0, 0), qRgb(0, 0, 200));
     EXPECT_EQ(left->statePicture(StatePicture::Down).size(), QSize(50, 30));
+    EXPECT_EQ(left->statePicture(StatePicture::Disable).size(), QSize(50, 30)); // cut on first use
     EXPECT_TRUE(window->windowPictures()[0].isNull()); // discarded after cutting
 }
 
