@@ -18,10 +18,7 @@ namespace orvyn {
 
 namespace {
 
-constexpr int kShownMs = 2000;
-constexpr int kFadeMs = 150;
 constexpr int kFrameMs = 16;
-constexpr int kTopMargin = 48;
 
 void onGlobal(void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t version) {
     static_cast<LayerNotice *>(data)->global(registry, name, interface, version);
@@ -155,7 +152,7 @@ void LayerNotice::present(const Notice &notice) {
     zwlr_layer_surface_v1_add_listener(layer_, &kLayerListener, this);
     zwlr_layer_surface_v1_set_size(layer_, uint32_t(size.width()), uint32_t(size.height()));
     zwlr_layer_surface_v1_set_anchor(layer_, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP);
-    zwlr_layer_surface_v1_set_margin(layer_, kTopMargin, 0, 0, 0);
+    zwlr_layer_surface_v1_set_margin(layer_, kNoticeTopMargin, 0, 0, 0);
     zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
     zwlr_layer_surface_v1_set_keyboard_interactivity(layer_,
                                                      ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
@@ -164,11 +161,11 @@ void LayerNotice::present(const Notice &notice) {
     fade_ = Fade::In;
     fadeClock_.start();
     fadeTimer_.start(kFrameMs);
-    holdTimer_.start(kShownMs);
+    holdTimer_.start(kNoticeShownMs);
 }
 
 void LayerNotice::fadeStep() {
-    const double part = std::min(1.0, double(fadeClock_.elapsed()) / kFadeMs);
+    const double part = std::min(1.0, double(fadeClock_.elapsed()) / kNoticeFadeMs);
     if (fade_ == Fade::Out && part >= 1.0) {
         hide();
         return;
@@ -232,7 +229,7 @@ void LayerNotice::entered(wl_output *output) {
         if (known != output || scale == scale_ || surface_ == nullptr)
             continue;
         drawPanel(scale);
-        const double part = std::min(1.0, double(fadeClock_.elapsed()) / kFadeMs);
+        const double part = std::min(1.0, double(fadeClock_.elapsed()) / kNoticeFadeMs);
         showFrame(fadeTimer_.isActive() ? (fade_ == Fade::In ? part : 1.0 - part) : 1.0);
         return;
     }

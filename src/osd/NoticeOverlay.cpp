@@ -13,8 +13,6 @@ namespace {
 
 namespace palette = skingen::palette;
 
-constexpr int kShownMs = 2000;
-constexpr int kFadeMs = 150;
 constexpr int kPad = 16;
 constexpr int kAccent = 3;       // the red bar along the top
 constexpr int kEmblemWidth = 40; // the emblem's badge is a little taller than wide
@@ -26,7 +24,6 @@ constexpr int kMaxNameWidth = 360; // longer profile names are elided
 constexpr int kLockWidth = 30;
 constexpr int kLockHeight = 40;
 // Distance of the panel from the top of the screen's available area.
-constexpr int kTopMargin = 48;
 
 QString qt(const std::string &s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -179,7 +176,7 @@ NoticeOverlay::NoticeOverlay() {
     setWindowTitle(QStringLiteral("OSD notice"));
     holdTimer_.setSingleShot(true);
     connect(&holdTimer_, &QTimer::timeout, this, [this] { fadeTo(0.0); });
-    fade_.setDuration(kFadeMs);
+    fade_.setDuration(kNoticeFadeMs);
     connect(&fade_, &QVariantAnimation::valueChanged, this,
             [this](const QVariant &value) { setWindowOpacity(value.toReal()); });
     connect(&fade_, &QVariantAnimation::finished, this, [this] {
@@ -199,7 +196,8 @@ void NoticeOverlay::present(const Notice &notice, const QRect &area) {
     notice_ = notice;
     const QSize size = panelSize(notice);
     resize(size);
-    move(area.x() + (area.width() - size.width()) / 2, area.top() + std::min(kTopMargin, area.height() / 10));
+    move(area.x() + (area.width() - size.width()) / 2,
+         area.top() + std::min(kNoticeTopMargin, area.height() / 10));
     fade_.stop();
     if (isVisible()) {
         // Replaces the shown notice at once.
@@ -211,7 +209,7 @@ void NoticeOverlay::present(const Notice &notice, const QRect &area) {
         fadeTo(1.0);
     }
     raise();
-    holdTimer_.start(kShownMs);
+    holdTimer_.start(kNoticeShownMs);
 }
 
 QString NoticeOverlay::text() const {

@@ -18,6 +18,12 @@
 
 namespace orvyn {
 
+// Every notice, on X11 and on a layer shell alike: how long it stays, how
+// long it fades, and how far below the screen's top it sits.
+inline constexpr int kNoticeShownMs = 2000;
+inline constexpr int kNoticeFadeMs = 150;
+inline constexpr int kNoticeTopMargin = 48;
+
 // One screen: its rectangle in the display server's pixels and its
 // available area in Qt's logical pixels.
 struct ScreenArea {
