@@ -6,7 +6,7 @@
 namespace orvyn {
 namespace {
 
-constexpr std::array<std::string_view, 2> kShipped = {"en", "de"};
+constexpr std::array<std::string_view, 10> kShipped = {"en", "de", "fr", "es", "pt_BR", "it", "pl", "ru", "zh_CN", "ja"};
 
 std::string environment(const char *name) {
     const char *value = std::getenv(name);
@@ -54,6 +54,13 @@ std::string shippedLanguageFor(std::string_view value) {
     for (const std::string_view code : kShipped)
         if (normalised(code) == base)
             return std::string(code);
+    // A region we do not ship reads the one we do ship ("pt_PT" reads "pt_BR",
+    // "zh_TW" reads "zh_CN"): closer to the user than English.
+    for (const std::string_view code : kShipped) {
+        const std::string shipped = normalised(code);
+        if (shipped.substr(0, shipped.find('_')) == base)
+            return std::string(code);
+    }
     return {};
 }
 

@@ -17,7 +17,18 @@ struct Table {
     std::span<const Entry> texts;
 };
 
-const Table kTables[] = {{"en", orvyn::uitext::kEnglishTexts}, {"de", orvyn::uitext::kGermanTexts}};
+const Table kTables[] = {
+    {"en", orvyn::uitext::kEnglishTexts},
+    {"de", orvyn::uitext::kGermanTexts},
+    {"fr", orvyn::uitext::kFrenchTexts},
+    {"es", orvyn::uitext::kSpanishTexts},
+    {"pt_BR", orvyn::uitext::kBrazilianPortugueseTexts},
+    {"it", orvyn::uitext::kItalianTexts},
+    {"pl", orvyn::uitext::kPolishTexts},
+    {"ru", orvyn::uitext::kRussianTexts},
+    {"zh_CN", orvyn::uitext::kSimplifiedChineseTexts},
+    {"ja", orvyn::uitext::kJapaneseTexts},
+};
 
 // Index into kTables; English first.
 std::size_t gSelected = 0;

@@ -13,5 +13,13 @@ struct Entry {
 
 extern const std::span<const Entry> kEnglishTexts;
 extern const std::span<const Entry> kGermanTexts;
+extern const std::span<const Entry> kFrenchTexts;
+extern const std::span<const Entry> kSpanishTexts;
+extern const std::span<const Entry> kBrazilianPortugueseTexts;
+extern const std::span<const Entry> kItalianTexts;
+extern const std::span<const Entry> kPolishTexts;
+extern const std::span<const Entry> kRussianTexts;
+extern const std::span<const Entry> kSimplifiedChineseTexts;
+extern const std::span<const Entry> kJapaneseTexts;
 
 } // namespace orvyn::uitext
