@@ -5,86 +5,89 @@
     <name>ConfigWindow</name>
     <message>
         <source>Writing to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture dans le clavier</translation>
     </message>
     <message>
         <source>Could not map view of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de projeter le fichier en mémoire.</translation>
     </message>
     <message>
         <source>No program could show the user manual %1. Install a PDF viewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;a pu afficher le manuel d&apos;utilisation %1. Installez une visionneuse PDF.</translation>
     </message>
     <message>
         <source>The user manual is missing. It was looked for at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le manuel d&apos;utilisation est introuvable. Il a été recherché à l&apos;emplacement %1.</translation>
     </message>
 </context>
 <context>
     <name>ConnectionLine</name>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer Monitor</translation>
     </message>
     <message>
         <source>Monitor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>Monitor could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer Monitor : %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;a pu ouvrir %1.</translation>
     </message>
     <message>
         <source>No program to show PDF files is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme d&apos;affichage des fichiers PDF n&apos;est installé.</translation>
     </message>
     <message>
         <source>The PDF viewer could not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La visionneuse PDF n&apos;a pas pu l&apos;afficher.</translation>
     </message>
     <message>
         <source>The user manual could not be opened. %1
 
 It is at:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le manuel d&apos;utilisation. %1
+
+Il se trouve ici :
+%2</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
 </context>
 <context>
     <name>KeyCaptureDialog</name>
     <message>
         <source>Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque touche pressée est enregistrée. Maintenez Entrée une seconde pour valider, ou Échap une seconde pour quitter sans modification.</translation>
     </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier EXE (*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH. Choose it with the browse button or type its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme « %1 » n&apos;a été trouvé dans le PATH. Choisissez-le avec le bouton Parcourir ou saisissez son chemin complet.</translation>
     </message>
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin du programme est trop long : une touche contient au plus %1 octets.</translation>
     </message>
 </context>
 <context>
@@ -95,260 +98,265 @@ It is at:
 %1
 
 Restore the skins folder beside the program (or mend the file) and start Option again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option ne peut pas dessiner ses fenêtres, car un fichier de son habillage est incorrect :
+
+%1
+
+Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis relancez Option.</translation>
     </message>
 </context>
 <context>
     <name>OsdProgram</name>
     <message>
         <source>Windows Key: Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Windows : verrouillée</translation>
     </message>
     <message>
         <source>Windows Key: UnLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Windows : déverrouillée</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Game program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme du jeu</translation>
     </message>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier EXE (*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>ProfileTransfer</name>
     <message>
         <source>Import a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un profil</translation>
     </message>
     <message>
         <source>Export the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le profil</translation>
     </message>
     <message>
         <source>Gaming Keyboard Profile(*.gkp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de clavier de jeu (*.gkp)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options :</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments :</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Every key you press is recorded. Hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque touche pressée est enregistrée. Maintenez Échap une seconde pour quitter sans modification.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur la touche en maintenant Ctrl, Maj, Alt ou Win pour enregistrer la combinaison. </translation>
     </message>
 </context>
 <context>
     <name>StandardKeyPage</name>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %1</translation>
     </message>
     <message>
         <source>key code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>code de touche %1</translation>
     </message>
     <message>
         <source>, sends </source>
-        <translation type="unfinished"></translation>
+        <translation>, envoie </translation>
     </message>
 </context>
 <context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre modification est en cours (fenêtre d&apos;Option ou autre commande vantorctl), rien n&apos;a donc été modifié : deux éditeurs d&apos;une même configuration s&apos;écraseraient mutuellement. Fermez Option ou attendez la fin de l&apos;autre commande, puis réessayez.</translation>
     </message>
     <message>
         <source>Another program receives Option&apos;s messages, so nothing was changed. Close Option and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme reçoit les messages d&apos;Option, rien n&apos;a donc été modifié. Fermez Option et réessayez.</translation>
     </message>
     <message>
         <source>Cannot receive Monitor&apos;s answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de recevoir la réponse de Monitor : %1</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier a refusé certaines modifications. Les fichiers de paramètres les contiennent, mais le clavier ne les a pas prises en compte.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier a refusé certaines modifications : %1. Les fichiers de paramètres les contiennent, mais le clavier ne les a pas prises en compte.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire « %1 ».</translation>
     </message>
     <message>
         <source>Cannot read standard input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;entrée standard : %1</translation>
     </message>
     <message>
         <source>The document on standard input is larger than a profile document can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document lu sur l&apos;entrée standard dépasse la taille maximale d&apos;un document de profil.</translation>
     </message>
     <message>
         <source>set needs a profile and at least one KEY=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>set attend un profil et au moins un KEY=VALUE.</translation>
     </message>
     <message>
         <source>assign needs a profile, a key and what the key does.</source>
-        <translation type="unfinished"></translation>
+        <translation>assign attend un profil, une touche et l&apos;action de la touche.</translation>
     </message>
     <message>
         <source>default takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>default n&apos;accepte rien après lui.</translation>
     </message>
     <message>
         <source>program takes one path (quote a path with blanks).</source>
-        <translation type="unfinished"></translation>
+        <translation>program attend un seul chemin (mettez entre guillemets un chemin contenant des espaces).</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH; give its full path (or ./%1 for one in the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme « %1 » n&apos;a été trouvé dans le PATH ; indiquez son chemin complet (ou ./%1 pour un programme du dossier courant).</translation>
     </message>
     <message>
         <source>Cannot make a full path of &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de former un chemin complet à partir de « %1 ».</translation>
     </message>
     <message>
         <source>The path &quot;%1&quot; is longer than the %2 bytes a key holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin « %1 » dépasse les %2 octets que peut contenir une touche.</translation>
     </message>
     <message>
         <source>note: &quot;%1&quot; does not exist (yet); the key starts it once it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>remarque : « %1 » n&apos;existe pas (encore) ; la touche le lancera dès qu&apos;il existera.</translation>
     </message>
     <message>
         <source>macro takes the name of a macro of the library (vantorctl macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>macro attend le nom d&apos;une macro de la bibliothèque (vantorctl macros).</translation>
     </message>
     <message>
         <source>Unknown assignment &quot;%1&quot;: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME or default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affectation « %1 » inconnue : utilisez macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME ou default.</translation>
     </message>
     <message>
         <source>export needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export attend un profil et un fichier.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire « %1 » : %2.</translation>
     </message>
     <message>
         <source> The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation> Le fichier existant reste inchangé.</translation>
     </message>
     <message>
         <source>import needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import attend un profil et un fichier.</translation>
     </message>
     <message>
         <source>standard input is not a usable profile document: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée standard n&apos;est pas un document de profil utilisable : %1. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a usable profile document: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un document de profil utilisable : %2. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds (more than 0, at most a day).</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait attend un nombre de secondes (plus de 0, au plus un jour).</translation>
     </message>
     <message>
         <source>Usage: %1 %2 (see %1 --help)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 %2 (voir %1 --help)
+</translation>
     </message>
     <message>
         <source>Which profile (1-5)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel profil (1-5) ?</translation>
     </message>
     <message>
         <source>keyboard, firmware, current profile, whether Monitor runs</source>
-        <translation type="unfinished"></translation>
+        <translation>clavier, micrologiciel, profil actuel, Monitor actif ou non</translation>
     </message>
     <message>
         <source>Shows whether Monitor runs and has the keyboard, the firmware version and the current profile. Exit status 0 when Monitor runs with the keyboard connected, 2 otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique si Monitor est actif et dispose du clavier, la version du micrologiciel et le profil actuel. Code de sortie 0 si Monitor est actif avec le clavier connecté, 2 sinon.</translation>
     </message>
     <message>
         <source>show the current profile, or switch to profile N (1-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher le profil actuel ou passer au profil N (1-5)</translation>
     </message>
     <message>
         <source>Without N: prints the current profile&apos;s number and name. With N: makes profile N current on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans N : affiche le numéro et le nom du profil actuel. Avec N : fait du profil N le profil actuel du clavier.</translation>
     </message>
     <message>
         <source>a profile&apos;s lighting, polling rate, switches, keys and remapped keys</source>
-        <translation type="unfinished"></translation>
+        <translation>éclairage, fréquence d&apos;interrogation, options, touches et touches réaffectées d&apos;un profil</translation>
     </message>
     <message>
         <source>Shows a profile (the current one when none is given): lighting effect and colour, polling rate, Windows-key lock, power saving, what each programmable key G1-G15 does (as the window&apos;s captions say it) and the remapped standard keys. With --json: the whole profile as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche un profil (le profil actuel si aucun n&apos;est indiqué) : effet et couleur d&apos;éclairage, fréquence d&apos;interrogation, verrouillage de la touche Windows, économie d&apos;énergie, action de chaque touche programmable G1-G15 (telle que l&apos;indiquent les libellés de la fenêtre) et touches standard réaffectées. Avec --json : le profil entier sous forme de document JSON.</translation>
     </message>
     <message>
         <source>lighting, polling rate, Windows-key lock, power saving, name, game</source>
-        <translation type="unfinished"></translation>
+        <translation>éclairage, fréquence d&apos;interrogation, verrouillage de la touche Windows, économie d&apos;énergie, nom, jeu</translation>
     </message>
     <message>
         <source>Changes settings of a profile and applies them:
@@ -359,11 +367,18 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   powersaving=on|off          power saving
   name=TEXT                   profile name (20 characters)
   game=PATH                   the game whose window selects this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie les paramètres d&apos;un profil et les applique :
+  effect=static|breathing|wave|reactive|ripple|lights-off  effet d&apos;éclairage
+  colour=red|green|blue|yellow|purple|cyan|colour-cycle|1-7 couleur d&apos;éclairage
+  polling=125|500|1000        fréquence d&apos;interrogation en Hz
+  winlock=on|off              verrouillage de la touche Windows
+  powersaving=on|off          économie d&apos;énergie
+  name=TEXT                   nom du profil (20 caractères)
+  game=PATH                   le jeu dont la fenêtre sélectionne ce profil</translation>
     </message>
     <message>
         <source>what a programmable key does</source>
-        <translation type="unfinished"></translation>
+        <translation>action d&apos;une touche programmable</translation>
     </message>
     <message>
         <source>Gives programmable key G1-G15 of a profile a function and applies it:
@@ -374,136 +389,144 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
   default            the key&apos;s factory setting
 Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribue une fonction à la touche programmable G1-G15 d&apos;un profil et l&apos;applique :
+  macro NAME         une macro de la bibliothèque (vantorctl macros)
+  keys COMBINATION   une combinaison de touches telle que la fenêtre l&apos;affiche : Ctrl+Alt+X, Shift+Page Down
+  program PATH       lance un programme (ou un fichier .desktop)
+  media NAME         une fonction multimédia ou d&apos;application : Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         une fonction de souris : Left Button, Double Click, Key Disabled, ...
+  default            le réglage d&apos;usine de la touche
+Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les énumère.</translation>
     </message>
     <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
-        <translation type="unfinished"></translation>
+        <translation>un profil vers un fichier de profil .gkp ou un document JSON</translation>
     </message>
     <message>
         <source>Writes a profile into a profile file (.gkp, as the window&apos;s EXPORT does: its name is noted in config.ini and a copy kept in the settings folder), or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard output) as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit un profil dans un fichier de profil (.gkp, comme le fait EXPORT dans la fenêtre : son nom est noté dans config.ini et une copie est conservée dans le dossier des paramètres) ou, avec --json, un FILE se terminant par .json ou FILE « - » (sortie standard), sous forme de document JSON.</translation>
     </message>
     <message>
         <source>a profile from a .gkp profile file or a JSON document, and apply it</source>
-        <translation type="unfinished"></translation>
+        <translation>un profil depuis un fichier de profil .gkp ou un document JSON, et l&apos;appliquer</translation>
     </message>
     <message>
         <source>Replaces a profile by a profile file (.gkp, as the window&apos;s IMPORT does) or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard input) by a JSON document, and applies the whole profile. A file that is not usable changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace un profil par un fichier de profil (.gkp, comme le fait IMPORT dans la fenêtre) ou, avec --json, un FILE se terminant par .json ou FILE « - » (entrée standard), par un document JSON, et applique le profil entier. Un fichier inutilisable ne modifie rien.</translation>
     </message>
     <message>
         <source>the macro library</source>
-        <translation type="unfinished"></translation>
+        <translation>la bibliothèque de macros</translation>
     </message>
     <message>
         <source>Lists the macros of the library: name, steps, repeat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste les macros de la bibliothèque : nom, étapes, répétition.</translation>
     </message>
     <message>
         <source>the names assign accepts</source>
-        <translation type="unfinished"></translation>
+        <translation>les noms qu&apos;accepte assign</translation>
     </message>
     <message>
         <source>Lists the function names of assign ... media and assign ... mouse, and the key names of assign ... keys, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste les noms de fonctions de assign ... media et assign ... mouse, ainsi que les noms de touches de assign ... keys, un par ligne.</translation>
     </message>
     <message>
         <source>%1 takes on or off, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accepte on ou off, pas %2.</translation>
     </message>
     <message>
         <source>Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;éclairage %1 inconnu : utilisez l&apos;une des valeurs %2 (ou 1, 2, 4, 8, 16, 32).</translation>
     </message>
     <message>
         <source>Colour %1 is out of range: use 1-7 or one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur %1 est hors limites : utilisez 1-7 ou l&apos;une des valeurs %2.</translation>
     </message>
     <message>
         <source>Unknown colour %1: use one of %2 (or 1-7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur %1 inconnue : utilisez l&apos;une des valeurs %2 (ou 1-7).</translation>
     </message>
     <message>
         <source>Polling rate %1 is not one of 125, 500, 1000 (Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence d&apos;interrogation %1 n&apos;est pas l&apos;une des valeurs 125, 500, 1000 (Hz).</translation>
     </message>
     <message>
         <source>Profile %1 does not exist: profiles are 1-5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil %1 n&apos;existe pas : les profils sont numérotés de 1 à 5.</translation>
     </message>
     <message>
         <source>Unknown key %1: the programmable keys are G1-G15.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %1 inconnue : les touches programmables sont G1-G15.</translation>
     </message>
     <message>
         <source>Expected KEY=VALUE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY=VALUE attendu, pas %1.</translation>
     </message>
     <message>
         <source>The game program&apos;s path is longer than the %1 bytes a profile holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin du programme du jeu dépasse les %1 octets que peut contenir un profil.</translation>
     </message>
     <message>
         <source>Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre %1 inconnu : utilisez effect, colour, polling, winlock, powersaving, name ou game.</translation>
     </message>
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bouton de la souris %1 ne peut être qu&apos;une étape de macro, pas la combinaison d&apos;une touche.</translation>
     </message>
     <message>
         <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %1 inconnue dans %2 : écrivez-la telle que la fenêtre l&apos;affiche, par ex. Ctrl+Alt+X ou Shift+Page Down (vantorctl functions liste les noms de touches).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction multimédia %1 inconnue : utilisez l&apos;une des fonctions %2.</translation>
     </message>
     <message>
         <source>Unknown mouse function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction de souris %1 inconnue : utilisez l&apos;une des fonctions %2.</translation>
     </message>
     <message>
         <source>status takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>status n&apos;accepte aucun argument.</translation>
     </message>
     <message>
         <source>profile takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>profile accepte au plus un numéro de profil.</translation>
     </message>
     <message>
         <source>show takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>show accepte au plus un numéro de profil.</translation>
     </message>
     <message>
         <source>macros takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>macros n&apos;accepte aucun argument.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier : %2.</translation>
     </message>
     <message>
         <source>functions takes one of media, mouse, keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>functions attend media, mouse ou keys.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>JSON instead of text (the schema is in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON au lieu de texte (le schéma figure dans la page de manuel).</translation>
     </message>
     <message>
         <source>Waits at most SECONDS for Monitor to confirm that the keyboard took the change (default 40 minutes, longer than the slowest apply).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attend au plus SECONDS que Monitor confirme que le clavier a pris en compte la modification (par défaut 40 minutes, plus que ne dure l&apos;application de modifications la plus lente).</translation>
     </message>
     <message>
         <source>Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no keyboard or no answer (the settings files are saved); 3 Option is open or another change is in progress (changing commands refuse); 4 settings could not be saved (the message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the change (the message names the settings; the files are saved).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie : 0 terminé ; 1 entrée incorrecte (rien n&apos;a été modifié) ; 2 Monitor inactif, pas de clavier ou pas de réponse (les fichiers de paramètres sont enregistrés) ; 3 Option est ouvert ou une autre modification est en cours (les commandes de modification refusent de s&apos;exécuter) ; 4 les paramètres n&apos;ont pas pu être enregistrés (le message indique le fichier ; le clavier a peut-être pris en compte la modification) ; 5 le clavier a refusé une partie de la modification (le message indique les paramètres ; les fichiers sont enregistrés).
+</translation>
     </message>
     <message>
         <source>Usage: vantorctl COMMAND [ARGUMENTS] [--help]
@@ -513,26 +536,35 @@ before the command returns.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : vantorctl COMMAND [ARGUMENTS] [--help]
+
+Lit et modifie la configuration du clavier Orvyn Vantor comme le fait la fenêtre d&apos;Option. Les modifications sont appliquées
+avant que la commande ne se termine.
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>
 Reading commands work while Option is open; changing commands (profile N, set, assign, import) refuse.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les commandes de lecture fonctionnent pendant qu&apos;Option est ouvert ; les commandes de modification (profile N, set, assign, import) refusent de s&apos;exécuter.
+</translation>
     </message>
     <message>
         <source>See vantorctl COMMAND --help and man vantorctl.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Voir vantorctl COMMAND --help et man vantorctl.
+</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 [options]</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande « %1 » inconnue.</translation>
     </message>
 </context>
 </TS>
