@@ -5,86 +5,89 @@
     <name>ConfigWindow</name>
     <message>
         <source>Writing to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo en el teclado</translation>
     </message>
     <message>
         <source>Could not map view of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo proyectar el archivo en memoria.</translation>
     </message>
     <message>
         <source>No program could show the user manual %1. Install a PDF viewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa pudo mostrar el manual de usuario %1. Instale un visor de PDF.</translation>
     </message>
     <message>
         <source>The user manual is missing. It was looked for at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el manual de usuario. Se buscó en %1.</translation>
     </message>
 </context>
 <context>
     <name>ConnectionLine</name>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Monitor</translation>
     </message>
     <message>
         <source>Monitor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor ya se está ejecutando.</translation>
     </message>
     <message>
         <source>Monitor could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar Monitor: %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa pudo abrir %1.</translation>
     </message>
     <message>
         <source>No program to show PDF files is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay instalado ningún programa para mostrar archivos PDF.</translation>
     </message>
     <message>
         <source>The PDF viewer could not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El visor de PDF no pudo mostrarlo.</translation>
     </message>
     <message>
         <source>The user manual could not be opened. %1
 
 It is at:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el manual de usuario. %1
+
+Se encuentra en:
+%2</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
 </context>
 <context>
     <name>KeyCaptureDialog</name>
     <message>
         <source>Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se graba cada tecla que pulse. Mantenga pulsada Intro un segundo para aceptar, o Esc un segundo para salir sin cambios.</translation>
     </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo EXE (*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH. Choose it with the browse button or type its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa «%1» en PATH. Elíjalo con el botón Examinar o escriba su ruta completa.</translation>
     </message>
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta del programa es demasiado larga: una tecla admite como máximo %1 bytes.</translation>
     </message>
 </context>
 <context>
@@ -95,260 +98,265 @@ It is at:
 %1
 
 Restore the skins folder beside the program (or mend the file) and start Option again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option no puede dibujar sus ventanas porque un archivo de su tema es incorrecto:
+
+%1
+
+Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a iniciar Option.</translation>
     </message>
 </context>
 <context>
     <name>OsdProgram</name>
     <message>
         <source>Windows Key: Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla Windows: bloqueada</translation>
     </message>
     <message>
         <source>Windows Key: UnLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla Windows: desbloqueada</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Game program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa del juego</translation>
     </message>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo EXE (*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>ProfileTransfer</name>
     <message>
         <source>Import a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar un perfil</translation>
     </message>
     <message>
         <source>Export the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar el perfil</translation>
     </message>
     <message>
         <source>Gaming Keyboard Profile(*.gkp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de teclado para juegos (*.gkp)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos:</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Every key you press is recorded. Hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se graba cada tecla que pulse. Mantenga pulsada Esc un segundo para salir sin cambios.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar todo</translation>
     </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse la tecla manteniendo Ctrl, Mayús, Alt o Win para grabar la combinación. </translation>
     </message>
 </context>
 <context>
     <name>StandardKeyPage</name>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %1</translation>
     </message>
     <message>
         <source>key code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>código de tecla %1</translation>
     </message>
     <message>
         <source>, sends </source>
-        <translation type="unfinished"></translation>
+        <translation>, envía </translation>
     </message>
 </context>
 <context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay otro cambio en curso (la ventana de Option u otro comando vantorctl), así que no se ha cambiado nada: dos editores de una misma configuración se sobrescribirían mutuamente. Cierre Option o espere a que termine el otro comando y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Another program receives Option&apos;s messages, so nothing was changed. Close Option and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa recibe los mensajes de Option, así que no se ha cambiado nada. Cierre Option y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Cannot receive Monitor&apos;s answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede recibir la respuesta de Monitor: %1</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado rechazó algunos cambios. Los archivos de ajustes los contienen, pero el teclado no los aceptó.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado rechazó algunos cambios: %1. Los archivos de ajustes los contienen, pero el teclado no los aceptó.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer «%1».</translation>
     </message>
     <message>
         <source>Cannot read standard input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la entrada estándar: %1</translation>
     </message>
     <message>
         <source>The document on standard input is larger than a profile document can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento de la entrada estándar supera el tamaño máximo de un documento de perfil.</translation>
     </message>
     <message>
         <source>set needs a profile and at least one KEY=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>set necesita un perfil y al menos un KEY=VALUE.</translation>
     </message>
     <message>
         <source>assign needs a profile, a key and what the key does.</source>
-        <translation type="unfinished"></translation>
+        <translation>assign necesita un perfil, una tecla y lo que hace la tecla.</translation>
     </message>
     <message>
         <source>default takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>default no admite nada detrás.</translation>
     </message>
     <message>
         <source>program takes one path (quote a path with blanks).</source>
-        <translation type="unfinished"></translation>
+        <translation>program admite una sola ruta (ponga entre comillas una ruta con espacios).</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH; give its full path (or ./%1 for one in the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa «%1» en PATH; indique su ruta completa (o ./%1 para uno de la carpeta actual).</translation>
     </message>
     <message>
         <source>Cannot make a full path of &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede formar una ruta completa a partir de «%1».</translation>
     </message>
     <message>
         <source>The path &quot;%1&quot; is longer than the %2 bytes a key holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta «%1» supera los %2 bytes que admite una tecla.</translation>
     </message>
     <message>
         <source>note: &quot;%1&quot; does not exist (yet); the key starts it once it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>nota: «%1» no existe (todavía); la tecla lo iniciará en cuanto exista.</translation>
     </message>
     <message>
         <source>macro takes the name of a macro of the library (vantorctl macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>macro admite el nombre de una macro de la biblioteca (vantorctl macros).</translation>
     </message>
     <message>
         <source>Unknown assignment &quot;%1&quot;: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME or default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación «%1» desconocida: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME o default.</translation>
     </message>
     <message>
         <source>export needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export necesita un perfil y un archivo.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2.</translation>
     </message>
     <message>
         <source> The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation> El archivo existente se deja como estaba.</translation>
     </message>
     <message>
         <source>import needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import necesita un perfil y un archivo.</translation>
     </message>
     <message>
         <source>standard input is not a usable profile document: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada estándar no es un documento de perfil utilizable: %1. No se ha importado nada.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a usable profile document: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un documento de perfil utilizable: %2. No se ha importado nada.</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds (more than 0, at most a day).</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait admite un número de segundos (más de 0, como máximo un día).</translation>
     </message>
     <message>
         <source>Usage: %1 %2 (see %1 --help)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 %2 (consulte %1 --help)
+</translation>
     </message>
     <message>
         <source>Which profile (1-5)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué perfil (1-5)?</translation>
     </message>
     <message>
         <source>keyboard, firmware, current profile, whether Monitor runs</source>
-        <translation type="unfinished"></translation>
+        <translation>teclado, firmware, perfil actual, si Monitor se está ejecutando</translation>
     </message>
     <message>
         <source>Shows whether Monitor runs and has the keyboard, the firmware version and the current profile. Exit status 0 when Monitor runs with the keyboard connected, 2 otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra si Monitor se está ejecutando y tiene el teclado, la versión del firmware y el perfil actual. Estado de salida 0 si Monitor se ejecuta con el teclado conectado; 2 en caso contrario.</translation>
     </message>
     <message>
         <source>show the current profile, or switch to profile N (1-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar el perfil actual o cambiar al perfil N (1-5)</translation>
     </message>
     <message>
         <source>Without N: prints the current profile&apos;s number and name. With N: makes profile N current on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin N: muestra el número y el nombre del perfil actual. Con N: convierte el perfil N en el perfil actual del teclado.</translation>
     </message>
     <message>
         <source>a profile&apos;s lighting, polling rate, switches, keys and remapped keys</source>
-        <translation type="unfinished"></translation>
+        <translation>iluminación, frecuencia de sondeo, opciones, teclas y teclas reasignadas de un perfil</translation>
     </message>
     <message>
         <source>Shows a profile (the current one when none is given): lighting effect and colour, polling rate, Windows-key lock, power saving, what each programmable key G1-G15 does (as the window&apos;s captions say it) and the remapped standard keys. With --json: the whole profile as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra un perfil (el actual si no se indica ninguno): efecto y color de iluminación, frecuencia de sondeo, bloqueo de la tecla Windows, ahorro de energía, lo que hace cada tecla programable G1-G15 (tal como lo indican los rótulos de la ventana) y las teclas estándar reasignadas. Con --json: el perfil completo como documento JSON.</translation>
     </message>
     <message>
         <source>lighting, polling rate, Windows-key lock, power saving, name, game</source>
-        <translation type="unfinished"></translation>
+        <translation>iluminación, frecuencia de sondeo, bloqueo de la tecla Windows, ahorro de energía, nombre, juego</translation>
     </message>
     <message>
         <source>Changes settings of a profile and applies them:
@@ -359,11 +367,18 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   powersaving=on|off          power saving
   name=TEXT                   profile name (20 characters)
   game=PATH                   the game whose window selects this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia ajustes de un perfil y los aplica:
+  effect=static|breathing|wave|reactive|ripple|lights-off  efecto de iluminación
+  colour=red|green|blue|yellow|purple|cyan|colour-cycle|1-7 color de iluminación
+  polling=125|500|1000        frecuencia de sondeo en Hz
+  winlock=on|off              bloqueo de la tecla Windows
+  powersaving=on|off          ahorro de energía
+  name=TEXT                   nombre del perfil (20 caracteres)
+  game=PATH                   el juego cuya ventana selecciona este perfil</translation>
     </message>
     <message>
         <source>what a programmable key does</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que hace una tecla programable</translation>
     </message>
     <message>
         <source>Gives programmable key G1-G15 of a profile a function and applies it:
@@ -374,136 +389,144 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
   default            the key&apos;s factory setting
 Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigna una función a la tecla programable G1-G15 de un perfil y la aplica:
+  macro NAME         una macro de la biblioteca (vantorctl macros)
+  keys COMBINATION   una combinación de teclas tal como la muestra la ventana: Ctrl+Alt+X, Shift+Page Down
+  program PATH       inicia un programa (o un archivo .desktop)
+  media NAME         una función multimedia o de aplicación: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         una función de ratón: Left Button, Double Click, Key Disabled, ...
+  default            el ajuste de fábrica de la tecla
+Los nombres no distinguen mayúsculas de minúsculas; vantorctl functions los enumera.</translation>
     </message>
     <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
-        <translation type="unfinished"></translation>
+        <translation>un perfil a un archivo de perfil .gkp o a un documento JSON</translation>
     </message>
     <message>
         <source>Writes a profile into a profile file (.gkp, as the window&apos;s EXPORT does: its name is noted in config.ini and a copy kept in the settings folder), or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard output) as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un perfil en un archivo de perfil (.gkp, como hace EXPORT en la ventana: su nombre se anota en config.ini y se guarda una copia en la carpeta de ajustes) o, con --json, en un FILE terminado en .json o en FILE «-» (salida estándar), como documento JSON.</translation>
     </message>
     <message>
         <source>a profile from a .gkp profile file or a JSON document, and apply it</source>
-        <translation type="unfinished"></translation>
+        <translation>un perfil desde un archivo de perfil .gkp o un documento JSON, y aplicarlo</translation>
     </message>
     <message>
         <source>Replaces a profile by a profile file (.gkp, as the window&apos;s IMPORT does) or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard input) by a JSON document, and applies the whole profile. A file that is not usable changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituye un perfil por un archivo de perfil (.gkp, como hace IMPORT en la ventana) o, con --json, un FILE terminado en .json o FILE «-» (entrada estándar), por un documento JSON, y aplica el perfil completo. Un archivo no utilizable no cambia nada.</translation>
     </message>
     <message>
         <source>the macro library</source>
-        <translation type="unfinished"></translation>
+        <translation>la biblioteca de macros</translation>
     </message>
     <message>
         <source>Lists the macros of the library: name, steps, repeat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enumera las macros de la biblioteca: nombre, pasos, repetición.</translation>
     </message>
     <message>
         <source>the names assign accepts</source>
-        <translation type="unfinished"></translation>
+        <translation>los nombres que acepta assign</translation>
     </message>
     <message>
         <source>Lists the function names of assign ... media and assign ... mouse, and the key names of assign ... keys, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enumera los nombres de función de assign ... media y assign ... mouse, y los nombres de tecla de assign ... keys, uno por línea.</translation>
     </message>
     <message>
         <source>%1 takes on or off, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo admite on y off, no %2.</translation>
     </message>
     <message>
         <source>Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32).</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de iluminación %1 desconocido: use uno de los valores %2 (o 1, 2, 4, 8, 16, 32).</translation>
     </message>
     <message>
         <source>Colour %1 is out of range: use 1-7 or one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color %1 está fuera de rango: use 1-7 o uno de los valores %2.</translation>
     </message>
     <message>
         <source>Unknown colour %1: use one of %2 (or 1-7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Color %1 desconocido: use uno de los valores %2 (o 1-7).</translation>
     </message>
     <message>
         <source>Polling rate %1 is not one of 125, 500, 1000 (Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia de sondeo %1 no es ninguno de los valores 125, 500, 1000 (Hz).</translation>
     </message>
     <message>
         <source>Profile %1 does not exist: profiles are 1-5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil %1 no existe: los perfiles van del 1 al 5.</translation>
     </message>
     <message>
         <source>Unknown key %1: the programmable keys are G1-G15.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %1 desconocida: las teclas programables son G1-G15.</translation>
     </message>
     <message>
         <source>Expected KEY=VALUE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se esperaba KEY=VALUE, no %1.</translation>
     </message>
     <message>
         <source>The game program&apos;s path is longer than the %1 bytes a profile holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta del programa del juego supera los %1 bytes que admite un perfil.</translation>
     </message>
     <message>
         <source>Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste %1 desconocido: use effect, colour, polling, winlock, powersaving, name o game.</translation>
     </message>
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>El botón del ratón %1 solo puede ser un paso de una macro, no la combinación de una tecla.</translation>
     </message>
     <message>
         <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %1 desconocida en %2: escríbala tal como la muestra la ventana, p. ej. Ctrl+Alt+X o Shift+Page Down (vantorctl functions enumera los nombres de tecla).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función multimedia %1 desconocida: use una de las funciones %2.</translation>
     </message>
     <message>
         <source>Unknown mouse function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de ratón %1 desconocida: use una de las funciones %2.</translation>
     </message>
     <message>
         <source>status takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>status no admite argumentos.</translation>
     </message>
     <message>
         <source>profile takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>profile admite como máximo un número de perfil.</translation>
     </message>
     <message>
         <source>show takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>show admite como máximo un número de perfil.</translation>
     </message>
     <message>
         <source>macros takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>macros no admite argumentos.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de macros %1 no se puede leer completa: %2.</translation>
     </message>
     <message>
         <source>functions takes one of media, mouse, keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>functions admite media, mouse o keys.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>JSON instead of text (the schema is in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON en lugar de texto (el esquema está en la página de manual).</translation>
     </message>
     <message>
         <source>Waits at most SECONDS for Monitor to confirm that the keyboard took the change (default 40 minutes, longer than the slowest apply).</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera como máximo SECONDS a que Monitor confirme que el teclado aceptó el cambio (por defecto 40 minutos, más de lo que tarda la aplicación de cambios más lenta).</translation>
     </message>
     <message>
         <source>Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no keyboard or no answer (the settings files are saved); 3 Option is open or another change is in progress (changing commands refuse); 4 settings could not be saved (the message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the change (the message names the settings; the files are saved).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de salida: 0 hecho; 1 entrada incorrecta (no se cambió nada); 2 Monitor no se está ejecutando, no hay teclado o no hay respuesta (los archivos de ajustes están guardados); 3 Option está abierto u otro cambio está en curso (los comandos que modifican se niegan a ejecutarse); 4 no se pudieron guardar los ajustes (el mensaje indica el archivo; puede que el teclado haya aceptado el cambio); 5 el teclado rechazó parte del cambio (el mensaje indica los ajustes; los archivos están guardados).
+</translation>
     </message>
     <message>
         <source>Usage: vantorctl COMMAND [ARGUMENTS] [--help]
@@ -513,26 +536,35 @@ before the command returns.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vantorctl COMMAND [ARGUMENTS] [--help]
+
+Lee y cambia la configuración del teclado Orvyn Vantor como lo hace la ventana de Option. Los cambios se aplican
+antes de que el comando termine.
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>
 Reading commands work while Option is open; changing commands (profile N, set, assign, import) refuse.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Los comandos de lectura funcionan mientras Option está abierto; los comandos que modifican (profile N, set, assign, import) se niegan a ejecutarse.
+</translation>
     </message>
     <message>
         <source>See vantorctl COMMAND --help and man vantorctl.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte vantorctl COMMAND --help y man vantorctl.
+</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando «%1» desconocido.</translation>
     </message>
 </context>
 </TS>
