@@ -30,7 +30,8 @@ TEST(UiText, TextsComeFromTheModuleInTheProgramFolder) {
 // here per language.
 TEST(UiText, EveryLanguageTranslatesEveryText) {
     const std::set<std::pair<std::string, std::string>> sameAsEnglish = {
-        {"de", "Multimedia"}, {"de", "Cyan"}, {"pt_BR", "Macro"}, {"pt_BR", "E-mail"}, {"pt_BR", "Mouse"}};
+        {"de", "Multimedia"}, {"de", "Cyan"},  {"pt_BR", "Macro"},   {"pt_BR", "E-mail"},
+        {"pt_BR", "Mouse"},   {"it", "Macro"}, {"it", "Multimedia"}, {"it", "Mouse"}};
     UiTextLibrary english;
     ASSERT_TRUE(english.load(ORVYN_PROGRAM_DIR, "en"));
     std::vector<std::pair<unsigned, std::string>> reference;
