@@ -5,86 +5,89 @@
     <name>ConfigWindow</name>
     <message>
         <source>Writing to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura sulla tastiera in corso</translation>
     </message>
     <message>
         <source>Could not map view of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mappare il file in memoria.</translation>
     </message>
     <message>
         <source>No program could show the user manual %1. Install a PDF viewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma è riuscito a mostrare il manuale utente %1. Installa un visualizzatore PDF.</translation>
     </message>
     <message>
         <source>The user manual is missing. It was looked for at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manuale utente non è stato trovato. È stato cercato in %1.</translation>
     </message>
 </context>
 <context>
     <name>ConnectionLine</name>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Monitor</translation>
     </message>
     <message>
         <source>Monitor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor è già in esecuzione.</translation>
     </message>
     <message>
         <source>Monitor could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare Monitor: %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma è riuscito ad aprire %1.</translation>
     </message>
     <message>
         <source>No program to show PDF files is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è installato alcun programma per mostrare i file PDF.</translation>
     </message>
     <message>
         <source>The PDF viewer could not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il visualizzatore PDF non è riuscito a mostrarlo.</translation>
     </message>
     <message>
         <source>The user manual could not be opened. %1
 
 It is at:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il manuale utente. %1
+
+Si trova in:
+%2</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri cartella</translation>
     </message>
 </context>
 <context>
     <name>KeyCaptureDialog</name>
     <message>
         <source>Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni tasto premuto viene registrato. Tieni premuto Invio per un secondo per OK, tieni premuto Esc per un secondo per uscire senza modifiche.</translation>
     </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>File EXE(*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH. Choose it with the browse button or type its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma “%1” trovato nel PATH. Sceglilo con il pulsante Sfoglia o digita il suo percorso completo.</translation>
     </message>
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso del programma è troppo lungo: un tasto può contenere al massimo %1 byte.</translation>
     </message>
 </context>
 <context>
@@ -95,260 +98,265 @@ It is at:
 %1
 
 Restore the skins folder beside the program (or mend the file) and start Option again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option non può disegnare le sue finestre perché un file del suo tema grafico è errato:
+
+%1
+
+Ripristina la cartella skins accanto al programma (o correggi il file) e avvia di nuovo Option.</translation>
     </message>
 </context>
 <context>
     <name>OsdProgram</name>
     <message>
         <source>Windows Key: Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Windows: bloccato</translation>
     </message>
     <message>
         <source>Windows Key: UnLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Windows: sbloccato</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Game program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma del gioco</translation>
     </message>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>File EXE(*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>ProfileTransfer</name>
     <message>
         <source>Import a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa un profilo</translation>
     </message>
     <message>
         <source>Export the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta il profilo</translation>
     </message>
     <message>
         <source>Gaming Keyboard Profile(*.gkp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo tastiera da gioco(*.gkp)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomenti:</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Every key you press is recorded. Hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni tasto premuto viene registrato. Tieni premuto Esc per un secondo per uscire senza modifiche.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ncolla</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona tutto</translation>
     </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
-        <translation type="unfinished"></translation>
+        <translation>Premi il tasto tenendo premuto Ctrl, Maiusc, Alt o Win per registrare la combinazione. </translation>
     </message>
 </context>
 <context>
     <name>StandardKeyPage</name>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto %1</translation>
     </message>
     <message>
         <source>key code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>codice tasto %1</translation>
     </message>
     <message>
         <source>, sends </source>
-        <translation type="unfinished"></translation>
+        <translation>, invia </translation>
     </message>
 </context>
 <context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>È in corso un&apos;altra modifica (la finestra di Option o un altro comando vantorctl), quindi non è stato modificato nulla: due editor della stessa configurazione si sovrascriverebbero a vicenda. Chiudi Option o attendi l&apos;altro comando, poi riprova.</translation>
     </message>
     <message>
         <source>Another program receives Option&apos;s messages, so nothing was changed. Close Option and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma riceve i messaggi di Option, quindi non è stato modificato nulla. Chiudi Option e riprova.</translation>
     </message>
     <message>
         <source>Cannot receive Monitor&apos;s answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ricevere la risposta di Monitor: %1</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera ha rifiutato alcune modifiche. I file delle impostazioni le contengono, ma la tastiera non le ha applicate.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera ha rifiutato alcune modifiche: %1. I file delle impostazioni le contengono, ma la tastiera non le ha applicate.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere “%1”.</translation>
     </message>
     <message>
         <source>Cannot read standard input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere lo standard input: %1</translation>
     </message>
     <message>
         <source>The document on standard input is larger than a profile document can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il documento sullo standard input è più grande di quanto possa esserlo un documento di profilo.</translation>
     </message>
     <message>
         <source>set needs a profile and at least one KEY=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>set richiede un profilo e almeno un KEY=VALUE.</translation>
     </message>
     <message>
         <source>assign needs a profile, a key and what the key does.</source>
-        <translation type="unfinished"></translation>
+        <translation>assign richiede un profilo, un tasto e cosa deve fare il tasto.</translation>
     </message>
     <message>
         <source>default takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>default non accetta nulla dopo di sé.</translation>
     </message>
     <message>
         <source>program takes one path (quote a path with blanks).</source>
-        <translation type="unfinished"></translation>
+        <translation>program accetta un percorso (metti tra virgolette un percorso con spazi).</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH; give its full path (or ./%1 for one in the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma “%1” trovato nel PATH; indica il suo percorso completo (o ./%1 per uno nella cartella corrente).</translation>
     </message>
     <message>
         <source>Cannot make a full path of &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ricavare un percorso completo da “%1”.</translation>
     </message>
     <message>
         <source>The path &quot;%1&quot; is longer than the %2 bytes a key holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso “%1” è più lungo dei %2 byte che un tasto può contenere.</translation>
     </message>
     <message>
         <source>note: &quot;%1&quot; does not exist (yet); the key starts it once it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>nota: “%1” non esiste (ancora); il tasto lo avvierà quando esisterà.</translation>
     </message>
     <message>
         <source>macro takes the name of a macro of the library (vantorctl macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>macro accetta il nome di una macro della libreria (vantorctl macros).</translation>
     </message>
     <message>
         <source>Unknown assignment &quot;%1&quot;: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME or default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegnazione sconosciuta “%1”: usa macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME o default.</translation>
     </message>
     <message>
         <source>export needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export richiede un profilo e un file.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere “%1”: %2.</translation>
     </message>
     <message>
         <source> The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation> Il file già presente è rimasto invariato.</translation>
     </message>
     <message>
         <source>import needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import richiede un profilo e un file.</translation>
     </message>
     <message>
         <source>standard input is not a usable profile document: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>lo standard input non è un documento di profilo utilizzabile: %1. Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a usable profile document: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non è un documento di profilo utilizzabile: %2. Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds (more than 0, at most a day).</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait accetta un numero di secondi (più di 0, al massimo un giorno).</translation>
     </message>
     <message>
         <source>Usage: %1 %2 (see %1 --help)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 %2 (vedi %1 --help)
+</translation>
     </message>
     <message>
         <source>Which profile (1-5)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quale profilo (1-5)?</translation>
     </message>
     <message>
         <source>keyboard, firmware, current profile, whether Monitor runs</source>
-        <translation type="unfinished"></translation>
+        <translation>tastiera, firmware, profilo corrente, se Monitor è in esecuzione</translation>
     </message>
     <message>
         <source>Shows whether Monitor runs and has the keyboard, the firmware version and the current profile. Exit status 0 when Monitor runs with the keyboard connected, 2 otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra se Monitor è in esecuzione e ha la tastiera, la versione del firmware e il profilo corrente. Stato di uscita 0 quando Monitor è in esecuzione con la tastiera collegata, altrimenti 2.</translation>
     </message>
     <message>
         <source>show the current profile, or switch to profile N (1-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrare il profilo corrente o passare al profilo N (1-5)</translation>
     </message>
     <message>
         <source>Without N: prints the current profile&apos;s number and name. With N: makes profile N current on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza N: stampa il numero e il nome del profilo corrente. Con N: rende corrente il profilo N sulla tastiera.</translation>
     </message>
     <message>
         <source>a profile&apos;s lighting, polling rate, switches, keys and remapped keys</source>
-        <translation type="unfinished"></translation>
+        <translation>illuminazione, frequenza di polling, opzioni on/off, tasti e tasti rimappati di un profilo</translation>
     </message>
     <message>
         <source>Shows a profile (the current one when none is given): lighting effect and colour, polling rate, Windows-key lock, power saving, what each programmable key G1-G15 does (as the window&apos;s captions say it) and the remapped standard keys. With --json: the whole profile as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra un profilo (quello corrente se non ne viene indicato nessuno): effetto e colore dell&apos;illuminazione, frequenza di polling, blocco del tasto Windows, risparmio energetico, cosa fa ogni tasto programmabile G1-G15 (come lo indicano le didascalie della finestra) e i tasti standard rimappati. Con --json: l&apos;intero profilo come documento JSON.</translation>
     </message>
     <message>
         <source>lighting, polling rate, Windows-key lock, power saving, name, game</source>
-        <translation type="unfinished"></translation>
+        <translation>illuminazione, frequenza di polling, blocco del tasto Windows, risparmio energetico, nome, gioco</translation>
     </message>
     <message>
         <source>Changes settings of a profile and applies them:
@@ -359,11 +367,18 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   powersaving=on|off          power saving
   name=TEXT                   profile name (20 characters)
   game=PATH                   the game whose window selects this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica le impostazioni di un profilo e le applica:
+  effect=static|breathing|wave|reactive|ripple|lights-off  effetto di illuminazione
+  colour=red|green|blue|yellow|purple|cyan|colour-cycle|1-7 colore dell&apos;illuminazione
+  polling=125|500|1000        frequenza di polling in Hz
+  winlock=on|off              blocco del tasto Windows
+  powersaving=on|off          risparmio energetico
+  name=TEXT                   nome del profilo (20 caratteri)
+  game=PATH                   il gioco la cui finestra seleziona questo profilo</translation>
     </message>
     <message>
         <source>what a programmable key does</source>
-        <translation type="unfinished"></translation>
+        <translation>cosa fa un tasto programmabile</translation>
     </message>
     <message>
         <source>Gives programmable key G1-G15 of a profile a function and applies it:
@@ -374,136 +389,144 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
   default            the key&apos;s factory setting
 Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna una funzione al tasto programmabile G1-G15 di un profilo e la applica:
+  macro NAME         una macro della libreria (vantorctl macros)
+  keys COMBINATION   una combinazione di tasti come la mostra la finestra: Ctrl+Alt+X, Shift+Page Down
+  program PATH       avvia un programma (o un file .desktop)
+  media NAME         una funzione multimediale o di applicazione: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         una funzione del mouse: Left Button, Double Click, Key Disabled, ...
+  default            l&apos;impostazione di fabbrica del tasto
+I nomi non distinguono tra maiuscole e minuscole; vantorctl functions li elenca.</translation>
     </message>
     <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
-        <translation type="unfinished"></translation>
+        <translation>un profilo in un file di profilo .gkp o in un documento JSON</translation>
     </message>
     <message>
         <source>Writes a profile into a profile file (.gkp, as the window&apos;s EXPORT does: its name is noted in config.ini and a copy kept in the settings folder), or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard output) as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive un profilo in un file di profilo (.gkp, come fa EXPORT nella finestra: il suo nome viene annotato in config.ini e una copia conservata nella cartella delle impostazioni) oppure, con --json, un FILE che termina in .json o FILE “-” (standard output), come documento JSON.</translation>
     </message>
     <message>
         <source>a profile from a .gkp profile file or a JSON document, and apply it</source>
-        <translation type="unfinished"></translation>
+        <translation>un profilo da un file di profilo .gkp o da un documento JSON, e applicarlo</translation>
     </message>
     <message>
         <source>Replaces a profile by a profile file (.gkp, as the window&apos;s IMPORT does) or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard input) by a JSON document, and applies the whole profile. A file that is not usable changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce un profilo con un file di profilo (.gkp, come fa IMPORT nella finestra) oppure, con --json, un FILE che termina in .json o FILE “-” (standard input), con un documento JSON, e applica l&apos;intero profilo. Un file non utilizzabile non cambia nulla.</translation>
     </message>
     <message>
         <source>the macro library</source>
-        <translation type="unfinished"></translation>
+        <translation>la libreria delle macro</translation>
     </message>
     <message>
         <source>Lists the macros of the library: name, steps, repeat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca le macro della libreria: nome, passi, ripetizioni.</translation>
     </message>
     <message>
         <source>the names assign accepts</source>
-        <translation type="unfinished"></translation>
+        <translation>i nomi che assign accetta</translation>
     </message>
     <message>
         <source>Lists the function names of assign ... media and assign ... mouse, and the key names of assign ... keys, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca i nomi delle funzioni di assign ... media e assign ... mouse, e i nomi dei tasti di assign ... keys, uno per riga.</translation>
     </message>
     <message>
         <source>%1 takes on or off, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accetta on o off, non %2.</translation>
     </message>
     <message>
         <source>Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto di illuminazione sconosciuto %1: usa uno tra %2 (o 1, 2, 4, 8, 16, 32).</translation>
     </message>
     <message>
         <source>Colour %1 is out of range: use 1-7 or one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore %1 è fuori intervallo: usa 1-7 o uno tra %2.</translation>
     </message>
     <message>
         <source>Unknown colour %1: use one of %2 (or 1-7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore sconosciuto %1: usa uno tra %2 (o 1-7).</translation>
     </message>
     <message>
         <source>Polling rate %1 is not one of 125, 500, 1000 (Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza di polling %1 non è tra 125, 500, 1000 (Hz).</translation>
     </message>
     <message>
         <source>Profile %1 does not exist: profiles are 1-5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo %1 non esiste: i profili sono 1-5.</translation>
     </message>
     <message>
         <source>Unknown key %1: the programmable keys are G1-G15.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto sconosciuto %1: i tasti programmabili sono G1-G15.</translation>
     </message>
     <message>
         <source>Expected KEY=VALUE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atteso KEY=VALUE, non %1.</translation>
     </message>
     <message>
         <source>The game program&apos;s path is longer than the %1 bytes a profile holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso del programma del gioco è più lungo dei %1 byte che un profilo può contenere.</translation>
     </message>
     <message>
         <source>Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione sconosciuta %1: usa effect, colour, polling, winlock, powersaving, name o game.</translation>
     </message>
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pulsante del mouse %1 può essere solo un passo di una macro, non la combinazione di un tasto.</translation>
     </message>
     <message>
         <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto sconosciuto %1 in %2: scrivilo come lo mostra la finestra, ad es. Ctrl+Alt+X o Shift+Page Down (vantorctl functions elenca i nomi dei tasti).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione multimediale sconosciuta %1: usa una tra %2.</translation>
     </message>
     <message>
         <source>Unknown mouse function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione del mouse sconosciuta %1: usa una tra %2.</translation>
     </message>
     <message>
         <source>status takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>status non accetta argomenti.</translation>
     </message>
     <message>
         <source>profile takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>profile accetta al massimo un numero di profilo.</translation>
     </message>
     <message>
         <source>show takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>show accetta al massimo un numero di profilo.</translation>
     </message>
     <message>
         <source>macros takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>macros non accetta argomenti.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere per intero la libreria delle macro %1: %2.</translation>
     </message>
     <message>
         <source>functions takes one of media, mouse, keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>functions accetta uno tra media, mouse, keys.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto.</translation>
     </message>
     <message>
         <source>JSON instead of text (the schema is in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON invece di testo (lo schema è nella pagina di manuale).</translation>
     </message>
     <message>
         <source>Waits at most SECONDS for Monitor to confirm that the keyboard took the change (default 40 minutes, longer than the slowest apply).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attende al massimo SECONDS che Monitor confermi che la tastiera ha applicato la modifica (predefinito 40 minuti, più dell&apos;applicazione più lenta).</translation>
     </message>
     <message>
         <source>Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no keyboard or no answer (the settings files are saved); 3 Option is open or another change is in progress (changing commands refuse); 4 settings could not be saved (the message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the change (the message names the settings; the files are saved).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di uscita: 0 completato; 1 input errato (nulla è stato modificato); 2 Monitor non in esecuzione, nessuna tastiera o nessuna risposta (i file delle impostazioni sono salvati); 3 Option è aperto o è in corso un&apos;altra modifica (i comandi che modificano rifiutano); 4 impossibile salvare le impostazioni (il messaggio indica il file; la tastiera potrebbe aver applicato la modifica); 5 la tastiera ha rifiutato parte della modifica (il messaggio indica le impostazioni; i file sono salvati).
+</translation>
     </message>
     <message>
         <source>Usage: vantorctl COMMAND [ARGUMENTS] [--help]
@@ -513,26 +536,35 @@ before the command returns.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vantorctl COMMAND [ARGUMENTS] [--help]
+
+Legge e modifica la configurazione della tastiera Orvyn Vantor come fa la finestra di Option. Le modifiche vengono applicate
+prima che il comando termini.
+
+Comandi:
+</translation>
     </message>
     <message>
         <source>
 Reading commands work while Option is open; changing commands (profile N, set, assign, import) refuse.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+I comandi di lettura funzionano mentre Option è aperto; i comandi che modificano (profile N, set, assign, import) rifiutano.
+</translation>
     </message>
     <message>
         <source>See vantorctl COMMAND --help and man vantorctl.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi vantorctl COMMAND --help e man vantorctl.
+</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opzioni]</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando sconosciuto “%1”.</translation>
     </message>
 </context>
 </TS>
