@@ -5,86 +5,89 @@
     <name>ConfigWindow</name>
     <message>
         <source>Writing to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisywanie do klawiatury</translation>
     </message>
     <message>
         <source>Could not map view of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zmapować widoku pliku.</translation>
     </message>
     <message>
         <source>No program could show the user manual %1. Install a PDF viewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden program nie mógł wyświetlić instrukcji obsługi %1. Zainstaluj przeglądarkę PDF.</translation>
     </message>
     <message>
         <source>The user manual is missing. It was looked for at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak instrukcji obsługi. Szukano jej w %1.</translation>
     </message>
 </context>
 <context>
     <name>ConnectionLine</name>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom Monitor</translation>
     </message>
     <message>
         <source>Monitor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor już działa.</translation>
     </message>
     <message>
         <source>Monitor could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można uruchomić programu Monitor: %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden program nie mógł otworzyć %1.</translation>
     </message>
     <message>
         <source>No program to show PDF files is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zainstalowano programu do wyświetlania plików PDF.</translation>
     </message>
     <message>
         <source>The PDF viewer could not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądarka PDF nie mogła jej wyświetlić.</translation>
     </message>
     <message>
         <source>The user manual could not be opened. %1
 
 It is at:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć instrukcji obsługi. %1
+
+Znajduje się w:
+%2</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz folder</translation>
     </message>
 </context>
 <context>
     <name>KeyCaptureDialog</name>
     <message>
         <source>Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy naciśnięty klawisz jest nagrywany. Przytrzymaj Enter przez sekundę, aby zatwierdzić (OK), lub Esc przez sekundę, aby wyjść bez zmian.</translation>
     </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik EXE (*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH. Choose it with the browse button or type its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono programu „%1” w PATH. Wybierz go przyciskiem przeglądania lub wpisz jego pełną ścieżkę.</translation>
     </message>
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka programu jest za długa: klawisz mieści najwyżej %1 bajtów.</translation>
     </message>
 </context>
 <context>
@@ -95,260 +98,265 @@ It is at:
 %1
 
 Restore the skins folder beside the program (or mend the file) and start Option again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option nie może narysować swoich okien, ponieważ plik jego skórki jest błędny:
+
+%1
+
+Przywróć folder skins obok programu (lub napraw plik) i uruchom Option ponownie.</translation>
     </message>
 </context>
 <context>
     <name>OsdProgram</name>
     <message>
         <source>Windows Key: Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz Windows: zablokowany</translation>
     </message>
     <message>
         <source>Windows Key: UnLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz Windows: odblokowany</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Game program</source>
-        <translation type="unfinished"></translation>
+        <translation>Program gry</translation>
     </message>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik EXE (*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
     <name>ProfileTransfer</name>
     <message>
         <source>Import a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj profil</translation>
     </message>
     <message>
         <source>Export the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj profil</translation>
     </message>
     <message>
         <source>Gaming Keyboard Profile(*.gkp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil klawiatury do gier (*.gkp)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumenty:</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Every key you press is recorded. Hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy naciśnięty klawisz jest nagrywany. Przytrzymaj Esc przez sekundę, aby wyjść bez zmian.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponów</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Wy&amp;tnij</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Wk&amp;lej</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz &amp;wszystko</translation>
     </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij klawisz, przytrzymując Ctrl, Shift, Alt lub Win, aby nagrać kombinację. </translation>
     </message>
 </context>
 <context>
     <name>StandardKeyPage</name>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz %1</translation>
     </message>
     <message>
         <source>key code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kod klawisza %1</translation>
     </message>
     <message>
         <source>, sends </source>
-        <translation type="unfinished"></translation>
+        <translation>, wysyła </translation>
     </message>
 </context>
 <context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa inna zmiana (okno programu Option lub inne polecenie vantorctl), więc nic nie zmieniono: dwa programy edytujące jedną konfigurację nadpisałyby się nawzajem. Zamknij Option lub zaczekaj na zakończenie drugiego polecenia, a potem spróbuj ponownie.</translation>
     </message>
     <message>
         <source>Another program receives Option&apos;s messages, so nothing was changed. Close Option and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny program odbiera komunikaty programu Option, więc nic nie zmieniono. Zamknij Option i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>Cannot receive Monitor&apos;s answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odebrać odpowiedzi programu Monitor: %1</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura odrzuciła część zmian. Pliki ustawień je zawierają, ale klawiatura ich nie przyjęła.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura odrzuciła część zmian: %1. Pliki ustawień je zawierają, ale klawiatura ich nie przyjęła.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać „%1”.</translation>
     </message>
     <message>
         <source>Cannot read standard input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać standardowego wejścia: %1</translation>
     </message>
     <message>
         <source>The document on standard input is larger than a profile document can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument na standardowym wejściu jest większy, niż może być dokument profilu.</translation>
     </message>
     <message>
         <source>set needs a profile and at least one KEY=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>set wymaga profilu i co najmniej jednego KEY=VALUE.</translation>
     </message>
     <message>
         <source>assign needs a profile, a key and what the key does.</source>
-        <translation type="unfinished"></translation>
+        <translation>assign wymaga profilu, klawisza i tego, co klawisz ma robić.</translation>
     </message>
     <message>
         <source>default takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po default nie może nic następować.</translation>
     </message>
     <message>
         <source>program takes one path (quote a path with blanks).</source>
-        <translation type="unfinished"></translation>
+        <translation>program przyjmuje jedną ścieżkę (ścieżkę ze spacjami ujmij w cudzysłów).</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH; give its full path (or ./%1 for one in the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono programu „%1” w PATH; podaj jego pełną ścieżkę (lub ./%1 dla programu w bieżącym folderze).</translation>
     </message>
     <message>
         <source>Cannot make a full path of &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pełnej ścieżki z „%1”.</translation>
     </message>
     <message>
         <source>The path &quot;%1&quot; is longer than the %2 bytes a key holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka „%1” przekracza limit %2 bajtów, jaki mieści klawisz.</translation>
     </message>
     <message>
         <source>note: &quot;%1&quot; does not exist (yet); the key starts it once it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>uwaga: „%1” (jeszcze) nie istnieje; klawisz uruchomi go, gdy się pojawi.</translation>
     </message>
     <message>
         <source>macro takes the name of a macro of the library (vantorctl macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>macro przyjmuje nazwę makra z biblioteki (vantorctl macros).</translation>
     </message>
     <message>
         <source>Unknown assignment &quot;%1&quot;: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME or default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane przypisanie „%1”: użyj macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME lub default.</translation>
     </message>
     <message>
         <source>export needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export wymaga profilu i pliku.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać „%1”: %2.</translation>
     </message>
     <message>
         <source> The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation> Istniejący plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>import needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import wymaga profilu i pliku.</translation>
     </message>
     <message>
         <source>standard input is not a usable profile document: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>standardowe wejście nie jest poprawnym dokumentem profilu: %1. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a usable profile document: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest poprawnym dokumentem profilu: %2. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds (more than 0, at most a day).</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait przyjmuje liczbę sekund (więcej niż 0, najwyżej jedna doba).</translation>
     </message>
     <message>
         <source>Usage: %1 %2 (see %1 --help)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: %1 %2 (zobacz %1 --help)
+</translation>
     </message>
     <message>
         <source>Which profile (1-5)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Który profil (1-5)?</translation>
     </message>
     <message>
         <source>keyboard, firmware, current profile, whether Monitor runs</source>
-        <translation type="unfinished"></translation>
+        <translation>klawiatura, firmware, bieżący profil, czy Monitor działa</translation>
     </message>
     <message>
         <source>Shows whether Monitor runs and has the keyboard, the firmware version and the current profile. Exit status 0 when Monitor runs with the keyboard connected, 2 otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje, czy Monitor działa i ma dostęp do klawiatury, wersję firmware i bieżący profil. Kod wyjścia 0, gdy Monitor działa z podłączoną klawiaturą, w przeciwnym razie 2.</translation>
     </message>
     <message>
         <source>show the current profile, or switch to profile N (1-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>pokaż bieżący profil lub przełącz na profil N (1-5)</translation>
     </message>
     <message>
         <source>Without N: prints the current profile&apos;s number and name. With N: makes profile N current on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez N: wypisuje numer i nazwę bieżącego profilu. Z N: ustawia profil N jako bieżący na klawiaturze.</translation>
     </message>
     <message>
         <source>a profile&apos;s lighting, polling rate, switches, keys and remapped keys</source>
-        <translation type="unfinished"></translation>
+        <translation>podświetlenie, częstotliwość odpytywania, przełączniki, klawisze i klawisze o zmienionym przypisaniu w profilu</translation>
     </message>
     <message>
         <source>Shows a profile (the current one when none is given): lighting effect and colour, polling rate, Windows-key lock, power saving, what each programmable key G1-G15 does (as the window&apos;s captions say it) and the remapped standard keys. With --json: the whole profile as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje profil (bieżący, jeśli nie podano żadnego): efekt i kolor podświetlenia, częstotliwość odpytywania, blokadę klawisza Windows, oszczędzanie energii, funkcję każdego programowalnego klawisza G1-G15 (tak, jak opisują ją podpisy w oknie) oraz standardowe klawisze o zmienionym przypisaniu. Z --json: cały profil jako dokument JSON.</translation>
     </message>
     <message>
         <source>lighting, polling rate, Windows-key lock, power saving, name, game</source>
-        <translation type="unfinished"></translation>
+        <translation>podświetlenie, częstotliwość odpytywania, blokada klawisza Windows, oszczędzanie energii, nazwa, gra</translation>
     </message>
     <message>
         <source>Changes settings of a profile and applies them:
@@ -359,11 +367,18 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   powersaving=on|off          power saving
   name=TEXT                   profile name (20 characters)
   game=PATH                   the game whose window selects this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienia ustawienia profilu i stosuje je:
+  effect=static|breathing|wave|reactive|ripple|lights-off  efekt podświetlenia
+  colour=red|green|blue|yellow|purple|cyan|colour-cycle|1-7 kolor podświetlenia
+  polling=125|500|1000        częstotliwość odpytywania w Hz
+  winlock=on|off              blokada klawisza Windows
+  powersaving=on|off          oszczędzanie energii
+  name=TEXT                   nazwa profilu (20 znaków)
+  game=PATH                   gra, której okno wybiera ten profil</translation>
     </message>
     <message>
         <source>what a programmable key does</source>
-        <translation type="unfinished"></translation>
+        <translation>funkcja programowalnego klawisza</translation>
     </message>
     <message>
         <source>Gives programmable key G1-G15 of a profile a function and applies it:
@@ -374,136 +389,144 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
   default            the key&apos;s factory setting
 Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaje programowalnemu klawiszowi G1-G15 profilu funkcję i stosuje ją:
+  macro NAME         makro z biblioteki (vantorctl macros)
+  keys COMBINATION   kombinacja klawiszy tak, jak pokazuje ją okno: Ctrl+Alt+X, Shift+Page Down
+  program PATH       uruchamia program (lub plik .desktop)
+  media NAME         funkcja multimedialna lub aplikacji: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         funkcja myszy: Left Button, Double Click, Key Disabled, ...
+  default            ustawienie fabryczne klawisza
+Wielkość liter w nazwach nie ma znaczenia; vantorctl functions je wypisuje.</translation>
     </message>
     <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
-        <translation type="unfinished"></translation>
+        <translation>profil do pliku profilu .gkp lub dokumentu JSON</translation>
     </message>
     <message>
         <source>Writes a profile into a profile file (.gkp, as the window&apos;s EXPORT does: its name is noted in config.ini and a copy kept in the settings folder), or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard output) as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje profil do pliku profilu (.gkp, tak jak EXPORT w oknie: jego nazwa zostaje zapisana w config.ini, a kopia zostaje w folderze ustawień) albo, z --json, do pliku FILE z końcówką .json lub do FILE „-” (standardowe wyjście) jako dokument JSON.</translation>
     </message>
     <message>
         <source>a profile from a .gkp profile file or a JSON document, and apply it</source>
-        <translation type="unfinished"></translation>
+        <translation>profil z pliku profilu .gkp lub dokumentu JSON i zastosuj go</translation>
     </message>
     <message>
         <source>Replaces a profile by a profile file (.gkp, as the window&apos;s IMPORT does) or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard input) by a JSON document, and applies the whole profile. A file that is not usable changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastępuje profil zawartością pliku profilu (.gkp, tak jak IMPORT w oknie) albo, z --json, pliku FILE z końcówką .json lub FILE „-” (standardowe wejście) jako dokumentu JSON, i stosuje cały profil. Niepoprawny plik niczego nie zmienia.</translation>
     </message>
     <message>
         <source>the macro library</source>
-        <translation type="unfinished"></translation>
+        <translation>biblioteka makr</translation>
     </message>
     <message>
         <source>Lists the macros of the library: name, steps, repeat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje makra z biblioteki: nazwa, kroki, powtórzenia.</translation>
     </message>
     <message>
         <source>the names assign accepts</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwy akceptowane przez assign</translation>
     </message>
     <message>
         <source>Lists the function names of assign ... media and assign ... mouse, and the key names of assign ... keys, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje nazwy funkcji dla assign ... media i assign ... mouse oraz nazwy klawiszy dla assign ... keys, po jednej w wierszu.</translation>
     </message>
     <message>
         <source>%1 takes on or off, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje on lub off, a nie %2.</translation>
     </message>
     <message>
         <source>Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany efekt podświetlenia %1: użyj jednego z: %2 (lub 1, 2, 4, 8, 16, 32).</translation>
     </message>
     <message>
         <source>Colour %1 is out of range: use 1-7 or one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor %1 jest poza zakresem: użyj 1-7 lub jednego z: %2.</translation>
     </message>
     <message>
         <source>Unknown colour %1: use one of %2 (or 1-7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany kolor %1: użyj jednego z: %2 (lub 1-7).</translation>
     </message>
     <message>
         <source>Polling rate %1 is not one of 125, 500, 1000 (Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość odpytywania %1 nie jest żadną z wartości 125, 500, 1000 (Hz).</translation>
     </message>
     <message>
         <source>Profile %1 does not exist: profiles are 1-5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 nie istnieje: dostępne profile to 1-5.</translation>
     </message>
     <message>
         <source>Unknown key %1: the programmable keys are G1-G15.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany klawisz %1: programowalne klawisze to G1-G15.</translation>
     </message>
     <message>
         <source>Expected KEY=VALUE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekiwano KEY=VALUE, a nie %1.</translation>
     </message>
     <message>
         <source>The game program&apos;s path is longer than the %1 bytes a profile holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka programu gry przekracza limit %1 bajtów, jaki mieści profil.</translation>
     </message>
     <message>
         <source>Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane ustawienie %1: użyj effect, colour, polling, winlock, powersaving, name lub game.</translation>
     </message>
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk myszy %1 może być tylko krokiem makra, a nie częścią kombinacji klawiszy.</translation>
     </message>
     <message>
         <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany klawisz %1 w %2: zapisz go tak, jak pokazuje go okno, np. Ctrl+Alt+X lub Shift+Page Down (vantorctl functions wypisuje nazwy klawiszy).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana funkcja multimedialna %1: użyj jednej z: %2.</translation>
     </message>
     <message>
         <source>Unknown mouse function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana funkcja myszy %1: użyj jednej z: %2.</translation>
     </message>
     <message>
         <source>status takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>status nie przyjmuje argumentów.</translation>
     </message>
     <message>
         <source>profile takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>profile przyjmuje najwyżej jeden numer profilu.</translation>
     </message>
     <message>
         <source>show takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>show przyjmuje najwyżej jeden numer profilu.</translation>
     </message>
     <message>
         <source>macros takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>macros nie przyjmuje argumentów.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać całej biblioteki makr %1: %2.</translation>
     </message>
     <message>
         <source>functions takes one of media, mouse, keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>functions przyjmuje jedną z wartości: media, mouse, keys.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje tę pomoc.</translation>
     </message>
     <message>
         <source>JSON instead of text (the schema is in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON zamiast tekstu (schemat opisuje strona podręcznika).</translation>
     </message>
     <message>
         <source>Waits at most SECONDS for Monitor to confirm that the keyboard took the change (default 40 minutes, longer than the slowest apply).</source>
-        <translation type="unfinished"></translation>
+        <translation>Czeka najwyżej SECONDS na potwierdzenie od programu Monitor, że klawiatura przyjęła zmianę (domyślnie 40 minut, dłużej niż trwa najwolniejsze zastosowanie).</translation>
     </message>
     <message>
         <source>Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no keyboard or no answer (the settings files are saved); 3 Option is open or another change is in progress (changing commands refuse); 4 settings could not be saved (the message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the change (the message names the settings; the files are saved).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kod wyjścia: 0 wykonano; 1 błędne dane wejściowe (nic nie zmieniono); 2 Monitor nie działa, brak klawiatury lub brak odpowiedzi (pliki ustawień są zapisane); 3 Option jest otwarty lub trwa inna zmiana (polecenia zmieniające odmawiają działania); 4 nie można zapisać ustawień (komunikat podaje plik; klawiatura mogła przyjąć zmianę); 5 klawiatura odrzuciła część zmiany (komunikat podaje ustawienia; pliki są zapisane).
+</translation>
     </message>
     <message>
         <source>Usage: vantorctl COMMAND [ARGUMENTS] [--help]
@@ -513,26 +536,35 @@ before the command returns.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: vantorctl COMMAND [ARGUMENTS] [--help]
+
+Odczytuje i zmienia konfigurację klawiatury Orvyn Vantor tak jak okno programu Option. Zmiany są stosowane,
+zanim polecenie się zakończy.
+
+Polecenia:
+</translation>
     </message>
     <message>
         <source>
 Reading commands work while Option is open; changing commands (profile N, set, assign, import) refuse.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Polecenia odczytujące działają, gdy Option jest otwarty; polecenia zmieniające (profile N, set, assign, import) odmawiają działania.
+</translation>
     </message>
     <message>
         <source>See vantorctl COMMAND --help and man vantorctl.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zobacz vantorctl COMMAND --help oraz man vantorctl.
+</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: %1 [opcje]</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane polecenie „%1”.</translation>
     </message>
 </context>
 </TS>
