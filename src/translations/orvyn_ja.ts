@@ -5,86 +5,89 @@
     <name>ConfigWindow</name>
     <message>
         <source>Writing to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードに書き込み中</translation>
     </message>
     <message>
         <source>Could not map view of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのビューをマップできませんでした。</translation>
     </message>
     <message>
         <source>No program could show the user manual %1. Install a PDF viewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーマニュアル %1 を表示できるプログラムがありません。PDF ビューアーをインストールしてください。</translation>
     </message>
     <message>
         <source>The user manual is missing. It was looked for at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーマニュアルが見つかりません。%1 を探しました。</translation>
     </message>
 </context>
 <context>
     <name>ConnectionLine</name>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor を起動</translation>
     </message>
     <message>
         <source>Monitor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor はすでに実行中です。</translation>
     </message>
     <message>
         <source>Monitor could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor を起動できませんでした：%1</translation>
     </message>
 </context>
 <context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けるプログラムがありません。</translation>
     </message>
     <message>
         <source>No program to show PDF files is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルを表示するプログラムがインストールされていません。</translation>
     </message>
     <message>
         <source>The PDF viewer could not show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ビューアーで表示できませんでした。</translation>
     </message>
     <message>
         <source>The user manual could not be opened. %1
 
 It is at:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーマニュアルを開けませんでした。%1
+
+場所：
+%2</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く</translation>
     </message>
 </context>
 <context>
     <name>KeyCaptureDialog</name>
     <message>
         <source>Every key you press is recorded. Hold Enter for one second for OK, hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>押したキーはすべて記録されます。Enter を 1 秒間押し続けると OK、Esc を 1 秒間押し続けると変更せずに閉じます。</translation>
     </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>exe ファイル(*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH. Choose it with the browse button or type its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>PATH にプログラム「%1」が見つかりません。参照ボタンで選択するか、フルパスを入力してください。</translation>
     </message>
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのパスが長すぎます：1 つのキーに保存できるのは最大 %1 バイトです。</translation>
     </message>
 </context>
 <context>
@@ -95,260 +98,265 @@ It is at:
 %1
 
 Restore the skins folder beside the program (or mend the file) and start Option again.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキンのファイルに誤りがあるため、Option はウィンドウを描画できません：
+
+%1
+
+プログラムと同じ場所にある skins フォルダーを復元して（またはファイルを修正して）、Option を再起動してください。</translation>
     </message>
 </context>
 <context>
     <name>OsdProgram</name>
     <message>
         <source>Windows Key: Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows キー：ロック</translation>
     </message>
     <message>
         <source>Windows Key: UnLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows キー：ロック解除</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Game program</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームプログラム</translation>
     </message>
     <message>
         <source>exe file(*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>exe ファイル(*.exe)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>ProfileTransfer</name>
     <message>
         <source>Import a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのインポート</translation>
     </message>
     <message>
         <source>Export the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのエクスポート</translation>
     </message>
     <message>
         <source>Gaming Keyboard Profile(*.gkp)</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーミングキーボードプロファイル(*.gkp)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション：</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>引数：</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Every key you press is recorded. Hold Esc for one second to leave without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>押したキーはすべて記録されます。Esc を 1 秒間押し続けると変更せずに閉じます。</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl、Shift、Alt または Win を押したままキーを押すと、組み合わせが記録されます。 </translation>
     </message>
 </context>
 <context>
     <name>StandardKeyPage</name>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>キー %1</translation>
     </message>
     <message>
         <source>key code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>キーコード %1</translation>
     </message>
     <message>
         <source>, sends </source>
-        <translation type="unfinished"></translation>
+        <translation>、送信 </translation>
     </message>
 </context>
 <context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>別の変更（Option のウィンドウまたは別の vantorctl コマンド）が進行中のため、何も変更しませんでした：1 つの設定を 2 か所で同時に編集すると互いに上書きしてしまいます。Option を閉じるか、他のコマンドの終了を待ってから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Another program receives Option&apos;s messages, so nothing was changed. Close Option and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが Option のメッセージを受信しているため、何も変更しませんでした。Option を閉じてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Cannot receive Monitor&apos;s answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor の応答を受信できません：%1</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードが一部の変更を拒否しました。設定ファイルには保存されていますが、キーボードには反映されていません。</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. The settings files hold them, but the keyboard did not take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードが一部の変更を拒否しました：%1。設定ファイルには保存されていますが、キーボードには反映されていません。</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を読み込めません。</translation>
     </message>
     <message>
         <source>Cannot read standard input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力を読み込めません：%1</translation>
     </message>
     <message>
         <source>The document on standard input is larger than a profile document can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力のドキュメントが、プロファイルドキュメントの最大サイズを超えています。</translation>
     </message>
     <message>
         <source>set needs a profile and at least one KEY=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>set にはプロファイルと 1 つ以上の KEY=VALUE が必要です。</translation>
     </message>
     <message>
         <source>assign needs a profile, a key and what the key does.</source>
-        <translation type="unfinished"></translation>
+        <translation>assign にはプロファイル、キー、そのキーの動作が必要です。</translation>
     </message>
     <message>
         <source>default takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>default の後には何も指定できません。</translation>
     </message>
     <message>
         <source>program takes one path (quote a path with blanks).</source>
-        <translation type="unfinished"></translation>
+        <translation>program にはパスを 1 つ指定します（空白を含むパスは引用符で囲んでください）。</translation>
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH; give its full path (or ./%1 for one in the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>PATH にプログラム「%1」が見つかりません。フルパスを指定してください（現在のフォルダーにある場合は ./%1）。</translation>
     </message>
     <message>
         <source>Cannot make a full path of &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」からフルパスを作成できません。</translation>
     </message>
     <message>
         <source>The path &quot;%1&quot; is longer than the %2 bytes a key holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>パス「%1」は、1 つのキーに保存できる %2 バイトを超えています。</translation>
     </message>
     <message>
         <source>note: &quot;%1&quot; does not exist (yet); the key starts it once it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：「%1」は（まだ）存在しません。存在するようになると、キーから起動されます。</translation>
     </message>
     <message>
         <source>macro takes the name of a macro of the library (vantorctl macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>macro にはライブラリのマクロの名前を指定します（vantorctl macros）。</translation>
     </message>
     <message>
         <source>Unknown assignment &quot;%1&quot;: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME or default.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な割り当て「%1」：macro NAME、keys COMBINATION、program PATH、media NAME、mouse NAME または default を使用してください。</translation>
     </message>
     <message>
         <source>export needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export にはプロファイルとファイルが必要です。</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に書き込めません：%2。</translation>
     </message>
     <message>
         <source> The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation> 既存のファイルはそのまま残っています。</translation>
     </message>
     <message>
         <source>import needs a profile and a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import にはプロファイルとファイルが必要です。</translation>
     </message>
     <message>
         <source>standard input is not a usable profile document: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>標準入力は使用可能なプロファイルドキュメントではありません：%1。何もインポートされませんでした。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a usable profile document: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は使用可能なプロファイルドキュメントではありません：%2。何もインポートされませんでした。</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds (more than 0, at most a day).</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait には秒数を指定します（0 より大きく、最大 1 日）。</translation>
     </message>
     <message>
         <source>Usage: %1 %2 (see %1 --help)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法：%1 %2（%1 --help を参照）
+</translation>
     </message>
     <message>
         <source>Which profile (1-5)?</source>
-        <translation type="unfinished"></translation>
+        <translation>どのプロファイルですか（1-5）？</translation>
     </message>
     <message>
         <source>keyboard, firmware, current profile, whether Monitor runs</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード、ファームウェア、現在のプロファイル、Monitor の実行状態</translation>
     </message>
     <message>
         <source>Shows whether Monitor runs and has the keyboard, the firmware version and the current profile. Exit status 0 when Monitor runs with the keyboard connected, 2 otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor が実行中でキーボードに接続しているか、ファームウェアのバージョン、現在のプロファイルを表示します。終了ステータスは、Monitor が実行中でキーボードが接続されている場合は 0、それ以外は 2 です。</translation>
     </message>
     <message>
         <source>show the current profile, or switch to profile N (1-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルを表示、またはプロファイル N（1-5）に切り替え</translation>
     </message>
     <message>
         <source>Without N: prints the current profile&apos;s number and name. With N: makes profile N current on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>N なし：現在のプロファイルの番号と名前を出力します。N あり：キーボードのプロファイル N を現在のプロファイルにします。</translation>
     </message>
     <message>
         <source>a profile&apos;s lighting, polling rate, switches, keys and remapped keys</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのライティング、ポーリングレート、スイッチ、キー、リマップされたキー</translation>
     </message>
     <message>
         <source>Shows a profile (the current one when none is given): lighting effect and colour, polling rate, Windows-key lock, power saving, what each programmable key G1-G15 does (as the window&apos;s captions say it) and the remapped standard keys. With --json: the whole profile as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル（指定がない場合は現在のプロファイル）を表示します：ライティング効果と色、ポーリングレート、Windows キーロック、省電力、各プログラマブルキー G1-G15 の動作（ウィンドウの表示どおり）、リマップされた標準キー。--json を指定すると、プロファイル全体を JSON ドキュメントとして出力します。</translation>
     </message>
     <message>
         <source>lighting, polling rate, Windows-key lock, power saving, name, game</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング、ポーリングレート、Windows キーロック、省電力、名前、ゲーム</translation>
     </message>
     <message>
         <source>Changes settings of a profile and applies them:
@@ -359,11 +367,18 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   powersaving=on|off          power saving
   name=TEXT                   profile name (20 characters)
   game=PATH                   the game whose window selects this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの設定を変更して適用します：
+  effect=static|breathing|wave|reactive|ripple|lights-off  ライティング効果
+  colour=red|green|blue|yellow|purple|cyan|colour-cycle|1-7 ライティングカラー
+  polling=125|500|1000        ポーリングレート（Hz）
+  winlock=on|off              Windows キーロック
+  powersaving=on|off          省電力
+  name=TEXT                   プロファイル名（20 文字）
+  game=PATH                   ウィンドウでこのプロファイルを選択するゲーム</translation>
     </message>
     <message>
         <source>what a programmable key does</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラマブルキーの動作</translation>
     </message>
     <message>
         <source>Gives programmable key G1-G15 of a profile a function and applies it:
@@ -374,136 +389,144 @@ Restore the skins folder beside the program (or mend the file) and start Option 
   mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
   default            the key&apos;s factory setting
 Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのプログラマブルキー G1-G15 に機能を割り当てて適用します：
+  macro NAME         ライブラリのマクロ（vantorctl macros）
+  keys COMBINATION   ウィンドウの表示どおりのキーの組み合わせ：Ctrl+Alt+X、Shift+Page Down
+  program PATH       プログラム（または .desktop ファイル）を起動
+  media NAME         メディアまたはアプリケーションの機能：Play/Pause、Volume Up、Calculator など
+  mouse NAME         マウスの機能：Left Button、Double Click、Key Disabled など
+  default            キーの工場出荷時設定
+名前の大文字と小文字は区別されません。vantorctl functions で一覧を表示できます。</translation>
     </message>
     <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを .gkp プロファイルファイルまたは JSON ドキュメントに書き出す</translation>
     </message>
     <message>
         <source>Writes a profile into a profile file (.gkp, as the window&apos;s EXPORT does: its name is noted in config.ini and a copy kept in the settings folder), or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard output) as a JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルをプロファイルファイル（.gkp。ウィンドウの EXPORT と同じく、ファイル名が config.ini に記録され、設定フォルダーにコピーが保存されます）に書き出します。--json、.json で終わる FILE、または FILE「-」（標準出力）の場合は JSON ドキュメントとして書き出します。</translation>
     </message>
     <message>
         <source>a profile from a .gkp profile file or a JSON document, and apply it</source>
-        <translation type="unfinished"></translation>
+        <translation>.gkp プロファイルファイルまたは JSON ドキュメントからプロファイルを読み込んで適用</translation>
     </message>
     <message>
         <source>Replaces a profile by a profile file (.gkp, as the window&apos;s IMPORT does) or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard input) by a JSON document, and applies the whole profile. A file that is not usable changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルをプロファイルファイル（.gkp。ウィンドウの IMPORT と同じ）で置き換えます。--json、.json で終わる FILE、または FILE「-」（標準入力）の場合は JSON ドキュメントで置き換えます。その後、プロファイル全体を適用します。使用できないファイルでは何も変更されません。</translation>
     </message>
     <message>
         <source>the macro library</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリ</translation>
     </message>
     <message>
         <source>Lists the macros of the library: name, steps, repeat.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリのマクロを一覧表示します：名前、ステップ、繰り返し。</translation>
     </message>
     <message>
         <source>the names assign accepts</source>
-        <translation type="unfinished"></translation>
+        <translation>assign が受け付ける名前</translation>
     </message>
     <message>
         <source>Lists the function names of assign ... media and assign ... mouse, and the key names of assign ... keys, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>assign ... media と assign ... mouse の機能名、および assign ... keys のキー名を 1 行に 1 つずつ一覧表示します。</translation>
     </message>
     <message>
         <source>%1 takes on or off, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には on または off を指定します（%2 は指定できません）。</translation>
     </message>
     <message>
         <source>Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32).</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なライティング効果 %1：%2 のいずれか（または 1、2、4、8、16、32）を使用してください。</translation>
     </message>
     <message>
         <source>Colour %1 is out of range: use 1-7 or one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>色 %1 は範囲外です：1-7 または %2 のいずれかを使用してください。</translation>
     </message>
     <message>
         <source>Unknown colour %1: use one of %2 (or 1-7).</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な色 %1：%2 のいずれか（または 1-7）を使用してください。</translation>
     </message>
     <message>
         <source>Polling rate %1 is not one of 125, 500, 1000 (Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート %1 は 125、500、1000（Hz）のいずれでもありません。</translation>
     </message>
     <message>
         <source>Profile %1 does not exist: profiles are 1-5.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル %1 は存在しません：プロファイルは 1-5 です。</translation>
     </message>
     <message>
         <source>Unknown key %1: the programmable keys are G1-G15.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なキー %1：プログラマブルキーは G1-G15 です。</translation>
     </message>
     <message>
         <source>Expected KEY=VALUE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY=VALUE の形式で指定してください（%1 ではありません）。</translation>
     </message>
     <message>
         <source>The game program&apos;s path is longer than the %1 bytes a profile holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームプログラムのパスが、プロファイルに保存できる %1 バイトを超えています。</translation>
     </message>
     <message>
         <source>Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な設定 %1：effect、colour、polling、winlock、powersaving、name または game を使用してください。</translation>
     </message>
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスボタン %1 はマクロのステップにしか使用できず、キーの組み合わせには使用できません。</translation>
     </message>
     <message>
         <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の中の不明なキー %1：ウィンドウの表示どおりに記述してください。例：Ctrl+Alt+X、Shift+Page Down（キー名の一覧は vantorctl functions で表示できます）。</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なメディア機能 %1：%2 のいずれかを使用してください。</translation>
     </message>
     <message>
         <source>Unknown mouse function %1: use one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なマウス機能 %1：%2 のいずれかを使用してください。</translation>
     </message>
     <message>
         <source>status takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>status は引数を受け付けません。</translation>
     </message>
     <message>
         <source>profile takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>profile に指定できるプロファイル番号は 1 つまでです。</translation>
     </message>
     <message>
         <source>show takes at most one profile number.</source>
-        <translation type="unfinished"></translation>
+        <translation>show に指定できるプロファイル番号は 1 つまでです。</translation>
     </message>
     <message>
         <source>macros takes no arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>macros は引数を受け付けません。</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリ %1 をすべて読み込めません：%2。</translation>
     </message>
     <message>
         <source>functions takes one of media, mouse, keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>functions には media、mouse、keys のいずれかを指定します。</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示します。</translation>
     </message>
     <message>
         <source>JSON instead of text (the schema is in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの代わりに JSON で出力します（スキーマはマニュアルページにあります）。</translation>
     </message>
     <message>
         <source>Waits at most SECONDS for Monitor to confirm that the keyboard took the change (default 40 minutes, longer than the slowest apply).</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードが変更を反映したことを Monitor が確認するまで、最大 SECONDS 秒待ちます（既定値は 40 分で、最も遅い適用よりも長い時間です）。</translation>
     </message>
     <message>
         <source>Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no keyboard or no answer (the settings files are saved); 3 Option is open or another change is in progress (changing commands refuse); 4 settings could not be saved (the message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the change (the message names the settings; the files are saved).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>終了ステータス：0 完了。1 入力が不正（何も変更されていません）。2 Monitor が実行されていない、キーボードがない、または応答がない（設定ファイルは保存済み）。3 Option が開いているか、別の変更が進行中（変更するコマンドは拒否されます）。4 設定を保存できなかった（メッセージにファイル名が示されます。キーボードには変更が反映されている可能性があります）。5 キーボードが変更の一部を拒否した（メッセージに該当する設定が示されます。ファイルは保存済み）。
+</translation>
     </message>
     <message>
         <source>Usage: vantorctl COMMAND [ARGUMENTS] [--help]
@@ -513,26 +536,35 @@ before the command returns.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使用法：vantorctl COMMAND [ARGUMENTS] [--help]
+
+Option ウィンドウと同様に Orvyn Vantor キーボードの設定を読み取り、変更します。変更はコマンドが終了する
+前に適用されます。
+
+コマンド：
+</translation>
     </message>
     <message>
         <source>
 Reading commands work while Option is open; changing commands (profile N, set, assign, import) refuse.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+読み取りコマンドは Option が開いていても使用できます。変更するコマンド（profile N、set、assign、import）は拒否されます。
+</translation>
     </message>
     <message>
         <source>See vantorctl COMMAND --help and man vantorctl.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは vantorctl COMMAND --help および man vantorctl を参照してください。
+</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>使用法：%1 [オプション]</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド「%1」。</translation>
     </message>
 </context>
 </TS>
