@@ -214,8 +214,8 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
         <translation>Tastencode %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, sendet </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, sendet %2</translation>
     </message>
 </context>
 <context>

@@ -214,8 +214,8 @@ Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a ini
         <translation>código de tecla %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, envía </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, envía %2</translation>
     </message>
 </context>
 <context>

@@ -214,8 +214,8 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
         <translation>code de touche %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, envoie </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, envoie %2</translation>
     </message>
 </context>
 <context>

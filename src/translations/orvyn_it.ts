@@ -214,8 +214,8 @@ Ripristina la cartella skins accanto al programma (o correggi il file) e avvia d
         <translation>codice tasto %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, invia </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, invia %2</translation>
     </message>
 </context>
 <context>

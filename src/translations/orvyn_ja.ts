@@ -214,8 +214,8 @@ Restore the skins folder beside the program (or mend the file) and start Option 
         <translation>キーコード %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>、送信 </translation>
+        <source>%1, sends %2</source>
+        <translation>%1、%2 を送信</translation>
     </message>
 </context>
 <context>

@@ -214,8 +214,8 @@ Przywróć folder skins obok programu (lub napraw plik) i uruchom Option ponowni
         <translation>kod klawisza %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, wysyła </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, wysyła %2</translation>
     </message>
 </context>
 <context>

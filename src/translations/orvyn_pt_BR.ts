@@ -214,8 +214,8 @@ Restaure a pasta skins ao lado do programa (ou corrija o arquivo) e inicie o Opt
         <translation>código de tecla %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, envia </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, envia %2</translation>
     </message>
 </context>
 <context>

@@ -214,8 +214,8 @@ Restore the skins folder beside the program (or mend the file) and start Option 
         <translation>код клавиши %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>, отправляет </translation>
+        <source>%1, sends %2</source>
+        <translation>%1, отправляет %2</translation>
     </message>
 </context>
 <context>

@@ -214,8 +214,8 @@ Restore the skins folder beside the program (or mend the file) and start Option 
         <translation>键码 %1</translation>
     </message>
     <message>
-        <source>, sends </source>
-        <translation>，发送 </translation>
+        <source>%1, sends %2</source>
+        <translation>%1，发送 %2</translation>
     </message>
 </context>
 <context>

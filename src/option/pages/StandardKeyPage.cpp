@@ -55,7 +55,8 @@ QString StandardKeyPage::spokenKey(int position) const {
     QString sentName = QString::fromStdString(names.keyCodeName(sent));
     if (sentName.isEmpty())
         sentName = QCoreApplication::translate("StandardKeyPage", "key code %1").arg(sent);
-    return spoken + QCoreApplication::translate("StandardKeyPage", ", sends ") + sentName;
+    // One sentence, so that each language orders it its own way.
+    return QCoreApplication::translate("StandardKeyPage", "%1, sends %2").arg(spoken, sentName);
 }
 
 StandardKeyPage::StandardKeyPage(const KeyPageServices &services, QWidget *parent)
