@@ -381,24 +381,6 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
         <translation>was eine programmierbare Taste tut</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Gibt der programmierbaren Taste G1-G15 eines Profils eine Funktion und übernimmt sie:
-  macro NAME         ein Makro der Bibliothek (vantorctl macros)
-  keys COMBINATION   eine Tastenkombination, wie das Fenster sie zeigt: Ctrl+Alt+X, Shift+Page Down
-  program PATH       startet ein Programm (oder eine .desktop-Datei)
-  media NAME         eine Medien- oder Anwendungsfunktion: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         eine Mausfunktion: Left Button, Double Click, Key Disabled, ...
-  default            die Werkseinstellung der Taste
-Groß- und Kleinschreibung der Namen spielt keine Rolle; vantorctl functions listet sie auf.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>ein Profil in eine .gkp-Profildatei oder ein JSON-Dokument</translation>
     </message>
@@ -473,10 +455,6 @@ Groß- und Kleinschreibung der Namen spielt keine Rolle; vantorctl functions lis
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>Die Maustaste %1 kann nur ein Schritt eines Makros sein, nicht die Kombination einer Taste.</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Unbekannte Taste %1 in %2: Schreiben Sie sie, wie das Fenster sie zeigt, z. B. Ctrl+Alt+X oder Shift+Page Down (vantorctl functions listet die Tastennamen auf).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Lesende Befehle funktionieren, während Option offen ist; ändernde Befehle (pro
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>Unbekannter Befehl „%1“.</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Gibt der programmierbaren Taste G1-G15 eines Profils eine Funktion und übernimmt sie:
+  macro NAME         ein Makro der Bibliothek (vantorctl macros)
+  keys COMBINATION   eine Tastenkombination mit den englischen Tastennamen: Ctrl+Alt+X, Shift+Page Down
+  program PATH       startet ein Programm (oder eine .desktop-Datei)
+  media NAME         eine Medien- oder Anwendungsfunktion: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         eine Mausfunktion: Left Button, Double Click, Key Disabled, ...
+  default            die Werkseinstellung der Taste
+Groß- und Kleinschreibung der Namen spielt keine Rolle; vantorctl functions listet sie auf.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Unbekannte Taste %1 in %2: Schreiben Sie sie mit den englischen Tastennamen, z. B. Ctrl+Alt+X oder Shift+Page Down (vantorctl functions listet sie auf).</translation>
     </message>
 </context>
 </TS>

@@ -381,24 +381,6 @@ Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a ini
         <translation>lo que hace una tecla programable</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Asigna una función a la tecla programable G1-G15 de un perfil y la aplica:
-  macro NAME         una macro de la biblioteca (vantorctl macros)
-  keys COMBINATION   una combinación de teclas tal como la muestra la ventana: Ctrl+Alt+X, Shift+Page Down
-  program PATH       inicia un programa (o un archivo .desktop)
-  media NAME         una función multimedia o de aplicación: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         una función de ratón: Left Button, Double Click, Key Disabled, ...
-  default            el ajuste de fábrica de la tecla
-Los nombres no distinguen mayúsculas de minúsculas; vantorctl functions los enumera.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>un perfil a un archivo de perfil .gkp o a un documento JSON</translation>
     </message>
@@ -473,10 +455,6 @@ Los nombres no distinguen mayúsculas de minúsculas; vantorctl functions los en
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>El botón del ratón %1 solo puede ser un paso de una macro, no la combinación de una tecla.</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Tecla %1 desconocida en %2: escríbala tal como la muestra la ventana, p. ej. Ctrl+Alt+X o Shift+Page Down (vantorctl functions enumera los nombres de tecla).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Los comandos de lectura funcionan mientras Option está abierto; los comandos qu
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>Comando «%1» desconocido.</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Asigna una función a la tecla programable G1-G15 de un perfil y la aplica:
+  macro NAME         una macro de la biblioteca (vantorctl macros)
+  keys COMBINATION   una combinación de teclas con los nombres ingleses de las teclas: Ctrl+Alt+X, Shift+Page Down
+  program PATH       inicia un programa (o un archivo .desktop)
+  media NAME         una función multimedia o de aplicación: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         una función de ratón: Left Button, Double Click, Key Disabled, ...
+  default            el ajuste de fábrica de la tecla
+Los nombres no distinguen mayúsculas de minúsculas; vantorctl functions los enumera.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Tecla %1 desconocida en %2: escríbala con los nombres ingleses de las teclas, p. ej. Ctrl+Alt+X o Shift+Page Down (vantorctl functions los enumera).</translation>
     </message>
 </context>
 </TS>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Monitor could not be started: %1</source>
-        <translation>Impossible de démarrer Monitor : %1</translation>
+        <translation>Impossible de démarrer Monitor&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -56,7 +56,7 @@ It is at:
 %2</source>
         <translation>Impossible d&apos;ouvrir le manuel d&apos;utilisation. %1
 
-Il se trouve ici :
+Il se trouve ici&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -83,11 +83,11 @@ Il se trouve ici :
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH. Choose it with the browse button or type its full path.</source>
-        <translation>Aucun programme « %1 » n&apos;a été trouvé dans le PATH. Choisissez-le avec le bouton Parcourir ou saisissez son chemin complet.</translation>
+        <translation>Aucun programme «&#xa0;%1&#xa0;» n&apos;a été trouvé dans le PATH. Choisissez-le avec le bouton Parcourir ou saisissez son chemin complet.</translation>
     </message>
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
-        <translation>Le chemin du programme est trop long : une touche contient au plus %1 octets.</translation>
+        <translation>Le chemin du programme est trop long&#xa0;: une touche contient au plus %1 octets.</translation>
     </message>
 </context>
 <context>
@@ -98,7 +98,7 @@ Il se trouve ici :
 %1
 
 Restore the skins folder beside the program (or mend the file) and start Option again.</source>
-        <translation>Option ne peut pas dessiner ses fenêtres, car un fichier de son habillage est incorrect :
+        <translation>Option ne peut pas dessiner ses fenêtres, car un fichier de son habillage est incorrect&#xa0;:
 
 %1
 
@@ -109,11 +109,11 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <name>OsdProgram</name>
     <message>
         <source>Windows Key: Lock</source>
-        <translation>Touche Windows : verrouillée</translation>
+        <translation>Touche Windows&#xa0;: verrouillée</translation>
     </message>
     <message>
         <source>Windows Key: UnLock</source>
-        <translation>Touche Windows : déverrouillée</translation>
+        <translation>Touche Windows&#xa0;: déverrouillée</translation>
     </message>
 </context>
 <context>
@@ -154,11 +154,11 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Arguments :</translation>
+        <translation>Arguments&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -222,7 +222,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
-        <translation>Une autre modification est en cours (fenêtre d&apos;Option ou autre commande vantorctl), rien n&apos;a donc été modifié : deux éditeurs d&apos;une même configuration s&apos;écraseraient mutuellement. Fermez Option ou attendez la fin de l&apos;autre commande, puis réessayez.</translation>
+        <translation>Une autre modification est en cours (fenêtre d&apos;Option ou autre commande vantorctl), rien n&apos;a donc été modifié&#xa0;: deux éditeurs d&apos;une même configuration s&apos;écraseraient mutuellement. Fermez Option ou attendez la fin de l&apos;autre commande, puis réessayez.</translation>
     </message>
     <message>
         <source>Another program receives Option&apos;s messages, so nothing was changed. Close Option and try again.</source>
@@ -230,7 +230,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>Cannot receive Monitor&apos;s answer: %1</source>
-        <translation>Impossible de recevoir la réponse de Monitor : %1</translation>
+        <translation>Impossible de recevoir la réponse de Monitor&#xa0;: %1</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. The settings files hold them, but the keyboard did not take them.</source>
@@ -238,15 +238,15 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>The keyboard refused some changes: %1. The settings files hold them, but the keyboard did not take them.</source>
-        <translation>Le clavier a refusé certaines modifications : %1. Les fichiers de paramètres les contiennent, mais le clavier ne les a pas prises en compte.</translation>
+        <translation>Le clavier a refusé certaines modifications&#xa0;: %1. Les fichiers de paramètres les contiennent, mais le clavier ne les a pas prises en compte.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation>Impossible de lire « %1 ».</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Cannot read standard input: %1</source>
-        <translation>Impossible de lire l&apos;entrée standard : %1</translation>
+        <translation>Impossible de lire l&apos;entrée standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>The document on standard input is larger than a profile document can be.</source>
@@ -270,19 +270,19 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>No program &quot;%1&quot; was found in PATH; give its full path (or ./%1 for one in the current folder).</source>
-        <translation>Aucun programme « %1 » n&apos;a été trouvé dans le PATH ; indiquez son chemin complet (ou ./%1 pour un programme du dossier courant).</translation>
+        <translation>Aucun programme «&#xa0;%1&#xa0;» n&apos;a été trouvé dans le PATH&#xa0;; indiquez son chemin complet (ou ./%1 pour un programme du dossier courant).</translation>
     </message>
     <message>
         <source>Cannot make a full path of &quot;%1&quot;.</source>
-        <translation>Impossible de former un chemin complet à partir de « %1 ».</translation>
+        <translation>Impossible de former un chemin complet à partir de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The path &quot;%1&quot; is longer than the %2 bytes a key holds.</source>
-        <translation>Le chemin « %1 » dépasse les %2 octets que peut contenir une touche.</translation>
+        <translation>Le chemin «&#xa0;%1&#xa0;» dépasse les %2 octets que peut contenir une touche.</translation>
     </message>
     <message>
         <source>note: &quot;%1&quot; does not exist (yet); the key starts it once it does.</source>
-        <translation>remarque : « %1 » n&apos;existe pas (encore) ; la touche le lancera dès qu&apos;il existera.</translation>
+        <translation>remarque&#xa0;: «&#xa0;%1&#xa0;» n&apos;existe pas (encore)&#xa0;; la touche le lancera dès qu&apos;il existera.</translation>
     </message>
     <message>
         <source>macro takes the name of a macro of the library (vantorctl macros).</source>
@@ -290,7 +290,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>Unknown assignment &quot;%1&quot;: use macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME or default.</source>
-        <translation>Affectation « %1 » inconnue : utilisez macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME ou default.</translation>
+        <translation>Affectation «&#xa0;%1&#xa0;» inconnue&#xa0;: utilisez macro NAME, keys COMBINATION, program PATH, media NAME, mouse NAME ou default.</translation>
     </message>
     <message>
         <source>export needs a profile and a file.</source>
@@ -298,7 +298,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;écrire « %1 » : %2.</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source> The file that was there is left as it was.</source>
@@ -310,11 +310,11 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>standard input is not a usable profile document: %1. Nothing was imported.</source>
-        <translation>l&apos;entrée standard n&apos;est pas un document de profil utilisable : %1. Rien n&apos;a été importé.</translation>
+        <translation>l&apos;entrée standard n&apos;est pas un document de profil utilisable&#xa0;: %1. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a usable profile document: %2. Nothing was imported.</source>
-        <translation>« %1 » n&apos;est pas un document de profil utilisable : %2. Rien n&apos;a été importé.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un document de profil utilisable&#xa0;: %2. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds (more than 0, at most a day).</source>
@@ -323,12 +323,12 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <message>
         <source>Usage: %1 %2 (see %1 --help)
 </source>
-        <translation>Utilisation : %1 %2 (voir %1 --help)
+        <translation>Utilisation&#xa0;: %1 %2 (voir %1 --help)
 </translation>
     </message>
     <message>
         <source>Which profile (1-5)?</source>
-        <translation>Quel profil (1-5) ?</translation>
+        <translation>Quel profil (1-5)&#xa0;?</translation>
     </message>
     <message>
         <source>keyboard, firmware, current profile, whether Monitor runs</source>
@@ -344,7 +344,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>Without N: prints the current profile&apos;s number and name. With N: makes profile N current on the keyboard.</source>
-        <translation>Sans N : affiche le numéro et le nom du profil actuel. Avec N : fait du profil N le profil actuel du clavier.</translation>
+        <translation>Sans N&#xa0;: affiche le numéro et le nom du profil actuel. Avec N&#xa0;: fait du profil N le profil actuel du clavier.</translation>
     </message>
     <message>
         <source>a profile&apos;s lighting, polling rate, switches, keys and remapped keys</source>
@@ -352,7 +352,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>Shows a profile (the current one when none is given): lighting effect and colour, polling rate, Windows-key lock, power saving, what each programmable key G1-G15 does (as the window&apos;s captions say it) and the remapped standard keys. With --json: the whole profile as a JSON document.</source>
-        <translation>Affiche un profil (le profil actuel si aucun n&apos;est indiqué) : effet et couleur d&apos;éclairage, fréquence d&apos;interrogation, verrouillage de la touche Windows, économie d&apos;énergie, action de chaque touche programmable G1-G15 (telle que l&apos;indiquent les libellés de la fenêtre) et touches standard réaffectées. Avec --json : le profil entier sous forme de document JSON.</translation>
+        <translation>Affiche un profil (le profil actuel si aucun n&apos;est indiqué)&#xa0;: effet et couleur d&apos;éclairage, fréquence d&apos;interrogation, verrouillage de la touche Windows, économie d&apos;énergie, action de chaque touche programmable G1-G15 (telle que l&apos;indiquent les libellés de la fenêtre) et touches standard réaffectées. Avec --json&#xa0;: le profil entier sous forme de document JSON.</translation>
     </message>
     <message>
         <source>lighting, polling rate, Windows-key lock, power saving, name, game</source>
@@ -367,7 +367,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
   powersaving=on|off          power saving
   name=TEXT                   profile name (20 characters)
   game=PATH                   the game whose window selects this profile</source>
-        <translation>Modifie les paramètres d&apos;un profil et les applique :
+        <translation>Modifie les paramètres d&apos;un profil et les applique&#xa0;:
   effect=static|breathing|wave|reactive|ripple|lights-off  effet d&apos;éclairage
   colour=red|green|blue|yellow|purple|cyan|colour-cycle|1-7 couleur d&apos;éclairage
   polling=125|500|1000        fréquence d&apos;interrogation en Hz
@@ -381,30 +381,12 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
         <translation>action d&apos;une touche programmable</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Attribue une fonction à la touche programmable G1-G15 d&apos;un profil et l&apos;applique :
-  macro NAME         une macro de la bibliothèque (vantorctl macros)
-  keys COMBINATION   une combinaison de touches telle que la fenêtre l&apos;affiche : Ctrl+Alt+X, Shift+Page Down
-  program PATH       lance un programme (ou un fichier .desktop)
-  media NAME         une fonction multimédia ou d&apos;application : Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         une fonction de souris : Left Button, Double Click, Key Disabled, ...
-  default            le réglage d&apos;usine de la touche
-Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les énumère.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>un profil vers un fichier de profil .gkp ou un document JSON</translation>
     </message>
     <message>
         <source>Writes a profile into a profile file (.gkp, as the window&apos;s EXPORT does: its name is noted in config.ini and a copy kept in the settings folder), or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard output) as a JSON document.</source>
-        <translation>Écrit un profil dans un fichier de profil (.gkp, comme le fait EXPORT dans la fenêtre : son nom est noté dans config.ini et une copie est conservée dans le dossier des paramètres) ou, avec --json, un FILE se terminant par .json ou FILE « - » (sortie standard), sous forme de document JSON.</translation>
+        <translation>Écrit un profil dans un fichier de profil (.gkp, comme le fait EXPORT dans la fenêtre&#xa0;: son nom est noté dans config.ini et une copie est conservée dans le dossier des paramètres) ou, avec --json, un FILE se terminant par .json ou FILE «&#xa0;-&#xa0;» (sortie standard), sous forme de document JSON.</translation>
     </message>
     <message>
         <source>a profile from a .gkp profile file or a JSON document, and apply it</source>
@@ -412,7 +394,7 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     </message>
     <message>
         <source>Replaces a profile by a profile file (.gkp, as the window&apos;s IMPORT does) or with --json, a FILE ending in .json, or FILE &quot;-&quot; (standard input) by a JSON document, and applies the whole profile. A file that is not usable changes nothing.</source>
-        <translation>Remplace un profil par un fichier de profil (.gkp, comme le fait IMPORT dans la fenêtre) ou, avec --json, un FILE se terminant par .json ou FILE « - » (entrée standard), par un document JSON, et applique le profil entier. Un fichier inutilisable ne modifie rien.</translation>
+        <translation>Remplace un profil par un fichier de profil (.gkp, comme le fait IMPORT dans la fenêtre) ou, avec --json, un FILE se terminant par .json ou FILE «&#xa0;-&#xa0;» (entrée standard), par un document JSON, et applique le profil entier. Un fichier inutilisable ne modifie rien.</translation>
     </message>
     <message>
         <source>the macro library</source>
@@ -420,7 +402,7 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     </message>
     <message>
         <source>Lists the macros of the library: name, steps, repeat.</source>
-        <translation>Liste les macros de la bibliothèque : nom, étapes, répétition.</translation>
+        <translation>Liste les macros de la bibliothèque&#xa0;: nom, étapes, répétition.</translation>
     </message>
     <message>
         <source>the names assign accepts</source>
@@ -436,15 +418,15 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     </message>
     <message>
         <source>Unknown lighting effect %1: use one of %2 (or 1, 2, 4, 8, 16, 32).</source>
-        <translation>Effet d&apos;éclairage %1 inconnu : utilisez l&apos;une des valeurs %2 (ou 1, 2, 4, 8, 16, 32).</translation>
+        <translation>Effet d&apos;éclairage %1 inconnu&#xa0;: utilisez l&apos;une des valeurs %2 (ou 1, 2, 4, 8, 16, 32).</translation>
     </message>
     <message>
         <source>Colour %1 is out of range: use 1-7 or one of %2.</source>
-        <translation>La couleur %1 est hors limites : utilisez 1-7 ou l&apos;une des valeurs %2.</translation>
+        <translation>La couleur %1 est hors limites&#xa0;: utilisez 1-7 ou l&apos;une des valeurs %2.</translation>
     </message>
     <message>
         <source>Unknown colour %1: use one of %2 (or 1-7).</source>
-        <translation>Couleur %1 inconnue : utilisez l&apos;une des valeurs %2 (ou 1-7).</translation>
+        <translation>Couleur %1 inconnue&#xa0;: utilisez l&apos;une des valeurs %2 (ou 1-7).</translation>
     </message>
     <message>
         <source>Polling rate %1 is not one of 125, 500, 1000 (Hz).</source>
@@ -452,11 +434,11 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     </message>
     <message>
         <source>Profile %1 does not exist: profiles are 1-5.</source>
-        <translation>Le profil %1 n&apos;existe pas : les profils sont numérotés de 1 à 5.</translation>
+        <translation>Le profil %1 n&apos;existe pas&#xa0;: les profils sont numérotés de 1 à 5.</translation>
     </message>
     <message>
         <source>Unknown key %1: the programmable keys are G1-G15.</source>
-        <translation>Touche %1 inconnue : les touches programmables sont G1-G15.</translation>
+        <translation>Touche %1 inconnue&#xa0;: les touches programmables sont G1-G15.</translation>
     </message>
     <message>
         <source>Expected KEY=VALUE, not %1.</source>
@@ -468,23 +450,19 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     </message>
     <message>
         <source>Unknown setting %1: use effect, colour, polling, winlock, powersaving, name or game.</source>
-        <translation>Paramètre %1 inconnu : utilisez effect, colour, polling, winlock, powersaving, name ou game.</translation>
+        <translation>Paramètre %1 inconnu&#xa0;: utilisez effect, colour, polling, winlock, powersaving, name ou game.</translation>
     </message>
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>Le bouton de la souris %1 ne peut être qu&apos;une étape de macro, pas la combinaison d&apos;une touche.</translation>
     </message>
     <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Touche %1 inconnue dans %2 : écrivez-la telle que la fenêtre l&apos;affiche, par ex. Ctrl+Alt+X ou Shift+Page Down (vantorctl functions liste les noms de touches).</translation>
-    </message>
-    <message>
         <source>Unknown media function %1: use one of %2.</source>
-        <translation>Fonction multimédia %1 inconnue : utilisez l&apos;une des fonctions %2.</translation>
+        <translation>Fonction multimédia %1 inconnue&#xa0;: utilisez l&apos;une des fonctions %2.</translation>
     </message>
     <message>
         <source>Unknown mouse function %1: use one of %2.</source>
-        <translation>Fonction de souris %1 inconnue : utilisez l&apos;une des fonctions %2.</translation>
+        <translation>Fonction de souris %1 inconnue&#xa0;: utilisez l&apos;une des fonctions %2.</translation>
     </message>
     <message>
         <source>status takes no arguments.</source>
@@ -504,7 +482,7 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2.</source>
-        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier : %2.</translation>
+        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier&#xa0;: %2.</translation>
     </message>
     <message>
         <source>functions takes one of media, mouse, keys.</source>
@@ -525,7 +503,7 @@ Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les 
     <message>
         <source>Exit status: 0 done; 1 bad input (nothing changed); 2 Monitor not running, no keyboard or no answer (the settings files are saved); 3 Option is open or another change is in progress (changing commands refuse); 4 settings could not be saved (the message names the file; the keyboard may have taken the change); 5 the keyboard refused part of the change (the message names the settings; the files are saved).
 </source>
-        <translation>Code de sortie : 0 terminé ; 1 entrée incorrecte (rien n&apos;a été modifié) ; 2 Monitor inactif, pas de clavier ou pas de réponse (les fichiers de paramètres sont enregistrés) ; 3 Option est ouvert ou une autre modification est en cours (les commandes de modification refusent de s&apos;exécuter) ; 4 les paramètres n&apos;ont pas pu être enregistrés (le message indique le fichier ; le clavier a peut-être pris en compte la modification) ; 5 le clavier a refusé une partie de la modification (le message indique les paramètres ; les fichiers sont enregistrés).
+        <translation>Code de sortie&#xa0;: 0 terminé&#xa0;; 1 entrée incorrecte (rien n&apos;a été modifié)&#xa0;; 2 Monitor inactif, pas de clavier ou pas de réponse (les fichiers de paramètres sont enregistrés)&#xa0;; 3 Option est ouvert ou une autre modification est en cours (les commandes de modification refusent de s&apos;exécuter)&#xa0;; 4 les paramètres n&apos;ont pas pu être enregistrés (le message indique le fichier&#xa0;; le clavier a peut-être pris en compte la modification)&#xa0;; 5 le clavier a refusé une partie de la modification (le message indique les paramètres&#xa0;; les fichiers sont enregistrés).
 </translation>
     </message>
     <message>
@@ -536,12 +514,12 @@ before the command returns.
 
 Commands:
 </source>
-        <translation>Utilisation : vantorctl COMMAND [ARGUMENTS] [--help]
+        <translation>Utilisation&#xa0;: vantorctl COMMAND [ARGUMENTS] [--help]
 
 Lit et modifie la configuration du clavier Orvyn Vantor comme le fait la fenêtre d&apos;Option. Les modifications sont appliquées
 avant que la commande ne se termine.
 
-Commandes :
+Commandes&#xa0;:
 </translation>
     </message>
     <message>
@@ -549,7 +527,7 @@ Commandes :
 Reading commands work while Option is open; changing commands (profile N, set, assign, import) refuse.
 </source>
         <translation>
-Les commandes de lecture fonctionnent pendant qu&apos;Option est ouvert ; les commandes de modification (profile N, set, assign, import) refusent de s&apos;exécuter.
+Les commandes de lecture fonctionnent pendant qu&apos;Option est ouvert&#xa0;; les commandes de modification (profile N, set, assign, import) refusent de s&apos;exécuter.
 </translation>
     </message>
     <message>
@@ -560,11 +538,33 @@ Les commandes de lecture fonctionnent pendant qu&apos;Option est ouvert ; les c
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation>Utilisation : %1 [options]</translation>
+        <translation>Utilisation&#xa0;: %1 [options]</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation>Commande « %1 » inconnue.</translation>
+        <translation>Commande «&#xa0;%1&#xa0;» inconnue.</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Attribue une fonction à la touche programmable G1-G15 d&apos;un profil et l&apos;applique :
+  macro NAME         une macro de la bibliothèque (vantorctl macros)
+  keys COMBINATION   une combinaison de touches avec les noms anglais des touches : Ctrl+Alt+X, Shift+Page Down
+  program PATH       lance un programme (ou un fichier .desktop)
+  media NAME         une fonction multimédia ou d&apos;application : Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         une fonction de souris : Left Button, Double Click, Key Disabled, ...
+  default            le réglage d&apos;usine de la touche
+Les noms sont reconnus sans tenir compte de la casse ; vantorctl functions les énumère.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Touche %1 inconnue dans %2 : écrivez-la avec les noms anglais des touches, par ex. Ctrl+Alt+X ou Shift+Page Down (vantorctl functions les liste).</translation>
     </message>
 </context>
 </TS>

@@ -381,24 +381,6 @@ Ripristina la cartella skins accanto al programma (o correggi il file) e avvia d
         <translation>cosa fa un tasto programmabile</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Assegna una funzione al tasto programmabile G1-G15 di un profilo e la applica:
-  macro NAME         una macro della libreria (vantorctl macros)
-  keys COMBINATION   una combinazione di tasti come la mostra la finestra: Ctrl+Alt+X, Shift+Page Down
-  program PATH       avvia un programma (o un file .desktop)
-  media NAME         una funzione multimediale o di applicazione: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         una funzione del mouse: Left Button, Double Click, Key Disabled, ...
-  default            l&apos;impostazione di fabbrica del tasto
-I nomi non distinguono tra maiuscole e minuscole; vantorctl functions li elenca.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>un profilo in un file di profilo .gkp o in un documento JSON</translation>
     </message>
@@ -473,10 +455,6 @@ I nomi non distinguono tra maiuscole e minuscole; vantorctl functions li elenca.
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>Il pulsante del mouse %1 può essere solo un passo di una macro, non la combinazione di un tasto.</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Tasto sconosciuto %1 in %2: scrivilo come lo mostra la finestra, ad es. Ctrl+Alt+X o Shift+Page Down (vantorctl functions elenca i nomi dei tasti).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ I comandi di lettura funzionano mentre Option è aperto; i comandi che modifican
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>Comando sconosciuto “%1”.</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Assegna una funzione al tasto programmabile G1-G15 di un profilo e la applica:
+  macro NAME         una macro della libreria (vantorctl macros)
+  keys COMBINATION   una combinazione di tasti con i nomi inglesi dei tasti: Ctrl+Alt+X, Shift+Page Down
+  program PATH       avvia un programma (o un file .desktop)
+  media NAME         una funzione multimediale o di applicazione: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         una funzione del mouse: Left Button, Double Click, Key Disabled, ...
+  default            l&apos;impostazione di fabbrica del tasto
+I nomi non distinguono tra maiuscole e minuscole; vantorctl functions li elenca.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Tasto sconosciuto %1 in %2: scrivilo con i nomi inglesi dei tasti, ad es. Ctrl+Alt+X o Shift+Page Down (vantorctl functions li elenca).</translation>
     </message>
 </context>
 </TS>

@@ -381,24 +381,6 @@ Restore the skins folder beside the program (or mend the file) and start Option 
         <translation>プログラマブルキーの動作</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>プロファイルのプログラマブルキー G1-G15 に機能を割り当てて適用します：
-  macro NAME         ライブラリのマクロ（vantorctl macros）
-  keys COMBINATION   ウィンドウの表示どおりのキーの組み合わせ：Ctrl+Alt+X、Shift+Page Down
-  program PATH       プログラム（または .desktop ファイル）を起動
-  media NAME         メディアまたはアプリケーションの機能：Play/Pause、Volume Up、Calculator など
-  mouse NAME         マウスの機能：Left Button、Double Click、Key Disabled など
-  default            キーの工場出荷時設定
-名前の大文字と小文字は区別されません。vantorctl functions で一覧を表示できます。</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>プロファイルを .gkp プロファイルファイルまたは JSON ドキュメントに書き出す</translation>
     </message>
@@ -473,10 +455,6 @@ Names are matched without regard to case; vantorctl functions lists them.</sourc
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>マウスボタン %1 はマクロのステップにしか使用できず、キーの組み合わせには使用できません。</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>%2 の中の不明なキー %1：ウィンドウの表示どおりに記述してください。例：Ctrl+Alt+X、Shift+Page Down（キー名の一覧は vantorctl functions で表示できます）。</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Reading commands work while Option is open; changing commands (profile N, set, a
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>不明なコマンド「%1」。</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>プロファイルのプログラマブルキー G1-G15 に機能を割り当てて適用します：
+  macro NAME         ライブラリのマクロ（vantorctl macros）
+  keys COMBINATION   英語のキー名によるキーの組み合わせ：Ctrl+Alt+X、Shift+Page Down
+  program PATH       プログラム（または .desktop ファイル）を起動
+  media NAME         メディアまたはアプリケーションの機能：Play/Pause、Volume Up、Calculator など
+  mouse NAME         マウスの機能：Left Button、Double Click、Key Disabled など
+  default            キーの工場出荷時設定
+名前の大文字と小文字は区別されません。vantorctl functions で一覧を表示できます。</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>%2 の中の不明なキー %1：英語のキー名で記述してください。例：Ctrl+Alt+X、Shift+Page Down（キー名の一覧は vantorctl functions で表示できます）。</translation>
     </message>
 </context>
 </TS>

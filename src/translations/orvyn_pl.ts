@@ -381,24 +381,6 @@ Przywróć folder skins obok programu (lub napraw plik) i uruchom Option ponowni
         <translation>funkcja programowalnego klawisza</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Nadaje programowalnemu klawiszowi G1-G15 profilu funkcję i stosuje ją:
-  macro NAME         makro z biblioteki (vantorctl macros)
-  keys COMBINATION   kombinacja klawiszy tak, jak pokazuje ją okno: Ctrl+Alt+X, Shift+Page Down
-  program PATH       uruchamia program (lub plik .desktop)
-  media NAME         funkcja multimedialna lub aplikacji: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         funkcja myszy: Left Button, Double Click, Key Disabled, ...
-  default            ustawienie fabryczne klawisza
-Wielkość liter w nazwach nie ma znaczenia; vantorctl functions je wypisuje.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>profil do pliku profilu .gkp lub dokumentu JSON</translation>
     </message>
@@ -473,10 +455,6 @@ Wielkość liter w nazwach nie ma znaczenia; vantorctl functions je wypisuje.</t
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>Przycisk myszy %1 może być tylko krokiem makra, a nie częścią kombinacji klawiszy.</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Nieznany klawisz %1 w %2: zapisz go tak, jak pokazuje go okno, np. Ctrl+Alt+X lub Shift+Page Down (vantorctl functions wypisuje nazwy klawiszy).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Polecenia odczytujące działają, gdy Option jest otwarty; polecenia zmieniają
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>Nieznane polecenie „%1”.</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Nadaje programowalnemu klawiszowi G1-G15 profilu funkcję i stosuje ją:
+  macro NAME         makro z biblioteki (vantorctl macros)
+  keys COMBINATION   kombinacja klawiszy z angielskimi nazwami klawiszy: Ctrl+Alt+X, Shift+Page Down
+  program PATH       uruchamia program (lub plik .desktop)
+  media NAME         funkcja multimedialna lub aplikacji: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         funkcja myszy: Left Button, Double Click, Key Disabled, ...
+  default            ustawienie fabryczne klawisza
+Wielkość liter w nazwach nie ma znaczenia; vantorctl functions je wypisuje.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Nieznany klawisz %1 w %2: zapisz go angielskimi nazwami klawiszy, np. Ctrl+Alt+X lub Shift+Page Down (vantorctl functions je wypisuje).</translation>
     </message>
 </context>
 </TS>

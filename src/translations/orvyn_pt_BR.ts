@@ -381,24 +381,6 @@ Restaure a pasta skins ao lado do programa (ou corrija o arquivo) e inicie o Opt
         <translation>o que uma tecla programável faz</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Atribui uma função à tecla programável G1-G15 de um perfil e a aplica:
-  macro NAME         uma macro da biblioteca (vantorctl macros)
-  keys COMBINATION   uma combinação de teclas como a janela a mostra: Ctrl+Alt+X, Shift+Page Down
-  program PATH       inicia um programa (ou um arquivo .desktop)
-  media NAME         uma função de mídia ou de aplicativo: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         uma função do mouse: Left Button, Double Click, Key Disabled, ...
-  default            a configuração de fábrica da tecla
-Os nomes são comparados sem diferenciar maiúsculas de minúsculas; vantorctl functions os lista.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>um perfil para um arquivo de perfil .gkp ou um documento JSON</translation>
     </message>
@@ -473,10 +455,6 @@ Os nomes são comparados sem diferenciar maiúsculas de minúsculas; vantorctl f
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>O botão do mouse %1 só pode ser um passo de uma macro, não a combinação de uma tecla.</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Tecla desconhecida %1 em %2: escreva-a como a janela a mostra, por exemplo Ctrl+Alt+X ou Shift+Page Down (vantorctl functions lista os nomes das teclas).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Comandos de leitura funcionam com o Option aberto; comandos que alteram (profile
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>Comando desconhecido “%1”.</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Atribui uma função à tecla programável G1-G15 de um perfil e a aplica:
+  macro NAME         uma macro da biblioteca (vantorctl macros)
+  keys COMBINATION   uma combinação de teclas com os nomes das teclas em inglês: Ctrl+Alt+X, Shift+Page Down
+  program PATH       inicia um programa (ou um arquivo .desktop)
+  media NAME         uma função de mídia ou de aplicativo: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         uma função do mouse: Left Button, Double Click, Key Disabled, ...
+  default            a configuração de fábrica da tecla
+Os nomes são comparados sem diferenciar maiúsculas de minúsculas; vantorctl functions os lista.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Tecla desconhecida %1 em %2: escreva-a com os nomes das teclas em inglês, por exemplo Ctrl+Alt+X ou Shift+Page Down (vantorctl functions os lista).</translation>
     </message>
 </context>
 </TS>

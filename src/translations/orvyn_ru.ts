@@ -381,24 +381,6 @@ Restore the skins folder beside the program (or mend the file) and start Option 
         <translation>что делает программируемая клавиша</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>Назначает программируемой клавише G1-G15 профиля функцию и применяет её:
-  macro NAME         макрос из библиотеки (vantorctl macros)
-  keys COMBINATION   сочетание клавиш в том виде, как его показывает окно: Ctrl+Alt+X, Shift+Page Down
-  program PATH       запускает программу (или файл .desktop)
-  media NAME         функция мультимедиа или приложения: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         функция мыши: Left Button, Double Click, Key Disabled, ...
-  default            заводская настройка клавиши
-Регистр букв в именах не учитывается; их список выводит vantorctl functions.</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>профиль в файл профиля .gkp или документ JSON</translation>
     </message>
@@ -473,10 +455,6 @@ Names are matched without regard to case; vantorctl functions lists them.</sourc
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>Кнопка мыши %1 может быть только шагом макроса, но не частью сочетания клавиш.</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>Неизвестная клавиша %1 в %2: запишите её так, как её показывает окно, например Ctrl+Alt+X или Shift+Page Down (имена клавиш выводит vantorctl functions).</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Reading commands work while Option is open; changing commands (profile N, set, a
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>Неизвестная команда «%1».</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>Назначает программируемой клавише G1-G15 профиля функцию и применяет её:
+  macro NAME         макрос из библиотеки (vantorctl macros)
+  keys COMBINATION   сочетание клавиш с английскими именами клавиш: Ctrl+Alt+X, Shift+Page Down
+  program PATH       запускает программу (или файл .desktop)
+  media NAME         функция мультимедиа или приложения: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         функция мыши: Left Button, Double Click, Key Disabled, ...
+  default            заводская настройка клавиши
+Регистр букв в именах не учитывается; их список выводит vantorctl functions.</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>Неизвестная клавиша %1 в %2: запишите её английскими именами клавиш, например Ctrl+Alt+X или Shift+Page Down (их выводит vantorctl functions).</translation>
     </message>
 </context>
 </TS>

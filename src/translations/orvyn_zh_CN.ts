@@ -381,24 +381,6 @@ Restore the skins folder beside the program (or mend the file) and start Option 
         <translation>可编程按键的功能</translation>
     </message>
     <message>
-        <source>Gives programmable key G1-G15 of a profile a function and applies it:
-  macro NAME         a macro of the library (vantorctl macros)
-  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down
-  program PATH       starts a program (or a .desktop file)
-  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
-  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
-  default            the key&apos;s factory setting
-Names are matched without regard to case; vantorctl functions lists them.</source>
-        <translation>为配置文件的可编程按键 G1-G15 指定功能并应用：
-  macro NAME         宏库中的一个宏（见 vantorctl macros）
-  keys COMBINATION   窗口中显示的组合键：Ctrl+Alt+X、Shift+Page Down
-  program PATH       启动一个程序（或 .desktop 文件）
-  media NAME         媒体或应用程序功能：Play/Pause、Volume Up、Calculator 等
-  mouse NAME         鼠标功能：Left Button、Double Click、Key Disabled 等
-  default            该按键的出厂设置
-名称不区分大小写；vantorctl functions 会列出这些名称。</translation>
-    </message>
-    <message>
         <source>a profile into a .gkp profile file, or a JSON document</source>
         <translation>将配置文件写入 .gkp 文件或 JSON 文档</translation>
     </message>
@@ -473,10 +455,6 @@ Names are matched without regard to case; vantorctl functions lists them.</sourc
     <message>
         <source>The mouse button %1 can only be a step of a macro, not a key&apos;s combination.</source>
         <translation>鼠标按键 %1 只能作为宏的步骤，不能用于按键的组合键。</translation>
-    </message>
-    <message>
-        <source>Unknown key %1 in %2: write it as the window shows it, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists the key names).</source>
-        <translation>%2 中的按键 %1 未知：请按窗口中显示的写法书写，例如 Ctrl+Alt+X 或 Shift+Page Down（vantorctl functions 会列出按键名称）。</translation>
     </message>
     <message>
         <source>Unknown media function %1: use one of %2.</source>
@@ -565,6 +543,28 @@ Reading commands work while Option is open; changing commands (profile N, set, a
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>未知命令“%1”。</translation>
+    </message>
+    <message>
+        <source>Gives programmable key G1-G15 of a profile a function and applies it:
+  macro NAME         a macro of the library (vantorctl macros)
+  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down
+  program PATH       starts a program (or a .desktop file)
+  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...
+  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...
+  default            the key&apos;s factory setting
+Names are matched without regard to case; vantorctl functions lists them.</source>
+        <translation>为配置文件的可编程按键 G1-G15 指定功能并应用：
+  macro NAME         宏库中的一个宏（见 vantorctl macros）
+  keys COMBINATION   使用英文按键名称的组合键：Ctrl+Alt+X、Shift+Page Down
+  program PATH       启动一个程序（或 .desktop 文件）
+  media NAME         媒体或应用程序功能：Play/Pause、Volume Up、Calculator 等
+  mouse NAME         鼠标功能：Left Button、Double Click、Key Disabled 等
+  default            该按键的出厂设置
+名称不区分大小写；vantorctl functions 会列出这些名称。</translation>
+    </message>
+    <message>
+        <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
+        <translation>%2 中的按键 %1 未知：请使用英文按键名称书写，例如 Ctrl+Alt+X 或 Shift+Page Down（vantorctl functions 会列出这些名称）。</translation>
     </message>
 </context>
 </TS>

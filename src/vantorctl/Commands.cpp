@@ -95,7 +95,7 @@ const std::vector<Command> &commands() {
              "vantorctl",
              "Gives programmable key G1-G15 of a profile a function and applies it:\n"
              "  macro NAME         a macro of the library (vantorctl macros)\n"
-             "  keys COMBINATION   a key combination as the window shows it: Ctrl+Alt+X, Shift+Page Down\n"
+             "  keys COMBINATION   a key combination in English key names: Ctrl+Alt+X, Shift+Page Down\n"
              "  program PATH       starts a program (or a .desktop file)\n"
              "  media NAME         a media or application function: Play/Pause, Volume Up, Calculator, ...\n"
              "  mouse NAME         a mouse function: Left Button, Double Click, Key Disabled, ...\n"

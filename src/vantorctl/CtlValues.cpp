@@ -317,9 +317,9 @@ Parsed<KeyCombination> parseKeyCombination(std::string_view text, const KeyCodeT
         return {combination, {}};
     }
     return Parsed<KeyCombination>::fail(
-        said(QT_TRANSLATE_NOOP("vantorctl", "Unknown key %1 in %2: write it as the window shows it, e.g. "
-                                            "Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists "
-                                            "the key names)."),
+        said(QT_TRANSLATE_NOOP("vantorctl", "Unknown key %1 in %2: write it with the English key names, "
+                                            "e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions "
+                                            "lists them)."),
              {quoted(rest), quoted(text)}));
 }
 

@@ -40,7 +40,7 @@ struct Setting {
 Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &texts);
 void applySetting(ProfileData &profile, const Setting &setting);
 
-// A key combination as the window shows it ("Ctrl+Alt+X", "Shift+Page
+// A key combination in the English key names ("Ctrl+Alt+X", "Shift+Page
 // Down"), any case: modifier bits and the key code of the named key.
 struct KeyCombination {
     uint8_t modifiers = 0;
