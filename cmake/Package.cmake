@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://orvyn.example/vantor)
 # Dependencies from the programs' and modules' shared libraries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
-# The fonts the skins are drawn for are read at run time, not linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The fonts the skins are drawn for are read at run time, not linked;
+# Chinese and Japanese texts take their glyphs from WenQuanYi Micro Hei.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-wqy-microhei")
 # Absolute destinations (/etc/xdg/autostart, /usr/lib/udev/rules.d) land in
 # the package, not on the build machine.
 set(CPACK_SET_DESTDIR ON)

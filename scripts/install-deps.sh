@@ -16,7 +16,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xdotool openbox xauth x11-utils x11-xkb-utils dbus dbus-x11
   at-spi2-core python3-pyatspi
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
 
 # --desktops: also the desktops whose foreground sources have tests of their

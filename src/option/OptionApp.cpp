@@ -8,6 +8,7 @@
 #include <string>
 
 #include "option/ConfigWindow.h"
+#include "option/skin/SkinResources.h"
 #include "option/skin/SkinnedDialog.h"
 #include "platform/Endpoint.h"
 #include "platform/Folders.h"
@@ -98,6 +99,7 @@ int runOption(int argc, char **argv) {
     const std::string language =
         chooseLanguage(languageArgument, settings.readLanguage(), LocaleVariables::fromProcess());
     installTranslations(application.app(), language, program);
+    useLanguageSkins(language);
 
     // Every window is drawn from its skin: a skin that would leave a window
     // without its pictures is named now, before any window is built.

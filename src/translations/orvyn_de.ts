@@ -72,6 +72,89 @@ Es liegt unter:
     </message>
 </context>
 <context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>PrtSc</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>ScrLk</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rück</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Ein­gabe</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststell</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>PgDn</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+</context>
+<context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
@@ -201,6 +284,795 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
         <translation>Drücken Sie die Taste mit gehaltener Strg-, Umschalt-, Alt- oder Win-Taste, um die Kombination aufzunehmen. </translation>
+    </message>
+</context>
+<context>
+    <name>SkinAdvanced</name>
+    <message>
+        <source>ADVANCED</source>
+        <translation>ERWEITERT</translation>
+    </message>
+    <message>
+        <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
+        <translation>Einstellungen des aktuellen Profils. Sie gehen an die Tastatur, wenn Sie ÜBERNEHMEN oder OK drücken.</translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>How often the keyboard reports to the computer.</source>
+        <translation>Wie oft die Tastatur dem Computer berichtet.</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>BELEUCHTUNG</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>WINDOWS KEY</source>
+        <translation>WINDOWS-TASTE</translation>
+    </message>
+    <message>
+        <source>Lock it so that it cannot throw you out of a game.</source>
+        <translation>Sperren, damit sie Sie nicht aus dem Spiel wirft.</translation>
+    </message>
+    <message>
+        <source>POWER SAVING</source>
+        <translation>ENERGIESPAREN</translation>
+    </message>
+    <message>
+        <source>Lets the keyboard save power when it is idle.</source>
+        <translation>Die Tastatur spart Energie, wenn sie ruht.</translation>
+    </message>
+    <message>
+        <source>125 Hz</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>Report 125 times a second (8 ms).</source>
+        <translation>125 Berichte pro Sekunde (8 ms).</translation>
+    </message>
+    <message>
+        <source>500 Hz</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>Report 500 times a second (2 ms).</source>
+        <translation>500 Berichte pro Sekunde (2 ms).</translation>
+    </message>
+    <message>
+        <source>1000 Hz</source>
+        <translation>1000 Hz</translation>
+    </message>
+    <message>
+        <source>Report 1000 times a second (1 ms): the quickest response.</source>
+        <translation>1000 Berichte pro Sekunde (1 ms): die schnellste Reaktion.</translation>
+    </message>
+    <message>
+        <source>Lighting effect of the keyboard. Click to choose another.</source>
+        <translation>Beleuchtungseffekt der Tastatur. Klicken um einen anderen zu wählen.</translation>
+    </message>
+    <message>
+        <source>Lighting colour of the keyboard. Click to choose another.</source>
+        <translation>Beleuchtungsfarbe der Tastatur. Klicken um eine andere zu wählen.</translation>
+    </message>
+    <message>
+        <source>ENABLED</source>
+        <translation>AKTIV</translation>
+    </message>
+    <message>
+        <source>The Windows keys work as usual.</source>
+        <translation>Die Windows-Tasten arbeiten wie gewohnt.</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>GESPERRT</translation>
+    </message>
+    <message>
+        <source>The Windows keys are locked while you play.</source>
+        <translation>Die Windows-Tasten sind beim Spielen gesperrt.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Power saving is off.</source>
+        <translation>Energiesparen ist aus.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>The keyboard saves power when it is idle.</source>
+        <translation>Die Tastatur spart Energie wenn sie ruht.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinKeyMapping</name>
+    <message>
+        <source>KEY MAPPING</source>
+        <translation>TASTENBELEGUNG</translation>
+    </message>
+    <message>
+        <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
+        <translation>Klicken Sie auf eine Taste, um sie neu zu belegen. Neu belegte Tasten leuchten.</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>CAPS</source>
+        <translation>FEST</translation>
+    </message>
+    <message>
+        <source>SCROLL</source>
+        <translation>ROLLEN</translation>
+    </message>
+    <message>
+        <source>Remapped key</source>
+        <translation>Neu belegt</translation>
+    </message>
+    <message>
+        <source>Default key</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>%1 key. Click to make it send another key or a mouse function.</source>
+        <translation>Taste %1. Klicken um ihr eine andere Taste oder eine Mausfunktion zu geben.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLaunchProgram</name>
+    <message>
+        <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
+        <translation>PROGRAMM, DAS DIE TASTE STARTET</translation>
+    </message>
+    <message>
+        <source>Path of the program.</source>
+        <translation>Pfad des Programms.</translation>
+    </message>
+    <message>
+        <source>BROWSE...</source>
+        <translation>DURCHSUCHEN...</translation>
+    </message>
+    <message>
+        <source>Choose the program in a file dialog.</source>
+        <translation>Das Programm in einem Dateidialog wählen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Use this program.</source>
+        <translation>Dieses Programm verwenden.</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Keep the key as it was.</source>
+        <translation>Die Taste unverändert lassen.</translation>
+    </message>
+    <message>
+        <source>Keep the key as it was and close.</source>
+        <translation>Die Taste unverändert lassen und schließen.</translation>
+    </message>
+    <message>
+        <source>LAUNCH PROGRAM</source>
+        <translation>PROGRAMM STARTEN</translation>
+    </message>
+</context>
+<context>
+    <name>SkinMacroKeys</name>
+    <message>
+        <source>MACRO KEYS</source>
+        <translation>MAKROTASTEN</translation>
+    </message>
+    <message>
+        <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
+        <translation>Taste anklicken: Makro, Tastenkombination, Programm, Medienfunktion oder Maustaste zuweisen.</translation>
+    </message>
+    <message>
+        <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
+        <translation>G9 bis G14 sind die Medientasten: Die Seite Medientasten zeigt dieselben sechs Tasten.</translation>
+    </message>
+    <message>
+        <source>Programmable key G%1. Click to choose what it does.</source>
+        <translation>Programmierbare Taste G%1. Klicken um ihre Funktion zu wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinMacroManager</name>
+    <message>
+        <source>MACROS</source>
+        <translation>MAKROS</translation>
+    </message>
+    <message>
+        <source>EVENTS</source>
+        <translation>EREIGNISSE</translation>
+    </message>
+    <message>
+        <source>TIMES</source>
+        <translation>MAL</translation>
+    </message>
+    <message>
+        <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
+        <translation>Rechtsklick in die Ereignisliste: vor oder nach einem Schritt aufnehmen, Verzögerungen und Maustasten einfügen, bearbeiten oder löschen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the macro library.</source>
+        <translation>Die Änderungen an der Makrobibliothek behalten.</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the macro library.</source>
+        <translation>Die Änderungen an der Makrobibliothek verwerfen.</translation>
+    </message>
+    <message>
+        <source>Discard the changes and close.</source>
+        <translation>Die Änderungen verwerfen und schließen.</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>Create a new macro and name it.</source>
+        <translation>Ein neues Makro anlegen und benennen.</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>Delete the selected macro.</source>
+        <translation>Das gewählte Makro löschen.</translation>
+    </message>
+    <message>
+        <source>Macros of the library.</source>
+        <translation>Makros der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation>AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>Record the keys you press into the selected macro. Click again to stop.</source>
+        <translation>Die gedrückten Tasten in das gewählte Makro aufnehmen. Erneut klicken zum Beenden.</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS</source>
+        <translation>MIT PAUSEN</translation>
+    </message>
+    <message>
+        <source>Record the pauses between the keys as delays.</source>
+        <translation>Die Pausen zwischen den Tasten als Verzögerungen aufnehmen.</translation>
+    </message>
+    <message>
+        <source>REPEAT</source>
+        <translation>WIEDERHOLEN</translation>
+    </message>
+    <message>
+        <source>Play the macro more than once each time the key is pressed.</source>
+        <translation>Das Makro bei jedem Tastendruck mehrmals abspielen.</translation>
+    </message>
+    <message>
+        <source>How many times the macro plays (1-255).</source>
+        <translation>Wie oft das Makro abläuft (1-255).</translation>
+    </message>
+    <message>
+        <source>Steps of the selected macro. Right-click for more.</source>
+        <translation>Schritte des gewählten Makros. Rechtsklick für mehr.</translation>
+    </message>
+    <message>
+        <source>MACRO MANAGER</source>
+        <translation>MAKROVERWALTUNG</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+</context>
+<context>
+    <name>SkinMain</name>
+    <message>
+        <source>GAMING KEYBOARD CONTROL CENTER</source>
+        <translation>STEUERZENTRALE FÜR GAMING-TASTATUR</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>PROFILE</translation>
+    </message>
+    <message>
+        <source>KEY MAPPING</source>
+        <translation>TASTENBELEGUNG</translation>
+    </message>
+    <message>
+        <source>Remap the standard keys of the keyboard.</source>
+        <translation>Die Standardtasten der Tastatur neu belegen.</translation>
+    </message>
+    <message>
+        <source>MACRO KEYS</source>
+        <translation>MAKROTASTEN</translation>
+    </message>
+    <message>
+        <source>Give the programmable keys macros and functions.</source>
+        <translation>Den programmierbaren Tasten Makros und Funktionen geben.</translation>
+    </message>
+    <message>
+        <source>MEDIA KEYS</source>
+        <translation>MEDIENTASTEN</translation>
+    </message>
+    <message>
+        <source>Give the media keys their functions and choose the media player they control.</source>
+        <translation>Funktionen der Medientasten und der von ihnen gesteuerte Mediaplayer.</translation>
+    </message>
+    <message>
+        <source>ADVANCED</source>
+        <translation>ERWEITERT</translation>
+    </message>
+    <message>
+        <source>Polling rate; lighting; Windows key lock and power saving.</source>
+        <translation>Abfragerate; Beleuchtung; Windows-Tastensperre und Energiesparen.</translation>
+    </message>
+    <message>
+        <source>Orvyn Vantor gaming keyboard.</source>
+        <translation>Orvyn Vantor Gaming-Tastatur.</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>Start the current profile afresh with a new name and game program.</source>
+        <translation>Das aktuelle Profil mit neuem Namen und Spielprogramm neu beginnen.</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>Load a profile file into the current profile.</source>
+        <translation>Eine Profildatei in das aktuelle Profil laden.</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <source>Save the current profile to a profile file.</source>
+        <translation>Das aktuelle Profil in einer Profildatei speichern.</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>ÄNDERN</translation>
+    </message>
+    <message>
+        <source>Change the name and the game program of the current profile.</source>
+        <translation>Namen und Spielprogramm des aktuellen Profils ändern.</translation>
+    </message>
+    <message>
+        <source>PROFILE 1</source>
+        <translation>PROFIL 1</translation>
+    </message>
+    <message>
+        <source>Show and edit profile 1.</source>
+        <translation>Profil 1 anzeigen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>PROFILE 2</source>
+        <translation>PROFIL 2</translation>
+    </message>
+    <message>
+        <source>Show and edit profile 2.</source>
+        <translation>Profil 2 anzeigen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>PROFILE 3</source>
+        <translation>PROFIL 3</translation>
+    </message>
+    <message>
+        <source>Show and edit profile 3.</source>
+        <translation>Profil 3 anzeigen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>PROFILE 4</source>
+        <translation>PROFIL 4</translation>
+    </message>
+    <message>
+        <source>Show and edit profile 4.</source>
+        <translation>Profil 4 anzeigen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>PROFILE 5</source>
+        <translation>PROFIL 5</translation>
+    </message>
+    <message>
+        <source>Show and edit profile 5.</source>
+        <translation>Profil 5 anzeigen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>MACRO MANAGER</source>
+        <translation>MAKROVERWALTUNG</translation>
+    </message>
+    <message>
+        <source>Record and edit the macros of the macro library.</source>
+        <translation>Die Makros der Makrobibliothek aufnehmen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Minimize the window.</source>
+        <translation>Das Fenster minimieren.</translation>
+    </message>
+    <message>
+        <source>Close without applying changes.</source>
+        <translation>Schließen ohne die Änderungen zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Open the user manual.</source>
+        <translation>Das Benutzerhandbuch öffnen.</translation>
+    </message>
+    <message>
+        <source>Visit the Orvyn Vantor web page.</source>
+        <translation>Die Webseite von Orvyn Vantor besuchen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Write the changes to the keyboard and close.</source>
+        <translation>Die Änderungen an die Tastatur senden und schließen.</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>ÜBERNEHMEN</translation>
+    </message>
+    <message>
+        <source>Write the changes to the keyboard.</source>
+        <translation>Die Änderungen an die Tastatur senden.</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>RESTORE DEFAULTS</source>
+        <translation>WERKSEINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings of all five profiles.</source>
+        <translation>Die Werkseinstellungen aller fünf Profile wiederherstellen.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinMediaKeys</name>
+    <message>
+        <source>MEDIA KEYS</source>
+        <translation>MEDIENTASTEN</translation>
+    </message>
+    <message>
+        <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
+        <translation>Medientaste anklicken, um ihre Funktion zu wählen. Sie steuern den rechts gewählten Player.</translation>
+    </message>
+    <message>
+        <source>KEYS</source>
+        <translation>TASTEN</translation>
+    </message>
+    <message>
+        <source>MEDIA PLAYER</source>
+        <translation>MEDIAPLAYER</translation>
+    </message>
+    <message>
+        <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
+        <translation>M1 bis M6 sind die Tasten G9 bis G14 der Seite Makrotasten.</translation>
+    </message>
+    <message>
+        <source>The media keys control this player:</source>
+        <translation>Die Medientasten steuern diesen Player:</translation>
+    </message>
+    <message>
+        <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
+        <translation>Wiedergabe, Pause, Stopp und Titelwahl gehen an den gewählten Player, wenn er läuft.</translation>
+    </message>
+    <message>
+        <source>Media key M%1. Click to choose what it does.</source>
+        <translation>Medientaste M%1. Klicken um ihre Funktion zu wählen.</translation>
+    </message>
+    <message>
+        <source>The media player that the media keys control. Click to choose another.</source>
+        <translation>Von den Medientasten gesteuerter Mediaplayer. Klicken um einen anderen zu wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinProfile</name>
+    <message>
+        <source>PROFILE NAME</source>
+        <translation>PROFILNAME</translation>
+    </message>
+    <message>
+        <source>GAME PROGRAM</source>
+        <translation>SPIELPROGRAMM</translation>
+    </message>
+    <message>
+        <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
+        <translation>Nur der Dateiname zählt (wie game.exe): Ist das Spiel vorn, gilt dieses Profil.</translation>
+    </message>
+    <message>
+        <source>Name of the profile (20 characters).</source>
+        <translation>Name des Profils (20 Zeichen).</translation>
+    </message>
+    <message>
+        <source>The game: a program of this file name in front selects this profile.</source>
+        <translation>Das Spiel: Ein Programm dieses Dateinamens im Vordergrund wählt dieses Profil.</translation>
+    </message>
+    <message>
+        <source>BROWSE...</source>
+        <translation>DURCHSUCHEN...</translation>
+    </message>
+    <message>
+        <source>Choose the game program in a file dialog.</source>
+        <translation>Das Spielprogramm in einem Dateidialog wählen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keep the name and the game program.</source>
+        <translation>Namen und Spielprogramm übernehmen.</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it was.</source>
+        <translation>Das Profil unverändert lassen.</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it was and close.</source>
+        <translation>Das Profil unverändert lassen und schließen.</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>PROFIL</translation>
+    </message>
+</context>
+<context>
+    <name>SkinShortcut</name>
+    <message>
+        <source>PRESS THE KEY</source>
+        <translation>TASTE DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>WITH</source>
+        <translation>MIT</translation>
+    </message>
+    <message>
+        <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
+        <translation>Jede Taste zählt; für eine Kombination Strg, Umschalt, Alt oder Win dazu halten. Eingabe 1 s: OK; Esc 1 s: Abbrechen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Use this key combination.</source>
+        <translation>Diese Tastenkombination verwenden.</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Keep the key as it was.</source>
+        <translation>Die Taste unverändert lassen.</translation>
+    </message>
+    <message>
+        <source>Keep the key as it was and close.</source>
+        <translation>Die Taste unverändert lassen und schließen.</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>The key alone without a modifier.</source>
+        <translation>Die Taste allein ohne Zusatztaste.</translation>
+    </message>
+    <message>
+        <source>CTRL</source>
+        <translation>STRG</translation>
+    </message>
+    <message>
+        <source>Hold Ctrl with the key.</source>
+        <translation>Strg mit der Taste halten.</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>UMSCH.</translation>
+    </message>
+    <message>
+        <source>Hold Shift with the key.</source>
+        <translation>Umschalt mit der Taste halten.</translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation>ALT</translation>
+    </message>
+    <message>
+        <source>Hold Alt with the key.</source>
+        <translation>Alt mit der Taste halten.</translation>
+    </message>
+    <message>
+        <source>WIN</source>
+        <translation>WIN</translation>
+    </message>
+    <message>
+        <source>Hold the Windows key with the key.</source>
+        <translation>Die Windows-Taste mit der Taste halten.</translation>
+    </message>
+    <message>
+        <source>The key of the combination.</source>
+        <translation>Die Taste der Kombination.</translation>
+    </message>
+    <message>
+        <source>KEY COMBINATION</source>
+        <translation>TASTENKOMBINATION</translation>
+    </message>
+</context>
+<context>
+    <name>SkinSwapKey</name>
+    <message>
+        <source>THIS KEY NOW SENDS</source>
+        <translation>DIESE TASTE SENDET JETZT</translation>
+    </message>
+    <message>
+        <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
+        <translation>TASTE: die zu sendende Taste drücken. MAUS: eine Mausfunktion wählen. Eingabe 1 s halten: OK; Esc 1 s halten: Abbrechen.</translation>
+    </message>
+    <message>
+        <source>The key it will send.</source>
+        <translation>Künftig gesendete Taste.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remap the key.</source>
+        <translation>Die Taste neu belegen.</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Keep the key as it was.</source>
+        <translation>Die Taste unverändert lassen.</translation>
+    </message>
+    <message>
+        <source>Keep the key as it was and close.</source>
+        <translation>Die Taste unverändert lassen und schließen.</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>STANDARD</translation>
+    </message>
+    <message>
+        <source>Give the key back its own function.</source>
+        <translation>Der Taste ihre eigene Funktion zurückgeben.</translation>
+    </message>
+    <message>
+        <source>Choose the mouse function.</source>
+        <translation>Die Mausfunktion wählen.</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TASTE</translation>
+    </message>
+    <message>
+        <source>The key sends another key.</source>
+        <translation>Die Taste sendet eine andere Taste.</translation>
+    </message>
+    <message>
+        <source>MOUSE</source>
+        <translation>MAUS</translation>
+    </message>
+    <message>
+        <source>The key acts as a mouse button.</source>
+        <translation>Die Taste wirkt als Maustaste.</translation>
+    </message>
+    <message>
+        <source>SWAP KEY</source>
+        <translation>TASTE UMBELEGEN</translation>
+    </message>
+</context>
+<context>
+    <name>SkinWarnings</name>
+    <message>
+        <source>DELETE MACRO</source>
+        <translation>MAKRO LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>Delete the selected macro?</source>
+        <translation>Das gewählte Makro löschen?</translation>
+    </message>
+    <message>
+        <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
+        <translation>Es wird aus der Makrobibliothek entfernt. Abbrechen in der Makroverwaltung holt es zurück.</translation>
+    </message>
+    <message>
+        <source>Delete the macro.</source>
+        <translation>Das Makro löschen.</translation>
+    </message>
+    <message>
+        <source>Keep the macro.</source>
+        <translation>Das Makro behalten.</translation>
+    </message>
+    <message>
+        <source>NO MACRO SELECTED</source>
+        <translation>KEIN MAKRO GEWÄHLT</translation>
+    </message>
+    <message>
+        <source>Select a macro first.</source>
+        <translation>Wählen Sie zuerst ein Makro.</translation>
+    </message>
+    <message>
+        <source>Choose a macro in the list or create one with NEW.</source>
+        <translation>Wählen Sie ein Makro in der Liste oder legen Sie eines mit NEU an.</translation>
+    </message>
+    <message>
+        <source>Close this message.</source>
+        <translation>Diese Meldung schließen.</translation>
+    </message>
+    <message>
+        <source>RESTORE DEFAULTS</source>
+        <translation>WERKSEINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings?</source>
+        <translation>Werkseinstellungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
+        <translation>Alle fünf Profile kehren zu ihren Standardwerten zurück und werden sofort an die Tastatur gesendet.</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings.</source>
+        <translation>Die Werkseinstellungen wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Keep the current settings.</source>
+        <translation>Die aktuellen Einstellungen behalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
     </message>
 </context>
 <context>

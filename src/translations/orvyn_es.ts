@@ -72,6 +72,89 @@ Se encuentra en:
     </message>
 </context>
 <context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PrtSc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ScrLk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgDn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LaunchProgramDialog</name>
     <message>
         <source>exe file(*.exe)</source>
@@ -201,6 +284,795 @@ Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a ini
     <message>
         <source>Press the key with Ctrl, Shift, Alt or Win held to record the combination. </source>
         <translation>Pulse la tecla manteniendo Ctrl, Mayús, Alt o Win para grabar la combinación. </translation>
+    </message>
+</context>
+<context>
+    <name>SkinAdvanced</name>
+    <message>
+        <source>ADVANCED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>POLLING RATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How often the keyboard reports to the computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WINDOWS KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock it so that it cannot throw you out of a game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>POWER SAVING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lets the keyboard save power when it is idle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>125 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report 125 times a second (8 ms).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report 500 times a second (2 ms).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report 1000 times a second (1 ms): the quickest response.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting effect of the keyboard. Click to choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting colour of the keyboard. Click to choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ENABLED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Windows keys work as usual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Windows keys are locked while you play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power saving is off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard saves power when it is idle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinKeyMapping</name>
+    <message>
+        <source>KEY MAPPING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCROLL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remapped key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 key. Click to make it send another key or a mouse function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinLaunchProgram</name>
+    <message>
+        <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path of the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BROWSE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the program in a file dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the key as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the key as it was and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LAUNCH PROGRAM</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinMacroKeys</name>
+    <message>
+        <source>MACRO KEYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmable key G%1. Click to choose what it does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinMacroManager</name>
+    <message>
+        <source>MACROS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EVENTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIMES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the changes to the macro library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard the changes to the macro library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard the changes and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new macro and name it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros of the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record the keys you press into the selected macro. Click again to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record the pauses between the keys as delays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>REPEAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the macro more than once each time the key is pressed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many times the macro plays (1-255).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps of the selected macro. Right-click for more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MACRO MANAGER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinMain</name>
+    <message>
+        <source>GAMING KEYBOARD CONTROL CENTER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEY MAPPING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remap the standard keys of the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MACRO KEYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the programmable keys macros and functions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEDIA KEYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the media keys their functions and choose the media player they control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ADVANCED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polling rate; lighting; Windows key lock and power saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvyn Vantor gaming keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the current profile afresh with a new name and game program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a profile file into the current profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the current profile to a profile file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the name and the game program of the current profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILE 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and edit profile 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILE 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and edit profile 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILE 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and edit profile 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILE 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and edit profile 4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILE 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and edit profile 5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MACRO MANAGER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record and edit the macros of the macro library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without applying changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the user manual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit the Orvyn Vantor web page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the changes to the keyboard and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the changes to the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESTORE DEFAULTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the factory settings of all five profiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinMediaKeys</name>
+    <message>
+        <source>MEDIA KEYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEDIA PLAYER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media keys control this player:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media key M%1. Click to choose what it does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media player that the media keys control. Click to choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinProfile</name>
+    <message>
+        <source>PROFILE NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GAME PROGRAM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the profile (20 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game: a program of this file name in front selects this profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BROWSE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the game program in a file dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the name and the game program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the profile as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the profile as it was and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinShortcut</name>
+    <message>
+        <source>PRESS THE KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WITH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this key combination.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the key as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the key as it was and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key alone without a modifier.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Ctrl with the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Shift with the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Alt with the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the Windows key with the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key of the combination.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEY COMBINATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinSwapKey</name>
+    <message>
+        <source>THIS KEY NOW SENDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key it will send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remap the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the key as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the key as it was and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the key back its own function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the mouse function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key sends another key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOUSE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key acts as a mouse button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SWAP KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinWarnings</name>
+    <message>
+        <source>DELETE MACRO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected macro?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO MACRO SELECTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a macro first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a macro in the list or create one with NEW.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESTORE DEFAULTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the factory settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the factory settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the current settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

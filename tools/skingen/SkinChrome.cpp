@@ -2,6 +2,7 @@
 
 #include "SkinPainter.h"
 #include "StandardKeys.h"
+#include <QCoreApplication>
 
 #include <QFontMetrics>
 
@@ -55,7 +56,7 @@ void drawPageBase(QPainter &p, QSize size, const QString &heading, const QString
     p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
     p.setPen(QPen(red, 2));
     p.drawLine(QPointF(1, 1), QPointF(40, 1));
-    drawHeading(p, QPoint(16, 14), heading, 16);
+    drawHeading(p, QPoint(16, 14), heading, 16, size.width() - 32);
     dimText(p, QRect(16, 36, size.width() - 32, 20), hint);
 }
 
@@ -73,10 +74,11 @@ void drawConfigChrome(QPainter &p, QSize size) {
     const int firstWidth = QFontMetrics(headingFont(24)).horizontalAdvance(first);
     drawText(p, QRect(66, 8, 200, 26), first, headingFont(24), palette::text);
     drawText(p, QRect(66 + firstWidth, 8, 200, 26), QStringLiteral("VANTOR"), headingFont(24), red);
-    drawText(p, QRect(67, 32, 300, 14), QStringLiteral("GAMING KEYBOARD CONTROL CENTER"), headingFont(11),
+    drawText(p, QRect(67, 32, 300, 14),
+             QCoreApplication::translate("SkinMain", "GAMING KEYBOARD CONTROL CENTER"), headingFont(11),
              textDim);
     // Profiles column.
-    drawGroup(p, QRect(20, 64, 176, 372), QStringLiteral("PROFILES"));
+    drawGroup(p, QRect(20, 64, 176, 372), QCoreApplication::translate("SkinMain", "PROFILES"));
     p.setPen(QPen(line, 1));
     p.drawLine(QPointF(32, 296.5), QPointF(184, 296.5));
     p.drawLine(QPointF(32, 378.5), QPointF(184, 378.5));
@@ -94,9 +96,10 @@ void drawStandardKeyChrome(QPainter &p, QSize size) {
     QRect bounds;
     for (const StandardKey &k : standardKeys())
         bounds |= k.rect.translated(kKeysOrigin);
-    drawPageBase(p, size, QStringLiteral("KEY MAPPING"),
-                 QStringLiteral("Click a key to make it send another key or a mouse function. "
-                                "Remapped keys stay lit."));
+    drawPageBase(p, size, QCoreApplication::translate("SkinKeyMapping", "KEY MAPPING"),
+                 QCoreApplication::translate(
+                     "SkinKeyMapping",
+                     "Click a key to make it send another key or a mouse function. Remapped keys stay lit."));
     p.setRenderHint(QPainter::Antialiasing, true);
     // Keyboard case.
     const QRectF body = QRectF(bounds).adjusted(-14, -14, 14, 14);
@@ -116,99 +119,122 @@ void drawStandardKeyChrome(QPainter &p, QSize size) {
     p.drawRoundedRect(QRectF(bounds).adjusted(-4, -4, 4, 4), 3, 3);
     // Lock lights above the keypad.
     const int padLeft = kKeysOrigin.x() + 76 * 7;
-    const char *lights[] = {"NUM", "CAPS", "SCROLL"};
+    const char *lights[] = {QT_TRANSLATE_NOOP("SkinKeyMapping", "NUM"),
+                            QT_TRANSLATE_NOOP("SkinKeyMapping", "CAPS"),
+                            QT_TRANSLATE_NOOP("SkinKeyMapping", "SCROLL")};
     for (int i = 0; i < 3; ++i) {
         const QRectF led(padLeft + 8 + i * 34, kKeysOrigin.y() + 4, 12, 4);
         p.setBrush(i == 0 ? QColor(200, 16, 24) : QColor(48, 16, 18));
         p.drawRoundedRect(led, 1.5, 1.5);
-        drawText(p, QRect(int(led.left()) - 8, kKeysOrigin.y() + 9, 28, 10), QString::fromLatin1(lights[i]),
-                 headingFont(8), textDim, Qt::AlignCenter);
+        // A long name takes a second line in the room above the keys.
+        drawText(p, QRect(int(led.left()) - 11, kKeysOrigin.y() + 9, 34, 24),
+                 QCoreApplication::translate("SkinKeyMapping", lights[i]), headingFont(8), textDim,
+                 Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
     }
     // Legend below the keyboard.
     const int y = int(body.bottom()) + 12;
-    QRectF lit(16, y, 18, 16), unlit(132, y, 18, 16);
+    QRectF lit(16, y, 18, 16), unlit(176, y, 18, 16);
     p.setBrush(QColor(200, 18, 26));
     p.setPen(QPen(redHigh, 1));
     p.drawRoundedRect(lit, 3, 3);
     p.setBrush(QColor(40, 40, 46));
     p.setPen(QPen(QColor(66, 66, 75), 1));
     p.drawRoundedRect(unlit, 3, 3);
-    dimText(p, QRect(40, y + 1, 90, 16), QStringLiteral("Remapped key"));
-    dimText(p, QRect(156, y + 1, 120, 16), QStringLiteral("Default key"));
+    dimText(p, QRect(40, y + 1, 130, 16), QCoreApplication::translate("SkinKeyMapping", "Remapped key"));
+    dimText(p, QRect(200, y + 1, 160, 16), QCoreApplication::translate("SkinKeyMapping", "Default key"));
 }
 
 void drawMacroKeyChrome(QPainter &p, QSize size) {
-    drawPageBase(p, size, QStringLiteral("MACRO KEYS"),
-                 QStringLiteral("Click a key to give it a macro, a key combination, a program, a media "
-                                "function or a mouse button."));
+    drawPageBase(p, size, QCoreApplication::translate("SkinMacroKeys", "MACRO KEYS"),
+                 QCoreApplication::translate("SkinMacroKeys",
+                                             "Click a key to give it a macro, a key combination, a "
+                                             "program, a media function or a mouse button."));
     for (int n = 0; n < 15; ++n)
         keyBadge(p, QRect(macroKeyCell(n), QSize(40, 30)), QStringLiteral("G%1").arg(n + 1));
-    dimText(p, QRect(16, 290, 680, 16),
-            QStringLiteral("G9 to G14 are the media keys: the Media Keys page shows the same six keys."), 11);
+    dimText(
+        p, QRect(16, 290, 680, 16),
+        QCoreApplication::translate(
+            "SkinMacroKeys", "G9 to G14 are the media keys: the Media Keys page shows the same six keys."),
+        11);
 }
 
 void drawMediaKeyChrome(QPainter &p, QSize size) {
-    drawPageBase(p, size, QStringLiteral("MEDIA KEYS"),
-                 QStringLiteral("Click a media key to choose its function. The media keys drive the player "
-                                "chosen on the right."));
-    drawGroup(p, QRect(16, 64, 440, 232), QStringLiteral("KEYS"));
-    drawGroup(p, QRect(472, 64, 232, 232), QStringLiteral("MEDIA PLAYER"));
+    drawPageBase(p, size, QCoreApplication::translate("SkinMediaKeys", "MEDIA KEYS"),
+                 QCoreApplication::translate("SkinMediaKeys",
+                                             "Click a media key to choose its function. The media "
+                                             "keys drive the player chosen on the right."));
+    drawGroup(p, QRect(16, 64, 440, 232), QCoreApplication::translate("SkinMediaKeys", "KEYS"));
+    drawGroup(p, QRect(472, 64, 232, 232), QCoreApplication::translate("SkinMediaKeys", "MEDIA PLAYER"));
     for (int i = 0; i < 6; ++i)
         keyBadge(p, QRect(mediaKeyCell(i), QSize(44, 30)), QStringLiteral("M%1").arg(i + 1));
-    dimText(p, QRect(32, 248, 400, 40), QStringLiteral("M1 to M6 are keys G9 to G14 of the Macro Keys page."),
-            11);
-    dimText(p, QRect(488, 96, 200, 32), QStringLiteral("The media keys control this player:"));
-    dimText(p, QRect(488, 176, 200, 100),
-            QStringLiteral("Play, pause, stop and track keys go to the chosen player when it is running."),
-            11);
+    dimText(
+        p, QRect(32, 248, 400, 40),
+        QCoreApplication::translate("SkinMediaKeys", "M1 to M6 are keys G9 to G14 of the Macro Keys page."),
+        11);
+    dimText(p, QRect(488, 96, 200, 32),
+            QCoreApplication::translate("SkinMediaKeys", "The media keys control this player:"));
+    dimText(
+        p, QRect(488, 176, 200, 100),
+        QCoreApplication::translate(
+            "SkinMediaKeys", "Play, pause, stop and track keys go to the chosen player when it is running."),
+        11);
 }
 
 void drawAdvancedChrome(QPainter &p, QSize size) {
-    drawPageBase(p, size, QStringLiteral("ADVANCED"),
-                 QStringLiteral("Settings of the current profile. They reach the keyboard when you press "
-                                "APPLY or OK."));
-    drawGroup(p, QRect(16, 62, 336, 114), QStringLiteral("POLLING RATE"));
-    dimText(p, QRect(32, 94, 310, 16), QStringLiteral("How often the keyboard reports to the computer."), 11);
-    drawGroup(p, QRect(368, 62, 336, 114), QStringLiteral("LIGHTING"));
-    label(p, QRect(384, 94, 150, 14), QStringLiteral("EFFECT"), 12);
-    label(p, QRect(546, 94, 142, 14), QStringLiteral("COLOUR"), 12);
-    drawGroup(p, QRect(16, 188, 336, 114), QStringLiteral("WINDOWS KEY"));
-    dimText(p, QRect(32, 220, 310, 16), QStringLiteral("Lock it so that it cannot throw you out of a game."),
+    drawPageBase(p, size, QCoreApplication::translate("SkinAdvanced", "ADVANCED"),
+                 QCoreApplication::translate(
+                     "SkinAdvanced",
+                     "Settings of the current profile. They reach the keyboard when you press APPLY or OK."));
+    drawGroup(p, QRect(16, 62, 336, 114), QCoreApplication::translate("SkinAdvanced", "POLLING RATE"));
+    dimText(p, QRect(32, 94, 310, 16),
+            QCoreApplication::translate("SkinAdvanced", "How often the keyboard reports to the computer."),
             11);
-    drawGroup(p, QRect(368, 188, 336, 114), QStringLiteral("POWER SAVING"));
-    dimText(p, QRect(384, 220, 310, 16), QStringLiteral("Lets the keyboard save power when it is idle."), 11);
+    drawGroup(p, QRect(368, 62, 336, 114), QCoreApplication::translate("SkinAdvanced", "LIGHTING"));
+    label(p, QRect(384, 94, 150, 14), QCoreApplication::translate("SkinAdvanced", "EFFECT"), 12);
+    label(p, QRect(546, 94, 142, 14), QCoreApplication::translate("SkinAdvanced", "COLOUR"), 12);
+    drawGroup(p, QRect(16, 188, 336, 114), QCoreApplication::translate("SkinAdvanced", "WINDOWS KEY"));
+    dimText(p, QRect(32, 220, 310, 16),
+            QCoreApplication::translate("SkinAdvanced", "Lock it so that it cannot throw you out of a game."),
+            11);
+    drawGroup(p, QRect(368, 188, 336, 114), QCoreApplication::translate("SkinAdvanced", "POWER SAVING"));
+    dimText(p, QRect(384, 220, 310, 16),
+            QCoreApplication::translate("SkinAdvanced", "Lets the keyboard save power when it is idle."), 11);
 }
 
 void drawMacroManagerChrome(QPainter &p) {
-    drawGroup(p, QRect(16, 52, 232, 340), QStringLiteral("MACROS"));
-    drawGroup(p, QRect(260, 52, 384, 340), QStringLiteral("EVENTS"));
-    label(p, QRect(556, 222, 80, 22), QStringLiteral("TIMES"), 13);
+    drawGroup(p, QRect(16, 52, 232, 340), QCoreApplication::translate("SkinMacroManager", "MACROS"));
+    drawGroup(p, QRect(260, 52, 384, 340), QCoreApplication::translate("SkinMacroManager", "EVENTS"));
+    label(p, QRect(556, 222, 80, 22), QCoreApplication::translate("SkinMacroManager", "TIMES"), 13);
     dimText(p, QRect(494, 262, 140, 120),
-            QStringLiteral("Right-click the event list to record before or after a step, insert delays and "
-                           "mouse buttons, edit or delete."),
+            QCoreApplication::translate("SkinMacroManager",
+                                        "Right-click the event list to record before or after a step, insert "
+                                        "delays and mouse buttons, edit or delete."),
             11);
 }
 
 void drawLaunchProgramChrome(QPainter &p) {
-    label(p, QRect(20, 54, 400, 20), QStringLiteral("PROGRAM TO START WHEN THE KEY IS PRESSED"));
+    label(p, QRect(20, 54, 400, 20),
+          QCoreApplication::translate("SkinLaunchProgram", "PROGRAM TO START WHEN THE KEY IS PRESSED"));
 }
 
 void drawProfileChrome(QPainter &p) {
-    label(p, QRect(20, 52, 300, 20), QStringLiteral("PROFILE NAME"));
-    label(p, QRect(20, 118, 300, 20), QStringLiteral("GAME PROGRAM"));
+    label(p, QRect(20, 52, 300, 20), QCoreApplication::translate("SkinProfile", "PROFILE NAME"));
+    label(p, QRect(20, 112, 300, 20), QCoreApplication::translate("SkinProfile", "GAME PROGRAM"));
     dimText(
-        p, QRect(20, 138, 460, 16),
-        QStringLiteral(
+        p, QRect(20, 132, 460, 30),
+        QCoreApplication::translate(
+            "SkinProfile",
             "Matched by file name only (like game.exe): when it comes to the front, this profile is used."),
         11);
 }
 
 void drawShortcutChrome(QPainter &p) {
-    label(p, QRect(20, 52, 300, 20), QStringLiteral("PRESS THE KEY"));
-    label(p, QRect(20, 124, 300, 20), QStringLiteral("WITH"));
-    dimText(p, QRect(20, 192, 400, 30),
-            QStringLiteral("Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a "
-                           "combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel."),
+    label(p, QRect(20, 52, 300, 20), QCoreApplication::translate("SkinShortcut", "PRESS THE KEY"));
+    label(p, QRect(20, 124, 300, 20), QCoreApplication::translate("SkinShortcut", "WITH"));
+    dimText(p, QRect(20, 192, 480, 30),
+            QCoreApplication::translate("SkinShortcut",
+                                        "Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a "
+                                        "combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel."),
             11);
 }
 
@@ -216,10 +242,11 @@ void drawSwapKeyChrome(QPainter &p) {
     p.setPen(QPen(line, 1));
     p.setBrush(QColor(8, 8, 10));
     p.drawRect(QRectF(16.5, 52.5, 427, 52));
-    label(p, QRect(26, 56, 300, 18), QStringLiteral("THIS KEY NOW SENDS"), 12);
+    label(p, QRect(26, 56, 300, 18), QCoreApplication::translate("SkinSwapKey", "THIS KEY NOW SENDS"), 12);
     dimText(p, QRect(20, 210, 420, 32),
-            QStringLiteral("KEY: press the key it should send. MOUSE: choose a mouse function. "
-                           "Hold Enter 1 s: OK; hold Esc 1 s: cancel."),
+            QCoreApplication::translate("SkinSwapKey",
+                                        "KEY: press the key it should send. MOUSE: choose a mouse "
+                                        "function. Hold Enter 1 s: OK; hold Esc 1 s: cancel."),
             11);
 }
 

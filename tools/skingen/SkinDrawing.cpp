@@ -1,4 +1,5 @@
 #include "SkinPainter.h"
+#include "SkinText.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -7,6 +8,14 @@
 #include <QRadialGradient>
 
 namespace orvyn::skingen {
+
+namespace {
+
+// Chinese and Japanese: the Liberation faces hold Latin and Cyrillic only,
+// so each glyph they lack is taken from here.
+const QString kCjkFamily = QStringLiteral("WenQuanYi Micro Hei");
+
+} // namespace
 
 QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -17,7 +26,7 @@ QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &botto
 
 QFont bodyFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Liberation Sans"));
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), kCjkFamily});
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);
@@ -28,7 +37,7 @@ QFont bodyFont(int pixelSize, bool bold) {
 QFont headingFont(int pixelSize) {
     QFont f(QStringLiteral("Liberation Sans Narrow"));
     f.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed"),
-                   QStringLiteral("Liberation Sans")});
+                   QStringLiteral("Liberation Sans"), kCjkFamily});
     f.setPixelSize(pixelSize);
     f.setBold(true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
@@ -125,23 +134,22 @@ void drawGroup(QPainter &p, const QRect &rect, const QString &heading) {
     p.setPen(QPen(line, 1));
     p.drawPath(cutCornerPath(r, 10));
     if (!heading.isEmpty())
-        drawHeading(p, rect.topLeft() + QPoint(14, 10), heading, 14);
+        drawHeading(p, rect.topLeft() + QPoint(14, 10), heading, 14, rect.width() - 28);
 }
 
-void drawHeading(QPainter &p, QPoint topLeft, const QString &text, int pixelSize) {
+void drawHeading(QPainter &p, QPoint topLeft, const QString &text, int pixelSize, int width) {
     p.setPen(Qt::NoPen);
     p.setBrush(palette::red);
     p.drawRect(QRect(topLeft.x(), topLeft.y() + 2, 3, pixelSize - 2));
-    const QFont f = headingFont(pixelSize);
-    p.setFont(f);
+    const QRect box(topLeft.x() + 9, topLeft.y() - 2, width - 9, pixelSize + 6);
+    p.setFont(fittedFont(text, headingFont(pixelSize), box.size(), Qt::AlignLeft | Qt::AlignVCenter));
     p.setPen(palette::text);
-    p.drawText(QRect(topLeft.x() + 9, topLeft.y() - 2, 600, pixelSize + 6), Qt::AlignLeft | Qt::AlignVCenter,
-               text);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void drawText(QPainter &p, const QRect &rect, const QString &text, const QFont &font, const QColor &color,
               int flags) {
-    p.setFont(font);
+    p.setFont(fittedFont(text, font, rect.size(), flags));
     p.setPen(color);
     p.drawText(rect, flags, text);
 }

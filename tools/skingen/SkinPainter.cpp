@@ -1,4 +1,5 @@
 #include "SkinPainter.h"
+#include "SkinText.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -65,11 +66,15 @@ void drawUnderGlow(QPainter &p, const QRectF &r) {
     p.drawLine(QPointF(r.left() + 4, r.bottom() - 1), QPointF(r.right() - 4, r.bottom() - 1));
 }
 
+// Room a caption keeps from the sides of its control.
+constexpr qreal kCaptionPadding = 4;
+
 void drawLabel(QPainter &p, const QRectF &r, const QString &text, const QColor &color, int pixelSize,
                int flags = Qt::AlignCenter) {
-    p.setFont(headingFont(pixelSize));
+    const QRectF box = r.adjusted(kCaptionPadding, 0, -kCaptionPadding, 0);
+    p.setFont(fittedFont(text, headingFont(pixelSize), box.size().toSize(), flags));
     p.setPen(color);
-    p.drawText(r, flags, text);
+    p.drawText(box, flags, text);
 }
 
 void drawButton(QPainter &p, const Control &c, State s, bool primary) {
@@ -169,7 +174,7 @@ void drawToggle(QPainter &p, const Control &c, State s) {
             QPolygonF({QPointF(b.left() + 3, b.center().y()), QPointF(b.left() + 5.5, b.bottom() - 3.5),
                        QPointF(b.right() - 2.5, b.top() + 3)}));
     }
-    drawLabel(p, r.adjusted(box + 14, 0, -4, 0), c.label, f.text, 14);
+    drawLabel(p, r.adjusted(box + 14, 0, -4, 0), c.label, f.text, 14, Qt::AlignCenter | Qt::TextWordWrap);
 }
 
 void drawChevron(QPainter &p, QPointF centre, const QColor &color) {
@@ -304,14 +309,16 @@ void drawKeyLegend(QPainter &p, const QRectF &r, const Control &c, State s) {
         return;
     }
     // Long legends in the narrow face so that they fit their caps.
+    QFont f = bodyFont(11, true);
     if (small) {
-        QFont f = headingFont(r.width() < 28 ? 9 : 10);
+        f = headingFont(r.width() < 28 ? 9 : 10);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-        p.setFont(f);
-    } else {
-        p.setFont(bodyFont(11, true));
     }
-    p.drawText(r, Qt::AlignCenter, c.label);
+    // A legend longer than its cap takes a second line (a translator may
+    // offer a break inside a long word with a soft hyphen).
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    p.setFont(fittedFont(c.label, f, r.size().toSize(), flags));
+    p.drawText(r, flags, c.label);
 }
 
 void drawKey(QPainter &p, const Control &c, State s) {

@@ -47,8 +47,8 @@ QPainterPath windowPath(QSize size, int chamfer);
 void drawWindowBase(QPainter &p, QSize size, int chamfer, const QString &title, int titleBarHeight);
 // A framed group with a heading in its top-left corner.
 void drawGroup(QPainter &p, const QRect &rect, const QString &heading);
-// A heading line with a red tick in front of it.
-void drawHeading(QPainter &p, QPoint topLeft, const QString &text, int pixelSize = 15);
+// A heading line with a red tick in front of it, `width` pixels wide with the tick.
+void drawHeading(QPainter &p, QPoint topLeft, const QString &text, int pixelSize, int width);
 // Plain text in a rectangle.
 void drawText(QPainter &p, const QRect &rect, const QString &text, const QFont &font, const QColor &color,
               int flags = Qt::AlignLeft | Qt::AlignVCenter);

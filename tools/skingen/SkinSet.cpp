@@ -2,9 +2,12 @@
 
 #include "SkinChrome.h"
 #include "SkinControlTables.h"
+#include "SkinText.h"
 #include "SkinWriter.h"
 #include "StandardKeys.h"
 #include "option/skin/SkinNames.h"
+
+#include <QCoreApplication>
 
 #include <span>
 
@@ -16,15 +19,16 @@ QString text(const char *s) {
     return QString::fromUtf8(s);
 }
 
-void addControls(SkinWindow &w, std::span<const ControlRow> rows) {
+// The labels and help texts of `rows` come translated from `context`.
+void addControls(SkinWindow &w, const char *context, std::span<const ControlRow> rows) {
     for (const ControlRow &row : rows) {
         Control c;
         c.section = row.section;
         c.name = text(row.name);
         c.rect = row.rect;
-        c.help = text(row.help);
+        c.help = skinText(context, row.help);
         c.look = row.look;
-        c.label = text(row.label);
+        c.label = skinText(context, row.label);
         c.glyph = row.glyph;
         if (row.look == Look::EditField)
             c.fieldColor = QColor::fromRgba(row.field);
@@ -48,19 +52,20 @@ SkinWindow page(const char *file, const char *stem, const char *what, void (*chr
 }
 
 // A modal dialog: chamfered, with a title bar, and its own chrome on top.
-SkinWindow dialog(const char *file, const char *stem, const char *what, QSize size, const char *heading,
-                  std::function<void(QPainter &)> chrome, std::span<const ControlRow> rows) {
+SkinWindow dialog(const char *file, const char *stem, const char *what, QSize size, const char *context,
+                  const char *heading, std::function<void(QPainter &)> chrome,
+                  std::span<const ControlRow> rows) {
     SkinWindow w = window(file, stem, text(what), size);
     w.outline = Outline::Chamfered;
     w.chamfer = kDialogChamfer;
-    w.chrome = [size, headingText = text(heading), chrome](QPainter &p) {
+    w.chrome = [size, headingText = skinText(context, heading), chrome](QPainter &p) {
         drawDialogBase(p, size, headingText);
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
         chrome(p);
         p.restore();
     };
-    addControls(w, rows);
+    addControls(w, context, rows);
     return w;
 }
 
@@ -78,7 +83,7 @@ SkinWindow configWindow() {
                    .arg(version.width)
                    .arg(version.height)};
     w.chrome = [size = w.size](QPainter &p) { drawConfigChrome(p, size); };
-    addControls(w, kConfigControls);
+    addControls(w, "SkinMain", kConfigControls);
     w.extraKeys.push_back({CW::kPageLine, QString::fromLatin1(kPageGroup),
                            QStringLiteral("PAGE,%1,%2,%3,%4,")
                                .arg(kPageRect.x())
@@ -113,7 +118,9 @@ SkinWindow standardKeyPage() {
         c.section = SP::section(k.position);
         c.name = QStringLiteral("KEY_") + upperId(k.name);
         c.rect = k.rect.translated(kKeysOrigin);
-        c.help = QStringLiteral("%1 key. Click to make it send another key or a mouse function.").arg(k.name);
+        c.help = QCoreApplication::translate("SkinKeyMapping",
+                                             "%1 key. Click to make it send another key or a mouse function.")
+                     .arg(QCoreApplication::translate("KeyName", k.name.toUtf8().constData()));
         c.look = k.position == SP::kEnterPosition ? Look::EnterKey : Look::Key;
         c.label = k.legend;
         c.subLabel = k.shifted;
@@ -132,7 +139,9 @@ SkinWindow macroKeyPage() {
         c.section = MK::kFirstKey + n;
         c.name = QStringLiteral("MACRO_KEY_G%1").arg(n + 1);
         c.rect = QRect(macroKeyCell(n) + QPoint(46, 0), QSize(176, 30));
-        c.help = QStringLiteral("Programmable key G%1. Click to choose what it does.").arg(n + 1);
+        c.help = QCoreApplication::translate("SkinMacroKeys",
+                                             "Programmable key G%1. Click to choose what it does.")
+                     .arg(n + 1);
         c.look = Look::CaptionField;
         w.controls.push_back(c);
     }
@@ -150,7 +159,8 @@ SkinWindow mediaKeyPage() {
         c.section = MK::kFirstKey + i;
         c.name = QStringLiteral("MEDIA_KEY_M%1").arg(i + 1);
         c.rect = QRect(mediaKeyCell(i) + QPoint(50, 0), QSize(150, 30));
-        c.help = QStringLiteral("Media key M%1. Click to choose what it does.").arg(i + 1);
+        c.help = QCoreApplication::translate("SkinMediaKeys", "Media key M%1. Click to choose what it does.")
+                     .arg(i + 1);
         c.look = Look::CaptionField;
         w.controls.push_back(c);
     }
@@ -159,8 +169,9 @@ SkinWindow mediaKeyPage() {
                                   {488, 128, 200, 32},
                                   Look::CaptionField,
                                   "",
-                                  "The media player that the media keys control. Click to choose another."}};
-    addControls(w, player);
+                                  QT_TRANSLATE_NOOP("SkinMediaKeys", "The media player that the media keys "
+                                                                     "control. Click to choose another.")}};
+    addControls(w, "SkinMediaKeys", player);
     return w;
 }
 
@@ -169,13 +180,14 @@ SkinWindow advancedPage() {
     w.notes = {
         QStringLiteral("Polling rate 1-3; lighting effect 4 and colour 5 (menus: the program writes the "
                        "value); Windows key 6-7; power saving 8-9.")};
-    addControls(w, kAdvancedControls);
+    addControls(w, "SkinAdvanced", kAdvancedControls);
     return w;
 }
 
 SkinWindow macroManager() {
-    SkinWindow w = dialog(MM::kFile, "macro_manager", "macro manager", kMacroManagerSize, "MACRO MANAGER",
-                          drawMacroManagerChrome, kMacroManagerControls);
+    SkinWindow w = dialog(MM::kFile, "macro_manager", "macro manager", kMacroManagerSize, "SkinMacroManager",
+                          QT_TRANSLATE_NOOP("SkinMacroManager", "MACRO MANAGER"), drawMacroManagerChrome,
+                          kMacroManagerControls);
     w.notes = {
         QStringLiteral("Section 7 is the record button; while recording it shows stop_record_*.jpg and "
                        "otherwise start_record_*.jpg (pictures the size of the button).")};
@@ -183,8 +195,8 @@ SkinWindow macroManager() {
 }
 
 SkinWindow swapKeyDialog() {
-    SkinWindow w = dialog(SK::kFile, "swap_key", "swap-key dialog", kSwapKeySize, "SWAP KEY",
-                          drawSwapKeyChrome, kSwapKeyControls);
+    SkinWindow w = dialog(SK::kFile, "swap_key", "swap-key dialog", kSwapKeySize, "SkinSwapKey",
+                          QT_TRANSLATE_NOOP("SkinSwapKey", "SWAP KEY"), drawSwapKeyChrome, kSwapKeyControls);
     w.notes = {QStringLiteral("Section 9 is no control: the window writes what the key does now at its "
                               "top-left corner.")};
     return w;
@@ -193,15 +205,24 @@ SkinWindow swapKeyDialog() {
 SkinWindow warning(const WarningRow &row) {
     using WS = WarningSkin;
     const ControlRow controls[] = {
-        {WS::Ok, "OK", {196, 150, 100, 32}, Look::PrimaryButton, "OK", row.okHelp},
-        {WS::Cancel, "CANCEL", {304, 150, 100, 32}, Look::Button, "CANCEL", row.cancelHelp},
+        {WS::Ok,
+         "OK",
+         {196, 150, 100, 32},
+         Look::PrimaryButton,
+         QT_TRANSLATE_NOOP("SkinWarnings", "OK"),
+         row.okHelp},
+        {WS::Cancel,
+         "CANCEL",
+         {304, 150, 100, 32},
+         Look::Button,
+         QT_TRANSLATE_NOOP("SkinWarnings", "CANCEL"),
+         row.cancelHelp},
         {WS::Close, "CLOSE", closeRect(kWarningSize), Look::WindowButton, "", row.cancelHelp, Glyph::Close},
     };
     return dialog(
-        row.file, row.stem, row.title, kWarningSize, row.heading,
-        [message = text(row.message), detail = text(row.detail)](QPainter &p) {
-            drawWarningChrome(p, message, detail);
-        },
+        row.file, row.stem, row.title, kWarningSize, "SkinWarnings", row.heading,
+        [message = skinText("SkinWarnings", row.message), detail = skinText("SkinWarnings", row.detail)](
+            QPainter &p) { drawWarningChrome(p, message, detail); },
         controls);
 }
 
@@ -214,15 +235,16 @@ std::vector<SkinWindow> skinSet() {
         macroKeyPage(),
         mediaKeyPage(),
         advancedPage(),
-        dialog(PD::kFile, "profile", "profile dialog", kProfileSize, "PROFILE", drawProfileChrome,
-               kProfileControls),
+        dialog(PD::kFile, "profile", "profile dialog", kProfileSize, "SkinProfile",
+               QT_TRANSLATE_NOOP("SkinProfile", "PROFILE"), drawProfileChrome, kProfileControls),
         macroManager(),
-        dialog(LP::kFile, "lanuch_program", "launch-program dialog", kLaunchProgramSize, "LAUNCH PROGRAM",
-               drawLaunchProgramChrome, kLaunchProgramControls),
+        dialog(LP::kFile, "lanuch_program", "launch-program dialog", kLaunchProgramSize, "SkinLaunchProgram",
+               QT_TRANSLATE_NOOP("SkinLaunchProgram", "LAUNCH PROGRAM"), drawLaunchProgramChrome,
+               kLaunchProgramControls),
         warning(kWarnings[0]),
         warning(kWarnings[1]),
-        dialog(SD::kFile, "shortcut", "shortcut dialog", kShortcutSize, "KEY COMBINATION", drawShortcutChrome,
-               kShortcutControls),
+        dialog(SD::kFile, "shortcut", "shortcut dialog", kShortcutSize, "SkinShortcut",
+               QT_TRANSLATE_NOOP("SkinShortcut", "KEY COMBINATION"), drawShortcutChrome, kShortcutControls),
         swapKeyDialog(),
         warning(kWarnings[2]),
     };
@@ -243,11 +265,11 @@ std::vector<NamedImage> recordButtonPictures() {
         const char *const *files;
         const char *label;
         Glyph glyph;
-    } sets[] = {{MM::kStartRecordPictures, "RECORD", Glyph::Record},
-                {MM::kStopRecordPictures, "STOP", Glyph::Stop}};
+    } sets[] = {{MM::kStartRecordPictures, QT_TRANSLATE_NOOP("SkinMacroManager", "RECORD"), Glyph::Record},
+                {MM::kStopRecordPictures, QT_TRANSLATE_NOOP("SkinMacroManager", "STOP"), Glyph::Stop}};
     const State states[] = {State::Normal, State::Over, State::Down};
     for (const auto &set : sets) {
-        record->label = text(set.label);
+        record->label = skinText("SkinMacroManager", set.label);
         record->glyph = set.glyph;
         for (int i = 0; i < 3; ++i)
             pictures.push_back({text(set.files[i]), renderState(manager, states[i]).copy(rect), "JPEG"});

@@ -1,6 +1,7 @@
 #include "SkinWriter.h"
 
 #include "SkinPainter.h"
+#include "SkinText.h"
 
 #include <QFile>
 #include <QPainter>
@@ -48,10 +49,13 @@ QImage renderState(const SkinWindow &window, State state) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    setDrawingPlace(window.fileName, QStringLiteral("window"));
     if (window.chrome)
         window.chrome(p);
-    for (const Control &c : window.controls)
+    for (const Control &c : window.controls) {
+        setDrawingPlace(window.fileName, c.name);
         drawControl(p, c, state);
+    }
     p.end();
     return image;
 }

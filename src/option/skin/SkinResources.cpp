@@ -3,6 +3,8 @@
 #include "option/skin/SkinImage.h"
 #include "platform/Folders.h"
 
+#include <QFileInfo>
+
 namespace orvyn {
 
 namespace {
@@ -32,6 +34,18 @@ void setSkinFolder(const QString &folder) {
     if (!path.isEmpty() && !path.endsWith(u'/'))
         path += u'/';
     chosenSkinFolder() = path;
+}
+
+QString languageSkinFolder(const QString &skins, const std::string &language) {
+    if (language.empty() || language == "en")
+        return skins;
+    const QString folder = skins + QString::fromStdString(language) + u'/';
+    return QFileInfo(folder + QString::fromLatin1(ConfigWindowSkin::kFile)).isFile() ? folder : skins;
+}
+
+void useLanguageSkins(const std::string &language) {
+    if (chosenSkinFolder().isEmpty())
+        setSkinFolder(languageSkinFolder(skinFolder(), language));
 }
 
 QImage loadResourceBitmap(int id) {

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include <string>
+
 namespace orvyn {
 
 inline constexpr int kEnterKeyMaskBitmap = static_cast<int>(SkinBitmap::EnterKeyMask);
@@ -18,6 +20,14 @@ inline constexpr int kSubmenuArrowIcon = static_cast<int>(SkinIcon::SubmenuArrow
 QString skinFolder();
 // For tests and tools; an empty path returns to the default.
 void setSkinFolder(const QString &folder);
+
+// The set drawn for `language` under `skins` (ending in "/"): skins/<code>/
+// when it holds the set, else `skins` itself (English, or a language
+// without its own pictures).
+QString languageSkinFolder(const QString &skins, const std::string &language);
+// Option's pictures follow its language; a folder chosen with
+// setSkinFolder() is kept.
+void useLanguageSkins(const std::string &language);
 
 // Empty image when the file is missing or cannot be decoded.
 QImage loadResourceBitmap(int id);

@@ -525,6 +525,38 @@ TEST_F(ConfigWindowTest, TheMenuKeyAndShiftF10OpenTheFocusedFieldsMenuAndEscClos
     }
 }
 
+// A language with its own skin set draws the window from skins/<code>/; one
+// without it, and a folder chosen by hand, keep their pictures.
+TEST_F(ConfigWindowTest, DrawsFromTheSkinSetOfItsLanguage) {
+    const QString skins = QStringLiteral(ORVYN_PROGRAM_DIR "skins/");
+    if (!fs::exists(ORVYN_PROGRAM_DIR "skins/de/skin_Config.ini"))
+        GTEST_SKIP() << "skin sets not generated";
+    const struct {
+        const char *language;
+        QString folder;
+    } cases[] = {{"en", skins}, {"de", skins + "de/"}, {"xx", skins}, {"", skins}};
+    for (const auto &c : cases)
+        EXPECT_EQ(languageSkinFolder(skins, c.language), c.folder) << c.language;
+    useLanguageSkins("de");
+    EXPECT_EQ(skinFolder(), skins) << "a chosen folder is kept";
+
+    // The German tabs are drawn, not the English ones.
+    const QRect tabs(220, 64, 720, 36);
+    start();
+    const QImage english = window_->grab().toImage().copy(tabs);
+    window_.reset();
+    setSkinFolder(languageSkinFolder(skins, "de"));
+    start();
+    const QImage german = window_->grab().toImage().copy(tabs);
+    window_.reset();
+    setSkinFolder(skins);
+    int differing = 0;
+    for (int y = 0; y < tabs.height(); ++y)
+        for (int x = 0; x < tabs.width(); ++x)
+            differing += english.pixel(x, y) != german.pixel(x, y);
+    EXPECT_GT(differing, 200);
+}
+
 } // namespace
 } // namespace orvyn
 

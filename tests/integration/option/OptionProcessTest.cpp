@@ -337,5 +337,22 @@ TEST_F(OptionProcessTest, KeyAssignmentsMadeInTheWindowReachTheKeyboardAndComeBa
     EXPECT_TRUE(ends(*option));
 }
 
+// Option in German draws from the German skin set: a picture missing there,
+// and only there, is the one it names.
+TEST_F(OptionProcessTest, GermanOptionDrawsFromTheGermanSkinSet) {
+    if (!fs::exists(std::string(ORVYN_PROGRAM_DIR) + "skins/de/skin_Config.ini"))
+        GTEST_SKIP() << "skin sets not generated";
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    fs::remove(programs_ + "skins");
+    fs::copy(std::string(ORVYN_PROGRAM_DIR) + "skins", programs_ + "skins", fs::copy_options::recursive);
+    const std::string picture = programs_ + "skins/de/config_normal.jpg";
+    fs::remove(picture);
+    Child option({"/bin/sh", "-c", "exec '" + programs_ + "Option' --language de 2>&1"});
+    const std::string line = lineWith(option, "Option: cannot draw its windows: ", 10);
+    EXPECT_NE(line.find(picture + ": "), std::string::npos) << line;
+    option.kill(SIGTERM);
+    option.wait();
+}
+
 } // namespace
 } // namespace orvyn::test

@@ -127,7 +127,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "option_gallery: cannot create the output or a settings folder\n");
         return 1;
     }
-    setSkinFolder(QString::fromStdString(program + "skins/"));
+    setSkinFolder(languageSkinFolder(QString::fromStdString(program + "skins/"), language));
 
     const std::string settingsDir = home.path().toStdString() + "/";
     {
