@@ -47,6 +47,7 @@ public:
         // The keyboard layout key names follow; nullptr: the active one
         // (the keystroke recorder's).
         const KeyboardLayout *layout = nullptr;
+        std::string language = "en"; // which user manual Help opens
     };
 
     explicit ConfigWindow(Services services, QWidget *parent = nullptr);
