@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTranslator>
 
 namespace orvyn::manual {
 
@@ -121,6 +122,10 @@ TitlePage titlePage(ManualLanguage language) {
     if (language == ManualLanguage::Translated)
         page.note = QCoreApplication::translate("UserManual", "The chapters that follow are in English.");
     return page;
+}
+
+bool translatesTitlePage(const QTranslator &catalogue) {
+    return !catalogue.translate("UserManual", "User Manual").isEmpty();
 }
 
 QString manualFileName(const QString &code) {

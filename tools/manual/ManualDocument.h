@@ -11,6 +11,7 @@
 #include <vector>
 
 class QTextDocument;
+class QTranslator;
 
 namespace orvyn::manual {
 
@@ -27,6 +28,9 @@ struct TitlePage {
 // application (context "UserManual"); `english` leaves the note out.
 enum class ManualLanguage { English, Translated };
 TitlePage titlePage(ManualLanguage language);
+
+// True when `catalogue` has the title page's texts.
+bool translatesTitlePage(const QTranslator &catalogue);
 
 // The manual's file name in the program folder: "User Manual.pdf" in
 // English, "User Manual.<code>.pdf" in the language `code`.

@@ -2,9 +2,9 @@
 //           <skin folder> <output pdf> [page folder]:
 // builds the user manual from its Markdown source with the gallery pictures
 // of the skinned windows, and writes it as a PDF; with a page folder, also
-// each page (English) as a PNG picture for review. Each language named gets
-// a manual of its own beside the English one, its title page from the
-// suite's catalogue orvyn_<code>.qm in the catalogue folder.
+// each page (English) as a PNG picture for review. Each language named whose
+// catalogue (orvyn_<code>.qm in the catalogue folder) translates the title
+// page gets a manual of its own beside the English one.
 #include "Gallery.h"
 #include "ManualDocument.h"
 
@@ -83,12 +83,18 @@ int main(int argc, char **argv) {
         QTranslator catalogue;
         if (!catalogue.load(QStringLiteral("orvyn_") + code, catalogues))
             return fail(QStringLiteral("no catalogue orvyn_%1 in %2").arg(code, catalogues));
+        const QString path = folder + orvyn::manual::manualFileName(code);
+        // Until its title page is translated, a language reads the English
+        // manual: a copy under another name would say nothing more.
+        if (!orvyn::manual::translatesTitlePage(catalogue)) {
+            QFile::remove(path);
+            continue;
+        }
         QCoreApplication::installTranslator(&catalogue);
         const orvyn::manual::TitlePage title = orvyn::manual::titlePage(ManualLanguage::Translated);
         const auto translated = orvyn::manual::buildManual(markdown, pictures, title);
-        const bool written =
-            orvyn::manual::writeManualPdf(*translated, folder + orvyn::manual::manualFileName(code), &error,
-                                          title.title + QStringLiteral(" - ") + title.subtitle);
+        const bool written = orvyn::manual::writeManualPdf(
+            *translated, path, &error, title.title + QStringLiteral(" - ") + title.subtitle);
         QCoreApplication::removeTranslator(&catalogue);
         if (!written)
             return fail(error);
