@@ -1,5 +1,7 @@
 #include "editing/AssignmentText.h"
 
+#include "platform/LocalText.h"
+
 namespace orvyn {
 
 namespace {
@@ -56,7 +58,9 @@ std::string programFileName(std::string_view path) {
 
 std::string AssignmentText::keyCodeName(uint32_t keyCode) const {
     const auto vk = keys_.virtualKey(keyCode);
-    return vk ? std::string(keyName(*vk, names_)) : std::string();
+    if (!vk)
+        return {};
+    return names_ == KeyNames::Table ? shownKeyName(*vk) : std::string(keyName(*vk, names_));
 }
 
 std::string AssignmentText::text(const MacroKeyInfo &entry) const {
@@ -64,15 +68,18 @@ std::string AssignmentText::text(const MacroKeyInfo &entry) const {
     case AssignType::DefaultFunction:
         return texts_.text(1103);
     case AssignType::KeyCombination: {
+        auto modifier = [this](const char *name) {
+            return (names_ == KeyNames::Table ? localText("KeyName", name) : std::string(name)) + "+";
+        };
         std::string s;
         if (entry.flags & kModCtrl)
-            s += "Ctrl+";
+            s += modifier(QT_TRANSLATE_NOOP("KeyName", "Ctrl"));
         if (entry.flags & kModShift)
-            s += "Shift+";
+            s += modifier(QT_TRANSLATE_NOOP("KeyName", "Shift"));
         if (entry.flags & kModAlt)
-            s += "Alt+";
+            s += modifier(QT_TRANSLATE_NOOP("KeyName", "Alt"));
         if (entry.flags & kModWin)
-            s += "Win+";
+            s += modifier(QT_TRANSLATE_NOOP("KeyName", "Win"));
         return s + keyCodeName(entry.code);
     }
     case AssignType::Macro:

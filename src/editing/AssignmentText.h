@@ -16,7 +16,9 @@ public:
 
     std::string text(const MacroKeyInfo &entry) const;
 
-    // Name of the virtual key that a key code gives on the active layout.
+    // Name of the virtual key that a key code gives on the active layout:
+    // with KeyNames::Table in the user's language (the window shows it),
+    // with KeyNames::Labels in English (vantorctl reads it back).
     std::string keyCodeName(uint32_t keyCode) const;
 
 private:

@@ -1,6 +1,7 @@
 #include "editing/ConnectionStatus.h"
 
 #include "editing/ConfigLoading.h"
+#include "platform/LocalText.h"
 
 namespace orvyn {
 
@@ -21,15 +22,15 @@ ConnectionState stateOf(const ConnectionFacts &facts) {
 const char *stateText(ConnectionState state) {
     switch (state) {
     case ConnectionState::KeyboardConnected:
-        return "Keyboard connected";
+        return QT_TRANSLATE_NOOP("ConnectionStatus", "Keyboard connected");
     case ConnectionState::NoKeyboard:
-        return "No keyboard connected";
+        return QT_TRANSLATE_NOOP("ConnectionStatus", "No keyboard connected");
     case ConnectionState::MonitorStarting:
-        return "Starting Monitor...";
+        return QT_TRANSLATE_NOOP("ConnectionStatus", "Starting Monitor...");
     case ConnectionState::MonitorNotRunning:
         break;
     }
-    return "Monitor is not running";
+    return QT_TRANSLATE_NOOP("ConnectionStatus", "Monitor is not running");
 }
 
 } // namespace
@@ -37,7 +38,7 @@ const char *stateText(ConnectionState state) {
 ConnectionStatus connectionStatus(const ConnectionFacts &facts) {
     ConnectionStatus status;
     status.state = stateOf(facts);
-    status.stateText = stateText(status.state);
+    status.stateText = localText("ConnectionStatus", stateText(status.state));
     status.versionLine = std::string("Driver V") + kDriverVersion;
     // The firmware of a keyboard that is there and has told it; none that
     // a default or an earlier keyboard would make up.
@@ -61,8 +62,10 @@ std::optional<ApplyConfirmation> applyConfirmation(ApplyOutcome outcome) {
 }
 
 std::string applyConfirmationText(ApplyConfirmation confirmation) {
-    return confirmation == ApplyConfirmation::SavedToKeyboard ? "Saved to the keyboard"
-                                                              : "Saved; the keyboard is not connected";
+    return confirmation == ApplyConfirmation::SavedToKeyboard
+               ? localText("ConnectionStatus", QT_TRANSLATE_NOOP("ConnectionStatus", "Saved to the keyboard"))
+               : localText("ConnectionStatus",
+                           QT_TRANSLATE_NOOP("ConnectionStatus", "Saved; the keyboard is not connected"));
 }
 
 } // namespace orvyn

@@ -24,7 +24,7 @@ std::optional<uint32_t> capturedKeyCode(const Keystroke &keystroke, const KeyCod
 
 std::string keyNameOfCode(uint32_t keyCode, const KeyCodeTable &keys) {
     const auto vk = keys.virtualKey(keyCode);
-    return vk ? std::string(keyName(*vk)) : std::string();
+    return vk ? shownKeyName(*vk) : std::string();
 }
 
 ShortcutChoice ShortcutChoice::fromSlot(const MacroKeyInfo &key) {
@@ -38,7 +38,7 @@ ShortcutChoice ShortcutChoice::fromSlot(const MacroKeyInfo &key) {
 std::string ShortcutChoice::capture(const Keystroke &keystroke, const KeyCodeTable &keys) {
     const auto code = capturedKeyCode(keystroke, keys);
     keyCode_ = code ? static_cast<uint8_t>(*code) : 0;
-    return std::string(keyName(capturedVirtualKey(keystroke.virtualKey, keystroke.flags)));
+    return shownKeyName(capturedVirtualKey(keystroke.virtualKey, keystroke.flags));
 }
 
 std::array<ShortcutChoice::ToggleLook, ShortcutChoice::kToggleCount> ShortcutChoice::toggleLooks() const {
@@ -85,7 +85,7 @@ std::optional<std::string> SwapKeyChoice::capture(const Keystroke &keystroke) {
     if (!code)
         return std::nullopt;
     resultCode_ = static_cast<uint8_t>(*code);
-    return std::string(keyName(capturedVirtualKey(keystroke.virtualKey, keystroke.flags)));
+    return shownKeyName(capturedVirtualKey(keystroke.virtualKey, keystroke.flags));
 }
 
 std::optional<std::string> SwapKeyChoice::restore() {
@@ -97,7 +97,7 @@ std::optional<std::string> SwapKeyChoice::restore() {
         return std::nullopt;
     resultCode_ = code;
     mode_ = Mode::Key;
-    return std::string(keyName(*vk));
+    return shownKeyName(*vk);
 }
 
 void SwapKeyChoice::chooseFunction(int command) {

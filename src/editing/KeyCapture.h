@@ -66,7 +66,8 @@ private:
     std::array<bool, kToggleCount> flags_{};
 };
 
-// The name of the key a key code stands for on the active layout.
+// The name of the key a key code stands for on the active layout, as the
+// user reads it (see shownKeyName).
 std::string keyNameOfCode(uint32_t keyCode, const KeyCodeTable &keys);
 
 // Standard-key codes 241-247 are the seven mouse functions.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/LocalText.h"
 #include "shared/ProfileDomain.h"
 
 namespace orvyn {
@@ -158,59 +159,59 @@ std::optional<uint32_t> KeyCodeTable::keyCode(uint32_t virtualKey) const {
 std::string_view keyName(uint32_t vk) {
     switch (vk) {
     case 0x08:
-        return "BackSpace";
+        return QT_TRANSLATE_NOOP("KeyName", "BackSpace");
     case 0x09:
-        return "Tab";
+        return QT_TRANSLATE_NOOP("KeyName", "Tab");
     case 0x0D:
-        return "Enter";
+        return QT_TRANSLATE_NOOP("KeyName", "Enter");
     case 0x13:
-        return "Pause";
+        return QT_TRANSLATE_NOOP("KeyName", "Pause");
     case 0x14:
-        return "CapsLock";
+        return QT_TRANSLATE_NOOP("KeyName", "CapsLock");
     case 0x1B:
-        return "Esc";
+        return QT_TRANSLATE_NOOP("KeyName", "Esc");
     case 0x20:
-        return "Space";
+        return QT_TRANSLATE_NOOP("KeyName", "Space");
     case 0x21:
-        return "Page UP";
+        return QT_TRANSLATE_NOOP("KeyName", "Page UP");
     case 0x22:
-        return "Page Down";
+        return QT_TRANSLATE_NOOP("KeyName", "Page Down");
     case 0x23:
-        return "End";
+        return QT_TRANSLATE_NOOP("KeyName", "End");
     case 0x24:
-        return "Home";
+        return QT_TRANSLATE_NOOP("KeyName", "Home");
     case 0x25:
-        return "Left";
+        return QT_TRANSLATE_NOOP("KeyName", "Left");
     case 0x26:
-        return "Up";
+        return QT_TRANSLATE_NOOP("KeyName", "Up");
     case 0x27:
-        return "Right";
+        return QT_TRANSLATE_NOOP("KeyName", "Right");
     case 0x28:
-        return "Down";
+        return QT_TRANSLATE_NOOP("KeyName", "Down");
     case 0x29:
-        return "Select";
+        return QT_TRANSLATE_NOOP("KeyName", "Select");
     case 0x2B:
-        return "Execute";
+        return QT_TRANSLATE_NOOP("KeyName", "Execute");
     case 0x2C:
-        return "Snapshot";
+        return QT_TRANSLATE_NOOP("KeyName", "Snapshot");
     case 0x2D:
-        return "Insert";
+        return QT_TRANSLATE_NOOP("KeyName", "Insert");
     case 0x2E:
-        return "Delete";
+        return QT_TRANSLATE_NOOP("KeyName", "Delete");
     case 0x2F:
-        return "Help";
+        return QT_TRANSLATE_NOOP("KeyName", "Help");
     case 0x5B:
-        return "Left Windows";
+        return QT_TRANSLATE_NOOP("KeyName", "Left Windows");
     case 0x5C:
-        return "Right Windows";
+        return QT_TRANSLATE_NOOP("KeyName", "Right Windows");
     case 0x5D:
-        return "APP";
+        return QT_TRANSLATE_NOOP("KeyName", "APP");
     case 0x6A:
         return "(*)";
     case 0x6B:
         return "(+)";
     case 0x6C:
-        return "(Enter)";
+        return QT_TRANSLATE_NOOP("KeyName", "(Enter)");
     case 0x6D:
         return "(-)";
     case 0x6E:
@@ -218,21 +219,21 @@ std::string_view keyName(uint32_t vk) {
     case 0x6F:
         return "(/)";
     case 0x90:
-        return "Numlock";
+        return QT_TRANSLATE_NOOP("KeyName", "Numlock");
     case 0x91:
-        return "ScrollLock";
+        return QT_TRANSLATE_NOOP("KeyName", "ScrollLock");
     case 0xA0:
-        return "Left Shift";
+        return QT_TRANSLATE_NOOP("KeyName", "Left Shift");
     case 0xA1:
-        return "Right Shift";
+        return QT_TRANSLATE_NOOP("KeyName", "Right Shift");
     case 0xA2:
-        return "Left Ctrl";
+        return QT_TRANSLATE_NOOP("KeyName", "Left Ctrl");
     case 0xA3:
-        return "Right Ctrl";
+        return QT_TRANSLATE_NOOP("KeyName", "Right Ctrl");
     case 0xA4:
-        return "Left Alt";
+        return QT_TRANSLATE_NOOP("KeyName", "Left Alt");
     case 0xA5:
-        return "Right Alt";
+        return QT_TRANSLATE_NOOP("KeyName", "Right Alt");
     case 0xBA:
         return ";";
     case 0xBB:
@@ -256,15 +257,15 @@ std::string_view keyName(uint32_t vk) {
     case 0xDE:
         return "'";
     case 0xF1:
-        return "L Button";
+        return QT_TRANSLATE_NOOP("KeyName", "L Button");
     case 0xF2:
-        return "R Button";
+        return QT_TRANSLATE_NOOP("KeyName", "R Button");
     case 0xF3:
-        return "M Button";
+        return QT_TRANSLATE_NOOP("KeyName", "M Button");
     case 0xF4:
-        return "Button 4";
+        return QT_TRANSLATE_NOOP("KeyName", "Button 4");
     case 0xF5:
-        return "Button 5";
+        return QT_TRANSLATE_NOOP("KeyName", "Button 5");
     default:
         break;
     }
@@ -289,16 +290,21 @@ std::string_view keyName(uint32_t vk, KeyNames names) {
     if (names == KeyNames::Labels) {
         switch (vk) {
         case 0x14:
-            return "Caps Lock";
+            return QT_TRANSLATE_NOOP("KeyName", "Caps Lock");
         case 0x2C:
-            return "PrtSc";
+            return QT_TRANSLATE_NOOP("KeyName", "PrtSc");
         case 0x5D:
-            return "Menu";
+            return QT_TRANSLATE_NOOP("KeyName", "Menu");
         default:
             break;
         }
     }
     return keyName(vk);
+}
+
+std::string shownKeyName(uint32_t virtualKey, KeyNames names) {
+    const std::string name(keyName(virtualKey, names));
+    return name.empty() ? name : localText("KeyName", name.c_str());
 }
 
 } // namespace orvyn

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "editing/KeyboardLayout.h"
@@ -47,5 +48,9 @@ std::string_view keyName(uint32_t virtualKey);
 // writes them.
 enum class KeyNames { Table, Labels };
 std::string_view keyName(uint32_t virtualKey, KeyNames names);
+// The name as the user reads it: in the user's language where the
+// language names the key differently (context "KeyName"). What is stored,
+// sent or typed in keeps keyName's English.
+std::string shownKeyName(uint32_t virtualKey, KeyNames names = KeyNames::Table);
 
 } // namespace orvyn

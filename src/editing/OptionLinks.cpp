@@ -1,5 +1,7 @@
 #include "editing/OptionLinks.h"
 
+#include <sys/stat.h>
+
 #include "shared/IniFile.h"
 
 namespace orvyn {
@@ -9,7 +11,13 @@ std::string webPageAddress(const SettingsStore &settings) {
     return address.empty() ? std::string(kDefaultWebPage) : address;
 }
 
-std::string userManualPath(const std::string &programFolder) {
+std::string userManualPath(const std::string &programFolder, const std::string &language) {
+    if (!language.empty() && language != "en") {
+        const std::string translated = programFolder + "User Manual." + language + ".pdf";
+        struct stat st {};
+        if (::stat(translated.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            return translated;
+    }
     return programFolder + kUserManualName;
 }
 

@@ -16,7 +16,8 @@ inline constexpr const char *kUserManualName = "User Manual.pdf";
 // config.ini [Links] WebPage, or the default address when it is not set.
 std::string webPageAddress(const SettingsStore &settings);
 
-// <program folder>User Manual.pdf.
-std::string userManualPath(const std::string &programFolder);
+// <program folder>User Manual.<language>.pdf, or <program folder>User
+// Manual.pdf (English) when there is no manual in `language`.
+std::string userManualPath(const std::string &programFolder, const std::string &language = "en");
 
 } // namespace orvyn

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/CallWithin.h"
+#include "platform/LocalText.h"
 #include "platform/Trace.h"
 #include "shared/Messages.h"
 
@@ -57,6 +58,7 @@ CMonitorWnd::CMonitorWnd(MonitorServices services)
     record_.with([](ConfigBlock &c) { resetConfig(c); });
     actions_.setNotifier(s_.notifier);
     actions_.setUserTime(s_.userTime);
+    actions_.setHelperArguments(s_.helperArguments);
 }
 
 void CMonitorWnd::traceText(std::string_view text) {
@@ -184,10 +186,12 @@ void CMonitorWnd::settingsUnsaved() {
     const std::string what = outcomes_.saves().lastFailure();
     traceText("Monitor: the settings could not be saved: " + what + "\n");
     if (s_.notifier)
-        s_.notifier->notify("Keyboard settings not saved",
-                            what +
-                                "\nMonitor writes them again with its next save; free some space or fix the "
-                                "folder's permissions.");
+        s_.notifier->notify(
+            localText("Monitor", QT_TRANSLATE_NOOP("Monitor", "Keyboard settings not saved")),
+            localText("Monitor",
+                      QT_TRANSLATE_NOOP("Monitor", "%1\nMonitor writes them again with its next save; free "
+                                                   "some space or fix the folder's permissions."),
+                      {what}));
 }
 
 int64_t CMonitorWnd::handleFromOutside(const PostedMessage &m) {

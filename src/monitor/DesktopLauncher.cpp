@@ -118,6 +118,16 @@ LaunchOutcome DesktopLauncher::open(const std::string &target) {
     return refused(program.error);
 }
 
+LaunchOutcome DesktopLauncher::startHelper(const std::string &path,
+                                           const std::vector<std::string> &arguments) {
+    const ResolvedProgram program = checkProgram(path);
+    if (!program.ok())
+        return refused(program.error);
+    std::vector<std::string> argv{path};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return start(program.path, std::move(argv), path.substr(0, path.rfind('/') + 1));
+}
+
 LaunchOutcome DesktopLauncher::openDesktopEntry(const std::string &path) {
     const FileRead file = readRegularFile(path, kDesktopEntryMaxBytes);
     if (!file.ok())

@@ -28,6 +28,7 @@ public:
     explicit DesktopLauncher(std::function<std::string()> startupIds = {}, Starter start = startProgram);
 
     LaunchOutcome open(const std::string &target) override;
+    LaunchOutcome startHelper(const std::string &path, const std::vector<std::string> &arguments) override;
     bool isProgram(const std::string &path) override;
 
     // The folders a bare name is searched in; PATH by default.

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include "platform/LocalText.h"
+
 namespace orvyn {
 
 namespace {
@@ -24,24 +26,34 @@ DeviceAccessNotice deviceAccessNotice(int error, const std::string &programFolde
                                       const std::vector<std::string> &ruleFolders) {
     DeviceAccessNotice notice;
     if (error != EACCES && error != EPERM) {
-        notice.summary = "The keyboard is connected but cannot be opened";
+        notice.summary = localText(
+            "DeviceAccessNotice",
+            QT_TRANSLATE_NOOP("DeviceAccessNotice", "The keyboard is connected but cannot be opened"));
         notice.body = std::strerror(error);
         return notice;
     }
-    notice.summary = "The keyboard is connected, but this user may not use it";
+    notice.summary = localText(
+        "DeviceAccessNotice",
+        QT_TRANSLATE_NOOP("DeviceAccessNotice", "The keyboard is connected, but this user may not use it"));
     for (const std::string &folder : ruleFolders) {
         if (!fileExists(folder + kUdevRuleName))
             continue;
-        notice.body = "The udev rule " + folder + kUdevRuleName +
-                      " is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the "
-                      "keyboard has other ids than [Device] in config.ini, set them in the rule as well.";
+        notice.body = localText("DeviceAccessNotice",
+                                QT_TRANSLATE_NOOP("DeviceAccessNotice",
+                                                  "The udev rule %1 is installed: unplug and plug the "
+                                                  "keyboard, or run: sudo udevadm trigger. If the keyboard "
+                                                  "has other ids than [Device] in config.ini, set them in "
+                                                  "the rule as well."),
+                                {folder + kUdevRuleName});
         return notice;
     }
     std::string rule = programFolder + "udev/" + kUdevRuleName;
     if (!fileExists(rule))
         rule = std::string("resources/") + kUdevRuleName;
-    notice.body = "Install the udev rule: sudo cp '" + rule +
-                  "' /etc/udev/rules.d/ && sudo udevadm control --reload && sudo udevadm trigger";
+    notice.body =
+        localText("DeviceAccessNotice", QT_TRANSLATE_NOOP("DeviceAccessNotice", "Install the udev rule: %1"),
+                  {"sudo cp '" + rule +
+                   "' /etc/udev/rules.d/ && sudo udevadm control --reload && sudo udevadm trigger"});
     return notice;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/LocalText.h"
+
 namespace orvyn {
 
 ForegroundChoice chooseForeground(const SessionFacts &facts) {
@@ -11,14 +13,19 @@ ForegroundChoice chooseForeground(const SessionFacts &facts) {
     if (facts.gnomeExtension)
         return {ForegroundKind::GnomeExtension, {}};
     if (facts.wayland && facts.desktop.find("GNOME") != std::string::npos) {
-        ForegroundChoice choice{facts.x11 ? ForegroundKind::X11 : ForegroundKind::None,
-                                "per-game profiles on GNOME need the extension that tells which window is in "
-                                "front: run \"gnome-extensions enable " +
-                                    std::string(kGnomeExtensionUuid) + "\" and start Monitor again",
-                                true};
-        if (facts.x11)
-            choice.note += "; until then only games running through XWayland switch the profile";
-        return choice;
+        // The user is told this one, so it is in the user's language.
+        const char *note =
+            facts.x11 ? QT_TRANSLATE_NOOP("ForegroundChoice",
+                                          "per-game profiles on GNOME need the extension that tells which "
+                                          "window is in front: run \"gnome-extensions enable %1\" and start "
+                                          "Monitor again; until then only games running through XWayland "
+                                          "switch the profile")
+                      : QT_TRANSLATE_NOOP("ForegroundChoice",
+                                          "per-game profiles on GNOME need the extension that tells which "
+                                          "window is in front: run \"gnome-extensions enable %1\" and start "
+                                          "Monitor again");
+        return {facts.x11 ? ForegroundKind::X11 : ForegroundKind::None,
+                localText("ForegroundChoice", note, {kGnomeExtensionUuid}), true};
     }
     if (facts.wlrToplevels) {
         if (facts.pidFromCompositor)

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "monitor/device/KeyboardState.h"
 #include "monitor/device/WorkerControl.h"
@@ -44,6 +45,8 @@ public:
     // .desktop file launches its application, an existing file or a URL
     // goes to the desktop's opener; anything else is refused with a reason.
     virtual LaunchOutcome open(const std::string &target) = 0;
+    // One of the suite's own programs at `path`, started with `arguments`.
+    virtual LaunchOutcome startHelper(const std::string &path, const std::vector<std::string> &arguments) = 0;
     // True when `path` names a program that can be started.
     virtual bool isProgram(const std::string &path) = 0;
 };

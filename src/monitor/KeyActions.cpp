@@ -1,5 +1,6 @@
 #include "monitor/KeyActions.h"
 
+#include "platform/LocalText.h"
 #include "shared/Messages.h"
 
 namespace orvyn {
@@ -31,7 +32,9 @@ void KeyActions::launchKeyProgram(const ConfigBlock &config, int keyNumber) {
     // A key that does nothing looks like a broken keyboard: say why.
     trace_("Monitor: program key " + std::to_string(keyNumber) + ": " + outcome.problem + "\n");
     if (notifier_)
-        notifier_->notify(outcome.problem, "Program key " + std::to_string(keyNumber));
+        notifier_->notify(outcome.problem,
+                          localText("Monitor", QT_TRANSLATE_NOOP("Monitor", "Program key %1"),
+                                    {std::to_string(keyNumber)}));
 }
 
 void KeyActions::OnCustomizer() {
@@ -47,13 +50,13 @@ void KeyActions::OnCustomizer() {
     trace_("CMonitorWnd OnCustomizer hWnd==NULL\n");
     const std::string path = pathOf(kOptionProgram);
     if (shell_.isProgram(path))
-        shell_.open(path);
+        shell_.startHelper(path, helperArguments_);
 }
 
 void KeyActions::startOsd() {
     const std::string path = pathOf(kOsdProgram);
     if (shell_.isProgram(path))
-        shell_.open(path);
+        shell_.startHelper(path, helperArguments_);
 }
 
 void KeyActions::refreshOne(const HelperProgram &applet, bool wanted) {

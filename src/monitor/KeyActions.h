@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "monitor/HostInterfaces.h"
 #include "platform/MessagePoster.h"
@@ -39,6 +40,8 @@ public:
     // the trace), and the clock that lets a raised Option take the focus.
     void setNotifier(Notifier *notifier) { notifier_ = notifier; }
     void setUserTime(UserTimeSource *userTime) { userTime_ = userTime; }
+    // What Option and the OSD are started with (Monitor's own --language).
+    void setHelperArguments(std::vector<std::string> arguments) { helperArguments_ = std::move(arguments); }
 
     // Program key n (1-15) of the current profile: opens its path when the
     // slot is a launch-program assignment; says so when that fails.
@@ -66,6 +69,7 @@ private:
     TraceFunction trace_;
     Notifier *notifier_ = nullptr;
     UserTimeSource *userTime_ = nullptr;
+    std::vector<std::string> helperArguments_;
 };
 
 } // namespace orvyn

@@ -34,9 +34,10 @@ struct MonitorServices {
     TrayControl *tray = nullptr;
     MainLoop *loop = nullptr;
     Clock *clock = nullptr;
-    Notifier *notifier = nullptr;       // null: problems go to the trace only
-    UserTimeSource *userTime = nullptr; // null: no focus hand-over
-    TraceFunction trace;                // empty: the process's trace()
+    Notifier *notifier = nullptr;             // null: problems go to the trace only
+    UserTimeSource *userTime = nullptr;       // null: no focus hand-over
+    TraceFunction trace;                      // empty: the process's trace()
+    std::vector<std::string> helperArguments; // what Option and the OSD are started with
 };
 
 } // namespace orvyn

@@ -129,7 +129,7 @@ ConfigWindow::ConfigWindow(Services services, QWidget *parent)
         scheduleWaitCheck();
     });
     services_.session.setView(this);
-    services_.shell.tellFailuresOver(this, userManualPath(services_.programFolder));
+    services_.shell.tellFailuresOver(this, userManualPath(services_.programFolder, services_.language));
 }
 
 ConfigWindow::~ConfigWindow() {
@@ -302,7 +302,7 @@ FileChooser &ConfigWindow::fileChooser() {
 }
 
 void ConfigWindow::openUserManual() {
-    const QString path = QString::fromStdString(userManualPath(services_.programFolder));
+    const QString path = QString::fromStdString(userManualPath(services_.programFolder, services_.language));
     if (services_.shell.openFile(path))
         return;
     tell(QFileInfo::exists(path)

@@ -44,9 +44,9 @@ public:
         SettingsStore &settings; // the web address setting
         std::string programFolder;
         FileChooser *files = nullptr; // nullptr: Qt's file dialog
-        // The keyboard layout key names follow; nullptr: the active one
-        // (the keystroke recorder's).
+        // The layout key names follow; nullptr: the active one (the recorder's).
         const KeyboardLayout *layout = nullptr;
+        std::string language = "en"; // which user manual Help opens
     };
 
     explicit ConfigWindow(Services services, QWidget *parent = nullptr);

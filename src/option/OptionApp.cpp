@@ -133,7 +133,9 @@ int runOption(int argc, char **argv) {
         trace("Option: " + block.error() + "\n");
 
     steps.step("texts");
-    ConfigWindow window(ConfigWindow::Services{session, texts, poster, shell, settings, program});
+    ConfigWindow::Services services{session, texts, poster, shell, settings, program};
+    services.language = language;
+    ConfigWindow window(std::move(services));
     steps.step("skins");
 
     EndpointListener endpoint;

@@ -4,12 +4,23 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "platform/LocalText.h"
 #include "uitext/LanguageChoice.h"
 
 namespace orvyn {
 
+namespace {
+
+std::string translateThroughQt(const char *context, const char *source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+} // namespace
+
 bool installTranslations(QCoreApplication &app, const std::string &language,
                          const std::string &programFolder) {
+    // The texts of the Qt-free libraries go through the same catalogues.
+    setTextTranslator(translateThroughQt);
     if (language == kEnglish)
         return true;
     const QString code = QString::fromStdString(language);

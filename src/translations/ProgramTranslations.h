@@ -10,7 +10,8 @@ class QCoreApplication;
 namespace orvyn {
 
 // False when the suite's catalogue for `language` could not be loaded
-// (English needs none, and is always true).
+// (English needs none, and is always true). Also points the Qt-free
+// libraries' `localText` at these catalogues.
 bool installTranslations(QCoreApplication &app, const std::string &language,
                          const std::string &programFolder);
 

@@ -36,6 +36,52 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatus</name>
+    <message>
+        <source>Keyboard connected</source>
+        <translation>Tastatur verbunden</translation>
+    </message>
+    <message>
+        <source>No keyboard connected</source>
+        <translation>Keine Tastatur verbunden</translation>
+    </message>
+    <message>
+        <source>Starting Monitor...</source>
+        <translation>Monitor wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Monitor is not running</source>
+        <translation>Monitor läuft nicht</translation>
+    </message>
+    <message>
+        <source>Saved to the keyboard</source>
+        <translation>In der Tastatur gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved; the keyboard is not connected</source>
+        <translation>Gespeichert; die Tastatur ist nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>The keyboard is connected but cannot be opened</source>
+        <translation>Die Tastatur ist verbunden, lässt sich aber nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The keyboard is connected, but this user may not use it</source>
+        <translation>Die Tastatur ist verbunden, aber dieser Benutzer darf sie nicht verwenden</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
+        <translation>Die udev-Regel %1 ist installiert: Ziehen Sie die Tastatur ab und stecken Sie sie wieder an, oder führen Sie aus: sudo udevadm trigger. Hat die Tastatur andere Kennungen als [Device] in config.ini, tragen Sie diese auch in die Regel ein.</translation>
+    </message>
+    <message>
+        <source>Install the udev rule: %1</source>
+        <translation>Installieren Sie die udev-Regel: %1</translation>
+    </message>
+</context>
+<context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
@@ -62,6 +108,17 @@ Es liegt unter:
     <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ForegroundChoice</name>
+    <message>
+        <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
+        <translation>Profile je Spiel brauchen unter GNOME die Erweiterung, die das Fenster im Vordergrund meldet: Führen Sie „gnome-extensions enable %1“ aus und starten Sie Monitor neu; bis dahin wechseln nur Spiele, die über XWayland laufen, das Profil</translation>
+    </message>
+    <message>
+        <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
+        <translation>Profile je Spiel brauchen unter GNOME die Erweiterung, die das Fenster im Vordergrund meldet: Führen Sie „gnome-extensions enable %1“ aus und starten Sie Monitor neu</translation>
     </message>
 </context>
 <context>
@@ -153,6 +210,134 @@ Es liegt unter:
         <source>Num</source>
         <translation>Num</translation>
     </message>
+    <message>
+        <source>BackSpace</source>
+        <translation>Rück</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Feststell</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Page UP</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Execute</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Left Windows</source>
+        <translation>Windows links</translation>
+    </message>
+    <message>
+        <source>Right Windows</source>
+        <translation>Windows rechts</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>(Enter)</source>
+        <translation>(Eingabe)</translation>
+    </message>
+    <message>
+        <source>Numlock</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>ScrollLock</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt links</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt rechts</translation>
+    </message>
+    <message>
+        <source>L Button</source>
+        <translation>Maustaste L</translation>
+    </message>
+    <message>
+        <source>R Button</source>
+        <translation>Maustaste R</translation>
+    </message>
+    <message>
+        <source>M Button</source>
+        <translation>Maustaste M</translation>
+    </message>
+    <message>
+        <source>Button 4</source>
+        <translation>Maustaste 4</translation>
+    </message>
+    <message>
+        <source>Button 5</source>
+        <translation>Maustaste 5</translation>
+    </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
@@ -171,6 +356,30 @@ Es liegt unter:
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
         <translation>Der Programmpfad ist zu lang: Eine Taste fasst höchstens %1 Bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>Keyboard settings not saved</source>
+        <translation>Tastatureinstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1
+Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
+        <translation>%1
+Monitor schreibt sie beim nächsten Speichern erneut; schaffen Sie Platz oder berichtigen Sie die Rechte des Ordners.</translation>
+    </message>
+    <message>
+        <source>Program key %1</source>
+        <translation>Programmtaste %1</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorHost</name>
+    <message>
+        <source>Per-game profiles</source>
+        <translation>Profile je Spiel</translation>
     </message>
 </context>
 <context>
@@ -212,6 +421,73 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFiles</name>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
+        <translation>%1 ist keine Profildatei: Sie ist größer als %2 MB (eine Profildatei hat etwa 33 KB).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it is empty.</source>
+        <translation>%1 ist keine Profildatei: Sie ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it has no [Setting] section.</source>
+        <translation>%1 ist keine Profildatei: Ihr fehlt der Abschnitt [Setting].</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged profile file: its block %2 does not check out.</source>
+        <translation>%1 ist eine beschädigte Profildatei: Ihr Block %2 ist fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
+        <translation>%1 ist keine Profildatei: Sie enthält keinen der Tastenblöcke eines Profils.</translation>
+    </message>
+    <message>
+        <source>%1 is refused: it holds %2 more than once.</source>
+        <translation>%1 wird abgelehnt: Sie enthält %2 mehr als einmal.</translation>
+    </message>
+    <message>
+        <source>%1: missing (a profile file holds every setting)</source>
+        <translation>%1: fehlt (eine Profildatei enthält jede Einstellung)</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2.</source>
+        <translation>%1 wird abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation>%1 Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
+        <translation>Die Profildatei konnte nicht in den Einstellungsordner %1 kopiert werden. Prüfen Sie, ob Sie dort schreiben dürfen und ob der Datenträger voll ist. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
+        <translation>Das Profil konnte nicht nach %1 geschrieben werden (%2). Die Datei, die dort war, bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The profile could not be written to %1 (%2).</source>
+        <translation>Das Profil konnte nicht nach %1 geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
+        <translation>Das Profil wurde nach %1 exportiert, aber seine Kopie %2 und sein Name in config.ini konnten nicht vollständig geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -277,6 +553,89 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
     <message>
         <source>Select &amp;All</source>
         <translation>Alles &amp;markieren</translation>
+    </message>
+</context>
+<context>
+    <name>SessionNotices</name>
+    <message>
+        <source>current profile</source>
+        <translation>aktuelles Profil</translation>
+    </message>
+    <message>
+        <source>key assignments of the standard keys</source>
+        <translation>Belegung der Standardtasten</translation>
+    </message>
+    <message>
+        <source>Windows-key lock and other switches</source>
+        <translation>Windows-Tastensperre und andere Schalter</translation>
+    </message>
+    <message>
+        <source>programmable-key assignments</source>
+        <translation>Belegung der programmierbaren Tasten</translation>
+    </message>
+    <message>
+        <source>macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>polling rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>other settings</source>
+        <translation>andere Einstellungen</translation>
+    </message>
+    <message>
+        <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
+        <translation>Die Einstellungen wurden gespeichert, konnten aber nicht an die Tastatur gesendet werden, weil das Programm Monitor nicht läuft. Starten Sie Monitor und übernehmen Sie erneut, um die Tastatur zu ändern.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert und konnten nicht an die Tastatur gesendet werden, weil das Programm Monitor nicht läuft. Starten Sie Monitor und übernehmen Sie erneut, um die Tastatur zu ändern.</translation>
+    </message>
+    <message>
+        <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
+        <translation>Die Einstellungen wurden gespeichert, aber es ist keine Tastatur verbunden, daher hat die Tastatur sie nicht erhalten. Schließen Sie sie an und übernehmen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert, und es ist keine Tastatur verbunden, daher hat die Tastatur sie nicht erhalten. Schließen Sie sie an und übernehmen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
+        <translation>Die Einstellungen wurden gespeichert, aber Monitor hat nicht bestätigt, dass die Tastatur sie erhalten hat. Stellen Sie sicher, dass Monitor läuft, und übernehmen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert, und Monitor hat nicht bestätigt, dass die Tastatur sie erhalten hat. Stellen Sie sicher, dass Monitor läuft, und übernehmen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
+        <translation>Die Tastatur hat einige Änderungen abgelehnt. Sie bleiben markiert; Übernehmen sendet sie erneut.</translation>
+    </message>
+    <message>
+        <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
+        <translation>Die Tastatur hat einige Änderungen abgelehnt: %1. Sie bleiben markiert; Übernehmen sendet sie erneut.</translation>
+    </message>
+    <message>
+        <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
+        <translation>Die Makrobibliothek %1 kann nicht vollständig gelesen werden. Sie bleibt unverändert: Die lesbaren Makros werden angezeigt, und jetzt aufgenommene oder geänderte Makros werden erst darin gespeichert, wenn sie repariert oder entfernt ist.</translation>
+    </message>
+    <message>
+        <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
+        <translation>Die Makrobibliothek %1 kann nicht vollständig gelesen werden: %2. Sie bleibt unverändert: Die lesbaren Makros werden angezeigt, und jetzt aufgenommene oder geänderte Makros werden erst darin gespeichert, wenn sie repariert oder entfernt ist.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1
+They stay marked as changed: once the problem is solved, apply again to save them.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden:
+%1
+Sie bleiben als geändert markiert: Übernehmen Sie erneut, sobald das Problem behoben ist, um sie zu speichern.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1450,21 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
     </message>
 </context>
 <context>
+    <name>UserManual</name>
+    <message>
+        <source>User Manual</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
+        <translation>Profile, Tasten, Makros und Beleuchtung der Tastatur, eingerichtet vom Linux-Desktop aus</translation>
+    </message>
+    <message>
+        <source>The chapters that follow are in English.</source>
+        <translation>Die folgenden Kapitel sind auf Englisch.</translation>
+    </message>
+</context>
+<context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
@@ -1437,6 +1811,202 @@ Groß- und Kleinschreibung der Namen spielt keine Rolle; vantorctl functions lis
     <message>
         <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
         <translation>Unbekannte Taste %1 in %2: Schreiben Sie sie mit den englischen Tastennamen, z. B. Ctrl+Alt+X oder Shift+Page Down (vantorctl functions listet sie auf).</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>ganze Zahl erwartet</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (%2 to %3)</source>
+        <translation>%1 liegt außerhalb des Bereichs (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation>Text erwartet</translation>
+    </message>
+    <message>
+        <source>longer than the %1 bytes the profile holds</source>
+        <translation>länger als die %1 Bytes, die das Profil fasst</translation>
+    </message>
+    <message>
+        <source>contains a NUL character</source>
+        <translation>enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>Objekt erwartet</translation>
+    </message>
+    <message>
+        <source>expected a list</source>
+        <translation>Liste erwartet</translation>
+    </message>
+    <message>
+        <source>%1 steps; a key holds at most 50</source>
+        <translation>%1 Schritte; eine Taste fasst höchstens 50</translation>
+    </message>
+    <message>
+        <source>%1 keys; a profile has 15 (G1-G15)</source>
+        <translation>%1 Tasten; ein Profil hat 15 (G1-G15)</translation>
+    </message>
+    <message>
+        <source>expected one of G1-G15</source>
+        <translation>eine von G1-G15 erwartet</translation>
+    </message>
+    <message>
+        <source>named twice</source>
+        <translation>doppelt genannt</translation>
+    </message>
+    <message>
+        <source>missing (type 3 is a macro)</source>
+        <translation>fehlt (Typ 3 ist ein Makro)</translation>
+    </message>
+    <message>
+        <source>given, but only a macro key (type 3) has one</source>
+        <translation>angegeben, aber nur eine Makrotaste (Typ 3) hat eines</translation>
+    </message>
+    <message>
+        <source>missing (type 11 starts a program)</source>
+        <translation>fehlt (Typ 11 startet ein Programm)</translation>
+    </message>
+    <message>
+        <source>given, but only a program key (type 11) has one</source>
+        <translation>angegeben, aber nur eine Programmtaste (Typ 11) hat eines</translation>
+    </message>
+    <message>
+        <source>position %1 is given twice</source>
+        <translation>Position %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>not valid JSON at byte %1: %2</source>
+        <translation>kein gültiges JSON bei Byte %1: %2</translation>
+    </message>
+    <message>
+        <source>expected a JSON object at the top</source>
+        <translation>JSON-Objekt auf oberster Ebene erwartet</translation>
+    </message>
+    <message>
+        <source>%1: given more than once</source>
+        <translation>%1: mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>format: expected &quot;%1&quot; (not a profile document)</source>
+        <translation>format: „%1“ erwartet (kein Profildokument)</translation>
+    </message>
+    <message>
+        <source>this vantorctl reads version %1</source>
+        <translation>dieses vantorctl liest Version %1</translation>
+    </message>
+    <message>
+        <source>%1 values; a profile has 6</source>
+        <translation>%1 Werte; ein Profil hat 6</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2  (current)</source>
+        <translation>Profil %1: %2  (aktuell)</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profil %1: %2</translation>
+    </message>
+    <message>
+        <source>Game program:</source>
+        <translation>Spielprogramm:</translation>
+    </message>
+    <message>
+        <source>Lighting effect:</source>
+        <translation>Beleuchtungseffekt:</translation>
+    </message>
+    <message>
+        <source>Lighting colour:</source>
+        <translation>Beleuchtungsfarbe:</translation>
+    </message>
+    <message>
+        <source>Polling rate:</source>
+        <translation>Abfragerate:</translation>
+    </message>
+    <message>
+        <source>Windows-key lock:</source>
+        <translation>Windows-Tastensperre:</translation>
+    </message>
+    <message>
+        <source>Power saving:</source>
+        <translation>Energiesparen:</translation>
+    </message>
+    <message>
+        <source>Keys:</source>
+        <translation>Tasten:</translation>
+    </message>
+    <message>
+        <source>Remapped standard keys: none</source>
+        <translation>Umbelegte Standardtasten: keine</translation>
+    </message>
+    <message>
+        <source>Remapped standard keys:</source>
+        <translation>Umbelegte Standardtasten:</translation>
+    </message>
+    <message>
+        <source>unknown (Monitor is not running)</source>
+        <translation>unbekannt (Monitor läuft nicht)</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Monitor:</source>
+        <translation>Monitor:</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>not running</source>
+        <translation>läuft nicht</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Tastatur:</translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Option:</source>
+        <translation>Option:</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>geöffnet</translation>
+    </message>
+    <message>
+        <source>not open</source>
+        <translation>nicht geöffnet</translation>
     </message>
 </context>
 </TS>

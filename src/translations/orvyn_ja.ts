@@ -36,6 +36,52 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatus</name>
+    <message>
+        <source>Keyboard connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyboard connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Monitor...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor is not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved; the keyboard is not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>The keyboard is connected but cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard is connected, but this user may not use it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the udev rule: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentOpener</name>
     <message>
         <source>No program could open %1.</source>
@@ -62,6 +108,17 @@ It is at:
     <message>
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>ForegroundChoice</name>
+    <message>
+        <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -153,6 +210,134 @@ It is at:
         <source>Num</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>BackSpace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Execute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ScrollLock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 5</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LaunchProgramDialog</name>
@@ -171,6 +356,29 @@ It is at:
     <message>
         <source>The program path is too long: a key holds at most %1 bytes.</source>
         <translation>プログラムのパスが長すぎます：1 つのキーに保存できるのは最大 %1 バイトです。</translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>Keyboard settings not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonitorHost</name>
+    <message>
+        <source>Per-game profiles</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -212,6 +420,73 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     <message>
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFiles</name>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it has no [Setting] section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a damaged profile file: its block %2 does not check out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is refused: it holds %2 more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: missing (a profile file holds every setting)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile could not be written to %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -277,6 +552,87 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     <message>
         <source>Select &amp;All</source>
         <translation>すべて選択(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>SessionNotices</name>
+    <message>
+        <source>current profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key assignments of the standard keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows-key lock and other switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>programmable-key assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>polling rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1
+They stay marked as changed: once the problem is solved, apply again to save them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1447,21 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     </message>
 </context>
 <context>
+    <name>UserManual</name>
+    <message>
+        <source>User Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chapters that follow are in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantorctl</name>
     <message>
         <source>Another change is in progress (Option&apos;s window or another vantorctl command), so nothing was changed: two editors of one configuration would overwrite each other. Close Option or wait for the other command, then try again.</source>
@@ -1437,6 +1808,202 @@ Names are matched without regard to case; vantorctl functions lists them.</sourc
     <message>
         <source>Unknown key %1 in %2: write it with the English key names, e.g. Ctrl+Alt+X or Shift+Page Down (vantorctl functions lists them).</source>
         <translation>%2 の中の不明なキー %1：英語のキー名で記述してください。例：Ctrl+Alt+X、Shift+Page Down（キー名の一覧は vantorctl functions で表示できます）。</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range (%2 to %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer than the %1 bytes the profile holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contains a NUL character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 steps; a key holds at most 50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 keys; a profile has 15 (G1-G15)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of G1-G15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing (type 3 is a macro)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given, but only a macro key (type 3) has one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing (type 11 starts a program)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given, but only a program key (type 11) has one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position %1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid JSON at byte %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a JSON object at the top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>format: expected &quot;%1&quot; (not a profile document)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this vantorctl reads version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 values; a profile has 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile %1: %2  (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting effect:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polling rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows-key lock:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power saving:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remapped standard keys: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remapped standard keys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown (Monitor is not running)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not open</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 
 #include "vantorctl/CtlValues.h"
@@ -41,6 +42,27 @@ std::string said(const char *source, std::initializer_list<std::string_view> arg
 
 bool endsWithJson(const std::string &path) {
     return path.size() >= 5 && sameWord(std::string_view(path).substr(path.size() - 5), ".json");
+}
+
+namespace {
+
+std::size_t characters(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+} // namespace
+
+std::string alignedRows(const std::vector<LabelledRow> &rows, std::string_view indent) {
+    std::size_t width = 0;
+    for (const LabelledRow &row : rows)
+        width = std::max(width, characters(row.first));
+    std::string out;
+    for (const auto &[label, value] : rows)
+        out += std::string(indent) + label + std::string(width + 1 - characters(label), ' ') + value + "\n";
+    return out;
 }
 
 std::string padded(std::string text, std::size_t width) {

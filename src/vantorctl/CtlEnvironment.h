@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "editing/AssignmentText.h"
 #include "editing/ConfigSession.h"
@@ -36,6 +38,11 @@ std::string str(const QString &s);
 std::string said(const char *source, std::initializer_list<std::string_view> args = {});
 bool endsWithJson(const std::string &path);
 std::string padded(std::string text, std::size_t width);
+// One line per row, `indent`, the label, then the value in a column one
+// blank after the widest label (widths in characters, as a translated label
+// may hold letters of more than one byte).
+using LabelledRow = std::pair<std::string, std::string>;
+std::string alignedRows(const std::vector<LabelledRow> &rows, std::string_view indent = {});
 
 // Everything a command may need, made when first asked for: the language
 // module, the key tables, the folders. Keys are named as on the US layout:

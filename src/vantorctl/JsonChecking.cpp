@@ -7,6 +7,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/LocalText.h"
+
 namespace orvyn::ctl {
 
 std::string firstRepeatedJsonName(std::string_view text) {
@@ -84,7 +86,8 @@ void JsonChecker::onlyFields(const QJsonObject &object, const std::string &path,
         for (const char *a : allowed)
             known = known || name == QLatin1String(a);
         if (!known)
-            fail(join(path, name.toStdString()), "unknown field");
+            fail(join(path, name.toStdString()),
+                 localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "unknown field")));
     }
 }
 
@@ -92,7 +95,7 @@ std::optional<QJsonValue> JsonChecker::field(const QJsonObject &object, const st
                                              const char *name) {
     const auto it = object.constFind(QLatin1String(name));
     if (it == object.constEnd()) {
-        fail(join(path, name), "missing");
+        fail(join(path, name), localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "missing")));
         return std::nullopt;
     }
     return *it;
@@ -108,12 +111,13 @@ std::optional<int64_t> JsonChecker::integer(const QJsonValue &v, const std::stri
                                             int64_t max) {
     const double d = v.toDouble();
     if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
-        fail(where, "expected a whole number");
+        fail(where, localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected a whole number")));
         return std::nullopt;
     }
     if (d < static_cast<double>(min) || d > static_cast<double>(max)) {
-        fail(where, QString::number(d, 'f', 0).toStdString() + " is out of range (" + std::to_string(min) +
-                        " to " + std::to_string(max) + ")");
+        fail(where,
+             localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "%1 is out of range (%2 to %3)"),
+                       {QString::number(d, 'f', 0).toStdString(), std::to_string(min), std::to_string(max)}));
         return std::nullopt;
     }
     return static_cast<int64_t>(d);
@@ -131,14 +135,18 @@ std::string JsonChecker::text(const QJsonObject &object, const std::string &path
     if (!v)
         return {};
     if (!v->isString()) {
-        fail(join(path, name), "expected a text");
+        fail(join(path, name), localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected a text")));
         return {};
     }
     const std::string bytes = v->toString().toStdString();
     if (bytes.size() > maxBytes)
-        fail(join(path, name), "longer than the " + std::to_string(maxBytes) + " bytes the profile holds");
+        fail(join(path, name),
+             localText("vantorctl",
+                       QT_TRANSLATE_NOOP("vantorctl", "longer than the %1 bytes the profile holds"),
+                       {std::to_string(maxBytes)}));
     else if (bytes.find('\0') != std::string::npos)
-        fail(join(path, name), "contains a NUL character");
+        fail(join(path, name),
+             localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "contains a NUL character")));
     return bytes;
 }
 
@@ -148,7 +156,7 @@ std::optional<QJsonObject> JsonChecker::object(const QJsonObject &parent, const 
     if (!v)
         return std::nullopt;
     if (!v->isObject()) {
-        fail(join(path, name), "expected an object");
+        fail(join(path, name), localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected an object")));
         return std::nullopt;
     }
     return v->toObject();
@@ -160,7 +168,7 @@ std::optional<QJsonArray> JsonChecker::array(const QJsonObject &parent, const st
     if (!v)
         return std::nullopt;
     if (!v->isArray()) {
-        fail(join(path, name), "expected a list");
+        fail(join(path, name), localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected a list")));
         return std::nullopt;
     }
     return v->toArray();
@@ -168,7 +176,7 @@ std::optional<QJsonArray> JsonChecker::array(const QJsonObject &parent, const st
 
 std::optional<QJsonObject> JsonChecker::element(const QJsonValue &v, const std::string &where) {
     if (!v.isObject()) {
-        fail(where, "expected an object");
+        fail(where, localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected an object")));
         return std::nullopt;
     }
     return v.toObject();

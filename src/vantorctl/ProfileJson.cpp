@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/LocalText.h"
 #include "shared/ProfileDomain.h"
 #include "vantorctl/JsonChecking.h"
 
@@ -128,7 +129,9 @@ void readMacro(JsonChecker &c, const QJsonObject &macro, const std::string &path
         return;
     const std::string eventsPath = JsonChecker::join(path, "events");
     if (events->size() > kMacroEventCapacity) {
-        c.fail(eventsPath, std::to_string(events->size()) + " steps; a key holds at most 50");
+        c.fail(eventsPath,
+               localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "%1 steps; a key holds at most 50"),
+                         {std::to_string(events->size())}));
         return;
     }
     for (qsizetype i = 0; i < events->size(); ++i) {
@@ -146,7 +149,9 @@ void readMacro(JsonChecker &c, const QJsonObject &macro, const std::string &path
 
 void readKeys(JsonChecker &c, const QJsonArray &keys, ProfileData &out, JsonPlaces &places) {
     if (keys.size() != kKeyboardSlotCount) {
-        c.fail("keys", std::to_string(keys.size()) + " keys; a profile has 15 (G1-G15)");
+        c.fail("keys",
+               localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "%1 keys; a profile has 15 (G1-G15)"),
+                         {std::to_string(keys.size())}));
         return;
     }
     std::array<bool, kKeyboardSlotCount> seen{};
@@ -162,7 +167,9 @@ void readKeys(JsonChecker &c, const QJsonArray &keys, ProfileData &out, JsonPlac
             if (label->toString().compare(keyLabel(s), Qt::CaseInsensitive) == 0)
                 slot = s;
         if (slot < 0 || seen[static_cast<std::size_t>(slot)]) {
-            c.fail(JsonChecker::join(where, "key"), slot < 0 ? "expected one of G1-G15" : "named twice");
+            c.fail(JsonChecker::join(where, "key"),
+                   slot < 0 ? localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected one of G1-G15"))
+                            : localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "named twice")));
             return;
         }
         seen[static_cast<std::size_t>(slot)] = true;
@@ -174,20 +181,29 @@ void readKeys(JsonChecker &c, const QJsonArray &keys, ProfileData &out, JsonPlac
         key.flags = static_cast<uint8_t>(c.integer(*k, where, "flags", 0, 0xFF).value_or(0));
         key.code = static_cast<uint16_t>(c.integer(*k, where, "code", 0, 0xFFFF).value_or(0));
         if (k->contains("caption") && !k->value("caption").isString())
-            c.fail(JsonChecker::join(where, "caption"), "expected a text");
+            c.fail(JsonChecker::join(where, "caption"),
+                   localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected a text")));
 
         const bool isMacro = key.assignType() == AssignType::Macro;
         const bool isProgram = key.assignType() == AssignType::LaunchProgram;
         if (isMacro != k->contains("macro"))
             c.fail(JsonChecker::join(where, "macro"),
-                   isMacro ? "missing (type 3 is a macro)" : "given, but only a macro key (type 3) has one");
+                   isMacro
+                       ? localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "missing (type 3 is a macro)"))
+                       : localText(
+                             "vantorctl",
+                             QT_TRANSLATE_NOOP("vantorctl", "given, but only a macro key (type 3) has one")));
         else if (isMacro)
             if (const auto macro = c.object(*k, where, "macro"))
                 readMacro(c, *macro, JsonChecker::join(where, "macro"), key);
         if (isProgram != k->contains("program"))
             c.fail(JsonChecker::join(where, "program"),
-                   isProgram ? "missing (type 11 starts a program)"
-                             : "given, but only a program key (type 11) has one");
+                   isProgram
+                       ? localText("vantorctl",
+                                   QT_TRANSLATE_NOOP("vantorctl", "missing (type 11 starts a program)"))
+                       : localText("vantorctl",
+                                   QT_TRANSLATE_NOOP("vantorctl",
+                                                     "given, but only a program key (type 11) has one")));
         else if (isProgram)
             setFixed(key.programPath, c.text(*k, where, "program", sizeof key.programPath - 1));
         if (c.failed())
@@ -210,7 +226,8 @@ void readRemaps(JsonChecker &c, const QJsonArray &remaps, ProfileData &out, Json
             return;
         if (seen[static_cast<std::size_t>(*position)]) {
             c.fail(JsonChecker::join(where, "position"),
-                   "position " + std::to_string(*position) + " is given twice");
+                   localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "position %1 is given twice"),
+                             {std::to_string(*position)}));
             return;
         }
         seen[static_cast<std::size_t>(*position)] = true;
@@ -282,32 +299,37 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        result.error = "not valid JSON at byte " + std::to_string(parseError.offset) + ": " +
-                       parseError.errorString().toStdString();
+        result.error = localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "not valid JSON at byte %1: %2"),
+                                 {std::to_string(parseError.offset), parseError.errorString().toStdString()});
         return result;
     }
     if (!doc.isObject()) {
-        result.error = "expected a JSON object at the top";
+        result.error =
+            localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "expected a JSON object at the top"));
         return result;
     }
     // The parser keeps the last of two equal names, a profile file's reader
     // the first: a document that names a field twice is refused.
     const std::string twice = firstRepeatedJsonName(json);
     if (!twice.empty()) {
-        result.error = twice + ": given more than once";
+        result.error =
+            localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "%1: given more than once"), {twice});
         return result;
     }
     const QJsonObject root = doc.object();
     JsonChecker c;
     if (root.value("format").toString() != QLatin1String(kProfileJsonFormat)) {
-        result.error =
-            std::string("format: expected \"") + kProfileJsonFormat + "\" (not a profile document)";
+        result.error = localText(
+            "vantorctl", QT_TRANSLATE_NOOP("vantorctl", "format: expected \"%1\" (not a profile document)"),
+            {kProfileJsonFormat});
         return result;
     }
     if (c.integer(root, "", "version", 0, std::numeric_limits<int32_t>::max()).value_or(0) !=
             kProfileJsonVersion &&
         !c.failed())
-        c.fail("version", "this vantorctl reads version " + std::to_string(kProfileJsonVersion));
+        c.fail("version",
+               localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "this vantorctl reads version %1"),
+                         {std::to_string(kProfileJsonVersion)}));
     c.onlyFields(root, "",
                  {"format", "version", "name", "gameFile", "mediaPlayer", "hddKeyboard", "lighting",
                   "powerSaving", "pollingRate", "switches", "remaps", "keys"});
@@ -332,7 +354,9 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
     out->PollingRate = c.int32(root, "", "pollingRate");
     if (const auto switches = c.array(root, "", "switches")) {
         if (switches->size() != 6)
-            c.fail("switches", std::to_string(switches->size()) + " values; a profile has 6");
+            c.fail("switches",
+                   localText("vantorctl", QT_TRANSLATE_NOOP("vantorctl", "%1 values; a profile has 6"),
+                             {std::to_string(switches->size())}));
         for (qsizetype i = 0; i < switches->size() && i < 6 && !c.failed(); ++i)
             out->ModifyKey[i] = static_cast<int32_t>(
                 c.integer(switches->at(i), JsonChecker::at("switches", i),

@@ -20,24 +20,37 @@ std::string profileLabel(const ConfigBlock &config, int p) {
 void printProfile(const ConfigBlock &config, int p, Environment &env) {
     const ProfileData &d = config.profiles[p];
     const TextSource &texts = env.texts();
+    // The labels are in the user's language; the values are the names
+    // that set accepts, so they stay as they are.
     auto captionOr = [](std::string text, int32_t value) {
         return text.empty() ? "unknown (" + std::to_string(value) + ")" : text;
     };
+    const std::string none = said(QT_TRANSLATE_NOOP("vantorctl", "(none)"));
     const std::string game(getFixed(d.GameFile));
-    std::string out = "Profile " + std::to_string(p + 1) + ": " + std::string(getFixed(d.ProFileName)) +
-                      (p == config.CurrentProfile ? "  (current)" : "") + "\n";
-    out += "  Game program:     " + (game.empty() ? std::string("(none)") : game) + "\n";
-    out += "  Lighting effect:  " + captionOr(texts.text(ltControlTextId(d.LtControl)), d.LtControl) + "\n";
-    out += "  Lighting colour:  " + captionOr(texts.text(ltColorCaptionTextId(d.LtColor)), d.LtColor) + "\n";
-    out += "  Polling rate:     " + pollingText(d.PollingRate) + "\n";
-    out += "  Windows-key lock: " + switchText(d.winKeyLock()) + "\n";
-    out += "  Power saving:     " + switchText(d.ECOMode) + "\n";
-    out += "  Keys:\n";
+    const std::string name(getFixed(d.ProFileName));
+    std::string out =
+        (p == config.CurrentProfile
+             ? said(QT_TRANSLATE_NOOP("vantorctl", "Profile %1: %2  (current)"),
+                    {std::to_string(p + 1), name})
+             : said(QT_TRANSLATE_NOOP("vantorctl", "Profile %1: %2"), {std::to_string(p + 1), name})) +
+        "\n";
+    out += alignedRows(
+        {
+            {said(QT_TRANSLATE_NOOP("vantorctl", "Game program:")), game.empty() ? none : game},
+            {said(QT_TRANSLATE_NOOP("vantorctl", "Lighting effect:")),
+             captionOr(texts.text(ltControlTextId(d.LtControl)), d.LtControl)},
+            {said(QT_TRANSLATE_NOOP("vantorctl", "Lighting colour:")),
+             captionOr(texts.text(ltColorCaptionTextId(d.LtColor)), d.LtColor)},
+            {said(QT_TRANSLATE_NOOP("vantorctl", "Polling rate:")), pollingText(d.PollingRate)},
+            {said(QT_TRANSLATE_NOOP("vantorctl", "Windows-key lock:")), switchText(d.winKeyLock())},
+            {said(QT_TRANSLATE_NOOP("vantorctl", "Power saving:")), switchText(d.ECOMode)},
+        },
+        "  ");
+    out += "  " + said(QT_TRANSLATE_NOOP("vantorctl", "Keys:")) + "\n";
     const AssignmentText &captions = env.captions();
     for (int slot = 0; slot < kKeyboardSlotCount; ++slot) {
         const std::string caption = captions.text(d.keys[slot]);
-        out += "    " + padded("G" + std::to_string(slot + 1), 5) + (caption.empty() ? "(none)" : caption) +
-               "\n";
+        out += "    " + padded("G" + std::to_string(slot + 1), 5) + (caption.empty() ? none : caption) + "\n";
     }
     std::string remaps;
     for (int i = 0; i < kStandardKeyCount; ++i) {
@@ -49,7 +62,9 @@ void printProfile(const ConfigBlock &config, int p, Environment &env) {
         };
         remaps += "    " + padded(name(kDefaultStandardKeys[i]), 14) + " -> " + name(d.standardkey[i]) + "\n";
     }
-    out += remaps.empty() ? "  Remapped standard keys: none\n" : "  Remapped standard keys:\n" + remaps;
+    out += remaps.empty()
+               ? "  " + said(QT_TRANSLATE_NOOP("vantorctl", "Remapped standard keys: none")) + "\n"
+               : "  " + said(QT_TRANSLATE_NOOP("vantorctl", "Remapped standard keys:")) + "\n" + remaps;
     print(out);
 }
 
@@ -61,18 +76,24 @@ ExitStatus runStatus(const Command &command, QCommandLineParser &parser, Environ
     const bool monitor = env.monitorRuns();
     const int32_t device = env.settings().readDeviceState();
     const auto config = env.readConfig();
-    std::string keyboard;
-    if (!monitor)
-        keyboard = "unknown (Monitor is not running)";
-    else
-        keyboard = device == 1 ? "connected" : device == 0 ? "not connected" : "unknown";
+    const char *keyboard = QT_TRANSLATE_NOOP("vantorctl", "unknown (Monitor is not running)");
+    if (monitor)
+        keyboard = device == 1   ? QT_TRANSLATE_NOOP("vantorctl", "connected")
+                   : device == 0 ? QT_TRANSLATE_NOOP("vantorctl", "not connected")
+                                 : QT_TRANSLATE_NOOP("vantorctl", "unknown");
     const bool optionOpen = env.runtime().ok() && env.poster().exists(kOptionTitle);
-    print("Monitor:  " + std::string(monitor ? "running" : "not running") + "\n");
-    print("Keyboard: " + keyboard + "\n");
-    print("Firmware: " + formatFirmwareVersion(env.settings().readFirmwareVersion(), FirmwareRange::StartUp) +
-          "\n");
-    print("Profile:  " + profileLabel(*config, config->CurrentProfile) + "\n");
-    print("Option:   " + std::string(optionOpen ? "open" : "not open") + "\n");
+    print(alignedRows({
+        {said(QT_TRANSLATE_NOOP("vantorctl", "Monitor:")),
+         said(monitor ? QT_TRANSLATE_NOOP("vantorctl", "running")
+                      : QT_TRANSLATE_NOOP("vantorctl", "not running"))},
+        {said(QT_TRANSLATE_NOOP("vantorctl", "Keyboard:")), said(keyboard)},
+        {said(QT_TRANSLATE_NOOP("vantorctl", "Firmware:")),
+         formatFirmwareVersion(env.settings().readFirmwareVersion(), FirmwareRange::StartUp)},
+        {said(QT_TRANSLATE_NOOP("vantorctl", "Profile:")), profileLabel(*config, config->CurrentProfile)},
+        {said(QT_TRANSLATE_NOOP("vantorctl", "Option:")),
+         said(optionOpen ? QT_TRANSLATE_NOOP("vantorctl", "open")
+                         : QT_TRANSLATE_NOOP("vantorctl", "not open"))},
+    }));
     return monitor && device == 1 ? ExitStatus::Done : ExitStatus::NotApplied;
 }
 

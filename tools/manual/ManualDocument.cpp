@@ -1,6 +1,7 @@
 #include "ManualDocument.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTranslator>
 
 namespace orvyn::manual {
 
@@ -28,7 +30,9 @@ constexpr qreal kMarginCm = 2;
 
 QFont bodyFont() {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // The CJK font for a title page in Chinese or Japanese.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("WenQuanYi Micro Hei")});
     font.setPointSizeF(10);
     return font;
 }
@@ -74,7 +78,60 @@ void spaceHeadings(QTextDocument &document) {
     }
 }
 
+// The title page before the first line of the text, which starts the next
+// page.
+void insertTitlePage(QTextDocument &document, const TitlePage &title) {
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::Start);
+    QTextBlockFormat textStart = cursor.blockFormat();
+    cursor.insertBlock(); // the text moves down a block; the title fills the one above
+    textStart.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.setBlockFormat(textStart);
+    cursor.movePosition(QTextCursor::Start);
+    bool first = true;
+    auto line = [&](const QString &text, qreal points, int weight, qreal above) {
+        QTextBlockFormat block;
+        block.setAlignment(Qt::AlignHCenter);
+        block.setTopMargin(above);
+        QTextCharFormat chars;
+        chars.setFont(bodyFont());
+        chars.setFontPointSize(points);
+        chars.setFontWeight(weight);
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block, chars);
+        first = false;
+        cursor.insertText(text, chars);
+    };
+    line(title.title, 28, QFont::Bold, 240);
+    line(title.subtitle, 20, QFont::Normal, 12);
+    line(title.summary, 11, QFont::Normal, 48);
+    if (!title.note.isEmpty())
+        line(title.note, 11, QFont::Normal, 24);
+}
+
 } // namespace
+
+TitlePage titlePage(ManualLanguage language) {
+    TitlePage page;
+    page.title = QStringLiteral("Orvyn Vantor Keyboard");
+    page.subtitle = QCoreApplication::translate("UserManual", "User Manual");
+    page.summary = QCoreApplication::translate(
+        "UserManual", "Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop");
+    if (language == ManualLanguage::Translated)
+        page.note = QCoreApplication::translate("UserManual", "The chapters that follow are in English.");
+    return page;
+}
+
+bool translatesTitlePage(const QTranslator &catalogue) {
+    return !catalogue.translate("UserManual", "User Manual").isEmpty();
+}
+
+QString manualFileName(const QString &code) {
+    return code.isEmpty() || code == QLatin1String("en") ? QStringLiteral("User Manual.pdf")
+                                                         : QStringLiteral("User Manual.%1.pdf").arg(code);
+}
 
 QStringList pictureNames(const QString &markdown) {
     static const QRegularExpression image(QStringLiteral(R"(!\[[^\]]*\]\(([^)\s]+)\))"));
@@ -84,8 +141,8 @@ QStringList pictureNames(const QString &markdown) {
     return names;
 }
 
-std::unique_ptr<QTextDocument> buildManual(const QString &markdown,
-                                           const std::map<QString, QImage> &pictures) {
+std::unique_ptr<QTextDocument> buildManual(const QString &markdown, const std::map<QString, QImage> &pictures,
+                                           const TitlePage &title) {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(bodyFont());
     document->setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
@@ -94,10 +151,13 @@ std::unique_ptr<QTextDocument> buildManual(const QString &markdown,
         document->addResource(QTextDocument::ImageResource, QUrl(name), picture);
     fitPictures(*document, pictures);
     spaceHeadings(*document);
+    if (!title.title.isEmpty())
+        insertTitlePage(*document, title);
     return document;
 }
 
-bool writeManualPdf(const QTextDocument &document, const QString &path, QString *error) {
+bool writeManualPdf(const QTextDocument &document, const QString &path, QString *error,
+                    const QString &title) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
@@ -105,7 +165,7 @@ bool writeManualPdf(const QTextDocument &document, const QString &path, QString 
     }
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Orvyn Vantor Keyboard - User Manual"));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Orvyn Vantor Keyboard suite"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         // The document's own margins (2 cm) frame the text; numbered pages.

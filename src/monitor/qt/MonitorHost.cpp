@@ -122,6 +122,9 @@ bool MonitorHost::create() {
     services.tray = tray_.get();
     services.loop = this;
     services.clock = &systemClock();
+    // A language chosen on Monitor's command line holds for what it starts.
+    if (!languageArgument_.empty())
+        services.helperArguments = {"--language", languageArgument_};
     wnd_ = std::make_unique<CMonitorWnd>(std::move(services));
     wnd_->setCloseHandler([this] { close(); });
 
@@ -205,7 +208,8 @@ ForegroundSource *MonitorHost::chooseForegroundSource() {
     if (!choice.note.empty())
         warn(choice.note + "\n");
     if (choice.tellUser)
-        notifier_->notify("Per-game profiles", choice.note);
+        notifier_->notify(QCoreApplication::translate("MonitorHost", "Per-game profiles").toStdString(),
+                          choice.note);
     if (choice.kind == ForegroundKind::KWinScript)
         return kwin_.get();
     if (choice.kind == ForegroundKind::GnomeExtension)

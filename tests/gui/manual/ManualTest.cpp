@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,8 @@ TEST(UserManual, TheBuiltPdfOpensWithItsPagesAndPictures) {
     EXPECT_GE(pages, 10); // a chapter a page at least
 
     // Every picture the text shows is in it.
-    const QString source = QString::fromUtf8(readFile(QStringLiteral(ORVYN_SOURCE_DIR "docs/manual/UserManual.md")));
+    const QString source =
+        QString::fromUtf8(readFile(QStringLiteral(ORVYN_SOURCE_DIR "docs/manual/UserManual.md")));
     const QStringList pictures = manual::pictureNames(source);
     EXPECT_GE(pictures.size(), 10);
     EXPECT_GE(pdf.count("/Subtype /Image"), std::set<QString>(pictures.begin(), pictures.end()).size());
@@ -56,7 +58,8 @@ TEST(UserManual, TheBuiltPdfOpensWithItsPagesAndPictures) {
 
 TEST(UserManual, ItsChaptersNameEveryPageOfTheWindowAndWhatAUserMeets) {
     app();
-    const QString source = QString::fromUtf8(readFile(QStringLiteral(ORVYN_SOURCE_DIR "docs/manual/UserManual.md")));
+    const QString source =
+        QString::fromUtf8(readFile(QStringLiteral(ORVYN_SOURCE_DIR "docs/manual/UserManual.md")));
     ASSERT_FALSE(source.isEmpty());
     std::map<QString, QImage> pictures;
     for (const QString &name : manual::pictureNames(source)) {
@@ -88,6 +91,39 @@ TEST(UserManual, ItsChaptersNameEveryPageOfTheWindowAndWhatAUserMeets) {
          {"udev", "Swap Key", "Key Combination", "Launch Program", "Macro Manager", "IMPORT", "EXPORT",
           "RESTORE DEFAULTS", "file name", "Wine", "Wayland", "Permission denied", "No keyboard found"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(topic))) << topic;
+}
+
+TEST(UserManual, ALanguageWhoseCatalogueHasTheTitlePageHasAManualOfItsOwn) {
+    app();
+    for (const char *code : {"de", "fr", "es", "pt_BR", "it", "pl", "ru", "zh_CN", "ja"}) {
+        QTranslator catalogue;
+        ASSERT_TRUE(catalogue.load(QStringLiteral("orvyn_") + QString::fromLatin1(code),
+                                   QStringLiteral(ORVYN_PROGRAM_DIR "translations")));
+        const QString path =
+            QStringLiteral(ORVYN_PROGRAM_DIR) + manual::manualFileName(QString::fromLatin1(code));
+        // Without it, Help opens the English manual.
+        EXPECT_EQ(readFile(path).startsWith("%PDF-1."), manual::translatesTitlePage(catalogue)) << code;
+    }
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral("orvyn_de"), QStringLiteral(ORVYN_PROGRAM_DIR "translations")));
+    QCoreApplication::installTranslator(&german);
+    const manual::TitlePage title = manual::titlePage(manual::ManualLanguage::Translated);
+    QCoreApplication::removeTranslator(&german);
+    const QString source =
+        QString::fromUtf8(readFile(QStringLiteral(ORVYN_SOURCE_DIR "docs/manual/UserManual.md")));
+    const auto document = manual::buildManual(source, {}, title);
+    QTextBlock block = document->begin();
+    QStringList page;
+    for (; block.isValid() && block.blockFormat().headingLevel() == 0; block = block.next())
+        page << block.text();
+    EXPECT_EQ(page.value(0), QStringLiteral("Orvyn Vantor Keyboard"));
+    EXPECT_EQ(page.value(1), QStringLiteral("Benutzerhandbuch"));
+    EXPECT_TRUE(page.join(QLatin1Char(' ')).contains(QStringLiteral("Englisch")))
+        << page.join('|').toStdString();
+    // The chapters start on the next page.
+    ASSERT_TRUE(block.isValid());
+    EXPECT_EQ(block.blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    EXPECT_TRUE(block.text().contains(QStringLiteral("User Manual")));
 }
 
 } // namespace

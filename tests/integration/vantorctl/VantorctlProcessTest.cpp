@@ -512,6 +512,16 @@ TEST_F(VantorctlProcessTest, MessagesFollowTheChosenLanguage) {
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.err.find("Unbekannte Farbe \"pink\": Verwenden Sie eine von Red, Green"), std::string::npos)
         << o.err;
+    // The labels of status and show too, in a column as wide as the German
+    // labels need; the values that set accepts stay English.
+    o = ctl({"status"});
+    EXPECT_NE(o.out.find("Monitor:  l\u00e4uft nicht\nTastatur: unbekannt (Monitor l\u00e4uft nicht)\n"),
+              std::string::npos)
+        << o.out;
+    o = ctl({"show", "1"});
+    EXPECT_NE(o.out.find("Profil 1: "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\n  Beleuchtungsfarbe:    "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\n  Windows-Tastensperre: o"), std::string::npos) << o.out; // on or off
     EXPECT_NE(ctl({"--language=en", "frobnicate"}).err.find("Unknown command"), std::string::npos);
 }
 

@@ -73,6 +73,24 @@ TEST_F(AppletsFixture, MissingProgramsAreNotStarted) {
     EXPECT_TRUE(journal.entries.empty());
 }
 
+TEST_F(AppletsFixture, OptionAndTheOsdGetMonitorsLanguageTheAppletsDoNot) {
+    shell.programs.insert(kFolder + "Option");
+    actions.setHelperArguments({"--language", "de"});
+    actions.startOsd();
+    actions.OnCustomizer();
+    OsdSettings osd{};
+    osd.mailCheck = 1;
+    actions.refreshApplets(osd);
+    const std::vector<std::string> expected = {"open " + kFolder + "OSD --language de",
+                                               "open " + kFolder + "Option --language de",
+                                               "open " + kFolder + "Applets/MailCheck"};
+    std::vector<std::string> opened;
+    for (const std::string &entry : journal.entries)
+        if (entry.rfind("open ", 0) == 0)
+            opened.push_back(entry);
+    EXPECT_EQ(opened, expected);
+}
+
 TEST_F(AppletsFixture, LaunchKeyProgramOnlyForProgramSlots) {
     ConfigBlock config{};
     config.CurrentProfile = 3;

@@ -116,6 +116,9 @@ public:
         opened.push_back(path);
         return {true, {}};
     }
+    LaunchOutcome startHelper(const std::string &path, const std::vector<std::string> &) override {
+        return open(path);
+    }
     bool isProgram(const std::string &) override { return false; }
     std::vector<std::string> opened;
 };
