@@ -39,46 +39,46 @@
     <name>ConnectionStatus</name>
     <message>
         <source>Keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier connecté</translation>
     </message>
     <message>
         <source>No keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clavier connecté</translation>
     </message>
     <message>
         <source>Starting Monitor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de Monitor...</translation>
     </message>
     <message>
         <source>Monitor is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor n'est pas en cours d'exécution</translation>
     </message>
     <message>
         <source>Saved to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans le clavier</translation>
     </message>
     <message>
         <source>Saved; the keyboard is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré ; le clavier n'est pas connecté</translation>
     </message>
 </context>
 <context>
     <name>DeviceAccessNotice</name>
     <message>
         <source>The keyboard is connected but cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier est connecté mais ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>The keyboard is connected, but this user may not use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier est connecté, mais cet utilisateur n'a pas le droit de l'utiliser</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle udev %1 est installée : débranchez puis rebranchez le clavier, ou exécutez : sudo udevadm trigger. Si le clavier a d'autres identifiants que [Device] dans config.ini, indiquez-les aussi dans la règle.</translation>
     </message>
     <message>
         <source>Install the udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez la règle udev : %1</translation>
     </message>
 </context>
 <context>
@@ -114,11 +114,11 @@ Il se trouve ici&#xa0;:
     <name>ForegroundChoice</name>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>les profils par jeu sous GNOME nécessitent l'extension qui indique quelle fenêtre est au premier plan : exécutez « gnome-extensions enable %1 » et redémarrez Monitor ; d'ici là, seuls les jeux exécutés via XWayland changent de profil</translation>
     </message>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
-        <translation type="unfinished"></translation>
+        <translation>les profils par jeu sous GNOME nécessitent l'extension qui indique quelle fenêtre est au premier plan : exécutez « gnome-extensions enable %1 » et redémarrez Monitor</translation>
     </message>
 </context>
 <context>
@@ -132,211 +132,211 @@ Il se trouve ici&#xa0;:
     <name>KeyName</name>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>PrtSc</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr écran</translation>
     </message>
     <message>
         <source>ScrLk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt défil</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour arrière</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr Maj</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Inser</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>PgUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg préc</translation>
     </message>
     <message>
         <source>PgDn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg suiv</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr num</translation>
     </message>
     <message>
         <source>BackSpace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour arrière</translation>
     </message>
     <message>
         <source>CapsLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr Maj</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>Page UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Page préc</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suiv</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr écran</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inser</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Left Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows gauche</translation>
     </message>
     <message>
         <source>Right Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows droite</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>(Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Entrée)</translation>
     </message>
     <message>
         <source>Numlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr num</translation>
     </message>
     <message>
         <source>ScrollLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt défil</translation>
     </message>
     <message>
         <source>Left Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj gauche</translation>
     </message>
     <message>
         <source>Right Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj droite</translation>
     </message>
     <message>
         <source>Left Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl gauche</translation>
     </message>
     <message>
         <source>Right Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl droite</translation>
     </message>
     <message>
         <source>Left Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt gauche</translation>
     </message>
     <message>
         <source>Right Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt droite</translation>
     </message>
     <message>
         <source>L Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton gauche</translation>
     </message>
     <message>
         <source>R Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton droit</translation>
     </message>
     <message>
         <source>M Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton central</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton 5</translation>
     </message>
 </context>
 <context>
@@ -362,23 +362,24 @@ Il se trouve ici&#xa0;:
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du clavier non enregistrés</translation>
     </message>
     <message>
         <source>%1
 Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Monitor les réécrira lors de son prochain enregistrement ; libérez de l'espace ou corrigez les droits du dossier.</translation>
     </message>
     <message>
         <source>Program key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche de programme %1</translation>
     </message>
 </context>
 <context>
     <name>MonitorHost</name>
     <message>
         <source>Per-game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils par jeu</translation>
     </message>
 </context>
 <context>
@@ -426,67 +427,67 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <name>ProfileFiles</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n'existe pas.</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas un fichier.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas un fichier de profil : il dépasse %2 Mo (un fichier de profil fait environ 33 Ko).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier : %1.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas un fichier de profil : il est vide.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it has no [Setting] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas un fichier de profil : il n'a pas de section [Setting].</translation>
     </message>
     <message>
         <source>%1 is a damaged profile file: its block %2 does not check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un fichier de profil endommagé : son bloc %2 est incorrect.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas un fichier de profil : il ne contient aucun des blocs de touches d'un profil.</translation>
     </message>
     <message>
         <source>%1 is refused: it holds %2 more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est refusé : il contient %2 plus d'une fois.</translation>
     </message>
     <message>
         <source>%1: missing (a profile file holds every setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : absent (un fichier de profil contient tous les paramètres)</translation>
     </message>
     <message>
         <source>%1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est refusé : %2.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rien n'a été importé.</translation>
     </message>
     <message>
         <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le fichier de profil dans le dossier des paramètres %1. Vérifiez que vous pouvez y écrire et que le disque n'est pas plein. Rien n'a été importé.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire le profil dans %1 (%2). Le fichier existant reste inchangé.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire le profil dans %1 (%2).</translation>
     </message>
     <message>
         <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil a été exporté vers %1, mais sa copie %2 et son nom dans config.ini n'ont pas pu être entièrement écrits.</translation>
     </message>
 </context>
 <context>
@@ -558,81 +559,83 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <name>SessionNotices</name>
     <message>
         <source>current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>profil actuel</translation>
     </message>
     <message>
         <source>key assignments of the standard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>affectation des touches standard</translation>
     </message>
     <message>
         <source>Windows-key lock and other switches</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillage de la touche Windows et autres options</translation>
     </message>
     <message>
         <source>programmable-key assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>affectation des touches programmables</translation>
     </message>
     <message>
         <source>macros</source>
-        <translation type="unfinished"></translation>
+        <translation>macros</translation>
     </message>
     <message>
         <source>lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>éclairage</translation>
     </message>
     <message>
         <source>polling rate</source>
-        <translation type="unfinished"></translation>
+        <translation>fréquence d'interrogation</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>autres paramètres</translation>
     </message>
     <message>
         <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été enregistrés, mais ils n'ont pas pu être envoyés au clavier car le programme Monitor n'est pas en cours d'exécution. Démarrez Monitor et appliquez à nouveau pour modifier le clavier.</translation>
     </message>
     <message>
         <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas été enregistrés et n'ont pas pu être envoyés au clavier car le programme Monitor n'est pas en cours d'exécution. Démarrez Monitor et appliquez à nouveau pour modifier le clavier.</translation>
     </message>
     <message>
         <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été enregistrés, mais aucun clavier n'est connecté : le clavier ne les a donc pas reçus. Connectez-le et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas été enregistrés et aucun clavier n'est connecté : le clavier ne les a donc pas reçus. Connectez-le et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été enregistrés, mais Monitor n'a pas confirmé que le clavier les a reçus. Vérifiez que Monitor est en cours d'exécution et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas été enregistrés et Monitor n'a pas confirmé que le clavier les a reçus. Vérifiez que Monitor est en cours d'exécution et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier a refusé certaines modifications. Elles restent marquées ; Appliquer les renvoie.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier a refusé certaines modifications : %1. Elles restent marquées ; Appliquer les renvoie.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier. Elle reste inchangée : les macros lisibles sont affichées, et les macros enregistrées ou modifiées maintenant n'y seront pas enregistrées tant qu'elle ne sera pas réparée ou supprimée.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier : %2. Elle reste inchangée : les macros lisibles sont affichées, et les macros enregistrées ou modifiées maintenant n'y seront pas enregistrées tant qu'elle ne sera pas réparée ou supprimée.</translation>
     </message>
     <message>
         <source>The settings could not be saved:
 %1
 They stay marked as changed: once the problem is solved, apply again to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer les paramètres :
+%1
+Ils restent marqués comme modifiés : une fois le problème résolu, appliquez à nouveau pour les enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -646,789 +649,789 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>SkinAdvanced</name>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>AVANCÉ</translation>
     </message>
     <message>
         <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du profil actuel. Ils sont envoyés au clavier quand vous cliquez sur APPLIQUER ou OK.</translation>
     </message>
     <message>
         <source>POLLING RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>FRÉQUENCE D'INTERROGATION</translation>
     </message>
     <message>
         <source>How often the keyboard reports to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence à laquelle le clavier communique avec l'ordinateur.</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCLAIRAGE</translation>
     </message>
     <message>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFET</translation>
     </message>
     <message>
         <source>COLOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>COULEUR</translation>
     </message>
     <message>
         <source>WINDOWS KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE WINDOWS</translation>
     </message>
     <message>
         <source>Lock it so that it cannot throw you out of a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillez-la pour qu'elle ne vous fasse pas sortir d'un jeu.</translation>
     </message>
     <message>
         <source>POWER SAVING</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCONOMIE D'ÉNERGIE</translation>
     </message>
     <message>
         <source>Lets the keyboard save power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet au clavier d'économiser l'énergie quand il est inactif.</translation>
     </message>
     <message>
         <source>125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>Report 125 times a second (8 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>125 rapports par seconde (8 ms).</translation>
     </message>
     <message>
         <source>500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>Report 500 times a second (2 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>500 rapports par seconde (2 ms).</translation>
     </message>
     <message>
         <source>1000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Report 1000 times a second (1 ms): the quickest response.</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 rapports par seconde (1 ms) : la réponse la plus rapide.</translation>
     </message>
     <message>
         <source>Lighting effect of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d'éclairage du clavier. Cliquez pour en choisir un autre.</translation>
     </message>
     <message>
         <source>Lighting colour of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d'éclairage du clavier. Cliquez pour en choisir une autre.</translation>
     </message>
     <message>
         <source>ENABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTIVÉE</translation>
     </message>
     <message>
         <source>The Windows keys work as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches Windows fonctionnent normalement.</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>VERROUILLÉE</translation>
     </message>
     <message>
         <source>The Windows keys are locked while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches Windows sont verrouillées pendant le jeu.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>Power saving is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'économie d'énergie est désactivée.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>The keyboard saves power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier économise l'énergie quand il est inactif.</translation>
     </message>
 </context>
 <context>
     <name>SkinKeyMapping</name>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>AFFECTATION DES TOUCHES</translation>
     </message>
     <message>
         <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une touche pour qu'elle envoie une autre touche ou une fonction de souris. Les touches réaffectées restent allumées.</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>VERR NUM</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>VERR MAJ</translation>
     </message>
     <message>
         <source>SCROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉFIL</translation>
     </message>
     <message>
         <source>Remapped key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche réaffectée</translation>
     </message>
     <message>
         <source>Default key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche par défaut</translation>
     </message>
     <message>
         <source>%1 key. Click to make it send another key or a mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %1. Cliquez pour qu'elle envoie une autre touche ou une fonction de souris.</translation>
     </message>
 </context>
 <context>
     <name>SkinLaunchProgram</name>
     <message>
         <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMME À LANCER À L'APPUI SUR LA TOUCHE</translation>
     </message>
     <message>
         <source>Path of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du programme.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>PARCOURIR...</translation>
     </message>
     <message>
         <source>Choose the program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le programme dans une boîte de dialogue.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser ce programme.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la touche inchangée.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la touche inchangée et fermer.</translation>
     </message>
     <message>
         <source>LAUNCH PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>LANCER UN PROGRAMME</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroKeys</name>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHES MACRO</translation>
     </message>
     <message>
         <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une touche pour lui attribuer : macro, combinaison de touches, programme, fonction multimédia ou bouton de la souris.</translation>
     </message>
     <message>
         <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>G9 à G14 sont les touches multimédia : la page Touches multimédia montre ces mêmes six touches.</translation>
     </message>
     <message>
         <source>Programmable key G%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche programmable G%1. Cliquez pour choisir son action.</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroManager</name>
     <message>
         <source>MACROS</source>
-        <translation type="unfinished"></translation>
+        <translation>MACROS</translation>
     </message>
     <message>
         <source>EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉVÉNEMENTS</translation>
     </message>
     <message>
         <source>TIMES</source>
-        <translation type="unfinished"></translation>
+        <translation>FOIS</translation>
     </message>
     <message>
         <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit dans la liste des événements : enregistrer avant ou après une étape ; insérer des délais et des boutons de la souris ; modifier ou supprimer.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les modifications de la bibliothèque de macros.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Discard the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner les modifications de la bibliothèque de macros.</translation>
     </message>
     <message>
         <source>Discard the changes and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner les modifications et fermer.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NOUVELLE</translation>
     </message>
     <message>
         <source>Create a new macro and name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle macro et la nommer.</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER</translation>
     </message>
     <message>
         <source>Delete the selected macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la macro sélectionnée.</translation>
     </message>
     <message>
         <source>Macros of the library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macros de la bibliothèque.</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER</translation>
     </message>
     <message>
         <source>Record the keys you press into the selected macro. Click again to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les touches pressées dans la macro sélectionnée. Cliquez à nouveau pour arrêter.</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>AVEC DÉLAIS</translation>
     </message>
     <message>
         <source>Record the pauses between the keys as delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les pauses entre les touches comme délais.</translation>
     </message>
     <message>
         <source>REPEAT</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTER</translation>
     </message>
     <message>
         <source>Play the macro more than once each time the key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la macro plusieurs fois à chaque appui sur la touche.</translation>
     </message>
     <message>
         <source>How many times the macro plays (1-255).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fois que la macro est jouée (1-255).</translation>
     </message>
     <message>
         <source>Steps of the selected macro. Right-click for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes de la macro sélectionnée. Clic droit pour plus d'options.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTIONNAIRE DE MACROS</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊTER</translation>
     </message>
 </context>
 <context>
     <name>SkinMain</name>
     <message>
         <source>GAMING KEYBOARD CONTROL CENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>CENTRE DE CONTRÔLE DU CLAVIER DE JEU</translation>
     </message>
     <message>
         <source>PROFILES</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILS</translation>
     </message>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>AFFECTATION DES TOUCHES</translation>
     </message>
     <message>
         <source>Remap the standard keys of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaffecter les touches standard du clavier.</translation>
     </message>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHES MACRO</translation>
     </message>
     <message>
         <source>Give the programmable keys macros and functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer des macros et des fonctions aux touches programmables.</translation>
     </message>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHES MULTIMÉDIA</translation>
     </message>
     <message>
         <source>Give the media keys their functions and choose the media player they control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions des touches multimédia et lecteur qu'elles commandent.</translation>
     </message>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>AVANCÉ</translation>
     </message>
     <message>
         <source>Polling rate; lighting; Windows key lock and power saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d'interrogation ; éclairage ; verrouillage de la touche Windows et économie d'énergie.</translation>
     </message>
     <message>
         <source>Orvyn Vantor gaming keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier de jeu Orvyn Vantor.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NOUVEAU</translation>
     </message>
     <message>
         <source>Start the current profile afresh with a new name and game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser le profil actuel avec un nouveau nom et un nouveau programme de jeu.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER</translation>
     </message>
     <message>
         <source>Load a profile file into the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de profil dans le profil actuel.</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTER</translation>
     </message>
     <message>
         <source>Save the current profile to a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil actuel dans un fichier de profil.</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIER</translation>
     </message>
     <message>
         <source>Change the name and the game program of the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nom et le programme de jeu du profil actuel.</translation>
     </message>
     <message>
         <source>PROFILE 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 1</translation>
     </message>
     <message>
         <source>Show and edit profile 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et modifier le profil 1.</translation>
     </message>
     <message>
         <source>PROFILE 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 2</translation>
     </message>
     <message>
         <source>Show and edit profile 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et modifier le profil 2.</translation>
     </message>
     <message>
         <source>PROFILE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 3</translation>
     </message>
     <message>
         <source>Show and edit profile 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et modifier le profil 3.</translation>
     </message>
     <message>
         <source>PROFILE 4</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 4</translation>
     </message>
     <message>
         <source>Show and edit profile 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et modifier le profil 4.</translation>
     </message>
     <message>
         <source>PROFILE 5</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 5</translation>
     </message>
     <message>
         <source>Show and edit profile 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et modifier le profil 5.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTION DES MACROS</translation>
     </message>
     <message>
         <source>Record and edit the macros of the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et modifier les macros de la bibliothèque de macros.</translation>
     </message>
     <message>
         <source>Minimize the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire la fenêtre.</translation>
     </message>
     <message>
         <source>Close without applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans appliquer les modifications.</translation>
     </message>
     <message>
         <source>Open the user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le manuel d'utilisation.</translation>
     </message>
     <message>
         <source>Visit the Orvyn Vantor web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter la page Web d'Orvyn Vantor.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les modifications au clavier et fermer.</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLIQUER</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les modifications au clavier.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉGLAGES D'USINE</translation>
     </message>
     <message>
         <source>Restore the factory settings of all five profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages d'usine des cinq profils.</translation>
     </message>
 </context>
 <context>
     <name>SkinMediaKeys</name>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHES MULTIMÉDIA</translation>
     </message>
     <message>
         <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une touche multimédia pour choisir sa fonction. Les touches multimédia commandent le lecteur choisi à droite.</translation>
     </message>
     <message>
         <source>KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHES</translation>
     </message>
     <message>
         <source>MEDIA PLAYER</source>
-        <translation type="unfinished"></translation>
+        <translation>LECTEUR MULTIMÉDIA</translation>
     </message>
     <message>
         <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1 à M6 sont les touches G9 à G14 de la page Touches macro.</translation>
     </message>
     <message>
         <source>The media keys control this player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches multimédia commandent ce lecteur :</translation>
     </message>
     <message>
         <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches lecture, pause, arrêt et piste vont au lecteur choisi quand il est en cours d'exécution.</translation>
     </message>
     <message>
         <source>Media key M%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche multimédia M%1. Cliquez pour choisir son action.</translation>
     </message>
     <message>
         <source>The media player that the media keys control. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur multimédia que commandent les touches multimédia. Cliquez pour en choisir un autre.</translation>
     </message>
 </context>
 <context>
     <name>SkinProfile</name>
     <message>
         <source>PROFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM DU PROFIL</translation>
     </message>
     <message>
         <source>GAME PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMME DU JEU</translation>
     </message>
     <message>
         <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnu au seul nom de fichier (comme game.exe) : quand il passe au premier plan, ce profil est utilisé.</translation>
     </message>
     <message>
         <source>Name of the profile (20 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du profil (20 caractères).</translation>
     </message>
     <message>
         <source>The game: a program of this file name in front selects this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu : un programme de ce nom de fichier au premier plan sélectionne ce profil.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>PARCOURIR...</translation>
     </message>
     <message>
         <source>Choose the game program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le programme du jeu dans une boîte de dialogue.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the name and the game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le nom et le programme du jeu.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Leave the profile as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser le profil inchangé.</translation>
     </message>
     <message>
         <source>Leave the profile as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser le profil inchangé et fermer.</translation>
     </message>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL</translation>
     </message>
 </context>
 <context>
     <name>SkinShortcut</name>
     <message>
         <source>PRESS THE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPUYEZ SUR LA TOUCHE</translation>
     </message>
     <message>
         <source>WITH</source>
-        <translation type="unfinished"></translation>
+        <translation>AVEC</translation>
     </message>
     <message>
         <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque touche est enregistrée ; maintenez Ctrl, Maj, Alt ou Win avec elle pour une combinaison. Entrée 1 s : OK ; Échap 1 s : annuler.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this key combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser cette combinaison de touches.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la touche inchangée.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la touche inchangée et fermer.</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>AUCUN</translation>
     </message>
     <message>
         <source>The key alone without a modifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche seule sans modificateur.</translation>
     </message>
     <message>
         <source>CTRL</source>
-        <translation type="unfinished"></translation>
+        <translation>CTRL</translation>
     </message>
     <message>
         <source>Hold Ctrl with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir Ctrl avec la touche.</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>Hold Shift with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir Maj avec la touche.</translation>
     </message>
     <message>
         <source>ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT</translation>
     </message>
     <message>
         <source>Hold Alt with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir Alt avec la touche.</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Hold the Windows key with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir la touche Windows avec la touche.</translation>
     </message>
     <message>
         <source>The key of the combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche de la combinaison.</translation>
     </message>
     <message>
         <source>KEY COMBINATION</source>
-        <translation type="unfinished"></translation>
+        <translation>COMBINAISON DE TOUCHES</translation>
     </message>
 </context>
 <context>
     <name>SkinSwapKey</name>
     <message>
         <source>THIS KEY NOW SENDS</source>
-        <translation type="unfinished"></translation>
+        <translation>CETTE TOUCHE ENVOIE MAINTENANT</translation>
     </message>
     <message>
         <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE : appuyez sur la touche à envoyer. SOURIS : choisissez une fonction de souris. Entrée 1 s : OK ; Échap 1 s : annuler.</translation>
     </message>
     <message>
         <source>The key it will send.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche qu'elle enverra.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Remap the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaffecter la touche.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la touche inchangée.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la touche inchangée et fermer.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>PAR DÉFAUT</translation>
     </message>
     <message>
         <source>Give the key back its own function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendre à la touche sa propre fonction.</translation>
     </message>
     <message>
         <source>Choose the mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la fonction de souris.</translation>
     </message>
     <message>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE</translation>
     </message>
     <message>
         <source>The key sends another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche envoie une autre touche.</translation>
     </message>
     <message>
         <source>MOUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURIS</translation>
     </message>
     <message>
         <source>The key acts as a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche agit comme un bouton de la souris.</translation>
     </message>
     <message>
         <source>SWAP KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉAFFECTER LA TOUCHE</translation>
     </message>
 </context>
 <context>
     <name>SkinWarnings</name>
     <message>
         <source>DELETE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER LA MACRO</translation>
     </message>
     <message>
         <source>Delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la macro sélectionnée ?</translation>
     </message>
     <message>
         <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est retirée de la bibliothèque de macros. Annuler dans le gestionnaire de macros la rétablit.</translation>
     </message>
     <message>
         <source>Delete the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la macro.</translation>
     </message>
     <message>
         <source>Keep the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la macro.</translation>
     </message>
     <message>
         <source>NO MACRO SELECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>AUCUNE MACRO SÉLECTIONNÉE</translation>
     </message>
     <message>
         <source>Select a macro first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d'abord une macro.</translation>
     </message>
     <message>
         <source>Choose a macro in the list or create one with NEW.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une macro dans la liste ou créez-en une avec NOUVELLE.</translation>
     </message>
     <message>
         <source>Close this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer ce message.</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉGLAGES D'USINE</translation>
     </message>
     <message>
         <source>Restore the factory settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages d'usine ?</translation>
     </message>
     <message>
         <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cinq profils reprennent leurs valeurs par défaut et sont aussitôt envoyés au clavier.</translation>
     </message>
     <message>
         <source>Restore the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages d'usine.</translation>
     </message>
     <message>
         <source>Keep the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les paramètres actuels.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
 </context>
 <context>
@@ -1450,15 +1453,15 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>UserManual</name>
     <message>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel d'utilisation</translation>
     </message>
     <message>
         <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils, touches, macros et éclairage du clavier, configurés depuis le bureau Linux</translation>
     </message>
     <message>
         <source>The chapters that follow are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chapitres suivants sont en anglais.</translation>
     </message>
 </context>
 <context>
@@ -1811,199 +1814,199 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>unknown field</source>
-        <translation type="unfinished"></translation>
+        <translation>champ inconnu</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>absent</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre entier attendu</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors limites (%2 à %3)</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>texte attendu</translation>
     </message>
     <message>
         <source>longer than the %1 bytes the profile holds</source>
-        <translation type="unfinished"></translation>
+        <translation>dépasse les %1 octets que peut contenir le profil</translation>
     </message>
     <message>
         <source>contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un caractère NUL</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>objet attendu</translation>
     </message>
     <message>
         <source>expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>liste attendue</translation>
     </message>
     <message>
         <source>%1 steps; a key holds at most 50</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 étapes ; une touche en contient au plus 50</translation>
     </message>
     <message>
         <source>%1 keys; a profile has 15 (G1-G15)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 touches ; un profil en a 15 (G1-G15)</translation>
     </message>
     <message>
         <source>expected one of G1-G15</source>
-        <translation type="unfinished"></translation>
+        <translation>l'une des touches G1-G15 attendue</translation>
     </message>
     <message>
         <source>named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>nommé deux fois</translation>
     </message>
     <message>
         <source>missing (type 3 is a macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (le type 3 est une macro)</translation>
     </message>
     <message>
         <source>given, but only a macro key (type 3) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>indiqué, mais seule une touche macro (type 3) en a un</translation>
     </message>
     <message>
         <source>missing (type 11 starts a program)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (le type 11 lance un programme)</translation>
     </message>
     <message>
         <source>given, but only a program key (type 11) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>indiqué, mais seule une touche de programme (type 11) en a un</translation>
     </message>
     <message>
         <source>position %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la position %1 est indiquée deux fois</translation>
     </message>
     <message>
         <source>not valid JSON at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON non valide à l'octet %1 : %2</translation>
     </message>
     <message>
         <source>expected a JSON object at the top</source>
-        <translation type="unfinished"></translation>
+        <translation>objet JSON attendu au niveau supérieur</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : indiqué plus d'une fois</translation>
     </message>
     <message>
         <source>format: expected &quot;%1&quot; (not a profile document)</source>
-        <translation type="unfinished"></translation>
+        <translation>format : « %1 » attendu (ce n'est pas un document de profil)</translation>
     </message>
     <message>
         <source>this vantorctl reads version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce vantorctl lit la version %1</translation>
     </message>
     <message>
         <source>%1 values; a profile has 6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs ; un profil en a 6</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Profile %1: %2  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 : %2  (actuel)</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 : %2</translation>
     </message>
     <message>
         <source>Game program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme du jeu :</translation>
     </message>
     <message>
         <source>Lighting effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d'éclairage :</translation>
     </message>
     <message>
         <source>Lighting colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d'éclairage :</translation>
     </message>
     <message>
         <source>Polling rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d'interrogation :</translation>
     </message>
     <message>
         <source>Windows-key lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage de la touche Windows :</translation>
     </message>
     <message>
         <source>Power saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie d'énergie :</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches :</translation>
     </message>
     <message>
         <source>Remapped standard keys: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches standard réaffectées : aucune</translation>
     </message>
     <message>
         <source>Remapped standard keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches standard réaffectées :</translation>
     </message>
     <message>
         <source>unknown (Monitor is not running)</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu (Monitor n'est pas en cours d'exécution)</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connecté</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non connecté</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor :</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours d'exécution</translation>
     </message>
     <message>
         <source>not running</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier :</translation>
     </message>
     <message>
         <source>Firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrologiciel :</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil :</translation>
     </message>
     <message>
         <source>Option:</source>
-        <translation type="unfinished"></translation>
+        <translation>Option :</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvert</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>non ouvert</translation>
     </message>
 </context>
 </TS>
