@@ -39,46 +39,46 @@
     <name>ConnectionStatus</name>
     <message>
         <source>Keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado conectado</translation>
     </message>
     <message>
         <source>No keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún teclado conectado</translation>
     </message>
     <message>
         <source>Starting Monitor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando Monitor...</translation>
     </message>
     <message>
         <source>Monitor is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor no se está ejecutando</translation>
     </message>
     <message>
         <source>Saved to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en el teclado</translation>
     </message>
     <message>
         <source>Saved; the keyboard is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado; el teclado no está conectado</translation>
     </message>
 </context>
 <context>
     <name>DeviceAccessNotice</name>
     <message>
         <source>The keyboard is connected but cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado está conectado, pero no se puede abrir</translation>
     </message>
     <message>
         <source>The keyboard is connected, but this user may not use it</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado está conectado, pero este usuario no puede usarlo</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla udev %1 está instalada: desconecte y vuelva a conectar el teclado, o ejecute: sudo udevadm trigger. Si el teclado tiene otros identificadores distintos de [Device] en config.ini, indíquelos también en la regla.</translation>
     </message>
     <message>
         <source>Install the udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale la regla udev: %1</translation>
     </message>
 </context>
 <context>
@@ -114,11 +114,11 @@ Se encuentra en:
     <name>ForegroundChoice</name>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>los perfiles por juego en GNOME necesitan la extensión que indica qué ventana está en primer plano: ejecute «gnome-extensions enable %1» e inicie Monitor de nuevo; hasta entonces solo cambian el perfil los juegos que se ejecutan a través de XWayland</translation>
     </message>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
-        <translation type="unfinished"></translation>
+        <translation>los perfiles por juego en GNOME necesitan la extensión que indica qué ventana está en primer plano: ejecute «gnome-extensions enable %1» e inicie Monitor de nuevo</translation>
     </message>
 </context>
 <context>
@@ -132,211 +132,211 @@ Se encuentra en:
     <name>KeyName</name>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>PrtSc</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr Pant</translation>
     </message>
     <message>
         <source>ScrLk</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Despl</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Mayús</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Supr</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>PgUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Re Pág</translation>
     </message>
     <message>
         <source>PgDn</source>
-        <translation type="unfinished"></translation>
+        <translation>Av Pág</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Num</translation>
     </message>
     <message>
         <source>BackSpace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
     <message>
         <source>CapsLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Mayús</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Page UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Re Pág</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Av Pág</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr Pant</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supr</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Left Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows izquierda</translation>
     </message>
     <message>
         <source>Right Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows derecha</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>(Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Intro)</translation>
     </message>
     <message>
         <source>Numlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Num</translation>
     </message>
     <message>
         <source>ScrollLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Despl</translation>
     </message>
     <message>
         <source>Left Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús izquierda</translation>
     </message>
     <message>
         <source>Right Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús derecha</translation>
     </message>
     <message>
         <source>Left Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl izquierda</translation>
     </message>
     <message>
         <source>Right Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl derecha</translation>
     </message>
     <message>
         <source>Left Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt izquierda</translation>
     </message>
     <message>
         <source>Right Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt derecha</translation>
     </message>
     <message>
         <source>L Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón izquierdo</translation>
     </message>
     <message>
         <source>R Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón derecho</translation>
     </message>
     <message>
         <source>M Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón central</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 5</translation>
     </message>
 </context>
 <context>
@@ -362,23 +362,24 @@ Se encuentra en:
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del teclado no guardados</translation>
     </message>
     <message>
         <source>%1
 Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Monitor los volverá a escribir en su próximo guardado; libere espacio o corrija los permisos de la carpeta.</translation>
     </message>
     <message>
         <source>Program key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de programa %1</translation>
     </message>
 </context>
 <context>
     <name>MonitorHost</name>
     <message>
         <source>Per-game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles por juego</translation>
     </message>
 </context>
 <context>
@@ -426,67 +427,67 @@ Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a ini
     <name>ProfileFiles</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no existe.</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de perfil: ocupa más de %2 MB (un archivo de perfil ocupa unos 33 KB).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de perfil: está vacío.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it has no [Setting] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de perfil: no tiene sección [Setting].</translation>
     </message>
     <message>
         <source>%1 is a damaged profile file: its block %2 does not check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un archivo de perfil dañado: su bloque %2 no es correcto.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de perfil: no contiene ninguno de los bloques de teclas de un perfil.</translation>
     </message>
     <message>
         <source>%1 is refused: it holds %2 more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se rechaza: contiene %2 más de una vez.</translation>
     </message>
     <message>
         <source>%1: missing (a profile file holds every setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falta (un archivo de perfil contiene todos los ajustes)</translation>
     </message>
     <message>
         <source>%1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se rechaza: %2.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se importó nada.</translation>
     </message>
     <message>
         <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el archivo de perfil en la carpeta de ajustes %1. Compruebe que puede escribir en ella y que el disco no está lleno. No se importó nada.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el perfil en %1 (%2). El archivo que había queda como estaba.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el perfil en %1 (%2).</translation>
     </message>
     <message>
         <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil se exportó a %1, pero no se pudieron escribir del todo su copia %2 y su nombre en config.ini.</translation>
     </message>
 </context>
 <context>
@@ -558,81 +559,83 @@ Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a ini
     <name>SessionNotices</name>
     <message>
         <source>current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>perfil actual</translation>
     </message>
     <message>
         <source>key assignments of the standard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>asignación de las teclas estándar</translation>
     </message>
     <message>
         <source>Windows-key lock and other switches</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueo de la tecla Windows y otras opciones</translation>
     </message>
     <message>
         <source>programmable-key assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>asignación de las teclas programables</translation>
     </message>
     <message>
         <source>macros</source>
-        <translation type="unfinished"></translation>
+        <translation>macros</translation>
     </message>
     <message>
         <source>lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>iluminación</translation>
     </message>
     <message>
         <source>polling rate</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia de sondeo</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>otros ajustes</translation>
     </message>
     <message>
         <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes se guardaron, pero no se pudieron enviar al teclado porque el programa Monitor no se está ejecutando. Inicie Monitor y vuelva a aplicar para cambiar el teclado.</translation>
     </message>
     <message>
         <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes no se guardaron y no se pudieron enviar al teclado porque el programa Monitor no se está ejecutando. Inicie Monitor y vuelva a aplicar para cambiar el teclado.</translation>
     </message>
     <message>
         <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes se guardaron, pero no hay ningún teclado conectado, así que el teclado no los recibió. Conéctelo y vuelva a aplicar.</translation>
     </message>
     <message>
         <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes no se guardaron y no hay ningún teclado conectado, así que el teclado no los recibió. Conéctelo y vuelva a aplicar.</translation>
     </message>
     <message>
         <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes se guardaron, pero Monitor no confirmó que el teclado los recibiera. Compruebe que Monitor se está ejecutando y vuelva a aplicar.</translation>
     </message>
     <message>
         <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes no se guardaron y Monitor no confirmó que el teclado los recibiera. Compruebe que Monitor se está ejecutando y vuelva a aplicar.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado rechazó algunos cambios. Siguen marcados; Aplicar los envía de nuevo.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado rechazó algunos cambios: %1. Siguen marcados; Aplicar los envía de nuevo.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de macros %1 no se puede leer entera. Se deja como está: se muestran las macros que se pudieron leer, y las macros grabadas o cambiadas ahora no se guardan en ella hasta que se repare o se elimine.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de macros %1 no se puede leer entera: %2. Se deja como está: se muestran las macros que se pudieron leer, y las macros grabadas o cambiadas ahora no se guardan en ella hasta que se repare o se elimine.</translation>
     </message>
     <message>
         <source>The settings could not be saved:
 %1
 They stay marked as changed: once the problem is solved, apply again to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes:
+%1
+Siguen marcados como cambiados: cuando se resuelva el problema, vuelva a aplicar para guardarlos.</translation>
     </message>
 </context>
 <context>
@@ -646,789 +649,789 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>SkinAdvanced</name>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>AVANZADO</translation>
     </message>
     <message>
         <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del perfil actual. Llegan al teclado cuando pulsa APLICAR o ACEPTAR.</translation>
     </message>
     <message>
         <source>POLLING RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>FRECUENCIA DE SONDEO</translation>
     </message>
     <message>
         <source>How often the keyboard reports to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con qué frecuencia el teclado informa al ordenador.</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>ILUMINACIÓN</translation>
     </message>
     <message>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFECTO</translation>
     </message>
     <message>
         <source>COLOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLOR</translation>
     </message>
     <message>
         <source>WINDOWS KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLA WINDOWS</translation>
     </message>
     <message>
         <source>Lock it so that it cannot throw you out of a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquéela para que no le saque de un juego.</translation>
     </message>
     <message>
         <source>POWER SAVING</source>
-        <translation type="unfinished"></translation>
+        <translation>AHORRO DE ENERGÍA</translation>
     </message>
     <message>
         <source>Lets the keyboard save power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permite al teclado ahorrar energía cuando está inactivo.</translation>
     </message>
     <message>
         <source>125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>Report 125 times a second (8 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>125 informes por segundo (8 ms).</translation>
     </message>
     <message>
         <source>500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>Report 500 times a second (2 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>500 informes por segundo (2 ms).</translation>
     </message>
     <message>
         <source>1000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Report 1000 times a second (1 ms): the quickest response.</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 informes por segundo (1 ms): la respuesta más rápida.</translation>
     </message>
     <message>
         <source>Lighting effect of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de iluminación del teclado. Haga clic para elegir otro.</translation>
     </message>
     <message>
         <source>Lighting colour of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de iluminación del teclado. Haga clic para elegir otro.</translation>
     </message>
     <message>
         <source>ENABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTIVADA</translation>
     </message>
     <message>
         <source>The Windows keys work as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas Windows funcionan como siempre.</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>BLOQUEADA</translation>
     </message>
     <message>
         <source>The Windows keys are locked while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas Windows están bloqueadas mientras juega.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>Power saving is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ahorro de energía está desactivado.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>The keyboard saves power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado ahorra energía cuando está inactivo.</translation>
     </message>
 </context>
 <context>
     <name>SkinKeyMapping</name>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>ASIGNACIÓN DE TECLAS</translation>
     </message>
     <message>
         <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en una tecla para que envíe otra tecla o una función del ratón. Las teclas reasignadas quedan iluminadas.</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>BLOQ NUM</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>BLOQ MAYÚS</translation>
     </message>
     <message>
         <source>SCROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>BLOQ DESPL</translation>
     </message>
     <message>
         <source>Remapped key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla reasignada</translation>
     </message>
     <message>
         <source>Default key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla por defecto</translation>
     </message>
     <message>
         <source>%1 key. Click to make it send another key or a mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %1. Haga clic para que envíe otra tecla o una función del ratón.</translation>
     </message>
 </context>
 <context>
     <name>SkinLaunchProgram</name>
     <message>
         <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMA QUE SE INICIA AL PULSAR LA TECLA</translation>
     </message>
     <message>
         <source>Path of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta del programa.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>EXAMINAR...</translation>
     </message>
     <message>
         <source>Choose the program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el programa en un diálogo de archivos.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>Use this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar este programa.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la tecla como estaba.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la tecla como estaba y cerrar.</translation>
     </message>
     <message>
         <source>LAUNCH PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR PROGRAMA</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroKeys</name>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLAS DE MACRO</translation>
     </message>
     <message>
         <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en una tecla para darle una macro, una combinación de teclas, un programa, una función multimedia o un botón del ratón.</translation>
     </message>
     <message>
         <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>G9 a G14 son las teclas multimedia: la página Teclas multimedia muestra esas mismas seis teclas.</translation>
     </message>
     <message>
         <source>Programmable key G%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla programable G%1. Haga clic para elegir su función.</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroManager</name>
     <message>
         <source>MACROS</source>
-        <translation type="unfinished"></translation>
+        <translation>MACROS</translation>
     </message>
     <message>
         <source>EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>EVENTOS</translation>
     </message>
     <message>
         <source>TIMES</source>
-        <translation type="unfinished"></translation>
+        <translation>VECES</translation>
     </message>
     <message>
         <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho en la lista de eventos: grabar antes o después de un paso; insertar retardos y botones del ratón; editar o eliminar.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>Keep the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar los cambios de la biblioteca de macros.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Discard the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar los cambios de la biblioteca de macros.</translation>
     </message>
     <message>
         <source>Discard the changes and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar los cambios y cerrar.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NUEVA</translation>
     </message>
     <message>
         <source>Create a new macro and name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una macro nueva y darle nombre.</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>ELIMINAR</translation>
     </message>
     <message>
         <source>Delete the selected macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la macro seleccionada.</translation>
     </message>
     <message>
         <source>Macros of the library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macros de la biblioteca.</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>GRABAR</translation>
     </message>
     <message>
         <source>Record the keys you press into the selected macro. Click again to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar las teclas que pulse en la macro seleccionada. Haga clic de nuevo para parar.</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>CON RETARDOS</translation>
     </message>
     <message>
         <source>Record the pauses between the keys as delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar las pausas entre las teclas como retardos.</translation>
     </message>
     <message>
         <source>REPEAT</source>
-        <translation type="unfinished"></translation>
+        <translation>REPETIR</translation>
     </message>
     <message>
         <source>Play the macro more than once each time the key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir la macro más de una vez cada vez que se pulsa la tecla.</translation>
     </message>
     <message>
         <source>How many times the macro plays (1-255).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas veces se reproduce la macro (1-255).</translation>
     </message>
     <message>
         <source>Steps of the selected macro. Right-click for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos de la macro seleccionada. Clic derecho para más opciones.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTOR DE MACROS</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAR</translation>
     </message>
 </context>
 <context>
     <name>SkinMain</name>
     <message>
         <source>GAMING KEYBOARD CONTROL CENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>CENTRO DE CONTROL DEL TECLADO GAMING</translation>
     </message>
     <message>
         <source>PROFILES</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFILES</translation>
     </message>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>ASIGNACIÓN DE TECLAS</translation>
     </message>
     <message>
         <source>Remap the standard keys of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reasignar las teclas estándar del teclado.</translation>
     </message>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLAS DE MACRO</translation>
     </message>
     <message>
         <source>Give the programmable keys macros and functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar macros y funciones a las teclas programables.</translation>
     </message>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLAS MULTIMEDIA</translation>
     </message>
     <message>
         <source>Give the media keys their functions and choose the media player they control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones de las teclas multimedia y reproductor que controlan.</translation>
     </message>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>AVANZADO</translation>
     </message>
     <message>
         <source>Polling rate; lighting; Windows key lock and power saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de sondeo; iluminación; bloqueo de la tecla Windows y ahorro de energía.</translation>
     </message>
     <message>
         <source>Orvyn Vantor gaming keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado gaming Orvyn Vantor.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NUEVO</translation>
     </message>
     <message>
         <source>Start the current profile afresh with a new name and game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar de cero el perfil actual con un nombre y un programa de juego nuevos.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR</translation>
     </message>
     <message>
         <source>Load a profile file into the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar un archivo de perfil en el perfil actual.</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTAR</translation>
     </message>
     <message>
         <source>Save the current profile to a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el perfil actual en un archivo de perfil.</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITAR</translation>
     </message>
     <message>
         <source>Change the name and the game program of the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre y el programa de juego del perfil actual.</translation>
     </message>
     <message>
         <source>PROFILE 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL 1</translation>
     </message>
     <message>
         <source>Show and edit profile 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y editar el perfil 1.</translation>
     </message>
     <message>
         <source>PROFILE 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL 2</translation>
     </message>
     <message>
         <source>Show and edit profile 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y editar el perfil 2.</translation>
     </message>
     <message>
         <source>PROFILE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL 3</translation>
     </message>
     <message>
         <source>Show and edit profile 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y editar el perfil 3.</translation>
     </message>
     <message>
         <source>PROFILE 4</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL 4</translation>
     </message>
     <message>
         <source>Show and edit profile 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y editar el perfil 4.</translation>
     </message>
     <message>
         <source>PROFILE 5</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL 5</translation>
     </message>
     <message>
         <source>Show and edit profile 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y editar el perfil 5.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTOR DE MACROS</translation>
     </message>
     <message>
         <source>Record and edit the macros of the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar y editar las macros de la biblioteca de macros.</translation>
     </message>
     <message>
         <source>Minimize the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar la ventana.</translation>
     </message>
     <message>
         <source>Close without applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin aplicar los cambios.</translation>
     </message>
     <message>
         <source>Open the user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el manual de usuario.</translation>
     </message>
     <message>
         <source>Visit the Orvyn Vantor web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar la página web de Orvyn Vantor.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar los cambios al teclado y cerrar.</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APLICAR</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar los cambios al teclado.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>VALORES DE FÁBRICA</translation>
     </message>
     <message>
         <source>Restore the factory settings of all five profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los valores de fábrica de los cinco perfiles.</translation>
     </message>
 </context>
 <context>
     <name>SkinMediaKeys</name>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLAS MULTIMEDIA</translation>
     </message>
     <message>
         <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en una tecla multimedia para elegir su función. Las teclas multimedia controlan el reproductor elegido a la derecha.</translation>
     </message>
     <message>
         <source>KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLAS</translation>
     </message>
     <message>
         <source>MEDIA PLAYER</source>
-        <translation type="unfinished"></translation>
+        <translation>REPRODUCTOR</translation>
     </message>
     <message>
         <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1 a M6 son las teclas G9 a G14 de la página Teclas de macro.</translation>
     </message>
     <message>
         <source>The media keys control this player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas multimedia controlan este reproductor:</translation>
     </message>
     <message>
         <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas de reproducir, pausa, parar y pista van al reproductor elegido cuando se está ejecutando.</translation>
     </message>
     <message>
         <source>Media key M%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla multimedia M%1. Haga clic para elegir su función.</translation>
     </message>
     <message>
         <source>The media player that the media keys control. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reproductor que controlan las teclas multimedia. Haga clic para elegir otro.</translation>
     </message>
 </context>
 <context>
     <name>SkinProfile</name>
     <message>
         <source>PROFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE DEL PERFIL</translation>
     </message>
     <message>
         <source>GAME PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMA DEL JUEGO</translation>
     </message>
     <message>
         <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo cuenta el nombre de archivo (como game.exe): cuando pasa a primer plano se usa este perfil.</translation>
     </message>
     <message>
         <source>Name of the profile (20 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del perfil (20 caracteres).</translation>
     </message>
     <message>
         <source>The game: a program of this file name in front selects this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego: un programa con este nombre de archivo en primer plano selecciona este perfil.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>EXAMINAR...</translation>
     </message>
     <message>
         <source>Choose the game program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el programa del juego en un diálogo de archivos.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>Keep the name and the game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el nombre y el programa del juego.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Leave the profile as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar el perfil como estaba.</translation>
     </message>
     <message>
         <source>Leave the profile as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar el perfil como estaba y cerrar.</translation>
     </message>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL</translation>
     </message>
 </context>
 <context>
     <name>SkinShortcut</name>
     <message>
         <source>PRESS THE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>PULSE LA TECLA</translation>
     </message>
     <message>
         <source>WITH</source>
-        <translation type="unfinished"></translation>
+        <translation>CON</translation>
     </message>
     <message>
         <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se graba cada tecla; mantenga Ctrl, Mayús, Alt o Win con ella para una combinación. Intro 1 s: aceptar; Esc 1 s: cancelar.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>Use this key combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar esta combinación de teclas.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la tecla como estaba.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la tecla como estaba y cerrar.</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NINGUNO</translation>
     </message>
     <message>
         <source>The key alone without a modifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla sola sin modificador.</translation>
     </message>
     <message>
         <source>CTRL</source>
-        <translation type="unfinished"></translation>
+        <translation>CTRL</translation>
     </message>
     <message>
         <source>Hold Ctrl with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener Ctrl con la tecla.</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>Hold Shift with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener Mayús con la tecla.</translation>
     </message>
     <message>
         <source>ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT</translation>
     </message>
     <message>
         <source>Hold Alt with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener Alt con la tecla.</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Hold the Windows key with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la tecla Windows con la tecla.</translation>
     </message>
     <message>
         <source>The key of the combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla de la combinación.</translation>
     </message>
     <message>
         <source>KEY COMBINATION</source>
-        <translation type="unfinished"></translation>
+        <translation>COMBINACIÓN DE TECLAS</translation>
     </message>
 </context>
 <context>
     <name>SkinSwapKey</name>
     <message>
         <source>THIS KEY NOW SENDS</source>
-        <translation type="unfinished"></translation>
+        <translation>ESTA TECLA ENVÍA AHORA</translation>
     </message>
     <message>
         <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLA: pulse la tecla que debe enviar. RATÓN: elija una función del ratón. Intro 1 s: aceptar; Esc 1 s: cancelar.</translation>
     </message>
     <message>
         <source>The key it will send.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla que enviará.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>Remap the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reasignar la tecla.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la tecla como estaba.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la tecla como estaba y cerrar.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>POR DEFECTO</translation>
     </message>
     <message>
         <source>Give the key back its own function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver a la tecla su propia función.</translation>
     </message>
     <message>
         <source>Choose the mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la función del ratón.</translation>
     </message>
     <message>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TECLA</translation>
     </message>
     <message>
         <source>The key sends another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla envía otra tecla.</translation>
     </message>
     <message>
         <source>MOUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>RATÓN</translation>
     </message>
     <message>
         <source>The key acts as a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla actúa como un botón del ratón.</translation>
     </message>
     <message>
         <source>SWAP KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>REASIGNAR TECLA</translation>
     </message>
 </context>
 <context>
     <name>SkinWarnings</name>
     <message>
         <source>DELETE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>ELIMINAR MACRO</translation>
     </message>
     <message>
         <source>Delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la macro seleccionada?</translation>
     </message>
     <message>
         <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se quita de la biblioteca de macros. Cancelar en el gestor de macros la recupera.</translation>
     </message>
     <message>
         <source>Delete the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la macro.</translation>
     </message>
     <message>
         <source>Keep the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la macro.</translation>
     </message>
     <message>
         <source>NO MACRO SELECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>NINGUNA MACRO SELECCIONADA</translation>
     </message>
     <message>
         <source>Select a macro first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero una macro.</translation>
     </message>
     <message>
         <source>Choose a macro in the list or create one with NEW.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una macro de la lista o cree una con NUEVA.</translation>
     </message>
     <message>
         <source>Close this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar este mensaje.</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>VALORES DE FÁBRICA</translation>
     </message>
     <message>
         <source>Restore the factory settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restaurar los valores de fábrica?</translation>
     </message>
     <message>
         <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cinco perfiles vuelven a sus valores por defecto y se envían al teclado de inmediato.</translation>
     </message>
     <message>
         <source>Restore the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los valores de fábrica.</translation>
     </message>
     <message>
         <source>Keep the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar los ajustes actuales.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
 </context>
 <context>
@@ -1450,15 +1453,15 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>UserManual</name>
     <message>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual de usuario</translation>
     </message>
     <message>
         <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles, teclas, macros e iluminación del teclado, configurados desde el escritorio Linux</translation>
     </message>
     <message>
         <source>The chapters that follow are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los capítulos siguientes están en inglés.</translation>
     </message>
 </context>
 <context>
@@ -1811,199 +1814,199 @@ Los nombres no distinguen mayúsculas de minúsculas; vantorctl functions los en
     </message>
     <message>
         <source>unknown field</source>
-        <translation type="unfinished"></translation>
+        <translation>campo desconocido</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número entero</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de rango (%2 a %3)</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un texto</translation>
     </message>
     <message>
         <source>longer than the %1 bytes the profile holds</source>
-        <translation type="unfinished"></translation>
+        <translation>más largo que los %1 bytes que admite el perfil</translation>
     </message>
     <message>
         <source>contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carácter NUL</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un objeto</translation>
     </message>
     <message>
         <source>expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba una lista</translation>
     </message>
     <message>
         <source>%1 steps; a key holds at most 50</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pasos; una tecla admite como máximo 50</translation>
     </message>
     <message>
         <source>%1 keys; a profile has 15 (G1-G15)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teclas; un perfil tiene 15 (G1-G15)</translation>
     </message>
     <message>
         <source>expected one of G1-G15</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba una de G1-G15</translation>
     </message>
     <message>
         <source>named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>nombrado dos veces</translation>
     </message>
     <message>
         <source>missing (type 3 is a macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (el tipo 3 es una macro)</translation>
     </message>
     <message>
         <source>given, but only a macro key (type 3) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>indicado, pero solo una tecla de macro (tipo 3) lo tiene</translation>
     </message>
     <message>
         <source>missing (type 11 starts a program)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (el tipo 11 inicia un programa)</translation>
     </message>
     <message>
         <source>given, but only a program key (type 11) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>indicado, pero solo una tecla de programa (tipo 11) lo tiene</translation>
     </message>
     <message>
         <source>position %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la posición %1 se indica dos veces</translation>
     </message>
     <message>
         <source>not valid JSON at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON no válido en el byte %1: %2</translation>
     </message>
     <message>
         <source>expected a JSON object at the top</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un objeto JSON en el nivel superior</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indicado más de una vez</translation>
     </message>
     <message>
         <source>format: expected &quot;%1&quot; (not a profile document)</source>
-        <translation type="unfinished"></translation>
+        <translation>format: se esperaba «%1» (no es un documento de perfil)</translation>
     </message>
     <message>
         <source>this vantorctl reads version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>este vantorctl lee la versión %1</translation>
     </message>
     <message>
         <source>%1 values; a profile has 6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valores; un perfil tiene 6</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>Profile %1: %2  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1: %2  (actual)</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1: %2</translation>
     </message>
     <message>
         <source>Game program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa del juego:</translation>
     </message>
     <message>
         <source>Lighting effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de iluminación:</translation>
     </message>
     <message>
         <source>Lighting colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de iluminación:</translation>
     </message>
     <message>
         <source>Polling rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de sondeo:</translation>
     </message>
     <message>
         <source>Windows-key lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de la tecla Windows:</translation>
     </message>
     <message>
         <source>Power saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro de energía:</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas:</translation>
     </message>
     <message>
         <source>Remapped standard keys: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas estándar reasignadas: ninguna</translation>
     </message>
     <message>
         <source>Remapped standard keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas estándar reasignadas:</translation>
     </message>
     <message>
         <source>unknown (Monitor is not running)</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido (Monitor no se está ejecutando)</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>conectado</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>no conectado</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor:</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>en ejecución</translation>
     </message>
     <message>
         <source>not running</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado:</translation>
     </message>
     <message>
         <source>Firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware:</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>Option:</source>
-        <translation type="unfinished"></translation>
+        <translation>Option:</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>abierto</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>no abierto</translation>
     </message>
 </context>
 </TS>
