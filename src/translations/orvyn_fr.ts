@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Monitor is not running</source>
-        <translation>Monitor n'est pas en cours d'exécution</translation>
+        <translation>Monitor n&apos;est pas en cours d&apos;exécution</translation>
     </message>
     <message>
         <source>Saved to the keyboard</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Saved; the keyboard is not connected</source>
-        <translation>Enregistré ; le clavier n'est pas connecté</translation>
+        <translation>Enregistré ; le clavier n&apos;est pas connecté</translation>
     </message>
 </context>
 <context>
@@ -70,11 +70,11 @@
     </message>
     <message>
         <source>The keyboard is connected, but this user may not use it</source>
-        <translation>Le clavier est connecté, mais cet utilisateur n'a pas le droit de l'utiliser</translation>
+        <translation>Le clavier est connecté, mais cet utilisateur n&apos;a pas le droit de l&apos;utiliser</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
-        <translation>La règle udev %1 est installée : débranchez puis rebranchez le clavier, ou exécutez : sudo udevadm trigger. Si le clavier a d'autres identifiants que [Device] dans config.ini, indiquez-les aussi dans la règle.</translation>
+        <translation>La règle udev %1 est installée : débranchez puis rebranchez le clavier, ou exécutez : sudo udevadm trigger. Si le clavier a d&apos;autres identifiants que [Device] dans config.ini, indiquez-les aussi dans la règle.</translation>
     </message>
     <message>
         <source>Install the udev rule: %1</source>
@@ -114,11 +114,11 @@ Il se trouve ici&#xa0;:
     <name>ForegroundChoice</name>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
-        <translation>les profils par jeu sous GNOME nécessitent l'extension qui indique quelle fenêtre est au premier plan : exécutez « gnome-extensions enable %1 » et redémarrez Monitor ; d'ici là, seuls les jeux exécutés via XWayland changent de profil</translation>
+        <translation>les profils par jeu sous GNOME nécessitent l&apos;extension qui indique quelle fenêtre est au premier plan : exécutez « gnome-extensions enable %1 » et redémarrez Monitor ; d&apos;ici là, seuls les jeux exécutés via XWayland changent de profil</translation>
     </message>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
-        <translation>les profils par jeu sous GNOME nécessitent l'extension qui indique quelle fenêtre est au premier plan : exécutez « gnome-extensions enable %1 » et redémarrez Monitor</translation>
+        <translation>les profils par jeu sous GNOME nécessitent l&apos;extension qui indique quelle fenêtre est au premier plan : exécutez « gnome-extensions enable %1 » et redémarrez Monitor</translation>
     </message>
 </context>
 <context>
@@ -368,7 +368,7 @@ Il se trouve ici&#xa0;:
         <source>%1
 Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
         <translation>%1
-Monitor les réécrira lors de son prochain enregistrement ; libérez de l'espace ou corrigez les droits du dossier.</translation>
+Monitor les réécrira lors de son prochain enregistrement ; libérez de l&apos;espace ou corrigez les droits du dossier.</translation>
     </message>
     <message>
         <source>Program key %1</source>
@@ -427,15 +427,15 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <name>ProfileFiles</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation>Le fichier %1 n'existe pas.</translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation>%1 n'est pas un fichier.</translation>
+        <translation>%1 n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
-        <translation>%1 n'est pas un fichier de profil : il dépasse %2 Mo (un fichier de profil fait environ 33 Ko).</translation>
+        <translation>%1 n&apos;est pas un fichier de profil : il dépasse %2 Mo (un fichier de profil fait environ 33 Ko).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
@@ -443,11 +443,11 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>%1 is not a profile file: it is empty.</source>
-        <translation>%1 n'est pas un fichier de profil : il est vide.</translation>
+        <translation>%1 n&apos;est pas un fichier de profil : il est vide.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it has no [Setting] section.</source>
-        <translation>%1 n'est pas un fichier de profil : il n'a pas de section [Setting].</translation>
+        <translation>%1 n&apos;est pas un fichier de profil : il n&apos;a pas de section [Setting].</translation>
     </message>
     <message>
         <source>%1 is a damaged profile file: its block %2 does not check out.</source>
@@ -455,11 +455,11 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
-        <translation>%1 n'est pas un fichier de profil : il ne contient aucun des blocs de touches d'un profil.</translation>
+        <translation>%1 n&apos;est pas un fichier de profil : il ne contient aucun des blocs de touches d&apos;un profil.</translation>
     </message>
     <message>
         <source>%1 is refused: it holds %2 more than once.</source>
-        <translation>%1 est refusé : il contient %2 plus d'une fois.</translation>
+        <translation>%1 est refusé : il contient %2 plus d&apos;une fois.</translation>
     </message>
     <message>
         <source>%1: missing (a profile file holds every setting)</source>
@@ -471,23 +471,23 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation>%1 Rien n'a été importé.</translation>
+        <translation>%1 Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
-        <translation>Impossible de copier le fichier de profil dans le dossier des paramètres %1. Vérifiez que vous pouvez y écrire et que le disque n'est pas plein. Rien n'a été importé.</translation>
+        <translation>Impossible de copier le fichier de profil dans le dossier des paramètres %1. Vérifiez que vous pouvez y écrire et que le disque n&apos;est pas plein. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
-        <translation>Impossible d'écrire le profil dans %1 (%2). Le fichier existant reste inchangé.</translation>
+        <translation>Impossible d&apos;écrire le profil dans %1 (%2). Le fichier existant reste inchangé.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2).</source>
-        <translation>Impossible d'écrire le profil dans %1 (%2).</translation>
+        <translation>Impossible d&apos;écrire le profil dans %1 (%2).</translation>
     </message>
     <message>
         <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
-        <translation>Le profil a été exporté vers %1, mais sa copie %2 et son nom dans config.ini n'ont pas pu être entièrement écrits.</translation>
+        <translation>Le profil a été exporté vers %1, mais sa copie %2 et son nom dans config.ini n&apos;ont pas pu être entièrement écrits.</translation>
     </message>
 </context>
 <context>
@@ -583,7 +583,7 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>polling rate</source>
-        <translation>fréquence d'interrogation</translation>
+        <translation>fréquence d&apos;interrogation</translation>
     </message>
     <message>
         <source>other settings</source>
@@ -591,27 +591,27 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation>Les paramètres ont été enregistrés, mais ils n'ont pas pu être envoyés au clavier car le programme Monitor n'est pas en cours d'exécution. Démarrez Monitor et appliquez à nouveau pour modifier le clavier.</translation>
+        <translation>Les paramètres ont été enregistrés, mais ils n&apos;ont pas pu être envoyés au clavier car le programme Monitor n&apos;est pas en cours d&apos;exécution. Démarrez Monitor et appliquez à nouveau pour modifier le clavier.</translation>
     </message>
     <message>
         <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation>Les paramètres n'ont pas été enregistrés et n'ont pas pu être envoyés au clavier car le programme Monitor n'est pas en cours d'exécution. Démarrez Monitor et appliquez à nouveau pour modifier le clavier.</translation>
+        <translation>Les paramètres n&apos;ont pas été enregistrés et n&apos;ont pas pu être envoyés au clavier car le programme Monitor n&apos;est pas en cours d&apos;exécution. Démarrez Monitor et appliquez à nouveau pour modifier le clavier.</translation>
     </message>
     <message>
         <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation>Les paramètres ont été enregistrés, mais aucun clavier n'est connecté : le clavier ne les a donc pas reçus. Connectez-le et appliquez à nouveau.</translation>
+        <translation>Les paramètres ont été enregistrés, mais aucun clavier n&apos;est connecté : le clavier ne les a donc pas reçus. Connectez-le et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation>Les paramètres n'ont pas été enregistrés et aucun clavier n'est connecté : le clavier ne les a donc pas reçus. Connectez-le et appliquez à nouveau.</translation>
+        <translation>Les paramètres n&apos;ont pas été enregistrés et aucun clavier n&apos;est connecté : le clavier ne les a donc pas reçus. Connectez-le et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation>Les paramètres ont été enregistrés, mais Monitor n'a pas confirmé que le clavier les a reçus. Vérifiez que Monitor est en cours d'exécution et appliquez à nouveau.</translation>
+        <translation>Les paramètres ont été enregistrés, mais Monitor n&apos;a pas confirmé que le clavier les a reçus. Vérifiez que Monitor est en cours d&apos;exécution et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation>Les paramètres n'ont pas été enregistrés et Monitor n'a pas confirmé que le clavier les a reçus. Vérifiez que Monitor est en cours d'exécution et appliquez à nouveau.</translation>
+        <translation>Les paramètres n&apos;ont pas été enregistrés et Monitor n&apos;a pas confirmé que le clavier les a reçus. Vérifiez que Monitor est en cours d&apos;exécution et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
@@ -623,17 +623,17 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     </message>
     <message>
         <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier. Elle reste inchangée : les macros lisibles sont affichées, et les macros enregistrées ou modifiées maintenant n'y seront pas enregistrées tant qu'elle ne sera pas réparée ou supprimée.</translation>
+        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier. Elle reste inchangée : les macros lisibles sont affichées, et les macros enregistrées ou modifiées maintenant n&apos;y seront pas enregistrées tant qu&apos;elle ne sera pas réparée ou supprimée.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier : %2. Elle reste inchangée : les macros lisibles sont affichées, et les macros enregistrées ou modifiées maintenant n'y seront pas enregistrées tant qu'elle ne sera pas réparée ou supprimée.</translation>
+        <translation>La bibliothèque de macros %1 ne peut pas être lue en entier : %2. Elle reste inchangée : les macros lisibles sont affichées, et les macros enregistrées ou modifiées maintenant n&apos;y seront pas enregistrées tant qu&apos;elle ne sera pas réparée ou supprimée.</translation>
     </message>
     <message>
         <source>The settings could not be saved:
 %1
 They stay marked as changed: once the problem is solved, apply again to save them.</source>
-        <translation>Impossible d'enregistrer les paramètres :
+        <translation>Impossible d&apos;enregistrer les paramètres :
 %1
 Ils restent marqués comme modifiés : une fois le problème résolu, appliquez à nouveau pour les enregistrer.</translation>
     </message>
@@ -657,11 +657,11 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>POLLING RATE</source>
-        <translation>FRÉQUENCE D'INTERROGATION</translation>
+        <translation>FRÉQUENCE D&apos;INTERROGATION</translation>
     </message>
     <message>
         <source>How often the keyboard reports to the computer.</source>
-        <translation>Fréquence à laquelle le clavier communique avec l'ordinateur.</translation>
+        <translation>Fréquence à laquelle le clavier communique avec l&apos;ordinateur.</translation>
     </message>
     <message>
         <source>LIGHTING</source>
@@ -681,15 +681,15 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Lock it so that it cannot throw you out of a game.</source>
-        <translation>Verrouillez-la pour qu'elle ne vous fasse pas sortir d'un jeu.</translation>
+        <translation>Verrouillez-la pour qu&apos;elle ne vous fasse pas sortir d&apos;un jeu.</translation>
     </message>
     <message>
         <source>POWER SAVING</source>
-        <translation>ÉCONOMIE D'ÉNERGIE</translation>
+        <translation>ÉCONOMIE D&apos;ÉNERGIE</translation>
     </message>
     <message>
         <source>Lets the keyboard save power when it is idle.</source>
-        <translation>Permet au clavier d'économiser l'énergie quand il est inactif.</translation>
+        <translation>Permet au clavier d&apos;économiser l&apos;énergie quand il est inactif.</translation>
     </message>
     <message>
         <source>125 Hz</source>
@@ -717,11 +717,11 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Lighting effect of the keyboard. Click to choose another.</source>
-        <translation>Effet d'éclairage du clavier. Cliquez pour en choisir un autre.</translation>
+        <translation>Effet d&apos;éclairage du clavier. Cliquez pour en choisir un autre.</translation>
     </message>
     <message>
         <source>Lighting colour of the keyboard. Click to choose another.</source>
-        <translation>Couleur d'éclairage du clavier. Cliquez pour en choisir une autre.</translation>
+        <translation>Couleur d&apos;éclairage du clavier. Cliquez pour en choisir une autre.</translation>
     </message>
     <message>
         <source>ENABLED</source>
@@ -745,7 +745,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Power saving is off.</source>
-        <translation>L'économie d'énergie est désactivée.</translation>
+        <translation>L&apos;économie d&apos;énergie est désactivée.</translation>
     </message>
     <message>
         <source>ON</source>
@@ -753,7 +753,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>The keyboard saves power when it is idle.</source>
-        <translation>Le clavier économise l'énergie quand il est inactif.</translation>
+        <translation>Le clavier économise l&apos;énergie quand il est inactif.</translation>
     </message>
 </context>
 <context>
@@ -764,7 +764,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
-        <translation>Cliquez sur une touche pour qu'elle envoie une autre touche ou une fonction de souris. Les touches réaffectées restent allumées.</translation>
+        <translation>Cliquez sur une touche pour qu&apos;elle envoie une autre touche ou une fonction de souris. Les touches réaffectées restent allumées.</translation>
     </message>
     <message>
         <source>NUM</source>
@@ -788,14 +788,14 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>%1 key. Click to make it send another key or a mouse function.</source>
-        <translation>Touche %1. Cliquez pour qu'elle envoie une autre touche ou une fonction de souris.</translation>
+        <translation>Touche %1. Cliquez pour qu&apos;elle envoie une autre touche ou une fonction de souris.</translation>
     </message>
 </context>
 <context>
     <name>SkinLaunchProgram</name>
     <message>
         <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
-        <translation>PROGRAMME À LANCER À L'APPUI SUR LA TOUCHE</translation>
+        <translation>PROGRAMME À LANCER À L&apos;APPUI SUR LA TOUCHE</translation>
     </message>
     <message>
         <source>Path of the program.</source>
@@ -941,7 +941,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Steps of the selected macro. Right-click for more.</source>
-        <translation>Étapes de la macro sélectionnée. Clic droit pour plus d'options.</translation>
+        <translation>Étapes de la macro sélectionnée. Clic droit pour plus d&apos;options.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
@@ -984,7 +984,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Give the media keys their functions and choose the media player they control.</source>
-        <translation>Fonctions des touches multimédia et lecteur qu'elles commandent.</translation>
+        <translation>Fonctions des touches multimédia et lecteur qu&apos;elles commandent.</translation>
     </message>
     <message>
         <source>ADVANCED</source>
@@ -992,7 +992,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Polling rate; lighting; Windows key lock and power saving.</source>
-        <translation>Fréquence d'interrogation ; éclairage ; verrouillage de la touche Windows et économie d'énergie.</translation>
+        <translation>Fréquence d&apos;interrogation ; éclairage ; verrouillage de la touche Windows et économie d&apos;énergie.</translation>
     </message>
     <message>
         <source>Orvyn Vantor gaming keyboard.</source>
@@ -1088,11 +1088,11 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Open the user manual.</source>
-        <translation>Ouvrir le manuel d'utilisation.</translation>
+        <translation>Ouvrir le manuel d&apos;utilisation.</translation>
     </message>
     <message>
         <source>Visit the Orvyn Vantor web page.</source>
-        <translation>Visiter la page Web d'Orvyn Vantor.</translation>
+        <translation>Visiter la page Web d&apos;Orvyn Vantor.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1116,11 +1116,11 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation>RÉGLAGES D'USINE</translation>
+        <translation>RÉGLAGES D&apos;USINE</translation>
     </message>
     <message>
         <source>Restore the factory settings of all five profiles.</source>
-        <translation>Rétablir les réglages d'usine des cinq profils.</translation>
+        <translation>Rétablir les réglages d&apos;usine des cinq profils.</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1151,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
-        <translation>Les touches lecture, pause, arrêt et piste vont au lecteur choisi quand il est en cours d'exécution.</translation>
+        <translation>Les touches lecture, pause, arrêt et piste vont au lecteur choisi quand il est en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>Media key M%1. Click to choose what it does.</source>
@@ -1312,7 +1312,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>The key it will send.</source>
-        <translation>La touche qu'elle enverra.</translation>
+        <translation>La touche qu&apos;elle enverra.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1395,7 +1395,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Select a macro first.</source>
-        <translation>Sélectionnez d'abord une macro.</translation>
+        <translation>Sélectionnez d&apos;abord une macro.</translation>
     </message>
     <message>
         <source>Choose a macro in the list or create one with NEW.</source>
@@ -1407,11 +1407,11 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation>RÉGLAGES D'USINE</translation>
+        <translation>RÉGLAGES D&apos;USINE</translation>
     </message>
     <message>
         <source>Restore the factory settings?</source>
-        <translation>Rétablir les réglages d'usine ?</translation>
+        <translation>Rétablir les réglages d&apos;usine ?</translation>
     </message>
     <message>
         <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
@@ -1419,7 +1419,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     </message>
     <message>
         <source>Restore the factory settings.</source>
-        <translation>Rétablir les réglages d'usine.</translation>
+        <translation>Rétablir les réglages d&apos;usine.</translation>
     </message>
     <message>
         <source>Keep the current settings.</source>
@@ -1453,7 +1453,7 @@ Ils restent marqués comme modifiés : une fois le problème résolu, appliquez 
     <name>UserManual</name>
     <message>
         <source>User Manual</source>
-        <translation>Manuel d'utilisation</translation>
+        <translation>Manuel d&apos;utilisation</translation>
     </message>
     <message>
         <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
@@ -1858,7 +1858,7 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>expected one of G1-G15</source>
-        <translation>l'une des touches G1-G15 attendue</translation>
+        <translation>l&apos;une des touches G1-G15 attendue</translation>
     </message>
     <message>
         <source>named twice</source>
@@ -1886,7 +1886,7 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>not valid JSON at byte %1: %2</source>
-        <translation>JSON non valide à l'octet %1 : %2</translation>
+        <translation>JSON non valide à l&apos;octet %1 : %2</translation>
     </message>
     <message>
         <source>expected a JSON object at the top</source>
@@ -1894,11 +1894,11 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation>%1 : indiqué plus d'une fois</translation>
+        <translation>%1 : indiqué plus d&apos;une fois</translation>
     </message>
     <message>
         <source>format: expected &quot;%1&quot; (not a profile document)</source>
-        <translation>format : « %1 » attendu (ce n'est pas un document de profil)</translation>
+        <translation>format : « %1 » attendu (ce n&apos;est pas un document de profil)</translation>
     </message>
     <message>
         <source>this vantorctl reads version %1</source>
@@ -1926,15 +1926,15 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>Lighting effect:</source>
-        <translation>Effet d'éclairage :</translation>
+        <translation>Effet d&apos;éclairage :</translation>
     </message>
     <message>
         <source>Lighting colour:</source>
-        <translation>Couleur d'éclairage :</translation>
+        <translation>Couleur d&apos;éclairage :</translation>
     </message>
     <message>
         <source>Polling rate:</source>
-        <translation>Fréquence d'interrogation :</translation>
+        <translation>Fréquence d&apos;interrogation :</translation>
     </message>
     <message>
         <source>Windows-key lock:</source>
@@ -1942,7 +1942,7 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>Power saving:</source>
-        <translation>Économie d'énergie :</translation>
+        <translation>Économie d&apos;énergie :</translation>
     </message>
     <message>
         <source>Keys:</source>
@@ -1958,7 +1958,7 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>unknown (Monitor is not running)</source>
-        <translation>inconnu (Monitor n'est pas en cours d'exécution)</translation>
+        <translation>inconnu (Monitor n&apos;est pas en cours d&apos;exécution)</translation>
     </message>
     <message>
         <source>connected</source>
@@ -1978,7 +1978,7 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
     </message>
     <message>
         <source>running</source>
-        <translation>en cours d'exécution</translation>
+        <translation>en cours d&apos;exécution</translation>
     </message>
     <message>
         <source>not running</source>
