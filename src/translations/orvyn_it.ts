@@ -39,46 +39,46 @@
     <name>ConnectionStatus</name>
     <message>
         <source>Keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera collegata</translation>
     </message>
     <message>
         <source>No keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna tastiera collegata</translation>
     </message>
     <message>
         <source>Starting Monitor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio di Monitor in corso...</translation>
     </message>
     <message>
         <source>Monitor is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor non è in esecuzione</translation>
     </message>
     <message>
         <source>Saved to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato sulla tastiera</translation>
     </message>
     <message>
         <source>Saved; the keyboard is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato; la tastiera non è collegata</translation>
     </message>
 </context>
 <context>
     <name>DeviceAccessNotice</name>
     <message>
         <source>The keyboard is connected but cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera è collegata ma non può essere aperta</translation>
     </message>
     <message>
         <source>The keyboard is connected, but this user may not use it</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera è collegata, ma questo utente non può usarla</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola udev %1 è installata: scollega e ricollega la tastiera oppure esegui: sudo udevadm trigger. Se la tastiera ha id diversi da quelli di [Device] in config.ini, impostali anche nella regola.</translation>
     </message>
     <message>
         <source>Install the udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installa la regola udev: %1</translation>
     </message>
 </context>
 <context>
@@ -114,11 +114,11 @@ Si trova in:
     <name>ForegroundChoice</name>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>i profili per gioco su GNOME richiedono l&apos;estensione che indica quale finestra è in primo piano: esegui “gnome-extensions enable %1” e riavvia Monitor; fino ad allora solo i giochi eseguiti tramite XWayland cambiano il profilo</translation>
     </message>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
-        <translation type="unfinished"></translation>
+        <translation>i profili per gioco su GNOME richiedono l&apos;estensione che indica quale finestra è in primo piano: esegui “gnome-extensions enable %1” e riavvia Monitor</translation>
     </message>
 </context>
 <context>
@@ -132,211 +132,211 @@ Si trova in:
     <name>KeyName</name>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>PrtSc</source>
-        <translation type="unfinished"></translation>
+        <translation>Stamp</translation>
     </message>
     <message>
         <source>ScrLk</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc Scorr</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc Maiusc</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Canc</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>PgUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Pag su</translation>
     </message>
     <message>
         <source>PgDn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pag giù</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Num</translation>
     </message>
     <message>
         <source>BackSpace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>CapsLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc Maiusc</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Page UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Pag su</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pag giù</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Stamp</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Canc</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Left Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows sinistro</translation>
     </message>
     <message>
         <source>Right Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows destro</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>(Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Invio)</translation>
     </message>
     <message>
         <source>Numlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc Num</translation>
     </message>
     <message>
         <source>ScrollLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc Scorr</translation>
     </message>
     <message>
         <source>Left Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc sinistro</translation>
     </message>
     <message>
         <source>Right Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc destro</translation>
     </message>
     <message>
         <source>Left Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl sinistro</translation>
     </message>
     <message>
         <source>Right Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl destro</translation>
     </message>
     <message>
         <source>Left Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt sinistro</translation>
     </message>
     <message>
         <source>Right Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt destro</translation>
     </message>
     <message>
         <source>L Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante sinistro</translation>
     </message>
     <message>
         <source>R Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante destro</translation>
     </message>
     <message>
         <source>M Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante centrale</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante 5</translation>
     </message>
 </context>
 <context>
@@ -362,23 +362,24 @@ Si trova in:
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni della tastiera non salvate</translation>
     </message>
     <message>
         <source>%1
 Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Monitor le riscrive al prossimo salvataggio; libera spazio o correggi i permessi della cartella.</translation>
     </message>
     <message>
         <source>Program key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto programma %1</translation>
     </message>
 </context>
 <context>
     <name>MonitorHost</name>
     <message>
         <source>Per-game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili per gioco</translation>
     </message>
 </context>
 <context>
@@ -426,67 +427,67 @@ Ripristina la cartella skins accanto al programma (o correggi il file) e avvia d
     <name>ProfileFiles</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non esiste.</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file di profilo: è più grande di %2 MB (un file di profilo è di circa 33 KB).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file: %1.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file di profilo: è vuoto.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it has no [Setting] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file di profilo: non ha la sezione [Setting].</translation>
     </message>
     <message>
         <source>%1 is a damaged profile file: its block %2 does not check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un file di profilo danneggiato: il blocco %2 non è valido.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file di profilo: non contiene nessuno dei blocchi dei tasti di un profilo.</translation>
     </message>
     <message>
         <source>%1 is refused: it holds %2 more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato rifiutato: contiene %2 più di una volta.</translation>
     </message>
     <message>
         <source>%1: missing (a profile file holds every setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mancante (un file di profilo contiene ogni impostazione)</translation>
     </message>
     <message>
         <source>%1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato rifiutato: %2.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare il file di profilo nella cartella delle impostazioni %1. Verifica di poter scrivere lì e che il disco non sia pieno. Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il profilo in %1 (%2). Il file già presente è rimasto invariato.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il profilo in %1 (%2).</translation>
     </message>
     <message>
         <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo è stato esportato in %1, ma non è stato possibile scrivere del tutto la sua copia %2 e il suo nome in config.ini.</translation>
     </message>
 </context>
 <context>
@@ -558,81 +559,83 @@ Ripristina la cartella skins accanto al programma (o correggi il file) e avvia d
     <name>SessionNotices</name>
     <message>
         <source>current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>profilo corrente</translation>
     </message>
     <message>
         <source>key assignments of the standard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>assegnazioni dei tasti standard</translation>
     </message>
     <message>
         <source>Windows-key lock and other switches</source>
-        <translation type="unfinished"></translation>
+        <translation>blocco del tasto Windows e altre opzioni</translation>
     </message>
     <message>
         <source>programmable-key assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>assegnazioni dei tasti programmabili</translation>
     </message>
     <message>
         <source>macros</source>
-        <translation type="unfinished"></translation>
+        <translation>macro</translation>
     </message>
     <message>
         <source>lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>illuminazione</translation>
     </message>
     <message>
         <source>polling rate</source>
-        <translation type="unfinished"></translation>
+        <translation>frequenza di polling</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>altre impostazioni</translation>
     </message>
     <message>
         <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni sono state salvate, ma non è stato possibile inviarle alla tastiera perché il programma Monitor non è in esecuzione. Avvia Monitor e applica di nuovo per modificare la tastiera.</translation>
     </message>
     <message>
         <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni non sono state salvate e non è stato possibile inviarle alla tastiera perché il programma Monitor non è in esecuzione. Avvia Monitor e applica di nuovo per modificare la tastiera.</translation>
     </message>
     <message>
         <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni sono state salvate, ma nessuna tastiera è collegata, quindi la tastiera non le ha ricevute. Collegala e applica di nuovo.</translation>
     </message>
     <message>
         <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni non sono state salvate e nessuna tastiera è collegata, quindi la tastiera non le ha ricevute. Collegala e applica di nuovo.</translation>
     </message>
     <message>
         <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni sono state salvate, ma Monitor non ha confermato che la tastiera le abbia ricevute. Assicurati che Monitor sia in esecuzione e applica di nuovo.</translation>
     </message>
     <message>
         <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni non sono state salvate e Monitor non ha confermato che la tastiera le abbia ricevute. Assicurati che Monitor sia in esecuzione e applica di nuovo.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera ha rifiutato alcune modifiche. Restano contrassegnate; Applica le invia di nuovo.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera ha rifiutato alcune modifiche: %1. Restano contrassegnate; Applica le invia di nuovo.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere per intero la libreria delle macro %1. Resta invariata: vengono mostrate le macro che è stato possibile leggere, e le macro registrate o modificate ora non vi vengono salvate finché non viene riparata o rimossa.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere per intero la libreria delle macro %1: %2. Resta invariata: vengono mostrate le macro che è stato possibile leggere, e le macro registrate o modificate ora non vi vengono salvate finché non viene riparata o rimossa.</translation>
     </message>
     <message>
         <source>The settings could not be saved:
 %1
 They stay marked as changed: once the problem is solved, apply again to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni:
+%1
+Restano contrassegnate come modificate: una volta risolto il problema, applica di nuovo per salvarle.</translation>
     </message>
 </context>
 <context>
@@ -646,789 +649,789 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>SkinAdvanced</name>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>AVANZATE</translation>
     </message>
     <message>
         <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni del profilo corrente. Arrivano alla tastiera quando premi APPLICA o OK.</translation>
     </message>
     <message>
         <source>POLLING RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>FREQUENZA DI POLLING</translation>
     </message>
     <message>
         <source>How often the keyboard reports to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto spesso la tastiera comunica con il computer.</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>ILLUMINAZIONE</translation>
     </message>
     <message>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFETTO</translation>
     </message>
     <message>
         <source>COLOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLORE</translation>
     </message>
     <message>
         <source>WINDOWS KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTO WINDOWS</translation>
     </message>
     <message>
         <source>Lock it so that it cannot throw you out of a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloccalo perché non ti faccia uscire dal gioco.</translation>
     </message>
     <message>
         <source>POWER SAVING</source>
-        <translation type="unfinished"></translation>
+        <translation>RISPARMIO ENERGETICO</translation>
     </message>
     <message>
         <source>Lets the keyboard save power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consente alla tastiera di risparmiare energia quando è inattiva.</translation>
     </message>
     <message>
         <source>125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>Report 125 times a second (8 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunica 125 volte al secondo (8 ms).</translation>
     </message>
     <message>
         <source>500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>Report 500 times a second (2 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunica 500 volte al secondo (2 ms).</translation>
     </message>
     <message>
         <source>1000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Report 1000 times a second (1 ms): the quickest response.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunica 1000 volte al secondo (1 ms): la risposta più rapida.</translation>
     </message>
     <message>
         <source>Lighting effect of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto di illuminazione della tastiera. Fai clic per sceglierne un altro.</translation>
     </message>
     <message>
         <source>Lighting colour of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore dell&apos;illuminazione della tastiera. Fai clic per sceglierne un altro.</translation>
     </message>
     <message>
         <source>ENABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTIVO</translation>
     </message>
     <message>
         <source>The Windows keys work as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti Windows funzionano normalmente.</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>BLOCCATO</translation>
     </message>
     <message>
         <source>The Windows keys are locked while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti Windows sono bloccati mentre giochi.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>SPENTO</translation>
     </message>
     <message>
         <source>Power saving is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il risparmio energetico è disattivato.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ACCESO</translation>
     </message>
     <message>
         <source>The keyboard saves power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera risparmia energia quando è inattiva.</translation>
     </message>
 </context>
 <context>
     <name>SkinKeyMapping</name>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>MAPPATURA TASTI</translation>
     </message>
     <message>
         <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un tasto perché invii un altro tasto o una funzione del mouse. I tasti rimappati restano illuminati.</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSC</translation>
     </message>
     <message>
         <source>SCROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCORR</translation>
     </message>
     <message>
         <source>Remapped key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto rimappato</translation>
     </message>
     <message>
         <source>Default key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto predefinito</translation>
     </message>
     <message>
         <source>%1 key. Click to make it send another key or a mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto %1. Fai clic perché invii un altro tasto o una funzione del mouse.</translation>
     </message>
 </context>
 <context>
     <name>SkinLaunchProgram</name>
     <message>
         <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMMA DA AVVIARE ALLA PRESSIONE DEL TASTO</translation>
     </message>
     <message>
         <source>Path of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso del programma.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>SFOGLIA...</translation>
     </message>
     <message>
         <source>Choose the program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il programma in una finestra di selezione file.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa questo programma.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il tasto com&apos;era.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il tasto com&apos;era e chiudi.</translation>
     </message>
     <message>
         <source>LAUNCH PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>AVVIA PROGRAMMA</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroKeys</name>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTI MACRO</translation>
     </message>
     <message>
         <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un tasto per assegnargli una macro, una combinazione di tasti, un programma, una funzione multimediale o un pulsante del mouse.</translation>
     </message>
     <message>
         <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>G9-G14 sono i tasti multimediali: la pagina Tasti multimediali mostra gli stessi sei tasti.</translation>
     </message>
     <message>
         <source>Programmable key G%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto programmabile G%1. Fai clic per scegliere cosa fa.</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroManager</name>
     <message>
         <source>MACROS</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO</translation>
     </message>
     <message>
         <source>EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>EVENTI</translation>
     </message>
     <message>
         <source>TIMES</source>
-        <translation type="unfinished"></translation>
+        <translation>VOLTE</translation>
     </message>
     <message>
         <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic destro sull&apos;elenco degli eventi per registrare prima o dopo un passo, inserire ritardi e pulsanti del mouse, modificare o eliminare.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva le modifiche alla libreria delle macro.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>Discard the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarta le modifiche alla libreria delle macro.</translation>
     </message>
     <message>
         <source>Discard the changes and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarta le modifiche e chiudi.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NUOVA</translation>
     </message>
     <message>
         <source>Create a new macro and name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova macro e assegnale un nome.</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>ELIMINA</translation>
     </message>
     <message>
         <source>Delete the selected macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la macro selezionata.</translation>
     </message>
     <message>
         <source>Macros of the library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro della libreria.</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>REGISTRA</translation>
     </message>
     <message>
         <source>Record the keys you press into the selected macro. Click again to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra nella macro selezionata i tasti che premi. Fai di nuovo clic per fermare.</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>CON RITARDI</translation>
     </message>
     <message>
         <source>Record the pauses between the keys as delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra le pause tra i tasti come ritardi.</translation>
     </message>
     <message>
         <source>REPEAT</source>
-        <translation type="unfinished"></translation>
+        <translation>RIPETI</translation>
     </message>
     <message>
         <source>Play the macro more than once each time the key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui la macro più volte a ogni pressione del tasto.</translation>
     </message>
     <message>
         <source>How many times the macro plays (1-255).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quante volte viene eseguita la macro (1-255).</translation>
     </message>
     <message>
         <source>Steps of the selected macro. Right-click for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passi della macro selezionata. Clic destro per altre opzioni.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTIONE MACRO</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
 </context>
 <context>
     <name>SkinMain</name>
     <message>
         <source>GAMING KEYBOARD CONTROL CENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>CENTRO DI CONTROLLO TASTIERA DA GIOCO</translation>
     </message>
     <message>
         <source>PROFILES</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILI</translation>
     </message>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>MAPPATURA TASTI</translation>
     </message>
     <message>
         <source>Remap the standard keys of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimappa i tasti standard della tastiera.</translation>
     </message>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTI MACRO</translation>
     </message>
     <message>
         <source>Give the programmable keys macros and functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna macro e funzioni ai tasti programmabili.</translation>
     </message>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTI MULTIMEDIALI</translation>
     </message>
     <message>
         <source>Give the media keys their functions and choose the media player they control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni dei tasti multimediali e lettore che controllano.</translation>
     </message>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>AVANZATE</translation>
     </message>
     <message>
         <source>Polling rate; lighting; Windows key lock and power saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di polling; illuminazione; blocco del tasto Windows e risparmio energetico.</translation>
     </message>
     <message>
         <source>Orvyn Vantor gaming keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera da gioco Orvyn Vantor.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NUOVO</translation>
     </message>
     <message>
         <source>Start the current profile afresh with a new name and game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricomincia il profilo corrente con un nuovo nome e programma del gioco.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTA</translation>
     </message>
     <message>
         <source>Load a profile file into the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica un file di profilo nel profilo corrente.</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>ESPORTA</translation>
     </message>
     <message>
         <source>Save the current profile to a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il profilo corrente in un file di profilo.</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFICA</translation>
     </message>
     <message>
         <source>Change the name and the game program of the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il nome e il programma del gioco del profilo corrente.</translation>
     </message>
     <message>
         <source>PROFILE 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILO 1</translation>
     </message>
     <message>
         <source>Show and edit profile 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e modifica il profilo 1.</translation>
     </message>
     <message>
         <source>PROFILE 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILO 2</translation>
     </message>
     <message>
         <source>Show and edit profile 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e modifica il profilo 2.</translation>
     </message>
     <message>
         <source>PROFILE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILO 3</translation>
     </message>
     <message>
         <source>Show and edit profile 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e modifica il profilo 3.</translation>
     </message>
     <message>
         <source>PROFILE 4</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILO 4</translation>
     </message>
     <message>
         <source>Show and edit profile 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e modifica il profilo 4.</translation>
     </message>
     <message>
         <source>PROFILE 5</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILO 5</translation>
     </message>
     <message>
         <source>Show and edit profile 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e modifica il profilo 5.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTIONE MACRO</translation>
     </message>
     <message>
         <source>Record and edit the macros of the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra e modifica le macro della libreria delle macro.</translation>
     </message>
     <message>
         <source>Minimize the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona la finestra.</translation>
     </message>
     <message>
         <source>Close without applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi senza applicare le modifiche.</translation>
     </message>
     <message>
         <source>Open the user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il manuale utente.</translation>
     </message>
     <message>
         <source>Visit the Orvyn Vantor web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita la pagina web di Orvyn Vantor.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi le modifiche sulla tastiera e chiudi.</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLICA</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi le modifiche sulla tastiera.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RIPRISTINA PREDEFINITI</translation>
     </message>
     <message>
         <source>Restore the factory settings of all five profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina le impostazioni di fabbrica di tutti e cinque i profili.</translation>
     </message>
 </context>
 <context>
     <name>SkinMediaKeys</name>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTI MULTIMEDIALI</translation>
     </message>
     <message>
         <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un tasto multimediale per sceglierne la funzione. I tasti multimediali controllano il lettore scelto a destra.</translation>
     </message>
     <message>
         <source>KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTI</translation>
     </message>
     <message>
         <source>MEDIA PLAYER</source>
-        <translation type="unfinished"></translation>
+        <translation>LETTORE MULTIMEDIALE</translation>
     </message>
     <message>
         <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-M6 sono i tasti G9-G14 della pagina Tasti macro.</translation>
     </message>
     <message>
         <source>The media keys control this player:</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti multimediali controllano questo lettore:</translation>
     </message>
     <message>
         <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti riproduci, pausa, stop e traccia vanno al lettore scelto quando è in esecuzione.</translation>
     </message>
     <message>
         <source>Media key M%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto multimediale M%1. Fai clic per scegliere cosa fa.</translation>
     </message>
     <message>
         <source>The media player that the media keys control. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore multimediale controllato dai tasti multimediali. Fai clic per sceglierne un altro.</translation>
     </message>
 </context>
 <context>
     <name>SkinProfile</name>
     <message>
         <source>PROFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME DEL PROFILO</translation>
     </message>
     <message>
         <source>GAME PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMMA DEL GIOCO</translation>
     </message>
     <message>
         <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta solo il nome del file (come game.exe): quando è in primo piano si usa questo profilo.</translation>
     </message>
     <message>
         <source>Name of the profile (20 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del profilo (20 caratteri).</translation>
     </message>
     <message>
         <source>The game: a program of this file name in front selects this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco: un programma con questo nome di file in primo piano seleziona questo profilo.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>SFOGLIA...</translation>
     </message>
     <message>
         <source>Choose the game program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il programma del gioco in una finestra di selezione file.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the name and the game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma il nome e il programma del gioco.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>Leave the profile as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il profilo com&apos;era.</translation>
     </message>
     <message>
         <source>Leave the profile as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il profilo com&apos;era e chiudi.</translation>
     </message>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILO</translation>
     </message>
 </context>
 <context>
     <name>SkinShortcut</name>
     <message>
         <source>PRESS THE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>PREMI IL TASTO</translation>
     </message>
     <message>
         <source>WITH</source>
-        <translation type="unfinished"></translation>
+        <translation>CON</translation>
     </message>
     <message>
         <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni tasto viene registrato; tieni premuto Ctrl, Maiusc, Alt o Win per una combinazione. Invio 1 s: OK; Esc 1 s: annulla.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this key combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa questa combinazione di tasti.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il tasto com&apos;era.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il tasto com&apos;era e chiudi.</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUNO</translation>
     </message>
     <message>
         <source>The key alone without a modifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto da solo senza modificatore.</translation>
     </message>
     <message>
         <source>CTRL</source>
-        <translation type="unfinished"></translation>
+        <translation>CTRL</translation>
     </message>
     <message>
         <source>Hold Ctrl with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni premuto Ctrl con il tasto.</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSC</translation>
     </message>
     <message>
         <source>Hold Shift with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni premuto Maiusc con il tasto.</translation>
     </message>
     <message>
         <source>ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT</translation>
     </message>
     <message>
         <source>Hold Alt with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni premuto Alt con il tasto.</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Hold the Windows key with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni premuto il tasto Windows con il tasto.</translation>
     </message>
     <message>
         <source>The key of the combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto della combinazione.</translation>
     </message>
     <message>
         <source>KEY COMBINATION</source>
-        <translation type="unfinished"></translation>
+        <translation>COMBINAZIONE DI TASTI</translation>
     </message>
 </context>
 <context>
     <name>SkinSwapKey</name>
     <message>
         <source>THIS KEY NOW SENDS</source>
-        <translation type="unfinished"></translation>
+        <translation>QUESTO TASTO ORA INVIA</translation>
     </message>
     <message>
         <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTO: premi il tasto che deve inviare. MOUSE: scegli una funzione del mouse. Tieni Invio 1 s: OK; tieni Esc 1 s: annulla.</translation>
     </message>
     <message>
         <source>The key it will send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto che invierà.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Remap the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimappa il tasto.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il tasto com&apos;era.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia il tasto com&apos;era e chiudi.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>PREDEFINITO</translation>
     </message>
     <message>
         <source>Give the key back its own function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restituisci al tasto la sua funzione.</translation>
     </message>
     <message>
         <source>Choose the mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la funzione del mouse.</translation>
     </message>
     <message>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTO</translation>
     </message>
     <message>
         <source>The key sends another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto invia un altro tasto.</translation>
     </message>
     <message>
         <source>MOUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>MOUSE</translation>
     </message>
     <message>
         <source>The key acts as a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto funziona come un pulsante del mouse.</translation>
     </message>
     <message>
         <source>SWAP KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>RIMAPPA TASTO</translation>
     </message>
 </context>
 <context>
     <name>SkinWarnings</name>
     <message>
         <source>DELETE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>ELIMINA MACRO</translation>
     </message>
     <message>
         <source>Delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare la macro selezionata?</translation>
     </message>
     <message>
         <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viene rimossa dalla libreria delle macro. Annulla nella gestione macro la ripristina.</translation>
     </message>
     <message>
         <source>Delete the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la macro.</translation>
     </message>
     <message>
         <source>Keep the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva la macro.</translation>
     </message>
     <message>
         <source>NO MACRO SELECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUNA MACRO SELEZIONATA</translation>
     </message>
     <message>
         <source>Select a macro first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona prima una macro.</translation>
     </message>
     <message>
         <source>Choose a macro in the list or create one with NEW.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una macro nell&apos;elenco o creane una con NUOVA.</translation>
     </message>
     <message>
         <source>Close this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi questo messaggio.</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RIPRISTINA PREDEFINITI</translation>
     </message>
     <message>
         <source>Restore the factory settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare le impostazioni di fabbrica?</translation>
     </message>
     <message>
         <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti e cinque i profili tornano ai valori predefiniti e vengono scritti subito sulla tastiera.</translation>
     </message>
     <message>
         <source>Restore the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina le impostazioni di fabbrica.</translation>
     </message>
     <message>
         <source>Keep the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva le impostazioni correnti.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
 </context>
 <context>
@@ -1450,15 +1453,15 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>UserManual</name>
     <message>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale utente</translation>
     </message>
     <message>
         <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili, tasti, macro e illuminazione della tastiera, configurati dal desktop Linux</translation>
     </message>
     <message>
         <source>The chapters that follow are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>I capitoli che seguono sono in inglese.</translation>
     </message>
 </context>
 <context>
@@ -1811,199 +1814,199 @@ I nomi non distinguono tra maiuscole e minuscole; vantorctl functions li elenca.
     </message>
     <message>
         <source>unknown field</source>
-        <translation type="unfinished"></translation>
+        <translation>campo sconosciuto</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un numero intero</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori intervallo (da %2 a %3)</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un testo</translation>
     </message>
     <message>
         <source>longer than the %1 bytes the profile holds</source>
-        <translation type="unfinished"></translation>
+        <translation>più lungo dei %1 byte che il profilo può contenere</translation>
     </message>
     <message>
         <source>contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carattere NUL</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un oggetto</translation>
     </message>
     <message>
         <source>expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>attesa una lista</translation>
     </message>
     <message>
         <source>%1 steps; a key holds at most 50</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passi; un tasto ne contiene al massimo 50</translation>
     </message>
     <message>
         <source>%1 keys; a profile has 15 (G1-G15)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tasti; un profilo ne ha 15 (G1-G15)</translation>
     </message>
     <message>
         <source>expected one of G1-G15</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso uno tra G1-G15</translation>
     </message>
     <message>
         <source>named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>indicato due volte</translation>
     </message>
     <message>
         <source>missing (type 3 is a macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (il tipo 3 è una macro)</translation>
     </message>
     <message>
         <source>given, but only a macro key (type 3) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>indicato, ma solo un tasto macro (tipo 3) ne ha uno</translation>
     </message>
     <message>
         <source>missing (type 11 starts a program)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (il tipo 11 avvia un programma)</translation>
     </message>
     <message>
         <source>given, but only a program key (type 11) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>indicato, ma solo un tasto programma (tipo 11) ne ha uno</translation>
     </message>
     <message>
         <source>position %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la posizione %1 è indicata due volte</translation>
     </message>
     <message>
         <source>not valid JSON at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON non valido al byte %1: %2</translation>
     </message>
     <message>
         <source>expected a JSON object at the top</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un oggetto JSON al livello superiore</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indicato più di una volta</translation>
     </message>
     <message>
         <source>format: expected &quot;%1&quot; (not a profile document)</source>
-        <translation type="unfinished"></translation>
+        <translation>format: atteso “%1” (non è un documento di profilo)</translation>
     </message>
     <message>
         <source>this vantorctl reads version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>questo vantorctl legge la versione %1</translation>
     </message>
     <message>
         <source>%1 values; a profile has 6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valori; un profilo ne ha 6</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuno)</translation>
     </message>
     <message>
         <source>Profile %1: %2  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo %1: %2  (corrente)</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo %1: %2</translation>
     </message>
     <message>
         <source>Game program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma del gioco:</translation>
     </message>
     <message>
         <source>Lighting effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto di illuminazione:</translation>
     </message>
     <message>
         <source>Lighting colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore dell&apos;illuminazione:</translation>
     </message>
     <message>
         <source>Polling rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di polling:</translation>
     </message>
     <message>
         <source>Windows-key lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco del tasto Windows:</translation>
     </message>
     <message>
         <source>Power saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio energetico:</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti:</translation>
     </message>
     <message>
         <source>Remapped standard keys: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti standard rimappati: nessuno</translation>
     </message>
     <message>
         <source>Remapped standard keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti standard rimappati:</translation>
     </message>
     <message>
         <source>unknown (Monitor is not running)</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuto (Monitor non è in esecuzione)</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>collegata</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non collegata</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuto</translation>
     </message>
     <message>
         <source>Monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor:</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>in esecuzione</translation>
     </message>
     <message>
         <source>not running</source>
-        <translation type="unfinished"></translation>
+        <translation>non in esecuzione</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera:</translation>
     </message>
     <message>
         <source>Firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware:</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo:</translation>
     </message>
     <message>
         <source>Option:</source>
-        <translation type="unfinished"></translation>
+        <translation>Option:</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>aperto</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>non aperto</translation>
     </message>
 </context>
 </TS>
