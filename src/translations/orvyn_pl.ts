@@ -39,46 +39,46 @@
     <name>ConnectionStatus</name>
     <message>
         <source>Keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura podłączona</translation>
     </message>
     <message>
         <source>No keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak podłączonej klawiatury</translation>
     </message>
     <message>
         <source>Starting Monitor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamianie programu Monitor...</translation>
     </message>
     <message>
         <source>Monitor is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor nie działa</translation>
     </message>
     <message>
         <source>Saved to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano w klawiaturze</translation>
     </message>
     <message>
         <source>Saved; the keyboard is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano; klawiatura nie jest podłączona</translation>
     </message>
 </context>
 <context>
     <name>DeviceAccessNotice</name>
     <message>
         <source>The keyboard is connected but cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura jest podłączona, ale nie można jej otworzyć</translation>
     </message>
     <message>
         <source>The keyboard is connected, but this user may not use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura jest podłączona, ale ten użytkownik nie może jej używać</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła udev %1 jest zainstalowana: odłącz i ponownie podłącz klawiaturę albo uruchom: sudo udevadm trigger. Jeśli klawiatura ma inne identyfikatory niż [Device] w config.ini, ustaw je również w regule.</translation>
     </message>
     <message>
         <source>Install the udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zainstaluj regułę udev: %1</translation>
     </message>
 </context>
 <context>
@@ -114,11 +114,11 @@ Znajduje się w:
     <name>ForegroundChoice</name>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>profile dla gier w GNOME wymagają rozszerzenia, które wskazuje okno na pierwszym planie: uruchom „gnome-extensions enable %1” i ponownie uruchom Monitor; do tego czasu profil przełączają tylko gry działające przez XWayland</translation>
     </message>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
-        <translation type="unfinished"></translation>
+        <translation>profile dla gier w GNOME wymagają rozszerzenia, które wskazuje okno na pierwszym planie: uruchom „gnome-extensions enable %1” i ponownie uruchom Monitor</translation>
     </message>
 </context>
 <context>
@@ -132,211 +132,211 @@ Znajduje się w:
     <name>KeyName</name>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>PrtSc</source>
-        <translation type="unfinished"></translation>
+        <translation>PrtSc</translation>
     </message>
     <message>
         <source>ScrLk</source>
-        <translation type="unfinished"></translation>
+        <translation>ScrLk</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>PgUp</source>
-        <translation type="unfinished"></translation>
+        <translation>PgUp</translation>
     </message>
     <message>
         <source>PgDn</source>
-        <translation type="unfinished"></translation>
+        <translation>PgDn</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Num</translation>
     </message>
     <message>
         <source>BackSpace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>CapsLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacja</translation>
     </message>
     <message>
         <source>Page UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>W lewo</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>W górę</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>W prawo</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>W dół</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>PrtSc</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>Left Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy Windows</translation>
     </message>
     <message>
         <source>Right Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy Windows</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>(Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Enter)</translation>
     </message>
     <message>
         <source>Numlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>ScrollLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>Left Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy Shift</translation>
     </message>
     <message>
         <source>Right Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy Shift</translation>
     </message>
     <message>
         <source>Left Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy Ctrl</translation>
     </message>
     <message>
         <source>Right Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy Ctrl</translation>
     </message>
     <message>
         <source>Left Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy Alt</translation>
     </message>
     <message>
         <source>Right Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy Alt</translation>
     </message>
     <message>
         <source>L Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy przycisk</translation>
     </message>
     <message>
         <source>R Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy przycisk</translation>
     </message>
     <message>
         <source>M Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Środkowy przycisk</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk 5</translation>
     </message>
 </context>
 <context>
@@ -362,23 +362,24 @@ Znajduje się w:
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia klawiatury nie zostały zapisane</translation>
     </message>
     <message>
         <source>%1
 Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Monitor zapisze je ponownie przy następnym zapisie; zwolnij trochę miejsca na dysku lub popraw uprawnienia folderu.</translation>
     </message>
     <message>
         <source>Program key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz programowalny %1</translation>
     </message>
 </context>
 <context>
     <name>MonitorHost</name>
     <message>
         <source>Per-game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile dla gier</translation>
     </message>
 </context>
 <context>
@@ -426,67 +427,67 @@ Przywróć folder skins obok programu (lub napraw plik) i uruchom Option ponowni
     <name>ProfileFiles</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie istnieje.</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem profilu: jest większy niż %2 MB (plik profilu ma około 33 KB).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku: %1.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem profilu: jest pusty.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it has no [Setting] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem profilu: nie ma sekcji [Setting].</translation>
     </message>
     <message>
         <source>%1 is a damaged profile file: its block %2 does not check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest uszkodzonym plikiem profilu: jego blok %2 nie przechodzi kontroli.</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem profilu: nie zawiera żadnego z bloków klawiszy profilu.</translation>
     </message>
     <message>
         <source>%1 is refused: it holds %2 more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 odrzucono: zawiera %2 więcej niż raz.</translation>
     </message>
     <message>
         <source>%1: missing (a profile file holds every setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: brak (plik profilu zawiera każde ustawienie)</translation>
     </message>
     <message>
         <source>%1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 odrzucono: %2.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Niczego nie zaimportowano.</translation>
     </message>
     <message>
         <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można skopiować pliku profilu do folderu ustawień %1. Sprawdź, czy masz tam prawo zapisu i czy dysk nie jest pełny. Niczego nie zaimportowano.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać profilu w %1 (%2). Plik, który tam był, pozostał bez zmian.</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać profilu w %1 (%2).</translation>
     </message>
     <message>
         <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil wyeksportowano do %1, ale nie udało się zapisać w całości jego kopii %2 i jego nazwy w config.ini.</translation>
     </message>
 </context>
 <context>
@@ -558,81 +559,83 @@ Przywróć folder skins obok programu (lub napraw plik) i uruchom Option ponowni
     <name>SessionNotices</name>
     <message>
         <source>current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>bieżący profil</translation>
     </message>
     <message>
         <source>key assignments of the standard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>przypisania klawiszy standardowych</translation>
     </message>
     <message>
         <source>Windows-key lock and other switches</source>
-        <translation type="unfinished"></translation>
+        <translation>blokada klawisza Windows i inne przełączniki</translation>
     </message>
     <message>
         <source>programmable-key assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>przypisania klawiszy programowalnych</translation>
     </message>
     <message>
         <source>macros</source>
-        <translation type="unfinished"></translation>
+        <translation>makra</translation>
     </message>
     <message>
         <source>lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>podświetlenie</translation>
     </message>
     <message>
         <source>polling rate</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość odpytywania</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>inne ustawienia</translation>
     </message>
     <message>
         <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia zostały zapisane, ale nie można ich było wysłać do klawiatury, ponieważ program Monitor nie działa. Uruchom Monitor i zastosuj ponownie, aby zmienić ustawienia klawiatury.</translation>
     </message>
     <message>
         <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia nie zostały zapisane i nie można ich było wysłać do klawiatury, ponieważ program Monitor nie działa. Uruchom Monitor i zastosuj ponownie, aby zmienić ustawienia klawiatury.</translation>
     </message>
     <message>
         <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia zostały zapisane, ale żadna klawiatura nie jest podłączona, więc klawiatura ich nie otrzymała. Podłącz ją i zastosuj ponownie.</translation>
     </message>
     <message>
         <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia nie zostały zapisane, a żadna klawiatura nie jest podłączona, więc klawiatura ich nie otrzymała. Podłącz ją i zastosuj ponownie.</translation>
     </message>
     <message>
         <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia zostały zapisane, ale Monitor nie potwierdził, że klawiatura je otrzymała. Upewnij się, że Monitor działa, i zastosuj ponownie.</translation>
     </message>
     <message>
         <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia nie zostały zapisane, a Monitor nie potwierdził, że klawiatura je otrzymała. Upewnij się, że Monitor działa, i zastosuj ponownie.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura odrzuciła część zmian. Pozostają oznaczone; Zastosuj wysyła je ponownie.</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura odrzuciła część zmian: %1. Pozostają oznaczone; Zastosuj wysyła je ponownie.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać całej biblioteki makr %1. Pozostaje bez zmian: wyświetlane są makra, które udało się odczytać, a makra nagrane lub zmienione teraz nie zostaną w niej zapisane, dopóki nie zostanie naprawiona lub usunięta.</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać całej biblioteki makr %1: %2. Pozostaje bez zmian: wyświetlane są makra, które udało się odczytać, a makra nagrane lub zmienione teraz nie zostaną w niej zapisane, dopóki nie zostanie naprawiona lub usunięta.</translation>
     </message>
     <message>
         <source>The settings could not be saved:
 %1
 They stay marked as changed: once the problem is solved, apply again to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać ustawień:
+%1
+Pozostają oznaczone jako zmienione: po rozwiązaniu problemu zastosuj ponownie, aby je zapisać.</translation>
     </message>
 </context>
 <context>
@@ -646,789 +649,789 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>SkinAdvanced</name>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAAWANSOWANE</translation>
     </message>
     <message>
         <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia bieżącego profilu. Trafiają do klawiatury po naciśnięciu ZASTOSUJ lub OK.</translation>
     </message>
     <message>
         <source>POLLING RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>CZĘSTOTLIWOŚĆ ODPYTYWANIA</translation>
     </message>
     <message>
         <source>How often the keyboard reports to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak często klawiatura wysyła raporty do komputera.</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>PODŚWIETLENIE</translation>
     </message>
     <message>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFEKT</translation>
     </message>
     <message>
         <source>COLOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>KOLOR</translation>
     </message>
     <message>
         <source>WINDOWS KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZ WINDOWS</translation>
     </message>
     <message>
         <source>Lock it so that it cannot throw you out of a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj go; wtedy nie wyrzuci cię z gry.</translation>
     </message>
     <message>
         <source>POWER SAVING</source>
-        <translation type="unfinished"></translation>
+        <translation>OSZCZĘDZANIE ENERGII</translation>
     </message>
     <message>
         <source>Lets the keyboard save power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozwala klawiaturze oszczędzać energię w bezczynności.</translation>
     </message>
     <message>
         <source>125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>Report 125 times a second (8 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport 125 razy na sekundę (8 ms).</translation>
     </message>
     <message>
         <source>500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>Report 500 times a second (2 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport 500 razy na sekundę (2 ms).</translation>
     </message>
     <message>
         <source>1000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Report 1000 times a second (1 ms): the quickest response.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport 1000 razy na sekundę (1 ms): najszybsza reakcja.</translation>
     </message>
     <message>
         <source>Lighting effect of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekt podświetlenia klawiatury. Kliknij i wybierz inny.</translation>
     </message>
     <message>
         <source>Lighting colour of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor podświetlenia klawiatury. Kliknij i wybierz inny.</translation>
     </message>
     <message>
         <source>ENABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>WŁĄCZONY</translation>
     </message>
     <message>
         <source>The Windows keys work as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze Windows działają normalnie.</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>ZABLOKOWANY</translation>
     </message>
     <message>
         <source>The Windows keys are locked while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze Windows są zablokowane podczas gry.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>WYŁĄCZONE</translation>
     </message>
     <message>
         <source>Power saving is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszczędzanie energii jest wyłączone.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>WŁĄCZONE</translation>
     </message>
     <message>
         <source>The keyboard saves power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura oszczędza energię w bezczynności.</translation>
     </message>
 </context>
 <context>
     <name>SkinKeyMapping</name>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZYPISANIE KLAWISZY</translation>
     </message>
     <message>
         <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij klawisz i każ mu wysyłać inny klawisz lub funkcję myszy. Klawisze o zmienionym przypisaniu świecą.</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>SCROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCROLL</translation>
     </message>
     <message>
         <source>Remapped key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienione przypisanie</translation>
     </message>
     <message>
         <source>Default key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz domyślny</translation>
     </message>
     <message>
         <source>%1 key. Click to make it send another key or a mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz %1. Kliknij i każ mu wysyłać inny klawisz lub funkcję myszy.</translation>
     </message>
 </context>
 <context>
     <name>SkinLaunchProgram</name>
     <message>
         <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAM URUCHAMIANY PO NACIŚNIĘCIU KLAWISZA</translation>
     </message>
     <message>
         <source>Path of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka programu.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZEGLĄDAJ...</translation>
     </message>
     <message>
         <source>Choose the program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz program w oknie wyboru pliku.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj tego programu.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw klawisz bez zmian.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw klawisz bez zmian i zamknij.</translation>
     </message>
     <message>
         <source>LAUNCH PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>URUCHOM PROGRAM</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroKeys</name>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZE MAKR</translation>
     </message>
     <message>
         <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij klawisz i przypisz mu: makro; kombinację klawiszy; program; funkcję multimedialną lub przycisk myszy.</translation>
     </message>
     <message>
         <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>G9 do G14 to klawisze multimedialne: strona Klawisze multimedialne pokazuje te same sześć klawiszy.</translation>
     </message>
     <message>
         <source>Programmable key G%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz programowalny G%1. Kliknij i wybierz jego funkcję.</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroManager</name>
     <message>
         <source>MACROS</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRA</translation>
     </message>
     <message>
         <source>EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>ZDARZENIA</translation>
     </message>
     <message>
         <source>TIMES</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZY</translation>
     </message>
     <message>
         <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij prawym przyciskiem listę zdarzeń: nagrywanie przed krokiem lub po nim; wstawianie opóźnień i przycisków myszy; edycja i usuwanie.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj zmiany w bibliotece makr.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
     <message>
         <source>Discard the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrzuć zmiany w bibliotece makr.</translation>
     </message>
     <message>
         <source>Discard the changes and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrzuć zmiany i zamknij.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NOWE</translation>
     </message>
     <message>
         <source>Create a new macro and name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz nowe makro i nadaj mu nazwę.</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>USUŃ</translation>
     </message>
     <message>
         <source>Delete the selected macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczone makro.</translation>
     </message>
     <message>
         <source>Macros of the library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makra z biblioteki.</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>NAGRAJ</translation>
     </message>
     <message>
         <source>Record the keys you press into the selected macro. Click again to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagraj naciskane klawisze do zaznaczonego makra. Ponowne kliknięcie kończy nagrywanie.</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>NAGRYWAJ OPÓŹNIENIA</translation>
     </message>
     <message>
         <source>Record the pauses between the keys as delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywaj przerwy między klawiszami jako opóźnienia.</translation>
     </message>
     <message>
         <source>REPEAT</source>
-        <translation type="unfinished"></translation>
+        <translation>POWTÓRZ</translation>
     </message>
     <message>
         <source>Play the macro more than once each time the key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzaj makro więcej niż raz przy każdym naciśnięciu klawisza.</translation>
     </message>
     <message>
         <source>How many times the macro plays (1-255).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ile razy makro jest odtwarzane (1-255).</translation>
     </message>
     <message>
         <source>Steps of the selected macro. Right-click for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroki zaznaczonego makra. Prawy przycisk: więcej opcji.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>MENEDŻER MAKR</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
 </context>
 <context>
     <name>SkinMain</name>
     <message>
         <source>GAMING KEYBOARD CONTROL CENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>CENTRUM STEROWANIA KLAWIATURĄ DLA GRACZY</translation>
     </message>
     <message>
         <source>PROFILES</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILE</translation>
     </message>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZYPISANIE KLAWISZY</translation>
     </message>
     <message>
         <source>Remap the standard keys of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień przypisanie standardowych klawiszy klawiatury.</translation>
     </message>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZE MAKR</translation>
     </message>
     <message>
         <source>Give the programmable keys macros and functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz klawiszom programowalnym makra i funkcje.</translation>
     </message>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZE MULTIMEDIALNE</translation>
     </message>
     <message>
         <source>Give the media keys their functions and choose the media player they control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz klawiszom multimedialnym funkcje i wybierz sterowany nimi odtwarzacz.</translation>
     </message>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAAWANSOWANE</translation>
     </message>
     <message>
         <source>Polling rate; lighting; Windows key lock and power saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość odpytywania; podświetlenie; blokada klawisza Windows i oszczędzanie energii.</translation>
     </message>
     <message>
         <source>Orvyn Vantor gaming keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura dla graczy Orvyn Vantor.</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NOWY</translation>
     </message>
     <message>
         <source>Start the current profile afresh with a new name and game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacznij bieżący profil od nowa z nową nazwą i programem gry.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTUJ</translation>
     </message>
     <message>
         <source>Load a profile file into the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj plik profilu do bieżącego profilu.</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EKSPORTUJ</translation>
     </message>
     <message>
         <source>Save the current profile to a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz bieżący profil do pliku profilu.</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>EDYTUJ</translation>
     </message>
     <message>
         <source>Change the name and the game program of the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę i program gry bieżącego profilu.</translation>
     </message>
     <message>
         <source>PROFILE 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 1</translation>
     </message>
     <message>
         <source>Show and edit profile 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż i edytuj profil 1.</translation>
     </message>
     <message>
         <source>PROFILE 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 2</translation>
     </message>
     <message>
         <source>Show and edit profile 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż i edytuj profil 2.</translation>
     </message>
     <message>
         <source>PROFILE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 3</translation>
     </message>
     <message>
         <source>Show and edit profile 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż i edytuj profil 3.</translation>
     </message>
     <message>
         <source>PROFILE 4</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 4</translation>
     </message>
     <message>
         <source>Show and edit profile 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż i edytuj profil 4.</translation>
     </message>
     <message>
         <source>PROFILE 5</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL 5</translation>
     </message>
     <message>
         <source>Show and edit profile 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż i edytuj profil 5.</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>MENEDŻER MAKR</translation>
     </message>
     <message>
         <source>Record and edit the macros of the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywaj i edytuj makra z biblioteki makr.</translation>
     </message>
     <message>
         <source>Minimize the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zminimalizuj okno.</translation>
     </message>
     <message>
         <source>Close without applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij bez zastosowania zmian.</translation>
     </message>
     <message>
         <source>Open the user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz instrukcję obsługi.</translation>
     </message>
     <message>
         <source>Visit the Orvyn Vantor web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwiedź stronę internetową Orvyn Vantor.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz zmiany w klawiaturze i zamknij.</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>ZASTOSUJ</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz zmiany w klawiaturze.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZYWRÓĆ DOMYŚLNE</translation>
     </message>
     <message>
         <source>Restore the factory settings of all five profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć ustawienia fabryczne wszystkich pięciu profili.</translation>
     </message>
 </context>
 <context>
     <name>SkinMediaKeys</name>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZE MULTIMEDIALNE</translation>
     </message>
     <message>
         <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij klawisz multimedialny i wybierz jego funkcję. Klawisze multimedialne sterują odtwarzaczem wybranym po prawej.</translation>
     </message>
     <message>
         <source>KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZE</translation>
     </message>
     <message>
         <source>MEDIA PLAYER</source>
-        <translation type="unfinished"></translation>
+        <translation>ODTWARZACZ</translation>
     </message>
     <message>
         <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1 do M6 to klawisze G9 do G14 ze strony Klawisze makr.</translation>
     </message>
     <message>
         <source>The media keys control this player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze multimedialne sterują tym odtwarzaczem:</translation>
     </message>
     <message>
         <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze odtwarzania/pauzy/stopu i utworów działają w wybranym odtwarzaczu (gdy jest uruchomiony).</translation>
     </message>
     <message>
         <source>Media key M%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz multimedialny M%1. Kliknij i wybierz jego funkcję.</translation>
     </message>
     <message>
         <source>The media player that the media keys control. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzacz sterowany klawiszami multimedialnymi. Kliknij i wybierz inny.</translation>
     </message>
 </context>
 <context>
     <name>SkinProfile</name>
     <message>
         <source>PROFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAZWA PROFILU</translation>
     </message>
     <message>
         <source>GAME PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAM GRY</translation>
     </message>
     <message>
         <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasowanie tylko po nazwie pliku (np. game.exe): program na pierwszym planie włącza ten profil.</translation>
     </message>
     <message>
         <source>Name of the profile (20 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa profilu (20 znaków).</translation>
     </message>
     <message>
         <source>The game: a program of this file name in front selects this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra: program o tej nazwie pliku na pierwszym planie wybiera ten profil.</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZEGLĄDAJ...</translation>
     </message>
     <message>
         <source>Choose the game program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz program gry w oknie wyboru pliku.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the name and the game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj nazwę i program gry.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
     <message>
         <source>Leave the profile as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw profil bez zmian.</translation>
     </message>
     <message>
         <source>Leave the profile as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw profil bez zmian i zamknij.</translation>
     </message>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL</translation>
     </message>
 </context>
 <context>
     <name>SkinShortcut</name>
     <message>
         <source>PRESS THE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NACIŚNIJ KLAWISZ</translation>
     </message>
     <message>
         <source>WITH</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy klawisz jest rejestrowany; do kombinacji przytrzymaj z nim Ctrl/Shift/Alt/Win. Przytrzymaj Enter 1 s: OK; Esc 1 s: anuluj.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this key combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj tej kombinacji klawiszy.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw klawisz bez zmian.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw klawisz bez zmian i zamknij.</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>BRAK</translation>
     </message>
     <message>
         <source>The key alone without a modifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sam klawisz bez modyfikatora.</translation>
     </message>
     <message>
         <source>CTRL</source>
-        <translation type="unfinished"></translation>
+        <translation>CTRL</translation>
     </message>
     <message>
         <source>Hold Ctrl with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przytrzymaj Ctrl z klawiszem.</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT</translation>
     </message>
     <message>
         <source>Hold Shift with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przytrzymaj Shift z klawiszem.</translation>
     </message>
     <message>
         <source>ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT</translation>
     </message>
     <message>
         <source>Hold Alt with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przytrzymaj Alt z klawiszem.</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Hold the Windows key with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przytrzymaj klawisz Windows z klawiszem.</translation>
     </message>
     <message>
         <source>The key of the combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz kombinacji.</translation>
     </message>
     <message>
         <source>KEY COMBINATION</source>
-        <translation type="unfinished"></translation>
+        <translation>KOMBINACJA KLAWISZY</translation>
     </message>
 </context>
 <context>
     <name>SkinSwapKey</name>
     <message>
         <source>THIS KEY NOW SENDS</source>
-        <translation type="unfinished"></translation>
+        <translation>TEN KLAWISZ WYSYŁA TERAZ</translation>
     </message>
     <message>
         <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZ: naciśnij klawisz do wysyłania. MYSZ: wybierz funkcję myszy. Przytrzymaj Enter 1 s: OK; Esc 1 s: anuluj.</translation>
     </message>
     <message>
         <source>The key it will send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz do wysyłania.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Remap the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień przypisanie klawisza.</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw klawisz bez zmian.</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw klawisz bez zmian i zamknij.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>DOMYŚLNY</translation>
     </message>
     <message>
         <source>Give the key back its own function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć klawiszowi jego własną funkcję.</translation>
     </message>
     <message>
         <source>Choose the mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz funkcję myszy.</translation>
     </message>
     <message>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>KLAWISZ</translation>
     </message>
     <message>
         <source>The key sends another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz wysyła inny klawisz.</translation>
     </message>
     <message>
         <source>MOUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>MYSZ</translation>
     </message>
     <message>
         <source>The key acts as a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz działa jak przycisk myszy.</translation>
     </message>
     <message>
         <source>SWAP KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAMIANA KLAWISZA</translation>
     </message>
 </context>
 <context>
     <name>SkinWarnings</name>
     <message>
         <source>DELETE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>USUŃ MAKRO</translation>
     </message>
     <message>
         <source>Delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć zaznaczone makro?</translation>
     </message>
     <message>
         <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zostanie usunięte z biblioteki makr. ANULUJ w menedżerze makr przywróci je.</translation>
     </message>
     <message>
         <source>Delete the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń makro.</translation>
     </message>
     <message>
         <source>Keep the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj makro.</translation>
     </message>
     <message>
         <source>NO MACRO SELECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>NIE ZAZNACZONO MAKRA</translation>
     </message>
     <message>
         <source>Select a macro first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz makro.</translation>
     </message>
     <message>
         <source>Choose a macro in the list or create one with NEW.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz makro z listy lub utwórz je przyciskiem NOWE.</translation>
     </message>
     <message>
         <source>Close this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij ten komunikat.</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZYWRÓĆ DOMYŚLNE</translation>
     </message>
     <message>
         <source>Restore the factory settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócić ustawienia fabryczne?</translation>
     </message>
     <message>
         <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pięć profili wraca do ustawień domyślnych i od razu trafia do klawiatury.</translation>
     </message>
     <message>
         <source>Restore the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć ustawienia fabryczne.</translation>
     </message>
     <message>
         <source>Keep the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj bieżące ustawienia.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANULUJ</translation>
     </message>
 </context>
 <context>
@@ -1450,15 +1453,15 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>UserManual</name>
     <message>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrukcja obsługi</translation>
     </message>
     <message>
         <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile, klawisze, makra i podświetlenie klawiatury, konfigurowane z pulpitu Linuksa</translation>
     </message>
     <message>
         <source>The chapters that follow are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalsze rozdziały są w języku angielskim.</translation>
     </message>
 </context>
 <context>
@@ -1811,199 +1814,199 @@ Wielkość liter w nazwach nie ma znaczenia; vantorctl functions je wypisuje.</t
     </message>
     <message>
         <source>unknown field</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznane pole</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano liczby całkowitej</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest poza zakresem (%2 do %3)</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano tekstu</translation>
     </message>
     <message>
         <source>longer than the %1 bytes the profile holds</source>
-        <translation type="unfinished"></translation>
+        <translation>dłuższe niż %1 bajtów, które mieści profil</translation>
     </message>
     <message>
         <source>contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera znak NUL</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano obiektu</translation>
     </message>
     <message>
         <source>expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano listy</translation>
     </message>
     <message>
         <source>%1 steps; a key holds at most 50</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kroków; klawisz mieści najwyżej 50</translation>
     </message>
     <message>
         <source>%1 keys; a profile has 15 (G1-G15)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klawiszy; profil ma 15 (G1-G15)</translation>
     </message>
     <message>
         <source>expected one of G1-G15</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano jednego z G1-G15</translation>
     </message>
     <message>
         <source>named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>podane dwukrotnie</translation>
     </message>
     <message>
         <source>missing (type 3 is a macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak (typ 3 to makro)</translation>
     </message>
     <message>
         <source>given, but only a macro key (type 3) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>podane, ale ma je tylko klawisz makra (typ 3)</translation>
     </message>
     <message>
         <source>missing (type 11 starts a program)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak (typ 11 uruchamia program)</translation>
     </message>
     <message>
         <source>given, but only a program key (type 11) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>podane, ale ma je tylko klawisz programu (typ 11)</translation>
     </message>
     <message>
         <source>position %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>pozycja %1 jest podana dwukrotnie</translation>
     </message>
     <message>
         <source>not valid JSON at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>niepoprawny JSON w bajcie %1: %2</translation>
     </message>
     <message>
         <source>expected a JSON object at the top</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano obiektu JSON na najwyższym poziomie</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: podane więcej niż raz</translation>
     </message>
     <message>
         <source>format: expected &quot;%1&quot; (not a profile document)</source>
-        <translation type="unfinished"></translation>
+        <translation>format: oczekiwano „%1” (to nie jest dokument profilu)</translation>
     </message>
     <message>
         <source>this vantorctl reads version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ta wersja vantorctl odczytuje wersję %1</translation>
     </message>
     <message>
         <source>%1 values; a profile has 6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wartości; profil ma 6</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(brak)</translation>
     </message>
     <message>
         <source>Profile %1: %2  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1: %2  (bieżący)</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1: %2</translation>
     </message>
     <message>
         <source>Game program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Program gry:</translation>
     </message>
     <message>
         <source>Lighting effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekt podświetlenia:</translation>
     </message>
     <message>
         <source>Lighting colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor podświetlenia:</translation>
     </message>
     <message>
         <source>Polling rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość odpytywania:</translation>
     </message>
     <message>
         <source>Windows-key lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokada klawisza Windows:</translation>
     </message>
     <message>
         <source>Power saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszczędzanie energii:</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze:</translation>
     </message>
     <message>
         <source>Remapped standard keys: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze standardowe o zmienionym przypisaniu: brak</translation>
     </message>
     <message>
         <source>Remapped standard keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze standardowe o zmienionym przypisaniu:</translation>
     </message>
     <message>
         <source>unknown (Monitor is not running)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany (Monitor nie działa)</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>podłączona</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>niepodłączona</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany</translation>
     </message>
     <message>
         <source>Monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor:</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>działa</translation>
     </message>
     <message>
         <source>not running</source>
-        <translation type="unfinished"></translation>
+        <translation>nie działa</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura:</translation>
     </message>
     <message>
         <source>Firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware:</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil:</translation>
     </message>
     <message>
         <source>Option:</source>
-        <translation type="unfinished"></translation>
+        <translation>Option:</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>otwarty</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>nieotwarty</translation>
     </message>
 </context>
 </TS>
