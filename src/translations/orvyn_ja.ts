@@ -1229,7 +1229,7 @@ They stay marked as changed: once the problem is solved, apply again to save the
     </message>
     <message>
         <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation>押したキーはすべて記録されます。組み合わせには Ctrl・Shift・Alt・Win を一緒に押します。Enter を 1 秒長押し：OK；Esc を 1 秒長押し：キャンセル。</translation>
+        <translation>押したキーはすべて記録されます。組み合わせには Ctrl・Shift・Alt・Win を一緒に押します。Enter を 1 秒長押しで OK、Esc を 1 秒長押しでキャンセル。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1308,7 +1308,7 @@ They stay marked as changed: once the problem is solved, apply again to save the
     </message>
     <message>
         <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation>キー：送信させたいキーを押します。マウス：マウス機能を選択します。Enter を 1 秒長押し：OK；Esc を 1 秒長押し：キャンセル。</translation>
+        <translation>キー：送信させたいキーを押します。マウス：マウス機能を選択します。Enter を 1 秒長押しで OK、Esc を 1 秒長押しでキャンセル。</translation>
     </message>
     <message>
         <source>The key it will send.</source>
