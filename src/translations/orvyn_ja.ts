@@ -39,46 +39,46 @@
     <name>ConnectionStatus</name>
     <message>
         <source>Keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード接続済み</translation>
     </message>
     <message>
         <source>No keyboard connected</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード未接続</translation>
     </message>
     <message>
         <source>Starting Monitor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor を起動中...</translation>
     </message>
     <message>
         <source>Monitor is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor は実行されていません</translation>
     </message>
     <message>
         <source>Saved to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードに保存しました</translation>
     </message>
     <message>
         <source>Saved; the keyboard is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しました。キーボードは接続されていません</translation>
     </message>
 </context>
 <context>
     <name>DeviceAccessNotice</name>
     <message>
         <source>The keyboard is connected but cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードは接続されていますが、開けません</translation>
     </message>
     <message>
         <source>The keyboard is connected, but this user may not use it</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードは接続されていますが、このユーザーには使用権限がありません</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and plug the keyboard, or run: sudo udevadm trigger. If the keyboard has other ids than [Device] in config.ini, set them in the rule as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>udev ルール %1 はインストール済みです：キーボードを抜き差しするか、sudo udevadm trigger を実行してください。キーボードの ID が config.ini の [Device] と異なる場合は、ルールにも設定してください。</translation>
     </message>
     <message>
         <source>Install the udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>udev ルールをインストールしてください：%1</translation>
     </message>
 </context>
 <context>
@@ -114,11 +114,11 @@ It is at:
     <name>ForegroundChoice</name>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again; until then only games running through XWayland switch the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME でゲームごとのプロファイルを使うには、前面のウィンドウを知らせる拡張機能が必要です：「gnome-extensions enable %1」を実行して Monitor を再起動してください。それまでは XWayland で動作するゲームだけがプロファイルを切り替えます</translation>
     </message>
     <message>
         <source>per-game profiles on GNOME need the extension that tells which window is in front: run &quot;gnome-extensions enable %1&quot; and start Monitor again</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME でゲームごとのプロファイルを使うには、前面のウィンドウを知らせる拡張機能が必要です：「gnome-extensions enable %1」を実行して Monitor を再起動してください</translation>
     </message>
 </context>
 <context>
@@ -132,211 +132,211 @@ It is at:
     <name>KeyName</name>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>PrtSc</source>
-        <translation type="unfinished"></translation>
+        <translation>PrtSc</translation>
     </message>
     <message>
         <source>ScrLk</source>
-        <translation type="unfinished"></translation>
+        <translation>ScrLk</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>BackSpace</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>PgUp</source>
-        <translation type="unfinished"></translation>
+        <translation>PgUp</translation>
     </message>
     <message>
         <source>PgDn</source>
-        <translation type="unfinished"></translation>
+        <translation>PgDn</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Num</translation>
     </message>
     <message>
         <source>BackSpace</source>
-        <translation type="unfinished"></translation>
+        <translation>BackSpace</translation>
     </message>
     <message>
         <source>CapsLock</source>
-        <translation type="unfinished"></translation>
+        <translation>CapsLock</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>Page UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Select</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Execute</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>PrtSc</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Left Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>左 Windows</translation>
     </message>
     <message>
         <source>Right Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>右 Windows</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>(Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Enter)</translation>
     </message>
     <message>
         <source>Numlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>ScrollLock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>Left Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>左 Shift</translation>
     </message>
     <message>
         <source>Right Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>右 Shift</translation>
     </message>
     <message>
         <source>Left Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>左 Ctrl</translation>
     </message>
     <message>
         <source>Right Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>右 Ctrl</translation>
     </message>
     <message>
         <source>Left Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>左 Alt</translation>
     </message>
     <message>
         <source>Right Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>右 Alt</translation>
     </message>
     <message>
         <source>L Button</source>
-        <translation type="unfinished"></translation>
+        <translation>左ボタン</translation>
     </message>
     <message>
         <source>R Button</source>
-        <translation type="unfinished"></translation>
+        <translation>右ボタン</translation>
     </message>
     <message>
         <source>M Button</source>
-        <translation type="unfinished"></translation>
+        <translation>中央ボタン</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタン 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタン 5</translation>
     </message>
 </context>
 <context>
@@ -362,23 +362,24 @@ It is at:
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードの設定は保存されませんでした</translation>
     </message>
     <message>
         <source>%1
 Monitor writes them again with its next save; free some space or fix the folder&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Monitor は次回の保存時に再度書き込みます。空き容量を確保するか、フォルダーのアクセス権を修正してください。</translation>
     </message>
     <message>
         <source>Program key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムキー %1</translation>
     </message>
 </context>
 <context>
     <name>MonitorHost</name>
     <message>
         <source>Per-game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームごとのプロファイル</translation>
     </message>
 </context>
 <context>
@@ -426,67 +427,67 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     <name>ProfileFiles</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 は存在しません。</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はファイルではありません。</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is larger than %2 MB (a profile file has about 33 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はプロファイルファイルではありません：%2 MB を超えています（プロファイルファイルは約 33 KB です）。</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません：%1。</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はプロファイルファイルではありません：空です。</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it has no [Setting] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はプロファイルファイルではありません：[Setting] セクションがありません。</translation>
     </message>
     <message>
         <source>%1 is a damaged profile file: its block %2 does not check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は破損したプロファイルファイルです：ブロック %2 の検証に失敗しました。</translation>
     </message>
     <message>
         <source>%1 is not a profile file: it holds none of the key blocks of a profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はプロファイルファイルではありません：プロファイルのキーブロックが 1 つも含まれていません。</translation>
     </message>
     <message>
         <source>%1 is refused: it holds %2 more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は拒否されました：%2 が複数回含まれています。</translation>
     </message>
     <message>
         <source>%1: missing (a profile file holds every setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：ありません（プロファイルファイルにはすべての設定が含まれます）</translation>
     </message>
     <message>
         <source>%1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は拒否されました：%2。</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 何もインポートされませんでした。</translation>
     </message>
     <message>
         <source>The profile file could not be copied into the settings folder %1. Check that you may write there and that the disk is not full. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイルを設定フォルダー %1 にコピーできませんでした。書き込み権限があるか、ディスクがいっぱいでないかを確認してください。何もインポートされませんでした。</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2). The file that was there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを %1 に書き込めませんでした（%2）。既存のファイルはそのまま残っています。</translation>
     </message>
     <message>
         <source>The profile could not be written to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを %1 に書き込めませんでした（%2）。</translation>
     </message>
     <message>
         <source>The profile was exported to %1, but its copy %2 and its name in config.ini could not all be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルは %1 にエクスポートされましたが、コピー %2 と config.ini 内の名前をすべて書き込むことはできませんでした。</translation>
     </message>
 </context>
 <context>
@@ -558,81 +559,83 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     <name>SessionNotices</name>
     <message>
         <source>current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイル</translation>
     </message>
     <message>
         <source>key assignments of the standard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>標準キーの割り当て</translation>
     </message>
     <message>
         <source>Windows-key lock and other switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows キーロックとその他のスイッチ</translation>
     </message>
     <message>
         <source>programmable-key assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラマブルキーの割り当て</translation>
     </message>
     <message>
         <source>macros</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <source>lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング</translation>
     </message>
     <message>
         <source>polling rate</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の設定</translation>
     </message>
     <message>
         <source>The settings were saved, but they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は保存されましたが、Monitor プログラムが実行されていないため、キーボードに送信できませんでした。キーボードを変更するには、Monitor を起動してもう一度適用してください。</translation>
     </message>
     <message>
         <source>The settings were not saved, and they could not be sent to the keyboard because the Monitor program is not running. Start Monitor and apply again to change the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は保存されず、Monitor プログラムが実行されていないため、キーボードにも送信できませんでした。キーボードを変更するには、Monitor を起動してもう一度適用してください。</translation>
     </message>
     <message>
         <source>The settings were saved, but no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は保存されましたが、キーボードが接続されていないため、キーボードには届いていません。キーボードを接続してもう一度適用してください。</translation>
     </message>
     <message>
         <source>The settings were not saved, and no keyboard is connected, so the keyboard did not receive them. Connect it and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は保存されず、キーボードも接続されていないため、キーボードには届いていません。キーボードを接続してもう一度適用してください。</translation>
     </message>
     <message>
         <source>The settings were saved, but Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は保存されましたが、キーボードが受け取ったことを Monitor が確認しませんでした。Monitor が実行中であることを確認して、もう一度適用してください。</translation>
     </message>
     <message>
         <source>The settings were not saved, and Monitor did not confirm that the keyboard received them. Make sure Monitor is running and apply again.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は保存されず、キーボードが受け取ったことを Monitor も確認しませんでした。Monitor が実行中であることを確認して、もう一度適用してください。</translation>
     </message>
     <message>
         <source>The keyboard refused some changes. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードが一部の変更を拒否しました。変更はマークされたままです。「適用」で再送信します。</translation>
     </message>
     <message>
         <source>The keyboard refused some changes: %1. They stay marked; Apply sends them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードが一部の変更を拒否しました：%1。変更はマークされたままです。「適用」で再送信します。</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリ %1 をすべて読み込めません。ライブラリはそのまま残ります：読み込めたマクロは表示されますが、今記録または変更したマクロは、ライブラリが修復または削除されるまで保存されません。</translation>
     </message>
     <message>
         <source>The macro library %1 cannot be read whole: %2. It is left as it is: the macros that could be read are shown, and macros recorded or changed now are not saved to it until it is mended or removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリ %1 をすべて読み込めません：%2。ライブラリはそのまま残ります：読み込めたマクロは表示されますが、今記録または変更したマクロは、ライブラリが修復または削除されるまで保存されません。</translation>
     </message>
     <message>
         <source>The settings could not be saved:
 %1
 They stay marked as changed: once the problem is solved, apply again to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を保存できませんでした：
+%1
+設定は変更済みとしてマークされたままです。問題を解決したら、もう一度適用して保存してください。</translation>
     </message>
 </context>
 <context>
@@ -646,789 +649,789 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>SkinAdvanced</name>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細設定</translation>
     </message>
     <message>
         <source>Settings of the current profile. They reach the keyboard when you press APPLY or OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルの設定です。「適用」または「OK」を押すとキーボードに送信されます。</translation>
     </message>
     <message>
         <source>POLLING RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート</translation>
     </message>
     <message>
         <source>How often the keyboard reports to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードがコンピューターに報告する頻度です。</translation>
     </message>
     <message>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング</translation>
     </message>
     <message>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>効果</translation>
     </message>
     <message>
         <source>COLOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー</translation>
     </message>
     <message>
         <source>WINDOWS KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>WINDOWS キー</translation>
     </message>
     <message>
         <source>Lock it so that it cannot throw you out of a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックすると、ゲーム中に画面が切り替わりません。</translation>
     </message>
     <message>
         <source>POWER SAVING</source>
-        <translation type="unfinished"></translation>
+        <translation>省電力</translation>
     </message>
     <message>
         <source>Lets the keyboard save power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>アイドル時にキーボードの電力を節約します。</translation>
     </message>
     <message>
         <source>125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>Report 125 times a second (8 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒間に 125 回報告（8 ms）。</translation>
     </message>
     <message>
         <source>500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>Report 500 times a second (2 ms).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒間に 500 回報告（2 ms）。</translation>
     </message>
     <message>
         <source>1000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Report 1000 times a second (1 ms): the quickest response.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒間に 1000 回報告（1 ms）：最も速い応答。</translation>
     </message>
     <message>
         <source>Lighting effect of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのライティング効果です。クリックして別の効果を選択します。</translation>
     </message>
     <message>
         <source>Lighting colour of the keyboard. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのライティングカラーです。クリックして別の色を選択します。</translation>
     </message>
     <message>
         <source>ENABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>The Windows keys work as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows キーは通常どおり動作します。</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック</translation>
     </message>
     <message>
         <source>The Windows keys are locked while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイ中は Windows キーがロックされます。</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Power saving is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>省電力はオフです。</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>The keyboard saves power when it is idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>アイドル時にキーボードが電力を節約します。</translation>
     </message>
 </context>
 <context>
     <name>SkinKeyMapping</name>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>キー割り当て</translation>
     </message>
     <message>
         <source>Click a key to make it send another key or a mouse function. Remapped keys stay lit.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーをクリックすると、別のキーやマウス機能を送信するよう設定できます。割り当て済みのキーは点灯します。</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>SCROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCROLL</translation>
     </message>
     <message>
         <source>Remapped key</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当て済み</translation>
     </message>
     <message>
         <source>Default key</source>
-        <translation type="unfinished"></translation>
+        <translation>既定</translation>
     </message>
     <message>
         <source>%1 key. Click to make it send another key or a mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 キー。クリックして別のキーまたはマウス機能を割り当てます。</translation>
     </message>
 </context>
 <context>
     <name>SkinLaunchProgram</name>
     <message>
         <source>PROGRAM TO START WHEN THE KEY IS PRESSED</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押したときに起動するプログラム</translation>
     </message>
     <message>
         <source>Path of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのパスです。</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Choose the program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルダイアログでプログラムを選択します。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムを使用します。</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更しません。</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更せずに閉じます。</translation>
     </message>
     <message>
         <source>LAUNCH PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの起動</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroKeys</name>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロキー</translation>
     </message>
     <message>
         <source>Click a key to give it a macro, a key combination, a program, a media function or a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーをクリックして、マクロ、キーの組み合わせ、プログラム、メディア機能、マウスボタンを割り当てます。</translation>
     </message>
     <message>
         <source>G9 to G14 are the media keys: the Media Keys page shows the same six keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>G9～G14 はメディアキーです。「メディアキー」ページに同じ 6 つのキーが表示されます。</translation>
     </message>
     <message>
         <source>Programmable key G%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラマブルキー G%1。クリックして機能を選択します。</translation>
     </message>
 </context>
 <context>
     <name>SkinMacroManager</name>
     <message>
         <source>MACROS</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <source>EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント</translation>
     </message>
     <message>
         <source>TIMES</source>
-        <translation type="unfinished"></translation>
+        <translation>回</translation>
     </message>
     <message>
         <source>Right-click the event list to record before or after a step, insert delays and mouse buttons, edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント一覧を右クリック：ステップの前後に記録、遅延やマウスボタンの挿入、編集、削除ができます。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリへの変更を保持します。</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Discard the changes to the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリへの変更を破棄します。</translation>
     </message>
     <message>
         <source>Discard the changes and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を破棄して閉じます。</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Create a new macro and name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいマクロを作成して名前を付けます。</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete the selected macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したマクロを削除します。</translation>
     </message>
     <message>
         <source>Macros of the library.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリのマクロです。</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <source>Record the keys you press into the selected macro. Click again to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>押したキーを選択したマクロに記録します。もう一度クリックすると停止します。</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延を記録</translation>
     </message>
     <message>
         <source>Record the pauses between the keys as delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>キー間の間隔を遅延として記録します。</translation>
     </message>
     <message>
         <source>REPEAT</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し</translation>
     </message>
     <message>
         <source>Play the macro more than once each time the key is pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押すたびにマクロを複数回再生します。</translation>
     </message>
     <message>
         <source>How many times the macro plays (1-255).</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロを再生する回数（1-255）。</translation>
     </message>
     <message>
         <source>Steps of the selected macro. Right-click for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したマクロのステップです。右クリックでその他の操作。</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ管理</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
 </context>
 <context>
     <name>SkinMain</name>
     <message>
         <source>GAMING KEYBOARD CONTROL CENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーミングキーボード コントロールセンター</translation>
     </message>
     <message>
         <source>PROFILES</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <source>KEY MAPPING</source>
-        <translation type="unfinished"></translation>
+        <translation>キー割り当て</translation>
     </message>
     <message>
         <source>Remap the standard keys of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードの標準キーを割り当て直します。</translation>
     </message>
     <message>
         <source>MACRO KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロキー</translation>
     </message>
     <message>
         <source>Give the programmable keys macros and functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラマブルキーにマクロや機能を割り当てます。</translation>
     </message>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアキー</translation>
     </message>
     <message>
         <source>Give the media keys their functions and choose the media player they control.</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアキーの機能と、操作するメディアプレーヤーを選択します。</translation>
     </message>
     <message>
         <source>ADVANCED</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細設定</translation>
     </message>
     <message>
         <source>Polling rate; lighting; Windows key lock and power saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート、ライティング、Windows キーロック、省電力。</translation>
     </message>
     <message>
         <source>Orvyn Vantor gaming keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvyn Vantor ゲーミングキーボード。</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Start the current profile afresh with a new name and game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルを新しい名前とゲームプログラムで作り直します。</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Load a profile file into the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイルを現在のプロファイルに読み込みます。</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出し</translation>
     </message>
     <message>
         <source>Save the current profile to a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをプロファイルファイルに保存します。</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Change the name and the game program of the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルの名前とゲームプログラムを変更します。</translation>
     </message>
     <message>
         <source>PROFILE 1</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 1</translation>
     </message>
     <message>
         <source>Show and edit profile 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 1 を表示・編集します。</translation>
     </message>
     <message>
         <source>PROFILE 2</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 2</translation>
     </message>
     <message>
         <source>Show and edit profile 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 2 を表示・編集します。</translation>
     </message>
     <message>
         <source>PROFILE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 3</translation>
     </message>
     <message>
         <source>Show and edit profile 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 3 を表示・編集します。</translation>
     </message>
     <message>
         <source>PROFILE 4</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 4</translation>
     </message>
     <message>
         <source>Show and edit profile 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 4 を表示・編集します。</translation>
     </message>
     <message>
         <source>PROFILE 5</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 5</translation>
     </message>
     <message>
         <source>Show and edit profile 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル 5 を表示・編集します。</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ管理</translation>
     </message>
     <message>
         <source>Record and edit the macros of the macro library.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリのマクロを記録・編集します。</translation>
     </message>
     <message>
         <source>Minimize the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを最小化します。</translation>
     </message>
     <message>
         <source>Close without applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を適用せずに閉じます。</translation>
     </message>
     <message>
         <source>Open the user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーマニュアルを開きます。</translation>
     </message>
     <message>
         <source>Visit the Orvyn Vantor web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvyn Vantor の Web ページを開きます。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更をキーボードに書き込んで閉じます。</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>Write the changes to the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更をキーボードに書き込みます。</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>初期設定に戻す</translation>
     </message>
     <message>
         <source>Restore the factory settings of all five profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 つのプロファイルすべてを工場出荷時設定に戻します。</translation>
     </message>
 </context>
 <context>
     <name>SkinMediaKeys</name>
     <message>
         <source>MEDIA KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアキー</translation>
     </message>
     <message>
         <source>Click a media key to choose its function. The media keys drive the player chosen on the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアキーをクリックして機能を選択します。メディアキーは右で選択したプレーヤーを操作します。</translation>
     </message>
     <message>
         <source>KEYS</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>MEDIA PLAYER</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアプレーヤー</translation>
     </message>
     <message>
         <source>M1 to M6 are keys G9 to G14 of the Macro Keys page.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1～M6 は「マクロキー」ページの G9～G14 キーです。</translation>
     </message>
     <message>
         <source>The media keys control this player:</source>
-        <translation type="unfinished"></translation>
+        <translation>操作するプレーヤー：</translation>
     </message>
     <message>
         <source>Play, pause, stop and track keys go to the chosen player when it is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>再生・一時停止・停止・曲送りのキーは、選択したプレーヤーの実行中にそのプレーヤーに送られます。</translation>
     </message>
     <message>
         <source>Media key M%1. Click to choose what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアキー M%1。クリックして機能を選択します。</translation>
     </message>
     <message>
         <source>The media player that the media keys control. Click to choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアキーで操作するメディアプレーヤーです。クリックして別のプレーヤーを選択します。</translation>
     </message>
 </context>
 <context>
     <name>SkinProfile</name>
     <message>
         <source>PROFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名</translation>
     </message>
     <message>
         <source>GAME PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームプログラム</translation>
     </message>
     <message>
         <source>Matched by file name only (like game.exe): when it comes to the front, this profile is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名だけで照合します（game.exe など）：そのプログラムが前面に来ると、このプロファイルが使われます。</translation>
     </message>
     <message>
         <source>Name of the profile (20 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの名前（20 文字）。</translation>
     </message>
     <message>
         <source>The game: a program of this file name in front selects this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム：このファイル名のプログラムが前面にあると、このプロファイルが選択されます。</translation>
     </message>
     <message>
         <source>BROWSE...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Choose the game program in a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルダイアログでゲームプログラムを選択します。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Keep the name and the game program.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前とゲームプログラムを確定します。</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Leave the profile as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを変更しません。</translation>
     </message>
     <message>
         <source>Leave the profile as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを変更せずに閉じます。</translation>
     </message>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
 </context>
 <context>
     <name>SkinShortcut</name>
     <message>
         <source>PRESS THE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押してください</translation>
     </message>
     <message>
         <source>WITH</source>
-        <translation type="unfinished"></translation>
+        <translation>修飾キー</translation>
     </message>
     <message>
         <source>Every key is recorded; hold Ctrl, Shift, Alt or Win with it for a combination. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>押したキーはすべて記録されます。組み合わせには Ctrl・Shift・Alt・Win を一緒に押します。Enter を 1 秒長押しで OK、Esc を 1 秒長押しでキャンセル。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Use this key combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーの組み合わせを使用します。</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更しません。</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更せずに閉じます。</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>The key alone without a modifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>修飾キーなしでキーのみ。</translation>
     </message>
     <message>
         <source>CTRL</source>
-        <translation type="unfinished"></translation>
+        <translation>CTRL</translation>
     </message>
     <message>
         <source>Hold Ctrl with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl を押しながらキーを押します。</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT</translation>
     </message>
     <message>
         <source>Hold Shift with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift を押しながらキーを押します。</translation>
     </message>
     <message>
         <source>ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT</translation>
     </message>
     <message>
         <source>Hold Alt with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt を押しながらキーを押します。</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Hold the Windows key with the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows キーを押しながらキーを押します。</translation>
     </message>
     <message>
         <source>The key of the combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>組み合わせのキーです。</translation>
     </message>
     <message>
         <source>KEY COMBINATION</source>
-        <translation type="unfinished"></translation>
+        <translation>キーの組み合わせ</translation>
     </message>
 </context>
 <context>
     <name>SkinSwapKey</name>
     <message>
         <source>THIS KEY NOW SENDS</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーが送信するもの</translation>
     </message>
     <message>
         <source>KEY: press the key it should send. MOUSE: choose a mouse function. Hold Enter 1 s: OK; hold Esc 1 s: cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>キー：送信させたいキーを押します。マウス：マウス機能を選択します。Enter を 1 秒長押しで OK、Esc を 1 秒長押しでキャンセル。</translation>
     </message>
     <message>
         <source>The key it will send.</source>
-        <translation type="unfinished"></translation>
+        <translation>送信されるキーです。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Remap the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを割り当て直します。</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Keep the key as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更しません。</translation>
     </message>
     <message>
         <source>Keep the key as it was and close.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更せずに閉じます。</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>既定</translation>
     </message>
     <message>
         <source>Give the key back its own function.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを本来の機能に戻します。</translation>
     </message>
     <message>
         <source>Choose the mouse function.</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス機能を選択します。</translation>
     </message>
     <message>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>The key sends another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーが別のキーを送信します。</translation>
     </message>
     <message>
         <source>MOUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <source>The key acts as a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーがマウスボタンとして動作します。</translation>
     </message>
     <message>
         <source>SWAP KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>キーの入れ替え</translation>
     </message>
 </context>
 <context>
     <name>SkinWarnings</name>
     <message>
         <source>DELETE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの削除</translation>
     </message>
     <message>
         <source>Delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したマクロを削除しますか？</translation>
     </message>
     <message>
         <source>It is removed from the macro library. Cancel in the macro manager brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロライブラリから削除されます。マクロ管理で「キャンセル」を押すと元に戻ります。</translation>
     </message>
     <message>
         <source>Delete the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロを削除します。</translation>
     </message>
     <message>
         <source>Keep the macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロを残します。</translation>
     </message>
     <message>
         <source>NO MACRO SELECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロが未選択</translation>
     </message>
     <message>
         <source>Select a macro first.</source>
-        <translation type="unfinished"></translation>
+        <translation>先にマクロを選択してください。</translation>
     </message>
     <message>
         <source>Choose a macro in the list or create one with NEW.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧でマクロを選択するか、「新規」で作成してください。</translation>
     </message>
     <message>
         <source>Close this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>このメッセージを閉じます。</translation>
     </message>
     <message>
         <source>RESTORE DEFAULTS</source>
-        <translation type="unfinished"></translation>
+        <translation>初期設定に戻す</translation>
     </message>
     <message>
         <source>Restore the factory settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>工場出荷時設定に戻しますか？</translation>
     </message>
     <message>
         <source>All five profiles return to their defaults and are written to the keyboard at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 つのプロファイルすべてが既定値に戻り、すぐにキーボードに書き込まれます。</translation>
     </message>
     <message>
         <source>Restore the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>工場出荷時設定に戻します。</translation>
     </message>
     <message>
         <source>Keep the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の設定を保持します。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1450,15 +1453,15 @@ They stay marked as changed: once the problem is solved, apply again to save the
     <name>UserManual</name>
     <message>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーマニュアル</translation>
     </message>
     <message>
         <source>Profiles, keys, macros and lighting of the keyboard, set up from the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux デスクトップから設定するキーボードのプロファイル、キー、マクロ、ライティング</translation>
     </message>
     <message>
         <source>The chapters that follow are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>以降の章は英語です。</translation>
     </message>
 </context>
 <context>
@@ -1811,199 +1814,199 @@ Names are matched without regard to case; vantorctl functions lists them.</sourc
     </message>
     <message>
         <source>unknown field</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なフィールド</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ありません</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>整数が必要です</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は範囲外です（%2～%3）</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストが必要です</translation>
     </message>
     <message>
         <source>longer than the %1 bytes the profile holds</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルに保存できる %1 バイトを超えています</translation>
     </message>
     <message>
         <source>contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>NUL 文字が含まれています</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>オブジェクトが必要です</translation>
     </message>
     <message>
         <source>expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストが必要です</translation>
     </message>
     <message>
         <source>%1 steps; a key holds at most 50</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ステップ：1 つのキーに保存できるのは最大 50 です</translation>
     </message>
     <message>
         <source>%1 keys; a profile has 15 (G1-G15)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 キー：プロファイルのキーは 15 個です（G1-G15）</translation>
     </message>
     <message>
         <source>expected one of G1-G15</source>
-        <translation type="unfinished"></translation>
+        <translation>G1-G15 のいずれかが必要です</translation>
     </message>
     <message>
         <source>named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>2 回指定されています</translation>
     </message>
     <message>
         <source>missing (type 3 is a macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>ありません（タイプ 3 はマクロです）</translation>
     </message>
     <message>
         <source>given, but only a macro key (type 3) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>指定されていますが、これを持つのはマクロキー（タイプ 3）だけです</translation>
     </message>
     <message>
         <source>missing (type 11 starts a program)</source>
-        <translation type="unfinished"></translation>
+        <translation>ありません（タイプ 11 はプログラムを起動します）</translation>
     </message>
     <message>
         <source>given, but only a program key (type 11) has one</source>
-        <translation type="unfinished"></translation>
+        <translation>指定されていますが、これを持つのはプログラムキー（タイプ 11）だけです</translation>
     </message>
     <message>
         <source>position %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>位置 %1 が 2 回指定されています</translation>
     </message>
     <message>
         <source>not valid JSON at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>バイト %1 で有効な JSON ではありません：%2</translation>
     </message>
     <message>
         <source>expected a JSON object at the top</source>
-        <translation type="unfinished"></translation>
+        <translation>最上位には JSON オブジェクトが必要です</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：複数回指定されています</translation>
     </message>
     <message>
         <source>format: expected &quot;%1&quot; (not a profile document)</source>
-        <translation type="unfinished"></translation>
+        <translation>format：「%1」が必要です（プロファイルドキュメントではありません）</translation>
     </message>
     <message>
         <source>this vantorctl reads version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>この vantorctl が読めるのはバージョン %1 です</translation>
     </message>
     <message>
         <source>%1 values; a profile has 6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個の値：プロファイルの値は 6 個です</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>Profile %1: %2  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル %1：%2  （現在）</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル %1：%2</translation>
     </message>
     <message>
         <source>Game program:</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームプログラム：</translation>
     </message>
     <message>
         <source>Lighting effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング効果：</translation>
     </message>
     <message>
         <source>Lighting colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティングカラー：</translation>
     </message>
     <message>
         <source>Polling rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート：</translation>
     </message>
     <message>
         <source>Windows-key lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows キーロック：</translation>
     </message>
     <message>
         <source>Power saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>省電力：</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>キー：</translation>
     </message>
     <message>
         <source>Remapped standard keys: none</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当てを変更した標準キー：なし</translation>
     </message>
     <message>
         <source>Remapped standard keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当てを変更した標準キー：</translation>
     </message>
     <message>
         <source>unknown (Monitor is not running)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明（Monitor は実行されていません）</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続済み</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>未接続</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>Monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor：</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中</translation>
     </message>
     <message>
         <source>not running</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード：</translation>
     </message>
     <message>
         <source>Firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア：</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル：</translation>
     </message>
     <message>
         <source>Option:</source>
-        <translation type="unfinished"></translation>
+        <translation>Option：</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>開いています</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>開いていません</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 // The Japanese texts. Glossary: profile = プロファイル, macro = マクロ, key = キー,
-// lighting = ライティング, apply = 適用, keyboard = キーボード, mouse button = マウスボタン.
+// lighting = ライティング, apply = 適用, keyboard = キーボード, mouse button = マウスボタン,
+// polling rate = ポーリングレート, power saving = 省電力, media key = メディアキー, remap = 割り当て,
+// default = 既定; key caps keep English names.
 #include "uitext/tables/StringTables.h"
 
 namespace orvyn::uitext {

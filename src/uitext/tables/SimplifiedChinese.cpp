@@ -1,5 +1,6 @@
 // The Simplified Chinese texts. Glossary: profile = 配置文件, macro = 宏, key = 按键,
-// lighting = 灯光, apply = 应用, keyboard = 键盘, mouse button = 鼠标按键.
+// lighting = 灯光, apply = 应用, keyboard = 键盘, mouse button = 鼠标按键, polling rate = 回报率,
+// power saving = 节能, media key = 媒体键, remap = 重映射, macro library = 宏库; key caps keep English names.
 #include "uitext/tables/StringTables.h"
 
 namespace orvyn::uitext {
