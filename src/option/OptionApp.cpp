@@ -98,6 +98,7 @@ int runOption(int argc, char **argv) {
     const std::string language =
         chooseLanguage(languageArgument, settings.readLanguage(), LocaleVariables::fromProcess());
     installTranslations(application.app(), language, program);
+    steps.step("translations");
 
     // Every window is drawn from its skin: a skin that would leave a window
     // without its pictures is named now, before any window is built.
