@@ -91,6 +91,17 @@ Es liegt unter:
     </message>
 </context>
 <context>
+    <name>MacroManagerDialog</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Macro events</source>
+        <translation>Makroschritte</translation>
+    </message>
+</context>
+<context>
     <name>Option</name>
     <message>
         <source>Option cannot draw its windows, because a file of its skin is wrong:
