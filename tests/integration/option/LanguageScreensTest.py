@@ -9,7 +9,6 @@ Arguments: PROGRAM_DIR SOURCE_DIR OUT SCREEN_SHOT; expects a private session
 bus (dbus-run-session). Exits 77 (skipped) only when the accessibility bus
 cannot be reached."""
 
-import ctypes
 import json
 import os
 import shutil
@@ -26,8 +25,6 @@ SKIP = 77
 MACRO_MANAGER = "Record and edit the macros of the macro library."
 MANAGER_TITLE = " Gaming Mouse Macro Manager"
 MANAGER_CANCEL = "Discard the changes to the macro library."
-# Every id of the string table (menus, function names, lighting values).
-TABLE_IDS = range(1000, 1111)
 
 
 def catalogue_translations(source_dir, code):
@@ -47,21 +44,12 @@ def catalogue_translations(source_dir, code):
     return out
 
 
-def table_translations(program_dir, code):
+def table_translations(screen_shot, program_dir, code):
     """English table text -> this language's, where they differ."""
-    library = ctypes.CDLL(os.path.join(program_dir, "uitext.so"))
-    buffer = ctypes.create_string_buffer(260)
-
-    def texts(language):
-        library.uitext_select_language(language.encode())
-        found = {}
-        for number in TABLE_IDS:
-            if library.uitext_load_string(number, buffer, 260) > 0:
-                found[number] = buffer.value.decode("utf-8")
-        return found
-
-    english, own = texts("en"), texts(code)
-    return {english[n]: own[n] for n in english if n in own and own[n] != english[n]}
+    out = subprocess.run([screen_shot, "--table", program_dir, code], capture_output=True, text=True)
+    if out.returncode != 0:
+        fail("%s: cannot read the string table from %s" % (code, program_dir))
+    return json.loads(out.stdout)
 
 
 def visible_texts(node):
@@ -224,7 +212,7 @@ def main():
         for code in languages:
             problems += language_screens(pyatspi, code, base, programs, out, display, screen_shot, processes,
                                          catalogue_translations(source_dir, code),
-                                         table_translations(program_dir, code))
+                                         table_translations(screen_shot, program_dir, code))
     finally:
         processes.stop()
         if os.environ.get("KEEP_TEST_FILES") is None:

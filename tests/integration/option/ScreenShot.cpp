@@ -2,7 +2,8 @@
 // the screen as PNG and says whether it is blank, and whether the texts it
 // is given (a JSON array on stdin) would be drawn with a glyph for every
 // character in the faces the programs use. "screen_shot --languages" lists
-// the shipped languages.
+// the shipped languages; "screen_shot --table PROGRAM_DIR CODE" prints, as a
+// JSON object, each string-table text that CODE words otherwise than English.
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QRawFont>
 #include <QScreen>
@@ -17,10 +19,13 @@
 #include <QTextLayout>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <string>
 #include <string_view>
 
 #include "platform/qt/FallbackFonts.h"
 #include "uitext/LanguageChoice.h"
+#include "uitext/UiText.h"
 
 namespace {
 
@@ -52,9 +57,38 @@ QStringList glyphProblems(const QString &text, const QList<QFont> &fonts, const 
     return problems;
 }
 
+// Every id of the string table (menus, function names, lighting values).
+constexpr unsigned kFirstTextId = 1000, kLastTextId = 1110;
+
+// The module holds one selected language for the whole process: one at a time.
+std::map<unsigned, std::string> tableTexts(const std::string &programFolder, const std::string &language) {
+    std::map<unsigned, std::string> texts;
+    orvyn::UiTextLibrary library;
+    if (library.load(programFolder, language))
+        for (unsigned id = kFirstTextId; id <= kLastTextId; ++id)
+            if (std::string text = library.text(id); !text.empty())
+                texts[id] = text;
+    return texts;
+}
+
+int printTable(const std::string &programFolder, const std::string &language) {
+    const std::map<unsigned, std::string> english = tableTexts(programFolder, "en");
+    const std::map<unsigned, std::string> own = tableTexts(programFolder, language);
+    if (english.empty())
+        return 2;
+    QJsonObject differing;
+    for (const auto &[id, text] : own)
+        if (english.count(id) != 0 && english.at(id) != text)
+            differing.insert(QString::fromStdString(english.at(id)), QString::fromStdString(text));
+    std::printf("%s\n", QJsonDocument(differing).toJson(QJsonDocument::Compact).constData());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--table")
+        return printTable(std::string(argv[2]) + "/", argv[3]);
     if (argc == 2 && std::string_view(argv[1]) == "--languages") {
         for (std::string_view code : orvyn::shippedLanguages())
             std::printf("%.*s\n", static_cast<int>(code.size()), code.data());
