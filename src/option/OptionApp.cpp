@@ -100,6 +100,7 @@ int runOption(int argc, char **argv) {
         chooseLanguage(languageArgument, settings.readLanguage(), LocaleVariables::fromProcess());
     installTranslations(application.app(), language, program);
     useLanguageSkins(language);
+    steps.step("translations");
 
     // Every window is drawn from its skin: a skin that would leave a window
     // without its pictures is named now, before any window is built.

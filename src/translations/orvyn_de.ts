@@ -359,6 +359,17 @@ Es liegt unter:
     </message>
 </context>
 <context>
+    <name>MacroManagerDialog</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Macro events</source>
+        <translation>Makroschritte</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

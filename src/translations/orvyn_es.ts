@@ -359,6 +359,17 @@ Se encuentra en:
     </message>
 </context>
 <context>
+    <name>MacroManagerDialog</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Macro events</source>
+        <translation>Pasos de la macro</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

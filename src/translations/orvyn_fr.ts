@@ -359,6 +359,17 @@ Il se trouve ici&#xa0;:
     </message>
 </context>
 <context>
+    <name>MacroManagerDialog</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Macro events</source>
+        <translation>Étapes de la macro</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

@@ -359,6 +359,17 @@ Si trova in:
     </message>
 </context>
 <context>
+    <name>MacroManagerDialog</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Macro events</source>
+        <translation>Passi della macro</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

@@ -359,6 +359,17 @@ It is at:
     </message>
 </context>
 <context>
+    <name>MacroManagerDialog</name>
+    <message>
+        <source>Macros</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Macro events</source>
+        <translation>宏步骤</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

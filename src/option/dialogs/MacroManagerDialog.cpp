@@ -1,5 +1,6 @@
 #include "option/dialogs/MacroManagerDialog.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPointer>
@@ -104,8 +105,8 @@ MacroManagerDialog::MacroManagerDialog(MacroLibrary &library, const KeyboardLayo
     names_->setGeometry(controlRect(MacroList));
     events_ = new EditableListBox(kEventsListId, this);
     events_->setGeometry(controlRect(EventList));
-    names_->setAccessibleName(QStringLiteral("Macros"));
-    events_->setAccessibleName(QStringLiteral("Macro events"));
+    names_->setAccessibleName(QCoreApplication::translate("MacroManagerDialog", "Macros"));
+    events_->setAccessibleName(QCoreApplication::translate("MacroManagerDialog", "Macro events"));
 
     startPictures_ = recordPictures(MacroManagerSkin::kStartRecordPictures);
     stopPictures_ = recordPictures(MacroManagerSkin::kStopRecordPictures);

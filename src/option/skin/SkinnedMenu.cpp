@@ -2,6 +2,7 @@
 
 #include "option/skin/SkinFonts.h"
 #include "option/skin/SkinResources.h"
+#include "platform/Trace.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -259,6 +260,14 @@ ItemMark SkinnedMenu::markOf(const QAction *action) {
 }
 
 int SkinnedMenu::run(const QPoint &globalPos) {
+    // What the menu shows, for tests that cannot reach a popup's texts.
+    if (traceEnabled()) {
+        QStringList items;
+        for (const QAction *action : actions())
+            if (!action->isSeparator())
+                items << action->text().section(kMarkSeparator, 0, 0);
+        trace(("Option: menu shows " + items.join(QStringLiteral(" | ")) + "\n").toStdString());
+    }
     return commandOf(exec(globalPos));
 }
 

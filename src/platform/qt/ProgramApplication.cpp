@@ -1,5 +1,7 @@
 #include "platform/qt/ProgramApplication.h"
 
+#include "platform/qt/FallbackFonts.h"
+
 namespace orvyn {
 
 ProgramApplication::ProgramApplication(int argc, char **argv, PlatformPreference preference,
@@ -11,6 +13,7 @@ ProgramApplication::ProgramApplication(int argc, char **argv, PlatformPreference
     if (lastWindow == LastWindowClosed::KeepsRunning)
         QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(name);
+    installFallbackFonts();
 }
 
 } // namespace orvyn
