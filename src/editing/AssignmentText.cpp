@@ -64,6 +64,9 @@ std::string AssignmentText::keyCodeName(uint32_t keyCode) const {
 }
 
 std::string AssignmentText::text(const MacroKeyInfo &entry) const {
+    auto mediaName = [this](const char *name) {
+        return names_ == KeyNames::Table ? localText("MediaFunction", name) : std::string(name);
+    };
     switch (entry.assignType()) {
     case AssignType::DefaultFunction:
         return texts_.text(1103);
@@ -101,12 +104,14 @@ std::string AssignmentText::text(const MacroKeyInfo &entry) const {
         return texts_.text(1030);
     case AssignType::MediaFunction:
         switch (entry.code) {
+        // Three functions without a text of the language library: named
+        // here, shown in the user's language, written in English for vantorctl.
         case 192:
-            return "Screensave";
+            return mediaName(QT_TRANSLATE_NOOP("MediaFunction", "Screensave"));
         case 194:
-            return "Explorer";
+            return mediaName(QT_TRANSLATE_NOOP("MediaFunction", "Explorer"));
         case 195:
-            return "Minimize";
+            return mediaName(QT_TRANSLATE_NOOP("MediaFunction", "Minimize"));
         default: {
             const unsigned id = mediaText(entry.code);
             return id ? texts_.text(id) : std::string();

@@ -370,6 +370,21 @@ Es liegt unter:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>Bildschirmschoner</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Dateimanager</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

@@ -370,6 +370,21 @@ Se encuentra en:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>Salvapantallas</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Explorador</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

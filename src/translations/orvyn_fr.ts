@@ -370,6 +370,21 @@ Il se trouve ici&#xa0;:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>Économiseur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Explorateur</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

@@ -370,6 +370,21 @@ Si trova in:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>Salvaschermo</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Esplora file</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

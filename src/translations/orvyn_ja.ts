@@ -370,6 +370,21 @@ It is at:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>スクリーンセーバー</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>エクスプローラー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

@@ -370,6 +370,21 @@ Znajduje się w:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>Wygaszacz ekranu</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Eksplorator</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

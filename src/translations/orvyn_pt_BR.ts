@@ -370,6 +370,21 @@ Ele está em:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>Protetor de tela</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Explorador</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

@@ -370,6 +370,21 @@ It is at:
     </message>
 </context>
 <context>
+    <name>MediaFunction</name>
+    <message>
+        <source>Screensave</source>
+        <translation>屏幕保护</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>资源管理器</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+</context>
+<context>
     <name>Monitor</name>
     <message>
         <source>Keyboard settings not saved</source>

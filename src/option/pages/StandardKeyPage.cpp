@@ -7,6 +7,7 @@
 #include "option/dialogs/SwapKeyDialog.h"
 #include "option/skin/RgnButton.h"
 #include "option/skin/SkinResources.h"
+#include "platform/LocalText.h"
 
 namespace orvyn {
 
@@ -23,6 +24,12 @@ void showLook(SkinControl &key, bool remapped) {
     key.showPictureFor(StatePicture::Over, StatePicture::Down);
 }
 
+// The picture's name of a key as the user reads it: the labels are English,
+// like what vantorctl writes; the window shows them in the user's language.
+std::string shownName(const std::string &label) {
+    return label.empty() ? label : localText("KeyName", label.c_str());
+}
+
 // What a standard-key code sends, by the name the keyboard picture gives the
 // key, or the mouse function's name.
 std::string sentName(uint8_t code, const KeyPageServices &services) {
@@ -31,7 +38,8 @@ std::string sentName(uint8_t code, const KeyPageServices &services) {
                                    static_cast<unsigned>(code - kFirstMouseFunctionCode));
     const auto vk = services.keys.virtualKey(code);
     const std::string_view name = vk ? keyName(*vk, KeyNames::Labels) : std::string_view();
-    return name.empty() ? "code " + std::to_string(code) : std::string(name);
+    return name.empty() ? localText("StandardKeyPage", "key code %1", {std::to_string(code)})
+                        : shownName(std::string(name));
 }
 
 } // namespace
@@ -39,7 +47,7 @@ std::string sentName(uint8_t code, const KeyPageServices &services) {
 QString StandardKeyPage::spokenKey(int position) const {
     const AssignmentText names(services_.texts, services_.keys, KeyNames::Labels);
     const uint8_t home = kDefaultStandardKeys[position];
-    QString spoken = QString::fromStdString(names.keyCodeName(home));
+    QString spoken = QString::fromStdString(shownName(names.keyCodeName(home)));
     // A code without a name of its own (the Windows key under the lock):
     // the first sentence of the key's help text names it.
     const SkinControl *key =
@@ -52,7 +60,7 @@ QString StandardKeyPage::spokenKey(int position) const {
     if (!profile || profile->standardkey[position] == home)
         return spoken;
     const uint8_t sent = profile->standardkey[position];
-    QString sentName = QString::fromStdString(names.keyCodeName(sent));
+    QString sentName = QString::fromStdString(shownName(names.keyCodeName(sent)));
     if (sentName.isEmpty())
         sentName = QCoreApplication::translate("StandardKeyPage", "key code %1").arg(sent);
     // One sentence, so that each language orders it its own way.

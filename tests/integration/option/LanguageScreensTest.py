@@ -18,13 +18,23 @@ import tempfile
 import time
 import xml.etree.ElementTree as ElementTree
 
-from AccessibilityTreeTest import (MACRO_TAB, MAIN_TITLE, G5, Processes, accessibility_bus_address, fail,
+from AccessibilityTreeTest import (MACRO_TAB, MAIN_TITLE, Processes, accessibility_bus_address, fail,
                                    find_option, showing, start_xvfb, top_window, wait_for, walk)
 
 SKIP = 77
 MACRO_MANAGER = "Record and edit the macros of the macro library."
 MANAGER_TITLE = " Gaming Mouse Macro Manager"
 MANAGER_CANCEL = "Discard the changes to the macro library."
+PROGRAMMABLE_KEY = "Programmable key G%1. Click to choose what it does."
+
+
+def local(catalogue, english, *values):
+    """What a control is called in the language: its quick help comes from
+    the language's skin set, drawn from the same catalogue."""
+    text = catalogue.get(english, english)
+    for number, value in enumerate(values, 1):
+        text = text.replace("%%%d" % number, value)
+    return text
 
 
 def catalogue_translations(source_dir, code):
@@ -155,20 +165,21 @@ def language_screens(pyatspi, code, base, programs, out, display, screen_shot, p
     time.sleep(0.3)
     screens.take("main", extents(window), visible_texts(window), catalogue)
 
-    click(display, window, MACRO_MANAGER)
+    click(display, window, local(catalogue, MACRO_MANAGER))
     manager = wait_for(lambda: top_window(app, MANAGER_TITLE), 10, 0.1)
     if manager is None:
         fail("%s: the macro manager did not open" % code)
     time.sleep(0.3)
     screens.take("macro_manager", extents(manager), visible_texts(manager), catalogue)
-    click(display, manager, MANAGER_CANCEL)
+    click(display, manager, local(catalogue, MANAGER_CANCEL))
     if not wait_for(lambda: top_window(app, MANAGER_TITLE) is None, 10):
         fail("%s: the macro manager did not close by Cancel" % code)
 
-    click(display, window, MACRO_TAB)
-    if find_control(window, G5) is None:
+    click(display, window, local(catalogue, MACRO_TAB))
+    g5 = local(catalogue, PROGRAMMABLE_KEY, "5")
+    if find_control(window, g5) is None:
         fail("%s: the macro keys page did not open" % code)
-    click(display, window, G5)
+    click(display, window, g5)
     items = wait_for(lambda: menu_texts(log_path), 10, 0.1)
     if items is None:
         fail("%s: G5's menu did not open" % code)
