@@ -46,22 +46,41 @@ bool endsWithJson(const std::string &path) {
 
 namespace {
 
-std::size_t characters(std::string_view text) {
-    std::size_t n = 0;
-    for (const char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
+// Chinese and Japanese characters take two columns of a terminal.
+bool isWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
 } // namespace
 
+std::size_t terminalColumns(std::string_view text) {
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80    ? 1
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC0 ? 2
+                                                  : 1;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        columns += isWide(c) ? 2 : 1;
+        i += length;
+    }
+    return columns;
+}
+
 std::string alignedRows(const std::vector<LabelledRow> &rows, std::string_view indent) {
     std::size_t width = 0;
     for (const LabelledRow &row : rows)
-        width = std::max(width, characters(row.first));
+        width = std::max(width, terminalColumns(row.first));
     std::string out;
     for (const auto &[label, value] : rows)
-        out += std::string(indent) + label + std::string(width + 1 - characters(label), ' ') + value + "\n";
+        out +=
+            std::string(indent) + label + std::string(width + 1 - terminalColumns(label), ' ') + value + "\n";
     return out;
 }
 

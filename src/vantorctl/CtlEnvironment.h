@@ -41,6 +41,9 @@ std::string padded(std::string text, std::size_t width);
 // One line per row, `indent`, the label, then the value in a column one
 // blank after the widest label (widths in characters, as a translated label
 // may hold letters of more than one byte).
+// How many terminal columns a UTF-8 text takes (wide East Asian characters
+// take two), so that translated labels line up.
+std::size_t terminalColumns(std::string_view text);
 using LabelledRow = std::pair<std::string, std::string>;
 std::string alignedRows(const std::vector<LabelledRow> &rows, std::string_view indent = {});
 

@@ -211,5 +211,17 @@ TEST_F(CtlValuesTest, EveryMenuFunctionRoundTripsThroughTheWindowsCaption) {
     EXPECT_EQ(captions_.text(config->profiles[1].keys[8]), "Ctrl+4");
 }
 
+// Translated labels line up in a terminal: a Chinese or Japanese character
+// takes two columns, an accented letter one.
+TEST(CtlOutput, LabelsLineUpByTerminalColumns) {
+    const std::pair<const char *, std::size_t> widths[] = {{"Polling rate:", 13},     {"Abfragerate:", 12},
+                                                           {"Częstotliwość:", 14},    {"回报率：", 8},
+                                                           {"ポーリングレート:", 17}, {"", 0}};
+    for (const auto &[text, columns] : widths)
+        EXPECT_EQ(terminalColumns(text), columns) << text;
+    EXPECT_EQ(alignedRows({{"游戏程序：", "a"}, {"灯光：", "b"}, {"Win:", "c"}}),
+              "游戏程序： a\n灯光：     b\nWin:       c\n");
+}
+
 } // namespace
 } // namespace orvyn::ctl
