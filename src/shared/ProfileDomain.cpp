@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/LocalText.h"
 #include "protocol/ValueRules.h"
 
 namespace orvyn {
@@ -94,24 +95,26 @@ class Collector {
 public:
     Collector(std::vector<DomainViolation> &out, std::size_t limit) : out_(out), limit_(limit) {}
     bool full() const { return out_.size() >= limit_; }
-    void add(DomainField field, int index, int step, std::string value, std::string why) {
+    void add(DomainField field, int index, int step, std::string value, const char *why,
+             std::string detail = {}) {
         if (!full())
-            out_.push_back(DomainViolation{field, index, step, std::move(value), std::move(why)});
+            out_.push_back(DomainViolation{field, index, step, std::move(value), why, std::move(detail)});
     }
-    void number(DomainField field, int index, int64_t value, bool ok, const char *why) {
+    void number(DomainField field, int index, int64_t value, bool ok, const char *why,
+                std::string detail = {}) {
         if (!ok)
-            add(field, index, -1, std::to_string(value), why);
+            add(field, index, -1, std::to_string(value), why, std::move(detail));
     }
     // A fixed text field: terminated inside its bytes, no control characters.
     void text(DomainField field, int index, const char *bytes, std::size_t size) {
         if (!std::memchr(bytes, '\0', size)) {
             add(field, index, -1, quotedText(std::string_view(bytes, size)),
-                "has no terminating NUL within its " + std::to_string(size) + " bytes");
+                QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 has no terminating NUL within its %3 bytes"),
+                std::to_string(size));
             return;
         }
         const std::string_view t = fixedString(bytes, size);
-        const std::string fault = textFault(t);
-        if (!fault.empty())
+        if (const char *fault = textFault(t))
             add(field, index, -1, quotedText(t), fault);
     }
 
@@ -133,19 +136,20 @@ bool isKeyOfKeyboard(unsigned code) {
 void checkMacro(Collector &c, const MacroKeyInfo &key, int slot) {
     c.text(DomainField::MacroName, slot, key.macroName, sizeof key.macroName);
     c.number(DomainField::RepeatCount, slot, key.repeatCount, inRange(key.repeatCount, 0, 255),
-             "is not a repeat count (0-255)");
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a repeat count (0-255)"));
     if (key.eventCount > kMacroEventCapacity) {
         c.number(DomainField::EventCount, slot, key.eventCount, false,
-                 "is more than the 50 steps a key holds");
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is more than the 50 steps a key holds"));
         return;
     }
     for (int i = 0; i < key.eventCount && !c.full(); ++i) {
         const MacroEvent &e = key.events[i];
         if (!isMacroStepKeyCode(e.key))
-            c.add(DomainField::EventKey, slot, i, std::to_string(e.key), "is not a key or mouse-button code");
+            c.add(DomainField::EventKey, slot, i, std::to_string(e.key),
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a key or mouse-button code"));
         if (e.state != kEventPress && e.state != kEventRelease)
             c.add(DomainField::EventState, slot, i, std::to_string(e.state),
-                  "is neither 1 (press) nor 2 (release)");
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 1 (press) nor 2 (release)"));
     }
 }
 
@@ -154,7 +158,9 @@ void checkMacro(Collector &c, const MacroKeyInfo &key, int slot) {
 void checkKey(Collector &c, const MacroKeyInfo &key, int slot) {
     const unsigned flags = key.flags;
     const unsigned code = key.code;
-    auto flagsMust = [&](bool ok, const char *why) { c.number(DomainField::KeyFlags, slot, flags, ok, why); };
+    auto flagsMust = [&](bool ok, const char *why, std::string detail = {}) {
+        c.number(DomainField::KeyFlags, slot, flags, ok, why, std::move(detail));
+    };
     auto codeMust = [&](bool ok, const char *why) { c.number(DomainField::KeyCode, slot, code, ok, why); };
     switch (key.type) {
     case static_cast<uint8_t>(AssignType::Unassigned):
@@ -162,41 +168,56 @@ void checkKey(Collector &c, const MacroKeyInfo &key, int slot) {
     case static_cast<uint8_t>(AssignType::Macro):
     case static_cast<uint8_t>(AssignType::SingleFunction):
     case static_cast<uint8_t>(AssignType::MouseGroupFunction):
-        flagsMust(flags == 0, "is not 0, the only flags of this assignment type");
-        codeMust(code == 0, "is not 0, the only code of this assignment type");
+        flagsMust(flags == 0, QT_TRANSLATE_NOOP("ProfileCheck",
+                                                "%1: %2 is not 0, the only flags of this assignment type"));
+        codeMust(code == 0,
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not 0, the only code of this assignment type"));
         if (key.type == static_cast<uint8_t>(AssignType::Macro))
             checkMacro(c, key, slot);
         break;
     case static_cast<uint8_t>(AssignType::KeyCombination):
     case static_cast<uint8_t>(AssignType::ReadBackCombination):
         flagsMust(flags <= (kModCtrl | kModShift | kModAlt | kModWin),
-                  "is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)");
-        codeMust(code == 0 || isKeyOfKeyboard(code), "is not a key code");
+                  QT_TRANSLATE_NOOP("ProfileCheck",
+                                    "%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)"));
+        codeMust(code == 0 || isKeyOfKeyboard(code),
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a key code"));
         break;
     case static_cast<uint8_t>(AssignType::KeyboardFunction):
-        flagsMust(flags == 1 || (flags >= 4 && flags <= 7), "is not a keyboard function (1, 4-7)");
-        codeMust(code == 0, "is not 0, the only code of a keyboard function");
+        flagsMust(flags == 1 || (flags >= 4 && flags <= 7),
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a keyboard function (1, 4-7)"));
+        codeMust(code == 0,
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not 0, the only code of a keyboard function"));
         break;
     case static_cast<uint8_t>(AssignType::MediaFunction):
-        flagsMust(flags == 0, "is not 0, the only flags of a media function");
-        codeMust(code >= 176 && code <= 199, "is not a media or application function (176-199)");
+        flagsMust(flags == 0,
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not 0, the only flags of a media function"));
+        codeMust(
+            code >= 176 && code <= 199,
+            QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a media or application function (176-199)"));
         break;
     case static_cast<uint8_t>(AssignType::MouseButton):
-        flagsMust(flags >= 1 && flags <= 5, "is not a mouse button (1-5)");
-        codeMust(code == 0, "is not 0, the only code of a mouse-button function");
+        flagsMust(flags >= 1 && flags <= 5,
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a mouse button (1-5)"));
+        codeMust(code == 0, QT_TRANSLATE_NOOP("ProfileCheck",
+                                              "%1: %2 is not 0, the only code of a mouse-button function"));
         break;
     case static_cast<uint8_t>(AssignType::SingleKey):
-        flagsMust(flags == 0, "is not 0, the only flags of a single key");
-        codeMust(isKeyOfKeyboard(code), "is not a key code");
+        flagsMust(flags == 0,
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not 0, the only flags of a single key"));
+        codeMust(isKeyOfKeyboard(code), QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a key code"));
         break;
     case static_cast<uint8_t>(AssignType::LaunchProgram):
         flagsMust(flags == static_cast<unsigned>(slot) + 1,
-                  ("is not " + std::to_string(slot + 1) + ", the key's number").c_str());
-        codeMust(code == 0, "is not 0, the only code of a program key");
+                  QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not %3, the key's number"),
+                  std::to_string(slot + 1));
+        codeMust(code == 0,
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not 0, the only code of a program key"));
         c.text(DomainField::ProgramPath, slot, key.programPath, sizeof key.programPath);
         break;
     default:
-        c.add(DomainField::KeyType, slot, -1, std::to_string(key.type), "is not an assignment type");
+        c.add(DomainField::KeyType, slot, -1, std::to_string(key.type),
+              QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not an assignment type"));
         break;
     }
 }
@@ -225,25 +246,29 @@ std::string DomainViolation::fileField() const {
     return name + fieldName(field);
 }
 
-std::string DomainViolation::message() const {
-    return fileField() + ": " + value + " " + why;
+std::string DomainViolation::message(std::string_view fieldPath) const {
+    return localText("ProfileCheck", why, {fieldPath, value, detail});
 }
 
-std::string textFault(std::string_view text) {
+std::string DomainViolation::message() const {
+    return message(fileField());
+}
+
+const char *textFault(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F)
-            return "contains a control character";
+            return QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 contains a control character");
         const auto next = [&](std::size_t k) {
             return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0u;
         };
         if (c == 0xC2 && next(1) >= 0x80 && next(1) <= 0x9F)
-            return "contains a control character";
+            return QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 contains a control character");
         if (c == 0xE2 && ((next(1) == 0x80 && next(2) >= 0xAA && next(2) <= 0xAE) ||
                           (next(1) == 0x81 && next(2) >= 0xA6 && next(2) <= 0xA9)))
-            return "contains a bidirectional override";
+            return QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 contains a bidirectional override");
     }
-    return {};
+    return nullptr;
 }
 
 std::vector<DomainViolation> profileViolations(const ProfileData &p, std::size_t limit) {
@@ -252,33 +277,40 @@ std::vector<DomainViolation> profileViolations(const ProfileData &p, std::size_t
     c.text(DomainField::ProfileName, -1, p.ProFileName, sizeof p.ProFileName);
     c.text(DomainField::GameFile, -1, p.GameFile, sizeof p.GameFile);
     c.number(DomainField::MediaOption, -1, p.MediaOption, inRange(p.MediaOption, 0, 3),
-             "is not a media player (0-3)");
-    c.number(DomainField::HddKeyboard, -1, p.HDDKeyboard, inRange(p.HDDKeyboard, 0, 1), "is neither 0 nor 1");
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a media player (0-3)"));
+    c.number(DomainField::HddKeyboard, -1, p.HDDKeyboard, inRange(p.HDDKeyboard, 0, 1),
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
     // The keyboard keeps these as bytes and reports them as bytes.
-    c.number(DomainField::LtSwitch, -1, p.LtSwitch, inRange(p.LtSwitch, 0, 255), "is not a byte (0-255)");
+    c.number(DomainField::LtSwitch, -1, p.LtSwitch, inRange(p.LtSwitch, 0, 255),
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
     c.number(DomainField::LtEffectType, -1, p.LtEffectType, inRange(p.LtEffectType, 0, 255),
-             "is not a byte (0-255)");
-    c.number(DomainField::LtFlag, -1, p.LtFlag, inRange(p.LtFlag, 0, 1), "is neither 0 nor 1");
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
+    c.number(DomainField::LtFlag, -1, p.LtFlag, inRange(p.LtFlag, 0, 1),
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
     // 0 comes back from the keyboard after LtControl 32 sent the colour as 0.
     c.number(DomainField::LtColor, -1, p.LtColor, isStoredLightingColour(p.LtColor),
-             "is not a lighting colour (0-7)");
-    c.number(DomainField::LtControl, -1, p.LtControl, isLightingControl(p.LtControl),
-             "is not a lighting control value (1, 2, 4, 8, 16, 32)");
-    c.number(DomainField::LtSaving, -1, p.LtSaving, inRange(p.LtSaving, 0, 255), "is not a byte (0-255)");
-    c.number(DomainField::LtTimeout, -1, p.LtTimeout, inRange(p.LtTimeout, 0, 255), "is not a byte (0-255)");
-    c.number(DomainField::EcoMode, -1, p.ECOMode, inRange(p.ECOMode, 0, 1), "is neither 0 nor 1");
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a lighting colour (0-7)"));
+    c.number(
+        DomainField::LtControl, -1, p.LtControl, isLightingControl(p.LtControl),
+        QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)"));
+    c.number(DomainField::LtSaving, -1, p.LtSaving, inRange(p.LtSaving, 0, 255),
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
+    c.number(DomainField::LtTimeout, -1, p.LtTimeout, inRange(p.LtTimeout, 0, 255),
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
+    c.number(DomainField::EcoMode, -1, p.ECOMode, inRange(p.ECOMode, 0, 1),
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
     c.number(DomainField::PollingRate, -1, p.PollingRate, isPollingRate(p.PollingRate),
-             "is not a polling rate (1, 2, 4)");
+             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a polling rate (1, 2, 4)"));
     for (int i = 0; i < 6; ++i)
         c.number(DomainField::ModifyKey, i, p.ModifyKey[i], inRange(p.ModifyKey[i], 0, 1),
-                 "is neither 0 nor 1");
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
     for (int n = 0; n < kStandardKeyCount; ++n) {
         const uint8_t code = p.standardkey[n];
         // A key's own default is always allowed (220, the left Windows key
         // of position 70, has no KeyCodeTable row); mouse buttons are what
         // the swap dialog's mouse functions store.
         c.number(DomainField::StandardKey, n, code, code == kDefaultStandardKeys[n] || isTableKeyCode(code),
-                 "is not a key or mouse-button code");
+                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a key or mouse-button code"));
     }
     for (int k = 0; k < kKeySlotCount && !c.full(); ++k)
         checkKey(c, p.keys[k], k);
@@ -346,7 +378,9 @@ int repairProfile(ProfileData &profile, int n, std::string_view nameText,
             break;
         }
         if (report)
-            report(v.message() + "; replaced by its factory value");
+            report(localText("ProfileCheck",
+                             QT_TRANSLATE_NOOP("ProfileCheck", "%1; replaced by its factory value"),
+                             {v.message()}));
     }
     return static_cast<int>(faults.size());
 }

@@ -67,12 +67,18 @@ struct DomainViolation {
     int index = -1;
     int step = -1;
     std::string value; // the value as text (numbers decimal, texts quoted)
-    std::string why;   // "is not an assignment type"
+    // The sentence, a source text of context "ProfileCheck": %1 the field,
+    // %2 `value`, %3 `detail` ("%1: %2 is not an assignment type").
+    const char *why = "";
+    std::string detail; // a limit the sentence names, or empty
 
     // The field as the profile file names it: "MacroKeyInfo3.type",
     // "standardkey[14]", "MacroKeyInfo3.events[2].key".
     std::string fileField() const;
-    // "<fileField>: <value> <why>".
+    // The sentence in the user's language, the field named `fieldPath`
+    // (how a JSON document or a command line names it).
+    std::string message(std::string_view fieldPath) const;
+    // The same with fileField(): "MacroKeyInfo3.type: 12 is not an assignment type".
     std::string message() const;
     bool inKeySlot() const { return field >= DomainField::KeyType; }
 };
@@ -85,14 +91,14 @@ struct DomainViolation {
 std::vector<DomainViolation> profileViolations(const ProfileData &profile,
                                                std::size_t limit = std::numeric_limits<std::size_t>::max());
 
-// Why a name or path is refused, or empty: a C0 or C1 control character or
-// a bidirectional override, embedding or isolate (U+202A-U+202E,
-// U+2066-U+2069).
-std::string textFault(std::string_view text);
+// Why a name or path is refused (a DomainViolation::why), or nullptr: a C0
+// or C1 control character or a bidirectional override, embedding or isolate
+// (U+202A-U+202E, U+2066-U+2069).
+const char *textFault(std::string_view text);
 
 // The loading of a program's own profile file: every field outside its
 // domain gets its factory value (a key slot its whole factory entry), and
-// `report` hears one line per repaired field. `n` is the profile number
+// `report` hears one line per repaired field, in the user's language. `n` is the profile number
 // (0-4) and `nameText` language text 1040, for the factory name. Returns
 // how many fields were repaired.
 int repairProfile(ProfileData &profile, int n, std::string_view nameText,

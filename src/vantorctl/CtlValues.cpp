@@ -244,8 +244,7 @@ Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &text
     applySetting(*scratch, s);
     const std::vector<DomainViolation> faults = profileViolations(*scratch, 1);
     if (!faults.empty())
-        return Parsed<Setting>::fail(std::string(key) + ": " + faults.front().value + " " +
-                                     faults.front().why + ".");
+        return Parsed<Setting>::fail(faults.front().message(key) + ".");
     return {s, {}};
 }
 

@@ -375,8 +375,7 @@ JsonImport profileFromJson(const std::string &json, ProfileData &profile) {
     }
     const std::vector<DomainViolation> faults = profileViolations(*out, 1);
     if (!faults.empty()) {
-        result.error =
-            jsonField(faults.front(), places) + ": " + faults.front().value + " " + faults.front().why;
+        result.error = faults.front().message(jsonField(faults.front(), places));
         return result;
     }
     profile = *out;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Folders.h"
+#include "platform/LocalText.h"
 #include "shared/ProfileDomain.h"
 #include "support/TempDir.h"
 
@@ -175,6 +176,48 @@ TEST_F(SettingsStoreTest, OwnFilesKeepWhatTheKeyboardCanReportAndRepairTheRest) 
         }
         EXPECT_EQ(readAll(store.profilePath(1)), onDisk) << c.name << ": the load wrote the file";
     }
+}
+
+// What the checker says reads as one sentence in the user's language, the
+// field and the values placed where the language puts them.
+TEST_F(SettingsStoreTest, ProfileCheckSpeaksTheUsersLanguage) {
+    setTextTranslator([](const char *context, const char *source) -> std::string {
+        static const std::pair<const char *, const char *> kGerman[] = {
+            {"%1: %2 is not a polling rate (1, 2, 4)", "%1: %2 ist keine Abfragerate (1, 2, 4)"},
+            {"%1; replaced by its factory value", "%1; durch den Werkswert ersetzt"},
+            {"%1: %2 is not %3, the key's number", "%1: %3 ist die Nummer der Taste, nicht %2"},
+        };
+        for (const auto &[english, german] : kGerman)
+            if (std::string(context) == "ProfileCheck" && english == std::string(source))
+                return german;
+        return {};
+    });
+    auto saved = freshBlock();
+    makeDefaultConfig(*saved, "Profile");
+    saved->profiles[1].PollingRate = 3;
+    ASSERT_TRUE(store.saveConfig(*saved));
+    std::vector<std::string> told;
+    store.setProblemHandler([&](const std::string &m) { told.push_back(m); });
+    auto loaded = freshBlock();
+    store.loadConfig(*loaded, "Profile");
+    ProfileData &p = saved->profiles[1];
+    p.keys[6].type = 11;
+    p.keys[6].flags = 3;
+    p.keys[6].code = 0;
+    const auto faults = profileViolations(p);
+    const std::string keyFault = faults.size() > 1 ? faults[1].message("keys[6].flags") : "";
+    setTextTranslator(nullptr);
+    const struct {
+        std::string said;
+        std::string expected;
+    } rows[] = {
+        {told.empty() ? "" : told[0],
+         store.profilePath(1) +
+             ": PollingRate: 3 ist keine Abfragerate (1, 2, 4); durch den Werkswert ersetzt"},
+        {keyFault, "keys[6].flags: 7 ist die Nummer der Taste, nicht 3"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.said, row.expected);
 }
 
 TEST_F(SettingsStoreTest, LowerCaseLtFlagIsReadAndLtFlagIsWrittenWithItsBlank) {
