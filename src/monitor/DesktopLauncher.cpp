@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/FileAccess.h"
+#include "platform/LocalText.h"
 
 namespace orvyn {
 
@@ -29,8 +30,24 @@ bool endsWith(const std::string &text, std::string_view suffix) {
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+// A reason of the platform's own, shown as it is.
 LaunchOutcome refused(std::string problem) {
     return LaunchOutcome{false, std::move(problem)};
+}
+
+// A reason of context "Launcher": English in the trace, the user's language
+// in the notice.
+LaunchOutcome refused(const char *source, std::initializer_list<std::string_view> values) {
+    return LaunchOutcome{false, fillPlaceholders(source, values), localText("Launcher", source, values)};
+}
+
+// A program looked up by `name` that is not there; a name without a "/"
+// was searched in PATH.
+LaunchOutcome refusedProgram(const ResolvedProgram &program, const std::string &name) {
+    if (program.status == ProgramStatus::Missing && name.find('/') == std::string::npos)
+        return name.empty() ? refused(QT_TRANSLATE_NOOP("Launcher", "no program given"), {})
+                            : refused(QT_TRANSLATE_NOOP("Launcher", "not found: %1"), {name});
+    return refused(program.error);
 }
 
 } // namespace
@@ -81,13 +98,13 @@ LaunchOutcome DesktopLauncher::start(const std::string &program, std::vector<std
 LaunchOutcome DesktopLauncher::openWithDesktop(const std::string &target) {
     const ResolvedProgram opener = resolve("xdg-open");
     if (!opener.ok())
-        return refused("cannot open " + target + ": xdg-open is not installed");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "cannot open %1: xdg-open is not installed"), {target});
     return start(opener.path, {"xdg-open", target}, homeFolder());
 }
 
 LaunchOutcome DesktopLauncher::open(const std::string &target) {
     if (target.empty())
-        return refused("no program given");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "no program given"), {});
     if (looksLikeUrl(target))
         return openWithDesktop(target);
     if (target.find('/') == std::string::npos) {
@@ -95,19 +112,19 @@ LaunchOutcome DesktopLauncher::open(const std::string &target) {
         // ends up here too and is simply not found.
         const ResolvedProgram program = resolve(target);
         if (!program.ok())
-            return refused(program.error);
+            return refusedProgram(program, target);
         return start(program.path, {target}, homeFolder());
     }
     const std::string path = target.front() == '/' ? target : workingFolder() + "/" + target;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return refused("not found: " + target);
+        return refused(QT_TRANSLATE_NOOP("Launcher", "not found: %1"), {target});
     if (endsWith(path, ".desktop"))
         return openDesktopEntry(path);
     if (S_ISDIR(st.st_mode))
         return openWithDesktop(path);
     if (!S_ISREG(st.st_mode))
-        return refused(target + " is not a file that can be opened");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "%1 is not a file that can be opened"), {target});
     const ResolvedProgram program = checkProgram(path);
     if (program.ok()) {
         // Games expect to be started in their own folder.
@@ -131,32 +148,34 @@ LaunchOutcome DesktopLauncher::startHelper(const std::string &path,
 LaunchOutcome DesktopLauncher::openDesktopEntry(const std::string &path) {
     const FileRead file = readRegularFile(path, kDesktopEntryMaxBytes);
     if (!file.ok())
-        return refused("cannot launch " + file.error);
+        return refused(QT_TRANSLATE_NOOP("Launcher", "cannot launch %1"), {file.error});
     const auto entry = parseDesktopEntry(file.contents);
     if (!entry)
-        return refused(path + " is not a desktop entry");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "%1 is not a desktop entry"), {path});
     if (entry->hidden)
-        return refused(path + " is marked as deleted (Hidden)");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "%1 is marked as deleted (Hidden)"), {path});
     if (entry->type == DesktopEntry::Type::Link) {
         if (entry->url.empty())
-            return refused(path + " links nowhere");
+            return refused(QT_TRANSLATE_NOOP("Launcher", "%1 links nowhere"), {path});
         return openWithDesktop(entry->url);
     }
     if (entry->typeGiven && entry->type != DesktopEntry::Type::Application)
-        return refused(path + " does not start a program");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "%1 does not start a program"), {path});
     if (!entry->tryExec.empty() && !resolve(entry->tryExec).ok())
-        return refused(path + ": " + entry->tryExec + " is not installed");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "%1: %2 is not installed"), {path, entry->tryExec});
     std::vector<std::string> argv = splitExecValue(entry->exec, {entry->name, entry->icon, path});
     if (argv.empty())
-        return refused(path + " has no usable command (Exec)");
+        return refused(QT_TRANSLATE_NOOP("Launcher", "%1 has no usable command (Exec)"), {path});
     const ResolvedProgram program = resolve(argv.front());
     if (!program.ok())
-        return refused(program.error);
+        return refusedProgram(program, argv.front());
     std::string executable = program.path;
     if (entry->terminal) {
         const ResolvedProgram terminal = resolve("x-terminal-emulator");
         if (!terminal.ok())
-            return refused(path + " runs in a terminal, and no terminal emulator is installed");
+            return refused(
+                QT_TRANSLATE_NOOP("Launcher", "%1 runs in a terminal, and no terminal emulator is installed"),
+                {path});
         argv.front() = program.path;
         argv.insert(argv.begin(), {"x-terminal-emulator", "-e"});
         executable = terminal.path;

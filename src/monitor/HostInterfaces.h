@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "monitor/device/KeyboardState.h"
@@ -33,8 +34,17 @@ public:
 
 // What came of an attempt to start or open something.
 struct LaunchOutcome {
+    LaunchOutcome() = default;
+    // `problem` in English for traces; `notice` what the user reads, in
+    // their language (`problem` when not given).
+    LaunchOutcome(bool hasStarted, std::string what, std::string shown = {})
+        : started(hasStarted), problem(std::move(what)), notice(std::move(shown)) {
+        if (notice.empty())
+            notice = problem;
+    }
     bool started = false;
-    std::string problem; // what to tell the user; empty when started
+    std::string problem; // what went wrong; empty when started
+    std::string notice;
 };
 
 // Starting programs and opening files the way the desktop does.

@@ -32,9 +32,8 @@ void KeyActions::launchKeyProgram(const ConfigBlock &config, int keyNumber) {
     // A key that does nothing looks like a broken keyboard: say why.
     trace_("Monitor: program key " + std::to_string(keyNumber) + ": " + outcome.problem + "\n");
     if (notifier_)
-        notifier_->notify(outcome.problem,
-                          localText("Monitor", QT_TRANSLATE_NOOP("Monitor", "Program key %1"),
-                                    {std::to_string(keyNumber)}));
+        notifier_->notify(outcome.notice, localText("Monitor", QT_TRANSLATE_NOOP("Monitor", "Program key %1"),
+                                                    {std::to_string(keyNumber)}));
 }
 
 void KeyActions::OnCustomizer() {

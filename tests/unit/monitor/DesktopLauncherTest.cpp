@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "monitor/DesktopLauncher.h"
+#include "platform/LocalText.h"
 #include "support/TempDir.h"
 
 namespace orvyn {
@@ -215,6 +216,34 @@ TEST_F(ShellFixture, DesktopEntriesHonourTheirKeys) {
     const auto noTerminal = shell.open(entry("t.desktop", head + "Exec=game\nTerminal=true\n"));
     EXPECT_FALSE(noTerminal.started);
     EXPECT_NE(noTerminal.problem.find("no terminal emulator"), std::string::npos);
+}
+
+// The notice speaks the user's language; the trace keeps English.
+TEST_F(ShellFixture, TheNoticeIsTranslatedAndTheProblemStaysEnglish) {
+    setTextTranslator([](const char *context, const char *source) -> std::string {
+        if (std::string(context) != "Launcher")
+            return {};
+        if (std::string(source) == "not found: %1")
+            return "nicht gefunden: %1";
+        if (std::string(source) == "%1 is not a desktop entry")
+            return "%1 ist kein Desktop-Eintrag";
+        return {};
+    });
+    const std::string bad = entry("bad.desktop", "Exec=game\n");
+    const struct {
+        std::string target;
+        std::string problem;
+        std::string notice;
+    } rows[] = {
+        {"no-such-tool", "not found: no-such-tool", "nicht gefunden: no-such-tool"},
+        {bad, bad + " is not a desktop entry", bad + " ist kein Desktop-Eintrag"},
+    };
+    for (const auto &row : rows) {
+        const LaunchOutcome outcome = shell.open(row.target);
+        EXPECT_EQ(outcome.problem, row.problem);
+        EXPECT_EQ(outcome.notice, row.notice);
+    }
+    setTextTranslator(nullptr);
 }
 
 long peakMemoryKb() {
