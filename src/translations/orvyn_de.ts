@@ -359,6 +359,57 @@ Es liegt unter:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>kein Programm angegeben</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>%1 kann nicht geöffnet werden: xdg-open ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 ist keine Datei, die sich öffnen lässt</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>Start nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 ist kein Desktop-Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 ist als gelöscht markiert (Hidden)</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 verweist nirgendwohin</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 startet kein Programm</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1: %2 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 hat keinen brauchbaren Befehl (Exec)</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 läuft in einem Terminal, und es ist kein Terminalemulator installiert</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Stellen Sie den Ordner skins neben dem Programm wieder her (oder reparieren Sie 
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Windows-Taste: entsperrt</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1: %2 hat innerhalb seiner %3 Bytes kein abschließendes NUL</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1: %2 ist keine Wiederholungsanzahl (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1: %2 ist mehr als die 50 Schritte, die eine Taste fasst</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1: %2 ist kein Tasten- oder Maustastencode</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1: %2 ist weder 1 (drücken) noch 2 (loslassen)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1: %2 ist nicht 0, der einzige flags-Wert dieser Zuweisungsart</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1: %2 ist nicht 0, der einzige code-Wert dieser Zuweisungsart</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1: %2 ist keine Auswahl von Modifikatortasten (1 Strg, 2 Umschalt, 4 Alt, 8 Win)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1: %2 ist kein Tastencode</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1: %2 ist keine Tastaturfunktion (1, 4-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1: %2 ist nicht 0, der einzige code-Wert einer Tastaturfunktion</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1: %2 ist nicht 0, der einzige flags-Wert einer Medienfunktion</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1: %2 ist keine Medien- oder Anwendungsfunktion (176-199)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1: %2 ist keine Maustaste (1-5)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1: %2 ist nicht 0, der einzige code-Wert einer Maustastenfunktion</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1: %2 ist nicht 0, der einzige flags-Wert einer Einzeltaste</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1: %2 ist nicht %3, die Nummer der Taste</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1: %2 ist nicht 0, der einzige code-Wert einer Programmtaste</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1: %2 ist keine Zuweisungsart</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1: %2 enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1: %2 enthält ein Zeichen, das die Schreibrichtung umkehrt</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1: %2 ist kein Mediaplayer (0-3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1: %2 ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1: %2 ist kein Byte (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1: %2 ist keine Beleuchtungsfarbe (0-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1: %2 ist kein Wert der Beleuchtungssteuerung (1, 2, 4, 8, 16, 32)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1: %2 ist keine Abfragerate (1, 2, 4)</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1; auf den Werkswert zurückgesetzt</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,57 @@ Se encuentra en:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>no se indicó ningún programa</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>no se encuentra: %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>no se puede abrir %1: xdg-open no está instalado</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 no es un archivo que se pueda abrir</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>no se puede iniciar: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 no es una entrada de escritorio (.desktop)</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 está marcado como eliminado (Hidden)</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 no enlaza a ningún sitio</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 no inicia ningún programa</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1: %2 no está instalado</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 no tiene ningún comando utilizable (Exec)</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 se ejecuta en un terminal y no hay ningún emulador de terminal instalado</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Restaure la carpeta skins junto al programa (o repare el archivo) y vuelva a ini
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Tecla Windows: desbloqueada</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1: %2 no tiene un NUL final dentro de sus %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1: %2 no es un número de repeticiones (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1: %2 supera los 50 pasos que admite una tecla</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1: %2 no es un código de tecla ni de botón del ratón</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1: %2 no es ni 1 (pulsar) ni 2 (soltar)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1: %2 no es 0, el único valor de flags de este tipo de asignación</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1: %2 no es 0, el único valor de code de este tipo de asignación</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1: %2 no es un conjunto de teclas modificadoras (1 Ctrl, 2 Mayús, 4 Alt, 8 Win)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1: %2 no es un código de tecla</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1: %2 no es una función del teclado (1, 4-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1: %2 no es 0, el único valor de code de una función del teclado</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1: %2 no es 0, el único valor de flags de una función multimedia</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1: %2 no es una función multimedia ni de aplicación (176-199)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1: %2 no es un botón del ratón (1-5)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1: %2 no es 0, el único valor de code de una función de botón del ratón</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1: %2 no es 0, el único valor de flags de una tecla simple</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1: %2 no es %3, el número de la tecla</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1: %2 no es 0, el único valor de code de una tecla de programa</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1: %2 no es un tipo de asignación</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1: %2 contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1: %2 contiene un carácter de control bidireccional</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1: %2 no es un reproductor multimedia (0-3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1: %2 no es ni 0 ni 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1: %2 no es un byte (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1: %2 no es un color de iluminación (0-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1: %2 no es un valor de control de la iluminación (1, 2, 4, 8, 16, 32)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1: %2 no es una frecuencia de sondeo (1, 2, 4)</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1; sustituido por su valor de fábrica</translation>
     </message>
 </context>
 <context>

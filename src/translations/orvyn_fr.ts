@@ -359,6 +359,57 @@ Il se trouve ici&#xa0;:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>aucun programme indiqué</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>introuvable : %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>impossible d&apos;ouvrir %1 : xdg-open n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 n&apos;est pas un fichier qui peut être ouvert</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>lancement impossible : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 n&apos;est pas une entrée de bureau (.desktop)</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 est marqué comme supprimé (Hidden)</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 ne renvoie nulle part</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 ne lance aucun programme</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1 : %2 n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 n&apos;a pas de commande utilisable (Exec)</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 s&apos;exécute dans un terminal, et aucun émulateur de terminal n&apos;est installé</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Restaurez le dossier skins à côté du programme (ou réparez le fichier), puis
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Touche Windows&#xa0;: déverrouillée</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1 : %2 n&apos;a pas de NUL final dans ses %3 octets</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1 : %2 n&apos;est pas un nombre de répétitions (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1 : %2 dépasse les 50 étapes que peut contenir une touche</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1 : %2 n&apos;est pas un code de touche ou de bouton de la souris</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1 : %2 n&apos;est ni 1 (appui) ni 2 (relâchement)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de flags de ce type d&apos;affectation</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de code de ce type d&apos;affectation</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1 : %2 n&apos;est pas un ensemble de touches de modification (1 Ctrl, 2 Maj, 4 Alt, 8 Win)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1 : %2 n&apos;est pas un code de touche</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1 : %2 n&apos;est pas une fonction du clavier (1, 4-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de code d&apos;une fonction du clavier</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de flags d&apos;une fonction multimédia</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1 : %2 n&apos;est pas une fonction multimédia ou d&apos;application (176-199)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1 : %2 n&apos;est pas un bouton de la souris (1-5)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de code d&apos;une fonction de bouton de la souris</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de flags d&apos;une touche simple</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1 : %2 n&apos;est pas %3, le numéro de la touche</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1 : %2 n&apos;est pas 0, seule valeur de code d&apos;une touche de programme</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1 : %2 n&apos;est pas un type d&apos;affectation</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1 : %2 contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1 : %2 contient un caractère de forçage bidirectionnel</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1 : %2 n&apos;est pas un lecteur multimédia (0-3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1 : %2 n&apos;est ni 0 ni 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1 : %2 n&apos;est pas un octet (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1 : %2 n&apos;est pas une couleur d&apos;éclairage (0-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1 : %2 n&apos;est pas une valeur de commande de l&apos;éclairage (1, 2, 4, 8, 16, 32)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1 : %2 n&apos;est pas une fréquence d&apos;interrogation (1, 2, 4)</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1 ; remplacé par sa valeur d&apos;usine</translation>
     </message>
 </context>
 <context>

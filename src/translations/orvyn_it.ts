@@ -359,6 +359,57 @@ Si trova in:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>nessun programma indicato</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>non trovato: %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>impossibile aprire %1: xdg-open non è installato</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 non è un file che si possa aprire</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>impossibile avviare: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 non è una voce desktop (.desktop)</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 è contrassegnato come eliminato (Hidden)</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 non rimanda a nessun indirizzo</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 non avvia alcun programma</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1: %2 non è installato</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 non ha un comando utilizzabile (Exec)</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 viene eseguito in un terminale e non è installato alcun emulatore di terminale</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Ripristina la cartella skins accanto al programma (o correggi il file) e avvia d
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Tasto Windows: sbloccato</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1: %2 non ha un NUL finale entro i suoi %3 byte</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1: %2 non è un numero di ripetizioni (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1: %2 supera i 50 passi che un tasto può contenere</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1: %2 non è un codice di tasto o di pulsante del mouse</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1: %2 non è né 1 (pressione) né 2 (rilascio)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di flags di questo tipo di assegnazione</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di code di questo tipo di assegnazione</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1: %2 non è un insieme di tasti modificatori (1 Ctrl, 2 Maiusc, 4 Alt, 8 Win)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1: %2 non è un codice di tasto</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1: %2 non è una funzione della tastiera (1, 4-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di code di una funzione della tastiera</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di flags di una funzione multimediale</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1: %2 non è una funzione multimediale o di applicazione (176-199)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1: %2 non è un pulsante del mouse (1-5)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di code di una funzione del pulsante del mouse</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di flags di un tasto singolo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1: %2 non è %3, il numero del tasto</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1: %2 non è 0, l&apos;unico valore di code di un tasto programma</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1: %2 non è un tipo di assegnazione</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1: %2 contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1: %2 contiene un carattere di forzatura bidirezionale</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1: %2 non è un lettore multimediale (0-3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1: %2 non è né 0 né 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1: %2 non è un byte (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1: %2 non è un colore di illuminazione (0-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1: %2 non è un valore di controllo dell&apos;illuminazione (1, 2, 4, 8, 16, 32)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1: %2 non è una frequenza di polling (1, 2, 4)</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1; sostituito con il valore di fabbrica</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,57 @@ It is at:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>プログラムが指定されていません</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>%1 を開けません：xdg-open がインストールされていません</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 は開くことのできるファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>起動できません：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 はデスクトップエントリ（.desktop）ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 は削除済みとしてマークされています（Hidden）</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 はどこにもリンクしていません</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 はプログラムを起動しません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1：%2 がインストールされていません</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 には使用できるコマンド（Exec）がありません</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 は端末で実行されますが、端末エミュレーターがインストールされていません</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Windows キー：ロック解除</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1：%2 には %3 バイト以内に終端の NUL がありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1：%2 は繰り返し回数（0-255）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1：%2 はキーに保存できる 50 ステップを超えています</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1：%2 はキーまたはマウスボタンのコードではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1：%2 は 1（押す）でも 2（離す）でもありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1：%2 は 0 ではありません。この割り当ての種類の flags は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1：%2 は 0 ではありません。この割り当ての種類の code は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1：%2 は修飾キーの組み合わせ（1 Ctrl, 2 Shift, 4 Alt, 8 Win）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1：%2 はキーコードではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1：%2 はキーボード機能（1, 4-7）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1：%2 は 0 ではありません。キーボード機能の code は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1：%2 は 0 ではありません。メディア機能の flags は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1：%2 はメディア機能またはアプリケーション機能（176-199）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1：%2 はマウスボタン（1-5）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1：%2 は 0 ではありません。マウスボタン機能の code は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1：%2 は 0 ではありません。単一キーの flags は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1：%2 はキーの番号 %3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1：%2 は 0 ではありません。プログラムキーの code は 0 だけです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1：%2 は割り当ての種類ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1：%2 に制御文字が含まれています</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1：%2 に双方向テキストの上書き文字が含まれています</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1：%2 はメディアプレーヤー（0-3）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1：%2 は 0 でも 1 でもありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1：%2 はバイト値（0-255）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1：%2 はライティングの色（0-7）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1：%2 はライティングの制御値（1, 2, 4, 8, 16, 32）ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1：%2 はポーリングレート（1, 2, 4）ではありません</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1；工場出荷時の値に置き換えました</translation>
     </message>
 </context>
 <context>

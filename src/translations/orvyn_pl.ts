@@ -359,6 +359,57 @@ Znajduje się w:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>nie podano programu</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>nie znaleziono: %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>nie można otworzyć %1: xdg-open nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 nie jest plikiem, który można otworzyć</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>nie można uruchomić: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 nie jest wpisem pulpitu (.desktop)</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 jest oznaczony jako usunięty (Hidden)</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 nie wskazuje żadnego adresu</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 nie uruchamia żadnego programu</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1: %2 nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 nie ma użytecznego polecenia (Exec)</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 działa w terminalu, a nie zainstalowano żadnego emulatora terminala</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Przywróć folder skins obok programu (lub napraw plik) i uruchom Option ponowni
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Klawisz Windows: odblokowany</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1: %2 nie ma kończącego znaku NUL w swoich %3 bajtach</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1: %2 nie jest liczbą powtórzeń (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1: %2 to więcej niż 50 kroków, które mieści klawisz</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1: %2 nie jest kodem klawisza ani przycisku myszy</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1: %2 nie jest ani 1 (naciśnięcie), ani 2 (zwolnienie)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości flags dla tego typu przypisania</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości code dla tego typu przypisania</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1: %2 nie jest zestawem klawiszy modyfikujących (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1: %2 nie jest kodem klawisza</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1: %2 nie jest funkcją klawiatury (1, 4-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości code dla funkcji klawiatury</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości flags dla funkcji multimedialnej</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1: %2 nie jest funkcją multimedialną ani funkcją aplikacji (176-199)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1: %2 nie jest przyciskiem myszy (1-5)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości code dla funkcji przycisku myszy</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości flags dla pojedynczego klawisza</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1: %2 nie jest równe %3, numerowi klawisza</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1: %2 nie jest równe 0, jedynej wartości code dla klawisza programowalnego</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1: %2 nie jest typem przypisania</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1: %2 zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1: %2 zawiera znak wymuszający kierunek tekstu</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1: %2 nie jest odtwarzaczem multimediów (0-3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1: %2 nie jest ani 0, ani 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1: %2 nie jest bajtem (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1: %2 nie jest kolorem podświetlenia (0-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1: %2 nie jest wartością sterowania podświetleniem (1, 2, 4, 8, 16, 32)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1: %2 nie jest częstotliwością odpytywania (1, 2, 4)</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1; zastąpiono wartością fabryczną</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,57 @@ Ele está em:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>nenhum programa informado</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>não é possível abrir %1: o xdg-open não está instalado</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 não é um arquivo que possa ser aberto</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>não é possível iniciar: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 não é uma entrada de desktop (.desktop)</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 está marcado como excluído (Hidden)</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 não aponta para lugar nenhum</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 não inicia nenhum programa</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1: %2 não está instalado</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 não tem um comando utilizável (Exec)</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 é executado em um terminal, e nenhum emulador de terminal está instalado</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Restaure a pasta skins ao lado do programa (ou corrija o arquivo) e inicie o Opt
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Tecla Windows: desbloqueada</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1: %2 não tem um NUL final dentro de seus %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1: %2 não é um número de repetições (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1: %2 excede os 50 passos que uma tecla comporta</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1: %2 não é um código de tecla nem de botão do mouse</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1: %2 não é 1 (pressionar) nem 2 (soltar)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1: %2 não é 0, o único valor de flags deste tipo de atribuição</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1: %2 não é 0, o único valor de code deste tipo de atribuição</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1: %2 não é um conjunto de teclas modificadoras (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1: %2 não é um código de tecla</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1: %2 não é uma função do teclado (1, 4-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1: %2 não é 0, o único valor de code de uma função do teclado</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1: %2 não é 0, o único valor de flags de uma função de mídia</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1: %2 não é uma função de mídia nem de aplicativo (176-199)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1: %2 não é um botão do mouse (1-5)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1: %2 não é 0, o único valor de code de uma função de botão do mouse</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1: %2 não é 0, o único valor de flags de uma tecla simples</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1: %2 não é %3, o número da tecla</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1: %2 não é 0, o único valor de code de uma tecla de programa</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1: %2 não é um tipo de atribuição</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1: %2 contém um caractere de controle</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1: %2 contém um caractere de substituição bidirecional</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1: %2 não é um player de mídia (0-3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1: %2 não é 0 nem 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1: %2 não é um byte (0-255)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1: %2 não é uma cor de iluminação (0-7)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1: %2 não é um valor de controle da iluminação (1, 2, 4, 8, 16, 32)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1: %2 não é uma taxa de sondagem (1, 2, 4)</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1; substituído pelo valor de fábrica</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,57 @@ It is at:
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>no program given</source>
+        <translation>未指定程序</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>找不到：%1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: xdg-open is not installed</source>
+        <translation>无法打开 %1：未安装 xdg-open</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened</source>
+        <translation>%1 不是可以打开的文件</translation>
+    </message>
+    <message>
+        <source>cannot launch %1</source>
+        <translation>无法启动：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a desktop entry</source>
+        <translation>%1 不是有效的 .desktop 文件</translation>
+    </message>
+    <message>
+        <source>%1 is marked as deleted (Hidden)</source>
+        <translation>%1 被标记为已删除（Hidden）</translation>
+    </message>
+    <message>
+        <source>%1 links nowhere</source>
+        <translation>%1 没有指向任何地址</translation>
+    </message>
+    <message>
+        <source>%1 does not start a program</source>
+        <translation>%1 不会启动程序</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not installed</source>
+        <translation>%1：未安装 %2</translation>
+    </message>
+    <message>
+        <source>%1 has no usable command (Exec)</source>
+        <translation>%1 没有可用的命令（Exec）</translation>
+    </message>
+    <message>
+        <source>%1 runs in a terminal, and no terminal emulator is installed</source>
+        <translation>%1 需要在终端中运行，但未安装终端模拟器</translation>
+    </message>
+</context>
+<context>
     <name>MacroManagerDialog</name>
     <message>
         <source>Macros</source>
@@ -432,6 +483,121 @@ Restore the skins folder beside the program (or mend the file) and start Option 
     <message>
         <source>Windows Key: UnLock</source>
         <translation>Windows 键：已解锁</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>%1: %2 has no terminating NUL within its %3 bytes</source>
+        <translation>%1：%2 在其 %3 字节内没有结尾的 NUL</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a repeat count (0-255)</source>
+        <translation>%1：%2 不是有效的重复次数（0-255）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is more than the 50 steps a key holds</source>
+        <translation>%1：%2 超过了一个按键可容纳的 50 步</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key or mouse-button code</source>
+        <translation>%1：%2 不是按键或鼠标按键代码</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 1 (press) nor 2 (release)</source>
+        <translation>%1：%2 既不是 1（按下）也不是 2（释放）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of this assignment type</source>
+        <translation>%1：%2 不是 0，而此分配类型的 flags 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of this assignment type</source>
+        <translation>%1：%2 不是 0，而此分配类型的 code 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a set of modifiers (1 Ctrl, 2 Shift, 4 Alt, 8 Win)</source>
+        <translation>%1：%2 不是修饰键组合（1 Ctrl, 2 Shift, 4 Alt, 8 Win）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a key code</source>
+        <translation>%1：%2 不是按键代码</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a keyboard function (1, 4-7)</source>
+        <translation>%1：%2 不是键盘功能（1, 4-7）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a keyboard function</source>
+        <translation>%1：%2 不是 0，而键盘功能的 code 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a media function</source>
+        <translation>%1：%2 不是 0，而媒体功能的 flags 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media or application function (176-199)</source>
+        <translation>%1：%2 不是媒体或应用程序功能（176-199）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a mouse button (1-5)</source>
+        <translation>%1：%2 不是鼠标按键（1-5）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a mouse-button function</source>
+        <translation>%1：%2 不是 0，而鼠标按键功能的 code 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only flags of a single key</source>
+        <translation>%1：%2 不是 0，而单个按键的 flags 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, the key&apos;s number</source>
+        <translation>%1：%2 不是该按键的编号 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0, the only code of a program key</source>
+        <translation>%1：%2 不是 0，而程序键的 code 只能为 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an assignment type</source>
+        <translation>%1：%2 不是分配类型</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a control character</source>
+        <translation>%1：%2 包含控制字符</translation>
+    </message>
+    <message>
+        <source>%1: %2 contains a bidirectional override</source>
+        <translation>%1：%2 包含双向文本覆盖字符</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a media player (0-3)</source>
+        <translation>%1：%2 不是媒体播放器（0-3）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither 0 nor 1</source>
+        <translation>%1：%2 既不是 0 也不是 1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a byte (0-255)</source>
+        <translation>%1：%2 不是字节值（0-255）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting colour (0-7)</source>
+        <translation>%1：%2 不是灯光颜色（0-7）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)</source>
+        <translation>%1：%2 不是灯光控制值（1, 2, 4, 8, 16, 32）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a polling rate (1, 2, 4)</source>
+        <translation>%1：%2 不是回报率（1, 2, 4）</translation>
+    </message>
+    <message>
+        <source>%1; replaced by its factory value</source>
+        <translation>%1；已替换为出厂值</translation>
     </message>
 </context>
 <context>
