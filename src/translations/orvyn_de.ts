@@ -2200,5 +2200,10 @@ Groß- und Kleinschreibung der Namen spielt keine Rolle; vantorctl functions lis
         <source>not open</source>
         <translation>nicht geöffnet</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 </TS>

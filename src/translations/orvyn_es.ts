@@ -2200,5 +2200,10 @@ Los nombres no distinguen mayúsculas de minúsculas; vantorctl functions los en
         <source>not open</source>
         <translation>no abierto</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 </TS>

@@ -2200,5 +2200,10 @@ Les noms sont reconnus sans tenir compte de la casse&#xa0;; vantorctl functions 
         <source>not open</source>
         <translation>non ouvert</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 </TS>

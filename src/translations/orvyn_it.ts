@@ -2200,5 +2200,10 @@ I nomi non distinguono tra maiuscole e minuscole; vantorctl functions li elenca.
         <source>not open</source>
         <translation>non aperto</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 </TS>

@@ -2200,5 +2200,10 @@ Names are matched without regard to case; vantorctl functions lists them.</sourc
         <source>not open</source>
         <translation>開いていません</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1。</translation>
+    </message>
 </context>
 </TS>

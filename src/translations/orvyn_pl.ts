@@ -2200,5 +2200,10 @@ Wielkość liter w nazwach nie ma znaczenia; vantorctl functions je wypisuje.</t
         <source>not open</source>
         <translation>nieotwarty</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 </TS>

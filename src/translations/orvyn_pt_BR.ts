@@ -2200,5 +2200,10 @@ Os nomes são comparados sem diferenciar maiúsculas de minúsculas; vantorctl f
         <source>not open</source>
         <translation>não aberto</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A refused setting&apos;s reason (already translated) as a sentence.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 </TS>

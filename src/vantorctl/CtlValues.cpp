@@ -244,7 +244,9 @@ Parsed<Setting> parseSetting(std::string_view assignment, const TextSource &text
     applySetting(*scratch, s);
     const std::vector<DomainViolation> faults = profileViolations(*scratch, 1);
     if (!faults.empty())
-        return Parsed<Setting>::fail(faults.front().message(key) + ".");
+        //: A refused setting's reason (already translated) as a sentence.
+        return Parsed<Setting>::fail(
+            said(QT_TRANSLATE_NOOP("vantorctl", "%1."), {faults.front().message(key)}));
     return {s, {}};
 }
 
