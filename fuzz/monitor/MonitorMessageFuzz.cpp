@@ -19,6 +19,9 @@ struct NullPoster final : MessagePoster {
 };
 struct NullShell final : Shell {
     LaunchOutcome open(const std::string &) override { return {true, {}}; }
+    LaunchOutcome startHelper(const std::string &, const std::vector<std::string> &) override {
+        return {true, {}};
+    }
     bool isProgram(const std::string &) override { return true; }
 };
 struct NullTray final : TrayControl {
