@@ -11,6 +11,10 @@ namespace orvyn {
 
 namespace {
 
+// Faults several fields share.
+constexpr const char *kNotAByte = QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)");
+constexpr const char *kNeitherZeroNorOne = QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1");
+
 std::array<uint8_t, 256> makeMatrixCodes() {
     std::array<uint8_t, 256> sent{};
     for (uint8_t code : kFactoryKeyMatrix)
@@ -278,32 +282,25 @@ std::vector<DomainViolation> profileViolations(const ProfileData &p, std::size_t
     c.text(DomainField::GameFile, -1, p.GameFile, sizeof p.GameFile);
     c.number(DomainField::MediaOption, -1, p.MediaOption, inRange(p.MediaOption, 0, 3),
              QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a media player (0-3)"));
-    c.number(DomainField::HddKeyboard, -1, p.HDDKeyboard, inRange(p.HDDKeyboard, 0, 1),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
+    c.number(DomainField::HddKeyboard, -1, p.HDDKeyboard, inRange(p.HDDKeyboard, 0, 1), kNeitherZeroNorOne);
     // The keyboard keeps these as bytes and reports them as bytes.
-    c.number(DomainField::LtSwitch, -1, p.LtSwitch, inRange(p.LtSwitch, 0, 255),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
-    c.number(DomainField::LtEffectType, -1, p.LtEffectType, inRange(p.LtEffectType, 0, 255),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
-    c.number(DomainField::LtFlag, -1, p.LtFlag, inRange(p.LtFlag, 0, 1),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
+    c.number(DomainField::LtSwitch, -1, p.LtSwitch, inRange(p.LtSwitch, 0, 255), kNotAByte);
+    c.number(DomainField::LtEffectType, -1, p.LtEffectType, inRange(p.LtEffectType, 0, 255), kNotAByte);
+    c.number(DomainField::LtFlag, -1, p.LtFlag, inRange(p.LtFlag, 0, 1), kNeitherZeroNorOne);
     // 0 comes back from the keyboard after LtControl 32 sent the colour as 0.
     c.number(DomainField::LtColor, -1, p.LtColor, isStoredLightingColour(p.LtColor),
              QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a lighting colour (0-7)"));
     c.number(
         DomainField::LtControl, -1, p.LtControl, isLightingControl(p.LtControl),
         QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a lighting control value (1, 2, 4, 8, 16, 32)"));
-    c.number(DomainField::LtSaving, -1, p.LtSaving, inRange(p.LtSaving, 0, 255),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
-    c.number(DomainField::LtTimeout, -1, p.LtTimeout, inRange(p.LtTimeout, 0, 255),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a byte (0-255)"));
-    c.number(DomainField::EcoMode, -1, p.ECOMode, inRange(p.ECOMode, 0, 1),
-             QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
+    c.number(DomainField::LtSaving, -1, p.LtSaving, inRange(p.LtSaving, 0, 255), kNotAByte);
+    c.number(DomainField::LtTimeout, -1, p.LtTimeout, inRange(p.LtTimeout, 0, 255), kNotAByte);
+    c.number(DomainField::EcoMode, -1, p.ECOMode, inRange(p.ECOMode, 0, 1), kNeitherZeroNorOne);
     c.number(DomainField::PollingRate, -1, p.PollingRate, isPollingRate(p.PollingRate),
              QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is not a polling rate (1, 2, 4)"));
     for (int i = 0; i < 6; ++i)
         c.number(DomainField::ModifyKey, i, p.ModifyKey[i], inRange(p.ModifyKey[i], 0, 1),
-                 QT_TRANSLATE_NOOP("ProfileCheck", "%1: %2 is neither 0 nor 1"));
+                 kNeitherZeroNorOne);
     for (int n = 0; n < kStandardKeyCount; ++n) {
         const uint8_t code = p.standardkey[n];
         // A key's own default is always allowed (220, the left Windows key
